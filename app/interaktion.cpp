@@ -1,0 +1,22 @@
+#include "app/interaktion.h"
+
+#include "app/qtinteraktion.h"
+
+namespace {
+
+Interaktion* installed = nullptr;
+
+}  // namespace
+
+Interaktion::~Interaktion() = default;
+
+Interaktion* Interaktion::instance()
+{
+    static QtInteraktion qtDialoge;
+    return installed ? installed : &qtDialoge;
+}
+
+void Interaktion::install(Interaktion* i)
+{
+    installed = i;
+}

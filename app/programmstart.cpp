@@ -1,0 +1,127 @@
+#include "app/programmstart.h"
+
+#include "app/interaktion.h"
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTranslator>
+
+// Qt 6 reads sources, tr() texts and the local 8-bit encoding as UTF-8
+// already; there is no codec left to set.
+
+const char* const Programmstart::organisationDomain = "belegwerk.example";
+
+void Programmstart::benenneAnwendung()
+{
+    QCoreApplication::setApplicationName("Belegwerk-lindtal");
+    QCoreApplication::setOrganizationDomain(organisationDomain);
+}
+
+QString Programmstart::sprache(const QStringList& args, const QString& systemLocale)
+{
+    QString lang = systemLocale.left(2);
+    const int pos = args.indexOf("-l");
+    if (pos > 0 && pos + 1 < args.size())
+        lang = args.at(pos + 1);
+    return lang;
+}
+
+void Programmstart::ladeUebersetzungen(const QString& lang, const QString& appDir,
+                                       QTranslator& qt, QTranslator& programm)
+{
+    const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    qDebug() << qtDir << lang;
+    if (qt.load("qt_" + lang, qtDir) || qt.load("qt_" + lang, appDir))
+        QCoreApplication::installTranslator(&qt);
+    else
+        qWarning() << "unable to load qt_" << lang;
+
+    const QString base = "belegwerk_" + lang;
+    if (programm.load(base, appDir))
+        QCoreApplication::installTranslator(&programm);
+    else
+        qWarning() << "unable to load " << appDir << base;
+}
+
+bool Programmstart::openDatabase()
+{
+    const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dataDir);
+
+    QSettings settings;
+    const QString treiber = settings.value("Datenbank/Treiber", "QSQLITE").toString();
+    const QString name =
+        settings.value("Datenbank/Name", QDir(dataDir).absoluteFilePath("belegwerk.db")).toString();
+    const QString host = settings.value("Datenbank/Host").toString();
+    const QString user = settings.value("Datenbank/User").toString();
+    const QString passwort = settings.value("Datenbank/Passwort").toString();
+    const int port = settings.value("Datenbank/Port", 0).toInt();
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(treiber);
+    db.setDatabaseName(name);
+    db.setHostName(host);
+    db.setPort(port);
+    db.setUserName(user);
+    db.setPassword(passwort);
+    return db.open();
+}
+
+bool Programmstart::verbindeDatenbank()
+{
+    if (openDatabase())
+        return true;
+    Interaktion::instance()->warning(
+        nullptr, QObject::tr("Datenbank"),
+        QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
+            + QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text());
+    return false;
+}
+
+void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
+{
+    if (!args.contains("--clearAuftrag"))
+        return;
+    QApplication::setWindowIcon(QIcon(":/printer_clear_icon.png"));
+    const auto antwort = Interaktion::instance()->question(
+        nullptr, QObject::tr("Alle Aufträge löschen"),
+        QObject::tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
+    if (antwort != QMessageBox::Yes)
+        return;
+    QSqlQuery q(QSqlDatabase::database());
+    q.exec("drop table auftrag");
+    q.exec("drop table auftragslines");
+    q.exec("drop table auftragskunden");
+}
+
+int Programmstart::run(QApplication& app)
+{
+    benenneAnwendung();
+    const QStringList args = QCoreApplication::arguments();
+    const QString lang = sprache(args, QLocale::system().name());
+    const QString appDir = QCoreApplication::applicationDirPath() + QDir::separator();
+
+    QSettings settings;
+    QTranslator qtTranslator;
+    QTranslator programmTranslator;
+    ladeUebersetzungen(lang, appDir, qtTranslator, programmTranslator);
+
+    QApplication::setWindowIcon(QIcon(":/logo.png"));
+    verbindeDatenbank();
+    frageAuftraegeLoeschen(args);
+
+    MainWindow w;
+    w.show();
+    w.restoreGeometry(settings.value("MainWindow/geometry").toByteArray());
+    w.restoreState(settings.value("MainWindow/windowState").toByteArray(), 0);
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#ifndef PROGRAMMSTART_H
+#define PROGRAMMSTART_H
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+class QTranslator;
+
+// The program's start-up: identity, translations, the one database connection,
+// the optional wipe of all orders, then the main window and the event loop.
+class Programmstart
+{
+public:
+    static const char* const organisationDomain;
+
+    // Runs the program on app; returns the event loop's exit code.
+    static int run(QApplication& app);
+
+    // Names the application for the settings store.
+    static void benenneAnwendung();
+    // The language code: "-l CODE" after the program name, else the first two
+    // letters of systemLocale.
+    static QString sprache(const QStringList& args, const QString& systemLocale);
+    // Loads and installs "qt_"+lang and "belegwerk_"+lang where found.
+    static void ladeUebersetzungen(const QString& lang, const QString& appDir, QTranslator& qt,
+                                   QTranslator& programm);
+    // Opens the default connection from the "Datenbank/..." settings.
+    static bool openDatabase();
+    // openDatabase(), telling the user when it failed.
+    static bool verbindeDatenbank();
+    // With "--clearAuftrag": asks, and on Yes drops the order tables.
+    static void frageAuftraegeLoeschen(const QStringList& args);
+};
+
+#endif

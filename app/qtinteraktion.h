@@ -1,0 +1,30 @@
+#ifndef QTINTERAKTION_H
+#define QTINTERAKTION_H
+
+#include "app/interaktion.h"
+
+// The interaction of a real session: Qt's standard dialogs and QDesktopServices.
+class QtInteraktion : public Interaktion
+{
+public:
+    QMessageBox::StandardButton question(QWidget* parent, const QString& title,
+                                         const QString& text, QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton,
+                                         QMessageBox::Icon icon) override;
+    void information(QWidget* parent, const QString& title, const QString& text) override;
+    void warning(QWidget* parent, const QString& title, const QString& text) override;
+    QString getText(QWidget* parent, const QString& title, const QString& label,
+                    const QString& text, bool* ok) override;
+    int getInt(QWidget* parent, const QString& title, const QString& label, int value, int min,
+               int max, int step, bool* ok) override;
+    double getDouble(QWidget* parent, const QString& title, const QString& label, double value,
+                     double min, double max, int decimals, bool* ok) override;
+    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+                            const QString& filter) override;
+    bool printDialog(QPrinter* printer, QWidget* parent) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+#endif

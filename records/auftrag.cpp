@@ -1,0 +1,10 @@
+#include "records/auftrag.h"
+
+#include <QDebug>
+
+QDebug operator<<(QDebug dbg, const Auftrag& a)
+{
+    QDebugStateSaver saver(dbg);
+    dbg.space() << "(" << a.Nr << a.Kunde << a.Eingang << a.Lieferung << a.Zeilen.size() << ")";
+    return dbg;
+}

@@ -1,0 +1,10 @@
+#include "records/auftragsline.h"
+
+#include <QDebug>
+
+QDebug operator<<(QDebug dbg, const AuftragsLine& l)
+{
+    QDebugStateSaver saver(dbg);
+    dbg.space() << "(" << l.Anzahl << l.Produkt << "(" << l.ProduktNr << ")" << l.Preis << ")";
+    return dbg;
+}

@@ -1,0 +1,35 @@
+#ifndef AUFTRAGSSTORE_H
+#define AUFTRAGSSTORE_H
+
+#include "records/auftrag.h"
+
+#include <QDateTime>
+#include <QObject>
+
+class QSqlTableModel;
+
+// The order journal. Every write returns true exactly when it was committed.
+class AuftragsStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit AuftragsStore(QObject* parent) : QObject(parent) {}
+
+    // Fills in record number, document number and status of a new order.
+    virtual bool addAuftrag(Auftrag& a) = 0;
+    virtual bool saveAuftrag(const Auftrag& a) = 0;
+    virtual bool storniereAuftrag(int nr) = 0;
+    virtual Auftrag getAuftrag(int nr) = 0;
+    virtual QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) = 0;
+    virtual QList<Auftrag> getAuftraegeByKunde(int kundenNr) = 0;
+    virtual QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) = 0;
+    virtual QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) = 0;
+    virtual QSqlTableModel* model() = 0;
+    virtual QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) = 0;
+    virtual QSqlTableModel* filterModel(int kundenNr) = 0;
+    virtual int count() = 0;
+    virtual bool delAuftrag(int nr) = 0;
+};
+
+#endif

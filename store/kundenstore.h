@@ -1,0 +1,33 @@
+#ifndef KUNDENSTORE_H
+#define KUNDENSTORE_H
+
+#include "records/kunde.h"
+
+#include <QObject>
+
+class QSqlTableModel;
+
+// The customer file. Every write returns true exactly when it was committed.
+class KundenStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit KundenStore(QObject* parent) : QObject(parent) {}
+
+    virtual bool addKunde(Kunde& k) = 0;  // fills in the number of a new customer
+    virtual bool saveKunde(const Kunde& k) = 0;
+    virtual bool delKunde(int nr) = 0;
+    virtual Kunde getKunde(int nr) = 0;
+    virtual Kunde getKundeByTel(const QString& tel) = 0;
+    virtual QList<Kunde> getKundenByName(const QString& name) = 0;
+    virtual QList<Kunde> getKundenByStrasse(const QString& strasse) = 0;
+    virtual QList<Kunde> getKundenByOrt(const QString& ort) = 0;
+    virtual QList<Kunde> getKunden() = 0;
+    virtual Kunde getKundeByEmail(const QString& email) = 0;
+    virtual QSqlTableModel* model() = 0;
+    // typ is a selector position: 0 all types, otherwise customer type typ-1.
+    virtual QSqlTableModel* filterModel(int typ, const QString& text) = 0;
+};
+
+#endif

@@ -1,0 +1,61 @@
+#ifndef SQLAUFTRAGSSTORE_H
+#define SQLAUFTRAGSSTORE_H
+
+#include "store/auftragsstore.h"
+
+#include <QList>
+#include <QPointer>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QVariantMap>
+
+class QSqlQuery;
+
+// The order store over auftrag, auftragslines and auftragskunden. Numbers new
+// documents per kind of service and writes each order in one transaction.
+class SqlAuftragsStore : public AuftragsStore
+{
+    Q_OBJECT
+
+public:
+    explicit SqlAuftragsStore(QObject* parent);
+    ~SqlAuftragsStore() override;
+
+    void createTables();
+    bool deleteAll();
+
+    bool addAuftrag(Auftrag& a) override;
+    bool saveAuftrag(const Auftrag& a) override;
+    bool storniereAuftrag(int nr) override;
+    Auftrag getAuftrag(int nr) override;
+    QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) override;
+    QList<Auftrag> getAuftraegeByKunde(int kundenNr) override;
+    QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) override;
+    QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) override;
+    QSqlTableModel* model() override;
+    QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) override;
+    QSqlTableModel* filterModel(int kundenNr) override;
+    int count() override;
+    bool delAuftrag(int nr) override;
+
+signals:
+    void storeChanged();
+
+public slots:
+    void updateModel();
+
+private:
+    bool insertAuftrag(Auftrag& a);
+    bool updateAuftrag(const Auftrag& a);
+    bool naechsteNummer(Auftrag& a);
+    bool insertLines(const Auftrag& a);
+    QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
+    QSqlTableModel* registerFilterModel(const QString& filter);
+
+    QSqlDatabase m_db;
+    QSqlTableModel* m_model;
+    QList<QPointer<QSqlTableModel>> m_filterModels;
+    QSettings m_settings;
+};
+
+#endif

@@ -1,0 +1,45 @@
+#ifndef SQLPRODUKTSTORE_H
+#define SQLPRODUKTSTORE_H
+
+#include "store/produktstore.h"
+
+#include <QSqlDatabase>
+
+class QSqlQuery;
+
+// The product store on table produkte of the default connection. Its own model
+// writes every edited cell at once.
+class SqlProduktStore : public ProduktStore
+{
+    Q_OBJECT
+
+public:
+    explicit SqlProduktStore(QObject* parent);
+    ~SqlProduktStore() override;
+
+    void createTable();
+
+    bool addProdukt(const Produkt& p) override;
+    bool saveProdukt(const Produkt& p) override;
+    bool delProdukt(const QString& nr) override;
+    Produkt getProdukt(const QString& nr) override;
+    Produkt getProduktByName(const QString& name) override;
+    QList<Produkt> getProdukte() override;
+    QSqlTableModel* model() override;
+    QSqlTableModel* filterModel(int typ) override;
+
+signals:
+    void storeChanged();
+
+public slots:
+    void updateModel();
+
+private:
+    bool write(const char* name, QSqlQuery& q);
+    Produkt firstProdukt(QSqlQuery& q);
+
+    QSqlDatabase m_db;
+    QSqlTableModel* m_model;
+};
+
+#endif
