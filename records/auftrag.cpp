@@ -5,6 +5,7 @@
 QDebug operator<<(QDebug dbg, const Auftrag& a)
 {
     QDebugStateSaver saver(dbg);
-    dbg.space() << "(" << a.Nr << a.Kunde << a.Eingang << a.Lieferung << a.Zeilen.size() << ")";
+    dbg.setAutoInsertSpaces(true);
+    dbg << "(" << a.Nr << a.Kunde << a.Eingang << a.Lieferung << a.Zeilen.size() << ")";
     return dbg;
 }

@@ -5,6 +5,7 @@
 QDebug operator<<(QDebug dbg, const AuftragsLine& l)
 {
     QDebugStateSaver saver(dbg);
-    dbg.space() << "(" << l.Anzahl << l.Produkt << "(" << l.ProduktNr << ")" << l.Preis << ")";
+    dbg.setAutoInsertSpaces(true);
+    dbg << "(" << l.Anzahl << l.Produkt << "(" << l.ProduktNr << ")" << l.Preis << ")";
     return dbg;
 }

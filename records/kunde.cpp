@@ -5,7 +5,8 @@
 QDebug operator<<(QDebug dbg, const Kunde& k)
 {
     QDebugStateSaver saver(dbg);
-    dbg.space() << "(" << k.Nr << k.Name << k.Strasse << k.Ort << k.Tel << k.Email << k.Typ
+    dbg.setAutoInsertSpaces(true);
+    dbg << "(" << k.Nr << k.Name << k.Strasse << k.Ort << k.Tel << k.Email << k.Typ
                 << k.Firma << k.PLZ << ")";
     return dbg;
 }

@@ -1,0 +1,38 @@
+#include "delegates/textitemdelegate.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+TextItemDelegate::TextItemDelegate(QObject* parent) : QItemDelegate(parent) {}
+
+void TextItemDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index, const QString& text) const
+{
+    QStyleOptionViewItem opt = setOptions(index, option);
+    painter->save();
+    painter->setClipRect(opt.rect);
+
+    QRect checkRect;
+    QRect decorationRect;
+    QPixmap pixmap;
+    const QVariant decoration = index.data(Qt::DecorationRole);
+    if (decoration.isValid()) {
+        pixmap = decoration.value<QPixmap>();
+        decorationRect = QRect(QPoint(0, 0), pixmap.size());
+    }
+    QRect displayRect = textRectangle(painter, opt.rect, opt.font, text);
+    Qt::CheckState checkState = Qt::Unchecked;
+    const QVariant check = index.data(Qt::CheckStateRole);
+    if (check.isValid()) {
+        checkState = static_cast<Qt::CheckState>(check.toInt());
+        checkRect = doCheck(opt, opt.rect, check);
+    }
+    doLayout(opt, &checkRect, &decorationRect, &displayRect, false);
+
+    drawBackground(painter, opt, index);
+    drawCheck(painter, opt, checkRect, checkState);
+    drawDecoration(painter, opt, decorationRect, pixmap);
+    drawDisplay(painter, opt, displayRect, text);
+    drawFocus(painter, opt, displayRect);
+    painter->restore();
+}

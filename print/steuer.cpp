@@ -1,0 +1,61 @@
+#include "print/steuer.h"
+
+#include <QSettings>
+
+int Steuer::modus()
+{
+    return QSettings().value("Steuer/Typ", 0).toInt();
+}
+
+int Steuer::satzWahl()
+{
+    return QSettings().value("Steuer/Satz", 0).toInt();
+}
+
+double Steuer::satz()
+{
+    QSettings s;
+    const int wahl = s.value("Steuer/Satz", 0).toInt();
+    if (wahl == SatzB)
+        return s.value("Steuer/Satz B", 0.196).toDouble();
+    if (wahl <= SatzA)
+        return s.value("Steuer/Satz A", 0.196).toDouble();
+    return 0.0;
+}
+
+double Steuer::netto(double p, int m, double r)
+{
+    return m == Netto ? p / (r + 1.0) : p;
+}
+
+double Steuer::steuer(double p, int m, double r)
+{
+    if (m == Brutto)
+        return r * p;
+    if (m == Netto)
+        return r * p / (r + 1.0);
+    return 0.0;
+}
+
+double Steuer::brutto(double p, int m, double r)
+{
+    return m == Brutto ? (r + 1.0) * p : p;
+}
+
+QString Steuer::summenText(double s)
+{
+    const int m = modus();
+    const double r = satz();
+    if (m == Brutto)
+        return tr("Summe: %1 € ( %2 € )").arg(betrag((r + 1.0) * s), betrag(s));
+    if (m == Netto)
+        return tr("Summe: %1 € ( %2 € )").arg(betrag(s), betrag(s / (r + 1.0)));
+    if (m == Keine)
+        return tr("Summe: %1 €").arg(betrag(s));
+    return QString();
+}
+
+QString Steuer::betrag(double wert)
+{
+    return QString::number(wert, 'f', 2);
+}

@@ -1,0 +1,36 @@
+#ifndef STEUER_H
+#define STEUER_H
+
+#include <QCoreApplication>
+#include <QString>
+
+// The tax rule set. Stored line amounts are never converted; whether they are
+// net or gross and which rate applies is read from the settings at every use.
+class Steuer
+{
+    Q_DECLARE_TR_FUNCTIONS(Steuer)
+
+public:
+    enum Modus { Brutto = 0, Netto = 1, Keine = 2 };        // "Steuer/Typ"
+    enum SatzWahl { SatzA = 0, SatzB = 1, Beide = 2, Keiner = 3 };  // "Steuer/Satz"
+
+    static int modus();     // "Steuer/Typ", default 0
+    static int satzWahl();  // "Steuer/Satz", default 0
+    // The effective rate r as a fraction: rate B for selector 1, rate A for 0
+    // or less, else 0.
+    static double satz();
+
+    // Net, tax and gross of a stored line amount p in mode m with rate r.
+    static double netto(double p, int m, double r);
+    static double steuer(double p, int m, double r);
+    static double brutto(double p, int m, double r);
+
+    // The sum label text for the sum s of the line amounts under the current
+    // settings; a null string for an unknown mode (the label stays as it was).
+    static QString summenText(double s);
+
+    // An amount with two decimals, "." as decimal mark, no grouping.
+    static QString betrag(double wert);
+};
+
+#endif
