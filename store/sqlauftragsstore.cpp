@@ -151,6 +151,9 @@ void SqlAuftragsStore::createTables()
     q.exec("create index auftrag_eingang on auftrag(Eingang)");
     q.exec("create index auftrag_kundennr on auftrag(KundenNr)");
     q.exec("create index auftrag_auftragsnr on auftrag(AuftragsNr)");
+    // The numbering of every new order asks for these two maxima.
+    q.exec("create index auftrag_typ_nummer on auftrag(Typ, AuftragsNr)");
+    q.exec("create index auftrag_dienst_nummer on auftrag(Dienst, AuftragsNr)");
     if (m_model->columnCount() == 0) {
         m_model->setTable("auftrag");
         m_model->select();

@@ -1,0 +1,43 @@
+#ifndef BENCHDATENBANK_H
+#define BENCHDATENBANK_H
+
+#include <QDate>
+#include <QString>
+#include <QTemporaryDir>
+
+class SqlAuftragsStore;
+class SqlKundenStore;
+class SqlProduktStore;
+
+// A realistic database for the benchmarks, in a temporary file: customers,
+// products and orders of all kinds with 1 to 10 lines, spread over ten years,
+// all stored through the stores. Customer 1 has far more orders than the rest.
+class BenchDatenbank
+{
+public:
+    struct Umfang
+    {
+        int kunden = 5000;
+        int produkte = 500;
+        int auftraege = 50000;
+        QDate beginn = QDate(2016, 1, 1);
+        int jahre = 10;
+    };
+
+    // Opens the default connection on a new file. Durability is switched off
+    // for speed: this database is thrown away after the run.
+    BenchDatenbank();
+    ~BenchDatenbank();
+
+    // Fills the database; returns the milliseconds spent in addAuftrag.
+    double fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte, SqlAuftragsStore& auftraege,
+                  const Umfang& umfang);
+
+    QString datei() const { return m_datei; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_datei;
+};
+
+#endif
