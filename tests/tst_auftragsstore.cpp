@@ -1,0 +1,354 @@
+#include "records/codetabellen.h"
+#include "store/sqlauftragsstore.h"
+#include "tests/support/testumgebung.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QtTest>
+
+#include <memory>
+
+class TestAuftragsStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    Testumgebung env;
+    std::unique_ptr<SqlAuftragsStore> store;
+
+    static AuftragsLine zeile(int anzahl, const QString& produkt, double preis)
+    {
+        AuftragsLine l;
+        l.Anzahl = anzahl;
+        l.Produkt = produkt;
+        l.ProduktNr = produkt.left(3).toUpper();
+        l.Komentar = "zu " + produkt;
+        l.Preis = preis;
+        return l;
+    }
+
+    static Auftrag auftrag(int typ, int dienst, const QDateTime& eingang = QDateTime())
+    {
+        Auftrag a;
+        a.Typ = typ;
+        a.Dienst = dienst;
+        a.Eingang = eingang.isValid() ? eingang : QDateTime(QDate(2011, 3, 2), QTime(9, 0));
+        a.Lieferung = a.Eingang.addDays(2);
+        a.Kunde.Nr = 7;
+        a.Kunde.Name = "Meier";
+        a.Kunde.Firma = "ACME";
+        a.Kunde.Email = "meier@example.fr";
+        a.Kunde.Land = "Belgique";
+        a.Kunde.IBAN = "FR76";
+        a.Zeilen = {zeile(2, "Kabel", 5.0), zeile(1, "Stecker", 2.5)};
+        return a;
+    }
+
+    static int anzahl(const QString& tabelle)
+    {
+        QSqlQuery q("select count(*) from " + tabelle);
+        q.next();
+        return q.value(0).toInt();
+    }
+
+private slots:
+    void init()
+    {
+        env.leereEinstellungen();
+        env.neueDatenbank();
+        store.reset(new SqlAuftragsStore(nullptr));
+        store->createTables();
+    }
+
+    void cleanup()
+    {
+        store.reset();
+    }
+
+    // Each row stores the orders "typ/dienst[=given number]" one after the
+    // other and expects their document numbers.
+    void numbering_data()
+    {
+        QTest::addColumn<int>("offset1");
+        QTest::addColumn<int>("offset2");
+        QTest::addColumn<QStringList>("auftraege");
+        QTest::addColumn<QList<int>>("nummern");
+        QTest::newRow("invoices and an offer start at 1")
+            << 0 << 0 << QStringList{"0/1", "0/1", "3/1"} << QList<int>{1, 2, 1};
+        QTest::newRow("offset products") << 1000 << 0 << QStringList{"0/1", "0/1", "0/0"}
+                                         << QList<int>{1001, 1002, 1};
+        QTest::newRow("offset training") << 0 << 500 << QStringList{"0/0", "0/1", "0/0"}
+                                         << QList<int>{501, 1, 502};
+        QTest::newRow("offer before first invoice")
+            << 1000 << 0 << QStringList{"3/1=7", "0/1"} << QList<int>{7, 8};
+        QTest::newRow("credit notes across service kinds")
+            << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3};
+        QTest::newRow("invoice counts other kinds of its service")
+            << 0 << 0 << QStringList{"1/0", "1/0", "0/0"} << QList<int>{1, 2, 3};
+        QTest::newRow("given numbers kept") << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5"}
+                                            << QList<int>{42, 43, 5};
+        QTest::newRow("negative number is replaced") << 0 << 0 << QStringList{"0/1=-3"}
+                                                     << QList<int>{1};
+    }
+
+    void numbering()
+    {
+        QFETCH(int, offset1);
+        QFETCH(int, offset2);
+        QFETCH(QStringList, auftraege);
+        QFETCH(QList<int>, nummern);
+        QSettings().setValue("Rechnung/Offset1", offset1);
+        QSettings().setValue("Rechnung/Offset2", offset2);
+        QList<int> vergeben;
+        for (const QString& art : auftraege) {
+            const QStringList teile = art.split(QRegularExpression("[/=]"));
+            Auftrag a = auftrag(teile.at(0).toInt(), teile.at(1).toInt());
+            if (teile.size() > 2)
+                a.AuftragsNr = teile.at(2).toInt();
+            QVERIFY(store->addAuftrag(a));
+            vergeben << a.AuftragsNr;
+            QCOMPARE(store->getAuftrag(a.Nr).AuftragsNr, a.AuftragsNr);
+        }
+        QCOMPARE(vergeben, nummern);
+    }
+
+    void offsetReadAtInsert()
+    {
+        Auftrag a = auftrag(0, 1);
+        QSettings().setValue("Rechnung/Offset1", 200);
+        QVERIFY(store->addAuftrag(a));
+        QCOMPARE(a.AuftragsNr, 201);
+    }
+
+    void insertWritesBackAndReadsComplete()
+    {
+        QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
+        Auftrag a = auftrag(0, 1);
+        a.Summe = 999;  // the store sums the lines itself
+        a.BestellNr = 4711;
+        a.Zahlung = 2;
+        a.Komentar = "Lieferung an Tor 2";
+        QVERIFY(store->addAuftrag(a));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(a.Nr, 1);
+        QCOMPARE(a.Status, int(AuftragsStatus::Gespeichert));
+
+        const Auftrag r = store->getAuftrag(a.Nr);
+        QCOMPARE(r.Summe, 7.5);
+        QCOMPARE(r.Status, 1);
+        QCOMPARE(r.BestellNr, 4711);
+        QCOMPARE(r.Zahlung, 2);
+        QCOMPARE(r.Komentar, a.Komentar);
+        QCOMPARE(r.Eingang, a.Eingang);
+        QCOMPARE(r.Lieferung, a.Lieferung);
+        QVERIFY(r.Druck.isNull());
+        QCOMPARE(r.Kunde.Nr, 7);
+        QCOMPARE(r.Kunde.Email, QString("meier@example.fr"));
+        QCOMPARE(r.Kunde.IBAN, QString("FR76"));
+        QCOMPARE(r.Kunde.Land, QString("Belgique"));
+        QCOMPARE(r.Zeilen.size(), 2);
+        QCOMPARE(r.Zeilen.at(0).Produkt, QString("Kabel"));
+        QCOMPARE(r.Zeilen.at(0).ProduktNr, QString("KAB"));
+        QCOMPARE(r.Zeilen.at(0).Komentar, QString("zu Kabel"));
+        QCOMPARE(r.Zeilen.at(1).Preis, 2.5);
+        QCOMPARE(r.Zeilen.at(1).Anzahl, 1);
+
+        Auftrag gedruckt = a;
+        gedruckt.Status = AuftragsStatus::Gedruckt;
+        QVERIFY(store->addAuftrag(gedruckt));
+        QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
+        QCOMPARE(store->getAuftrag(999).Nr, 0);
+    }
+
+    void resaveKeepsNumbersAndReplacesLines()
+    {
+        Auftrag a = auftrag(0, 1);
+        a.Zeilen << zeile(3, "Lampe", 30.0);
+        QVERIFY(store->addAuftrag(a));
+        const int nr = a.AuftragsNr;
+        a.Zeilen = {zeile(1, "Lampe", 10.0)};
+        a.AuftragsNr = 77;  // never changed by a save
+        a.Status = AuftragsStatus::Bezahlt;
+        a.Kunde.Name = "Meier-Huber";
+        a.Kunde.Land = "Suisse";
+        QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
+        QVERIFY(store->saveAuftrag(a));
+        QCOMPARE(changed.count(), 1);
+        const Auftrag r = store->getAuftrag(a.Nr);
+        QCOMPARE(r.AuftragsNr, nr);
+        QCOMPARE(r.Status, 3);
+        QCOMPARE(r.Zeilen.size(), 1);
+        QCOMPARE(r.Summe, 10.0);
+        QCOMPARE(r.Kunde.Name, QString("Meier-Huber"));
+        QCOMPARE(r.Kunde.Land, QString("Suisse"));
+        QCOMPARE(anzahl("auftragslines"), 1);
+    }
+
+    void readingByKeys()
+    {
+        Auftrag a = auftrag(0, 1, QDateTime(QDate(2011, 3, 1), QTime(0, 0)));
+        a.BestellNr = 10;
+        Auftrag b = auftrag(3, 1, QDateTime(QDate(2011, 3, 2), QTime(0, 0)));
+        b.BestellNr = 10;
+        b.Kunde.Nr = 8;
+        b.Zeilen = {zeile(1, "Kurs", 100.0)};
+        Auftrag c = auftrag(0, 1, QDateTime(QDate(2011, 3, 2), QTime(0, 0, 1)));
+        QVERIFY(store->addAuftrag(a));
+        QVERIFY(store->addAuftrag(b));
+        QVERIFY(store->addAuftrag(c));
+
+        auto nrs = [](const QList<Auftrag>& l) {
+            QList<int> n;
+            for (const Auftrag& x : l)
+                n << x.Nr;
+            std::sort(n.begin(), n.end());
+            return n;
+        };
+        QCOMPARE(nrs(store->getAuftraegeByBestellNr(10)), (QList<int>{1, 2}));
+        QCOMPARE(nrs(store->getAuftraegeByKunde(7)), (QList<int>{1, 3}));
+        // Invoice 1 and offer 1 share their document number.
+        QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), (QList<int>{1, 2}));
+        // Both ends of the range are included, to the second.
+        const QList<Auftrag> bereich = store->getAuftraege(QDateTime(QDate(2011, 3, 1), QTime(0, 0)),
+                                                           QDateTime(QDate(2011, 3, 2), QTime(0, 0)));
+        QCOMPARE(nrs(bereich), (QList<int>{1, 2}));
+        for (const Auftrag& x : bereich) {
+            QCOMPARE(x.Zeilen.size(), x.Nr == 2 ? 1 : 2);
+            QCOMPARE(x.Kunde.Nr, x.Nr == 2 ? 8 : 7);
+            QCOMPARE(x.Kunde.Email, QString("meier@example.fr"));
+        }
+        QCOMPARE(store->getAuftraege(QDateTime(QDate(2011, 3, 1), QTime(0, 0)),
+                                     QDateTime(QDate(2011, 3, 1), QTime(23, 59, 59)))
+                     .size(),
+                 1);
+
+        std::unique_ptr<QSqlTableModel> tage(
+            store->filterModel(QDateTime(QDate(2011, 3, 2), QTime(12, 0)),
+                               QDateTime(QDate(2011, 3, 2), QTime(12, 0))));
+        QCOMPARE(tage->rowCount(), 2);
+        std::unique_ptr<QSqlTableModel> kunde(store->filterModel(8));
+        QCOMPARE(kunde->rowCount(), 1);
+        QCOMPARE(store->count(), 3);
+    }
+
+    void orderWithoutSnapshotKeepsRowCustomer()
+    {
+        Auftrag a = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        QSqlQuery("delete from auftragskunden").exec();
+        const Auftrag r = store->getAuftrag(a.Nr);
+        QCOMPARE(r.Kunde.Name, QString("Meier"));
+        QCOMPARE(r.Kunde.Firma, QString("ACME"));
+        QVERIFY(r.Kunde.Email.isEmpty());
+        QVERIFY(r.Kunde.Land.isEmpty());
+        a.Kunde.Name = "Neu";
+        QVERIFY(store->saveAuftrag(a));
+        QCOMPARE(anzahl("auftragskunden"), 0);
+        QCOMPARE(store->getAuftraegeByKunde(7).first().Kunde.Name, QString("Neu"));
+    }
+
+    void deleteDoesNotReuseNumbers()
+    {
+        Auftrag a = auftrag(0, 1), b = auftrag(0, 1), c = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        QVERIFY(store->addAuftrag(b));
+        QVERIFY(store->addAuftrag(c));
+        QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
+        QVERIFY(store->delAuftrag(b.Nr));
+        QVERIFY(store->delAuftrag(12345));
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(store->getAuftrag(b.Nr).Nr, 0);
+        QCOMPARE(anzahl("auftragslines"), 4);
+        QCOMPARE(anzahl("auftragskunden"), 2);
+        Auftrag d = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(d));
+        QCOMPARE(d.AuftragsNr, 4);
+        QVERIFY(store->delAuftrag(d.Nr));
+        Auftrag e = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(e));
+        QCOMPARE(e.AuftragsNr, 4);  // the highest of its sequence is taken again
+    }
+
+    void cancelAndWipe()
+    {
+        Auftrag a = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        QVERIFY(store->storniereAuftrag(a.Nr));
+        QCOMPARE(store->getAuftrag(a.Nr).Status, -1);
+        QSqlTableModel* liste = store->filterModel(7);
+        QVERIFY(store->deleteAll());
+        QCOMPARE(store->count(), 0);
+        QCOMPARE(liste->rowCount(), 0);
+        QCOMPARE(store->model()->rowCount(), 0);
+        Auftrag b = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(b));
+        QCOMPARE(b.Nr, 1);
+        QCOMPARE(b.AuftragsNr, 1);
+        QCOMPARE(store->model()->rowCount(), 1);
+        QCOMPARE(liste->rowCount(), 1);
+        delete liste;
+    }
+
+    void failureLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<QString>("sabotage");
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<QString>("speicherMeldung");
+        QTest::newRow("lines table missing") << "drop table auftragslines"
+                                             << "^error inserting Auftragline"
+                                             << "^error deleting Auftragslines";
+        QTest::newRow("snapshot table missing") << "drop table auftragskunden"
+                                                << "^DB auftragskunden" << "^DB auftragskunden";
+        QTest::newRow("order rows refused")
+            << "create trigger nein before insert on auftrag begin select raise(abort, 'nein'); end"
+            << "^error inserting Auftrag" << "";
+    }
+
+    void failureLeavesEverythingAsItWas()
+    {
+        QFETCH(QString, sabotage);
+        QFETCH(QString, meldung);
+        QFETCH(QString, speicherMeldung);
+        Auftrag alt = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(alt));
+        QVERIFY(QSqlQuery().exec(sabotage));
+        QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
+
+        Auftrag a = auftrag(0, 1);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(meldung));
+        QVERIFY(!store->addAuftrag(a));
+        QCOMPARE(a.Nr, 0);
+        QCOMPARE(a.AuftragsNr, 0);
+        QCOMPARE(a.Status, int(AuftragsStatus::Neu));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(anzahl("auftrag"), 1);
+
+        // A rewrite that fails leaves the stored order untouched.
+        alt.Zeilen = {zeile(9, "Neu", 1.0)};
+        alt.Komentar = "geaendert";
+        if (speicherMeldung.isEmpty())
+            return;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(speicherMeldung));
+        QVERIFY(!store->saveAuftrag(alt));
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(store->getAuftrag(alt.Nr).Komentar.isEmpty());
+    }
+
+    void closedDatabase()
+    {
+        QSqlDatabase::database().close();
+        Auftrag a = auftrag(0, 1);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^error inserting Auftrag"));
+        QVERIFY(!store->addAuftrag(a));
+        QCOMPARE(a.AuftragsNr, 0);
+        QCOMPARE(a.Status, 0);
+        QVERIFY(store->getAuftraegeByKunde(7).isEmpty());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error"));
+        QCOMPARE(store->count(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAuftragsStore)
+#include "tst_auftragsstore.moc"
