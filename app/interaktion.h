@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QUrl;
@@ -39,6 +40,10 @@ public:
     virtual double getDouble(QWidget* parent, const QString& title, const QString& label,
                              double value = 0, double min = -2147483647, double max = 2147483647,
                              int decimals = 2, bool* ok = nullptr) = 0;
+
+    // A choice from items, current preselected; *ok tells whether the user accepted.
+    virtual QString getItem(QWidget* parent, const QString& title, const QString& label,
+                            const QStringList& items, int current = 0, bool* ok = nullptr) = 0;
 
     // File choices; an empty name means cancelled.
     virtual QString getOpenFileName(QWidget* parent, const QString& caption,

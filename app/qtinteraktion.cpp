@@ -48,6 +48,12 @@ double QtInteraktion::getDouble(QWidget* parent, const QString& title, const QSt
     return QInputDialog::getDouble(parent, title, label, value, min, max, decimals, ok);
 }
 
+QString QtInteraktion::getItem(QWidget* parent, const QString& title, const QString& label,
+                               const QStringList& items, int current, bool* ok)
+{
+    return QInputDialog::getItem(parent, title, label, items, current, false, ok);
+}
+
 QString QtInteraktion::getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                                        const QString& filter)
 {

@@ -19,6 +19,8 @@ public:
                int max, int step, bool* ok) override;
     double getDouble(QWidget* parent, const QString& title, const QString& label, double value,
                      double min, double max, int decimals, bool* ok) override;
+    QString getItem(QWidget* parent, const QString& title, const QString& label,
+                    const QStringList& items, int current, bool* ok) override;
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,

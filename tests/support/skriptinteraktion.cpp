@@ -37,7 +37,7 @@ void SkriptInteraktion::vergiss()
 QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, const QString& text,
                                      const QString& vorgabe)
 {
-    fragen.append({art, titel, text, vorgabe});
+    fragen.append({art, titel, text, vorgabe, {}});
     return m_antworten.isEmpty() ? QVariant() : m_antworten.takeFirst();
 }
 
@@ -53,12 +53,12 @@ QMessageBox::StandardButton SkriptInteraktion::question(QWidget*, const QString&
 
 void SkriptInteraktion::information(QWidget*, const QString& title, const QString& text)
 {
-    fragen.append({"information", title, text, {}});
+    fragen.append({"information", title, text, {}, {}});
 }
 
 void SkriptInteraktion::warning(QWidget*, const QString& title, const QString& text)
 {
-    fragen.append({"warning", title, text, {}});
+    fragen.append({"warning", title, text, {}, {}});
 }
 
 QString SkriptInteraktion::getText(QWidget*, const QString& title, const QString& label,
@@ -88,6 +88,16 @@ double SkriptInteraktion::getDouble(QWidget*, const QString& title, const QStrin
     return a.isValid() ? a.toDouble() : value;
 }
 
+QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString& label,
+                                   const QStringList& items, int current, bool* ok)
+{
+    const QVariant a = naechste("getItem", title, label);
+    fragen.last().auswahl = items;
+    if (ok)
+        *ok = a.isValid();
+    return items.value(a.isValid() ? a.toInt() : current);
+}
+
 QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, const QString& dir,
                                            const QString& filter)
 {
@@ -107,7 +117,7 @@ bool SkriptInteraktion::printDialog(QPrinter*, QWidget*)
 
 bool SkriptInteraktion::openUrl(const QUrl& url)
 {
-    fragen.append({"openUrl", QString(), url.toString(), {}});
+    fragen.append({"openUrl", QString(), url.toString(), {}, {}});
     urls.append(url);
     return openUrlErgebnis;
 }

@@ -21,13 +21,15 @@ public:
         QString titel;
         QString text;
         QString vorgabe;  // proposed file name or folder of a file choice
+        QStringList auswahl;  // the items offered by getItem()
     };
 
     SkriptInteraktion();
     ~SkriptInteraktion() override;
 
     // The next answers: a QMessageBox::StandardButton for question(), a
-    // QString for getText() and the file choices, an int or double for the
+    // QString for getText() and the file choices, the chosen position (int)
+    // for getItem(), an int or double for the
     // number boxes, a bool for printDialog(). A null QVariant cancels.
     void antworte(const QVariant& antwort);
 
@@ -51,6 +53,8 @@ public:
                int max, int step, bool* ok) override;
     double getDouble(QWidget* parent, const QString& title, const QString& label, double value,
                      double min, double max, int decimals, bool* ok) override;
+    QString getItem(QWidget* parent, const QString& title, const QString& label,
+                    const QStringList& items, int current, bool* ok) override;
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
