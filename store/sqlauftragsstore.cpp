@@ -48,25 +48,6 @@ void bindAuftragsZeile(QSqlQuery& q, const Auftrag& a)
     q.bindValue(":komentar", a.Komentar);
 }
 
-void bindSnapshot(QSqlQuery& q, const Kunde& k, const QString& faxPlaceholder)
-{
-    q.bindValue(":firma", k.Firma);
-    q.bindValue(":name", k.Name);
-    q.bindValue(":strasse", k.Strasse);
-    q.bindValue(":ort", k.Ort);
-    q.bindValue(":email", k.Email);
-    q.bindValue(":tel", k.Tel);
-    q.bindValue(":tel2", k.Tel2);
-    q.bindValue(faxPlaceholder, k.Fax);
-    q.bindValue(":typ", k.Typ);
-    q.bindValue(":plz", k.PLZ);
-    q.bindValue(":bemerkung", k.Bemerkung);
-    q.bindValue(":iban", k.IBAN);
-    q.bindValue(":bic", k.BIC);
-    q.bindValue(":steuernummer", k.Steuernummer);
-    q.bindValue(":land", k.Land);
-}
-
 Auftrag auftragFromQuery(const QSqlQuery& q)
 {
     const QSqlRecord r = q.record();
@@ -237,7 +218,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
               ":steuernummer,:land)");
     k.bindValue(":anr", a.Nr);
     k.bindValue(":nr", a.Kunde.Nr);
-    bindSnapshot(k, a.Kunde, ":fax");
+    SqlKundenStore::bindKunde(k, a.Kunde, ":fax");
     if (!k.exec()) {
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
         return false;
@@ -290,7 +271,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
               "Bemerkung=:bemerkung ,IBAN=:iban ,BIC=:bic ,Steuernummer=:steuernummer ,"
               "Land=:land where AuftragsNr=:nr");
     k.bindValue(":knr", a.Kunde.Nr);
-    bindSnapshot(k, a.Kunde, ":Fax");
+    SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
     if (!k.exec()) {
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;

@@ -60,22 +60,8 @@ bool SqlKundenStore::addKunde(Kunde& k)
                   ":seit,:land)");
         q.bindValue(":nr", k.Nr);
     }
-    q.bindValue(":firma", k.Firma);
-    q.bindValue(":name", k.Name);
-    q.bindValue(":strasse", k.Strasse);
-    q.bindValue(":ort", k.Ort);
-    q.bindValue(":email", k.Email);
-    q.bindValue(":tel", k.Tel);
-    q.bindValue(":tel2", k.Tel2);
-    q.bindValue(":tel3", k.Fax);
-    q.bindValue(":typ", k.Typ);
-    q.bindValue(":plz", k.PLZ);
-    q.bindValue(":bemerkung", k.Bemerkung);
-    q.bindValue(":iban", k.IBAN);
-    q.bindValue(":bic", k.BIC);
-    q.bindValue(":steuernummer", k.Steuernummer);
+    bindKunde(q, k, ":tel3");
     q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
-    q.bindValue(":land", k.Land);
     if (!q.exec()) {
         qWarning() << "DB" << q.lastError().text();
         m_db.rollback();
@@ -105,21 +91,7 @@ bool SqlKundenStore::saveKunde(const Kunde& k)
               "Email=:email ,Tel=:tel ,Tel2=:tel2 ,Fax=:Fax ,Typ=:typ ,PLZ=:plz ,"
               "Bemerkung=:bemerkung ,IBAN=:iban ,BIC=:bic ,Steuernummer=:steuernummer ,"
               "Land=:land where Nr=:nr");
-    q.bindValue(":firma", k.Firma);
-    q.bindValue(":name", k.Name);
-    q.bindValue(":strasse", k.Strasse);
-    q.bindValue(":ort", k.Ort);
-    q.bindValue(":email", k.Email);
-    q.bindValue(":tel", k.Tel);
-    q.bindValue(":tel2", k.Tel2);
-    q.bindValue(":Fax", k.Fax);
-    q.bindValue(":typ", k.Typ);
-    q.bindValue(":plz", k.PLZ);
-    q.bindValue(":bemerkung", k.Bemerkung);
-    q.bindValue(":iban", k.IBAN);
-    q.bindValue(":bic", k.BIC);
-    q.bindValue(":steuernummer", k.Steuernummer);
-    q.bindValue(":land", k.Land);
+    bindKunde(q, k, ":Fax");
     q.bindValue(":nr", k.Nr);
     if (!q.exec() || !m_db.commit()) {
         qWarning() << "DB" << q.lastError().text() << q.lastQuery();
@@ -140,6 +112,25 @@ bool SqlKundenStore::delKunde(int nr)
         qWarning() << "DB" << q.lastError().text();
     emit storeChanged();
     return ok;
+}
+
+void SqlKundenStore::bindKunde(QSqlQuery& q, const Kunde& k, const QString& faxPlaceholder)
+{
+    q.bindValue(":firma", k.Firma);
+    q.bindValue(":name", k.Name);
+    q.bindValue(":strasse", k.Strasse);
+    q.bindValue(":ort", k.Ort);
+    q.bindValue(":email", k.Email);
+    q.bindValue(":tel", k.Tel);
+    q.bindValue(":tel2", k.Tel2);
+    q.bindValue(faxPlaceholder, k.Fax);
+    q.bindValue(":typ", k.Typ);
+    q.bindValue(":plz", k.PLZ);
+    q.bindValue(":bemerkung", k.Bemerkung);
+    q.bindValue(":iban", k.IBAN);
+    q.bindValue(":bic", k.BIC);
+    q.bindValue(":steuernummer", k.Steuernummer);
+    q.bindValue(":land", k.Land);
 }
 
 Kunde SqlKundenStore::kundeFromQuery(const QSqlQuery& q)

@@ -35,6 +35,9 @@ public:
 
     // The filter text of filterModel(typ, text); user text is quoted for SQL.
     static QString filterText(int typ, const QString& text);
+    // Binds the customer's fields to the placeholders named after them; the
+    // statements name the fax placeholder differently.
+    static void bindKunde(QSqlQuery& q, const Kunde& k, const QString& faxPlaceholder);
     // A customer from the current row of a query over kunden or auftragskunden.
     static Kunde kundeFromQuery(const QSqlQuery& q);
 
