@@ -75,6 +75,11 @@ QTextDocument* Drucker::neuesDokument()
     QFont basis(QStringLiteral("Arial"));
     basis.setPointSizeF(10);
     doc->setDefaultFont(basis);
+    // Break lines between words only: an amount split over two lines in a
+    // narrow column reads as two numbers.
+    QTextOption umbruch = doc->defaultTextOption();
+    umbruch.setWrapMode(QTextOption::WordWrap);
+    doc->setDefaultTextOption(umbruch);
     doc->addResource(QTextDocument::ImageResource, QUrl("data:logo.png"),
                      QImage(":logo.png"));
     return doc;
@@ -92,14 +97,17 @@ void Drucker::zelle(QTextTable* t, int zeile, int spalte, const QString& text,
     c.insertText(text, format);
 }
 
+double Drucker::layoutDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96.0;
+}
+
 double Drucker::skalierung(QPaintDevice* geraet)
 {
-    double layoutDpi = 96.0;
-    if (QGuiApplication::primaryScreen())
-        layoutDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchY();
-    if (!geraet || geraet->logicalDpiY() <= 0 || layoutDpi <= 0)
+    if (!geraet || geraet->logicalDpiY() <= 0)
         return 1.0;
-    return geraet->logicalDpiY() / layoutDpi;
+    return geraet->logicalDpiY() / layoutDpi();
 }
 
 QTextDocument* Drucker::dokumentKopf(const QString& titel, QTextCursor& c)

@@ -48,6 +48,8 @@ protected:
     // Device pixels per layout pixel: the documents are laid out at screen
     // resolution, so a high-resolution printer gets the same page, only finer.
     static double skalierung(QPaintDevice* geraet);
+    // The resolution the documents are laid out in (the screen's, else 96).
+    static double layoutDpi();
 
     Auftrag m_auftrag;
     QSettings m_settings;

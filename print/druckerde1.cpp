@@ -190,8 +190,11 @@ bool DruckerDE1::print(QPrinter* printer)
     const QString steuerNr =
         tr("Steuer-Nr: %1").arg(m_settings.value("Firma/SteuerNr").toString());
     const QString ustId = tr("Ust-Id: %1").arg(m_settings.value("Firma/UStId").toString());
+    // 7 pt in layout pixels: the painter is scaled, so a point size would be
+    // resolved a second time at the printer's resolution. Three lines 10
+    // pixels apart must not touch.
     QFont klein(QStringLiteral("Arial"));
-    klein.setPointSizeF(7);  // three lines 10 pixels apart must not touch
+    klein.setPixelSize(qMax(1, qRound(7.0 * layoutDpi() / 72.0)));
 
     const int seiten = doc->pageCount();
     for (int seite = 0; seite < seiten; ++seite) {
