@@ -110,6 +110,48 @@ double Drucker::skalierung(QPaintDevice* geraet)
     return geraet->logicalDpiY() / layoutDpi();
 }
 
+void Drucker::abschliessen(QTextDocument* doc, QTextCursor& c)
+{
+    c.movePosition(QTextCursor::End);
+    c.endEditBlock();
+    QTextFrameFormat f = doc->rootFrame()->frameFormat();
+    f.setMargin(0);
+    doc->rootFrame()->setFrameFormat(f);
+}
+
+bool Drucker::beginne(QPainter& painter, QPrinter* printer, double& breite,
+                      double& hoehe) const
+{
+    if (!painter.begin(printer)) {
+        qWarning() << "error printing Auftrag" << m_auftrag.Nr << printer->outputFileName();
+        return false;
+    }
+    const double s = skalierung(printer);
+    painter.scale(s, s);
+    breite = printer->width() / s;
+    hoehe = printer->height() / s;
+    return true;
+}
+
+void Drucker::produktZelle(QTextTable* t, int zeile, const AuftragsLine& l)
+{
+    QTextCursor c = t->cellAt(zeile, 1).firstCursorPosition();
+    c.insertText(l.Produkt, schrift(10));
+    if (!l.Komentar.isEmpty()) {
+        c.insertBlock();
+        c.insertText(l.Komentar, schrift(10));
+    }
+}
+
+void Drucker::summenAbstand(QTextCursor& c)
+{
+    c.movePosition(QTextCursor::End);
+    c.insertBlock();
+    QTextBlockFormat abstand;
+    abstand.setTopMargin(50);
+    c.insertBlock(abstand);
+}
+
 QTextDocument* Drucker::dokumentKopf(const QString& titel, QTextCursor& c)
 {
     QTextDocument* doc = neuesDokument();
@@ -226,12 +268,7 @@ QTextDocument* Drucker::getDocument(QPrinter*)
         const int z = i + 1;
         const double p = l.Preis;
         zelle(table, z, 0, l.ProduktNr, basis);
-        QTextCursor text = table->cellAt(z, 1).firstCursorPosition();
-        text.insertText(l.Produkt, basis);
-        if (!l.Komentar.isEmpty()) {
-            text.insertBlock();
-            text.insertText(l.Komentar, basis);
-        }
+        produktZelle(table, z, l);
         zelle(table, z, 2, QString::number(l.Anzahl), basis);
         if (!vier) {
             zelle(table, z, 3, Steuer::betrag(Steuer::netto(p, m, r)), basis, true);
@@ -242,11 +279,7 @@ QTextDocument* Drucker::getDocument(QPrinter*)
         steuer += Steuer::steuer(p, m, r);
     }
 
-    c.movePosition(QTextCursor::End);
-    c.insertBlock();
-    QTextBlockFormat abstand;
-    abstand.setTopMargin(50);
-    c.insertBlock(abstand);
+    summenAbstand(c);
 
     const QTextCharFormat titel = schrift(12, true);
     if (!vier) {
@@ -265,13 +298,7 @@ QTextDocument* Drucker::getDocument(QPrinter*)
         zelle(t, 0, 1, Steuer::betrag(summe), titel, true);
         zahlungsZeile(t, 2, 1);
     }
-    c.movePosition(QTextCursor::End);
-    c.endEditBlock();
-    doc->rootFrame()->setFrameFormat([&] {
-        QTextFrameFormat f = doc->rootFrame()->frameFormat();
-        f.setMargin(0);
-        return f;
-    }());
+    abschliessen(doc, c);
     return doc;
 }
 
@@ -303,12 +330,7 @@ QTextDocument* Drucker::getDocument2(QPrinter*)
         // Without a quantity there is no unit price to derive; show the line amount.
         const double einzel = l.Anzahl != 0 ? total / l.Anzahl : total;
         zelle(table, z, 0, l.ProduktNr, basis);
-        QTextCursor text = table->cellAt(z, 1).firstCursorPosition();
-        text.insertText(l.Produkt, basis);
-        if (!l.Komentar.isEmpty()) {
-            text.insertBlock();
-            text.insertText(l.Komentar, basis);
-        }
+        produktZelle(table, z, l);
         zelle(table, z, 2, Steuer::betrag(einzel), basis, true);
         zelle(table, z, 3, QString::number(l.Anzahl), basis);
         zelle(table, z, 4, QStringLiteral("EXOTV"), basis);
@@ -316,11 +338,7 @@ QTextDocument* Drucker::getDocument2(QPrinter*)
         summe += total;
     }
 
-    c.movePosition(QTextCursor::End);
-    c.insertBlock();
-    QTextBlockFormat abstand;
-    abstand.setTopMargin(50);
-    c.insertBlock(abstand);
+    summenAbstand(c);
 
     const QTextCharFormat titel = schrift(12, true);
     QTextTable* t =
@@ -333,11 +351,7 @@ QTextDocument* Drucker::getDocument2(QPrinter*)
     zelle(t, 2, 1, tr("Total TTC"), titel);
     zelle(t, 2, 2, Steuer::betrag(summe), titel, true);
     zahlungsZeile(t, 4, 2);
-    c.movePosition(QTextCursor::End);
-    c.endEditBlock();
-    QTextFrameFormat f = doc->rootFrame()->frameFormat();
-    f.setMargin(0);
-    doc->rootFrame()->setFrameFormat(f);
+    abschliessen(doc, c);
     return doc;
 }
 
@@ -350,14 +364,10 @@ bool Drucker::print(QPrinter* printer)
                                                                     : getDocument(printer));
 
     QPainter painter;
-    if (!painter.begin(printer)) {
-        qWarning() << "error printing Auftrag" << m_auftrag.Nr << printer->outputFileName();
+    double breite = 0;
+    double hoehe = 0;
+    if (!beginne(painter, printer, breite, hoehe))
         return false;
-    }
-    const double s = skalierung(printer);
-    painter.scale(s, s);
-    const double breite = printer->width() / s;
-    const double hoehe = printer->height() / s;
     const double d = printer->widthMM() > 0 ? breite / printer->widthMM() : 96.0 / 25.4;
     const int rand = int(6.0 * d);
     const int oben = int(31.0 * d);

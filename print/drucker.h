@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 
 class QPaintDevice;
+class QPainter;
 class QPrinter;
 class QTextCursor;
 class QTextDocument;
@@ -50,6 +51,11 @@ protected:
     static double skalierung(QPaintDevice* geraet);
     // The resolution the documents are laid out in (the screen's, else 96).
     static double layoutDpi();
+    // Ends the building of doc: closes the edit block, no margin round the page.
+    static void abschliessen(QTextDocument* doc, QTextCursor& c);
+    // Opens painter on printer, scaled to layout pixels, and gives the page
+    // size in layout pixels; false (logged) when the device cannot be opened.
+    bool beginne(QPainter& painter, QPrinter* printer, double& breite, double& hoehe) const;
 
     Auftrag m_auftrag;
     QSettings m_settings;
@@ -57,6 +63,8 @@ protected:
 private:
     QTextDocument* dokumentKopf(const QString& titel, QTextCursor& cursor);
     QString zahlungsText() const;
+    static void produktZelle(QTextTable* t, int zeile, const AuftragsLine& l);
+    static void summenAbstand(QTextCursor& c);
     void zahlungsZeile(QTextTable* t, int zeile, int letzteSpalte);
 };
 

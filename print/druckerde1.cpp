@@ -151,10 +151,7 @@ QTextDocument* DruckerDE1::getDocument(QPrinter*)
     abstand.setTopMargin(10);
     c.insertBlock(abstand);
     c.insertText(m_settings.value("Rechnung/Footer", tr("Fuß")).toString(), schrift(9));
-    c.endEditBlock();
-    QTextFrameFormat f = doc->rootFrame()->frameFormat();
-    f.setMargin(0);
-    doc->rootFrame()->setFrameFormat(f);
+    abschliessen(doc, c);
     return doc;
 }
 
@@ -165,14 +162,10 @@ bool DruckerDE1::print(QPrinter* printer)
     // Only the painted pages go to the printer: they carry the bank footer.
     std::unique_ptr<QTextDocument> doc(getDocument(printer));
     QPainter painter;
-    if (!painter.begin(printer)) {
-        qWarning() << "error printing Auftrag" << m_auftrag.Nr << printer->outputFileName();
+    double breite = 0;
+    double hoehe = 0;
+    if (!beginne(painter, printer, breite, hoehe))
         return false;
-    }
-    const double s = skalierung(printer);
-    painter.scale(s, s);
-    const double breite = printer->width() / s;
-    const double hoehe = printer->height() / s;
     const double unten = hoehe - 1;         // B
     const double rechts = breite - 1;       // R
     const double linie = unten - fussHoehe;  // b
