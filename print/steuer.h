@@ -17,7 +17,7 @@ public:
     static int modus();     // "Steuer/Typ", default 0
     static int satzWahl();  // "Steuer/Satz", default 0
     // The effective rate r as a fraction: rate B for selector 1, rate A for 0
-    // or less, else 0.
+    // or less, else 0. A rate that is not finite or -100 % or below reads as 0.
     static double satz();
 
     // Net, tax and gross of a stored line amount p in mode m with rate r.
