@@ -15,8 +15,10 @@
 ZipPaket::ZipPaket(const QString& fileName) : m_ziel(QFileInfo(fileName).absoluteFilePath())
 {
     const QFileInfo info(m_ziel);
-    if (info.isDir())
+    if (info.isDir()) {
+        qWarning() << "cannot create zip over a folder" << m_ziel;
         return;
+    }
     do {
         m_temp = QStringLiteral("%1/.%2.%3.tmp")
                      .arg(info.absolutePath(), info.fileName())
