@@ -1,6 +1,7 @@
 #include "exchange/tabellenexport.h"
 #include "exchange/tabellenzelle.h"
 #include "tests/support/skriptinteraktion.h"
+#include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
 
 #include <QDir>
@@ -56,15 +57,7 @@ private:
             {"Müller", 12.5, QDate(2024, 3, 1), QDateTime(QDate(2024, 3, 1), QTime(10, 30))},
             {"Müller", "01234", QDate(1900, 3, 1), QDateTime(QDate(1900, 2, 28), QTime(6, 0))},
             {"Sagt \"Hi\";\nja", "12,50 €", "", ""}};
-        for (const auto& z : zeilen) {
-            QList<QStandardItem*> items;
-            for (const QVariant& v : z) {
-                auto* it = new QStandardItem;
-                it->setData(v, Qt::DisplayRole);
-                items << it;
-            }
-            m.appendRow(items);
-        }
+        fuelleZeilen(m, zeilen);
     }
 
 private slots:

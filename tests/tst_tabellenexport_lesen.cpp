@@ -1,4 +1,5 @@
 #include "exchange/tabellenexport.h"
+#include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
 
 #include <QDir>
@@ -89,15 +90,7 @@ private slots:
              QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), "12,50 €"},
             {3, "Zeile1\nZeile2", 1234567.89, "0,0", QDate(2000, 1, 1),
              QDateTime(QDate(2000, 1, 1), QTime(0, 0)), "Ölstraße; 7"}};
-        for (const auto& z : zeilen) {
-            QList<QStandardItem*> items;
-            for (const QVariant& v : z) {
-                auto* it = new QStandardItem;
-                it->setData(v, Qt::DisplayRole);
-                items << it;
-            }
-            model.appendRow(items);
-        }
+        fuelleZeilen(model, zeilen);
         leer.setHorizontalHeaderLabels({"a", "b", "c"});
 
         QDir().mkpath(env.pfad("in"));
