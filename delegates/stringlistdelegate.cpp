@@ -1,15 +1,15 @@
 #include "delegates/stringlistdelegate.h"
 
 #include <QComboBox>
-#include <QMetaProperty>
 
 namespace {
 
-// True for editors like the combo box: no user property, but a currentIndex.
+// The combo box edits the code by position. Since Qt 5 its user property is
+// currentText, so asking for "no user property" would store the name instead
+// of the code; the currentIndex property alone decides.
 bool editsByIndex(const QWidget* editor)
 {
-    return !editor->metaObject()->userProperty().isReadable()
-           && editor->property("currentIndex").isValid();
+    return editor->property("currentIndex").isValid();
 }
 
 }  // namespace
@@ -19,12 +19,18 @@ StringListDelegate::StringListDelegate(const QStringList& names, QObject* parent
 {
 }
 
+QString StringListDelegate::text(const QVariant& value) const
+{
+    const int n = value.toInt();
+    return n >= 0 && n < m_names.size() ? m_names.at(n) : QString();
+}
+
 void StringListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const
 {
     const int n = index.data(Qt::DisplayRole).toInt();
     if (n < 0 || n >= m_names.size())
-        return;
+        return;  // no background, no highlight, no focus: the cell stays blank
     paintText(painter, option, index, m_names.at(n));
 }
 
@@ -47,8 +53,11 @@ void StringListDelegate::setEditorData(QWidget* editor, const QModelIndex& index
 void StringListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                       const QModelIndex& index) const
 {
-    if (editsByIndex(editor))
-        model->setData(index, editor->property("currentIndex"), Qt::EditRole);
-    else
+    if (editsByIndex(editor)) {
+        // -1 means nothing chosen (an empty list): keep the stored code.
+        const int code = editor->property("currentIndex").toInt();
+        if (code >= 0)
+            model->setData(index, code, Qt::EditRole);
+    } else
         QItemDelegate::setModelData(editor, model, index);
 }

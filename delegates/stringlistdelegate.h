@@ -14,6 +14,9 @@ class StringListDelegate : public TextItemDelegate
 public:
     StringListDelegate(const QStringList& names, QObject* parent);
 
+    // The name of the code held by value; a null string when out of range.
+    QString text(const QVariant& value) const;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

@@ -17,8 +17,10 @@ void TextItemDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& 
     QPixmap pixmap;
     const QVariant decoration = index.data(Qt::DecorationRole);
     if (decoration.isValid()) {
-        pixmap = decoration.value<QPixmap>();
-        decorationRect = QRect(QPoint(0, 0), pixmap.size());
+        // decoration() turns icons, images and colours into a pixmap, as the
+        // base class does; a plain value<QPixmap>() would drop icons.
+        pixmap = QItemDelegate::decoration(opt, decoration);
+        decorationRect = QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
     }
     QRect displayRect = textRectangle(painter, opt.rect, opt.font, text);
     Qt::CheckState checkState = Qt::Unchecked;

@@ -1,8 +1,168 @@
 #include "exchange/tabellenexport.h"
 
-// Placeholder until the writers are built.
-bool exportCSV(QAbstractItemModel*, const QString&, QList<int>, bool) { return false; }
-bool exportXLS(QAbstractItemModel*, const QString&, QList<int>, bool) { return false; }
-bool exportODS(QAbstractItemModel*, const QString&, QList<int>, bool) { return false; }
-bool exportXLSX(QAbstractItemModel*, const QString&, QList<int>, bool) { return false; }
-bool exportTabelle(QWidget*, const QString&, QAbstractItemModel*) { return false; }
+#include "app/interaktion.h"
+#include "exchange/odsexport.h"
+#include "exchange/tabellenquelle.h"
+#include "exchange/tabellenzelle.h"
+#include "exchange/xlsxexport.h"
+
+#include <QAbstractItemModel>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("TabellenExport", text);
+}
+
+// Quoted CSV field; inner quotes doubled so the value and the columns survive.
+QString csvFeld(const QString& s)
+{
+    QString f = s;
+    f.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + f + QLatin1Char('"');
+}
+
+// Opens a QSaveFile, lets schreibe fill it through a text stream and commits
+// it only when everything was written, so no partial file replaces the target.
+bool schreibeTextdatei(const QString& fileName, bool textModus,
+                       const std::function<void(QTextStream&)>& schreibe)
+{
+    QSaveFile datei(fileName);
+    QIODevice::OpenMode modus = QIODevice::WriteOnly;
+    if (textModus)
+        modus |= QIODevice::Text;
+    if (!datei.open(modus)) {
+        qWarning() << "cannot open" << fileName << datei.errorString();
+        return false;
+    }
+    QTextStream out(&datei);
+    out.setEncoding(QStringConverter::Utf8);
+    schreibe(out);
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        datei.cancelWriting();
+        qWarning() << "error writing" << fileName << datei.errorString();
+        return false;
+    }
+    if (!datei.commit()) {
+        qWarning() << "cannot save" << fileName << datei.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool exportCSV(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
+               bool verticalHeader)
+{
+    if (!model)
+        return false;
+    const TabellenQuelle quelle(model, rows, verticalHeader);
+    return schreibeTextdatei(fileName, true, [&quelle](QTextStream& out) {
+        const int w = quelle.spalten();
+        for (int k = 0; k < w; ++k)
+            out << (k ? ";" : "") << csvFeld(quelle.kopf(k));
+        out << '\n';
+        for (int i = 0; i < quelle.zeilen(); ++i) {
+            for (int k = 0; k < w; ++k)
+                out << (k ? ";" : "") << csvFeld(quelle.wert(i, k).toString());
+            out << '\n';
+        }
+    });
+}
+
+bool exportXLS(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
+               bool verticalHeader)
+{
+    if (!model)
+        return false;
+    const TabellenQuelle quelle(model, rows, verticalHeader);
+    return schreibeTextdatei(fileName, false, [&quelle](QTextStream& out) {
+        out << "<?xml version=\"1.0\"?>\n"
+               "<?mso-application progid=\"Excel.Sheet\"?>\n"
+               "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+               "xmlns:o=\"urn:schemas-microsoft-com:office:office\" "
+               "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
+               "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\" "
+               "xmlns:html=\"http://www.w3.org/TR/REC-html40\">\n"
+               "<Worksheet ss:Name=\"Tabelle1\"><Table>";
+        const int w = quelle.spalten();
+        out << "<Row>";
+        for (int k = 0; k < w; ++k)
+            out << "<Cell><Data ss:Type=\"String\">" << TabellenZelle::xmlEscape(quelle.kopf(k))
+                << "</Data></Cell>";
+        out << "</Row>";
+        for (int i = 0; i < quelle.zeilen(); ++i) {
+            out << "<Row>";
+            for (int k = 0; k < w; ++k) {
+                const TabellenZelle z = TabellenZelle::aus(quelle.wert(i, k), false);
+                if (z.art == TabellenZelle::Zahl)
+                    out << "<Cell><Data ss:Type=\"Number\">" << TabellenZelle::zahlText(z.zahl);
+                else
+                    out << "<Cell><Data ss:Type=\"String\">" << TabellenZelle::xmlEscape(z.text);
+                out << "</Data></Cell>";
+            }
+            out << "</Row>";
+        }
+        out << "</Table></Worksheet></Workbook>";
+    });
+}
+
+bool exportODS(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
+               bool verticalHeader)
+{
+    return model && OdsExport::schreibe(model, fileName, rows, verticalHeader);
+}
+
+bool exportXLSX(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
+                bool verticalHeader)
+{
+    return model && XlsxExport::schreibe(model, fileName, rows, verticalHeader);
+}
+
+bool exportTabelle(QWidget* parent, const QString& caption, QAbstractItemModel* model)
+{
+    QString fileName = Interaktion::instance()->getSaveFileName(
+        parent, caption, QString(),
+        tr("Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"));
+    if (fileName.isEmpty())
+        return false;
+    // Only the name itself counts: a dot in a folder name is no extension.
+    if (!QFileInfo(fileName).fileName().contains(QLatin1Char('.')))
+        fileName += QLatin1String(".xlsx");
+
+    const QString endung = QFileInfo(fileName).suffix().toLower();
+    bool geschrieben = false;
+    if (endung == QLatin1String("ods"))
+        geschrieben = exportODS(model, fileName);
+    else if (endung == QLatin1String("xls"))
+        geschrieben = exportXLS(model, fileName);
+    else if (endung == QLatin1String("xlsx"))
+        geschrieben = exportXLSX(model, fileName);
+    else if (endung == QLatin1String("csv"))
+        geschrieben = exportCSV(model, fileName);
+    else {
+        Interaktion::instance()->warning(
+            parent, caption,
+            tr("Die Datei \"%1\" wurde nicht geschrieben: unbekanntes Format. "
+               "Bitte .ods, .xlsx, .xls oder .csv wählen.")
+                .arg(QDir::toNativeSeparators(fileName)));
+        return false;
+    }
+    if (!geschrieben)
+        Interaktion::instance()->warning(
+            parent, caption,
+            tr("Die Datei \"%1\" konnte nicht geschrieben werden.")
+                .arg(QDir::toNativeSeparators(fileName)));
+    return geschrieben;
+}

@@ -1,0 +1,37 @@
+#ifndef TABELLENZELLE_H
+#define TABELLENZELLE_H
+
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+// How the XML spreadsheet writers see one data cell: a number, a date, a
+// date-time or a text, decided from the display value alone.
+class TabellenZelle
+{
+public:
+    enum Art { Text, Zahl, Datum, DatumZeit };
+
+    // Classifies v; dates are only recognised with mitDatum (the XLSX writer).
+    static TabellenZelle aus(const QVariant& v, bool mitDatum);
+
+    // "&", "<", ">" as entities; control characters, which XML cannot carry, as blanks.
+    static QString xmlEscape(const QString& s);
+    // Column index from 0 as spreadsheet letters: 0 "A", 25 "Z", 26 "AA".
+    static QString columnName(int k);
+    // Days in the 1900 date system of spreadsheets (1 Jan 1900 is 1, 1 Mar 1900 is 61).
+    static qint64 datumSerial(const QDate& d);
+    // The time of day as the eight decimals of a fraction of a day ("43750000" for 10:30).
+    static QString zeitZiffern(const QTime& t);
+    // A number as written into a file: the shortest text that reads back the same value.
+    static QString zahlText(double value);
+
+    Art art = Text;
+    QString text;       // the display text
+    QString punktText;  // the text with decimal commas as points
+    double zahl = 0;
+    bool alsText = false;  // numeric because the text already is the number
+    QDateTime zeit;
+};
+
+#endif
