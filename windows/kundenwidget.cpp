@@ -9,13 +9,29 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+namespace {
+
+// QLineEdit emits returnPressed() only for acceptable input, and QIntValidator
+// calls an empty field unfinished: Return in an empty number would not move on.
+class ZahlValidator : public QIntValidator
+{
+public:
+    ZahlValidator(int top, QObject* parent) : QIntValidator(0, top, parent) {}
+    State validate(QString& input, int& pos) const override
+    {
+        return input.isEmpty() ? Acceptable : QIntValidator::validate(input, pos);
+    }
+};
+
+}  // namespace
+
 KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
 
     m_kundenNr = neuesFeld("KundenNr");
     // Never negative: a typed number becomes the record key.
-    m_kundenNr->setValidator(new QIntValidator(0, 999999, m_kundenNr));
+    m_kundenNr->setValidator(new ZahlValidator(999999, m_kundenNr));
     m_kundenNr->setMaxLength(6);
     m_typ = new QComboBox(this);
     m_typ->setObjectName("Typ");
@@ -24,7 +40,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_name = neuesFeld("Name");
     m_strasse = neuesFeld("Strasse");
     m_plz = neuesFeld("PLZ");
-    m_plz->setValidator(new QIntValidator(0, 99999, m_plz));
+    m_plz->setValidator(new ZahlValidator(99999, m_plz));
     m_plz->setMaxLength(5);
     // Wide enough for five digits, the town takes the rest.
     m_plz->setMaximumWidth(m_plz->fontMetrics().horizontalAdvance("000000") + 16);
