@@ -73,9 +73,24 @@ void KundenEditor::setStore(KundenStore* store)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);
+    // One line per customer; long addresses are elided rather than doubling the rows.
+    m_view->setWordWrap(false);
+    m_view->horizontalHeader()->setStretchLastSection(true);
     const QByteArray header = m_settings.value(HeaderKey).toByteArray();
     if (!header.isEmpty())
         m_view->horizontalHeader()->restoreState(header);
+    else
+        passeSpaltenAn();
+}
+
+void KundenEditor::passeSpaltenAn()
+{
+    m_view->resizeColumnsToContents();
+    // A long remark must not push the other columns out of sight.
+    const int breiteste = m_view->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('x')));
+    for (int spalte = 0; spalte < m_view->model()->columnCount(); ++spalte)
+        m_view->setColumnWidth(spalte, std::min(m_view->columnWidth(spalte), breiteste));
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
 }
 
 void KundenEditor::versteckeSpalten()

@@ -50,6 +50,7 @@ protected slots:
 private:
     void zeigeModell(int typ, const QString& text);
     void versteckeSpalten();
+    void passeSpaltenAn();
 
     QTableView* m_view;
     KundenStore* m_store = nullptr;
