@@ -61,6 +61,14 @@ private:
         return {};
     }
 
+    void zeige(KundenEditor& e)
+    {
+        e.setStore(store);
+        e.resize(800, 400);
+        e.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&e));
+    }
+
 private slots:
     void init()
     {
@@ -159,10 +167,7 @@ private slots:
         QFETCH(int, eintrag);
         QFETCH(QString, signal);
         KundenEditor e;
-        e.setStore(store);
-        e.resize(800, 400);
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        zeige(e);
         QSignalSpy geklickt(&e, &KundenEditor::kundeClicked);
         QSignalSpy liste(&e, &KundenEditor::listRechnungen);
         QSignalSpy rechnung(&e, &KundenEditor::neueRechnung);
@@ -197,10 +202,7 @@ private slots:
     void kontextMenuOhneAdresseOderZeile()
     {
         KundenEditor e;
-        e.setStore(store);
-        e.resize(800, 400);
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        zeige(e);
         std::unique_ptr<QMenu> ohneAdresse(e.kontextMenu(zeilenMitte(e, "O'Brien")));
         QVERIFY(ohneAdresse);
         QVERIFY(!ohneAdresse->actions().at(3)->isEnabled());
@@ -214,10 +216,7 @@ private slots:
     void doppelklickUndNeu()
     {
         KundenEditor e;
-        e.setStore(store);
-        e.resize(800, 400);
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        zeige(e);
         QSignalSpy geklickt(&e, &KundenEditor::kundeClicked);
         QSignalSpy neu(&e, &KundenEditor::neuerKunde);
         const QPoint zeile = zeilenMitte(e, "Oberle");
