@@ -1,0 +1,174 @@
+#include "windows/kundeneditor.h"
+
+#include "exchange/tabellenexport.h"
+#include "records/codetabellen.h"
+#include "store/kundenstore.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSqlRecord>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const char* const HeaderKey = "KundenEditor/header";
+}
+
+KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
+{
+    m_view = new QTableView(this);
+    m_typ = new QComboBox(this);
+    m_typ->addItem(tr("Alle"));
+    m_typ->addItems(CodeTabellen::kundenTypen());
+    m_filter = new QLineEdit(this);
+    m_filter->setClearButtonEnabled(true);
+    auto* neu = new QPushButton(tr("Neu"), this);
+    auto* alle = new QPushButton(tr("Alle"), this);
+
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(neu);
+    oben->addSpacing(20);
+    oben->addWidget(new QLabel(tr("Typ"), this));
+    oben->addWidget(m_typ);
+    oben->addWidget(new QLabel(tr("Filter"), this));
+    oben->addWidget(m_filter);
+    oben->addSpacing(20);
+    oben->addWidget(alle);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(oben);
+    layout->addWidget(m_view);
+
+    connect(neu, &QPushButton::pressed, this, &KundenEditor::neuerKunde);
+    connect(alle, &QPushButton::pressed, this, &KundenEditor::resetFilter);
+    connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenEditor::updateFilter);
+    connect(m_filter, &QLineEdit::textChanged, this, &KundenEditor::updateFilter);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &KundenEditor::view_context);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+KundenEditor::~KundenEditor()
+{
+    m_settings.setValue(HeaderKey, m_view->horizontalHeader()->saveState());
+    // The store parents its filtered models; the one shown belongs to us.
+    delete m_model;
+}
+
+void KundenEditor::setStore(KundenStore* store)
+{
+    m_store = store;
+    zeigeModell(0, QString());
+    versteckeSpalten();
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &KundenEditor::selected,
+            Qt::UniqueConnection);
+    m_view->setSortingEnabled(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setAlternatingRowColors(true);
+    // One line per customer; long addresses are elided rather than doubling the rows.
+    m_view->setWordWrap(false);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    const QByteArray header = m_settings.value(HeaderKey).toByteArray();
+    if (!header.isEmpty())
+        m_view->horizontalHeader()->restoreState(header);
+    else
+        passeSpaltenAn();
+}
+
+void KundenEditor::passeSpaltenAn()
+{
+    m_view->resizeColumnsToContents();
+    // A long remark must not push the other columns out of sight.
+    const int breiteste = m_view->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('x')));
+    for (int spalte = 0; spalte < m_view->model()->columnCount(); ++spalte)
+        m_view->setColumnWidth(spalte, std::min(m_view->columnWidth(spalte), breiteste));
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
+}
+
+void KundenEditor::versteckeSpalten()
+{
+    if (!m_model)
+        return;
+    const QStringList versteckt = {"Tel", "Tel2", "Fax", "Typ", "IBAN", "BIC", "Steuernummer",
+                                   "Seit", "Land"};
+    for (int spalte = 0; spalte < m_model->columnCount(); ++spalte)
+        m_view->setColumnHidden(spalte, versteckt.contains(m_model->record().fieldName(spalte)));
+}
+
+void KundenEditor::zeigeModell(int typ, const QString& text)
+{
+    if (!m_store)
+        return;
+    QHeaderView* header = m_view->horizontalHeader();
+    const bool hatLayout = m_model != nullptr;
+    // A new model resets the header: keep widths, hidden columns and the sort order.
+    const QByteArray layout = header->saveState();
+    QSqlTableModel* alt = m_model;
+    m_model = m_store->filterModel(typ, text);
+    m_view->setModel(m_model);
+    if (hatLayout) {
+        header->restoreState(layout);
+        if (m_view->isSortingEnabled() && header->sortIndicatorSection() >= 0)
+            m_model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    }
+    if (alt)
+        alt->deleteLater();
+}
+
+void KundenEditor::updateFilter()
+{
+    zeigeModell(m_typ->currentIndex(), m_filter->text());
+}
+
+void KundenEditor::resetFilter()
+{
+    zeigeModell(0, QString());
+}
+
+void KundenEditor::selected(const QModelIndex& idx)
+{
+    emit kundeClicked(idx.sibling(idx.row(), 0).data().toInt());
+}
+
+QMenu* KundenEditor::kontextMenu(const QPoint& pos)
+{
+    const QModelIndex idx = m_view->indexAt(pos);
+    const int nr = idx.isValid() ? idx.sibling(idx.row(), 0).data().toInt() : 0;
+    if (nr <= 0 || !m_store)
+        return nullptr;
+    const Kunde k = m_store->getKunde(nr);
+
+    auto* menu = new QMenu(this);
+    connect(menu->addAction(tr("Anzeigen")), &QAction::triggered, this,
+            [this, nr] { emit kundeClicked(nr); });
+    connect(menu->addAction(tr("Zeige Rechnungen")), &QAction::triggered, this,
+            [this, k] { emit listRechnungen(k); });
+    connect(menu->addAction(tr("Neue Rechnung")), &QAction::triggered, this,
+            [this, k] { emit neueRechnung(k); });
+    QAction* mail = menu->addAction(tr("Email schreiben"));
+    mail->setEnabled(!k.Email.isEmpty());
+    connect(mail, &QAction::triggered, this, [this, k] { emit email(k); });
+    return menu;
+}
+
+void KundenEditor::view_context(const QPoint& p)
+{
+    QMenu* menu = kontextMenu(p);
+    if (!menu)
+        return;
+    menu->exec(m_view->viewport()->mapToGlobal(p));
+    delete menu;
+}
+
+void KundenEditor::save()
+{
+    exportTabelle(this, tr("Kunden exportieren"), m_view->model());
+}

@@ -1,0 +1,193 @@
+#include "windows/kundenwidget.h"
+
+#include "records/codetabellen.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QTextEdit>
+
+namespace {
+
+// QLineEdit emits returnPressed() only for acceptable input, and QIntValidator
+// calls an empty field unfinished: Return in an empty number would not move on.
+class ZahlValidator : public QIntValidator
+{
+public:
+    ZahlValidator(int top, QObject* parent) : QIntValidator(0, top, parent) {}
+    State validate(QString& input, int& pos) const override
+    {
+        return input.isEmpty() ? Acceptable : QIntValidator::validate(input, pos);
+    }
+};
+
+}  // namespace
+
+KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    m_kundenNr = neuesFeld("KundenNr");
+    // Never negative: a typed number becomes the record key.
+    m_kundenNr->setValidator(new ZahlValidator(999999, m_kundenNr));
+    m_kundenNr->setMaxLength(6);
+    m_typ = new QComboBox(this);
+    m_typ->setObjectName("Typ");
+    m_typ->addItems(CodeTabellen::kundenTypen());
+    m_firma = neuesFeld("Firma");
+    m_name = neuesFeld("Name");
+    m_strasse = neuesFeld("Strasse");
+    m_plz = neuesFeld("PLZ");
+    m_plz->setValidator(new ZahlValidator(99999, m_plz));
+    m_plz->setMaxLength(5);
+    // Wide enough for five digits, the town takes the rest.
+    m_plz->setMaximumWidth(m_plz->fontMetrics().horizontalAdvance("000000") + 16);
+    m_ort = neuesFeld("Ort");
+    m_land = neuesFeld("Land");
+    m_tel = neuesFeld("Tel1");
+    m_tel2 = neuesFeld("Tel2");
+    m_fax = neuesFeld("Fax");
+    m_email = neuesFeld("Email");
+    m_iban = neuesFeld("IBAN");
+    m_bic = neuesFeld("BIC");
+    m_steuerNr = neuesFeld("Steuer Nr");
+    m_bemerkung = new QTextEdit(this);
+    m_bemerkung->setObjectName("Bemerkung");
+    m_bemerkung->setAcceptRichText(false);
+    m_bemerkung->setMaximumHeight(80);
+    m_bemerkung->setTabChangesFocus(true);
+
+    auto* plzOrt = new QHBoxLayout;
+    plzOrt->addWidget(m_plz, 0);
+    plzOrt->addWidget(m_ort, 5);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("KundenNr"), m_kundenNr);
+    form->addRow(tr("Typ"), m_typ);
+    form->addRow(tr("Firma"), m_firma);
+    form->addRow(tr("Name"), m_name);
+    form->addRow(tr("Strasse"), m_strasse);
+    form->addRow(tr("PLZ/Ort"), plzOrt);
+    form->addRow(tr("Land"), m_land);
+    form->addRow(tr("Tel1"), m_tel);
+    form->addRow(tr("Tel2"), m_tel2);
+    form->addRow(tr("Fax"), m_fax);
+    form->addRow(tr("Email"), m_email);
+    form->addRow(tr("IBAN"), m_iban);
+    form->addRow(tr("BIC"), m_bic);
+    form->addRow(tr("Steuer Nr"), m_steuerNr);
+    form->addRow(tr("Bemerkung"), m_bemerkung);
+
+    const QList<std::pair<QLineEdit*, void (KundenWidget::*)()>> kette = {
+        {m_kundenNr, &KundenWidget::KundenNr_entered}, {m_firma, &KundenWidget::Firma_entered},
+        {m_name, &KundenWidget::Name_entered},         {m_strasse, &KundenWidget::Strasse_entered},
+        {m_plz, &KundenWidget::PLZ_entered},           {m_ort, &KundenWidget::Ort_entered},
+        {m_tel, &KundenWidget::Tel_entered},           {m_tel2, &KundenWidget::Tel2_entered},
+        {m_fax, &KundenWidget::Tel3_entered},          {m_email, &KundenWidget::Email_entered},
+        {m_iban, &KundenWidget::IBAN_entered},         {m_bic, &KundenWidget::BIC_entered},
+        {m_steuerNr, &KundenWidget::SteuerNr_entered}};
+    for (const auto& [feld, slot] : kette)
+        connect(feld, &QLineEdit::returnPressed, this, slot);
+
+    for (QLineEdit* feld : {m_firma, m_name, m_strasse, m_plz, m_ort, m_land, m_tel, m_tel2, m_fax,
+                            m_iban, m_bic, m_email, m_steuerNr})
+        connect(feld, &QLineEdit::textChanged, this, &KundenWidget::data_changed);
+    connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenWidget::data_changed);
+    connect(m_bemerkung, &QTextEdit::textChanged, this, &KundenWidget::data_changed);
+
+    clear();
+}
+
+QLineEdit* KundenWidget::neuesFeld(const QString& name)
+{
+    auto* feld = new QLineEdit(this);
+    feld->setObjectName(name);
+    return feld;
+}
+
+void KundenWidget::KundenNr_entered() { m_firma->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Firma_entered() { m_name->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Name_entered() { m_strasse->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Strasse_entered() { m_plz->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::PLZ_entered() { m_ort->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Ort_entered() { m_tel->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Tel_entered() { m_tel2->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Tel2_entered() { m_fax->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Tel3_entered() { m_email->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::Email_entered() { m_iban->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::IBAN_entered() { m_bic->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::BIC_entered() { m_steuerNr->setFocus(Qt::OtherFocusReason); }
+void KundenWidget::SteuerNr_entered() { m_bemerkung->setFocus(Qt::OtherFocusReason); }
+
+void KundenWidget::data_changed()
+{
+    emit changed();
+    const bool ok = (!m_firma->text().isEmpty() || !m_name->text().isEmpty())
+                    && !m_strasse->text().isEmpty() && m_plz->text().length() == 5
+                    && !m_ort->text().isEmpty() && !m_land->text().isEmpty();
+    emit input_changed(ok);
+}
+
+void KundenWidget::clear()
+{
+    for (QLineEdit* feld : {m_kundenNr, m_firma, m_name, m_strasse, m_ort, m_tel, m_tel2, m_fax,
+                            m_email, m_plz, m_iban, m_bic, m_steuerNr})
+        feld->clear();
+    m_bemerkung->clear();
+    m_land->setText(tr("Frankreich"));
+    m_kundenNr->setReadOnly(false);
+    m_nr = 0;
+    m_neu = true;
+    m_firma->setFocus(Qt::OtherFocusReason);
+}
+
+void KundenWidget::setKunde(const Kunde& k)
+{
+    m_nr = k.Nr;
+    m_kundenNr->setText(QString::number(k.Nr));
+    m_typ->setCurrentIndex(k.Typ);
+    m_firma->setText(k.Firma);
+    m_name->setText(k.Name);
+    m_strasse->setText(k.Strasse);
+    m_plz->setText(k.PLZ);
+    m_ort->setText(k.Ort);
+    // Customers stored before the country was kept have none; show the default then.
+    if (!k.Land.isEmpty())
+        m_land->setText(k.Land);
+    m_tel->setText(k.Tel);
+    m_tel2->setText(k.Tel2);
+    m_fax->setText(k.Fax);
+    m_email->setText(k.Email);
+    m_iban->setText(k.IBAN);
+    m_bic->setText(k.BIC);
+    m_steuerNr->setText(k.Steuernummer);
+    m_bemerkung->setPlainText(k.Bemerkung);
+    m_neu = false;
+    m_kundenNr->setReadOnly(true);
+}
+
+Kunde KundenWidget::kunde() const
+{
+    Kunde k;
+    k.Nr = m_nr;
+    if (!m_kundenNr->text().isEmpty())
+        k.Nr = m_kundenNr->text().toInt();
+    k.Typ = m_typ->currentIndex();
+    k.Firma = m_firma->text();
+    k.Name = m_name->text();
+    k.Strasse = m_strasse->text();
+    k.PLZ = m_plz->text();
+    k.Ort = m_ort->text();
+    k.Land = m_land->text();
+    k.Tel = m_tel->text();
+    k.Tel2 = m_tel2->text();
+    k.Fax = m_fax->text();
+    k.Email = m_email->text();
+    k.IBAN = m_iban->text();
+    k.BIC = m_bic->text();
+    k.Steuernummer = m_steuerNr->text();
+    k.Bemerkung = m_bemerkung->toPlainText();
+    return k;
+}
