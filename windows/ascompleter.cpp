@@ -65,8 +65,6 @@ void AsCompleter::setSourceModel(QAbstractItemModel* model)
 void AsCompleter::setDisplayColumn(int column)
 {
     m_displayColumn = column;
-    if (column >= 0)
-        m_list->setModelColumn(column);
 }
 
 void AsCompleter::setCompletionColumn(int column)
@@ -127,6 +125,10 @@ void AsCompleter::zeige(const QString& filter)
         abort();
         return;
     }
+    // QListView ignores a model column its model does not have yet, so set it
+    // only now that the source model is there.
+    if (m_displayColumn >= 0)
+        m_list->setModelColumn(m_displayColumn);
     QAbstractItemView* popup = m_displayColumn == -1 ? static_cast<QAbstractItemView*>(m_table)
                                                      : static_cast<QAbstractItemView*>(m_list);
     popup->move(m_edit->mapToParent(QPoint(0, m_edit->height())));
