@@ -1,0 +1,102 @@
+// Opening the order list for one and for ten years, and the orders of the
+// customer with most orders, on ten years of orders.
+#include "bench/support/benchdatenbank.h"
+#include "store/sqlauftragsstore.h"
+#include "store/sqlkundenstore.h"
+#include "store/sqlproduktstore.h"
+#include "windows/auftragseditor.h"
+#include "windows/kundenauftragsdialog.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+double millis(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    QApplication::processEvents();
+    return t.nsecsElapsed() / 1e6;
+}
+
+void zeige(const QString& was, double ms)
+{
+    std::printf("%-52s %9.1f ms\n", qPrintable(was), ms);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    // The windows keep their layout in the settings; keep the user's untouched.
+    QTemporaryDir einstellungen;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
+    BenchDatenbank bank;
+    SqlProduktStore produkte(nullptr);
+    SqlKundenStore kunden(nullptr);
+    SqlAuftragsStore auftraege(nullptr);
+    produkte.createTable();
+    kunden.createTable();
+    auftraege.createTables();
+
+    BenchDatenbank::Umfang umfang;
+    if (argc > 1)
+        umfang.auftraege = QString(argv[1]).toInt();
+    std::printf("building %d orders ...\n", umfang.auftraege);
+    bank.fuelle(kunden, produkte, auftraege, umfang);
+
+    const QDate ende = umfang.beginn.addYears(umfang.jahre).addDays(-1);
+    for (int jahre : {1, umfang.jahre}) {
+        int zeilen = 0;
+        const double ms = millis([&] {
+            AuftragsEditor e;
+            e.vonEdit()->setDate(ende.addYears(-jahre).addDays(1));
+            e.bisEdit()->setDate(ende);
+            e.setStore(&auftraege);
+            e.show();
+            QApplication::processEvents();
+            zeilen = e.tabelle()->model()->rowCount();
+        });
+        zeige(QString("order list, %1 year(s) (%2 rows fetched)").arg(jahre).arg(zeilen), ms);
+    }
+
+    {
+        // What scrolling to the end or exporting costs: every row fetched.
+        AuftragsEditor e;
+        e.vonEdit()->setDate(umfang.beginn);
+        e.bisEdit()->setDate(ende);
+        e.setStore(&auftraege);
+        QAbstractItemModel* m = e.tabelle()->model();
+        const double ms = millis([&] {
+            while (m->canFetchMore(QModelIndex()))
+                m->fetchMore(QModelIndex());
+        });
+        zeige(QString("order list, ten years, all %1 rows fetched").arg(m->rowCount()), ms);
+    }
+
+    int zeilen = 0;
+    const double ms = millis([&] {
+        KundenAuftragsDialog d;
+        d.setKundenNr(1);
+        d.setStore(&auftraege);
+        d.show();
+        QApplication::processEvents();
+        zeilen = d.tabelle()->model()->rowCount();
+    });
+    zeige(QString("customer's orders, customer 1 (%1 rows fetched)").arg(zeilen), ms);
+    return 0;
+}

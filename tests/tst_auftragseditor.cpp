@@ -1,0 +1,313 @@
+#include "records/codetabellen.h"
+#include "store/sqlauftragsstore.h"
+#include "tests/support/menuauswahl.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+#include "windows/auftragseditor.h"
+#include "windows/kundenauftragsdialog.h"
+
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QtTest>
+
+// The order list and the customer's orders: date range, context menus and
+// their commands, status changes, admin delete and export.
+class TestAuftragsEditor : public QObject
+{
+    Q_OBJECT
+
+    Testumgebung env;
+    SkriptInteraktion dialoge;
+    SqlAuftragsStore* store = nullptr;
+
+    int neu(const QDateTime& eingang, int typ = Auftragsart::Rechnung, int kundenNr = 1)
+    {
+        Auftrag a;
+        a.Typ = typ;
+        a.Zahlung = Zahlungsart::Bar;
+        a.Eingang = eingang;
+        a.Kunde.Nr = kundenNr;
+        a.Kunde.Name = QString("Kunde %1").arg(kundenNr);
+        AuftragsLine l;
+        l.Anzahl = 1;
+        l.Produkt = "Kabel";
+        l.Preis = 12.5;
+        a.Zeilen = {l};
+        [&] { QVERIFY(store->addAuftrag(a)); }();
+        return a.Nr;
+    }
+
+    static QList<int> nummern(QTableView* view)
+    {
+        QList<int> n;
+        for (int r = 0; r < view->model()->rowCount(); ++r)
+            n << view->model()->index(r, 0).data().toInt();
+        std::sort(n.begin(), n.end());
+        return n;
+    }
+
+    static QPoint zeileVon(QTableView* view, int nr)
+    {
+        for (int r = 0; r < view->model()->rowCount(); ++r)
+            if (view->model()->index(r, 0).data().toInt() == nr)
+                return view->visualRect(view->model()->index(r, 1)).center();
+        return QPoint(-1, -1);
+    }
+
+    void zeigeMaerz(AuftragsEditor& e)
+    {
+        e.vonEdit()->setDate(QDate(2021, 3, 1));
+        e.bisEdit()->setDate(QDate(2021, 3, 10));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        env.neueDatenbank();
+        store = new SqlAuftragsStore(nullptr);
+        store->createTables();
+    }
+
+    void cleanupTestCase()
+    {
+        delete store;
+    }
+
+    void init()
+    {
+        QVERIFY(store->deleteAll());
+        dialoge.vergiss();
+        env.leereEinstellungen();
+    }
+
+    void zeitraum()
+    {
+        neu(QDateTime(QDate(2021, 2, 28), QTime(23, 59)));
+        const int erster = neu(QDateTime(QDate(2021, 3, 1), QTime(0, 0)));
+        const int letzter = neu(QDateTime(QDate(2021, 3, 10), QTime(23, 59)));
+        neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));
+
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        QCOMPARE(nummern(e.tabelle()), (QList<int>{erster, letzter}));
+        QTest::mouseClick(e.aktualisierenKnopf(), Qt::LeftButton);
+        QCOMPARE(nummern(e.tabelle()), (QList<int>{erster, letzter}));
+        QVERIFY(e.tabelle()->isColumnHidden(0));
+        QVERIFY(e.tabelle()->isColumnHidden(17));
+        QVERIFY(!e.tabelle()->isColumnHidden(2));
+
+        e.bisEdit()->setDate(QDate(2021, 3, 11));
+        QCOMPARE(nummern(e.tabelle()).size(), 3);
+        QVERIFY(e.tabelle()->isColumnHidden(0));
+    }
+
+    void menuNachArt_data()
+    {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("kundenNr");
+        QTest::addColumn<bool>("rechnung");
+        QTest::addColumn<bool>("gutschrift");
+        QTest::newRow("Angebot") << 3 << 1 << true << false;
+        QTest::newRow("Rechnung") << 0 << 1 << false << true;
+        QTest::newRow("Lieferschein") << 1 << 1 << false << false;
+        QTest::newRow("Gutschrift ohne Kunde") << 2 << 0 << false << false;
+    }
+
+    void menuNachArt()
+    {
+        QFETCH(int, typ);
+        QFETCH(int, kundenNr);
+        QFETCH(bool, rechnung);
+        QFETCH(bool, gutschrift);
+        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        e.show();
+        MenuAuswahl wahl({});
+        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
+        QVERIFY(wahl.gezeigt);
+        QCOMPARE(wahl.eintraege.size(), 10);
+        QCOMPARE(wahl.aktiv.contains("Rechnung aus Angebot erstellen"), rechnung);
+        QCOMPARE(wahl.aktiv.contains("Gutschrift aus Rechnung erstellen"), gutschrift);
+        QCOMPARE(wahl.aktiv.contains("Kunden anzeigen"), kundenNr >= 1);
+        QVERIFY(wahl.aktiv.contains("Kundendaten anzeigen"));
+    }
+
+    void leereListeOhneMenu()
+    {
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        e.show();
+        MenuAuswahl wahl({});
+        emit e.tabelle()->customContextMenuRequested(QPoint(20, 20));
+        QVERIFY(!wahl.gezeigt);
+    }
+
+    void befehle()
+    {
+        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), Auftragsart::Angebot, 7);
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        e.show();
+        QList<int> geklickt, kunden;
+        QList<Auftrag> auftraege;
+        QList<Kunde> schnappschuesse;
+        connect(&e, &AuftragsEditor::auftragClicked, this, [&](int n) { geklickt << n; });
+        connect(&e, &AuftragsEditor::kundeClicked, this, [&](int n) { kunden << n; });
+        connect(&e, &AuftragsEditor::auftragDrucken, this, [&](Auftrag& a) { auftraege << a; });
+        connect(&e, &AuftragsEditor::rechnungFromAngebot, this,
+                [&](Auftrag a) { auftraege << a; });
+        connect(&e, &AuftragsEditor::auftragKunde, this, [&](Kunde& k) { schnappschuesse << k; });
+
+        const QPoint p = zeileVon(e.tabelle(), nr);
+        for (const char* eintrag : {"Anzeigen", "Kunden anzeigen", "Drucken",
+                                       "Rechnung aus Angebot erstellen", "Kundendaten anzeigen"}) {
+            MenuAuswahl wahl({QString(eintrag)});
+            emit e.tabelle()->customContextMenuRequested(p);
+        }
+        QCOMPARE(geklickt, QList<int>{nr});
+        QCOMPARE(kunden, QList<int>{7});
+        QCOMPARE(auftraege.size(), 2);
+        QCOMPARE(auftraege.at(0).Nr, nr);
+        QCOMPARE(auftraege.at(1).Zeilen.size(), 1);
+        QCOMPARE(schnappschuesse.size(), 1);
+        QCOMPARE(schnappschuesse.first().Name, QString("Kunde 7"));
+
+        // A double click opens the order too.
+        emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
+        QCOMPARE(geklickt, (QList<int>{nr, nr}));
+    }
+
+    void statusSetzen_data()
+    {
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<int>("status");
+        QTest::newRow("Gespeichert") << "Gespeichert" << 1;
+        QTest::newRow("Bezahlt") << "Bezahlt" << 3;
+        QTest::newRow("Storniert") << "Storniert" << 6;
+    }
+
+    void statusSetzen()
+    {
+        QFETCH(QString, eintrag);
+        QFETCH(int, status);
+        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        e.show();
+        MenuAuswahl wahl({"Status setzen", eintrag});
+        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
+        QCOMPARE(store->getAuftrag(nr).Status, status);
+        QCOMPARE(e.tabelle()->model()->index(0, 12).data().toInt(), status);
+        QCOMPARE(store->getAuftrag(nr).Zeilen.size(), 1);
+        QVERIFY(dialoge.fragen.isEmpty());
+    }
+
+    void adminLoeschen_data()
+    {
+        QTest::addColumn<QVariant>("antwort");
+        QTest::addColumn<bool>("geloescht");
+        QTest::newRow("Nein") << QVariant(int(QMessageBox::No)) << false;
+        QTest::newRow("geschlossen") << QVariant() << false;
+        QTest::newRow("Ja") << QVariant(int(QMessageBox::Yes)) << true;
+    }
+
+    void adminLoeschen()
+    {
+        QFETCH(QVariant, antwort);
+        QFETCH(bool, geloescht);
+        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setAdmin(true);
+        e.setStore(store);
+        e.show();
+        int geklickt = 0;
+        connect(&e, &AuftragsEditor::auftragClicked, this, [&] { ++geklickt; });
+
+        dialoge.antworte(antwort);
+        const QPoint p = zeileVon(e.tabelle(), nr);
+        MenuAuswahl wahl({"Löschen"});
+        emit e.tabelle()->customContextMenuRequested(p);
+        QCOMPARE(wahl.eintraege, QStringList{"Löschen"});
+        QCOMPARE(dialoge.arten(), QStringList{"question"});
+        QCOMPARE(dialoge.fragen.first().titel, QString("Auftrag löschen"));
+        QCOMPARE(store->getAuftrag(nr).Nr == 0, geloescht);
+        QCOMPARE(e.tabelle()->model()->rowCount(), geloescht ? 0 : 1);
+
+        if (!geloescht) {
+            emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
+            QCOMPARE(geklickt, 0);
+        }
+    }
+
+    void export_()
+    {
+        neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        e.setStore(store);
+        dialoge.antworte(QString(env.pfad("auftraege")));
+        e.save();
+        for (const SkriptInteraktion::Frage& f : std::as_const(dialoge.fragen))
+            if (f.art == "getSaveFileName")
+                QCOMPARE(f.titel, QString("Aufträge exportieren"));
+    }
+
+    void spaltenBleiben()
+    {
+        {
+            AuftragsEditor e;
+            e.setStore(store);
+            e.tabelle()->setColumnWidth(4, 222);
+        }
+        QVERIFY(!QSettings().value("AuftragsEditor/header").toByteArray().isEmpty());
+        AuftragsEditor e;
+        e.setStore(store);
+        QCOMPARE(e.tabelle()->columnWidth(4), 222);
+    }
+
+    void kundenAuftraege()
+    {
+        const int a = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), 0, 5);
+        const int b = neu(QDateTime(QDate(2015, 1, 1), QTime(8, 0)), 3, 5);
+        neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), 0, 6);
+        {
+            KundenAuftragsDialog d;
+            d.setKundenNr(5);
+            d.setStore(store);
+            d.show();
+            QCOMPARE(d.windowTitle(), QString("Rechnungen für KundenNr 5"));
+            QCOMPARE(d.size(), QSize(610, 300));
+            QCOMPARE(nummern(d.tabelle()), (QList<int>{a, b}));
+            QVERIFY(d.tabelle()->isColumnHidden(2));
+            QVERIFY(!d.tabelle()->isColumnHidden(9));
+
+            MenuAuswahl wahl({"Status setzen", "Bezahlt"});
+            emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), b));
+            QCOMPARE(wahl.eintraege.size(), 6);
+            QCOMPARE(store->getAuftrag(b).Status, 3);
+
+            QList<int> neue;
+            connect(&d, &KundenAuftragsDialog::neuerAuftrag, this, [&](int k) { neue << k; });
+            QTest::mouseClick(d.neuKnopf(), Qt::LeftButton);
+            QCOMPARE(neue, QList<int>{5});
+            QCOMPARE(d.result(), int(QDialog::Accepted));
+            d.resize(700, 400);
+        }
+        KundenAuftragsDialog d;
+        QCOMPARE(d.size(), QSize(700, 400));
+    }
+};
+
+QTEST_MAIN(TestAuftragsEditor)
+#include "tst_auftragseditor.moc"

@@ -1,0 +1,172 @@
+#include "windows/auftragsdialog.h"
+
+#include "app/interaktion.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+#include "store/produktstore.h"
+#include "windows/produktewidget.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QPushButton* knopf(const QString& text, QWidget* parent)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    return b;
+}
+
+// Codes outside the list leave the combo without a current item.
+void setzeCode(QComboBox* box, int code)
+{
+    box->setCurrentIndex(code >= 0 && code < box->count() ? code : -1);
+}
+
+}  // namespace
+
+AuftragsDialog::AuftragsDialog(QWidget* parent)
+    : QDialog(parent),
+      m_typ(new QComboBox(this)),
+      m_dienst(new QComboBox(this)),
+      m_zahlung(new QComboBox(this)),
+      m_status(new QComboBox(this)),
+      m_bestellNr(new QSpinBox(this)),
+      m_kundeLabel(new QLabel(this)),
+      m_komentar(new QPlainTextEdit(this)),
+      m_produkte(new ProdukteWidget(this)),
+      m_ok(knopf(tr("Ok"), this)),
+      m_abbrechen(knopf(tr("Abbrechen"), this)),
+      m_drucken(knopf(tr("Drucken"), this))
+{
+    m_bestellNr->setRange(0, 10000000);
+    m_komentar->setMaximumHeight(80);
+    m_produkte->setMinimumWidth(700);
+
+    auto* form = new QFormLayout(this);
+    form->addRow(tr("Typ"), m_typ);
+    form->addRow(tr("Auftragsart"), m_dienst);
+    form->addRow(tr("Zahlungsart"), m_zahlung);
+    form->addRow(tr("Status"), m_status);
+    form->addRow(tr("BestellNr"), m_bestellNr);
+    form->addRow(tr("Kunde"), m_kundeLabel);
+    form->addRow(tr("Bemerkung"), m_komentar);
+    form->addRow(m_produkte);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(m_ok);
+    knoepfe->addWidget(m_abbrechen);
+    knoepfe->addSpacing(200);
+    knoepfe->addWidget(m_drucken);
+    form->addRow(knoepfe);
+
+    m_typ->addItems(CodeTabellen::auftragsarten());
+    m_dienst->addItems(CodeTabellen::dienstTypen());
+    m_zahlung->addItems(CodeTabellen::zahlungsarten());
+    m_status->addItems(CodeTabellen::auftragsStatus());
+
+    setWindowTitle(tr("Neue Rechnung"));
+
+    connect(m_ok, &QPushButton::pressed, this, &QDialog::accept);
+    connect(m_abbrechen, &QPushButton::pressed, this, &QDialog::reject);
+    connect(m_drucken, &QPushButton::pressed, this, &AuftragsDialog::print);
+    connect(m_zahlung, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &AuftragsDialog::data_changed);
+    connect(m_dienst, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &AuftragsDialog::typ_changed);
+    data_changed();
+}
+
+void AuftragsDialog::setProduktStore(ProduktStore* store)
+{
+    m_produktStore = store;
+    m_produkte->setProduktStore(store);
+}
+
+void AuftragsDialog::setAuftragsStore(AuftragsStore* store)
+{
+    m_auftragsStore = store;
+}
+
+void AuftragsDialog::setAuftrag(Auftrag a)
+{
+    m_kunde = a.Kunde;
+    m_auftrag = a;
+
+    if (a.Nr < 1)
+        setWindowTitle(tr("Neuer Auftrag"));
+    else
+        setWindowTitle(tr("%1: %2")
+                           .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
+                           .arg(a.AuftragsNr));
+
+    setzeCode(m_typ, a.Typ);
+    setzeCode(m_dienst, a.Dienst);
+    setzeCode(m_status, a.Status);
+    setzeCode(m_zahlung, a.Zahlung);
+
+    m_kundeLabel->setText(QString("%1\n%2\n%3\n%4 %5")
+                              .arg(m_kunde.Firma, m_kunde.Name, m_kunde.Strasse, m_kunde.PLZ,
+                                   m_kunde.Ort));
+    m_komentar->setPlainText(a.Komentar);
+    m_produkte->setAuftrag(a);
+    m_bestellNr->setValue(a.BestellNr);
+
+    const bool neu = a.Status == AuftragsStatus::Neu;
+    m_typ->setEnabled(neu);
+    m_dienst->setEnabled(neu);
+    m_status->setEnabled(a.Nr != 0);
+    data_changed();
+}
+
+Auftrag AuftragsDialog::auftrag()
+{
+    m_auftrag.Zeilen = m_produkte->lines();
+    if (m_auftrag.Status == AuftragsStatus::Neu || m_auftrag.Status == AuftragsStatus::Gespeichert)
+        m_auftrag.Eingang = QDateTime::currentDateTime();
+    m_auftrag.Zahlung = m_zahlung->currentIndex();
+    m_auftrag.Typ = m_typ->currentIndex();
+    m_auftrag.Dienst = m_dienst->currentIndex();
+    m_auftrag.Status = m_status->currentIndex();
+    m_auftrag.BestellNr = m_bestellNr->value();
+    m_auftrag.Komentar = m_komentar->toPlainText();
+    return m_auftrag;
+}
+
+void AuftragsDialog::print()
+{
+    auftrag();
+    if (m_auftrag.AuftragsNr == 0) {
+        if (!m_auftragsStore || !m_auftragsStore->addAuftrag(m_auftrag)) {
+            // Nothing unstored is printed; the user keeps all input to retry.
+            Interaktion::instance()->warning(
+                this, tr("Auftrag speichern"),
+                tr("Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt."));
+            return;
+        }
+        // The store sets the status of a new order; show what it holds now.
+        setzeCode(m_status, m_auftrag.Status);
+        m_status->setEnabled(m_auftrag.Nr != 0);
+    }
+    accept();
+    emit drucken(m_auftrag);
+    // Printing may move the status on ("Gedruckt"); the next collection must
+    // carry that, not the status the combo showed before.
+    setzeCode(m_status, m_auftrag.Status);
+}
+
+void AuftragsDialog::data_changed()
+{
+    m_ok->setEnabled(m_zahlung->currentIndex() >= 0);
+}
+
+void AuftragsDialog::typ_changed()
+{
+    m_produkte->setTyp(Auftrag::dienstTyp(m_dienst->currentIndex()));
+}

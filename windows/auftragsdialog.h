@@ -1,0 +1,73 @@
+#ifndef AUFTRAGSDIALOG_H
+#define AUFTRAGSDIALOG_H
+
+#include "records/auftrag.h"
+#include "records/kunde.h"
+
+#include <QDialog>
+#include <QPointer>
+
+class AuftragsStore;
+class ProdukteWidget;
+class ProduktStore;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QSpinBox;
+
+// Creates or edits one order. The customer is fixed and only shown; the lines
+// are entered in the embedded ProdukteWidget.
+class AuftragsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit AuftragsDialog(QWidget* parent = nullptr);
+
+    void setProduktStore(ProduktStore* store);
+    void setAuftragsStore(AuftragsStore* store);
+    void setAuftrag(Auftrag a);
+    // Collects the controls into the held order and returns a copy of it.
+    Auftrag auftrag();
+
+    QComboBox* typBox() const { return m_typ; }
+    QComboBox* dienstBox() const { return m_dienst; }
+    QComboBox* zahlungBox() const { return m_zahlung; }
+    QComboBox* statusBox() const { return m_status; }
+    QSpinBox* bestellNrBox() const { return m_bestellNr; }
+    QLabel* kundenLabel() const { return m_kundeLabel; }
+    QPlainTextEdit* komentarEdit() const { return m_komentar; }
+    ProdukteWidget* produkte() const { return m_produkte; }
+    QPushButton* okKnopf() const { return m_ok; }
+    QPushButton* abbrechenKnopf() const { return m_abbrechen; }
+    QPushButton* druckenKnopf() const { return m_drucken; }
+
+signals:
+    void drucken(Auftrag& a);
+
+public slots:
+    void print();
+    void data_changed();
+    void typ_changed();
+
+private:
+    Auftrag m_auftrag;
+    Kunde m_kunde;
+    QPointer<ProduktStore> m_produktStore;
+    QPointer<AuftragsStore> m_auftragsStore;
+
+    QComboBox* m_typ;
+    QComboBox* m_dienst;
+    QComboBox* m_zahlung;
+    QComboBox* m_status;
+    QSpinBox* m_bestellNr;
+    QLabel* m_kundeLabel;
+    QPlainTextEdit* m_komentar;
+    ProdukteWidget* m_produkte;
+    QPushButton* m_ok;
+    QPushButton* m_abbrechen;
+    QPushButton* m_drucken;
+};
+
+#endif

@@ -1,0 +1,240 @@
+#include "windows/auftragseditor.h"
+
+#include "app/interaktion.h"
+#include "exchange/tabellenexport.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+#include "windows/auftragsliste.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSqlTableModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <memory>
+
+AuftragsEditor::AuftragsEditor(QWidget* parent)
+    : QWidget(parent),
+      m_view(new QTableView(this)),
+      m_von(new QDateEdit(this)),
+      m_bis(new QDateEdit(this)),
+      m_aktualisieren(new QPushButton(tr("Aktualisieren"), this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* oben = new QHBoxLayout;
+    oben->setContentsMargins(2, 2, 2, 2);
+    oben->addStretch(6);
+    oben->addWidget(new QLabel(tr("Von"), this));
+    oben->addWidget(m_von);
+    oben->addWidget(new QLabel(tr("Bis"), this));
+    oben->addWidget(m_bis);
+    oben->addSpacing(10);
+    oben->addWidget(m_aktualisieren);
+    layout->addLayout(oben);
+    layout->addWidget(m_view);
+
+    m_aktualisieren->setAutoDefault(false);
+    m_von->setCalendarPopup(true);
+    m_bis->setCalendarPopup(true);
+    m_von->setDate(QDate::currentDate().addDays(-31));
+    m_bis->setDate(QDate::currentDate());
+
+    connect(m_von, &QDateEdit::dateChanged, this, &AuftragsEditor::dateChanged);
+    connect(m_bis, &QDateEdit::dateChanged, this, &AuftragsEditor::dateChanged);
+    connect(m_aktualisieren, &QPushButton::pressed, this, &AuftragsEditor::dateChanged);
+
+    setMinimumWidth(1000);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &AuftragsEditor::view_context);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+AuftragsEditor::~AuftragsEditor()
+{
+    m_settings.setValue("AuftragsEditor/header", m_view->horizontalHeader()->saveState());
+    m_view->setModel(nullptr);
+    delete m_model;
+}
+
+void AuftragsEditor::setAdmin(bool on)
+{
+    m_admin = on;
+    if (!on)
+        return;
+    disconnect(m_view, &QWidget::customContextMenuRequested, this, &AuftragsEditor::view_context);
+    connect(m_view, &QWidget::customContextMenuRequested, this,
+            &AuftragsEditor::view_admin_context);
+    m_view->setEditTriggers(QAbstractItemView::SelectedClicked
+                            | QAbstractItemView::EditKeyPressed);
+}
+
+void AuftragsEditor::setStore(AuftragsStore* store)
+{
+    m_store = store;
+    if (!store)
+        return;
+    zeigeModel(store->filterModel(m_von->dateTime(), m_bis->dateTime()));
+    m_view->setSortingEnabled(true);
+    if (!m_admin)
+        m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setAlternatingRowColors(true);
+
+    AuftragsListe::setzeDelegaten(m_view, this, CodeTabellen::zahlungsarten(),
+                                  CodeTabellen::auftragsStatus());
+    if (!m_admin)
+        connect(m_view, &QAbstractItemView::doubleClicked, this, &AuftragsEditor::selected,
+                Qt::UniqueConnection);
+    resizeTable();
+}
+
+void AuftragsEditor::selected(QModelIndex idx)
+{
+    emit auftragClicked(idx.sibling(idx.row(), AuftragsListe::Nr).data().toInt());
+}
+
+void AuftragsEditor::dateChanged()
+{
+    if (!m_store)
+        return;
+    // The store compares calendar dates, inclusive at both ends, so "to"
+    // itself is the last day listed.
+    zeigeModel(m_store->filterModel(m_von->dateTime(), m_bis->dateTime()));
+    resizeTable();
+}
+
+void AuftragsEditor::zeigeModel(QSqlTableModel* model)
+{
+    AuftragsListe::ersetzeModel(m_view, m_model, model);
+    // A new model brings all columns back.
+    for (int spalte : {0, 7, 8, 11, 17})
+        m_view->hideColumn(spalte);
+}
+
+void AuftragsEditor::resizeTable()
+{
+    AuftragsListe::setzeSpalten(m_view, m_settings, "AuftragsEditor/header");
+}
+
+void AuftragsEditor::view_context(QPoint p)
+{
+    const int nr = AuftragsListe::nrUnter(m_view, p);
+    const int kundenNr = AuftragsListe::nrUnter(m_view, p, AuftragsListe::KundenNr);
+    if (nr <= 0 || !m_store)
+        return;
+    Auftrag a = m_store->getAuftrag(nr);
+
+    QMenu menu(this);
+    QAction* anzeigen = menu.addAction(tr("Anzeigen"));
+    QAction* kunde = menu.addAction(tr("Kunden anzeigen"));
+    QAction* vorschau = menu.addAction(tr("Druckvorschau"));
+    QAction* drucken = menu.addAction(tr("Drucken"));
+    QAction* pdf = menu.addAction(tr("als PDF speichern"));
+    QAction* email = menu.addAction(tr("als Email senden"));
+    QAction* rechnung = menu.addAction(tr("Rechnung aus Angebot erstellen"));
+    QAction* gutschrift = menu.addAction(tr("Gutschrift aus Rechnung erstellen"));
+    QAction* kundendaten = menu.addAction(tr("Kundendaten anzeigen"));
+    QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
+
+    kunde->setEnabled(kundenNr >= 1);
+    rechnung->setEnabled(a.Typ == Auftragsart::Angebot);
+    gutschrift->setEnabled(a.Typ == Auftragsart::Rechnung);
+
+    QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
+    if (!gewaehlt)
+        return;
+    if (gewaehlt == anzeigen)
+        emit auftragClicked(nr);
+    else if (gewaehlt == kunde)
+        emit kundeClicked(kundenNr);
+    else if (gewaehlt == vorschau)
+        emit auftragVorschau(a);
+    else if (gewaehlt == drucken)
+        emit auftragDrucken(a);
+    else if (gewaehlt == pdf)
+        emit auftragPDF(a);
+    else if (gewaehlt == email)
+        emit auftragEmail(a);
+    else if (gewaehlt == rechnung)
+        emit rechnungFromAngebot(a);
+    else if (gewaehlt == gutschrift)
+        emit gutschriftFromRechnung(a);
+    else if (gewaehlt == kundendaten)
+        emit auftragKunde(a.Kunde);
+    else if (status->actions().contains(gewaehlt))
+        AuftragsListe::setzeStatus(m_store, a, gewaehlt->data().toInt(), this);
+}
+
+void AuftragsEditor::view_admin_context(QPoint p)
+{
+    const int nr = AuftragsListe::nrUnter(m_view, p);
+    if (nr <= 0 || !m_store)
+        return;
+    QMenu menu(this);
+    QAction* loeschen = menu.addAction(tr("Löschen"));
+    if (menu.exec(m_view->viewport()->mapToGlobal(p)) != loeschen)
+        return;
+    const QMessageBox::StandardButton antwort = Interaktion::instance()->question(
+        this, tr("Auftrag löschen"), tr("Wollen Sie diesen Auftrag wirklich permanent löschen?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
+    if (antwort != QMessageBox::Yes)
+        return;
+    if (!m_store->delAuftrag(nr))
+        Interaktion::instance()->warning(this, tr("Auftrag löschen"),
+                                         tr("Der Auftrag konnte nicht gelöscht werden."));
+}
+
+void AuftragsEditor::save()
+{
+    if (!m_model)
+        return;
+    // Every row the filter selected, not only those fetched for display.
+    while (m_model->canFetchMore())
+        m_model->fetchMore();
+
+    const int zeilen = m_model->rowCount();
+    const int spalten = m_model->columnCount();
+    auto kopie = std::make_unique<QStandardItemModel>(zeilen, spalten);
+    for (int c = 0; c < spalten; ++c)
+        kopie->setHeaderData(c, Qt::Horizontal, m_model->headerData(c, Qt::Horizontal));
+
+    const QStringList status = CodeTabellen::auftragsStatus();
+    const QStringList typen = CodeTabellen::auftragsarten();
+    const QStringList zahlungen = CodeTabellen::zahlungsarten();
+    const QStringList dienste = CodeTabellen::dienstTypen();
+    for (int r = 0; r < zeilen; ++r) {
+        for (int c = 0; c < spalten; ++c) {
+            const QVariant wert = m_model->index(r, c).data();
+            QString text;
+            switch (c) {
+            case AuftragsListe::Status:
+                text = CodeTabellen::name(status, wert.toInt());
+                break;
+            case AuftragsListe::Typ:
+                text = CodeTabellen::name(typen, wert.toInt());
+                break;
+            case AuftragsListe::Zahlung:
+                text = CodeTabellen::name(zahlungen, wert.toInt());
+                break;
+            case AuftragsListe::Dienst:
+                text = CodeTabellen::name(dienste, wert.toInt());
+                break;
+            default:
+                auto* item = new QStandardItem;
+                item->setData(wert, Qt::DisplayRole);
+                kopie->setItem(r, c, item);
+                continue;
+            }
+            kopie->setItem(r, c, new QStandardItem(text));
+        }
+    }
+    exportTabelle(this, tr("Aufträge exportieren"), kopie.get());
+}

@@ -1,0 +1,71 @@
+#ifndef AUFTRAGSEDITOR_H
+#define AUFTRAGSEDITOR_H
+
+#include "records/auftrag.h"
+
+#include <QPointer>
+#include <QSettings>
+#include <QWidget>
+
+class AuftragsStore;
+class QDateEdit;
+class QModelIndex;
+class QPushButton;
+class QSqlTableModel;
+class QTableView;
+
+// The orders whose entry date lies in a chosen range, with every order command
+// in the context menu; in admin mode edited in place and deleted permanently.
+class AuftragsEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AuftragsEditor(QWidget* parent = nullptr);
+    ~AuftragsEditor() override;
+
+    // Call before setStore().
+    void setAdmin(bool on);
+    void setStore(AuftragsStore* store);
+
+    QTableView* tabelle() const { return m_view; }
+    QDateEdit* vonEdit() const { return m_von; }
+    QDateEdit* bisEdit() const { return m_bis; }
+    QPushButton* aktualisierenKnopf() const { return m_aktualisieren; }
+    QSqlTableModel* model() const { return m_model; }
+
+signals:
+    void auftragClicked(int Nr);
+    void auftragDrucken(Auftrag& a);
+    void auftragVorschau(Auftrag a);
+    void auftragEmail(Auftrag a);
+    void auftragPDF(Auftrag a);
+    void auftragKunde(Kunde& k);
+    void kundeClicked(int Nr);
+    void rechnungFromAngebot(Auftrag a);
+    void gutschriftFromRechnung(Auftrag a);
+
+public slots:
+    void save();
+
+protected slots:
+    void selected(QModelIndex idx);
+    void dateChanged();
+    void resizeTable();
+    void view_context(QPoint p);
+    void view_admin_context(QPoint p);
+
+private:
+    void zeigeModel(QSqlTableModel* model);
+
+    QTableView* m_view;
+    QDateEdit* m_von;
+    QDateEdit* m_bis;
+    QPushButton* m_aktualisieren;
+    QSqlTableModel* m_model = nullptr;
+    QPointer<AuftragsStore> m_store;
+    QSettings m_settings;
+    bool m_admin = false;
+};
+
+#endif

@@ -1,0 +1,85 @@
+#include "windows/auftragsliste.h"
+
+#include "app/interaktion.h"
+#include "delegates/formateddatetimedelegate.h"
+#include "delegates/formateddoubledelegate.h"
+#include "delegates/stringlistdelegate.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMenu>
+#include <QSettings>
+#include <QSqlTableModel>
+#include <QTableView>
+
+void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
+                                   const QStringList& zahlungen, const QStringList& status)
+{
+    auto* summe = new FormatedDoubleDelegate(QCoreApplication::translate("AuftragsListe", "%1 €"), 2);
+    summe->setParent(parent);
+    auto* eingang = new FormatedDateTimeDelegate("dd.MM.yyyy hh:mm:ss");
+    eingang->setParent(parent);
+    view->setItemDelegateForColumn(Summe, summe);
+    view->setItemDelegateForColumn(Eingang, eingang);
+    view->setItemDelegateForColumn(Status, new StringListDelegate(status, parent));
+    view->setItemDelegateForColumn(Typ,
+                                   new StringListDelegate(CodeTabellen::auftragsarten(), parent));
+    view->setItemDelegateForColumn(Zahlung, new StringListDelegate(zahlungen, parent));
+    view->setItemDelegateForColumn(Dienst,
+                                   new StringListDelegate(CodeTabellen::dienstTypen(), parent));
+}
+
+void AuftragsListe::setzeSpalten(QTableView* view, QSettings& settings, const QString& key)
+{
+    view->setColumnWidth(Nr, 50);
+    view->setColumnWidth(AuftragsNr, 80);
+    view->setColumnWidth(Ort, 50);
+    view->setColumnWidth(Eingang, 50);
+    const QByteArray state = settings.value(key).toByteArray();
+    if (!state.isEmpty())
+        view->horizontalHeader()->restoreState(state);
+}
+
+void AuftragsListe::ersetzeModel(QTableView* view, QSqlTableModel*& current, QSqlTableModel* neu)
+{
+    QItemSelectionModel* auswahl = view->selectionModel();
+    view->setModel(neu);
+    // setModel() leaves the old selection model to the caller.
+    if (auswahl && auswahl != view->selectionModel())
+        delete auswahl;
+    delete current;
+    current = neu;
+}
+
+int AuftragsListe::nrUnter(QTableView* view, const QPoint& p, int spalte)
+{
+    const QModelIndex index = view->indexAt(p);
+    if (!index.isValid())
+        return 0;
+    return index.sibling(index.row(), spalte).data().toInt();
+}
+
+QMenu* AuftragsListe::statusMenu(QMenu* menu, int letzter)
+{
+    QMenu* sub = menu->addMenu(QCoreApplication::translate("AuftragsListe", "Status setzen"));
+    const QStringList namen = CodeTabellen::auftragsStatus();
+    for (int s = AuftragsStatus::Gespeichert; s <= letzter && s < namen.size(); ++s)
+        sub->addAction(namen.at(s))->setData(s);
+    return sub;
+}
+
+void AuftragsListe::setzeStatus(AuftragsStore* store, Auftrag a, int status, QWidget* parent)
+{
+    if (!store)
+        return;
+    a.Status = status;
+    // An order deleted meanwhile comes back as a default record.
+    if (a.Nr < 1 || !store->saveAuftrag(a))
+        Interaktion::instance()->warning(
+            parent, QCoreApplication::translate("AuftragsListe", "Status setzen"),
+            QCoreApplication::translate("AuftragsListe",
+                                        "Der Status des Auftrags konnte nicht gespeichert werden."));
+}

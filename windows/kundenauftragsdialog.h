@@ -1,0 +1,56 @@
+#ifndef KUNDENAUFTRAGSDIALOG_H
+#define KUNDENAUFTRAGSDIALOG_H
+
+#include "records/auftrag.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QSettings>
+
+class AuftragsStore;
+class QModelIndex;
+class QPushButton;
+class QSqlTableModel;
+class QTableView;
+
+// The orders of one customer, with the print commands, a few status commands
+// and a new order for that customer.
+class KundenAuftragsDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit KundenAuftragsDialog(QWidget* parent = nullptr);
+    ~KundenAuftragsDialog() override;
+
+    // Call before setStore().
+    void setKundenNr(int nr);
+    void setStore(AuftragsStore* store);
+
+    QTableView* tabelle() const { return m_view; }
+    QPushButton* neuKnopf() const { return m_neu; }
+
+signals:
+    void auftragClicked(int Nr);
+    void auftragDrucken(Auftrag& a);
+    void auftragVorschau(Auftrag a);
+    void auftragEmail(Auftrag a);
+    void auftragPDF(Auftrag a);
+    void neuerAuftrag(int kunde);
+
+protected slots:
+    void selected(QModelIndex idx);
+    void resizeTable();
+    void view_context(QPoint p);
+    void neuPressed();
+
+private:
+    QTableView* m_view;
+    QPushButton* m_neu;
+    QSqlTableModel* m_model = nullptr;
+    QPointer<AuftragsStore> m_store;
+    int m_kundenNr = 0;
+    QSettings m_settings;
+};
+
+#endif

@@ -1,0 +1,268 @@
+#include "windows/produktewidget.h"
+
+#include "app/interaktion.h"
+#include "delegates/formateddoubledelegate.h"
+#include "print/steuer.h"
+#include "store/produktstore.h"
+#include "windows/ascompleter.h"
+#include "windows/produktlinemodel.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSpinBox>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+ProdukteWidget::ProdukteWidget(QWidget* parent)
+    : QFrame(parent),
+      m_menge(new QSpinBox(this)),
+      m_eingabe(new QLineEdit(this)),
+      m_liste(new QToolButton(this)),
+      m_prozent(new QToolButton(this)),
+      m_view(new QTableView(this)),
+      m_model(new ProduktLineModel(this)),
+      m_summe(new QLabel(this)),
+      m_completer(new AsCompleter(false, this))
+{
+    m_menge->setRange(1, 999);
+    m_menge->setValue(1);
+    m_liste->setArrowType(Qt::DownArrow);
+    m_prozent->setText(tr("%"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* oben = new QHBoxLayout;
+    oben->addWidget(m_menge, 0);
+    oben->addWidget(m_eingabe, 8);
+    oben->addWidget(m_liste);
+    oben->addWidget(m_prozent);
+    layout->addLayout(oben);
+    layout->addWidget(m_view);
+    auto* unten = new QHBoxLayout;
+    unten->addSpacing(100);
+    unten->addWidget(m_summe);
+    unten->addSpacing(100);
+    layout->addLayout(unten);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    m_view->setModel(m_model);
+    const int breiten[] = {50, 80, 380, 70, 70};
+    for (int i = 0; i < 5; ++i)
+        m_view->setColumnWidth(i, breiten[i]);
+    m_view->setAlternatingRowColors(true);
+    m_view->setShowGrid(false);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* geld = new FormatedDoubleDelegate(tr("%1 €"), 2);
+    geld->setParent(this);
+    m_view->setItemDelegateForColumn(3, geld);
+    m_view->setItemDelegateForColumn(4, geld);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_completer->setLineEdit(m_eingabe);
+    m_completer->setDisplayColumn(1);
+    m_completer->setCompletionColumn(0);
+    m_completer->setFilterKeyColumn(1);
+
+    connect(m_eingabe, &QLineEdit::returnPressed, this, qOverload<>(&ProdukteWidget::eingabe));
+    connect(m_menge, &QSpinBox::editingFinished, m_eingabe, qOverload<>(&QWidget::setFocus));
+    connect(m_completer, &AsCompleter::completed, this,
+            qOverload<QString>(&ProdukteWidget::eingabe));
+    connect(m_liste, &QToolButton::pressed, m_completer, &AsCompleter::listAll);
+    connect(m_prozent, &QToolButton::pressed, this, &ProdukteWidget::prozente);
+    connect(m_view, &QWidget::customContextMenuRequested, this,
+            &ProdukteWidget::view_item_context);
+}
+
+ProdukteWidget::~ProdukteWidget()
+{
+    m_completer->setSourceModel(nullptr);
+    delete m_filterModel;
+}
+
+void ProdukteWidget::setProduktStore(ProduktStore* store)
+{
+    m_store = store;
+    m_completer->setSourceModel(store ? store->model() : nullptr);
+}
+
+double ProdukteWidget::summe() const
+{
+    return m_model->summe();
+}
+
+QList<AuftragsLine> ProdukteWidget::lines() const
+{
+    return m_model->lines();
+}
+
+void ProdukteWidget::clear()
+{
+    m_menge->setValue(1);
+    m_eingabe->clear();
+    m_summe->clear();
+    m_eingabe->setFocus();
+}
+
+void ProdukteWidget::setAuftrag(Auftrag a)
+{
+    m_model->setLines(a.Zeilen);
+    filtereProdukte(a.Dienst);
+    updateSumme();
+}
+
+void ProdukteWidget::Neu()
+{
+    m_model->clear();
+    clear();
+    m_privat = false;
+}
+
+void ProdukteWidget::setPrivat(bool privat)
+{
+    m_privat = privat;
+}
+
+void ProdukteWidget::setTyp(Auftrag::dienstTyp typ)
+{
+    filtereProdukte(typ);
+}
+
+void ProdukteWidget::filtereProdukte(int typ)
+{
+    if (!m_store || !m_settings.value("Produkte/filter", false).toBool())
+        return;
+    QSqlTableModel* alt = m_filterModel;
+    m_filterModel = m_store->filterModel(typ);
+    m_completer->setSourceModel(m_filterModel);
+    delete alt;
+}
+
+void ProdukteWidget::eingabe()
+{
+    eingabe(m_eingabe->text());
+}
+
+void ProdukteWidget::eingabe(QString text)
+{
+    const int menge = m_menge->value();
+    clear();
+
+    Produkt p;
+    if (m_store) {
+        p = m_store->getProdukt(text);
+        if (p.Nr.isEmpty())
+            p = m_store->getProduktByName(text);
+    }
+    if (p.Nr.isEmpty()) {
+        p = Produkt();
+        p.Name = text;
+        bool ok = false;
+        p.Preis = Interaktion::instance()->getDouble(
+            this, tr("Unbekanntes Produkt"), tr("Unbekanntes Produkt!\nBitte geben sie die Preis an."),
+            0, -9999.99, 9999.99, 2, &ok);
+        if (!ok) {
+            updateSumme();
+            return;
+        }
+    }
+
+    AuftragsLine l;
+    l.Anzahl = menge;
+    l.Produkt = p.Name;
+    l.ProduktNr = p.Nr;
+    l.Komentar = p.Desc;
+    l.Preis = menge * p.Preis;
+    m_view->scrollTo(m_model->appendLine(l));
+    updateSumme();
+}
+
+void ProdukteWidget::prozente()
+{
+    AuftragsLine l;
+    l.Anzahl = m_menge->value();
+    l.Produkt = m_eingabe->text();
+    bool ok = false;
+    const double prozent = Interaktion::instance()->getDouble(
+        this, tr("Prozente"), tr("Geben Sie den Prozentsatz ein"), 5.0, 0.1, 100.0, 2, &ok);
+    if (ok) {
+        l.Preis = -(prozent * m_model->summe()) / 100.0;
+        m_view->scrollTo(m_model->appendLine(l));
+    }
+    updateSumme();
+}
+
+void ProdukteWidget::view_item_context(QPoint pos)
+{
+    const QModelIndex index = m_view->indexAt(pos);
+    QMenu menu(this);
+    QAction* entfernen = menu.addAction(tr("entfernen"));
+    QAction* preis = menu.addAction(tr("Preis ändern"));
+    QAction* menge = menu.addAction(tr("Menge ändern"));
+    QAction* komentar = menu.addAction(tr("Komentar ändern"));
+    QAction* a = menu.exec(m_view->mapToGlobal(pos));
+    if (!a || !index.isValid())
+        return;
+
+    Interaktion* ia = Interaktion::instance();
+    AuftragsLine l = m_model->line(index);
+    bool ok = false;
+    if (a == entfernen) {
+        m_model->removeLine(index);
+    } else if (a == preis) {
+        const double p = ia->getDouble(this, tr("Preis ändern"),
+                                       tr("Bitte geben sie den neuen Preis an."), l.Preis,
+                                       -9999.99, 9999.99, 2, &ok);
+        if (ok) {
+            l.Preis = p;
+            m_model->setLine(index, l);
+        }
+    } else if (a == menge) {
+        mengeAendern(index);
+    } else if (a == komentar) {
+        const QString text = ia->getText(this, tr("Komentar ändern"),
+                                         tr("Bitte geben sie den neuen Komentar ein."), l.Komentar,
+                                         &ok);
+        if (ok) {
+            l.Komentar = text;
+            m_model->setLine(index, l);
+        }
+    }
+    updateSumme();
+}
+
+void ProdukteWidget::mengeAendern(const QModelIndex& index)
+{
+    AuftragsLine l = m_model->line(index);
+    bool ok = false;
+    const int neu = Interaktion::instance()->getInt(this, tr("Menge ändern"),
+                                                    tr("Bitte geben sie die neue Menge an."),
+                                                    l.Anzahl, -9999, 9999, 2, &ok);
+    if (!ok)
+        return;
+    if (l.Anzahl != 0) {
+        l.Preis = (double(neu) / l.Anzahl) * l.Preis;
+    } else if (m_store && !l.ProduktNr.isEmpty()) {
+        // No unit price can be derived from a line of quantity 0.
+        const Produkt p = m_store->getProdukt(l.ProduktNr);
+        if (!p.Nr.isEmpty())
+            l.Preis = neu * p.Preis;
+    }
+    if (!std::isfinite(l.Preis))
+        l.Preis = 0.0;
+    l.Anzahl = neu;
+    m_model->setLine(index, l);
+}
+
+void ProdukteWidget::updateSumme()
+{
+    const QString text = Steuer::summenText(m_model->summe());
+    if (!text.isNull())
+        m_summe->setText(text);
+}

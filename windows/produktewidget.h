@@ -1,0 +1,76 @@
+#ifndef PRODUKTEWIDGET_H
+#define PRODUKTEWIDGET_H
+
+#include "records/auftrag.h"
+
+#include <QFrame>
+#include <QList>
+#include <QPointer>
+#include <QSettings>
+
+class AsCompleter;
+class ProduktLineModel;
+class ProduktStore;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QSqlTableModel;
+class QTableView;
+class QToolButton;
+
+// Entry of the lines of one order: a product number or name with a quantity,
+// completed from the product store, and the running sum under the tax mode.
+class ProdukteWidget : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ProdukteWidget(QWidget* parent = nullptr);
+    ~ProdukteWidget() override;
+
+    void setProduktStore(ProduktStore* store);
+    double summe() const;
+    QList<AuftragsLine> lines() const;
+
+    QSpinBox* mengeBox() const { return m_menge; }
+    QLineEdit* eingabeZeile() const { return m_eingabe; }
+    QTableView* tabelle() const { return m_view; }
+    QLabel* summenLabel() const { return m_summe; }
+    QToolButton* prozentKnopf() const { return m_prozent; }
+    AsCompleter* completer() const { return m_completer; }
+
+signals:
+    void changed();
+    void empty();
+
+public slots:
+    void clear();
+    void setAuftrag(Auftrag a);
+    void Neu();
+    void setPrivat(bool privat);
+    void setTyp(Auftrag::dienstTyp typ);
+    void eingabe();
+    void eingabe(QString text);
+    void view_item_context(QPoint pos);
+    void prozente();
+    void updateSumme();
+
+private:
+    void filtereProdukte(int typ);
+    void mengeAendern(const QModelIndex& index);
+
+    QSpinBox* m_menge;
+    QLineEdit* m_eingabe;
+    QToolButton* m_liste;
+    QToolButton* m_prozent;
+    QTableView* m_view;
+    ProduktLineModel* m_model;
+    QLabel* m_summe;
+    QPointer<ProduktStore> m_store;
+    AsCompleter* m_completer;
+    QSqlTableModel* m_filterModel = nullptr;  // owned; the store hands it out
+    bool m_privat = false;
+    QSettings m_settings;
+};
+
+#endif

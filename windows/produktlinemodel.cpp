@@ -1,0 +1,113 @@
+#include "windows/produktlinemodel.h"
+
+#include "print/steuer.h"
+
+ProduktLineModel::ProduktLineModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+int ProduktLineModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_lines.size();
+}
+
+int ProduktLineModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 5;
+}
+
+QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
+{
+    if (index.row() < 0 || index.column() < 0 || index.model() != this
+        || index.row() >= rowCount() || index.column() >= columnCount())
+        return QVariant();
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == 3 ? QVariant(int(Qt::AlignRight)) : QVariant();
+    if (role != Qt::DisplayRole)
+        return QVariant();
+
+    const AuftragsLine& l = m_lines.at(index.row());
+    switch (index.column()) {
+    case 0:
+        return l.Anzahl;
+    case 1:
+        return l.ProduktNr;
+    case 2:
+        return l.Produkt;
+    case 3:
+        return Steuer::netto(l.Preis, Steuer::modus(), Steuer::satz());
+    case 4:
+        return Steuer::brutto(l.Preis, Steuer::modus(), Steuer::satz());
+    }
+    return QVariant();
+}
+
+QVariant ProduktLineModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    static const char* const namen[] = {"Menge", "ProduktNr", "Produkt", "Preis", "Preis2"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 4)
+        return QVariant();
+    return QString(namen[section]);
+}
+
+void ProduktLineModel::setLines(const QList<AuftragsLine>& lines)
+{
+    clear();
+    if (lines.isEmpty())
+        return;
+    beginInsertRows(QModelIndex(), 0, lines.size() - 1);
+    m_lines = lines;
+    endInsertRows();
+}
+
+QList<AuftragsLine> ProduktLineModel::lines() const
+{
+    return m_lines;
+}
+
+double ProduktLineModel::summe() const
+{
+    double s = 0.0;
+    for (const AuftragsLine& l : m_lines)
+        s += l.Preis;
+    return s;
+}
+
+void ProduktLineModel::clear()
+{
+    if (m_lines.isEmpty())
+        return;
+    beginRemoveRows(QModelIndex(), 0, m_lines.size() - 1);
+    m_lines.clear();
+    endRemoveRows();
+}
+
+AuftragsLine ProduktLineModel::line(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return AuftragsLine();
+    return m_lines.at(index.row());
+}
+
+void ProduktLineModel::setLine(const QModelIndex& index, const AuftragsLine& line)
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return;
+    m_lines[index.row()] = line;
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), 3));
+}
+
+QModelIndex ProduktLineModel::appendLine(const AuftragsLine& line)
+{
+    beginInsertRows(QModelIndex(), m_lines.size(), m_lines.size());
+    m_lines.append(line);
+    endInsertRows();
+    return index(m_lines.size() - 1, 0);
+}
+
+void ProduktLineModel::removeLine(const QModelIndex& index)
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return;
+    beginRemoveRows(QModelIndex(), index.row(), index.row());
+    m_lines.removeAt(index.row());
+    endRemoveRows();
+}

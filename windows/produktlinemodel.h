@@ -1,0 +1,37 @@
+#ifndef PRODUKTLINEMODEL_H
+#define PRODUKTLINEMODEL_H
+
+#include "records/auftragsline.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The lines of the order being edited: quantity, product number, product,
+// net and gross of the line under the current tax settings.
+class ProduktLineModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit ProduktLineModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    void setLines(const QList<AuftragsLine>& lines);
+    QList<AuftragsLine> lines() const;
+    double summe() const;
+    void clear();
+    AuftragsLine line(const QModelIndex& index) const;
+    void setLine(const QModelIndex& index, const AuftragsLine& line);
+    QModelIndex appendLine(const AuftragsLine& line);
+    void removeLine(const QModelIndex& index);
+
+private:
+    QList<AuftragsLine> m_lines;
+};
+
+#endif
