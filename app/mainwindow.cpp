@@ -1,19 +1,41 @@
 #include "app/mainwindow.h"
 
+#include "app/interaktion.h"
+#include "exchange/tabellenexport.h"
+#include "print/drucker.h"
+#include "print/druckerde1.h"
+#include "print/printpreview.h"
+#include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
+#include "windows/auftragsdialog.h"
+#include "windows/auftragseditor.h"
+#include "windows/kundenauftragsdialog.h"
+#include "windows/kundendialog.h"
+#include "windows/kundeneditor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPrinter>
 #include <QSqlTableModel>
+#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTableView>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QUrlQuery>
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     m_tabs = new QTabWidget(this);
     setCentralWidget(m_tabs);
 
+    m_drucker = new Drucker(this);
+    m_druckerDE1 = new DruckerDE1(this);
     m_produktStore = new SqlProduktStore(this);
     m_kundenStore = new SqlKundenStore(this);
     m_auftragsStore = new SqlAuftragsStore(this);
@@ -21,18 +43,106 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_kundenStore->createTable();
     m_auftragsStore->createTables();
 
-    auto* kunden = new QTableView(m_tabs);
-    kunden->setModel(m_kundenStore->model());
+    baueMenues();
+
+    auto* kunden = new KundenEditor;
+    kunden->setStore(kundenStore());
+    connect(kunden, &KundenEditor::neuerKunde, this, &MainWindow::neuerKunde);
+    connect(kunden, &KundenEditor::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
+    connect(kunden, &KundenEditor::neueRechnung, this, qOverload<Kunde>(&MainWindow::neuerAuftrag));
+    connect(kunden, &KundenEditor::listRechnungen, this, &MainWindow::listAuftraege);
+    connect(kunden, &KundenEditor::email, this, &MainWindow::sendEmail);
     m_tabs->addTab(kunden, tr("Kunden"));
-    auto* auftraege = new QTableView(m_tabs);
-    auftraege->setModel(m_auftragsStore->model());
+
+    auto* auftraege = new AuftragsEditor;
+    auftraege->setStore(auftragsStore());
+    connect(auftraege, &AuftragsEditor::auftragClicked, this, &MainWindow::zeigeAuftrag);
+    connect(auftraege, &AuftragsEditor::auftragVorschau, this, &MainWindow::vorschau);
+    connect(auftraege, &AuftragsEditor::auftragDrucken, this, &MainWindow::drucken);
+    connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
+    connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
+    connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
+            &MainWindow::gutschriftFromRechnung);
+    connect(auftraege, &AuftragsEditor::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
+    connect(auftraege, &AuftragsEditor::auftragKunde, this, qOverload<Kunde&>(&MainWindow::zeigeKunde));
     m_tabs->addTab(auftraege, tr("Aufträge"));
-    setWindowTitle("Belegwerk");
+
+    if (QCoreApplication::arguments().contains("--admin")) {
+        setWindowIcon(QIcon(":/printer_admin_icon.png"));
+        auto* admin = new AuftragsEditor;
+        admin->setAdmin(true);
+        admin->setStore(auftragsStore());
+        m_tabs->addTab(admin, tr("Auftragsadmin"));
+    }
+}
+
+QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)())
+{
+    auto* a = new QAction(text, this);
+    connect(a, &QAction::triggered, this, slot);
+    menu->addAction(a);
+    return a;
+}
+
+QAction* MainWindow::spaeter(QMenu* menu, const QString& text)
+{
+    // Commands whose windows the program does not have yet stay visible but
+    // cannot be chosen.
+    auto* a = new QAction(text, this);
+    a->setEnabled(false);
+    menu->addAction(a);
+    return a;
+}
+
+void MainWindow::baueMenues()
+{
+    QMenu* programm = menuBar()->addMenu(tr("Belegwerk"));
+    QMenu* vendora = programm->addMenu(tr("Vendora"));
+    spaeter(vendora, tr("Produkte importieren"));
+    spaeter(vendora, tr("Kunden importieren"));
+    QMenu* exportieren = programm->addMenu(tr("Exportieren"));
+    eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
+    eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
+    spaeter(exportieren, tr("Einstellungen exportieren"));
+    spaeter(exportieren, tr("Auftragsdaten exportieren"));
+    spaeter(exportieren, tr("Kundedaten exportieren"));
+    QMenu* importieren = programm->addMenu(tr("Importieren"));
+    spaeter(importieren, tr("Einstellungen importieren"));
+    spaeter(importieren, tr("Produkte importieren"));
+    spaeter(importieren, tr("Auftragsdaten importieren"));
+    spaeter(importieren, tr("Kundendaten importieren"));
+    auto* beenden = new QAction(tr("Beenden"), this);
+    connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
+    programm->addAction(beenden);
+
+    QMenu* kunde = menuBar()->addMenu(tr("Kunde"));
+    eintrag(kunde, tr("Kunde zu KundenNr anzeigen"), &MainWindow::zeigeKundeByNr);
+    QMenu* auftrag = menuBar()->addMenu(tr("Auftrag"));
+    eintrag(auftrag, tr("Auftrag zu RechungsNr anzeigen"), &MainWindow::zeigeAuftragByNr);
+    eintrag(auftrag, tr("Auftrag zu BestellNr anzeigen"), &MainWindow::zeigeAuftragByBestellNr);
+    QMenu* statistik = menuBar()->addMenu(tr("Statistik"));
+    spaeter(statistik, tr("Kunden"));
+    spaeter(statistik, tr("Produkte"));
+    QMenu* einstellungen = menuBar()->addMenu(tr("Einstellungen"));
+    spaeter(einstellungen, tr("Produkte"));
+    einstellungen->addSeparator();
+    spaeter(einstellungen, tr("Einstellungen"));
+    QMenu* hilfe = menuBar()->addMenu(tr("Hilfe"));
+    eintrag(hilfe, tr("About"), &MainWindow::about);
+    auto* aboutQt = new QAction(tr("About Qt"), this);
+    connect(aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
+    hilfe->addAction(aboutQt);
 }
 
 Drucker* MainWindow::drucker()
 {
-    return nullptr;
+    return m_drucker;
+}
+
+Drucker* MainWindow::renderer()
+{
+    return Drucker::deutschesLayout() ? m_druckerDE1 : m_drucker;
 }
 
 AuftragsStore* MainWindow::auftragsStore()
@@ -50,9 +160,351 @@ ProduktStore* MainWindow::produktStore()
     return m_produktStore;
 }
 
+void MainWindow::clearAuftraege()
+{
+    const auto antwort = Interaktion::instance()->question(
+        this, tr("Alle Aufträge löschen"),
+        tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
+    if (antwort == QMessageBox::Yes)
+        m_auftragsStore->deleteAll();
+}
+
+void MainWindow::speichern(Auftrag& a)
+{
+    if (!m_kundenStore)
+        return;
+    if (a.Kunde.Nr > 0)
+        m_kundenStore->saveKunde(a.Kunde);
+    else
+        m_kundenStore->addKunde(a.Kunde);
+}
+
+void MainWindow::erfassen(Auftrag& a)
+{
+    if (m_auftragsStore)
+        m_auftragsStore->addAuftrag(a);
+}
+
+void MainWindow::drucken(Auftrag& a)
+{
+    Drucker* d = renderer();
+    d->setAuftrag(a);
+    QPrinter printer(QPrinter::ScreenResolution);
+    const QString name = m_settings.value("Rechnung/DruckerName").toString();
+    printer.setPrinterName(name);
+    printer.setCopyCount(m_settings.value("Rechnung/Copies", 1).toInt());
+    if (m_settings.value("Rechnung/ZeigeDialog", true).toBool() || name.isEmpty()) {
+        if (!Interaktion::instance()->printDialog(&printer, this))
+            return;
+    }
+    if (!d->print(&printer)) {
+        Interaktion::instance()->warning(this, tr("Drucken"),
+                                         tr("Der Auftrag konnte nicht gedruckt werden."));
+        return;
+    }
+    if (a.Status != AuftragsStatus::Gespeichert)
+        return;
+    a.Status = AuftragsStatus::Gedruckt;
+    if (!m_auftragsStore->saveAuftrag(a)) {
+        // The order stays as the database holds it.
+        a.Status = AuftragsStatus::Gespeichert;
+        Interaktion::instance()->warning(
+            this, tr("Drucken"),
+            tr("Der Auftrag wurde gedruckt, aber der Status \"Gedruckt\" konnte nicht "
+               "gespeichert werden."));
+    }
+}
+
+void MainWindow::vorschau(Auftrag a)
+{
+    Drucker* d = renderer();
+    d->setAuftrag(a);
+    QPrinter printer(QPrinter::ScreenResolution);
+    PrintPreview preview(&printer, this);
+    connect(&preview, &PrintPreview::paintRequested, d, &Drucker::print);
+    preview.exec();
+}
+
+void MainWindow::PDFspeichern(Auftrag a)
+{
+    const QString vorschlag =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
+    const QString datei = Interaktion::instance()->getSaveFileName(
+        this, tr("Auftrag als PDF speichern"), vorschlag, tr("PDF ( *.pdf )"));
+    if (datei.isEmpty())
+        return;
+    if (alsPDFspeichern(a, datei))
+        Interaktion::instance()->openUrl(QUrl::fromLocalFile(datei));
+}
+
+bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
+{
+    // Written beside the target and moved into place when complete, so a
+    // failure never leaves a half-written or stale file under that name.
+    const QFileInfo ziel(filename);
+    QTemporaryFile tmp(ziel.absoluteDir().filePath(".belegwerk-XXXXXX.pdf"));
+    bool ok = tmp.open();
+    if (ok) {
+        tmp.close();
+        Drucker* d = renderer();
+        d->setAuftrag(a);
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(tmp.fileName());
+        ok = d->print(&printer) && QFileInfo(tmp.fileName()).size() > 0;
+    }
+    if (ok) {
+        QFile::remove(ziel.absoluteFilePath());
+        ok = tmp.rename(ziel.absoluteFilePath());
+        if (ok)
+            tmp.setAutoRemove(false);
+    }
+    if (!ok)
+        Interaktion::instance()->warning(
+            this, tr("Auftrag als PDF speichern"),
+            tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(filename)));
+    return ok;
+}
+
+void MainWindow::sendAuftragsEmail(Auftrag a)
+{
+    const QString pdf = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
+    if (!alsPDFspeichern(a, pdf))
+        return;  // no mail with a missing attachment
+    const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
+    if (k.Email.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("als Email senden"),
+                                         tr("Zu diesem Kunden ist keine Emailaddresse bekannt!"));
+        // The editable dialog of the stored customer, so the address can be added.
+        if (k.Nr > 0)
+            zeigeKunde(k.Nr);
+        return;
+    }
+    QUrl url("mailto:" + k.Email);
+    QUrlQuery query;
+    query.addQueryItem("subject", tr("Ihr Auftrag"));
+    query.addQueryItem("attachment", pdf);
+    url.setQuery(query);
+    Interaktion::instance()->openUrl(url);
+}
+
+void MainWindow::sendEmail(Kunde k)
+{
+    Interaktion::instance()->openUrl(QUrl("mailto:" + k.Email));
+}
+
+void MainWindow::verbindeKundenDialog(KundenDialog& d)
+{
+    connect(&d, qOverload<Kunde>(&KundenDialog::neueRechnung), this,
+            qOverload<Kunde>(&MainWindow::neuerAuftrag));
+    connect(&d, qOverload<Kunde>(&KundenDialog::listRechnungen), this, &MainWindow::listAuftraege);
+    connect(&d, &KundenDialog::email, this, &MainWindow::sendEmail);
+}
+
+void MainWindow::neuerKunde()
+{
+    KundenDialog d;
+    d.setStore(kundenStore());
+    verbindeKundenDialog(d);
+    d.exec();
+}
+
+void MainWindow::zeigeKunde(int nr)
+{
+    KundenDialog d;
+    d.setStore(kundenStore());
+    d.setKunde(kundenStore()->getKunde(nr));
+    verbindeKundenDialog(d);
+    d.exec();
+}
+
+void MainWindow::zeigeKunde(Kunde& k)
+{
+    qDebug() << "kundendaten" << k;
+    KundenDialog d;
+    d.setStore(kundenStore());
+    d.setKunde(k);
+    d.setReadOnly();
+    verbindeKundenDialog(d);
+    d.exec();
+}
+
+void MainWindow::listAuftraege(Kunde k)
+{
+    KundenAuftragsDialog d;
+    d.setKundenNr(k.Nr);
+    d.setStore(auftragsStore());
+    connect(&d, &KundenAuftragsDialog::auftragClicked, this, &MainWindow::zeigeAuftrag);
+    connect(&d, &KundenAuftragsDialog::auftragDrucken, this, &MainWindow::drucken);
+    connect(&d, &KundenAuftragsDialog::auftragVorschau, this, &MainWindow::vorschau);
+    connect(&d, &KundenAuftragsDialog::auftragEmail, this, &MainWindow::sendAuftragsEmail);
+    connect(&d, &KundenAuftragsDialog::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(&d, &KundenAuftragsDialog::neuerAuftrag, this, qOverload<int>(&MainWindow::neuerAuftrag));
+    d.exec();
+}
+
+void MainWindow::verbindeAuftragsDialog(AuftragsDialog& d)
+{
+    connect(&d, &AuftragsDialog::drucken, this, &MainWindow::drucken);
+    d.setProduktStore(produktStore());
+    d.setAuftragsStore(auftragsStore());
+}
+
+void MainWindow::bearbeiteAuftrag(const Auftrag& a)
+{
+    AuftragsDialog d;
+    verbindeAuftragsDialog(d);
+    d.setAuftrag(a);
+    while (d.exec() == QDialog::Accepted) {
+        Auftrag fertig = d.auftrag();
+        const bool ok = fertig.Nr == 0 ? m_auftragsStore->addAuftrag(fertig)
+                                       : m_auftragsStore->saveAuftrag(fertig);
+        if (ok)
+            return;
+        // Nothing typed is lost: the dialog comes back with the order.
+        Interaktion::instance()->warning(this, tr("Auftrag speichern"),
+                                         tr("Der Auftrag konnte nicht gespeichert werden."));
+        d.setAuftrag(fertig);
+    }
+}
+
+void MainWindow::neuerAuftrag(Kunde k)
+{
+    Auftrag a;
+    a.Kunde = k;
+    bearbeiteAuftrag(a);
+}
+
+void MainWindow::neuerAuftrag(int nr)
+{
+    neuerAuftrag(kundenStore()->getKunde(nr));
+}
+
+void MainWindow::zeigeAuftrag(int nr)
+{
+    Auftrag a = auftragsStore()->getAuftrag(nr);
+    if (a.Status == AuftragsStatus::Gespeichert)
+        a.Kunde = kundenStore()->getKunde(a.Kunde.Nr);
+    bearbeiteAuftrag(a);
+}
+
+void MainWindow::rechnungFromAngebot(Auftrag a)
+{
+    a.Nr = 0;
+    a.Typ = Auftragsart::Rechnung;
+    a.Status = AuftragsStatus::Neu;
+    a.AuftragsNr = 0;
+    bearbeiteAuftrag(a);
+}
+
+void MainWindow::gutschriftFromRechnung(Auftrag a)
+{
+    a.Nr = 0;
+    a.Typ = Auftragsart::Gutschrift;
+    a.Status = AuftragsStatus::Neu;
+    a.AuftragsNr = 0;
+    bearbeiteAuftrag(a);
+}
+
+int MainWindow::frageNummer(const QString& titel, const QString& text, bool* ok)
+{
+    return Interaktion::instance()->getInt(this, titel, text, 0, 1, 100000000, 1, ok);
+}
+
+void MainWindow::zeigeKundeByNr()
+{
+    bool ok = false;
+    const int nr = frageNummer(tr("Kunden anzeigen"), tr("Bitte geben sie die Kundennummer ein"), &ok);
+    if (ok)
+        zeigeKunde(nr);
+}
+
+void MainWindow::zeigeAuftragByBestellNr()
+{
+    bool ok = false;
+    const int nr = frageNummer(tr("Auftrag anzeigen"), tr("Bitte geben sie die Bestellnummer ein"), &ok);
+    if (!ok)
+        return;
+    const QList<Auftrag> liste = auftragsStore()->getAuftraegeByBestellNr(nr);
+    if (liste.isEmpty()) {
+        Interaktion::instance()->information(this, tr("Auftrag anzeigen"),
+                                             tr("Kein Auftrag mit BestellNr %1 gefunden").arg(nr));
+        return;
+    }
+    if (liste.size() == 1) {
+        zeigeAuftrag(liste.first().Nr);
+        return;
+    }
+    QStringList zeilen;
+    for (const Auftrag& a : liste)
+        zeilen << QString("%1 am %2").arg(a.Nr).arg(a.Eingang.toString(Qt::TextDate));
+    const QString wahl = Interaktion::instance()->getItem(
+        this, tr("Auftrag anzeigen"), tr("Es wurden folgende Aufträge gefunden."), zeilen, 0, &ok);
+    const int pos = zeilen.indexOf(wahl);
+    if (ok && pos >= 0)
+        zeigeAuftrag(liste.at(pos).Nr);
+}
+
+void MainWindow::zeigeAuftragByNr()
+{
+    bool ok = false;
+    const int nr = frageNummer(tr("Auftrag anzeigen"), tr("Bitte geben sie die Auftragsnummer ein"), &ok);
+    if (!ok)
+        return;
+    const QList<Auftrag> liste = auftragsStore()->getAuftraegeByAuftragsNr(nr);
+    if (liste.isEmpty()) {
+        Interaktion::instance()->information(this, tr("Zeige Auftrag"),
+                                             tr("Auftrag mit der Nummer %1 nicht gefunden").arg(nr));
+        return;
+    }
+    if (liste.size() == 1) {
+        zeigeAuftrag(liste.first().Nr);
+        return;
+    }
+    QStringList zeilen;
+    for (const Auftrag& a : liste)
+        zeilen << QString("%1 - %2 - %3")
+                      .arg(a.Nr)
+                      .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ),
+                           CodeTabellen::name(CodeTabellen::dienstTypen(), a.Dienst));
+    const QString wahl = Interaktion::instance()->getItem(
+        this, tr("Auftrag auswählen"), tr("Es wurden mehrere Aufträge mit dieser Nummer gefunden."),
+        zeilen, 0, &ok);
+    if (!ok || wahl.isEmpty())
+        return;
+    const int gewaehlt = wahl.section('-', 0, 0).trimmed().toInt(&ok);
+    if (ok)
+        zeigeAuftrag(gewaehlt);
+}
+
+void MainWindow::about()
+{
+    Interaktion::instance()->information(
+        this, tr("Über Belegwerk"),
+        tr("Belegwerk\n\nKunden, Produkte, Rechnungen, Lieferscheine, Gutschriften und "
+           "Angebote für kleine Betriebe.\n\nCopyright © 2026 die Belegwerk-Entwickler."));
+}
+
+void MainWindow::exportProdukte()
+{
+    exportTabelle(this, tr("Produkte exportieren"), m_produktStore->model());
+}
+
+void MainWindow::exportCurrent()
+{
+    QWidget* aktuell = m_tabs->currentWidget();
+    if (auto* k = qobject_cast<KundenEditor*>(aktuell))
+        k->save();
+    else if (auto* a = qobject_cast<AuftragsEditor*>(aktuell))
+        a->save();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_settings.setValue("MainWindow/geometry", saveGeometry());
-    m_settings.setValue("MainWindow/windowState", saveState());
+    m_settings.setValue("MainWindow/windowState", saveState(0));
     QMainWindow::closeEvent(event);
 }

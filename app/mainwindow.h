@@ -2,16 +2,21 @@
 #define MAINWINDOW_H
 
 #include "app/maininterface.h"
+#include "records/auftrag.h"
 
 #include <QMainWindow>
 #include <QSettings>
 
+class AuftragsDialog;
+class KundenDialog;
+class QMenu;
 class QTabWidget;
 class SqlAuftragsStore;
 class SqlKundenStore;
 class SqlProduktStore;
 
-// The one top-level window: owns the stores and shows the lists as tabs.
+// The one top-level window: owns the stores and the renderers, shows the
+// lists as tabs and routes every command of the lists and dialogs.
 class MainWindow : public QMainWindow, public MainInterface
 {
     Q_OBJECT
@@ -25,10 +30,54 @@ public:
     KundenStore* kundenStore() override;
     ProduktStore* produktStore() override;
 
+    // The renderer of the layout chosen in the settings at this moment.
+    Drucker* renderer();
+    QTabWidget* tabs() const { return m_tabs; }
+
+public slots:
+    void clearAuftraege();
+
+protected slots:
+    void speichern(Auftrag& a);
+    void drucken(Auftrag& a);
+    void vorschau(Auftrag a);
+    void erfassen(Auftrag& a);
+    void PDFspeichern(Auftrag a);
+    bool alsPDFspeichern(Auftrag a, QString filename);
+    void neuerKunde();
+    void neuerAuftrag(Kunde k);
+    void neuerAuftrag(int nr);
+    void zeigeKunde(int nr);
+    void zeigeKunde(Kunde& k);
+    void zeigeAuftrag(int nr);
+    void sendEmail(Kunde k);
+    void sendAuftragsEmail(Auftrag a);
+    void rechnungFromAngebot(Auftrag a);
+    void gutschriftFromRechnung(Auftrag a);
+    void listAuftraege(Kunde k);
+    void zeigeKundeByNr();
+    void zeigeAuftragByNr();
+    void zeigeAuftragByBestellNr();
+    void about();
+    void exportProdukte();
+    void exportCurrent();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void baueMenues();
+    QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)());
+    QAction* spaeter(QMenu* menu, const QString& text);
+    // Runs an order dialog for a; on acceptance stores the order (insert when
+    // new, else update). A failed write is reported and the dialog shown again.
+    void bearbeiteAuftrag(const Auftrag& a);
+    void verbindeAuftragsDialog(AuftragsDialog& d);
+    void verbindeKundenDialog(KundenDialog& d);
+    int frageNummer(const QString& titel, const QString& text, bool* ok);
+
+    Drucker* m_drucker = nullptr;
+    Drucker* m_druckerDE1 = nullptr;
     QTabWidget* m_tabs = nullptr;
     SqlAuftragsStore* m_auftragsStore = nullptr;
     SqlKundenStore* m_kundenStore = nullptr;

@@ -37,13 +37,17 @@ QTextTableFormat tabellenFormat(const QList<QTextLength>& spalten)
 
 Drucker::Drucker(QObject* parent) : QObject(parent) {}
 
-Drucker* Drucker::fuerLayout(QObject* parent)
+bool Drucker::deutschesLayout()
 {
-    const QVariant layout = QSettings().value("Rechnung/Layout", 1);
-    const QString name = layout.toString();
+    const QString name = QSettings().value("Rechnung/Layout", 1).toString();
     bool zahl = false;
     const int index = name.toInt(&zahl);
-    if (name == "de" || name == "de_1" || (zahl && index == 0))
+    return name == "de" || name == "de_1" || (zahl && index == 0);
+}
+
+Drucker* Drucker::fuerLayout(QObject* parent)
+{
+    if (deutschesLayout())
         return new DruckerDE1(parent);
     return new Drucker(parent);
 }
