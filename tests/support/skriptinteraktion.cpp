@@ -1,5 +1,7 @@
 #include "tests/support/skriptinteraktion.h"
 
+#include <QPrinter>
+
 SkriptInteraktion::SkriptInteraktion()
 {
     Interaktion::install(this);
@@ -110,9 +112,16 @@ QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, con
     return naechste("getSaveFileName", caption, filter, dir).toString();
 }
 
-bool SkriptInteraktion::printDialog(QPrinter*, QWidget*)
+bool SkriptInteraktion::printDialog(QPrinter* printer, QWidget*)
 {
-    return naechste("printDialog", QString(), QString()).toBool();
+    const QVariant a = naechste("printDialog", printer->printerName(), QString());
+    if (a.typeId() == QMetaType::QString) {
+        // The user chose "print to file".
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(a.toString());
+        return true;
+    }
+    return a.toBool();
 }
 
 bool SkriptInteraktion::openUrl(const QUrl& url)

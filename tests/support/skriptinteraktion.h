@@ -30,7 +30,8 @@ public:
     // The next answers: a QMessageBox::StandardButton for question(), a
     // QString for getText() and the file choices, the chosen position (int)
     // for getItem(), an int or double for the
-    // number boxes, a bool for printDialog(). A null QVariant cancels.
+    // number boxes, a bool for printDialog() or a QString: print into that
+    // PDF file. A null QVariant cancels.
     void antworte(const QVariant& antwort);
 
     QList<Frage> fragen;

@@ -1,0 +1,374 @@
+#include "app/mainwindow.h"
+#include "print/drucker.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+#include "store/kundenstore.h"
+#include "store/produktstore.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+#include "windows/auftragsdialog.h"
+#include "windows/auftragseditor.h"
+#include "windows/kundendialog.h"
+#include "windows/kundeneditor.h"
+#include "windows/produktewidget.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QUrlQuery>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// The whole road of a document through the main window, and its commands.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Testumgebung> env;
+    std::unique_ptr<SkriptInteraktion> dialoge;
+    std::unique_ptr<MainWindow> w;
+    QStringList geoeffnet;  // class names of the modal dialogs the commands opened
+
+    // Runs command; every modal dialog it opens is recorded, handled by
+    // handle (when given) and otherwise cancelled.
+    void mitDialog(const std::function<void()>& command,
+                   const std::function<void(QDialog*)>& handle = {})
+    {
+        auto* timer = new QTimer(this);
+        timer->setInterval(20);
+        connect(timer, &QTimer::timeout, this, [this, timer, handle] {
+            auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!d || d->property("gesehen").toBool())
+                return;
+            d->setProperty("gesehen", true);
+            geoeffnet << d->metaObject()->className();
+            if (handle)
+                handle(d);
+            else
+                d->reject();
+            timer->stop();
+        });
+        timer->start();
+        command();
+        timer->stop();
+        timer->deleteLater();
+    }
+
+    static QString pdfText(const QString& datei)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-layout", datei, "-"});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+    static QPushButton* knopf(QWidget* w, const QString& text)
+    {
+        for (auto* b : w->findChildren<QPushButton*>())
+            if (b->text() == text)
+                return b;
+        return nullptr;
+    }
+
+    static void tippe(QWidget* w, const QString& feld, const QString& text)
+    {
+        auto* f = w->findChild<QLineEdit*>(feld);
+        QVERIFY2(f, qPrintable(feld));
+        f->clear();
+        QTest::keyClicks(f, text);
+    }
+
+    Auftrag gespeichert(int typ, int status, int bestellNr = 0)
+    {
+        Auftrag a;
+        a.Typ = typ;
+        a.Status = status;
+        a.BestellNr = bestellNr;
+        a.Kunde = w->kundenStore()->getKunde(1);
+        a.Eingang = QDateTime::currentDateTime();
+        AuftragsLine l;
+        l.Anzahl = 2;
+        l.Produkt = "Câble";
+        l.ProduktNr = "K-1";
+        l.Preis = 20.0;
+        a.Zeilen << l;
+        w->auftragsStore()->addAuftrag(a);
+        return a;
+    }
+
+private slots:
+    void init()
+    {
+        env.reset(new Testumgebung);
+        env->neueDatenbank();
+        dialoge.reset(new SkriptInteraktion);
+        w.reset(new MainWindow);
+        w->show();
+        geoeffnet.clear();
+        QVERIFY(w->produktStore()->addProdukt(Produkt("K-1", "Câble", 10.0)));
+        QVERIFY(w->produktStore()->addProdukt(Produkt("S-2", "Prise", 2.5)));
+    }
+
+    void cleanup()
+    {
+        w.reset();
+        dialoge.reset();
+        env.reset();
+    }
+
+    void invoiceFromCustomerToPaper()
+    {
+        // A new customer through the customer dialog.
+        mitDialog([this] { QMetaObject::invokeMethod(w.get(), "neuerKunde"); },
+                  [this](QDialog* d) {
+                      tippe(d, "Firma", "Atelier Roux");
+                      tippe(d, "Name", "Jeanne Roux");
+                      tippe(d, "Strasse", "1 rue Haute");
+                      tippe(d, "PLZ", "01000");
+                      tippe(d, "Ort", "Bourg");
+                      QTest::mouseClick(knopf(d, "Okay"), Qt::LeftButton);
+                  });
+        const Kunde k = w->kundenStore()->getKunde(1);
+        QCOMPARE(k.Firma, QString("Atelier Roux"));
+
+        // "Neue Rechnung" from the customer list's context menu, two lines, "Drucken".
+        auto* liste = qobject_cast<KundenEditor*>(w->tabs()->widget(0));
+        QVERIFY(liste);
+        QTableView* view = liste->findChild<QTableView*>();
+        std::unique_ptr<QMenu> menu(liste->kontextMenu(view->visualRect(view->model()->index(0, 1)).center()));
+        QVERIFY(menu);
+        QAction* neu = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == "Neue Rechnung")
+                neu = a;
+        QVERIFY(neu);
+        const QString pdf = env->pfad("rechnung.pdf");
+        mitDialog([neu] { neu->trigger(); }, [this, pdf](QDialog* d) {
+            auto* dialog = qobject_cast<AuftragsDialog*>(d);
+            QVERIFY(dialog);
+            ProdukteWidget* zeilen = dialog->produkte();
+            zeilen->mengeBox()->setValue(3);
+            QTest::keyClicks(zeilen->eingabeZeile(), "K-1");
+            QTest::keyClick(zeilen->eingabeZeile(), Qt::Key_Return);
+            QTest::keyClicks(zeilen->eingabeZeile(), "Prise");
+            QTest::keyClick(zeilen->eingabeZeile(), Qt::Key_Return);
+            dialoge->antworte(pdf);
+            QTest::mouseClick(dialog->druckenKnopf(), Qt::LeftButton);
+        });
+        QCOMPARE(geoeffnet, (QStringList{"KundenDialog", "AuftragsDialog"}));
+
+        QCOMPARE(w->auftragsStore()->count(), 1);
+        const Auftrag a = w->auftragsStore()->getAuftraegeByKunde(1).value(0);
+        QCOMPARE(a.AuftragsNr, 1);
+        QCOMPARE(a.Status, int(AuftragsStatus::Gedruckt));
+        QCOMPARE(a.Zeilen.size(), 2);
+        QCOMPARE(a.Summe, 32.5);
+
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains("Atelier Roux"), qPrintable(text));
+        QVERIFY(text.contains("Câble"));
+        QVERIFY(text.contains("Prise"));
+        QVERIFY(text.contains("30.00"));
+        QVERIFY(text.contains(QString::number(32.5 * 1.196, 'f', 2)));  // gross total
+    }
+
+    void derivedDocuments_data()
+    {
+        QTest::addColumn<int>("quelle");
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<int>("neuerTyp");
+        QTest::addColumn<int>("nummer");
+        // An invoice counts the offer of its service kind; credit notes count only their own.
+        QTest::newRow("invoice from offer") << int(Auftragsart::Angebot) << "rechnungFromAngebot"
+                                            << int(Auftragsart::Rechnung) << 2;
+        QTest::newRow("credit note from invoice") << int(Auftragsart::Rechnung)
+                                                  << "gutschriftFromRechnung"
+                                                  << int(Auftragsart::Gutschrift) << 1;
+    }
+
+    void derivedDocuments()
+    {
+        QFETCH(int, quelle);
+        QFETCH(QString, befehl);
+        QFETCH(int, neuerTyp);
+        QFETCH(int, nummer);
+        Kunde k;
+        k.Name = "Meier";
+        QVERIFY(w->kundenStore()->addKunde(k));
+        const Auftrag q = gespeichert(quelle, AuftragsStatus::Gespeichert);
+        auto rufe = [&] {
+            QMetaObject::invokeMethod(w.get(), befehl.toLatin1().constData(), Q_ARG(Auftrag, q));
+        };
+        mitDialog(rufe);  // cancelled: nothing stored
+        QCOMPARE(w->auftragsStore()->count(), 1);
+
+        mitDialog(rufe, [](QDialog* d) { d->accept(); });
+        QCOMPARE(w->auftragsStore()->count(), 2);
+        const Auftrag neu = w->auftragsStore()->getAuftrag(q.Nr + 1);
+        QCOMPARE(neu.Typ, neuerTyp);
+        QCOMPARE(neu.Zeilen.size(), 1);
+        QCOMPARE(neu.Kunde.Name, QString("Meier"));
+        QCOMPARE(neu.AuftragsNr, nummer);
+        const Auftrag alt = w->auftragsStore()->getAuftrag(q.Nr);
+        QCOMPARE(alt.Typ, quelle);
+        QCOMPARE(alt.Status, int(AuftragsStatus::Gespeichert));
+    }
+
+    void findByNumber_data()
+    {
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<int>("nummer");
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<int>("angebot");
+        QTest::newRow("document number, none") << "zeigeAuftragByNr" << 9
+                                               << "Auftrag mit der Nummer 9 nicht gefunden" << 0;
+        QTest::newRow("order number, none") << "zeigeAuftragByBestellNr" << 9
+                                            << "Kein Auftrag mit BestellNr 9 gefunden" << 0;
+        QTest::newRow("document number, two") << "zeigeAuftragByNr" << 1 << "" << 1;
+        QTest::newRow("order number, two") << "zeigeAuftragByBestellNr" << 55 << "" << 1;
+    }
+
+    void findByNumber()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(int, nummer);
+        QFETCH(QString, meldung);
+        QFETCH(int, angebot);
+        const Auftrag rechnung = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, 55);
+        const Auftrag offer = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, 55);
+        dialoge->antworte(nummer);
+        dialoge->antworte(angebot);  // the second line of the choice
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), befehl.toLatin1().constData()); });
+        if (!meldung.isEmpty()) {
+            QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information"}));
+            QCOMPARE(dialoge->fragen.last().text, meldung);
+            QVERIFY(geoeffnet.isEmpty());
+            return;
+        }
+        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "getItem"}));
+        const QStringList zeilen = dialoge->fragen.last().auswahl;
+        QCOMPARE(zeilen.size(), 2);
+        if (befehl == "zeigeAuftragByNr") {
+            QCOMPARE(zeilen.at(0), QString("%1 - Rechnung - Produkte").arg(rechnung.Nr));
+            QCOMPARE(zeilen.at(1), QString("%1 - Angebot - Produkte").arg(offer.Nr));
+        } else {
+            QVERIFY(zeilen.at(1).startsWith(QString("%1 am ").arg(offer.Nr)));
+        }
+        QCOMPARE(geoeffnet, QStringList{"AuftragsDialog"});
+
+        // Cancelling the number opens nothing.
+        dialoge->vergiss();
+        geoeffnet.clear();
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), befehl.toLatin1().constData()); });
+        QVERIFY(geoeffnet.isEmpty());
+    }
+
+    void mailAttachesThePdf()
+    {
+        Kunde k;
+        k.Name = "Meier";
+        k.Email = "meier@example.fr";
+        QVERIFY(w->kundenStore()->addKunde(k));
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+        QCOMPARE(dialoge->urls.size(), 1);
+        const QUrl url = dialoge->urls.first();
+        QCOMPARE(url.scheme(), QString("mailto"));
+        QCOMPARE(url.path(), QString("meier@example.fr"));
+        const QUrlQuery q(url);
+        QCOMPARE(q.queryItemValue("subject", QUrl::FullyDecoded), QString("Ihr Auftrag"));
+        const QString anhang = q.queryItemValue("attachment", QUrl::FullyDecoded);
+        QVERIFY(anhang.endsWith(QString("Auftrag%1.pdf").arg(a.Nr)));
+        QVERIFY(pdfText(anhang).contains("Meier"));
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gespeichert));
+
+        // Without a stored address: a warning and the customer's dialog, no mail.
+        k.Email.clear();
+        QVERIFY(w->kundenStore()->saveKunde(k));
+        dialoge->vergiss();
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a)); });
+        QVERIFY(dialoge->urls.isEmpty());
+        QCOMPARE(dialoge->arten(), QStringList{"warning"});
+        QCOMPARE(geoeffnet, QStringList{"KundenDialog"});
+    }
+
+    void unwritablePdfIsReported()
+    {
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        const QString datei = env->pfad("fehlt/Auftrag.pdf");
+        dialoge->antworte(datei);
+        QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
+        QCOMPARE(dialoge->arten(), (QStringList{"getSaveFileName", "warning"}));
+        QVERIFY(dialoge->fragen.first().vorgabe.endsWith(QString("Auftrag%1.pdf").arg(a.Nr)));
+        QVERIFY(dialoge->urls.isEmpty());
+        QVERIFY(!QFileInfo::exists(datei));
+
+        // A PDF saved and opened; the status is unchanged.
+        dialoge->vergiss();
+        dialoge->antworte(env->pfad("Auftrag.pdf"));
+        QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
+        QCOMPARE(dialoge->urls, QList<QUrl>{QUrl::fromLocalFile(env->pfad("Auftrag.pdf"))});
+        QVERIFY(QFileInfo(env->pfad("Auftrag.pdf")).size() > 0);
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gespeichert));
+    }
+
+    void printingChangesOnlySavedOrders_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QVariant>("antwort");
+        QTest::addColumn<int>("danach");
+        QTest::newRow("saved, printed") << int(AuftragsStatus::Gespeichert) << QVariant(true)
+                                        << int(AuftragsStatus::Gedruckt);
+        QTest::newRow("saved, dialog cancelled") << int(AuftragsStatus::Gespeichert)
+                                                 << QVariant(false)
+                                                 << int(AuftragsStatus::Gespeichert);
+        QTest::newRow("paid") << int(AuftragsStatus::Bezahlt) << QVariant(true)
+                              << int(AuftragsStatus::Bezahlt);
+    }
+
+    void printingChangesOnlySavedOrders()
+    {
+        QFETCH(int, status);
+        QFETCH(QVariant, antwort);
+        QFETCH(int, danach);
+        Auftrag a = gespeichert(Auftragsart::Rechnung, status);
+        if (antwort.toBool())
+            dialoge->antworte(env->pfad("druck.pdf"));
+        else
+            dialoge->antworte(false);
+        QMetaObject::invokeMethod(w.get(), "drucken", Q_ARG(Auftrag&, a));
+        QCOMPARE(a.Status, danach);
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, danach);
+
+        // The preview never changes the status either.
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); });
+        QCOMPARE(geoeffnet, QStringList{"PrintPreview"});
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, danach);
+    }
+
+    void layoutChoice()
+    {
+        QVERIFY(!w->renderer()->inherits("DruckerDE1"));
+        QSettings().setValue("Rechnung/Layout", "de_1");
+        QVERIFY(w->renderer()->inherits("DruckerDE1"));
+        QVERIFY(!w->drucker()->inherits("DruckerDE1"));
+    }
+
+    void tabs()
+    {
+        QCOMPARE(w->tabs()->count(), 2);
+        QCOMPARE(w->tabs()->tabText(0), QString("Kunden"));
+        QCOMPARE(w->tabs()->tabText(1), QString("Aufträge"));
+        QVERIFY(qobject_cast<MainInterface*>(w.get()));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
