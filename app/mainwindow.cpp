@@ -194,6 +194,10 @@ void MainWindow::drucken(Auftrag& a)
     const QString name = m_settings.value("Rechnung/DruckerName").toString();
     printer.setPrinterName(name);
     printer.setCopyCount(m_settings.value("Rechnung/Copies", 1).toInt());
+    // The job title names the document in the printer queue.
+    printer.setDocName(QString("%1 %2")
+                           .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
+                           .arg(a.AuftragsNr));
     if (m_settings.value("Rechnung/ZeigeDialog", true).toBool() || name.isEmpty()) {
         if (!Interaktion::instance()->printDialog(&printer, this))
             return;

@@ -1,0 +1,173 @@
+#include "app/mainwindow.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+#include "store/kundenstore.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+
+#include <QDirIterator>
+#include <QProcess>
+#include <QSettings>
+#include <QtTest>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <memory>
+
+// Prints through a real CUPS server with a cups-pdf queue, the way an order
+// reaches paper when the print dialog is switched off.
+class TestCupsDruck : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir cupsDir;
+    QProcess cupsd;
+    QString socket;
+    QDateTime beginn;
+
+    QString pfad(const QString& name) const { return cupsDir.filePath(name); }
+
+    static void schreibe(const QString& datei, const QString& text)
+    {
+        QFile f(datei);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(text.toUtf8());
+    }
+
+    int lp(const QString& programm, const QStringList& args, QString* ausgabe = nullptr)
+    {
+        QProcess p;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert("CUPS_SERVER", socket);
+        p.setProcessEnvironment(e);
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.start(programm, args);
+        p.waitForFinished(30000);
+        if (ausgabe)
+            *ausgabe = QString::fromUtf8(p.readAll());
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+
+    // Every PDF cups-pdf wrote for us since the test began.
+    QStringList neuePdfs() const
+    {
+        const passwd* pw = getpwuid(getuid());
+        const QString user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
+        QStringList gefunden;
+        const QStringList ordnerListe = {"/var/spool/cups-pdf/" + user, "/var/spool/cups-pdf/ANONYMOUS",
+                                         QString::fromLocal8Bit(pw ? pw->pw_dir : "") + "/PDF"};
+        for (const QString& ordner : ordnerListe) {
+            QDirIterator it(ordner, {"*.pdf"}, QDir::Files);
+            while (it.hasNext()) {
+                const QString f = it.next();
+                if (QFileInfo(f).lastModified() >= beginn)
+                    gefunden << f;
+            }
+        }
+        return gefunden;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo::exists("/usr/sbin/cupsd") || !QFileInfo::exists("/usr/lib/cups/backend/cups-pdf"))
+            QFAIL("CUPS or cups-pdf is not installed (scripts/setup.sh installs cups and "
+                  "printer-driver-cups-pdf)");
+        if (getuid() != 0)
+            QFAIL("this test starts its own cupsd and needs to run as root");
+        QVERIFY(cupsDir.isValid());
+        // Filters run as user lp and must reach the spool below this folder.
+        QFile::setPermissions(cupsDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                                  | QFile::ReadOther | QFile::ExeOther
+                                                  | QFile::ReadGroup | QFile::ExeGroup);
+        for (const char* d : {"etc/ppd", "spool/tmp", "cache", "state", "log"})
+            QVERIFY(QDir().mkpath(pfad(d)));
+        socket = pfad("cups.sock");
+        schreibe(pfad("etc/cupsd.conf"),
+                 QString("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing Off\n"
+                         "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                         "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                         "</Policy>\n")
+                     .arg(socket));
+        schreibe(pfad("etc/cups-files.conf"),
+                 QString("ServerRoot %1\nRequestRoot %2\nTempDir %3\nCacheDir %4\nStateDir %5\n"
+                         "ErrorLog %6/error_log\nAccessLog %6/access_log\nPageLog %6/page_log\n"
+                         "SystemGroup root\nUser lp\nGroup lp\n")
+                     .arg(pfad("etc"), pfad("spool"), pfad("spool/tmp"), pfad("cache"), pfad("state"),
+                          pfad("log")));
+        for (const char* f : {"raw.convs", "raw.types"})
+            QFile::copy(QString("/etc/cups/") + f, pfad(QString("etc/") + f));
+
+        cupsd.start("/usr/sbin/cupsd", {"-f", "-c", pfad("etc/cupsd.conf"), "-s",
+                                        pfad("etc/cups-files.conf")});
+        QVERIFY2(cupsd.waitForStarted(10000), "cupsd could not be started");
+        QString status;
+        QTRY_VERIFY2_WITH_TIMEOUT(lp("lpstat", {"-r"}, &status) == 0 && status.contains("is running"),
+                                  qPrintable("cupsd did not come up: " + status), 15000);
+        QString ausgabe;
+        QVERIFY2(lp("lpadmin", {"-p", "belegwerktest", "-E", "-v", "cups-pdf:/belegwerktest", "-P",
+                               "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"},
+                    &ausgabe) == 0,
+                 qPrintable("lpadmin failed: " + ausgabe));
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        beginn = QDateTime::currentDateTime().addSecs(-1);
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString& f : neuePdfs())
+            QFile::remove(f);
+        if (cupsd.state() != QProcess::NotRunning) {
+            cupsd.terminate();
+            if (!cupsd.waitForFinished(10000))
+                cupsd.kill();
+        }
+    }
+
+    void printsOnTheConfiguredPrinterWithoutDialog()
+    {
+        Testumgebung env;
+        env.neueDatenbank();
+        SkriptInteraktion dialoge;
+        QSettings().setValue("Rechnung/ZeigeDialog", false);
+        QSettings().setValue("Rechnung/DruckerName", "belegwerktest");
+        MainWindow w;
+
+        Kunde k;
+        k.Firma = "Imprimerie Lafleur";
+        k.Name = "Paul Lafleur";
+        QVERIFY(w.kundenStore()->addKunde(k));
+        Auftrag a;
+        a.Kunde = k;
+        a.AuftragsNr = 4242;
+        a.Eingang = QDateTime::currentDateTime();
+        AuftragsLine l;
+        l.Anzahl = 1;
+        l.Produkt = "Papier A4";
+        l.Preis = 7.0;
+        a.Zeilen << l;
+        QVERIFY(w.auftragsStore()->addAuftrag(a));
+
+        QMetaObject::invokeMethod(&w, "drucken", Q_ARG(Auftrag&, a));
+        QVERIFY2(dialoge.fragen.isEmpty(), "no dialog may be shown");
+        QCOMPARE(w.auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gedruckt));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!neuePdfs().isEmpty(), 60000);
+        const QString pdf = neuePdfs().first();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 20000);
+        // The job is titled with the document; cups-pdf names the file after it.
+        // (Its text is not searchable: the PostScript route of the queue drops
+        // the font encodings, so pdftotext cannot read it back.)
+        QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\b")),
+                 "the invoice is one page");
+    }
+};
+
+QTEST_MAIN(TestCupsDruck)
+#include "tst_cupsdruck.moc"
