@@ -37,7 +37,8 @@ void AuftragsListe::setzeSpalten(QTableView* view, QSettings& settings, const QS
     view->setColumnWidth(Nr, 50);
     view->setColumnWidth(AuftragsNr, 80);
     view->setColumnWidth(Ort, 50);
-    view->setColumnWidth(Eingang, 50);
+    // Wide enough for "dd.MM.yyyy hh:mm:ss", which 50 pixels cut off.
+    view->setColumnWidth(Eingang, view->fontMetrics().horizontalAdvance("00.00.0000 00:00:00 ") + 12);
     const QByteArray state = settings.value(key).toByteArray();
     if (!state.isEmpty())
         view->horizontalHeader()->restoreState(state);

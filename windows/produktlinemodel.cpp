@@ -20,7 +20,7 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
         || index.row() >= rowCount() || index.column() >= columnCount())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
-        return index.column() == 3 ? QVariant(int(Qt::AlignRight)) : QVariant();
+        return index.column() == 3 ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     if (role != Qt::DisplayRole)
         return QVariant();
 
