@@ -426,6 +426,27 @@ void MainWindow::zeigeKundeByNr()
         zeigeKunde(nr);
 }
 
+void MainWindow::zeigeGefundenen(const QList<Auftrag>& liste, const QString& keinerTitel,
+                                 const QString& keinerText, const QString& wahlTitel,
+                                 const QString& wahlText, const QStringList& zeilen)
+{
+    if (liste.isEmpty()) {
+        Interaktion::instance()->information(this, keinerTitel, keinerText);
+        return;
+    }
+    if (liste.size() == 1) {
+        zeigeAuftrag(liste.first().Nr);
+        return;
+    }
+    bool ok = false;
+    const QString wahl =
+        Interaktion::instance()->getItem(this, wahlTitel, wahlText, zeilen, 0, &ok);
+    // Each line starts with the record number; the position names the order.
+    const int pos = zeilen.indexOf(wahl);
+    if (ok && pos >= 0)
+        zeigeAuftrag(liste.at(pos).Nr);
+}
+
 void MainWindow::zeigeAuftragByBestellNr()
 {
     bool ok = false;
@@ -433,23 +454,11 @@ void MainWindow::zeigeAuftragByBestellNr()
     if (!ok)
         return;
     const QList<Auftrag> liste = auftragsStore()->getAuftraegeByBestellNr(nr);
-    if (liste.isEmpty()) {
-        Interaktion::instance()->information(this, tr("Auftrag anzeigen"),
-                                             tr("Kein Auftrag mit BestellNr %1 gefunden").arg(nr));
-        return;
-    }
-    if (liste.size() == 1) {
-        zeigeAuftrag(liste.first().Nr);
-        return;
-    }
     QStringList zeilen;
     for (const Auftrag& a : liste)
         zeilen << QString("%1 am %2").arg(a.Nr).arg(a.Eingang.toString(Qt::TextDate));
-    const QString wahl = Interaktion::instance()->getItem(
-        this, tr("Auftrag anzeigen"), tr("Es wurden folgende Aufträge gefunden."), zeilen, 0, &ok);
-    const int pos = zeilen.indexOf(wahl);
-    if (ok && pos >= 0)
-        zeigeAuftrag(liste.at(pos).Nr);
+    zeigeGefundenen(liste, tr("Auftrag anzeigen"), tr("Kein Auftrag mit BestellNr %1 gefunden").arg(nr),
+                    tr("Auftrag anzeigen"), tr("Es wurden folgende Aufträge gefunden."), zeilen);
 }
 
 void MainWindow::zeigeAuftragByNr()
@@ -459,29 +468,15 @@ void MainWindow::zeigeAuftragByNr()
     if (!ok)
         return;
     const QList<Auftrag> liste = auftragsStore()->getAuftraegeByAuftragsNr(nr);
-    if (liste.isEmpty()) {
-        Interaktion::instance()->information(this, tr("Zeige Auftrag"),
-                                             tr("Auftrag mit der Nummer %1 nicht gefunden").arg(nr));
-        return;
-    }
-    if (liste.size() == 1) {
-        zeigeAuftrag(liste.first().Nr);
-        return;
-    }
     QStringList zeilen;
     for (const Auftrag& a : liste)
         zeilen << QString("%1 - %2 - %3")
                       .arg(a.Nr)
                       .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ),
                            CodeTabellen::name(CodeTabellen::dienstTypen(), a.Dienst));
-    const QString wahl = Interaktion::instance()->getItem(
-        this, tr("Auftrag auswählen"), tr("Es wurden mehrere Aufträge mit dieser Nummer gefunden."),
-        zeilen, 0, &ok);
-    if (!ok || wahl.isEmpty())
-        return;
-    const int gewaehlt = wahl.section('-', 0, 0).trimmed().toInt(&ok);
-    if (ok)
-        zeigeAuftrag(gewaehlt);
+    zeigeGefundenen(liste, tr("Zeige Auftrag"), tr("Auftrag mit der Nummer %1 nicht gefunden").arg(nr),
+                    tr("Auftrag auswählen"),
+                    tr("Es wurden mehrere Aufträge mit dieser Nummer gefunden."), zeilen);
 }
 
 void MainWindow::about()

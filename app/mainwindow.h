@@ -74,6 +74,10 @@ private:
     void bearbeiteAuftrag(const Auftrag& a);
     void verbindeAuftragsDialog(AuftragsDialog& d);
     void verbindeKundenDialog(KundenDialog& d);
+    // Opens the one order found, lets the user choose among several, or says none was found.
+    void zeigeGefundenen(const QList<Auftrag>& liste, const QString& keinerTitel,
+                         const QString& keinerText, const QString& wahlTitel,
+                         const QString& wahlText, const QStringList& zeilen);
     int frageNummer(const QString& titel, const QString& text, bool* ok);
 
     Drucker* m_drucker = nullptr;
