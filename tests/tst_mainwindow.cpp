@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/programmstart.h"
 #include "print/drucker.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
@@ -19,6 +20,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTranslator>
 #include <QUrlQuery>
 #include <QtTest>
 
@@ -359,6 +361,26 @@ private slots:
         QSettings().setValue("Rechnung/Layout", "de_1");
         QVERIFY(w->renderer()->inherits("DruckerDE1"));
         QVERIFY(!w->drucker()->inherits("DruckerDE1"));
+    }
+
+    void englishCatalogue()
+    {
+        // Built by CMake beside the executable, one folder above the tests.
+        const QString appDir = QCoreApplication::applicationDirPath() + "/../";
+        QVERIFY2(QFileInfo::exists(appDir + "belegwerk_en.qm"), "belegwerk_en.qm not built");
+        QTranslator qt, programm;
+        Programmstart::ladeUebersetzungen("en", appDir, qt, programm);
+        QVERIFY(!programm.isEmpty());
+        MainWindow englisch;
+        const QString kunden = englisch.tabs()->tabText(0);
+        QCoreApplication::removeTranslator(&qt);
+        QCoreApplication::removeTranslator(&programm);
+        QVERIFY2(kunden != "Kunden" && !kunden.isEmpty(), qPrintable(kunden));
+        // The invoice keeps its French texts.
+        QCOMPARE(programm.translate("Drucker", "Facture Matériel"),
+                 programm.translate("Drucker", "Facture Matériel").isEmpty()
+                     ? QString()
+                     : QString("Facture Matériel"));
     }
 
     void tabs()
