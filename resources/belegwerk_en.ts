@@ -5,271 +5,271 @@
     <name>AuftragsDialog</name>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Auftragsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Service kind</translation>
     </message>
     <message>
         <source>Zahlungsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>BestellNr</source>
-        <translation type="unfinished"></translation>
+        <translation>Order ref.</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Bemerkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Remark</translation>
     </message>
     <message>
         <source>Neue Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>New invoice</translation>
     </message>
     <message>
         <source>Neuer Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>New order</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Auftrag speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save order</translation>
     </message>
     <message>
         <source>Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order could not be saved and was not printed.</translation>
     </message>
 </context>
 <context>
     <name>AuftragsEditor</name>
     <message>
         <source>Aktualisieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Refresh</translation>
     </message>
     <message>
         <source>Von</source>
-        <translation type="unfinished"></translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>Bis</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>Anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Kunden anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show customer</translation>
     </message>
     <message>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF</translation>
     </message>
     <message>
         <source>als Email senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send as e-mail</translation>
     </message>
     <message>
         <source>Rechnung aus Angebot erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create invoice from offer</translation>
     </message>
     <message>
         <source>Gutschrift aus Rechnung erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create credit note from invoice</translation>
     </message>
     <message>
         <source>Kundendaten anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show customer data</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Auftrag löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete order</translation>
     </message>
     <message>
         <source>Wollen Sie diesen Auftrag wirklich permanent löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this order permanently?</translation>
     </message>
     <message>
         <source>Der Auftrag konnte nicht gelöscht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order could not be deleted.</translation>
     </message>
     <message>
         <source>Aufträge exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export orders</translation>
     </message>
 </context>
 <context>
     <name>AuftragsListe</name>
     <message>
         <source>%1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 €</translation>
     </message>
     <message>
         <source>Status setzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Set status</translation>
     </message>
     <message>
         <source>Der Status des Auftrags konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The status of the order could not be saved.</translation>
     </message>
 </context>
 <context>
     <name>CodeTabellen</name>
     <message>
         <source>Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoice</translation>
     </message>
     <message>
         <source>Lieferschein</source>
-        <translation type="unfinished"></translation>
+        <translation>Delivery note</translation>
     </message>
     <message>
         <source>Gutschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Credit note</translation>
     </message>
     <message>
         <source>Angebot</source>
-        <translation type="unfinished"></translation>
+        <translation>Offer</translation>
     </message>
     <message>
         <source>Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Cash</translation>
     </message>
     <message>
         <source>EC</source>
-        <translation type="unfinished"></translation>
+        <translation>Debit card</translation>
     </message>
     <message>
         <source>Überweisung</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank transfer</translation>
     </message>
     <message>
         <source>Bankeinzug</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct debit</translation>
     </message>
     <message>
         <source>Kreditkarte</source>
-        <translation type="unfinished"></translation>
+        <translation>Credit card</translation>
     </message>
     <message>
         <source>Scheck</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheque</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
     <message>
         <source>Gedruckt</source>
-        <translation type="unfinished"></translation>
+        <translation>Printed</translation>
     </message>
     <message>
         <source>Bezahlt</source>
-        <translation type="unfinished"></translation>
+        <translation>Paid</translation>
     </message>
     <message>
         <source>Versand</source>
-        <translation type="unfinished"></translation>
+        <translation>Shipped</translation>
     </message>
     <message>
         <source>Fertig</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Storniert</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelled</translation>
     </message>
     <message>
         <source>Schulung</source>
-        <translation type="unfinished"></translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Produkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>Kunde1</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer 1</translation>
     </message>
     <message>
         <source>Kunde2</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer 2</translation>
     </message>
     <message>
         <source>Kunde3</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer 3</translation>
     </message>
     <message>
         <source>Intern</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal</translation>
     </message>
     <message>
         <source>Dienstleistung</source>
-        <translation type="unfinished"></translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Waren</source>
-        <translation type="unfinished"></translation>
+        <translation>Goods</translation>
     </message>
     <message>
         <source>Kosten</source>
-        <translation type="unfinished"></translation>
+        <translation>Costs</translation>
     </message>
     <message>
         <source>Sonstiges</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
 </context>
 <context>
     <name>Drucker</name>
     <message>
         <source>LogoText</source>
-        <translation type="unfinished"></translation>
+        <translation>LogoText</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Atelier Belegwerk&lt;/h2&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Atelier Belegwerk&lt;/h2&gt;</translation>
     </message>
     <message>
         <source>12 rue des Exemples
@@ -279,644 +279,654 @@ Fax: 04 00 00 00 01
 Ust.Id.Nr: FR00000000000
 E-mail: contact@exemple.fr
 URL: www.exemple.fr</source>
-        <translation type="unfinished"></translation>
+        <translation>12 rue des Exemples
+69001 Lyon France
+Tel. 04 00 00 00 00
+Fax: 04 00 00 00 01
+Ust.Id.Nr: FR00000000000
+E-mail: contact@exemple.fr
+URL: www.exemple.fr</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date: %1</translation>
     </message>
     <message>
         <source>Note de crédit</source>
-        <translation type="unfinished"></translation>
+        <translation>Note de crédit</translation>
     </message>
     <message>
         <source>Devis</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis</translation>
     </message>
     <message>
         <source>%2 Nº %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 Nº %1</translation>
     </message>
     <message>
         <source>paiement en espèces</source>
-        <translation type="unfinished"></translation>
+        <translation>paiement en espèces</translation>
     </message>
     <message>
         <source>carte EC</source>
-        <translation type="unfinished"></translation>
+        <translation>carte EC</translation>
     </message>
     <message>
         <source>transfert</source>
-        <translation type="unfinished"></translation>
+        <translation>transfert</translation>
     </message>
     <message>
         <source>débit</source>
-        <translation type="unfinished"></translation>
+        <translation>débit</translation>
     </message>
     <message>
         <source>carte de crédit</source>
-        <translation type="unfinished"></translation>
+        <translation>carte de crédit</translation>
     </message>
     <message>
         <source>chèques</source>
-        <translation type="unfinished"></translation>
+        <translation>chèques</translation>
     </message>
     <message>
         <source>A payer par %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A payer par %1</translation>
     </message>
     <message>
         <source>Payé par %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé par %1 - %2</translation>
     </message>
     <message>
         <source>Payé</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé</translation>
     </message>
     <message>
         <source>Facture Matériel</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture Matériel</translation>
     </message>
     <message>
         <source>Réf. Produit</source>
-        <translation type="unfinished"></translation>
+        <translation>Réf. Produit</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Quant.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quant.</translation>
     </message>
     <message>
         <source>Prix Net €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix Net €</translation>
     </message>
     <message>
         <source>TVA %1% €</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA %1% €</translation>
     </message>
     <message>
         <source>Prix €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix €</translation>
     </message>
     <message>
         <source>Base TVA %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Base TVA %1%</translation>
     </message>
     <message>
         <source>TVA %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA %1%</translation>
     </message>
     <message>
         <source>Total TTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Total TTC</translation>
     </message>
     <message>
         <source>Facture Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture Service</translation>
     </message>
     <message>
         <source>C.TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>C.TVA</translation>
     </message>
     <message>
         <source>Total €</source>
-        <translation type="unfinished"></translation>
+        <translation>Total €</translation>
     </message>
     <message>
         <source>Exonération TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération TVA</translation>
     </message>
     <message>
         <source>Sous-total</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-total</translation>
     </message>
     <message>
         <source>TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Fuß</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>
 Livraisons Intracommunautaires
 Art. 262 ter, 1-1° du CGi</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Livraisons Intracommunautaires
+Art. 262 ter, 1-1° du CGi</translation>
     </message>
     <message>
         <source>%1 - %2 - %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 %4</translation>
     </message>
     <message>
         <source>n° de client: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>n° de client: %1</translation>
     </message>
     <message>
         <source>UstId-Nr: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>UstId-Nr: %1</translation>
     </message>
 </context>
 <context>
     <name>DruckerDE1</name>
     <message>
         <source>LogoText</source>
-        <translation type="unfinished"></translation>
+        <translation>LogoText</translation>
     </message>
     <message>
         <source>%1 - %2 - %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - %2 - %3 %4</translation>
     </message>
     <message>
         <source>Datum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Rechnung Nr.%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung Nr.%1</translation>
     </message>
     <message>
         <source>Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnung</translation>
     </message>
     <message>
         <source>Menge</source>
-        <translation type="unfinished"></translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>Produkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>MwSt €</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt €</translation>
     </message>
     <message>
         <source>Preis €</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis €</translation>
     </message>
     <message>
         <source>MwSt</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Fuß</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuß</translation>
     </message>
     <message>
         <source>BLZ %1</source>
-        <translation type="unfinished"></translation>
+        <translation>BLZ %1</translation>
     </message>
     <message>
         <source>Konto-Nr. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Konto-Nr. %1</translation>
     </message>
     <message>
         <source>Steuer-Nr: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer-Nr: %1</translation>
     </message>
     <message>
         <source>Ust-Id: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ust-Id: %1</translation>
     </message>
     <message>
         <source>Bankverbindung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bankverbindung:</translation>
     </message>
 </context>
 <context>
     <name>FormatedDateTimeDelegate</name>
     <message>
         <source>Date not set</source>
-        <translation type="unfinished"></translation>
+        <translation>Date not set</translation>
     </message>
 </context>
 <context>
     <name>KundenAuftragsDialog</name>
     <message>
         <source>Neue Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>New invoice</translation>
     </message>
     <message>
         <source>Rechnungen für KundenNr %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoices of customer no. %1</translation>
     </message>
     <message>
         <source>Anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Druckvorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Print preview</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PDF</translation>
     </message>
     <message>
         <source>als Email senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send as e-mail</translation>
     </message>
 </context>
 <context>
     <name>KundenDialog</name>
     <message>
         <source>Okay</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Zeige Rechnungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show invoices</translation>
     </message>
     <message>
         <source>Neue Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>New invoice</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Neuer Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>New customer</translation>
     </message>
     <message>
         <source>Kundendetails für %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer details for %1</translation>
     </message>
     <message>
         <source>Kunde speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save customer</translation>
     </message>
     <message>
         <source>Der Kunde kann nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The customer cannot be saved.</translation>
     </message>
     <message>
         <source>Kundenänderungen speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save customer changes</translation>
     </message>
     <message>
         <source>Sollen die Änderungen an diesem Kunden
 wirklich gespeichert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to save
+the changes to this customer?</translation>
     </message>
     <message>
         <source>Die Änderungen an diesem Kunden konnten nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The changes to this customer could not be saved.</translation>
     </message>
     <message>
         <source>KundenNr bereits verwendet!
 Der Kunde wird nicht gespeichert</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer number already in use!
+The customer is not saved</translation>
     </message>
     <message>
         <source>Der neue Kunde konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The new customer could not be saved.</translation>
     </message>
 </context>
 <context>
     <name>KundenEditor</name>
     <message>
         <source>Alle</source>
-        <translation type="unfinished"></translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Zeige Rechnungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show invoices</translation>
     </message>
     <message>
         <source>Neue Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>New invoice</translation>
     </message>
     <message>
         <source>Email schreiben</source>
-        <translation type="unfinished"></translation>
+        <translation>Write e-mail</translation>
     </message>
     <message>
         <source>Kunden exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export customers</translation>
     </message>
 </context>
 <context>
     <name>KundenWidget</name>
     <message>
         <source>KundenNr</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer no.</translation>
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished"></translation>
+        <translation>Street</translation>
     </message>
     <message>
         <source>PLZ/Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode/Town</translation>
     </message>
     <message>
         <source>Land</source>
-        <translation type="unfinished"></translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>Tel1</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone 1</translation>
     </message>
     <message>
         <source>Tel2</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone 2</translation>
     </message>
     <message>
         <source>Fax</source>
-        <translation type="unfinished"></translation>
+        <translation>Fax</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>BIC</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC</translation>
     </message>
     <message>
         <source>Steuer Nr</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax no.</translation>
     </message>
     <message>
         <source>Bemerkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Remark</translation>
     </message>
     <message>
         <source>Frankreich</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customers</translation>
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished"></translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>Auftragsadmin</source>
-        <translation type="unfinished"></translation>
+        <translation>Order admin</translation>
     </message>
     <message>
         <source>Belegwerk</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegwerk</translation>
     </message>
     <message>
         <source>Vendora</source>
-        <translation type="unfinished"></translation>
+        <translation>Vendora</translation>
     </message>
     <message>
         <source>Produkte importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import products</translation>
     </message>
     <message>
         <source>Kunden importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import customers</translation>
     </message>
     <message>
         <source>Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Aktuelle Ansicht exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export current view</translation>
     </message>
     <message>
         <source>Produkte exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export products</translation>
     </message>
     <message>
         <source>Einstellungen exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export settings</translation>
     </message>
     <message>
         <source>Auftragsdaten exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export order data</translation>
     </message>
     <message>
         <source>Kundedaten exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export customer data</translation>
     </message>
     <message>
         <source>Importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import</translation>
     </message>
     <message>
         <source>Einstellungen importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import settings</translation>
     </message>
     <message>
         <source>Auftragsdaten importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import order data</translation>
     </message>
     <message>
         <source>Kundendaten importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import customer data</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Kunde</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer</translation>
     </message>
     <message>
         <source>Kunde zu KundenNr anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show customer by number</translation>
     </message>
     <message>
         <source>Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>Auftrag zu RechungsNr anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show order by document number</translation>
     </message>
     <message>
         <source>Auftrag zu BestellNr anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show order by order reference</translation>
     </message>
     <message>
         <source>Statistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistics</translation>
     </message>
     <message>
         <source>Produkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Hilfe</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>About Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>About Qt</translation>
     </message>
     <message>
         <source>Alle Aufträge löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete all orders</translation>
     </message>
     <message>
         <source>Wollen sie wirklich unwiderruflich alle Aufträge löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete all orders irrevocably?</translation>
     </message>
     <message>
         <source>Drucken</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Der Auftrag konnte nicht gedruckt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order could not be printed.</translation>
     </message>
     <message>
-        <source>Der Auftrag wurde gedruckt, aber der Status &quot;Gedruckt&quot; konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <source>Der Auftrag wurde gedruckt, aber der Status "Gedruckt" konnte nicht gespeichert werden.</source>
+        <translation>The order was printed, but the status "Printed" could not be saved.</translation>
     </message>
     <message>
         <source>Auftrag%1.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>Order%1.pdf</translation>
     </message>
     <message>
         <source>Auftrag als PDF speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save order as PDF</translation>
     </message>
     <message>
         <source>PDF ( *.pdf )</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF ( *.pdf )</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be written.</translation>
     </message>
     <message>
         <source>als Email senden</source>
-        <translation type="unfinished"></translation>
+        <translation>Send as e-mail</translation>
     </message>
     <message>
         <source>Zu diesem Kunden ist keine Emailaddresse bekannt!</source>
-        <translation type="unfinished"></translation>
+        <translation>No e-mail address is known for this customer!</translation>
     </message>
     <message>
         <source>Ihr Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Your order</translation>
     </message>
     <message>
         <source>Auftrag speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save order</translation>
     </message>
     <message>
         <source>Der Auftrag konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order could not be saved.</translation>
     </message>
     <message>
         <source>Kunden anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show customer</translation>
     </message>
     <message>
         <source>Bitte geben sie die Kundennummer ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the customer number</translation>
     </message>
     <message>
         <source>Auftrag anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show order</translation>
     </message>
     <message>
         <source>Bitte geben sie die Bestellnummer ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the order reference</translation>
     </message>
     <message>
         <source>Kein Auftrag mit BestellNr %1 gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>No order with order reference %1 found</translation>
     </message>
     <message>
         <source>Es wurden folgende Aufträge gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The following orders were found.</translation>
     </message>
     <message>
         <source>Bitte geben sie die Auftragsnummer ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the document number</translation>
     </message>
     <message>
         <source>Zeige Auftrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Show order</translation>
     </message>
     <message>
         <source>Auftrag mit der Nummer %1 nicht gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Order with number %1 not found</translation>
     </message>
     <message>
         <source>Auftrag auswählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose order</translation>
     </message>
     <message>
         <source>Es wurden mehrere Aufträge mit dieser Nummer gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Several orders with this number were found.</translation>
     </message>
     <message>
         <source>Über Belegwerk</source>
-        <translation type="unfinished"></translation>
+        <translation>About Belegwerk</translation>
     </message>
     <message>
         <source>Belegwerk
@@ -924,100 +934,105 @@ Der Kunde wird nicht gespeichert</source>
 Kunden, Produkte, Rechnungen, Lieferscheine, Gutschriften und Angebote für kleine Betriebe.
 
 Copyright © 2026 die Belegwerk-Entwickler.</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegwerk
+
+Customers, products, invoices, delivery notes, credit notes and offers for small businesses.
+
+Copyright © 2026 the Belegwerk developers.</translation>
     </message>
 </context>
 <context>
     <name>PrintPreview</name>
     <message>
         <source>Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>
     <name>ProdukteWidget</name>
     <message>
         <source>%</source>
-        <translation type="unfinished"></translation>
+        <translation>%</translation>
     </message>
     <message>
         <source>%1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 €</translation>
     </message>
     <message>
         <source>Unbekanntes Produkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown product</translation>
     </message>
     <message>
         <source>Unbekanntes Produkt!
 Bitte geben sie die Preis an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown product!
+Please enter the price.</translation>
     </message>
     <message>
         <source>Prozente</source>
-        <translation type="unfinished"></translation>
+        <translation>Percent</translation>
     </message>
     <message>
         <source>Geben Sie den Prozentsatz ein</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the percentage</translation>
     </message>
     <message>
         <source>entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>remove</translation>
     </message>
     <message>
         <source>Preis ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change price</translation>
     </message>
     <message>
         <source>Menge ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change quantity</translation>
     </message>
     <message>
         <source>Komentar ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change comment</translation>
     </message>
     <message>
         <source>Bitte geben sie den neuen Preis an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the new price.</translation>
     </message>
     <message>
         <source>Bitte geben sie den neuen Komentar ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the new comment.</translation>
     </message>
     <message>
         <source>Bitte geben sie die neue Menge an.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the new quantity.</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>Datenbank</source>
-        <translation type="unfinished"></translation>
+        <translation>Database</translation>
     </message>
     <message>
         <source>Die Datenbank konnte nicht geöffnet werden:</source>
-        <translation type="unfinished"></translation>
+        <translation>The database could not be opened:</translation>
     </message>
     <message>
         <source>Alle Aufträge löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete all orders</translation>
     </message>
     <message>
         <source>Wollen sie wirklich unwiderruflich alle Aufträge löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete all orders irrevocably?</translation>
     </message>
 </context>
 <context>
     <name>Steuer</name>
     <message>
         <source>Summe: %1 € ( %2 € )</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1 € ( %2 € )</translation>
     </message>
     <message>
         <source>Summe: %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Total: %1 €</translation>
     </message>
 </context>
 </TS>
