@@ -1,9 +1,10 @@
 #include "app/mainwindow.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "exchange/tabellenexport.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
+#include "print/layouts.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
@@ -142,7 +143,7 @@ Drucker* MainWindow::drucker()
 
 Drucker* MainWindow::renderer()
 {
-    return Drucker::deutschesLayout() ? m_druckerDE1 : m_drucker;
+    return Layouts::deutsch() ? m_druckerDE1 : m_drucker;
 }
 
 AuftragsStore* MainWindow::auftragsStore()

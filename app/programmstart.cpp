@@ -1,6 +1,6 @@
 #include "app/programmstart.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "exchange/tabellenexport.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "exchange/odsexport.h"
 #include "exchange/tabellenquelle.h"
 #include "exchange/tabellenzelle.h"

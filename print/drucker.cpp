@@ -1,6 +1,5 @@
 #include "print/drucker.h"
 
-#include "print/druckerde1.h"
 #include "print/steuer.h"
 #include "records/codetabellen.h"
 
@@ -36,21 +35,6 @@ QTextTableFormat tabellenFormat(const QList<QTextLength>& spalten)
 }  // namespace
 
 Drucker::Drucker(QObject* parent) : QObject(parent) {}
-
-bool Drucker::deutschesLayout()
-{
-    const QString name = QSettings().value("Rechnung/Layout", 1).toString();
-    bool zahl = false;
-    const int index = name.toInt(&zahl);
-    return name == "de" || name == "de_1" || (zahl && index == 0);
-}
-
-Drucker* Drucker::fuerLayout(QObject* parent)
-{
-    if (deutschesLayout())
-        return new DruckerDE1(parent);
-    return new Drucker(parent);
-}
 
 void Drucker::setAuftrag(const Auftrag& a)
 {

@@ -26,12 +26,6 @@ public:
 
     const Auftrag& auftrag() const { return m_auftrag; }
 
-    // The renderer for the layout chosen by "Rechnung/Layout": the German one
-    // for 0 (or the names "de", "de_1"), otherwise this one. Owned by parent.
-    static Drucker* fuerLayout(QObject* parent);
-    // True when "Rechnung/Layout" chooses the German layout ("de_1", "de" or index 0).
-    static bool deutschesLayout();
-
 public slots:
     void setAuftrag(const Auftrag& a);
     void clear();

@@ -11,6 +11,9 @@ PACKAGES=(
   poppler-utils libreoffice-calc-nogui python3-openpyxl
   xvfb xauth fonts-dejavu-core
   cups cups-client printer-driver-cups-pdf
+  qt6-charts-dev qtkeychain-qt6-dev
+  postgresql libqt6sql6-psql
+  libqpdf-dev libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "print/drucker.h"
 #include "print/druckerde1.h"
+#include "print/layouts.h"
 #include "print/steuer.h"
 #include "records/codetabellen.h"
 #include "tests/support/testumgebung.h"
@@ -372,7 +373,7 @@ private slots:
         if (layout.isValid())
             QSettings().setValue("Rechnung/Layout", layout);
         QObject eltern;
-        Drucker* d = Drucker::fuerLayout(&eltern);
+        Drucker* d = Layouts::fuerLayout(&eltern);
         QCOMPARE(d->parent(), &eltern);
         QTEST(qobject_cast<DruckerDE1*>(d) != nullptr, "deutsch");
     }

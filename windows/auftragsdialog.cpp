@@ -1,6 +1,6 @@
 #include "windows/auftragsdialog.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/produktstore.h"

@@ -1,6 +1,6 @@
 #include "windows/auftragseditor.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "exchange/tabellenexport.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"

@@ -1,6 +1,6 @@
 #include "windows/auftragsliste.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "delegates/formateddatetimedelegate.h"
 #include "delegates/formateddoubledelegate.h"
 #include "delegates/stringlistdelegate.h"

@@ -1,6 +1,6 @@
 #include "windows/kundendialog.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "store/kundenstore.h"
 #include "windows/kundenwidget.h"
 

@@ -1,6 +1,6 @@
 #include "windows/produktewidget.h"
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 #include "delegates/formateddoubledelegate.h"
 #include "print/steuer.h"
 #include "store/produktstore.h"

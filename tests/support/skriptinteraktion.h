@@ -1,7 +1,7 @@
 #ifndef SKRIPTINTERAKTION_H
 #define SKRIPTINTERAKTION_H
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 
 #include <QList>
 #include <QStringList>

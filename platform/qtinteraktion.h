@@ -1,7 +1,7 @@
 #ifndef QTINTERAKTION_H
 #define QTINTERAKTION_H
 
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 
 // The interaction of a real session: Qt's standard dialogs and QDesktopServices.
 class QtInteraktion : public Interaktion

@@ -1,6 +1,6 @@
-#include "app/interaktion.h"
+#include "platform/interaktion.h"
 
-#include "app/qtinteraktion.h"
+#include "platform/qtinteraktion.h"
 
 namespace {
 

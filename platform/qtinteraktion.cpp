@@ -1,4 +1,4 @@
-#include "app/qtinteraktion.h"
+#include "platform/qtinteraktion.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
