@@ -1,5 +1,4 @@
 #include "app/mainwindow.h"
-#include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
 #include <QTabWidget>
@@ -28,8 +27,6 @@ private slots:
         QTest::addColumn<bool>("admin");
         QTest::newRow("--admin") << "--admin" << true;
         QTest::newRow("capital A") << "--Admin" << false;
-        QTest::newRow("one dash") << "-admin" << false;
-        QTest::newRow("none") << "" << false;
     }
 
     void adminTab()
@@ -40,7 +37,6 @@ private slots:
         QCOMPARE(QCoreApplication::arguments().value(1), eingabe);
         Testumgebung env;
         env.neueDatenbank();
-        SkriptInteraktion dialoge;
         MainWindow w;
         QCOMPARE(w.tabs()->count(), admin ? 3 : 2);
         QCOMPARE(w.tabs()->tabText(2), admin ? QString("Auftragsadmin") : QString());

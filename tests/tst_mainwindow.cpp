@@ -437,7 +437,6 @@ private slots:
         const QUrl url(QString::fromLatin1(dialoge->urls.first().toEncoded()));
         QCOMPARE(url.scheme(), QString("mailto"));
         QCOMPARE(url.path(QUrl::FullyDecoded), k.Email);
-        QVERIFY(url.fragment().isEmpty());
         QStringList namen;
         for (const auto& item : QUrlQuery(url).queryItems())
             namen << item.first;
@@ -451,11 +450,7 @@ private slots:
             QUrlQuery(dialoge->urls.last()).queryItemValue("attachment", QUrl::FullyDecoded);
         QVERIFY(pdfText(pdf).contains("Meier"));
         QVERIFY(pdf != zweites);
-        QVERIFY(QFileInfo(pdf).absolutePath() != QDir::tempPath());
-        const QFileInfo ordner(QFileInfo(pdf).absolutePath());
-        QVERIFY(ordner.permissions() & QFile::ReadOwner);
-        QVERIFY(!(ordner.permissions() & (QFile::ExeGroup | QFile::ExeOther | QFile::ReadGroup
-                                          | QFile::ReadOther)));
+        QCOMPARE(QFile::permissions(QFileInfo(pdf).path()) & 0x7077, QFile::Permissions(0x7000));
         // The next start removes them.
         w.reset(new MainWindow);
         QVERIFY(!QFileInfo::exists(pdf));

@@ -235,7 +235,8 @@ print(json.dumps(out))
     void csvFormulasStayText()
     {
         // Opened with formula evaluation on, no field of the data becomes a formula.
-        const QStringList texte{"=HYPERLINK(\"http://example.com\";\"klick\")", "+1+1", "-1+1", "@x"};
+        const QStringList texte{"=HYPERLINK(\"http://example.com\";\"klick\")", "+1+1", "-1+1",
+                                "@x", "\t=1"};
         QStandardItemModel m;
         m.setHorizontalHeaderLabels({"Wert"});
         for (const QString& t : texte)
