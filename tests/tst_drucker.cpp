@@ -319,6 +319,11 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error printing Auftrag"));
             QVERIFY(!PdfSeiten::schreibe(*x, beispiel(), env.pfad("fehlt/ordner/beleg.pdf")));
             QVERIFY(!x->print(nullptr));
+            QPrinter klein(QPrinter::ScreenResolution);
+            klein.setOutputFileName(env.pfad("klein.pdf"));
+            klein.setPageSize(QPageSize(QSizeF(60, 60), QPageSize::Millimeter));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("page too small"));
+            QVERIFY(!x->print(&klein));
         }
     }
 
