@@ -2,6 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "exchange/tabellenexport.h"
+#include "print/belegpdf.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
@@ -26,7 +27,6 @@
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -62,6 +62,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragDrucken, this, &MainWindow::drucken);
     connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -246,39 +247,36 @@ void MainWindow::PDFspeichern(Auftrag a)
 
 bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 {
-    // Written beside the target and moved into place when complete, so a
-    // failure never leaves a half-written or stale file under that name.
-    const QFileInfo ziel(filename);
-    QTemporaryFile tmp(ziel.absoluteDir().filePath(".belegwerk-XXXXXX.pdf"));
-    bool ok = tmp.open();
-    if (ok) {
-        tmp.close();
-        Drucker* d = renderer();
-        d->setAuftrag(a);
-        QPrinter printer(QPrinter::ScreenResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(tmp.fileName());
-        ok = d->print(&printer) && QFileInfo(tmp.fileName()).size() > 0;
-    }
-    if (ok) {
-        QFile::remove(ziel.absoluteFilePath());
-        ok = tmp.rename(ziel.absoluteFilePath());
-        if (ok)
-            tmp.setAutoRemove(false);
-    }
+    // Invoices and credit notes become Factur-X; one that cannot be valid is
+    // written all the same, as plain PDF, and the user learns what is missing.
+    QString hinweis;
+    const bool ok = BelegPdf::schreiben(renderer(), a, filename, &hinweis);
     if (!ok)
         Interaktion::instance()->warning(
             this, tr("Auftrag als PDF speichern"),
             tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(filename)));
+    else if (!hinweis.isEmpty())
+        Interaktion::instance()->warning(this, tr("Elektronische Rechnung"), hinweis);
     return ok;
+}
+
+void MainWindow::XMLspeichern(Auftrag a)
+{
+    const QString vorschlag =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+            .filePath(tr("Auftrag%1.xml").arg(a.Nr));
+    const QString datei = Interaktion::instance()->getSaveFileName(
+        this, tr("Rechnung als XML speichern"), vorschlag, tr("XML ( *.xml )"));
+    if (datei.isEmpty())
+        return;
+    QString fehler;
+    if (!BelegPdf::xmlSchreiben(a, datei, &fehler))
+        Interaktion::instance()->warning(this, tr("Rechnung als XML speichern"), fehler);
 }
 
 void MainWindow::sendAuftragsEmail(Auftrag a)
 {
-    const QString pdf = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
-    if (!alsPDFspeichern(a, pdf))
-        return;  // no mail with a missing attachment
+    // The address first: no attachment (and no note on it) for a mail that cannot go.
     const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
     if (k.Email.isEmpty()) {
         Interaktion::instance()->warning(this, tr("als Email senden"),
@@ -288,6 +286,10 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
             zeigeKunde(k.Nr);
         return;
     }
+    const QString pdf = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
+                            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
+    if (!alsPDFspeichern(a, pdf))
+        return;  // no mail with a missing attachment
     QUrl url("mailto:" + k.Email);
     QUrlQuery query;
     query.addQueryItem("subject", tr("Ihr Auftrag"));
