@@ -30,6 +30,19 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+namespace {
+
+// A file name the user chooses, proposed in the documents folder; empty when cancelled.
+QString dokumentDatei(QWidget* parent, const QString& titel, const QString& name,
+                      const QString& filter)
+{
+    const QString vorschlag =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    return Interaktion::instance()->getSaveFileName(parent, titel, vorschlag, filter);
+}
+
+}  // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     m_tabs = new QTabWidget(this);
@@ -234,11 +247,8 @@ void MainWindow::vorschau(Auftrag a)
 
 void MainWindow::PDFspeichern(Auftrag a)
 {
-    const QString vorschlag =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
-    const QString datei = Interaktion::instance()->getSaveFileName(
-        this, tr("Auftrag als PDF speichern"), vorschlag, tr("PDF ( *.pdf )"));
+    const QString datei = dokumentDatei(this, tr("Auftrag als PDF speichern"),
+                                        tr("Auftrag%1.pdf").arg(a.Nr), tr("PDF ( *.pdf )"));
     if (datei.isEmpty())
         return;
     if (alsPDFspeichern(a, datei))
@@ -262,16 +272,16 @@ bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 
 void MainWindow::XMLspeichern(Auftrag a)
 {
-    const QString vorschlag =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("Auftrag%1.xml").arg(a.Nr));
-    const QString datei = Interaktion::instance()->getSaveFileName(
-        this, tr("Rechnung als XML speichern"), vorschlag, tr("XML ( *.xml )"));
-    if (datei.isEmpty())
-        return;
-    QString fehler;
-    if (!BelegPdf::xmlSchreiben(a, datei, &fehler))
-        Interaktion::instance()->warning(this, tr("Rechnung als XML speichern"), fehler);
+    // What keeps the invoice from being valid is said before a file is chosen.
+    const QString titel = tr("Rechnung als XML speichern");
+    QString fehler = BelegPdf::xmlHindernis(a);
+    if (fehler.isEmpty()) {
+        const QString datei =
+            dokumentDatei(this, titel, tr("Auftrag%1.xml").arg(a.Nr), tr("XML ( *.xml )"));
+        if (datei.isEmpty() || BelegPdf::xmlSchreiben(a, datei, &fehler))
+            return;
+    }
+    Interaktion::instance()->warning(this, titel, fehler);
 }
 
 void MainWindow::sendAuftragsEmail(Auftrag a)

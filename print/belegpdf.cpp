@@ -72,15 +72,18 @@ bool BelegPdf::schreiben(Drucker* d, const Auftrag& a, const QString& datei, QSt
     return speichere(datei, fx);
 }
 
+QString BelegPdf::xmlHindernis(const Auftrag& a)
+{
+    if (!CiiAufbau::elektronisch(a))
+        return tr("Nur Rechnungen und Gutschriften sind elektronische Rechnungen.");
+    const CiiAufbau cii(a);
+    return cii.gueltig() ? QString() : tr("Es fehlt:\n- %1").arg(cii.fehlt().join("\n- "));
+}
+
 bool BelegPdf::xmlSchreiben(const Auftrag& a, const QString& datei, QString* fehler)
 {
-    QString grund;
-    const CiiAufbau cii(a);
-    if (!CiiAufbau::elektronisch(a))
-        grund = tr("Nur Rechnungen und Gutschriften sind elektronische Rechnungen.");
-    else if (!cii.gueltig())
-        grund = tr("Es fehlt:\n- %1").arg(cii.fehlt().join("\n- "));
-    else if (!speichere(datei, cii.rechnung().xml()))
+    QString grund = xmlHindernis(a);
+    if (grund.isEmpty() && !speichere(datei, CiiAufbau(a).rechnung().xml()))
         grund = tr("Die Datei %1 konnte nicht geschrieben werden.")
                     .arg(QDir::toNativeSeparators(datei));
     if (fehler)

@@ -26,6 +26,8 @@ public:
                           QString* hinweis = nullptr);
     // The pages of a painted by d; as PDF/A-1b when pdfA. Empty on failure.
     static QByteArray seiten(Drucker* d, const Auftrag& a, bool pdfA);
+    // Why a has no valid XML (not an invoice, what is missing); empty when it has.
+    static QString xmlHindernis(const Auftrag& a);
     // Writes the bare CII XML of a into datei; false with the reason in
     // *fehler (what is missing, or the file error).
     static bool xmlSchreiben(const Auftrag& a, const QString& datei, QString* fehler = nullptr);
