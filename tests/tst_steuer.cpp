@@ -1,6 +1,10 @@
+#include "print/belegbetraege.h"
 #include "print/steuer.h"
+#include "records/codetabellen.h"
+#include "windows/produktewidget.h"
 #include "tests/support/testumgebung.h"
 
+#include <QLabel>
 #include <QSettings>
 #include <QtTest>
 
@@ -80,7 +84,11 @@ private slots:
         // Net and tax of a line make up its gross before any rounding.
         QVERIFY(std::abs(Steuer::netto(preis, m, r) + Steuer::steuer(preis, m, r) -
                          Steuer::brutto(preis, m, r)) < 1e-9);
-        QTEST(Steuer::summenText(preis), "summe");
+        // The sum label of an order of one such line.
+        Auftrag a;
+        a.Zeilen << AuftragsLine();
+        a.Zeilen[0].Preis = preis;
+        QTEST(Belegbetraege(a).summenText(), "summe");
     }
 
     void betragFormat_data()
@@ -96,6 +104,57 @@ private slots:
     {
         QFETCH(double, wert);
         QTEST(Steuer::betrag(wert), "text");
+        QTEST(Belegbetraege::betrag(Belegbetraege::cent(wert)), "text");
+    }
+
+    // The order dialog's sum label shows the totals of the document it prints.
+    void summeWieBeleg_data()
+    {
+        QTest::addColumn<QVariantMap>("einstellungen");
+        QTest::addColumn<int>("dienst");
+        QTest::addColumn<int>("kundenTyp");
+        QTest::addColumn<QString>("summe");
+        const int m = Auftrag::Produkte;
+        QTest::newRow("cents of the lines") << QVariantMap() << m << 0
+                                            << "Summe: 0.45 € ( 0.39 € )";
+        QTest::newRow("service: exempt") << QVariantMap() << int(Auftrag::Schulung) << 0
+                                         << "Summe: 0.39 €";
+        QTest::newRow("internal customer") << QVariantMap{{"Steuer/Typ", 1}} << m
+                                           << int(KundenTyp::Intern) << "Summe: 0.39 €";
+        QTest::newRow("intra-community, gross stored")
+            << QVariantMap{{"Steuer/Typ", 1}, {"Steuer/Satz A", 0.25}} << m
+            << int(KundenTyp::Kunde2) << "Summe: 0.30 €";
+        QTest::newRow("german layout") << QVariantMap{{"Rechnung/Layout", 0}} << m << 0
+                                       << "Summe: 0.45 € ( 0.39 € )";
+        QTest::newRow("german layout, service taxed")
+            << QVariantMap{{"Rechnung/Layout", 0}, {"Steuer/Satz A", 10}}
+            << int(Auftrag::Schulung) << 0 << "Summe: 0.42 € ( 0.39 € )";
+    }
+
+    void summeWieBeleg()
+    {
+        QFETCH(QVariantMap, einstellungen);
+        env.leereEinstellungen();
+        QSettings s;
+        for (auto it = einstellungen.cbegin(); it != einstellungen.cend(); ++it)
+            s.setValue(it.key(), it.value());
+        Auftrag a;
+        QFETCH(int, dienst);
+        QFETCH(int, kundenTyp);
+        a.Dienst = dienst;
+        a.Kunde.Typ = kundenTyp;
+        for (int i = 0; i < 3; ++i) {
+            a.Zeilen << AuftragsLine();
+            a.Zeilen[i].Anzahl = 1;
+            a.Zeilen[i].Preis = 0.125;
+        }
+        ProdukteWidget w;
+        w.setAuftrag(a);
+        QStringList texte;
+        for (const QLabel* l : w.findChildren<QLabel*>())
+            texte << l->text();
+        QFETCH(QString, summe);
+        QVERIFY2(texte.contains(summe), qPrintable(texte.join(" | ")));
     }
 };
 
