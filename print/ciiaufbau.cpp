@@ -103,7 +103,6 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         r.lieferDatum = a.Lieferung.date();
     }
 
-    const double prozent = b.satz() * 100.0;
     for (int i = 0; i < a.Zeilen.size() && i < b.zeilen().size(); ++i) {
         const AuftragsLine& l = a.Zeilen.at(i);
         CiiRechnung::Position p;
@@ -116,7 +115,7 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         if ((p.netto < 0) != (p.menge < 0) && p.netto != 0)
             p.menge = -p.menge;
         p.kategorie = kat;
-        p.prozent = prozent;
+        p.prozent = b.zeilen().at(i).satz * 100.0;
         r.positionen << p;
     }
     for (const Belegbetraege::Satzsumme& t : b.aufschluesselung()) {
