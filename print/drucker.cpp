@@ -54,11 +54,12 @@ QString Drucker::verbinde(const QStringList& teile, const QString& trenner)
     return voll.join(trenner);
 }
 
-QString Drucker::nummerText(const QString& muster, const QString& titel) const
+QString Drucker::titelNachArt(const QStringList& titel, const QString& muster) const
 {
+    const QString t = titel.value(m_auftrag.Typ, titel.first());
     if (m_auftrag.Nr <= 0)
-        return titel;
-    return muster.arg(m_auftrag.AuftragsNr).arg(titel);
+        return t;
+    return muster.arg(m_auftrag.AuftragsNr).arg(t);
 }
 
 void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
@@ -203,21 +204,11 @@ void Drucker::linie(QPainter& p, double x1, double x2, double y)
 
 QString Drucker::titel() const
 {
-    QString t;
-    switch (m_auftrag.Typ) {
-    case Auftragsart::Lieferschein:
-        t = tr("Bon de livraison");
-        break;
-    case Auftragsart::Gutschrift:
-        t = tr("Note de crédit");
-        break;
-    case Auftragsart::Angebot:
-        t = tr("Devis");
-        break;
-    default:
-        t = m_auftrag.Dienst == Auftrag::Schulung ? tr("Facture Service") : tr("Facture Matériel");
-    }
-    return nummerText(tr("%2 Nº %1"), t);
+    // In the order of the document kinds.
+    return titelNachArt({m_auftrag.Dienst == Auftrag::Schulung ? tr("Facture Service")
+                                                               : tr("Facture Matériel"),
+                         tr("Bon de livraison"), tr("Note de crédit"), tr("Devis")},
+                        tr("%2 Nº %1"));
 }
 
 QString Drucker::zahlungsWort() const

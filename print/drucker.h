@@ -57,8 +57,9 @@ protected:
     QString wert(const QString& schluessel) const;
     // Non-empty texts joined by trenner.
     static QString verbinde(const QStringList& teile, const QString& trenner);
-    // The number printed after the title: the document number, none unsaved.
-    QString nummerText(const QString& muster, const QString& titel) const;
+    // The title of the document's kind (Typ), with its document number filled
+    // into muster ("%2 Nº %1") once the order is stored.
+    QString titelNachArt(const QStringList& titel, const QString& muster) const;
 
     // Column widths for the given rows inside gesamt: amounts as wide as the
     // widest, headers never wrapped, the rest to the variable column.

@@ -42,21 +42,9 @@ double DruckerDE1::prozent(const QVariant& wert)
 
 QString DruckerDE1::titel() const
 {
-    QString t;
-    switch (m_auftrag.Typ) {
-    case Auftragsart::Lieferschein:
-        t = tr("Lieferschein");
-        break;
-    case Auftragsart::Gutschrift:
-        t = tr("Gutschrift");
-        break;
-    case Auftragsart::Angebot:
-        t = tr("Angebot");
-        break;
-    default:
-        t = tr("Rechnung");
-    }
-    return nummerText(tr("%2 Nr. %1"), t);
+    // In the order of the document kinds.
+    return titelNachArt({tr("Rechnung"), tr("Lieferschein"), tr("Gutschrift"), tr("Angebot")},
+                        tr("%2 Nr. %1"));
 }
 
 QList<Drucker::Vermerk> DruckerDE1::briefkopf() const

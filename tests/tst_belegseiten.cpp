@@ -4,7 +4,6 @@
 #include "tests/support/pdfseiten.h"
 #include "tests/support/testumgebung.h"
 
-#include <QSettings>
 #include <QtTest>
 
 // Long and short documents set on pages, read back word by word with their
@@ -20,24 +19,12 @@ class TestBelegseiten : public QObject
 
     static Auftrag auftrag(int zeilen, int dienst, bool kommentare)
     {
-        Auftrag a;
-        a.Nr = 7;
-        a.AuftragsNr = 1042;
+        Auftrag a = PdfSeiten::beispiel(zeilen);
         a.Dienst = dienst;
-        a.Zahlung = Zahlungsart::Ueberweisung;
         a.Status = AuftragsStatus::Gedruckt;
-        a.Eingang = QDateTime(QDate(2024, 3, 2), QTime(10, 0));
-        a.Kunde.Nr = 55;
-        a.Kunde.Firma = "ACME";
-        a.Kunde.Name = "Dupont";
-        a.Kunde.Strasse = "3 rue Neuve";
-        a.Kunde.PLZ = "69002";
-        a.Kunde.Ort = "Lyon";
         for (int i = 1; i <= zeilen; ++i) {
-            AuftragsLine l;
+            AuftragsLine& l = a.Zeilen[i - 1];
             l.Anzahl = 1 + i % 4;
-            l.ProduktNr = QString("R%1").arg(i);
-            l.Produkt = QString("Artikel%1").arg(i);
             if (i % 9 == 4)  // one word wider than the column
                 l.Produkt += " " + QString(80, QChar('W'));
             if (kommentare && i % 3 == 0)
@@ -45,7 +32,6 @@ class TestBelegseiten : public QObject
                              QString("mit einem Kommentar über mehrere Zeilen ").repeated(3);
             // Amounts whose tax falls on half cents.
             l.Preis = 1.005 * i + 0.335 * l.Anzahl;
-            a.Zeilen << l;
         }
         return a;
     }
@@ -53,10 +39,8 @@ class TestBelegseiten : public QObject
 private slots:
     void initTestCase()
     {
-        QSettings s;
-        s.setValue("Firma/Firma", "Belegwerk SARL");
-        s.setValue("Firma/Ort", "Lyon");
-        s.setValue("Firma/IBAN", "FR7630001007941234567890185");
+        PdfSeiten::setze({{"Firma/Firma", "Belegwerk SARL"}, {"Firma/Ort", "Lyon"},
+                          {"Firma/IBAN", "FR7630001007941234567890185"}});
     }
 
     void seiten_data()

@@ -18,29 +18,7 @@ class TestDrucker : public QObject
     Testumgebung env;
     int m_dateien = 0;
 
-    static Auftrag beispiel(int zeilen = 2)
-    {
-        Auftrag a;
-        a.Nr = 7;
-        a.AuftragsNr = 1042;
-        a.Zahlung = Zahlungsart::Ueberweisung;
-        a.Eingang = QDateTime(QDate(2011, 3, 2), QTime(10, 0));
-        a.Kunde.Nr = 55;
-        a.Kunde.Firma = "ACME";
-        a.Kunde.Name = "Dupont";
-        a.Kunde.Strasse = "3 rue Neuve";
-        a.Kunde.PLZ = "69002";
-        a.Kunde.Ort = "Lyon";
-        for (int i = 0; i < zeilen; ++i) {
-            AuftragsLine l;
-            l.Anzahl = 2;
-            l.ProduktNr = QString("R%1").arg(i + 1);
-            l.Produkt = QString("Artikel%1").arg(i + 1);
-            l.Preis = 100.0 * (i + 1);
-            a.Zeilen << l;
-        }
-        return a;
-    }
+    static Auftrag beispiel(int zeilen = 2) { return PdfSeiten::beispiel(zeilen); }
 
     QString pdf(Drucker& d, const Auftrag& a,
                 QPrinter::PrinterMode modus = QPrinter::ScreenResolution)
@@ -52,14 +30,7 @@ class TestDrucker : public QObject
     // The words of all pages in drawing order, joined by single spaces.
     static QString text(const QString& datei) { return PdfSeiten(datei).text(); }
 
-    static int seiten(const QString& datei) { return PdfSeiten(datei).seiten(); }
-
-    static void setze(const QVariantMap& einstellungen)
-    {
-        QSettings s;
-        for (auto it = einstellungen.cbegin(); it != einstellungen.cend(); ++it)
-            s.setValue(it.key(), it.value());
-    }
+    static void setze(const QVariantMap& werte) { PdfSeiten::setze(werte); }
 
     static void enthaelt(const QString& text, const QStringList& teile)
     {

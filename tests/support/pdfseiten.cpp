@@ -1,9 +1,11 @@
 #include "tests/support/pdfseiten.h"
 
 #include "print/drucker.h"
+#include "records/codetabellen.h"
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -41,6 +43,37 @@ bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei,
     printer.setOutputFileName(datei);
     d.setAuftrag(a);
     return d.print(&printer);
+}
+
+Auftrag PdfSeiten::beispiel(int zeilen)
+{
+    Auftrag a;
+    a.Nr = 7;
+    a.AuftragsNr = 1042;
+    a.Zahlung = Zahlungsart::Ueberweisung;
+    a.Eingang = QDateTime(QDate(2011, 3, 2), QTime(10, 0));
+    a.Kunde.Nr = 55;
+    a.Kunde.Firma = "ACME";
+    a.Kunde.Name = "Dupont";
+    a.Kunde.Strasse = "3 rue Neuve";
+    a.Kunde.PLZ = "69002";
+    a.Kunde.Ort = "Lyon";
+    for (int i = 1; i <= zeilen; ++i) {
+        AuftragsLine l;
+        l.Anzahl = 2;
+        l.ProduktNr = QString("R%1").arg(i);
+        l.Produkt = QString("Artikel%1").arg(i);
+        l.Preis = 100.0 * i;
+        a.Zeilen << l;
+    }
+    return a;
+}
+
+void PdfSeiten::setze(const QVariantMap& werte)
+{
+    QSettings s;
+    for (auto it = werte.cbegin(); it != werte.cend(); ++it)
+        s.setValue(it.key(), it.value());
 }
 
 QString PdfSeiten::text(int seite) const

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPrinter>
 #include <QString>
+#include <QVariantMap>
 
 class Auftrag;
 class Drucker;
@@ -24,6 +25,12 @@ public:
     // Prints a with d into datei; false when the renderer failed.
     static bool schreibe(Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
+
+    // A saved invoice (number 1042, 02.03.2011, customer 55 "ACME Dupont" in
+    // Lyon) of lines "R<i>" "Artikel<i>", quantity 2, amount 100 × i.
+    static Auftrag beispiel(int zeilen);
+    // Stores every key and value of werte in the settings.
+    static void setze(const QVariantMap& werte);
 
     int seiten() const { return m_breiten.size(); }
     double breite() const { return m_breiten.value(0); }
