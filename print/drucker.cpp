@@ -63,7 +63,7 @@ QString Drucker::titelNachArt(const QStringList& titel, const QString& muster) c
 }
 
 void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
-                             double gesamt)
+                             double gesamt, const QString& summe)
 {
     const QFont kopf = Seitensatz::schrift(9, true);
     const QFont basis = Seitensatz::schrift(10);
@@ -82,6 +82,8 @@ void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& z
                 inhalt = qMax(inhalt, Seitensatz::breite(z[i], basis));
         if (!s.rechts)
             inhalt = qMin(inhalt, s.hoechstens);
+        if (i + 1 == spalten.size())
+            inhalt = qMax(inhalt, Seitensatz::breite(summe, basis));
         s.breite = qMax(w, inhalt) + 2 * zellRand + 1;
         if (s.rechts)
             s.breite = qMax(s.breite, 14 * mm);
@@ -393,14 +395,7 @@ bool Drucker::print(QPrinter* printer)
     else
         spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
                    {tr("Prix €"), true}};
-    // The totals are as wide as the widest line amount or more.
-    QStringList summenBetraege{Belegbetraege::betrag(b.brutto()),
-                               Belegbetraege::betrag(b.netto())};
-    zeilen << QStringList();
-    for (int i = 0; i < spalten.size(); ++i)
-        zeilen.last() << (spalten[i].rechts && i + 1 == spalten.size() ? summenBetraege[0] : "");
-    spaltenBreiten(spalten, zeilen, breite);
-    zeilen.removeLast();
+    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
     tabelle(satz, spalten, zeilen, links);
     satz.abstand(4 * mm);
 

@@ -62,9 +62,10 @@ protected:
     QString titelNachArt(const QStringList& titel, const QString& muster) const;
 
     // Column widths for the given rows inside gesamt: amounts as wide as the
-    // widest, headers never wrapped, the rest to the variable column.
+    // widest (the last column as the total summe), headers never wrapped, the
+    // rest to the variable column.
     static void spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
-                               double gesamt);
+                               double gesamt, const QString& summe);
     // The table as header and one unsplit piece per row, starting at x links.
     static void tabelle(Seitensatz& satz, const QList<Spalte>& spalten,
                         const QList<QStringList>& zeilen, double links);

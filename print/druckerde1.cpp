@@ -175,11 +175,7 @@ bool DruckerDE1::print(QPrinter* printer)
     if (!drei)
         spalten << Spalte{tr("Netto €"), true} << Spalte{tr("MwSt €"), true};
     spalten << Spalte{tr("Preis €"), true};
-    zeilen << QStringList();
-    for (int i = 0; i < spalten.size(); ++i)
-        zeilen.last() << (i + 1 == spalten.size() ? Belegbetraege::betrag(b.brutto()) : "");
-    spaltenBreiten(spalten, zeilen, breite);
-    zeilen.removeLast();
+    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
     tabelle(satz, spalten, zeilen, randLinks);
     satz.abstand(4 * mm);
 

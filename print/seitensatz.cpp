@@ -60,7 +60,6 @@ double Seitensatz::zeichne(QPainter& p, double x, double y, double breite, const
     if (text.isEmpty())
         return 0;
     QTextLayout layout(zeilen(text), font);
-    QTextOption option;
     const double h = setzeZeilen(layout, breite);
     p.save();
     p.setPen(farbe);
@@ -160,6 +159,11 @@ int Seitensatz::seiten()
 bool Seitensatz::drucke(QPrinter* printer, const Rahmen& rahmen)
 {
     setze();
+    // A page without room for a row below its frame would give one page per piece.
+    if (m_unten - qMax(m_oben, m_oben1) < 20 * mm) {
+        qWarning() << "error printing Auftrag: page too small" << printer->pageLayout();
+        return false;
+    }
     printer->setFullPage(true);
     QPainter p;
     if (!p.begin(printer)) {
