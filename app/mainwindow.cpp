@@ -3,6 +3,7 @@
 #include "platform/interaktion.h"
 #include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
+#include "print/belegpdf.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
@@ -27,7 +28,6 @@
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -41,6 +41,15 @@ QUrl mailUrl(const QString& adresse)
     url.setScheme(QStringLiteral("mailto"));
     url.setPath(adresse, QUrl::DecodedMode);
     return url;
+}
+
+// A file name the user chooses, proposed in the documents folder; empty when cancelled.
+QString dokumentDatei(QWidget* parent, const QString& titel, const QString& name,
+                      const QString& filter)
+{
+    const QString vorschlag =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    return Interaktion::instance()->getSaveFileName(parent, titel, vorschlag, filter);
 }
 
 }  // namespace
@@ -78,6 +87,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragDrucken, this, &MainWindow::drucken);
     connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -249,11 +259,8 @@ void MainWindow::vorschau(Auftrag a)
 
 void MainWindow::PDFspeichern(Auftrag a)
 {
-    const QString vorschlag =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
-    const QString datei = Interaktion::instance()->getSaveFileName(
-        this, tr("Auftrag als PDF speichern"), vorschlag, tr("PDF ( *.pdf )"));
+    const QString datei = dokumentDatei(this, tr("Auftrag als PDF speichern"),
+                                        tr("Auftrag%1.pdf").arg(a.Nr), tr("PDF ( *.pdf )"));
     if (datei.isEmpty())
         return;
     if (alsPDFspeichern(a, datei))
@@ -262,35 +269,45 @@ void MainWindow::PDFspeichern(Auftrag a)
 
 bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 {
-    // Written beside the target and moved into place when complete, so a
-    // failure never leaves a half-written or stale file under that name.
-    const QFileInfo ziel(filename);
-    QTemporaryFile tmp(ziel.absoluteDir().filePath(".belegwerk-XXXXXX.pdf"));
-    bool ok = tmp.open();
-    if (ok) {
-        tmp.close();
-        Drucker* d = renderer();
-        d->setAuftrag(a);
-        QPrinter printer(QPrinter::ScreenResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(tmp.fileName());
-        ok = d->print(&printer) && QFileInfo(tmp.fileName()).size() > 0;
-    }
-    if (ok) {
-        QFile::remove(ziel.absoluteFilePath());
-        ok = tmp.rename(ziel.absoluteFilePath());
-        if (ok)
-            tmp.setAutoRemove(false);
-    }
+    // Invoices and credit notes become Factur-X; one that cannot be valid is
+    // written all the same, as plain PDF, and the user learns what is missing.
+    QString hinweis;
+    const bool ok = BelegPdf::schreiben(renderer(), a, filename, &hinweis);
     if (!ok)
         Interaktion::instance()->warning(
             this, tr("Auftrag als PDF speichern"),
             tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(filename)));
+    else if (!hinweis.isEmpty())
+        Interaktion::instance()->warning(this, tr("Elektronische Rechnung"), hinweis);
     return ok;
+}
+
+void MainWindow::XMLspeichern(Auftrag a)
+{
+    // What keeps the invoice from being valid is said before a file is chosen.
+    const QString titel = tr("Rechnung als XML speichern");
+    QString fehler = BelegPdf::xmlHindernis(a);
+    if (fehler.isEmpty()) {
+        const QString datei =
+            dokumentDatei(this, titel, tr("Auftrag%1.xml").arg(a.Nr), tr("XML ( *.xml )"));
+        if (datei.isEmpty() || BelegPdf::xmlSchreiben(a, datei, &fehler))
+            return;
+    }
+    Interaktion::instance()->warning(this, titel, fehler);
 }
 
 void MainWindow::sendAuftragsEmail(Auftrag a)
 {
+    // The address first: no attachment (and no note on it) for a mail that cannot go.
+    const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
+    if (k.Email.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("als Email senden"),
+                                         tr("Zu diesem Kunden ist keine Emailaddresse bekannt!"));
+        // The editable dialog of the stored customer, so the address can be added.
+        if (k.Nr > 0)
+            zeigeKunde(k.Nr);
+        return;
+    }
     // A private folder of unpredictable name: no other user can take the name
     // first or read the invoice.
     const QString pdf = PrivateAblage::mailAnhang(tr("Auftrag%1.pdf").arg(a.Nr));
@@ -301,15 +318,6 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
     }
     if (!alsPDFspeichern(a, pdf))
         return;  // no mail with a missing attachment
-    const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
-    if (k.Email.isEmpty()) {
-        Interaktion::instance()->warning(this, tr("als Email senden"),
-                                         tr("Zu diesem Kunden ist keine Emailaddresse bekannt!"));
-        // The editable dialog of the stored customer, so the address can be added.
-        if (k.Nr > 0)
-            zeigeKunde(k.Nr);
-        return;
-    }
     QUrl url = mailUrl(k.Email);
     QUrlQuery query;
     query.addQueryItem("subject", tr("Ihr Auftrag"));

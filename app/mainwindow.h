@@ -44,6 +44,7 @@ protected slots:
     void erfassen(Auftrag& a);
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
+    void XMLspeichern(Auftrag a);
     void neuerKunde();
     void neuerAuftrag(Kunde k);
     void neuerAuftrag(int nr);
