@@ -61,6 +61,8 @@ protected slots:
     void about();
     void exportProdukte();
     void exportCurrent();
+    void zeigeStatKunden();
+    void zeigeStatProdukte();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

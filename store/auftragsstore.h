@@ -30,6 +30,17 @@ public:
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;
     virtual int count() = 0;
     virtual bool delAuftrag(int nr) = 0;
+
+    // The orders of getAuftraege(von, bis) with only what the statistics read:
+    // Nr, Typ, Zahlung, Status, Summe, Eingang, the customer's Nr, Firma, Name,
+    // PLZ, Ort and Typ, and the lines' Anzahl, ProduktNr, Produkt and Preis
+    // (lines only when mitZeilen). Stores that cannot do better read everything.
+    virtual QList<Auftrag> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
+                                                     bool mitZeilen)
+    {
+        Q_UNUSED(mitZeilen);
+        return getAuftraege(von, bis);
+    }
 };
 
 #endif

@@ -477,3 +477,81 @@ void SqlAuftragsStore::updateModel()
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->select();
 }
+
+// The same rows, in the same order and with the same range comparison as
+// getAuftraege, but only the columns the statistics need: reading whole
+// orders with every text of every line is what makes long ranges slow.
+QList<Auftrag> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
+                                                          const QDateTime& bis, bool mitZeilen)
+{
+    const QString where = "Eingang>=:von and Eingang<=:bis";
+    const QVariantMap werte{{":von", isoText(von)}, {":bis", isoText(bis)}};
+    QList<Auftrag> liste;
+    QHash<int, int> position;  // order Nr -> index in liste
+
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare("select Nr,Typ,Zahlung,Status,Summe,Eingang,KundenNr,Firma,Name,PLZ,Ort "
+              "from auftrag where " + where);
+    bindAll(q, werte);
+    q.exec();
+    while (q.next()) {
+        Auftrag a;
+        a.Nr = q.value(0).toInt();
+        a.Typ = q.value(1).toInt();
+        a.Zahlung = q.value(2).toInt();
+        a.Status = q.value(3).toInt();
+        a.Summe = q.value(4).toDouble();
+        a.Eingang = q.value(5).toDateTime();
+        a.Kunde.Nr = q.value(6).toInt();
+        a.Kunde.Firma = q.value(7).toString();
+        a.Kunde.Name = q.value(8).toString();
+        a.Kunde.PLZ = q.value(9).toString();
+        a.Kunde.Ort = q.value(10).toString();
+        liste.append(a);
+        position.insert(a.Nr, liste.size() - 1);
+    }
+    if (liste.isEmpty())
+        return liste;
+
+    if (mitZeilen) {
+        QSqlQuery l(m_db);
+        l.setForwardOnly(true);
+        l.prepare("select Auftrag,Anzahl,ProduktNr,Produkt,Preis from auftragslines where Auftrag in "
+                  "(select Nr from auftrag where " + where + ") order by Auftrag, Nr");
+        bindAll(l, werte);
+        l.exec();
+        while (l.next()) {
+            const auto it = position.constFind(l.value(0).toInt());
+            if (it == position.cend())
+                continue;
+            AuftragsLine zeile;
+            zeile.Anzahl = l.value(1).toInt();
+            zeile.ProduktNr = l.value(2).toString();
+            zeile.Produkt = l.value(3).toString();
+            zeile.Preis = l.value(4).toDouble();
+            liste[it.value()].Zeilen.append(zeile);
+        }
+    }
+
+    // The snapshot replaces the customer of the order row, as in getAuftraege.
+    QSqlQuery k(m_db);
+    k.setForwardOnly(true);
+    k.prepare("select AuftragsNr,Nr,Firma,Name,PLZ,Ort,Typ from auftragskunden where AuftragsNr in "
+              "(select Nr from auftrag where " + where + ")");
+    bindAll(k, werte);
+    k.exec();
+    while (k.next()) {
+        const auto it = position.constFind(k.value(0).toInt());
+        if (it == position.cend())
+            continue;
+        ::Kunde& kunde = liste[it.value()].Kunde;
+        kunde.Nr = k.value(1).toInt();
+        kunde.Firma = k.value(2).toString();
+        kunde.Name = k.value(3).toString();
+        kunde.PLZ = k.value(4).toString();
+        kunde.Ort = k.value(5).toString();
+        kunde.Typ = k.value(6).toInt();
+    }
+    return liste;
+}

@@ -1,0 +1,117 @@
+#include "stats/umsatzdiagramm.h"
+
+#include "platform/interaktion.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QMenu>
+#include <QSaveFile>
+#include <QValueAxis>
+
+UmsatzDiagramm::UmsatzDiagramm(QWidget* parent) : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    chart()->legend()->hide();
+    chart()->setMargins(QMargins(2, 2, 2, 2));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, &UmsatzDiagramm::kontextMenue);
+    leere();
+}
+
+void UmsatzDiagramm::leere()
+{
+    setzeUmsatz(QDate(), QDate(), {});
+}
+
+void UmsatzDiagramm::setzeUmsatz(const QDate& von, const QDate& bis,
+                                 const QMap<QDate, double>& proMonat)
+{
+    QChart* c = chart();
+    c->removeAllSeries();
+    for (QAbstractAxis* achse : c->axes())
+        c->removeAxis(achse);
+    m_monate.clear();
+
+    auto* balken = new QBarSet(tr("Umsatz"));
+    QStringList namen;
+    const QLocale locale;
+    // A month name alone suffices within one year; across years it needs the year.
+    const bool einJahr = von.isValid() && von.year() == bis.year();
+    double max = 0.0;
+    double min = 0.0;
+    if (von.isValid() && bis.isValid()) {
+        for (QDate m(von.year(), von.month(), 1); m <= bis; m = m.addMonths(1)) {
+            const double wert = proMonat.value(m, 0.0);
+            m_monate.append(m);
+            *balken << wert;
+            namen << locale.toString(m, einJahr ? QStringLiteral("MMM") : QStringLiteral("MMM yy"));
+            max = qMax(max, wert);
+            min = qMin(min, wert);
+        }
+    }
+    auto* reihe = new QBarSeries;
+    reihe->append(balken);
+    reihe->setBarWidth(0.8);
+    c->addSeries(reihe);
+
+    auto* x = new QBarCategoryAxis;
+    x->append(namen);
+    if (namen.size() > 12)
+        x->setLabelsAngle(-90);
+    auto* y = new QValueAxis;
+    y->setRange(min, max > min ? max * 1.05 : min + 1.0);
+    y->setLabelFormat(max - min >= 100.0 ? QStringLiteral("%.0f €") : QStringLiteral("%.2f €"));
+    y->applyNiceNumbers();
+    c->addAxis(x, Qt::AlignBottom);
+    c->addAxis(y, Qt::AlignLeft);
+    reihe->attachAxis(x);
+    reihe->attachAxis(y);
+    c->setTitle(tr("Umsatz pro Monat"));
+}
+
+QList<double> UmsatzDiagramm::werte() const
+{
+    QList<double> liste;
+    const auto reihen = chart()->series();
+    if (reihen.isEmpty())
+        return liste;
+    const auto* reihe = qobject_cast<QBarSeries*>(reihen.first());
+    if (!reihe || reihe->barSets().isEmpty())
+        return liste;
+    const QBarSet* balken = reihe->barSets().first();
+    for (int i = 0; i < balken->count(); ++i)
+        liste << balken->at(i);
+    return liste;
+}
+
+bool UmsatzDiagramm::speichereBild()
+{
+    QString datei = Interaktion::instance()->getSaveFileName(this, tr("Diagramm speichern"),
+                                                             QStringLiteral("umsatz.png"),
+                                                             tr("PNG-Bild (*.png)"));
+    if (datei.isEmpty())
+        return false;
+    if (QFileInfo(datei).suffix().isEmpty())
+        datei += QStringLiteral(".png");
+    const QImage bild = grab().toImage();
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly) || !bild.save(&f, "PNG") || !f.commit()) {
+        Interaktion::instance()->warning(this, tr("Diagramm speichern"),
+                                         tr("Die Datei %1 konnte nicht geschrieben werden.")
+                                             .arg(datei));
+        return false;
+    }
+    return true;
+}
+
+void UmsatzDiagramm::kontextMenue(const QPoint& p)
+{
+    QMenu menu(this);
+    QAction* speichern = menu.addAction(tr("Als PNG speichern"));
+    if (menu.exec(mapToGlobal(p)) == speichern)
+        speichereBild();
+}
