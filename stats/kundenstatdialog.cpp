@@ -33,6 +33,8 @@ KundenStatDialog::KundenStatDialog(QWidget* parent)
 {
     setWindowTitle(tr("Kundenstatistik"));
     m_typ->addItems({"Alle", "Kunde1", "Kunde2", "Kunde3"});
+    m_typ->setObjectName(QStringLiteral("typ"));
+    m_filter->setObjectName(QStringLiteral("filter"));
     fuegeFilterEin(m_typ);
     fuegeFilterEin(new QLabel(tr("Filter"), this));
     fuegeFilterEin(m_filter, 10);
@@ -134,5 +136,5 @@ void KundenStatDialog::updateModel()
         haengeSummenZeileAn({textItem(QString()), textItem(QStringLiteral("Summe")),
                              textItem(QString()), textItem(QString()), textItem(QString()),
                              zahlItem(anzahl), betragItem(summe)});
-    zeigeDiagramm(proMonat);
+    zeigeErgebnis(proMonat);
 }

@@ -1,5 +1,8 @@
 #include "stats/produktstatdialog.h"
 
+#include <algorithm>
+
+#include <QHash>
 #include <QPushButton>
 #include <QStandardItemModel>
 
@@ -7,6 +10,7 @@ namespace {
 
 struct Menge
 {
+    QString name;
     int anzahl = 0;
     double summe = 0.0;
 };
@@ -32,15 +36,13 @@ void ProduktStatDialog::updateModel()
     if (!beginne({tr("ProduktNr"), tr("Produkt"), tr("Anzahl"), tr("Summe")}))
         return;
 
-    // Keyed by the product number as a string, so "10" sorts before "9".
-    QMap<QString, QString> namen;  // the name of the last line met wins
-    QMap<QString, Menge> mengen;
+    QHash<QString, Menge> mengen;  // per product number
     QMap<QDate, double> proMonat;
     for (const Auftrag& a : gefilterteAuftraege(true)) {
         double summe = 0.0;
         for (const AuftragsLine& l : a.Zeilen) {
-            namen[l.ProduktNr] = l.Produkt;
             Menge& m = mengen[l.ProduktNr];
+            m.name = l.Produkt;  // the name of the last line met wins
             m.anzahl += l.Anzahl;
             m.summe += l.Preis;
             summe += l.Preis;
@@ -48,17 +50,20 @@ void ProduktStatDialog::updateModel()
         proMonat[monat(a)] += summe;
     }
 
+    // Sorted as strings, so "10" comes before "9" and the empty number first.
+    QStringList nummern = mengen.keys();
+    std::sort(nummern.begin(), nummern.end());
     int anzahl = 0;
     double summe = 0.0;
-    for (auto it = mengen.cbegin(); it != mengen.cend(); ++it) {
-        const QString name = it.key().isEmpty() ? QStringLiteral("Sonstige") : namen.value(it.key());
-        anzahl += it->anzahl;
-        summe += it->summe;
-        ergebnis()->appendRow(
-            {textItem(it.key()), textItem(name), zahlItem(it->anzahl), betragItem(it->summe)});
+    for (const QString& nr : nummern) {
+        const Menge& m = mengen[nr];
+        anzahl += m.anzahl;
+        summe += m.summe;
+        ergebnis()->appendRow({textItem(nr), textItem(nr.isEmpty() ? QStringLiteral("Sonstige") : m.name),
+                               zahlItem(m.anzahl), betragItem(m.summe)});
     }
     if (mitSumme())
         haengeSummenZeileAn({textItem(QString()), textItem(QStringLiteral("Summe")),
                              zahlItem(anzahl), betragItem(summe)});
-    zeigeDiagramm(proMonat);
+    zeigeErgebnis(proMonat);
 }

@@ -11,8 +11,10 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <QTableView>
@@ -65,6 +67,13 @@ StatistikDialog::StatistikDialog(const QString& name, int summenSpalte, QWidget*
       m_bis(datum(QDate::currentDate(), this)),
       m_summe(new QCheckBox(tr("Summe"), this))
 {
+    // Named so that scripts and tests find each filter.
+    m_art->setObjectName(QStringLiteral("art"));
+    m_zahlung->setObjectName(QStringLiteral("zahlung"));
+    m_status->setObjectName(QStringLiteral("status"));
+    m_von->setObjectName(QStringLiteral("von"));
+    m_bis->setObjectName(QStringLiteral("bis"));
+    m_summe->setObjectName(QStringLiteral("summe"));
     m_berechnen->setAutoDefault(false);
     m_exportieren->setAutoDefault(false);
 
@@ -135,16 +144,42 @@ void StatistikDialog::fuegeFilterEin(QWidget* w, int abstandDanach)
 
 bool StatistikDialog::beginne(const QStringList& spalten)
 {
-    m_model->clear();
+    // Filled apart from the view and shown when complete: a view that follows
+    // every appended row makes thousands of rows slow.
+    if (m_view->model() == m_model) {
+        m_model = new QStandardItemModel(this);
+        m_neu = true;
+    } else {
+        m_model->clear();
+    }
     m_model->setHorizontalHeaderLabels(spalten);
-    const QByteArray kopf = m_settings.value(m_name + "/header").toByteArray();
-    if (!kopf.isEmpty())
-        m_view->horizontalHeader()->restoreState(kopf);
     if (!m_kundenStore || !m_auftragsStore) {
-        m_diagramm->leere();
+        zeigeErgebnis({});
         return false;
     }
     return true;
+}
+
+void StatistikDialog::zeigeErgebnis(const QMap<QDate, double>& proMonat)
+{
+    if (m_neu) {
+        QAbstractItemModel* altesModel = m_view->model();
+        QItemSelectionModel* alteAuswahl = m_view->selectionModel();
+        m_view->setModel(m_model);
+        delete alteAuswahl;
+        delete altesModel;
+        m_neu = false;
+    }
+    const QByteArray kopf = m_settings.value(m_name + "/header").toByteArray();
+    if (!kopf.isEmpty()) {
+        // Column widths and order only: the rows stay in the order computed.
+        const QSignalBlocker still(m_view->horizontalHeader());
+        m_view->horizontalHeader()->restoreState(kopf);
+    }
+    if (m_kundenStore && m_auftragsStore)
+        m_diagramm->setzeUmsatz(m_von->date(), m_bis->date(), proMonat);
+    else
+        m_diagramm->leere();
 }
 
 QList<Auftrag> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
@@ -170,11 +205,6 @@ QDate StatistikDialog::monat(const Auftrag& a)
 {
     const QDate d = a.Eingang.date();
     return QDate(d.year(), d.month(), 1);
-}
-
-void StatistikDialog::zeigeDiagramm(const QMap<QDate, double>& proMonat)
-{
-    m_diagramm->setzeUmsatz(m_von->date(), m_bis->date(), proMonat);
 }
 
 bool StatistikDialog::mitSumme() const

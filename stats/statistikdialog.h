@@ -48,13 +48,14 @@ protected:
     // Where the filters of a subclass go: after "Berechnen" and its spacing.
     void fuegeFilterEin(QWidget* w, int abstandDanach = 0);
 
-    // Clears the table and sets its header; false when a store is missing.
+    // Starts a new result with these columns; false when a store is missing.
     bool beginne(const QStringList& spalten);
+    // Shows the result in the table and the chart.
+    void zeigeErgebnis(const QMap<QDate, double>& proMonat);
     // The orders of the date range, from "Von" 00:00:00 to the last second of
     // the "Bis" day, that pass the kind, payment and status filters.
     QList<Auftrag> gefilterteAuftraege(bool mitZeilen);
     static QDate monat(const Auftrag& a);
-    void zeigeDiagramm(const QMap<QDate, double>& proMonat);
     bool mitSumme() const;
     // The total row: yellow, as an ordinary row of the model.
     void haengeSummenZeileAn(QList<QStandardItem*> zeile);
@@ -72,6 +73,7 @@ protected:
 private:
     QString m_name;
     int m_summenSpalte;
+    bool m_neu = false;  // m_model is not in the view yet
     QTableView* m_view;
     QStandardItemModel* m_model;
     QTabWidget* m_seiten;

@@ -97,6 +97,9 @@ bool UmsatzDiagramm::speichereBild()
         return false;
     if (QFileInfo(datei).suffix().isEmpty())
         datei += QStringLiteral(".png");
+    // A chart on a page never shown has no useful size yet.
+    if (!isVisible())
+        resize(size().expandedTo(QSize(800, 480)));
     const QImage bild = grab().toImage();
     QSaveFile f(datei);
     if (!f.open(QIODevice::WriteOnly) || !bild.save(&f, "PNG") || !f.commit()) {
