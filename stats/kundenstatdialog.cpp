@@ -18,7 +18,7 @@ struct Posten
     int anzahl = 0;
     double summe = 0.0;
     QMap<QDate, double> proMonat;
-    Kunde beimAuftrag;  // the customer as stored with the last order met
+    const AuftragsKennzahlen* letzter = nullptr;  // the last order met
 };
 
 // Beyond this many customers one read of the whole file beats one query each.
@@ -35,6 +35,7 @@ KundenStatDialog::KundenStatDialog(QWidget* parent)
     m_typ->addItems({"Alle", "Kunde1", "Kunde2", "Kunde3"});
     m_typ->setObjectName(QStringLiteral("typ"));
     m_filter->setObjectName(QStringLiteral("filter"));
+    m_filter->setMinimumWidth(120);
     fuegeFilterEin(m_typ);
     fuegeFilterEin(new QLabel(tr("Filter"), this));
     fuegeFilterEin(m_filter, 10);
@@ -94,12 +95,13 @@ void KundenStatDialog::updateModel()
     const QString text = m_filter->text();
 
     QMap<int, Posten> proKunde;  // ascending customer numbers
-    for (const Auftrag& a : gefilterteAuftraege(false)) {
-        Posten& p = proKunde[a.Kunde.Nr];
+    const QList<AuftragsKennzahlen> auftraege = gefilterteAuftraege(false);
+    for (const AuftragsKennzahlen& a : auftraege) {
+        Posten& p = proKunde[a.KundenNr];
         ++p.anzahl;
         p.summe += a.Summe;
         p.proMonat[monat(a)] += a.Summe;
-        p.beimAuftrag = a.Kunde;
+        p.letzter = &a;
     }
 
     QHash<int, Kunde> kartei;
@@ -117,8 +119,7 @@ void KundenStatDialog::updateModel()
         // A customer deleted since keeps the number and name its orders carry,
         // so the turnover stays attributable.
         if (k.Nr == 0) {
-            k = it->beimAuftrag;
-            k.Nr = it.key();
+            k = it->letzter->kunde();
         }
         if (typ >= 1 && k.Typ != typ - 1)
             continue;

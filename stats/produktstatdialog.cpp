@@ -38,7 +38,7 @@ void ProduktStatDialog::updateModel()
 
     QHash<QString, Menge> mengen;  // per product number
     QMap<QDate, double> proMonat;
-    for (const Auftrag& a : gefilterteAuftraege(true)) {
+    for (const AuftragsKennzahlen& a : gefilterteAuftraege(true)) {
         double summe = 0.0;
         for (const AuftragsLine& l : a.Zeilen) {
             Menge& m = mengen[l.ProduktNr];

@@ -182,7 +182,7 @@ void StatistikDialog::zeigeErgebnis(const QMap<QDate, double>& proMonat)
         m_diagramm->leere();
 }
 
-QList<Auftrag> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
+QList<AuftragsKennzahlen> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
 {
     // Up to the last second of the "Bis" day: an order entered at the next
     // midnight belongs to the next range, so adjacent ranges add up.
@@ -191,9 +191,9 @@ QList<Auftrag> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
     const int art = m_art->currentIndex();
     const int zahlung = m_zahlung->currentIndex();
     const int status = m_status->currentIndex();
-    QList<Auftrag> liste = m_auftragsStore->getAuftraegeFuerStatistik(von, bis, mitZeilen);
+    QList<AuftragsKennzahlen> liste = m_auftragsStore->getAuftraegeFuerStatistik(von, bis, mitZeilen);
     liste.erase(std::remove_if(liste.begin(), liste.end(),
-                               [=](const Auftrag& a) {
+                               [=](const AuftragsKennzahlen& a) {
                                    return !passt(art, a.Typ) || !passt(zahlung, a.Zahlung)
                                           || !passt(status, a.Status);
                                }),
@@ -201,10 +201,9 @@ QList<Auftrag> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
     return liste;
 }
 
-QDate StatistikDialog::monat(const Auftrag& a)
+QDate StatistikDialog::monat(const AuftragsKennzahlen& a)
 {
-    const QDate d = a.Eingang.date();
-    return QDate(d.year(), d.month(), 1);
+    return QDate(a.Eingang.year(), a.Eingang.month(), 1);
 }
 
 bool StatistikDialog::mitSumme() const

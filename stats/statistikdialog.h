@@ -1,7 +1,7 @@
 #ifndef STATISTIKDIALOG_H
 #define STATISTIKDIALOG_H
 
-#include "records/auftrag.h"
+#include "records/auftragskennzahlen.h"
 
 #include <QDialog>
 #include <QMap>
@@ -54,8 +54,8 @@ protected:
     void zeigeErgebnis(const QMap<QDate, double>& proMonat);
     // The orders of the date range, from "Von" 00:00:00 to the last second of
     // the "Bis" day, that pass the kind, payment and status filters.
-    QList<Auftrag> gefilterteAuftraege(bool mitZeilen);
-    static QDate monat(const Auftrag& a);
+    QList<AuftragsKennzahlen> gefilterteAuftraege(bool mitZeilen);
+    static QDate monat(const AuftragsKennzahlen& a);
     bool mitSumme() const;
     // The total row: yellow, as an ordinary row of the model.
     void haengeSummenZeileAn(QList<QStandardItem*> zeile);

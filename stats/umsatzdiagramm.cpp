@@ -2,9 +2,9 @@
 
 #include "platform/interaktion.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
@@ -37,10 +37,6 @@ void UmsatzDiagramm::setzeUmsatz(const QDate& von, const QDate& bis,
     m_monate.clear();
 
     auto* balken = new QBarSet(tr("Umsatz"));
-    QStringList namen;
-    const QLocale locale;
-    // A month name alone suffices within one year; across years it needs the year.
-    const bool einJahr = von.isValid() && von.year() == bis.year();
     double max = 0.0;
     double min = 0.0;
     if (von.isValid() && bis.isValid()) {
@@ -48,7 +44,6 @@ void UmsatzDiagramm::setzeUmsatz(const QDate& von, const QDate& bis,
             const double wert = proMonat.value(m, 0.0);
             m_monate.append(m);
             *balken << wert;
-            namen << locale.toString(m, einJahr ? QStringLiteral("MMM") : QStringLiteral("MMM yy"));
             max = qMax(max, wert);
             min = qMin(min, wert);
         }
@@ -58,13 +53,30 @@ void UmsatzDiagramm::setzeUmsatz(const QDate& von, const QDate& bis,
     reihe->setBarWidth(0.8);
     c->addSeries(reihe);
 
-    auto* x = new QBarCategoryAxis;
-    x->append(namen);
-    if (namen.size() > 12)
+    // Bar i stands at x = i. Up to two years every month is named; beyond,
+    // the names would not fit, so the years are named under their months.
+    auto* x = new QCategoryAxis;
+    x->setStartValue(-0.5);
+    x->setRange(-0.5, qMax(m_monate.size(), 1) - 0.5);
+    const QLocale locale;
+    const bool einJahr = !m_monate.isEmpty() && m_monate.first().year() == m_monate.last().year();
+    const bool monatsnamen = m_monate.size() <= 24;
+    for (int i = 0; i < m_monate.size(); ++i) {
+        const QDate& m = m_monate.at(i);
+        if (monatsnamen)
+            x->append(locale.toString(m, einJahr ? QStringLiteral("MMM") : QStringLiteral("MMM yy")),
+                      i + 0.5);
+        else if (m.month() == 12 || i + 1 == m_monate.size())
+            x->append(QString::number(m.year()), i + 0.5);
+    }
+    if (monatsnamen && m_monate.size() > 12)
         x->setLabelsAngle(-90);
     auto* y = new QValueAxis;
     y->setRange(min, max > min ? max * 1.05 : min + 1.0);
-    y->setLabelFormat(max - min >= 100.0 ? QStringLiteral("%.0f €") : QStringLiteral("%.2f €"));
+    // The axis formats its labels through a Latin-1 printf, so the euro sign
+    // goes into the title.
+    y->setLabelFormat(max - min >= 100.0 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+    y->setTitleText(tr("Umsatz in €"));
     y->applyNiceNumbers();
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(y, Qt::AlignLeft);

@@ -2,6 +2,7 @@
 #define AUFTRAGSSTORE_H
 
 #include "records/auftrag.h"
+#include "records/auftragskennzahlen.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -31,15 +32,19 @@ public:
     virtual int count() = 0;
     virtual bool delAuftrag(int nr) = 0;
 
-    // The orders of getAuftraege(von, bis) with only what the statistics read:
-    // Nr, Typ, Zahlung, Status, Summe, Eingang, the customer's Nr, Firma, Name,
-    // PLZ, Ort and Typ, and the lines' Anzahl, ProduktNr, Produkt and Preis
-    // (lines only when mitZeilen). Stores that cannot do better read everything.
-    virtual QList<Auftrag> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
-                                                     bool mitZeilen)
+    // What the statistics need of the orders of getAuftraege(von, bis), in the
+    // same order; lines only when mitZeilen. Stores that cannot do better
+    // read whole orders.
+    virtual QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von,
+                                                                const QDateTime& bis, bool mitZeilen)
     {
-        Q_UNUSED(mitZeilen);
-        return getAuftraege(von, bis);
+        QList<AuftragsKennzahlen> liste;
+        for (const Auftrag& a : getAuftraege(von, bis)) {
+            liste.append(AuftragsKennzahlen::aus(a));
+            if (!mitZeilen)
+                liste.last().Zeilen.clear();
+        }
+        return liste;
     }
 };
 

@@ -481,12 +481,13 @@ void SqlAuftragsStore::updateModel()
 // The same rows, in the same order and with the same range comparison as
 // getAuftraege, but only the columns the statistics need: reading whole
 // orders with every text of every line is what makes long ranges slow.
-QList<Auftrag> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
-                                                          const QDateTime& bis, bool mitZeilen)
+QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
+                                                                     const QDateTime& bis,
+                                                                     bool mitZeilen)
 {
     const QString where = "a.Eingang>=:von and a.Eingang<=:bis";
     const QVariantMap werte{{":von", isoText(von)}, {":bis", isoText(bis)}};
-    QList<Auftrag> liste;
+    QList<AuftragsKennzahlen> liste;
     QHash<int, int> position;  // order Nr -> index in liste
 
     QSqlQuery q(m_db);
@@ -496,20 +497,22 @@ QList<Auftrag> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
     bindAll(q, werte);
     q.exec();
     while (q.next()) {
-        Auftrag a;
+        AuftragsKennzahlen a;
         a.Nr = q.value(0).toInt();
         a.Typ = q.value(1).toInt();
         a.Zahlung = q.value(2).toInt();
         a.Status = q.value(3).toInt();
         a.Summe = q.value(4).toDouble();
-        a.Eingang = q.value(5).toDateTime();
-        a.Kunde.Nr = q.value(6).toInt();
-        a.Kunde.Firma = q.value(7).toString();
-        a.Kunde.Name = q.value(8).toString();
-        a.Kunde.PLZ = q.value(9).toString();
-        a.Kunde.Ort = q.value(10).toString();
-        liste.append(a);
-        position.insert(a.Nr, liste.size() - 1);
+        // The day is the start of the stored ISO text; a date-time in local
+        // time would cost a time-zone look-up per order.
+        a.Eingang = QDate::fromString(q.value(5).toString().left(10), Qt::ISODate);
+        a.KundenNr = q.value(6).toInt();
+        a.Firma = q.value(7).toString();
+        a.Name = q.value(8).toString();
+        a.PLZ = q.value(9).toString();
+        a.Ort = q.value(10).toString();
+        position.insert(a.Nr, liste.size());
+        liste.append(std::move(a));
     }
     if (liste.isEmpty())
         return liste;
@@ -518,9 +521,11 @@ QList<Auftrag> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
         QSqlQuery l(m_db);
         l.setForwardOnly(true);
         // A join lets the database walk the range by Eingang and each order's
-        // lines by the line index, instead of testing every line of the journal.
+        // lines by the line index, instead of testing every line of the journal;
+        // ordered as it walks, so nothing is sorted, each order's lines by Nr.
         l.prepare("select l.Auftrag,l.Anzahl,l.ProduktNr,l.Produkt,l.Preis from auftrag a "
-                  "join auftragslines l on l.Auftrag=a.Nr where " + where + " order by l.Auftrag, l.Nr");
+                  "join auftragslines l on l.Auftrag=a.Nr where " + where
+                  + " order by a.Eingang, a.Nr, l.Nr");
         bindAll(l, werte);
         l.exec();
         while (l.next()) {
@@ -547,13 +552,13 @@ QList<Auftrag> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
         const auto it = position.constFind(k.value(0).toInt());
         if (it == position.cend())
             continue;
-        ::Kunde& kunde = liste[it.value()].Kunde;
-        kunde.Nr = k.value(1).toInt();
-        kunde.Firma = k.value(2).toString();
-        kunde.Name = k.value(3).toString();
-        kunde.PLZ = k.value(4).toString();
-        kunde.Ort = k.value(5).toString();
-        kunde.Typ = k.value(6).toInt();
+        AuftragsKennzahlen& a = liste[it.value()];
+        a.KundenNr = k.value(1).toInt();
+        a.Firma = k.value(2).toString();
+        a.Name = k.value(3).toString();
+        a.PLZ = k.value(4).toString();
+        a.Ort = k.value(5).toString();
+        a.KundenTyp = k.value(6).toInt();
     }
     return liste;
 }

@@ -37,8 +37,8 @@ public:
     QSqlTableModel* filterModel(int kundenNr) override;
     int count() override;
     bool delAuftrag(int nr) override;
-    QList<Auftrag> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
-                                             bool mitZeilen) override;
+    QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
+                                                        bool mitZeilen) override;
 
 signals:
     void storeChanged();
