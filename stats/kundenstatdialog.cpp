@@ -104,18 +104,18 @@ void KundenStatDialog::updateModel()
         p.letzter = &a;
     }
 
-    QHash<int, Kunde> kartei;
-    if (proKunde.size() > einzelnLesenBis) {
-        for (const Kunde& k : m_kundenStore->getKunden())
-            kartei.insert(k.Nr, k);
-    }
+    const bool ganzeKartei = proKunde.size() > einzelnLesenBis;
+    const QList<Kunde> kartei = ganzeKartei ? m_kundenStore->getKunden() : QList<Kunde>();
+    QHash<int, int> stelle;  // customer number -> position in kartei
+    for (int i = 0; i < kartei.size(); ++i)
+        stelle.insert(kartei.at(i).Nr, i);
 
     int anzahl = 0;
     double summe = 0.0;
     QMap<QDate, double> proMonat;
     for (auto it = proKunde.cbegin(); it != proKunde.cend(); ++it) {
-        Kunde k = proKunde.size() > einzelnLesenBis ? kartei.value(it.key())
-                                                    : m_kundenStore->getKunde(it.key());
+        const int i = stelle.value(it.key(), -1);
+        Kunde k = !ganzeKartei ? m_kundenStore->getKunde(it.key()) : i >= 0 ? kartei.at(i) : Kunde();
         // A customer deleted since keeps the number and name its orders carry,
         // so the turnover stays attributable.
         if (k.Nr == 0) {

@@ -528,16 +528,21 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
                   + " order by a.Eingang, a.Nr, l.Nr");
         bindAll(l, werte);
         l.exec();
+        int nr = 0;
+        int stelle = -1;  // of order nr in liste; an order's lines come one after another
         while (l.next()) {
-            const auto it = position.constFind(l.value(0).toInt());
-            if (it == position.cend())
-                continue;
+            if (l.value(0).toInt() != nr || stelle < 0) {
+                nr = l.value(0).toInt();
+                stelle = position.value(nr, -1);
+                if (stelle < 0)
+                    continue;
+            }
             AuftragsLine zeile;
             zeile.Anzahl = l.value(1).toInt();
             zeile.ProduktNr = l.value(2).toString();
             zeile.Produkt = l.value(3).toString();
             zeile.Preis = l.value(4).toDouble();
-            liste[it.value()].Zeilen.append(zeile);
+            liste[stelle].Zeilen.append(std::move(zeile));
         }
     }
 
