@@ -9,6 +9,8 @@
 #include "print/layouts.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
+#include "stats/kundenstatdialog.h"
+#include "stats/produktstatdialog.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -149,8 +151,8 @@ void MainWindow::baueMenues()
     eintrag(auftrag, tr("Auftrag zu RechungsNr anzeigen"), &MainWindow::zeigeAuftragByNr);
     eintrag(auftrag, tr("Auftrag zu BestellNr anzeigen"), &MainWindow::zeigeAuftragByBestellNr);
     QMenu* statistik = menuBar()->addMenu(tr("Statistik"));
-    spaeter(statistik, tr("Kunden"));
-    spaeter(statistik, tr("Produkte"));
+    eintrag(statistik, tr("Kunden"), &MainWindow::zeigeStatKunden);
+    eintrag(statistik, tr("Produkte"), &MainWindow::zeigeStatProdukte);
     QMenu* einstellungen = menuBar()->addMenu(tr("Einstellungen"));
     spaeter(einstellungen, tr("Produkte"));
     einstellungen->addSeparator();
@@ -547,4 +549,26 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_settings.setValue("MainWindow/geometry", saveGeometry());
     m_settings.setValue("MainWindow/windowState", saveState(0));
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::zeigeStatKunden()
+{
+    KundenStatDialog d;
+    connect(&d, &KundenStatDialog::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
+    connect(&d, &KundenStatDialog::neueRechnung, this, qOverload<Kunde>(&MainWindow::neuerAuftrag));
+    connect(&d, &KundenStatDialog::listRechnungen, this, &MainWindow::listAuftraege);
+    connect(&d, &KundenStatDialog::email, this, &MainWindow::sendEmail);
+    d.setKundenStore(kundenStore());
+    d.setAuftragsStore(auftragsStore());
+    d.updateModel();
+    d.exec();
+}
+
+void MainWindow::zeigeStatProdukte()
+{
+    ProduktStatDialog d;
+    d.setKundenStore(kundenStore());
+    d.setAuftragsStore(auftragsStore());
+    d.updateModel();
+    d.exec();
 }

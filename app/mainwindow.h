@@ -62,6 +62,8 @@ protected slots:
     void about();
     void exportProdukte();
     void exportCurrent();
+    void zeigeStatKunden();
+    void zeigeStatProdukte();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

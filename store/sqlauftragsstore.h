@@ -37,6 +37,8 @@ public:
     QSqlTableModel* filterModel(int kundenNr) override;
     int count() override;
     bool delAuftrag(int nr) override;
+    QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
+                                                        bool mitZeilen) override;
 
 signals:
     void storeChanged();
