@@ -44,6 +44,8 @@ protected slots:
     void erfassen(Auftrag& a);
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
+    void zeigeEinstellungen();
+    void zeigeProdukte();
     void neuerKunde();
     void neuerAuftrag(Kunde k);
     void neuerAuftrag(int nr);
@@ -59,6 +61,8 @@ protected slots:
     void zeigeAuftragByNr();
     void zeigeAuftragByBestellNr();
     void about();
+    void importConfig();
+    void exportConfig();
     void exportProdukte();
     void exportCurrent();
 
