@@ -2,6 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
+#include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
@@ -33,6 +34,20 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+namespace {
+
+// The address is the URL's path, taken literally: "?", "&", "#" or "%" typed
+// into it are escaped and can never add items such as an attachment.
+QUrl mailUrl(const QString& adresse)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(adresse, QUrl::DecodedMode);
+    return url;
+}
+
+}  // namespace
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     m_tabs = new QTabWidget(this);
@@ -46,6 +61,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_produktStore->createTable();
     m_kundenStore->createTable();
     m_auftragsStore->createTables();
+    PrivateAblage::raeumeMailAnhaengeAuf();
 
     baueMenues();
 
@@ -278,8 +294,14 @@ bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 
 void MainWindow::sendAuftragsEmail(Auftrag a)
 {
-    const QString pdf = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
+    // A private folder of unpredictable name: no other user can take the name
+    // first or read the invoice.
+    const QString pdf = PrivateAblage::mailAnhang(tr("Auftrag%1.pdf").arg(a.Nr));
+    if (pdf.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("als Email senden"),
+                                         tr("Der Auftrag konnte nicht als PDF abgelegt werden."));
+        return;
+    }
     if (!alsPDFspeichern(a, pdf))
         return;  // no mail with a missing attachment
     const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
@@ -291,7 +313,7 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
             zeigeKunde(k.Nr);
         return;
     }
-    QUrl url("mailto:" + k.Email);
+    QUrl url = mailUrl(k.Email);
     QUrlQuery query;
     query.addQueryItem("subject", tr("Ihr Auftrag"));
     query.addQueryItem("attachment", pdf);
@@ -301,7 +323,7 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
 
 void MainWindow::sendEmail(Kunde k)
 {
-    Interaktion::instance()->openUrl(QUrl("mailto:" + k.Email));
+    Interaktion::instance()->openUrl(mailUrl(k.Email));
 }
 
 void MainWindow::verbindeKundenDialog(KundenDialog& d)
@@ -394,8 +416,18 @@ void MainWindow::neuerAuftrag(int nr)
 void MainWindow::zeigeAuftrag(int nr)
 {
     Auftrag a = auftragsStore()->getAuftrag(nr);
-    if (a.Status == AuftragsStatus::Gespeichert)
-        a.Kunde = kundenStore()->getKunde(a.Kunde.Nr);
+    if (a.Nr == 0) {
+        // Opening the empty order would store a new one without customer.
+        Interaktion::instance()->warning(this, tr("Auftrag anzeigen"),
+                                         tr("Der Auftrag %1 wurde nicht gefunden.").arg(nr));
+        return;
+    }
+    if (a.Status == AuftragsStatus::Gespeichert) {
+        // A deleted customer keeps the data stored with the order.
+        const Kunde aktuell = kundenStore()->getKunde(a.Kunde.Nr);
+        if (aktuell.Nr > 0)
+            a.Kunde = aktuell;
+    }
     bearbeiteAuftrag(a);
 }
 
@@ -531,15 +563,11 @@ void MainWindow::exportConfig()
         this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
     if (datei.isEmpty())
         return;
-    // Readable by the user only before the first value is written; the ini
-    // writer keeps the mode of the file it replaces.
+    // Private before the first value is written; the ini writer keeps the
+    // mode of the file it replaces.
     const bool neu = !QFileInfo::exists(datei);
-    {
-        QFile f(datei);
-        if (f.open(QIODevice::Append, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-            f.close();
-        Passwortablage::nurFuerBenutzer(datei);
-    }
+    PrivateAblage::neueDatei(datei);
+    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
     QSettings ini(datei, QSettings::IniFormat);
     ini.clear();
     const QStringList keys = m_settings.allKeys();
@@ -547,7 +575,7 @@ void MainWindow::exportConfig()
         ini.setValue(key, m_settings.value(key));
     Passwortablage::alsKlartext(ini, m_settings);
     ini.sync();
-    if (ini.status() == QSettings::NoError && Passwortablage::nurFuerBenutzer(datei))
+    if (ini.status() == QSettings::NoError)
         return;
     if (neu)
         QFile::remove(datei);

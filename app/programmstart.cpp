@@ -2,6 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
+#include "platform/privateablage.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ void Programmstart::benenneAnwendung()
 {
     QCoreApplication::setApplicationName("Belegwerk-lindtal");
     QCoreApplication::setOrganizationDomain(organisationDomain);
+    PrivateAblage::einstellungen();
 }
 
 QString Programmstart::sprache(const QStringList& args, const QString& systemLocale)
@@ -56,7 +58,8 @@ void Programmstart::ladeUebersetzungen(const QString& lang, const QString& appDi
 bool Programmstart::openDatabase()
 {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataDir);
+    // Customers' addresses and bank details are no other local user's business.
+    PrivateAblage::ordner(dataDir);
 
     QSettings settings;
     const QString treiber = settings.value("Datenbank/Treiber", "QSQLITE").toString();
@@ -73,6 +76,9 @@ bool Programmstart::openDatabase()
     db.setPort(port);
     db.setUserName(user);
     db.setPassword(passwort);
+    // SQLite takes an empty file as a new database, so it is created private first.
+    if (treiber == QLatin1String("QSQLITE") && name != QLatin1String(":memory:"))
+        PrivateAblage::neueDatei(name);
     return db.open();
 }
 

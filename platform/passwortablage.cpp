@@ -1,11 +1,12 @@
 #include "platform/passwortablage.h"
 
+#include "platform/privateablage.h"
+
 #include <qt6keychain/keychain.h>
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QEventLoop>
-#include <QFile>
 #include <QSettings>
 #include <QTimer>
 
@@ -62,7 +63,7 @@ void Passwortablage::speichere(QSettings& s, const QString& passwort)
     else
         s.remove(imSchluesselbund);
     s.sync();
-    nurFuerBenutzer(s.fileName());
+    PrivateAblage::einstellungen();  // the key may hold the password now
 }
 
 QString Passwortablage::lies(QSettings& s)
@@ -84,7 +85,3 @@ void Passwortablage::alsKlartext(QSettings& ziel, QSettings& quelle)
     ziel.remove(imSchluesselbund);
 }
 
-bool Passwortablage::nurFuerBenutzer(const QString& datei)
-{
-    return QFile::setPermissions(datei, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}

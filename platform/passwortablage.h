@@ -19,8 +19,6 @@ public:
     // Writes the password of quelle in plain text into the exported file ziel,
     // which then holds it under the key like any other value.
     static void alsKlartext(QSettings& ziel, QSettings& quelle);
-    // Makes the file readable and writable by its owner only.
-    static bool nurFuerBenutzer(const QString& datei);
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
+#include "platform/privateablage.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -25,9 +26,10 @@ QLineEdit* textFeld(QWidget* parent, const char* key)
 
 QString datenOrdner()
 {
-    const QString ordner = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(QDir(ordner).absolutePath());
-    return QDir(ordner).absolutePath();
+    const QString ordner =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).absolutePath();
+    PrivateAblage::ordner(ordner);
+    return ordner;
 }
 
 }  // namespace
