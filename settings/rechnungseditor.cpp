@@ -1,7 +1,7 @@
 #include "settings/rechnungseditor.h"
 
+#include "print/drucker.h"
 #include "print/layouts.h"
-#include "print/zahlungsbedingungen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,7 +50,7 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
       m_offsetSchulung(zahlFeld(this, "Rechnung/Offset2", 0, 1000000000)),
       m_layout(new QComboBox(this)),
       m_zahlungsziel(zahlFeld(this, "Rechnung/Zahlungsziel", 0, 365)),
-      m_mahntext(textFeld(this, "Rechnung/Mahntext", 6))
+      m_mahntext(textFeld(this, "Rechnung/Mahntext", 5))
 {
     m_drucker->setObjectName("Rechnung/DruckerName");
     m_drucker->addItems(m_druckerNamen);
@@ -91,8 +91,10 @@ void RechnungsEditor::load()
     m_kopien->setValue(m_settings.value("Rechnung/Copies", 1).toInt());
     // Printing also understands the layout's name; either form shows its entry.
     m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);
-    m_zahlungsziel->setValue(Zahlungsbedingungen::zahlungsziel());
-    m_mahntext->setPlainText(Zahlungsbedingungen::mahntext());
+    // The defaults the invoice prints while the keys are unset.
+    m_zahlungsziel->setValue(m_settings.value("Rechnung/Zahlungsziel", 30).toInt());
+    m_mahntext->setPlainText(
+        m_settings.value("Rechnung/Mahntext", Drucker::standardMahntext()).toString());
 }
 
 void RechnungsEditor::save()

@@ -118,7 +118,7 @@ private slots:
         Einstellungen d;
         QTEST(wert(&d, key), "angezeigt");
         const QString mahntext = wert(&d, "Rechnung/Mahntext").toString();
-        QVERIFY(mahntext.contains("trois fois le taux d'intérêt légal") && mahntext.contains("40 €"));
+        QVERIFY(mahntext.contains("trois fois le taux d'intérêt") && mahntext.contains("40 €"));
         QVERIFY(mahntext.contains("Pas d'escompte pour paiement anticipé"));
     }
 
