@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "platform/interaktion.h"
+#include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
 #include "print/belegpdf.h"
@@ -9,6 +10,7 @@
 #include "print/layouts.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
+#include "settings/einstellungen.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
 #include "store/sqlauftragsstore.h"
@@ -19,6 +21,7 @@
 #include "windows/kundenauftragsdialog.h"
 #include "windows/kundendialog.h"
 #include "windows/kundeneditor.h"
+#include "windows/produktedialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -133,11 +136,11 @@ void MainWindow::baueMenues()
     QMenu* exportieren = programm->addMenu(tr("Exportieren"));
     eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
     eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
-    spaeter(exportieren, tr("Einstellungen exportieren"));
+    eintrag(exportieren, tr("Einstellungen exportieren"), &MainWindow::exportConfig);
     spaeter(exportieren, tr("Auftragsdaten exportieren"));
     spaeter(exportieren, tr("Kundedaten exportieren"));
     QMenu* importieren = programm->addMenu(tr("Importieren"));
-    spaeter(importieren, tr("Einstellungen importieren"));
+    eintrag(importieren, tr("Einstellungen importieren"), &MainWindow::importConfig);
     spaeter(importieren, tr("Produkte importieren"));
     spaeter(importieren, tr("Auftragsdaten importieren"));
     spaeter(importieren, tr("Kundendaten importieren"));
@@ -154,9 +157,9 @@ void MainWindow::baueMenues()
     eintrag(statistik, tr("Kunden"), &MainWindow::zeigeStatKunden);
     eintrag(statistik, tr("Produkte"), &MainWindow::zeigeStatProdukte);
     QMenu* einstellungen = menuBar()->addMenu(tr("Einstellungen"));
-    spaeter(einstellungen, tr("Produkte"));
+    eintrag(einstellungen, tr("Produkte"), &MainWindow::zeigeProdukte);
     einstellungen->addSeparator();
-    spaeter(einstellungen, tr("Einstellungen"));
+    eintrag(einstellungen, tr("Einstellungen"), &MainWindow::zeigeEinstellungen);
     QMenu* hilfe = menuBar()->addMenu(tr("Hilfe"));
     eintrag(hilfe, tr("About"), &MainWindow::about);
     auto* aboutQt = new QAction(tr("About Qt"), this);
@@ -528,6 +531,90 @@ void MainWindow::about()
         this, tr("Über Belegwerk"),
         tr("Belegwerk\n\nKunden, Produkte, Rechnungen, Lieferscheine, Gutschriften und "
            "Angebote für kleine Betriebe.\n\nCopyright © 2026 die Belegwerk-Entwickler."));
+}
+
+void MainWindow::zeigeEinstellungen()
+{
+    Einstellungen d;
+    d.exec();
+    m_produktStore->updateModel();
+    m_kundenStore->updateModel();
+}
+
+void MainWindow::zeigeProdukte()
+{
+    ProdukteDialog d(this);
+    d.setStore(produktStore());
+    d.exec();
+}
+
+namespace {
+
+QString einstellungsDatei()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .absoluteFilePath("belegwerk.ini");
+}
+
+}  // namespace
+
+void MainWindow::exportConfig()
+{
+    const QString titel = tr("Einstellungen exportieren");
+    if (!Passwortablage::lies(m_settings).isEmpty()
+        && Interaktion::instance()->question(
+               this, titel,
+               tr("Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im "
+                  "Klartext. Sie wird nur für Sie lesbar gespeichert.\n\n"
+                  "Einstellungen mit dem Passwort exportieren?"))
+               != QMessageBox::Yes)
+        return;
+    const QString datei = Interaktion::instance()->getSaveFileName(
+        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
+    if (datei.isEmpty())
+        return;
+    // Private before the first value is written; the ini writer keeps the
+    // mode of the file it replaces.
+    const bool neu = !QFileInfo::exists(datei);
+    PrivateAblage::neueDatei(datei);
+    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
+    QSettings ini(datei, QSettings::IniFormat);
+    ini.clear();
+    const QStringList keys = m_settings.allKeys();
+    for (const QString& key : keys)
+        ini.setValue(key, m_settings.value(key));
+    Passwortablage::alsKlartext(ini, m_settings);
+    ini.sync();
+    if (ini.status() == QSettings::NoError)
+        return;
+    if (neu)
+        QFile::remove(datei);
+    Interaktion::instance()->warning(
+        this, titel,
+        tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(datei)));
+}
+
+void MainWindow::importConfig()
+{
+    const QString titel = tr("Einstellungen importieren");
+    const QString datei = Interaktion::instance()->getOpenFileName(
+        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
+    if (datei.isEmpty())
+        return;
+    QSettings ini(datei, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) {
+        Interaktion::instance()->warning(
+            this, titel,
+            tr("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei)));
+        return;
+    }
+    const QStringList keys = ini.allKeys();
+    for (const QString& key : keys)
+        m_settings.setValue(key, ini.value(key));
+    // A password from the file moves into the secret store where one runs.
+    const QString passwort = ini.value("Datenbank/Passwort").toString();
+    if (!passwort.isEmpty())
+        Passwortablage::speichere(m_settings, passwort);
 }
 
 void MainWindow::exportProdukte()

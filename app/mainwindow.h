@@ -45,6 +45,8 @@ protected slots:
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
     void XMLspeichern(Auftrag a);
+    void zeigeEinstellungen();
+    void zeigeProdukte();
     void neuerKunde();
     void neuerAuftrag(Kunde k);
     void neuerAuftrag(int nr);
@@ -60,6 +62,8 @@ protected slots:
     void zeigeAuftragByNr();
     void zeigeAuftragByBestellNr();
     void about();
+    void importConfig();
+    void exportConfig();
     void exportProdukte();
     void exportCurrent();
     void zeigeStatKunden();

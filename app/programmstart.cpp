@@ -1,6 +1,7 @@
 #include "app/programmstart.h"
 
 #include "platform/interaktion.h"
+#include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "app/mainwindow.h"
 
@@ -66,7 +67,7 @@ bool Programmstart::openDatabase()
         settings.value("Datenbank/Name", QDir(dataDir).absoluteFilePath("belegwerk.db")).toString();
     const QString host = settings.value("Datenbank/Host").toString();
     const QString user = settings.value("Datenbank/User").toString();
-    const QString passwort = settings.value("Datenbank/Passwort").toString();
+    const QString passwort = Passwortablage::lies(settings);
     const int port = settings.value("Datenbank/Port", 0).toInt();
 
     QSqlDatabase db = QSqlDatabase::addDatabase(treiber);

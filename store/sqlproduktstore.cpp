@@ -59,6 +59,11 @@ bool SqlProduktStore::write(const char* name, QSqlQuery& q)
 
 bool SqlProduktStore::addProdukt(const Produkt& p)
 {
+    // SQLite would store an empty number as NULL, more than once.
+    if (p.Nr.isEmpty()) {
+        qWarning() << "addProdukt" << QString("empty product number");
+        return false;
+    }
     m_db.transaction();
     QSqlQuery q(m_db);
     q.prepare("insert into produkte (Nr,Name,Preis,Desc,Typ) values (:nr,:name,:preis,:desc,:typ)");
