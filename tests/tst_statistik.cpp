@@ -291,8 +291,8 @@ private slots:
         QFile csv(env.pfad("csv/produkte.csv"));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(csv.readAll()).trimmed().split('\n'),
-                 (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "10,\"Zehn\",3,30",
-                              "9,\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1,5.5", "\"\",\"Summe\",11,60.5"}));
+                 (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "\"10\",\"Zehn\",3,30",
+                              "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1,5.5", "\"\",\"Summe\",11,60.5"}));
     }
 
     void menueDesHauptfensters_data()
