@@ -2,6 +2,8 @@
 
 #include "platform/interaktion.h"
 #include "exchange/tabellenexport.h"
+#include "exchange/tabellenimport.h"
+#include "exchange/xmlaustausch.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
@@ -23,6 +25,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -100,19 +103,19 @@ void MainWindow::baueMenues()
 {
     QMenu* programm = menuBar()->addMenu(tr("Belegwerk"));
     QMenu* vendora = programm->addMenu(tr("Vendora"));
-    spaeter(vendora, tr("Produkte importieren"));
-    spaeter(vendora, tr("Kunden importieren"));
+    eintrag(vendora, tr("Produkte importieren"), &MainWindow::importProdukteVDA);
+    eintrag(vendora, tr("Kunden importieren"), &MainWindow::importKundenVDA);
     QMenu* exportieren = programm->addMenu(tr("Exportieren"));
     eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
     eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
     spaeter(exportieren, tr("Einstellungen exportieren"));
-    spaeter(exportieren, tr("Auftragsdaten exportieren"));
-    spaeter(exportieren, tr("Kundedaten exportieren"));
+    eintrag(exportieren, tr("Auftragsdaten exportieren"), &MainWindow::exportAuftragsData);
+    eintrag(exportieren, tr("Kundedaten exportieren"), &MainWindow::exportKundenData);
     QMenu* importieren = programm->addMenu(tr("Importieren"));
     spaeter(importieren, tr("Einstellungen importieren"));
-    spaeter(importieren, tr("Produkte importieren"));
-    spaeter(importieren, tr("Auftragsdaten importieren"));
-    spaeter(importieren, tr("Kundendaten importieren"));
+    eintrag(importieren, tr("Produkte importieren"), &MainWindow::importProdukte);
+    eintrag(importieren, tr("Auftragsdaten importieren"), &MainWindow::importAuftragsData);
+    eintrag(importieren, tr("Kundendaten importieren"), &MainWindow::importKundenData);
     auto* beenden = new QAction(tr("Beenden"), this);
     connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
     programm->addAction(beenden);
@@ -491,6 +494,47 @@ void MainWindow::about()
 void MainWindow::exportProdukte()
 {
     exportTabelle(this, tr("Produkte exportieren"), m_produktStore->model());
+}
+
+void MainWindow::meldeStatus(const QString& text)
+{
+    if (!text.isEmpty())
+        statusBar()->showMessage(text);
+}
+
+void MainWindow::exportKundenData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).exportKundenData(this));
+}
+
+void MainWindow::exportAuftragsData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).exportAuftragsData(this));
+}
+
+void MainWindow::importKundenData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).importKundenData(this));
+}
+
+void MainWindow::importAuftragsData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).importAuftragsData(this));
+}
+
+void MainWindow::importProdukte()
+{
+    meldeStatus(TabellenImport::importProdukte(this, produktStore()));
+}
+
+void MainWindow::importProdukteVDA()
+{
+    meldeStatus(TabellenImport::importProdukteVDA(this, produktStore()));
+}
+
+void MainWindow::importKundenVDA()
+{
+    meldeStatus(TabellenImport::importKundenVDA(this, kundenStore()));
 }
 
 void MainWindow::exportCurrent()

@@ -61,6 +61,13 @@ protected slots:
     void about();
     void exportProdukte();
     void exportCurrent();
+    void exportKundenData();
+    void exportAuftragsData();
+    void importKundenData();
+    void importAuftragsData();
+    void importProdukte();
+    void importProdukteVDA();
+    void importKundenVDA();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +86,8 @@ private:
                          const QString& keinerText, const QString& wahlTitel,
                          const QString& wahlText, const QStringList& zeilen);
     int frageNummer(const QString& titel, const QString& text, bool* ok);
+    // What an import or export did, in the status bar; nothing for a cancelled command.
+    void meldeStatus(const QString& text);
 
     Drucker* m_drucker = nullptr;
     Drucker* m_druckerDE1 = nullptr;
