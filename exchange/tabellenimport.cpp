@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QStandardItemModel>
 
+#include <climits>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -26,7 +28,12 @@ public:
     {
         return m_model->data(m_model->index(m_row, spalte)).toString();
     }
-    int ganzzahl(int spalte) const { return text(spalte).trimmed().toInt(); }
+    // A number shown with decimals ("501.00") is still the whole number it shows.
+    int ganzzahl(int spalte) const
+    {
+        const double d = TabellenImport::zahl(text(spalte));
+        return d == std::trunc(d) && std::abs(d) <= INT_MAX ? int(d) : 0;
+    }
     bool leer() const
     {
         for (int k = 0; k < m_model->columnCount(); ++k)
