@@ -1,7 +1,19 @@
 #include "exchange/importbericht.h"
 
+void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
+{
+    if (vorhanden)
+        ++uebersprungen;
+    else if (speichere())
+        ++gespeichert;
+    else
+        ++abgelehnt;
+}
+
 QString ImportBericht::statusText() const
 {
+    // Records the store refused are not imported either; the box, where there is one, tells them apart.
+    const int uebersprungen = this->uebersprungen + abgelehnt;
     switch (art) {
     case Kunden:
         return tr("%1 Kunden importiert, %2 übersprungen").arg(gespeichert).arg(uebersprungen);

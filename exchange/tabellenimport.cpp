@@ -96,18 +96,14 @@ ImportBericht TabellenImport::produkte(QAbstractItemModel* tabelle, ProduktStore
         p.Preis = zahl(z.text(2));
         p.Desc = z.text(3);
         p.Typ = z.ganzzahl(4);
-        if (p.Nr.isEmpty()) {
+        if (p.Nr.isEmpty())
             ++b.uebersprungen;
-        } else if (!store->getProdukt(p.Nr).Nr.isEmpty()) {
-            if (store->saveProdukt(p))
-                ++b.aktualisiert;
-            else
-                ++b.uebersprungen;
-        } else if (store->addProdukt(p)) {
-            ++b.gespeichert;
-        } else {
-            ++b.uebersprungen;
-        }
+        else if (store->getProdukt(p.Nr).Nr.isEmpty())
+            b.neu(false, [&] { return store->addProdukt(p); });
+        else if (store->saveProdukt(p))
+            ++b.aktualisiert;
+        else
+            ++b.abgelehnt;
     });
 }
 
@@ -116,12 +112,7 @@ ImportBericht TabellenImport::produkteVDA(QAbstractItemModel* tabelle, ProduktSt
     return jedeZeile(tabelle, ImportBericht::Produkte, [store](const Zeile& z, ImportBericht& b) {
         const Produkt p(z.text(0), z.text(2), zahl(z.text(19)));
         // A product that exists is left as it is; the store would refuse it anyway.
-        if (!p.Nr.isEmpty() && !store->getProdukt(p.Nr).Nr.isEmpty())
-            ++b.uebersprungen;
-        else if (store->addProdukt(p))
-            ++b.gespeichert;
-        else
-            ++b.uebersprungen;
+        b.neu(!p.Nr.isEmpty() && !store->getProdukt(p.Nr).Nr.isEmpty(), [&] { return store->addProdukt(p); });
     });
 }
 
@@ -145,12 +136,7 @@ ImportBericht TabellenImport::kundenVDA(QAbstractItemModel* tabelle, KundenStore
         k.Seit = QDate::fromString(z.text(16), QStringLiteral("dd.MM.yyyy"));
         k.Bemerkung = z.text(17);
         qDebug() << "importKundenVDA" << k.Nr << k.Seit;
-        if (k.Nr > 0 && store->getKunde(k.Nr).Nr == k.Nr)
-            ++b.uebersprungen;
-        else if (store->addKunde(k))
-            ++b.gespeichert;
-        else
-            ++b.uebersprungen;
+        b.neu(k.Nr > 0 && store->getKunde(k.Nr).Nr == k.Nr, [&] { return store->addKunde(k); });
     });
 }
 

@@ -106,6 +106,42 @@ void lesefehler(const QXmlStreamReader& r, ImportBericht& bericht)
         bericht.fehlerZeile = r.lineNumber();
 }
 
+// The records of a list up to its end or the first XML error; a start tag of
+// the list itself begins it anew.
+template<class T>
+QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String element,
+                   T (*lies)(QXmlStreamReader&))
+{
+    QList<T> gelesen;
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartElement() && r.name() == liste) {
+            gelesen.clear();
+        } else if (r.isStartElement() && r.name() == element) {
+            const T t = lies(r);
+            if (r.hasError())
+                break;  // cut off by the error: incomplete
+            gelesen.append(t);
+        } else if (r.isEndElement() && r.name() == liste) {
+            break;
+        }
+    }
+    return gelesen;
+}
+
+ImportBericht ausDatei(const QString& fileName, ImportBericht::Art art,
+                       const std::function<ImportBericht(QXmlStreamReader&)>& lies)
+{
+    QFile datei(fileName);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        ImportBericht bericht(art);
+        bericht.fehler = datei.errorString();
+        return bericht;
+    }
+    QXmlStreamReader r(&datei);
+    return lies(r);
+}
+
 }  // namespace
 
 XmlAustausch::XmlAustausch(KundenStore* kunden, AuftragsStore* auftraege)
@@ -272,38 +308,12 @@ int XmlAustausch::writeAuftraege(QXmlStreamWriter& w)
 
 QList<Kunde> XmlAustausch::leseKunden(QXmlStreamReader& r)
 {
-    QList<Kunde> liste;
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement() && r.name() == QLatin1String("Kunde")) {
-            const Kunde k = readKunde(r);
-            if (r.hasError())
-                break;
-            liste.append(k);
-        } else if (r.isEndElement() && r.name() == QLatin1String("Kundenliste")) {
-            break;
-        }
-    }
-    return liste;
+    return leseListe<Kunde>(r, QLatin1String("Kundenliste"), QLatin1String("Kunde"), &readKunde);
 }
 
 QList<Auftrag> XmlAustausch::leseAuftraege(QXmlStreamReader& r)
 {
-    QList<Auftrag> liste;
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement() && r.name() == QLatin1String("Auftragsliste")) {
-            liste.clear();
-        } else if (r.isStartElement() && r.name() == QLatin1String("Auftrag")) {
-            const Auftrag a = readAuftrag(r);
-            if (r.hasError())
-                break;
-            liste.append(a);
-        } else if (r.isEndElement() && r.name() == QLatin1String("Auftragsliste")) {
-            break;
-        }
-    }
-    return liste;
+    return leseListe<Auftrag>(r, QLatin1String("Auftragsliste"), QLatin1String("Auftrag"), &readAuftrag);
 }
 
 ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)
@@ -312,15 +322,9 @@ ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)
     QList<Kunde> liste = leseKunden(r);
     lesefehler(r, bericht);
     bericht.gelesen = int(liste.size());
-    for (Kunde& k : liste) {
-        // The same number again is the same customer: kept as it is.
-        if (k.Nr > 0 && m_kunden->getKunde(k.Nr).Nr == k.Nr)
-            ++bericht.uebersprungen;
-        else if (m_kunden->addKunde(k))
-            ++bericht.gespeichert;
-        else
-            ++bericht.abgelehnt;
-    }
+    // The same number again is the same customer: kept as it is.
+    for (Kunde& k : liste)
+        bericht.neu(k.Nr > 0 && m_kunden->getKunde(k.Nr).Nr == k.Nr, [&] { return m_kunden->addKunde(k); });
     return bericht;
 }
 
@@ -376,26 +380,12 @@ int XmlAustausch::exportAuftraege(const QString& fileName)
 
 ImportBericht XmlAustausch::importKunden(const QString& fileName)
 {
-    QFile datei(fileName);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        ImportBericht bericht(ImportBericht::Kunden);
-        bericht.fehler = datei.errorString();
-        return bericht;
-    }
-    QXmlStreamReader r(&datei);
-    return readKunden(r);
+    return ausDatei(fileName, ImportBericht::Kunden, [this](QXmlStreamReader& r) { return readKunden(r); });
 }
 
 ImportBericht XmlAustausch::importAuftraege(const QString& fileName)
 {
-    QFile datei(fileName);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        ImportBericht bericht(ImportBericht::Auftraege);
-        bericht.fehler = datei.errorString();
-        return bericht;
-    }
-    QXmlStreamReader r(&datei);
-    return readAuftraege(r);
+    return ausDatei(fileName, ImportBericht::Auftraege, [this](QXmlStreamReader& r) { return readAuftraege(r); });
 }
 
 QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
