@@ -8,20 +8,17 @@
 bool menuBefehl(QMainWindow& w, const QStringList& pfad)
 {
     QList<QAction*> aktionen = w.menuBar()->actions();
-    for (int i = 0; i < pfad.size(); ++i) {
-        QAction* gefunden = nullptr;
+    QAction* gefunden = nullptr;
+    for (const QString& text : pfad) {
+        gefunden = nullptr;
         for (QAction* a : aktionen)
-            if (a->text() == pfad.at(i))
+            if (a->text() == text && a->isEnabled())
                 gefunden = a;
-        if (!gefunden || !gefunden->isEnabled())
+        if (!gefunden)
             return false;
-        if (i + 1 == pfad.size()) {
-            gefunden->trigger();
-            return true;
-        }
-        if (!gefunden->menu())
-            return false;
-        aktionen = gefunden->menu()->actions();
+        aktionen = gefunden->menu() ? gefunden->menu()->actions() : QList<QAction*>();
     }
-    return false;
+    if (gefunden)
+        gefunden->trigger();
+    return gefunden;
 }
