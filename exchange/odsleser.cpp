@@ -79,14 +79,18 @@ QStringList OdsLeser::leseZeile(QXmlStreamReader& r) const
         if (!r.isStartElement())
             continue;
         const QStringView name = r.qualifiedName();
-        // A cell covered by a merged area still holds its column.
-        if (name != QLatin1String("table:table-cell")
-            && name != QLatin1String("table:covered-table-cell")) {
+        // A cell covered by a merged area still holds its column, but shows nothing.
+        const bool verdeckt = name == QLatin1String("table:covered-table-cell");
+        if (!verdeckt && name != QLatin1String("table:table-cell")) {
             r.skipCurrentElement();
             continue;
         }
         const int mal = wiederholung(r, QLatin1String("table:number-columns-repeated"));
-        const QString text = zellText(r);
+        QString text;
+        if (verdeckt)
+            r.skipCurrentElement();
+        else
+            text = zellText(r);
         if (text.isEmpty()) {
             leere += mal;
             continue;

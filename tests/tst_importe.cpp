@@ -110,7 +110,8 @@ private slots:
               {R"(<table:table-cell><text:p>Müller<text:s text:c="2"/>GmbH</text:p></table:table-cell>)", "=501|501",
                "=1|1", R"(<table:table-cell><text:p>Hans <text:span text:style-name="T1">Peter</text:span> Meier)"
                        "</text:p></table:table-cell>",
-               "Hauptstr. 1", "", "x", "01234", "Köln", "DE", "DE123", "y", "0221-2", "0221-1", "0221-3",
+               R"(<table:table-cell table:number-columns-spanned="2"><text:p>Hauptstr. 1</text:p></table:table-cell>)",
+               "<table:covered-table-cell/>", "x", "01234", "Köln", "DE", "DE123", "y", "0221-2", "0221-1", "0221-3",
                "m@example.org", datum,
                "<table:table-cell><text:p>Zeile eins</text:p><text:p>Zeile zwei</text:p></table:table-cell>"},
               {"Ohne Nummer", "", "", "", "Weg 2", "Hof", "", "", "", "", "", "", "", "", "", "", "7.3.2009"}});
