@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
-#include <QSet>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -58,14 +57,6 @@ void schreibeDatum(QXmlStreamWriter& w, const char* name, const QDateTime& dt)
 int zahl(const QXmlStreamAttributes& a, const char* name)
 {
     return a.value(QLatin1String(name)).toInt();
-}
-
-// The documents of one numbering: invoices per kind of service, every other
-// kind of document across both.
-qint64 nummernKreis(const Auftrag& a)
-{
-    const int dienst = a.Typ == Auftragsart::Rechnung ? a.Dienst : -1;
-    return (qint64(a.Typ) << 32) | quint32(dienst);
 }
 
 QString vorschlag(bool auftraege)
@@ -330,31 +321,9 @@ ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)
 
 void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& bericht)
 {
-    // Document numbers already used, per number and numbering; filled from the
-    // store for each number the first time it comes up.
-    QHash<int, QSet<qint64>> vergeben;
-    auto kreise = [&](int nr) -> QSet<qint64>& {
-        auto it = vergeben.find(nr);
-        if (it == vergeben.end()) {
-            QSet<qint64> s;
-            for (const Auftrag& b : m_auftraege->getAuftraegeByAuftragsNr(nr))
-                s.insert(nummernKreis(b));
-            it = vergeben.insert(nr, s);
-        }
-        return *it;
-    };
     for (Auftrag& a : liste) {
-        if (a.AuftragsNr > 0 && kreise(a.AuftragsNr).contains(nummernKreis(a))) {
-            ++bericht.uebersprungen;
-            continue;
-        }
         a.Nr = 0;
-        if (!m_auftraege->addAuftrag(a)) {
-            ++bericht.abgelehnt;
-            continue;
-        }
-        ++bericht.gespeichert;
-        kreise(a.AuftragsNr).insert(nummernKreis(a));
+        bericht.neu(a.AuftragsNr > 0 && m_auftraege->nummerVergeben(a), [&] { return m_auftraege->addAuftrag(a); });
     }
 }
 

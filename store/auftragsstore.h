@@ -30,6 +30,9 @@ public:
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;
     virtual int count() = 0;
     virtual bool delAuftrag(int nr) = 0;
+    // True when a stored order holds a.AuftragsNr in the numbering of a: invoices
+    // are numbered per kind of service, every other kind of document across both.
+    virtual bool nummerVergeben(const Auftrag& a) = 0;
 };
 
 #endif

@@ -37,6 +37,7 @@ public:
     QSqlTableModel* filterModel(int kundenNr) override;
     int count() override;
     bool delAuftrag(int nr) override;
+    bool nummerVergeben(const Auftrag& a) override;
 
 signals:
     void storeChanged();
