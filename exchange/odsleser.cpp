@@ -170,7 +170,8 @@ void OdsLeser::zeile(const QStringList& texte)
     }
     QList<QStandardItem*> items;
     items.reserve(texte.size());
+    // An empty cell needs no item: the model reads it as empty text all the same.
     for (const QString& t : texte)
-        items.append(new QStandardItem(t));
+        items.append(t.isEmpty() ? nullptr : new QStandardItem(t));
     m_model->appendRow(items);
 }

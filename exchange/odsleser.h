@@ -9,7 +9,8 @@ class QXmlStreamReader;
 
 // The table of an OpenDocument spreadsheet as a model of texts: the first row
 // is the header, every further row one model row, all sheets one after the
-// other. A file that cannot be read gives an empty model; the caller owns it.
+// other; empty cells hold no item. A file that cannot be read gives an empty
+// model; the caller owns it.
 QStandardItemModel* readODS(const QString& fileName);
 
 // Reads content.xml row by row. Memory and time follow the cells that hold
