@@ -4,6 +4,8 @@
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
+#include "exchange/tabellenimport.h"
+#include "exchange/xmlaustausch.h"
 #include "print/belegpdf.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
@@ -30,6 +32,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -117,33 +120,23 @@ QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow:
     return a;
 }
 
-QAction* MainWindow::spaeter(QMenu* menu, const QString& text)
-{
-    // Commands whose windows the program does not have yet stay visible but
-    // cannot be chosen.
-    auto* a = new QAction(text, this);
-    a->setEnabled(false);
-    menu->addAction(a);
-    return a;
-}
-
 void MainWindow::baueMenues()
 {
     QMenu* programm = menuBar()->addMenu(tr("Belegwerk"));
     QMenu* vendora = programm->addMenu(tr("Vendora"));
-    spaeter(vendora, tr("Produkte importieren"));
-    spaeter(vendora, tr("Kunden importieren"));
+    eintrag(vendora, tr("Produkte importieren"), &MainWindow::importProdukteVDA);
+    eintrag(vendora, tr("Kunden importieren"), &MainWindow::importKundenVDA);
     QMenu* exportieren = programm->addMenu(tr("Exportieren"));
     eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
     eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
     eintrag(exportieren, tr("Einstellungen exportieren"), &MainWindow::exportConfig);
-    spaeter(exportieren, tr("Auftragsdaten exportieren"));
-    spaeter(exportieren, tr("Kundedaten exportieren"));
+    eintrag(exportieren, tr("Auftragsdaten exportieren"), &MainWindow::exportAuftragsData);
+    eintrag(exportieren, tr("Kundedaten exportieren"), &MainWindow::exportKundenData);
     QMenu* importieren = programm->addMenu(tr("Importieren"));
     eintrag(importieren, tr("Einstellungen importieren"), &MainWindow::importConfig);
-    spaeter(importieren, tr("Produkte importieren"));
-    spaeter(importieren, tr("Auftragsdaten importieren"));
-    spaeter(importieren, tr("Kundendaten importieren"));
+    eintrag(importieren, tr("Produkte importieren"), &MainWindow::importProdukte);
+    eintrag(importieren, tr("Auftragsdaten importieren"), &MainWindow::importAuftragsData);
+    eintrag(importieren, tr("Kundendaten importieren"), &MainWindow::importKundenData);
     auto* beenden = new QAction(tr("Beenden"), this);
     connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
     programm->addAction(beenden);
@@ -620,6 +613,47 @@ void MainWindow::importConfig()
 void MainWindow::exportProdukte()
 {
     exportTabelle(this, tr("Produkte exportieren"), m_produktStore->model());
+}
+
+void MainWindow::meldeStatus(const QString& text)
+{
+    if (!text.isEmpty())
+        statusBar()->showMessage(text);
+}
+
+void MainWindow::exportKundenData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).exportKundenData(this));
+}
+
+void MainWindow::exportAuftragsData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).exportAuftragsData(this));
+}
+
+void MainWindow::importKundenData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).importKundenData(this));
+}
+
+void MainWindow::importAuftragsData()
+{
+    meldeStatus(XmlAustausch(kundenStore(), auftragsStore()).importAuftragsData(this));
+}
+
+void MainWindow::importProdukte()
+{
+    meldeStatus(TabellenImport::importProdukte(this, produktStore()));
+}
+
+void MainWindow::importProdukteVDA()
+{
+    meldeStatus(TabellenImport::importProdukteVDA(this, produktStore()));
+}
+
+void MainWindow::importKundenVDA()
+{
+    meldeStatus(TabellenImport::importKundenVDA(this, kundenStore()));
 }
 
 void MainWindow::exportCurrent()

@@ -68,6 +68,13 @@ protected slots:
     void exportCurrent();
     void zeigeStatKunden();
     void zeigeStatProdukte();
+    void exportKundenData();
+    void exportAuftragsData();
+    void importKundenData();
+    void importAuftragsData();
+    void importProdukte();
+    void importProdukteVDA();
+    void importKundenVDA();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,7 +82,6 @@ protected:
 private:
     void baueMenues();
     QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)());
-    QAction* spaeter(QMenu* menu, const QString& text);
     // Runs an order dialog for a; on acceptance stores the order (insert when
     // new, else update). A failed write is reported and the dialog shown again.
     void bearbeiteAuftrag(const Auftrag& a);
@@ -86,6 +92,8 @@ private:
                          const QString& keinerText, const QString& wahlTitel,
                          const QString& wahlText, const QStringList& zeilen);
     int frageNummer(const QString& titel, const QString& text, bool* ok);
+    // What an import or export did, in the status bar; nothing for a cancelled command.
+    void meldeStatus(const QString& text);
 
     Drucker* m_drucker = nullptr;
     Drucker* m_druckerDE1 = nullptr;

@@ -46,6 +46,9 @@ public:
         }
         return liste;
     }
+    // True when a stored order holds a.AuftragsNr in the numbering of a: invoices
+    // are numbered per kind of service, every other kind of document across both.
+    virtual bool nummerVergeben(const Auftrag& a) = 0;
 };
 
 #endif

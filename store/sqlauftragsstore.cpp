@@ -421,6 +421,19 @@ int SqlAuftragsStore::count()
     return q.value(0).toInt();
 }
 
+bool SqlAuftragsStore::nummerVergeben(const Auftrag& a)
+{
+    const bool rechnung = a.Typ == Auftragsart::Rechnung;
+    QSqlQuery q(m_db);
+    q.prepare(QString("select 1 from auftrag where Typ=:typ and AuftragsNr=:nr%1 limit 1")
+                  .arg(rechnung ? " and Dienst=:dienst" : ""));
+    q.bindValue(":typ", a.Typ);
+    q.bindValue(":nr", a.AuftragsNr);
+    if (rechnung)
+        q.bindValue(":dienst", a.Dienst);
+    return q.exec() && q.next();
+}
+
 bool SqlAuftragsStore::delAuftrag(int nr)
 {
     static const char* const statements[][2] = {

@@ -39,6 +39,7 @@ public:
     bool delAuftrag(int nr) override;
     QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
                                                         bool mitZeilen) override;
+    bool nummerVergeben(const Auftrag& a) override;
 
 signals:
     void storeChanged();

@@ -5,6 +5,7 @@
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
 #include "store/produktstore.h"
+#include "tests/support/menubefehl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -58,8 +59,8 @@ private:
             m[k] = s.value(k);
         return m;
     }
-    // Triggers the window's enabled entry text; handle gets the dialog it opens.
-    static QString menu(MainWindow& w, const QString& text, const std::function<void(QDialog*)>& handle)
+    // Triggers the menu entry at pfad; handle gets the dialog it opens.
+    static QString menu(MainWindow& w, const QStringList& pfad, const std::function<void(QDialog*)>& handle)
     {
         QString name;
         QObject solange;  // when no dialog opens, the check ends with the call
@@ -69,9 +70,7 @@ private:
                 handle(d);
             }
         });
-        for (QAction* a : w.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
-            if (a->text() == text && a->isEnabled())
-                a->trigger();
+        menuBefehl(w, pfad);
         return name;
     }
 
@@ -208,7 +207,7 @@ private slots:
         env.leereEinstellungen();
         s.setValue("Nur/hier", 7);
         dialoge->antworte(ini);
-        QCOMPARE(menu(w, "Einstellungen importieren", {}), QString());
+        QCOMPARE(menu(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}, {}), QString());
         QVariantMap danach = alle();
         QCOMPARE(danach.take("Nur/hier"), QVariant(7));
         QCOMPARE(danach, vorher);
@@ -218,9 +217,9 @@ private slots:
     {
         MainWindow w;
         QVERIFY(QSqlQuery().exec("insert into produkte (Nr,Name,Preis,Typ) values ('9','x',1,1)"));
-        QCOMPARE(menu(w, "Produkte", [](QDialog* d) { d->reject(); }), QString("ProdukteDialog"));
+        QCOMPARE(menu(w, {"Einstellungen", "Produkte"}, [](QDialog* d) { d->reject(); }), QString("ProdukteDialog"));
         QCOMPARE(w.produktStore()->model()->rowCount(), 0);
-        menu(w, "Einstellungen", [](QDialog* d) {
+        menu(w, {"Einstellungen", "Einstellungen"}, [](QDialog* d) {
             for (const char* key : {"Firma/Firma", "Firma/Strasse", "Firma/PLZ", "Firma/Ort"})
                 QTest::keyClicks(d->findChild<QLineEdit*>(key), QString(key).mid(6) + " typed");
             setze(d, "Steuer/Satz A", 5.5);

@@ -1,0 +1,50 @@
+#include "exchange/importbericht.h"
+
+void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
+{
+    if (vorhanden)
+        ++uebersprungen;
+    else if (speichere())
+        ++gespeichert;
+    else
+        ++abgelehnt;
+}
+
+QString ImportBericht::statusText() const
+{
+    // Records the store refused are not imported either; the box, where there is one, tells them apart.
+    const int uebersprungen = this->uebersprungen + abgelehnt;
+    switch (art) {
+    case Kunden:
+        return tr("%1 Kunden importiert, %2 übersprungen").arg(gespeichert).arg(uebersprungen);
+    case Auftraege:
+        return tr("%1 Aufträge importiert, %2 übersprungen").arg(gespeichert).arg(uebersprungen);
+    case Produkte:
+        break;
+    }
+    return tr("%1 Produkte importiert, %2 aktualisiert, %3 übersprungen")
+        .arg(gespeichert)
+        .arg(aktualisiert)
+        .arg(uebersprungen);
+}
+
+QString ImportBericht::fehlerText() const
+{
+    QString text;
+    if (fehlerZeile > 0)
+        text = tr("Die Datei ist fehlerhaft und wurde nur bis Zeile %1 gelesen: %2")
+                   .arg(fehlerZeile)
+                   .arg(fehler)
+               + QLatin1Char('\n');
+    else if (!fehler.isEmpty())
+        text = tr("Die Datei konnte nicht gelesen werden: %1").arg(fehler) + QLatin1Char('\n');
+    text += tr("Gelesen: %1, gespeichert: %2, bereits vorhanden: %3, abgelehnt: %4.")
+                .arg(gelesen)
+                .arg(gespeichert + aktualisiert)
+                .arg(uebersprungen)
+                .arg(abgelehnt);
+    if (abgelehnt > 0)
+        text += QLatin1Char('\n') + tr("Abgelehnte Datensätze hat die Datenbank nicht angenommen; "
+                                       "sie stehen im Protokoll.");
+    return text;
+}

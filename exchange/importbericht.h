@@ -1,0 +1,39 @@
+#ifndef IMPORTBERICHT_H
+#define IMPORTBERICHT_H
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+
+// What one import did: the figures for the status bar and, when something went
+// wrong, for the one message the user gets.
+class ImportBericht
+{
+    Q_DECLARE_TR_FUNCTIONS(ImportBericht)
+
+public:
+    enum Art { Kunden, Auftraege, Produkte };
+
+    explicit ImportBericht(Art art = Kunden) : art(art) {}
+
+    // Something the user must be told in a box: a damaged file or refused records.
+    bool fehlerhaft() const { return abgelehnt > 0 || !fehler.isEmpty(); }
+    // "n Kunden importiert, m übersprungen" and the like.
+    QString statusText() const;
+    // The figures, the refused records and the line of the XML error.
+    QString fehlerText() const;
+    // Counts one new record: skipped when it is there already, else stored by speichere or refused.
+    void neu(bool vorhanden, const std::function<bool()>& speichere);
+
+    Art art;
+    int gelesen = 0;        // complete records read from the file
+    int gespeichert = 0;    // new records stored
+    int aktualisiert = 0;   // existing records updated (product files only)
+    int uebersprungen = 0;  // present already, or without a number: not stored
+    int abgelehnt = 0;      // refused by the store
+    QString fehler;         // why reading stopped early; empty when the file was read whole
+    qint64 fehlerZeile = 0;
+};
+
+#endif

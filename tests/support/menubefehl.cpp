@@ -1,0 +1,24 @@
+#include "tests/support/menubefehl.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+bool menuBefehl(QMainWindow& w, const QStringList& pfad)
+{
+    QList<QAction*> aktionen = w.menuBar()->actions();
+    QAction* gefunden = nullptr;
+    for (const QString& text : pfad) {
+        gefunden = nullptr;
+        for (QAction* a : aktionen)
+            if (a->text() == text && a->isEnabled())
+                gefunden = a;
+        if (!gefunden)
+            return false;
+        aktionen = gefunden->menu() ? gefunden->menu()->actions() : QList<QAction*>();
+    }
+    if (gefunden)
+        gefunden->trigger();
+    return gefunden;
+}

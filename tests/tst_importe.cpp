@@ -1,0 +1,216 @@
+#include "app/mainwindow.h"
+#include "exchange/odsleser.h"
+#include "exchange/zippaket.h"
+#include "store/kundenstore.h"
+#include "store/produktstore.h"
+#include "tests/support/menubefehl.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QtTest>
+
+#include <memory>
+
+// The spreadsheet imports on files that LibreOffice wrote: whole cell texts,
+// the three column layouts, empty and repeated rows, and the product file
+// written by the program itself.
+class TestImporte : public QObject
+{
+    Q_OBJECT
+
+private:
+    Testumgebung env;
+    SkriptInteraktion dialoge;
+    std::unique_ptr<MainWindow> w;
+
+    // A cell: plain text, "=value|shown" for a number with two decimals, or ready cell XML.
+    static QString zelle(const QString& c)
+    {
+        if (c.startsWith('<'))
+            return c;
+        if (c.startsWith('='))
+            return QString(R"(<table:table-cell table:style-name="ce2" office:value-type="float" office:value="%1">)"
+                           "<text:p>%2</text:p></table:table-cell>").arg(c.mid(1).section('|', 0, 0), c.section('|', 1));
+        return c.isEmpty() ? "<table:table-cell/>"
+                           : "<table:table-cell><text:p>" + c.toHtmlEscaped() + "</text:p></table:table-cell>";
+    }
+    static QString namensraeume()
+    {
+        QString n = R"( xmlns:fo="urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0")"
+                    R"( xmlns:number="urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0")";
+        for (const QString p : {"office", "style", "text", "table"})
+            n += QString(R"( xmlns:%1="urn:oasis:names:tc:opendocument:xmlns:%1:1.0")").arg(p);
+        return n;
+    }
+    // A flat OpenDocument file for LibreOffice, with a date, a number format
+    // and a bold style, and formatted empty rows after the table.
+    void fods(const QString& name, const QList<QStringList>& zeilen)
+    {
+        QFile f(env.pfad("fods/" + name + ".fods"));
+        QVERIFY(QDir().mkpath(env.pfad("fods")) && f.open(QIODevice::WriteOnly));
+        QTextStream out(&f);
+        out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><office:document" << namensraeume() << R"( office:version="1.2" )"
+            << R"(office:mimetype="application/vnd.oasis.opendocument.spreadsheet"><office:automatic-styles>)"
+            << R"(<number:date-style style:name="N1"><number:day number:style="long"/><number:text>.</number:text>)"
+            << R"(<number:month number:style="long"/><number:text>.</number:text><number:year number:style="long"/>)"
+            << R"(</number:date-style><number:number-style style:name="N2"><number:number number:decimal-places="2")"
+            << R"( number:min-integer-digits="1"/></number:number-style><style:style style:name="ce1")"
+            << R"( style:family="table-cell" style:data-style-name="N1"/><style:style style:name="ce2")"
+            << R"( style:family="table-cell" style:data-style-name="N2"/><style:style style:name="T1")"
+            << R"( style:family="text"><style:text-properties fo:font-weight="bold"/></style:style>)"
+            << "</office:automatic-styles><office:body><office:spreadsheet><table:table>";
+        for (const QStringList& z : zeilen) {
+            out << "<table:table-row>";
+            for (const QString& c : z)
+                out << zelle(c);
+            out << "</table:table-row>";
+        }
+        out << R"(<table:table-row table:number-rows-repeated="3"><table:table-cell table:style-name="ce2")"
+            << R"( table:number-columns-repeated="30"/></table:table-row></table:table></office:spreadsheet>)"
+            << "</office:body></office:document>";
+    }
+    bool soffice(const QString& format, const QStringList& dateien)
+    {
+        const QStringList args{"-env:UserInstallation=" + QUrl::fromLocalFile(env.pfad("lo")).toString(),
+                               "--headless", "--norestore", "--convert-to", format, "--outdir",
+                               env.pfad("lo-out")};
+        QProcess p;
+        p.start("soffice", args + dateien);
+        return p.waitForFinished(180000) && p.exitCode() == 0;
+    }
+    QString importiere(const QStringList& pfad, const QString& datei)
+    {
+        dialoge.antworte(env.pfad(datei));
+        w->statusBar()->clearMessage();
+        return menuBefehl(*w, pfad) ? w->statusBar()->currentMessage() : "nicht im Menü";
+    }
+    QStringList zeile(QAbstractItemModel* m, int r)
+    {
+        QStringList t;
+        for (int c = 0; c < m->columnCount(); ++c)
+            t << m->index(r, c).data().toString();
+        return t;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        env.neueDatenbank();
+        w = std::make_unique<MainWindow>();
+        const QString datum = R"(<table:table-cell table:style-name="ce1" office:value-type="date" )"
+                              R"(office:date-value="2009-03-07"><text:p>07.03.2009</text:p></table:table-cell>)";
+        fods("kunden",
+             {{"Firma", "Nr", "Typ", "Name", "Strasse", "Zusatz", "G", "PLZ", "Ort", "Land", "Steuernummer", "L",
+               "Tel2", "Tel", "Fax", "Email", "Seit", "Bemerkung"},
+              {R"(<table:table-cell><text:p>Müller<text:s text:c="2"/>GmbH</text:p></table:table-cell>)", "=501|501",
+               "=1|1", R"(<table:table-cell><text:p>Hans <text:span text:style-name="T1">Peter</text:span> Meier)"
+                       "</text:p></table:table-cell>",
+               R"(<table:table-cell table:number-columns-spanned="2"><text:p>Hauptstr. 1</text:p></table:table-cell>)",
+               "<table:covered-table-cell/>", "x", "01234", "Köln", "DE", "DE123", "y", "0221-2", "0221-1", "0221-3",
+               "m@example.org", datum,
+               "<table:table-cell><text:p>Zeile eins</text:p><text:p>Zeile zwei</text:p></table:table-cell>"},
+              {"Ohne Nummer", "", "", "", "Weg 2", "Hof", "", "", "", "", "", "", "", "", "", "", "7.3.2009"}});
+        QList<QStringList> vda{QStringList(21)};
+        vda[0][0] = "Nr";
+        vda[0][19] = "Preis";
+        for (const QString nr : {"V1", "V2", "V3", "V3"}) {  // LibreOffice writes the last two as one row, repeated
+            vda << QStringList(21);
+            vda.last()[0] = nr;
+            vda.last()[2] = "Ware " + nr;
+            vda.last()[19] = nr == "V2" ? "ab" : "=12.5|12.50";
+        }
+        fods("vda_produkte", vda);
+        fods("produkte", {{"Nr", "Name", "Preis", "Desc", "Typ"}, {"P1", "Neu", "=12.5|12.50", "Zwei  Wörter", "=0|0"},
+                          {"", "Ohne Nummer", "=3|3.00"}, {"P2", "Zweite", "abc", "", "=2|2"}});
+        const QString fodsDir = env.pfad("fods/");
+        QVERIFY(soffice("ods", QDir(fodsDir).entryList({"*.fods"}).replaceInStrings(QRegularExpression("^"), fodsDir)));
+
+        // The runs of empty cells and rows that spreadsheet programs write up to their limits.
+        ZipPaket zip(env.pfad("lo-out/gross.ods"));
+        zip.eintrag("content.xml", [](QTextStream& o) {
+            o << "<office:document-content" << namensraeume() << "><office:body><office:spreadsheet><table:table>"
+              << "<table:table-row>" << zelle("Firma") << zelle("Nr")
+              << R"(<table:table-cell table:number-columns-repeated="16383"/></table:table-row><table:table-row>)"
+              << "<table:table-cell><text:p>A<text:tab/>1<text:line-break/>2</text:p></table:table-cell>"
+              << R"(<table:table-cell table:number-columns-repeated="1000"/></table:table-row>)"
+              << R"(<table:table-row table:number-rows-repeated="1048576"><table:table-cell )"
+              << R"(table:number-columns-repeated="16384"/></table:table-row></table:table></office:spreadsheet>)"
+              << "</office:body></office:document-content>";
+        });
+        QVERIFY(zip.abschliessen());
+    }
+
+    void zellen()
+    {
+        const std::unique_ptr<QStandardItemModel> m(readODS(env.pfad("lo-out/kunden.ods")));
+        QCOMPARE(m->columnCount(), 18);
+        QCOMPARE(m->headerData(17, Qt::Horizontal, Qt::ToolTipRole).toString(), QString("Bemerkung"));
+        QVERIFY(m->rowCount() <= 4);  // each run of formatted empty rows counts once
+        const QStringList z = zeile(m.get(), 0);
+        QCOMPARE(z.mid(0, 5), QStringList({"Müller  GmbH", "501.00", "1.00", "Hans Peter Meier", "Hauptstr. 1"}));
+        QCOMPARE(z.mid(16), QStringList({"07.03.2009", "Zeile eins\nZeile zwei"}));
+        QCOMPARE(zeile(m.get(), m->rowCount() - 1), QStringList(18));
+
+        const std::unique_ptr<QStandardItemModel> g(readODS(env.pfad("lo-out/gross.ods")));
+        QCOMPARE(QSize(g->columnCount(), g->rowCount()), QSize(2, 2));
+        QCOMPARE(zeile(g.get(), 0), QStringList({"A\t1\n2", ""}));
+        const std::unique_ptr<QStandardItemModel> keine(readODS(env.pfad("fods/kunden.fods")));
+        QCOMPARE(keine->rowCount() + keine->columnCount(), 0);
+    }
+
+    void importe()
+    {
+        const QStringList vendora{"Belegwerk", "Vendora", "Kunden importieren"};
+        QCOMPARE(importiere(vendora, "lo-out/kunden.ods"), QString("2 Kunden importiert, 0 übersprungen"));
+        const Kunde k = w->kundenStore()->getKunde(501);
+        QCOMPARE(QStringList({k.Firma, k.Name, k.Strasse, k.PLZ, k.Ort, k.Steuernummer, k.Tel, k.Tel2, k.Fax,
+                              k.Email, k.Bemerkung}),
+                 QStringList({"Müller  GmbH", "Hans Peter Meier", "Hauptstr. 1\n", "01234", "Köln", "DE123",
+                              "0221-1", "0221-2", "0221-3", "m@example.org", "Zeile eins\nZeile zwei"}));
+        const Kunde ohne = w->kundenStore()->getKunde(502);  // the next free number
+        QCOMPARE(QVariantList({k.Typ, k.Seit, ohne.Firma, ohne.Strasse, ohne.Seit}),
+                 QVariantList({1, QDate(2009, 3, 7), "Ohne Nummer", "Weg 2\nHof", QDate::currentDate()}));
+        QCOMPARE(importiere(vendora, "lo-out/kunden.ods"), QString("1 Kunden importiert, 1 übersprungen"));
+        QCOMPARE(importiere(vendora, "lo-out/gross.ods"), QString("1 Kunden importiert, 0 übersprungen"));
+        QCOMPARE(w->kundenStore()->getKunden().size(), 4);
+
+        QCOMPARE(importiere({"Belegwerk", "Vendora", "Produkte importieren"}, "lo-out/vda_produkte.ods"),
+                 QString("3 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
+        ProduktStore* s = w->produktStore();
+        QCOMPARE(QVariantList({s->getProdukt("V1").Preis, s->getProdukt("V2").Preis, s->getProdukt("V3").Name}),
+                 QVariantList({12.5, 0.0, "Ware V3"}));
+        QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "lo-out/produkte.ods"),
+                 QString("2 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
+        const Produkt p = w->produktStore()->getProdukt("P1");
+        QCOMPARE(QStringList({p.Name, p.Desc, QString::number(p.Preis), QString::number(p.Typ)}),
+                 QStringList({"Neu", "Zwei  Wörter", "12.5", "0"}));
+        QCOMPARE(w->produktStore()->getProdukt("P2").Typ, 2);
+    }
+
+    // The program's own product file, as LibreOffice reads it and as the import reads it back.
+    void produktDatei()
+    {
+        const QString datei = env.pfad("export/produkte.ods");
+        QDir().mkpath(env.pfad("export"));
+        dialoge.antworte(datei);
+        QVERIFY(menuBefehl(*w, {"Belegwerk", "Exportieren", "Produkte exportieren"}));
+        QVERIFY(soffice("csv:Text - txt - csv (StarCalc):59,34,76,1", {datei}));
+        QFile csv(env.pfad("lo-out/produkte.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList zeilen = QString::fromUtf8(csv.readAll()).remove('"').split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(zeilen.size(), 6);
+        QCOMPARE(zeilen.first(), QString("Nr;Name;Preis;Desc;Typ"));
+        QVERIFY(zeilen.contains("P1;Neu;12.5;Zwei  Wörter;0"));
+        QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "export/produkte.ods"),
+                 QString("0 Produkte importiert, 5 aktualisiert, 0 übersprungen"));
+        QCOMPARE(w->produktStore()->getProdukt("P1").Desc, QString("Zwei  Wörter"));
+    }
+};
+
+QTEST_MAIN(TestImporte)
+#include "tst_importe.moc"

@@ -1,0 +1,237 @@
+#include "app/mainwindow.h"
+#include "exchange/xmlaustausch.h"
+#include "records/codetabellen.h"
+#include "store/auftragsstore.h"
+#include "store/kundenstore.h"
+#include "tests/support/menubefehl.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+#include <QtTest>
+
+#include <memory>
+
+// Customer and order files through the menu commands: the exact format, files
+// of older versions, the round trip of a whole journal, repeated and damaged imports.
+class TestXmlAustausch : public QObject
+{
+    Q_OBJECT
+
+private:
+    Testumgebung env;
+    SkriptInteraktion dialoge;
+    std::unique_ptr<MainWindow> w;
+
+    void neueDatenbank()
+    {
+        w.reset();
+        env.neueDatenbank();
+        QSqlQuery("pragma synchronous=off");  // a thousand commits without waiting for the disk
+        w = std::make_unique<MainWindow>();
+    }
+    // Runs a command of the file menus with the given file; returns the status bar text.
+    QString befehl(const QString& menu, const QString& eintrag, const QString& datei)
+    {
+        dialoge.vergiss();
+        dialoge.antworte(datei);
+        w->statusBar()->clearMessage();
+        if (!menuBefehl(*w, {"Belegwerk", menu, eintrag}))
+            return "nicht im Menü";
+        return w->statusBar()->currentMessage();
+    }
+    static QString lesbar(const QString& datei)
+    {
+        QProcess p;
+        p.start("xmllint", {"--noout", datei});
+        p.waitForFinished(60000);
+        return p.exitCode() == 0 ? QString() : QString::fromUtf8(p.readAllStandardError());
+    }
+    static QString inhalt(const QString& datei)
+    {
+        QFile f(datei);
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    // The journal as the file writes it, without the record numbers the database gives.
+    QString journal()
+    {
+        QStringList alle;
+        for (Auftrag a : w->auftragsStore()->getAuftraege(QDateTime(QDate(1900, 1, 1), QTime()),
+                                                          QDateTime::currentDateTime())) {
+            a.Nr = 0;
+            QXmlStreamWriter x(&alle.emplace_back());
+            XmlAustausch::writeAuftrag(x, a);
+        }
+        alle.sort();
+        return alle.join('\n');
+    }
+
+private slots:
+    void initTestCase() { neueDatenbank(); }
+
+    // The files in every detail: read in and written out again, they come out as they went in.
+    void format_data()
+    {
+        QTest::addColumn<QStringList>("befehle");
+        QTest::addColumn<QString>("text");
+        const QString kunde = R"(   <Kunde Nr="3" Typ="0">
+      <Name>Anna Muster</Name>
+      <Firma>Muster &amp; Co</Firma>
+      <Strasse>Weg 1
+Hof 2</Strasse>
+)";
+        QTest::newRow("Kunden") << QStringList{"Kundendaten importieren", "Kundedaten exportieren"}
+                                << "<Kundenliste>\n" + kunde + "      <Tel>0123</Tel>\n      <Seit>2009-03-07</Seit>\n"
+                                   "   </Kunde>\n</Kundenliste>\n";
+        const QString auftragsKunde = QString(kunde).replace("\n   ", "\n      ").prepend("   ");
+        QTest::newRow("Aufträge")
+            << QStringList{"Auftragsdaten importieren", "Auftragsdaten exportieren"}
+            << R"(<Auftragsliste>
+   <Auftrag Nr="1" AuftragsNr="5" BestellNr="9" Dienst="0" Summe="1234568.14" Status="2" Zahlungsart="2" Typ="0">
+      <Eingang>2024-03-01T10:30:00</Eingang>
+)" + auftragsKunde + R"(         <Ort>Altstadt</Ort>
+      </Kunde>
+      <Zeilen>
+         <Zeile Menge="1" ProduktNr="A1" Produkt="Anlage" Preis="1234567.89" Komentar="mit Aufbau"/>
+         <Zeile Menge="2" ProduktNr="" Produkt="Schraube" Preis="0.25"/>
+      </Zeilen>
+      <Komentar>Danke</Komentar>
+   </Auftrag>
+   <Auftrag Nr="2" AuftragsNr="1" Dienst="1" Summe="0" Status="1" Zahlungsart="-1" Typ="3">
+      <Eingang>2024-03-02T00:00:00</Eingang>
+      <Kunde Typ="0">
+         <Name>Ohne Kundensatz</Name>
+      </Kunde>
+      <Zeilen/>
+   </Auftrag>
+   <Auftrag Nr="3" AuftragsNr="6" Dienst="0" Summe="0" Status="1" Zahlungsart="0" Typ="0">
+      <Eingang>2024-03-03T23:59:59</Eingang>
+      <Versand>2024-03-04T08:00:00</Versand>
+)" + auftragsKunde + R"(         <Tel>0123</Tel>
+         <Seit>2009-03-07</Seit>
+      </Kunde>
+      <Zeilen/>
+   </Auftrag>
+</Auftragsliste>
+)";
+    }
+
+    void format()
+    {
+        QFETCH(QStringList, befehle);
+        QFETCH(QString, text);
+        const QString kopf = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--Created by Belegwerk-->\n";
+        QFile f(env.pfad("ein.xml"));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write((kopf + text).toUtf8()) > 0);
+        f.close();
+        QVERIFY(befehl("Importieren", befehle[0], f.fileName()).endsWith("importiert, 0 übersprungen"));
+        const QString datei = env.pfad("aus.xml");
+        QVERIFY(befehl("Exportieren", befehle[1], datei).endsWith("exportiert"));
+        QCOMPARE(dialoge.fragen.first().vorgabe.section('/', -1), QString(text[1] == 'K' ? "kundendaten.xml"
+                                                                                         : "auftragsdaten.xml"));
+        QCOMPARE(inhalt(datei), kopf + text);
+        QCOMPARE(lesbar(datei), QString());
+    }
+
+    // Files of older versions and of other writers: short sums, no Komentar,
+    // lines without the Zeilen wrapper, children in any order, missing attributes.
+    void lesen()
+    {
+        QXmlStreamReader r("<Auftrag Summe=\"1.23457e+06\" Typ=\"2\"><Druck>2011-03-02T00:00:00</Druck>"
+                           "<Zeile Menge=\"x\" Preis=\"1.5\" Produkt=\"P\"/>"
+                           "<Kunde Typ=\"2\"><Seit>2009-03-07</Seit><Alt><Name>X</Name></Alt>"
+                           "<Email>e@x.de</Email><Name>N</Name></Kunde></Auftrag>");
+        r.readNextStartElement();
+        const Auftrag a = XmlAustausch::readAuftrag(r);
+        QCOMPARE(QList<double>({a.Summe, double(a.Dienst), double(a.Zahlung), double(a.Zeilen.size()),
+                                double(a.Zeilen[0].Anzahl), a.Zeilen[0].Preis, double(a.Kunde.Typ)}),
+                 QList<double>({1234570, Auftrag::Schulung, Zahlungsart::Bar, 1, 0, 1.5, 2}));
+        QCOMPARE(QStringList({a.Druck.toString(Qt::ISODate), a.Komentar, a.Kunde.Name, a.Kunde.Email,
+                              a.Kunde.Seit.toString(Qt::ISODate)}),
+                 QStringList({"2011-03-02T00:00:00", "", "N", "e@x.de", "2009-03-07"}));
+    }
+
+    // A journal of 1,000 orders moves into an empty database unchanged; a
+    // second import of the same file stores nothing again.
+    void rundreise()
+    {
+        neueDatenbank();
+        for (int i = 0; i < 1000; ++i) {
+            Auftrag a;
+            a.Kunde.Nr = i % 20 + 1;
+            a.Kunde.Typ = i % 4;
+            a.Kunde.Name = QString("Kunde %1 & <Söhne>").arg(i % 20);
+            a.Kunde.Strasse = QString("Straße %1\nHof").arg(i);
+            a.Kunde.Email = i % 3 ? QString("k%1@example.org").arg(i) : QString();
+            a.Typ = i % 4;
+            a.Dienst = i % 3 ? Auftrag::Produkte : Auftrag::Schulung;
+            a.Status = i % 7;
+            a.Zahlung = i % 6 - 1;
+            a.BestellNr = i % 5 ? i : 0;
+            a.Eingang = QDateTime(QDate(2015, 1, 1).addDays(i), QTime(i % 24, i % 60, i % 59));
+            a.Lieferung = i % 2 ? a.Eingang.addDays(3) : QDateTime();
+            a.Komentar = i % 3 ? QString("Bitte \"schnell\"\nliefern %1").arg(i) : QString();
+            for (int z = 0; z < i % 4; ++z)
+                a.Zeilen.append({z + 1, "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab", z * 1234567.89 + i * 0.01});
+            QVERIFY(w->auftragsStore()->addAuftrag(a));
+        }
+        const QString vorher = journal();
+        const QString datei = env.pfad("journal.xml");
+        QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", datei), QString("1000 Aufträge exportiert"));
+        QCOMPARE(lesbar(datei), QString());
+
+        neueDatenbank();
+        QCOMPARE(befehl("Importieren", "Auftragsdaten importieren", datei),
+                 QString("1000 Aufträge importiert, 0 übersprungen"));
+        QCOMPARE(journal(), vorher);
+        QCOMPARE(w->auftragsStore()->getAuftrag(1000).Nr, 1000);
+        QCOMPARE(befehl("Importieren", "Auftragsdaten importieren", datei),
+                 QString("0 Aufträge importiert, 1000 übersprungen"));
+        QCOMPARE(w->auftragsStore()->count(), 1000);
+        QCOMPARE(dialoge.anzahl("warning"), 0);
+    }
+
+    // A damaged file stores what was read completely before the damage and
+    // says so; a file that cannot be written or read is reported.
+    void fehler_data()
+    {
+        QTest::addColumn<QStringList>("befehl");  // menu, entry, file content (none: a missing folder)
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("meldung");
+        QTest::newRow("cut off") << QStringList{"Importieren", "Kundendaten importieren",
+                                                "<Kundenliste>\n<Kunde Nr=\"40\"><Name>A</Name></Kunde>\n<Kunde Nr"
+                                                "=\"41\"><Name>B</Name></Kunde>\n<Kunde Nr=\"42\"><Name>C</Nam"}
+                                 << "2 Kunden importiert, 0 übersprungen" << "bis Zeile 4";
+        QTest::newRow("broken tag") << QStringList{"Importieren", "Auftragsdaten importieren",
+                                                   "<Auftragsliste><Auftrag AuftragsNr=\"77\" Typ=\"1\"/>\n<Auftrag <"}
+                                    << "1 Aufträge importiert, 0 übersprungen" << "bis Zeile 2";
+        QTest::newRow("missing file") << QStringList{"Importieren", "Kundendaten importieren"}
+                                      << "0 Kunden importiert, 0 übersprungen" << "nicht gelesen";
+        QTest::newRow("no folder") << QStringList{"Exportieren", "Kundedaten exportieren"} << "Nichts exportiert"
+                                   << "nicht geschrieben";
+    }
+
+    void fehler()
+    {
+        QFETCH(QStringList, befehl);
+        QFETCH(QString, status);
+        QFETCH(QString, meldung);
+        neueDatenbank();
+        QString name = env.pfad("fehlt/daten.xml");
+        if (befehl.size() > 2) {
+            QFile f(name = env.pfad("kaputt.xml"));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(befehl[2].toUtf8()) > 0);
+        }
+        QCOMPARE(this->befehl(befehl[0], befehl[1], name), status);
+        QCOMPARE(dialoge.anzahl("warning"), 1);
+        QVERIFY2(dialoge.fragen.last().text.contains(meldung), qPrintable(dialoge.fragen.last().text));
+        QVERIFY(!QFile::exists(env.pfad("fehlt")));
+    }
+};
+
+QTEST_MAIN(TestXmlAustausch)
+#include "tst_xmlaustausch.moc"
