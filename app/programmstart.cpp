@@ -2,6 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "app/mainwindow.h"
+#include "store/datenbank.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -72,13 +73,30 @@ bool Programmstart::openDatabase()
     db.setPort(port);
     db.setUserName(user);
     db.setPassword(passwort);
-    return db.open();
+    if (!db.open())
+        return false;
+    // A damaged file is kept as it is, so that it can be recovered: no table
+    // is created in it and every write is refused.
+    const QString befund = Datenbank::pruefe(db);
+    if (!befund.isEmpty()) {
+        qWarning() << "database damaged" << name << befund;
+        Datenbank::sperre(db, befund);
+    }
+    return true;
 }
 
 bool Programmstart::verbindeDatenbank()
 {
-    if (openDatabase())
-        return true;
+    if (openDatabase()) {
+        const QString befund = Datenbank::sperrgrund(QSqlDatabase::database());
+        if (befund.isEmpty())
+            return true;
+        Interaktion::instance()->warning(
+            nullptr, QObject::tr("Datenbank"),
+            QObject::tr("Die Datenbankdatei ist beschädigt. Sie wird nicht verändert; es kann "
+                        "nichts gespeichert werden.") + "\n" + befund);
+        return false;
+    }
     Interaktion::instance()->warning(
         nullptr, QObject::tr("Datenbank"),
         QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
@@ -95,7 +113,7 @@ void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
         nullptr, QObject::tr("Alle Aufträge löschen"),
         QObject::tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
-    if (antwort != QMessageBox::Yes)
+    if (antwort != QMessageBox::Yes || !Datenbank::sperrgrund(QSqlDatabase::database()).isEmpty())
         return;
     QSqlQuery q(QSqlDatabase::database());
     q.exec("drop table auftrag");

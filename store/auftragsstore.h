@@ -2,6 +2,7 @@
 #define AUFTRAGSSTORE_H
 
 #include "records/auftrag.h"
+#include "store/speicherfehler.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -28,8 +29,11 @@ public:
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) = 0;
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;
-    virtual int count() = 0;
+    virtual int count() = 0;  // -1 when the query failed
     virtual bool delAuftrag(int nr) = 0;
+
+    // Why the last operation failed (Keiner after a success).
+    virtual Speicherfehler letzterFehler() const { return {}; }
 };
 
 #endif

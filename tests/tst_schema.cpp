@@ -53,12 +53,12 @@ private slots:
         starte();
         QCOMPARE(spalten("auftrag"),
                  QString("Nr AuftragsNr KundenNr Firma Name Strasse PLZ Ort Bemerkung Summe Eingang "
-                         "Lieferung Status Typ Zahlung BestellNr Dienst Komentar")
+                         "Lieferung Status Typ Zahlung BestellNr Dienst Komentar Version")
                      .split(' '));
         QCOMPARE(spalten("produkte"), QString("Nr Name Preis Desc Typ").split(' '));
         QCOMPARE(spalten("kunden"),
                  QString("Nr Firma Name Strasse Ort Email Tel Tel2 Fax PLZ Bemerkung Typ IBAN BIC "
-                         "Steuernummer Seit Land")
+                         "Steuernummer Seit Land Version")
                      .split(' '));
         QCOMPARE(spalten("auftragslines"),
                  QString("Nr Auftrag Anzahl ProduktNr Produkt Preis Komentar").split(' '));
