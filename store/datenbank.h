@@ -25,6 +25,9 @@ public:
     // by the driver (case kept, reserved words allowed); on PostgreSQL "like"
     // compares without case, as SQLite's does, and the column types are mapped.
     static QString sql(const QSqlDatabase& db, const QString& text);
+    // Whether a query that reads its rows once should be forward-only: on
+    // PostgreSQL that fetches row by row, much slower than the whole result.
+    static bool vorwaerts(const QSqlDatabase& db) { return !istPostgres(db); }
     // Runs schreibe in one write transaction and commits when it returns true.
     // On SQLite the write lock is taken at the start, so that the busy timeout
     // covers waiting for another program. f tells why it failed; a failed

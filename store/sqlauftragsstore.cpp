@@ -382,7 +382,7 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     const QString bedingung = Datenbank::sql(m_db, where);
 
     QSqlQuery q(m_db);
-    q.setForwardOnly(true);
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare("select * from auftrag where " + bedingung);
     bindAll(q, werte);
     if (!q.exec()) {
@@ -401,7 +401,7 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     // Lines and snapshots of all these orders in one query each, instead of
     // two queries per order; the result is the same as reading order by order.
     QSqlQuery l(m_db);
-    l.setForwardOnly(true);
+    l.setForwardOnly(Datenbank::vorwaerts(m_db));
     l.prepare(Datenbank::sql(m_db, "select * from auftragslines where [Auftrag] in (select [Nr] "
                                    "from auftrag where %1) order by [Auftrag], [Nr]")
                   .arg(bedingung));
@@ -415,7 +415,7 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     }
 
     QSqlQuery k(m_db);
-    k.setForwardOnly(true);
+    k.setForwardOnly(Datenbank::vorwaerts(m_db));
     k.prepare(Datenbank::sql(m_db, "select * from auftragskunden where [AuftragsNr] in (select [Nr] "
                                    "from auftrag where %1)")
                   .arg(bedingung));

@@ -27,7 +27,6 @@ SqlKundenStore::SqlKundenStore(QObject* parent, const QString& verbindung)
 {
     m_model = new ListenModell(nullptr, m_db);
     m_model->setTable("kunden");
-    m_model->select();
     connect(this, &SqlKundenStore::storeChanged, this, &SqlKundenStore::updateModel);
     // Another workstation's change reaches the lists as if made here.
     Datenbank::folge(m_db, "kunden", this, [this] { emit storeChanged(); });
@@ -53,7 +52,8 @@ void SqlKundenStore::createTable()
     q.exec(Datenbank::sql(m_db, "alter table kunden add column [Version] int default 0"));
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("kunden");
-        m_model->select();
+        if (m_modelGezeigt)
+            m_model->select();
     }
 }
 
@@ -235,7 +235,7 @@ Kunde SqlKundenStore::firstKunde(QSqlQuery& q)
 
 QList<Kunde> SqlKundenStore::alleKunden(QSqlQuery& q)
 {
-    q.setForwardOnly(true);
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
     QList<Kunde> kunden;
     if (!q.exec()) {
         m_fehler = Datenbank::fehler(q.lastError());
@@ -309,6 +309,12 @@ Kunde SqlKundenStore::getKundeByEmail(const QString& email)
 
 QSqlTableModel* SqlKundenStore::model()
 {
+    // The lists show filter models; the whole file is read when first asked
+    // for, not after every write of a program that never shows it.
+    if (!m_modelGezeigt) {
+        m_modelGezeigt = true;
+        m_model->select();
+    }
     return m_model;
 }
 
@@ -345,7 +351,8 @@ QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text)
 
 void SqlKundenStore::updateModel()
 {
-    m_model->select();
+    if (m_modelGezeigt)
+        m_model->select();
     m_filterModels.removeAll(QPointer<QSqlTableModel>());
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->select();

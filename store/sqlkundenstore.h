@@ -64,6 +64,7 @@ private:
     QSqlDatabase m_db;
     QSqlTableModel* m_model;
     QList<QPointer<QSqlTableModel>> m_filterModels;
+    bool m_modelGezeigt = false;
     QHash<int, int> m_versionen;  // customer number -> version of the row as last read
     Speicherfehler m_fehler;
 };

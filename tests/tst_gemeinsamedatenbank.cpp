@@ -176,6 +176,23 @@ private slots:
         QSqlDatabase::removeDatabase("zweite");
     }
 
+    void listsFollowOtherWorkstations()
+    {
+        QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "dort").open());
+        {
+            SqlKundenStore hier(nullptr), dort(nullptr, "dort");
+            std::unique_ptr<QSqlTableModel> liste(hier.filterModel(0, ""));
+            Kunde k;
+            k.Name = "Roux";
+            QVERIFY(dort.addKunde(k));
+            if (Testumgebung::postgres())
+                QTRY_COMPARE(liste->rowCount(), 1);  // told by the server
+            std::unique_ptr<QSqlTableModel> neu(hier.filterModel(0, ""));  // "Aktualisieren"
+            QCOMPARE(neu->rowCount(), 1);
+        }
+        QSqlDatabase::removeDatabase("dort");
+    }
+
     void busyDatabaseOffersRetry()
     {
         if (Testumgebung::postgres())
