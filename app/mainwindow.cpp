@@ -1,12 +1,18 @@
 #include "app/mainwindow.h"
 
 #include "platform/interaktion.h"
+#include "platform/passwortablage.h"
+#include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
+#include "print/belegpdf.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
+#include "settings/einstellungen.h"
+#include "stats/kundenstatdialog.h"
+#include "stats/produktstatdialog.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -15,6 +21,7 @@
 #include "windows/kundenauftragsdialog.h"
 #include "windows/kundendialog.h"
 #include "windows/kundeneditor.h"
+#include "windows/produktedialog.h"
 #include "windows/speicherhinweis.h"
 
 #include <QApplication>
@@ -27,9 +34,31 @@
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryFile>
 #include <QUrl>
 #include <QUrlQuery>
+
+namespace {
+
+// The address is the URL's path, taken literally: "?", "&", "#" or "%" typed
+// into it are escaped and can never add items such as an attachment.
+QUrl mailUrl(const QString& adresse)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(adresse, QUrl::DecodedMode);
+    return url;
+}
+
+// A file name the user chooses, proposed in the documents folder; empty when cancelled.
+QString dokumentDatei(QWidget* parent, const QString& titel, const QString& name,
+                      const QString& filter)
+{
+    const QString vorschlag =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)).filePath(name);
+    return Interaktion::instance()->getSaveFileName(parent, titel, vorschlag, filter);
+}
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
@@ -44,6 +73,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_produktStore->createTable();
     m_kundenStore->createTable();
     m_auftragsStore->createTables();
+    PrivateAblage::raeumeMailAnhaengeAuf();
 
     baueMenues();
 
@@ -63,6 +93,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragDrucken, this, &MainWindow::drucken);
     connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -106,11 +137,11 @@ void MainWindow::baueMenues()
     QMenu* exportieren = programm->addMenu(tr("Exportieren"));
     eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
     eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
-    spaeter(exportieren, tr("Einstellungen exportieren"));
+    eintrag(exportieren, tr("Einstellungen exportieren"), &MainWindow::exportConfig);
     spaeter(exportieren, tr("Auftragsdaten exportieren"));
     spaeter(exportieren, tr("Kundedaten exportieren"));
     QMenu* importieren = programm->addMenu(tr("Importieren"));
-    spaeter(importieren, tr("Einstellungen importieren"));
+    eintrag(importieren, tr("Einstellungen importieren"), &MainWindow::importConfig);
     spaeter(importieren, tr("Produkte importieren"));
     spaeter(importieren, tr("Auftragsdaten importieren"));
     spaeter(importieren, tr("Kundendaten importieren"));
@@ -124,12 +155,12 @@ void MainWindow::baueMenues()
     eintrag(auftrag, tr("Auftrag zu RechungsNr anzeigen"), &MainWindow::zeigeAuftragByNr);
     eintrag(auftrag, tr("Auftrag zu BestellNr anzeigen"), &MainWindow::zeigeAuftragByBestellNr);
     QMenu* statistik = menuBar()->addMenu(tr("Statistik"));
-    spaeter(statistik, tr("Kunden"));
-    spaeter(statistik, tr("Produkte"));
+    eintrag(statistik, tr("Kunden"), &MainWindow::zeigeStatKunden);
+    eintrag(statistik, tr("Produkte"), &MainWindow::zeigeStatProdukte);
     QMenu* einstellungen = menuBar()->addMenu(tr("Einstellungen"));
-    spaeter(einstellungen, tr("Produkte"));
+    eintrag(einstellungen, tr("Produkte"), &MainWindow::zeigeProdukte);
     einstellungen->addSeparator();
-    spaeter(einstellungen, tr("Einstellungen"));
+    eintrag(einstellungen, tr("Einstellungen"), &MainWindow::zeigeEinstellungen);
     QMenu* hilfe = menuBar()->addMenu(tr("Hilfe"));
     eintrag(hilfe, tr("About"), &MainWindow::about);
     auto* aboutQt = new QAction(tr("About Qt"), this);
@@ -241,11 +272,8 @@ void MainWindow::vorschau(Auftrag a)
 
 void MainWindow::PDFspeichern(Auftrag a)
 {
-    const QString vorschlag =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
-    const QString datei = Interaktion::instance()->getSaveFileName(
-        this, tr("Auftrag als PDF speichern"), vorschlag, tr("PDF ( *.pdf )"));
+    const QString datei = dokumentDatei(this, tr("Auftrag als PDF speichern"),
+                                        tr("Auftrag%1.pdf").arg(a.Nr), tr("PDF ( *.pdf )"));
     if (datei.isEmpty())
         return;
     if (alsPDFspeichern(a, datei))
@@ -254,39 +282,36 @@ void MainWindow::PDFspeichern(Auftrag a)
 
 bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 {
-    // Written beside the target and moved into place when complete, so a
-    // failure never leaves a half-written or stale file under that name.
-    const QFileInfo ziel(filename);
-    QTemporaryFile tmp(ziel.absoluteDir().filePath(".belegwerk-XXXXXX.pdf"));
-    bool ok = tmp.open();
-    if (ok) {
-        tmp.close();
-        Drucker* d = renderer();
-        d->setAuftrag(a);
-        QPrinter printer(QPrinter::ScreenResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(tmp.fileName());
-        ok = d->print(&printer) && QFileInfo(tmp.fileName()).size() > 0;
-    }
-    if (ok) {
-        QFile::remove(ziel.absoluteFilePath());
-        ok = tmp.rename(ziel.absoluteFilePath());
-        if (ok)
-            tmp.setAutoRemove(false);
-    }
+    // Invoices and credit notes become Factur-X; one that cannot be valid is
+    // written all the same, as plain PDF, and the user learns what is missing.
+    QString hinweis;
+    const bool ok = BelegPdf::schreiben(renderer(), a, filename, &hinweis);
     if (!ok)
         Interaktion::instance()->warning(
             this, tr("Auftrag als PDF speichern"),
             tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(filename)));
+    else if (!hinweis.isEmpty())
+        Interaktion::instance()->warning(this, tr("Elektronische Rechnung"), hinweis);
     return ok;
+}
+
+void MainWindow::XMLspeichern(Auftrag a)
+{
+    // What keeps the invoice from being valid is said before a file is chosen.
+    const QString titel = tr("Rechnung als XML speichern");
+    QString fehler = BelegPdf::xmlHindernis(a);
+    if (fehler.isEmpty()) {
+        const QString datei =
+            dokumentDatei(this, titel, tr("Auftrag%1.xml").arg(a.Nr), tr("XML ( *.xml )"));
+        if (datei.isEmpty() || BelegPdf::xmlSchreiben(a, datei, &fehler))
+            return;
+    }
+    Interaktion::instance()->warning(this, titel, fehler);
 }
 
 void MainWindow::sendAuftragsEmail(Auftrag a)
 {
-    const QString pdf = QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation))
-                            .filePath(tr("Auftrag%1.pdf").arg(a.Nr));
-    if (!alsPDFspeichern(a, pdf))
-        return;  // no mail with a missing attachment
+    // The address first: no attachment (and no note on it) for a mail that cannot go.
     const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
     if (k.Email.isEmpty()) {
         Interaktion::instance()->warning(this, tr("als Email senden"),
@@ -296,7 +321,17 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
             zeigeKunde(k.Nr);
         return;
     }
-    QUrl url("mailto:" + k.Email);
+    // A private folder of unpredictable name: no other user can take the name
+    // first or read the invoice.
+    const QString pdf = PrivateAblage::mailAnhang(tr("Auftrag%1.pdf").arg(a.Nr));
+    if (pdf.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("als Email senden"),
+                                         tr("Der Auftrag konnte nicht als PDF abgelegt werden."));
+        return;
+    }
+    if (!alsPDFspeichern(a, pdf))
+        return;  // no mail with a missing attachment
+    QUrl url = mailUrl(k.Email);
     QUrlQuery query;
     query.addQueryItem("subject", tr("Ihr Auftrag"));
     query.addQueryItem("attachment", pdf);
@@ -306,7 +341,7 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
 
 void MainWindow::sendEmail(Kunde k)
 {
-    Interaktion::instance()->openUrl(QUrl("mailto:" + k.Email));
+    Interaktion::instance()->openUrl(mailUrl(k.Email));
 }
 
 void MainWindow::verbindeKundenDialog(KundenDialog& d)
@@ -405,8 +440,18 @@ void MainWindow::neuerAuftrag(int nr)
 void MainWindow::zeigeAuftrag(int nr)
 {
     Auftrag a = auftragsStore()->getAuftrag(nr);
-    if (a.Status == AuftragsStatus::Gespeichert)
-        a.Kunde = kundenStore()->getKunde(a.Kunde.Nr);
+    if (a.Nr == 0) {
+        // Opening the empty order would store a new one without customer.
+        Interaktion::instance()->warning(this, tr("Auftrag anzeigen"),
+                                         tr("Der Auftrag %1 wurde nicht gefunden.").arg(nr));
+        return;
+    }
+    if (a.Status == AuftragsStatus::Gespeichert) {
+        // A deleted customer keeps the data stored with the order.
+        const Kunde aktuell = kundenStore()->getKunde(a.Kunde.Nr);
+        if (aktuell.Nr > 0)
+            a.Kunde = aktuell;
+    }
     bearbeiteAuftrag(a);
 }
 
@@ -502,6 +547,90 @@ void MainWindow::about()
            "Angebote für kleine Betriebe.\n\nCopyright © 2026 die Belegwerk-Entwickler."));
 }
 
+void MainWindow::zeigeEinstellungen()
+{
+    Einstellungen d;
+    d.exec();
+    m_produktStore->updateModel();
+    m_kundenStore->updateModel();
+}
+
+void MainWindow::zeigeProdukte()
+{
+    ProdukteDialog d(this);
+    d.setStore(produktStore());
+    d.exec();
+}
+
+namespace {
+
+QString einstellungsDatei()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+        .absoluteFilePath("belegwerk.ini");
+}
+
+}  // namespace
+
+void MainWindow::exportConfig()
+{
+    const QString titel = tr("Einstellungen exportieren");
+    if (!Passwortablage::lies(m_settings).isEmpty()
+        && Interaktion::instance()->question(
+               this, titel,
+               tr("Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im "
+                  "Klartext. Sie wird nur für Sie lesbar gespeichert.\n\n"
+                  "Einstellungen mit dem Passwort exportieren?"))
+               != QMessageBox::Yes)
+        return;
+    const QString datei = Interaktion::instance()->getSaveFileName(
+        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
+    if (datei.isEmpty())
+        return;
+    // Private before the first value is written; the ini writer keeps the
+    // mode of the file it replaces.
+    const bool neu = !QFileInfo::exists(datei);
+    PrivateAblage::neueDatei(datei);
+    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
+    QSettings ini(datei, QSettings::IniFormat);
+    ini.clear();
+    const QStringList keys = m_settings.allKeys();
+    for (const QString& key : keys)
+        ini.setValue(key, m_settings.value(key));
+    Passwortablage::alsKlartext(ini, m_settings);
+    ini.sync();
+    if (ini.status() == QSettings::NoError)
+        return;
+    if (neu)
+        QFile::remove(datei);
+    Interaktion::instance()->warning(
+        this, titel,
+        tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(datei)));
+}
+
+void MainWindow::importConfig()
+{
+    const QString titel = tr("Einstellungen importieren");
+    const QString datei = Interaktion::instance()->getOpenFileName(
+        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
+    if (datei.isEmpty())
+        return;
+    QSettings ini(datei, QSettings::IniFormat);
+    if (ini.status() != QSettings::NoError) {
+        Interaktion::instance()->warning(
+            this, titel,
+            tr("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei)));
+        return;
+    }
+    const QStringList keys = ini.allKeys();
+    for (const QString& key : keys)
+        m_settings.setValue(key, ini.value(key));
+    // A password from the file moves into the secret store where one runs.
+    const QString passwort = ini.value("Datenbank/Passwort").toString();
+    if (!passwort.isEmpty())
+        Passwortablage::speichere(m_settings, passwort);
+}
+
 void MainWindow::exportProdukte()
 {
     exportTabelle(this, tr("Produkte exportieren"), m_produktStore->model());
@@ -521,4 +650,26 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_settings.setValue("MainWindow/geometry", saveGeometry());
     m_settings.setValue("MainWindow/windowState", saveState(0));
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::zeigeStatKunden()
+{
+    KundenStatDialog d;
+    connect(&d, &KundenStatDialog::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
+    connect(&d, &KundenStatDialog::neueRechnung, this, qOverload<Kunde>(&MainWindow::neuerAuftrag));
+    connect(&d, &KundenStatDialog::listRechnungen, this, &MainWindow::listAuftraege);
+    connect(&d, &KundenStatDialog::email, this, &MainWindow::sendEmail);
+    d.setKundenStore(kundenStore());
+    d.setAuftragsStore(auftragsStore());
+    d.updateModel();
+    d.exec();
+}
+
+void MainWindow::zeigeStatProdukte()
+{
+    ProduktStatDialog d;
+    d.setKundenStore(kundenStore());
+    d.setAuftragsStore(auftragsStore());
+    d.updateModel();
+    d.exec();
 }

@@ -44,6 +44,9 @@ protected slots:
     void erfassen(Auftrag& a);
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
+    void XMLspeichern(Auftrag a);
+    void zeigeEinstellungen();
+    void zeigeProdukte();
     void neuerKunde();
     void neuerAuftrag(Kunde k);
     void neuerAuftrag(int nr);
@@ -59,8 +62,12 @@ protected slots:
     void zeigeAuftragByNr();
     void zeigeAuftragByBestellNr();
     void about();
+    void importConfig();
+    void exportConfig();
     void exportProdukte();
     void exportCurrent();
+    void zeigeStatKunden();
+    void zeigeStatProdukte();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

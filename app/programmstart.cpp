@@ -1,6 +1,8 @@
 #include "app/programmstart.h"
 
 #include "platform/interaktion.h"
+#include "platform/passwortablage.h"
+#include "platform/privateablage.h"
 #include "app/mainwindow.h"
 #include "store/datenbank.h"
 
@@ -25,6 +27,7 @@ void Programmstart::benenneAnwendung()
 {
     QCoreApplication::setApplicationName("Belegwerk-lindtal");
     QCoreApplication::setOrganizationDomain(organisationDomain);
+    PrivateAblage::einstellungen();
 }
 
 QString Programmstart::sprache(const QStringList& args, const QString& systemLocale)
@@ -56,7 +59,8 @@ void Programmstart::ladeUebersetzungen(const QString& lang, const QString& appDi
 bool Programmstart::openDatabase()
 {
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dataDir);
+    // Customers' addresses and bank details are no other local user's business.
+    PrivateAblage::ordner(dataDir);
 
     QSettings settings;
     const QString treiber = settings.value("Datenbank/Treiber", "QSQLITE").toString();
@@ -64,7 +68,7 @@ bool Programmstart::openDatabase()
         settings.value("Datenbank/Name", QDir(dataDir).absoluteFilePath("belegwerk.db")).toString();
     const QString host = settings.value("Datenbank/Host").toString();
     const QString user = settings.value("Datenbank/User").toString();
-    const QString passwort = settings.value("Datenbank/Passwort").toString();
+    const QString passwort = Passwortablage::lies(settings);
     const int port = settings.value("Datenbank/Port", 0).toInt();
 
     QSqlDatabase db = QSqlDatabase::addDatabase(treiber);
@@ -73,6 +77,9 @@ bool Programmstart::openDatabase()
     db.setPort(port);
     db.setUserName(user);
     db.setPassword(passwort);
+    // SQLite takes an empty file as a new database, so it is created private first.
+    if (treiber == QLatin1String("QSQLITE") && name != QLatin1String(":memory:"))
+        PrivateAblage::neueDatei(name);
     if (!db.open())
         return false;
     // A damaged file is kept as it is, so that it can be recovered: no table

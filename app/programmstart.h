@@ -17,7 +17,8 @@ public:
     // Runs the program on app; returns the event loop's exit code.
     static int run(QApplication& app);
 
-    // Names the application for the settings store.
+    // Names the application for the settings store and makes that store's file
+    // readable by the user alone.
     static void benenneAnwendung();
     // The language code: "-l CODE" after the program name, else the first two
     // letters of systemLocale.

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <limits>
+
 TextItemDelegate::TextItemDelegate(QObject* parent) : QItemDelegate(parent) {}
 
 void TextItemDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
@@ -22,7 +24,12 @@ void TextItemDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& 
         pixmap = QItemDelegate::decoration(opt, decoration);
         decorationRect = QRect(QPoint(0, 0), pixmap.deviceIndependentSize().toSize());
     }
-    QRect displayRect = textRectangle(painter, opt.rect, opt.font, text);
+    // Measured on one unbounded line unless the view wraps, as the base class
+    // does; measured at the cell's width the text would wrap and be cut short.
+    QRect grenzen = opt.rect;
+    if (!(opt.features & QStyleOptionViewItem::WrapText))
+        grenzen.setWidth(std::numeric_limits<int>::max() / 256);
+    QRect displayRect = textRectangle(painter, grenzen, opt.font, text);
     Qt::CheckState checkState = Qt::Unchecked;
     const QVariant check = index.data(Qt::CheckStateRole);
     if (check.isValid()) {

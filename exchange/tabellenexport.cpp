@@ -18,15 +18,16 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("TabellenExport", text);
-}
-
 // Quoted CSV field; inner quotes doubled so the value and the columns survive.
-QString csvFeld(const QString& s)
+// A text a spreadsheet would take for a formula gets a leading apostrophe, so
+// opening the file never runs what a customer's data holds; numbers stay as they are.
+QString csvFeld(const QVariant& wert)
 {
-    QString f = s;
+    QString f = wert.toString();
+    static const QString formelAnfang = QStringLiteral("=+-@\t\r");
+    if (!f.isEmpty() && formelAnfang.contains(f.front())
+        && TabellenZelle::aus(wert, false).art != TabellenZelle::Zahl)
+        f.prepend(QLatin1Char('\''));
     f.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + f + QLatin1Char('"');
 }
@@ -75,7 +76,7 @@ bool exportCSV(QAbstractItemModel* model, const QString& fileName, QList<int> ro
         out << '\n';
         for (int i = 0; i < quelle.zeilen(); ++i) {
             for (int k = 0; k < w; ++k)
-                out << (k ? ";" : "") << csvFeld(quelle.wert(i, k).toString());
+                out << (k ? ";" : "") << csvFeld(quelle.wert(i, k));
             out << '\n';
         }
     });
@@ -134,7 +135,9 @@ bool exportTabelle(QWidget* parent, const QString& caption, QAbstractItemModel* 
 {
     QString fileName = Interaktion::instance()->getSaveFileName(
         parent, caption, QString(),
-        tr("Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"));
+        QCoreApplication::translate(
+            "TabellenExport",
+            "Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"));
     if (fileName.isEmpty())
         return false;
     // Only the name itself counts: a dot in a folder name is no extension.
@@ -154,15 +157,17 @@ bool exportTabelle(QWidget* parent, const QString& caption, QAbstractItemModel* 
     else {
         Interaktion::instance()->warning(
             parent, caption,
-            tr("Die Datei \"%1\" wurde nicht geschrieben: unbekanntes Format. "
-               "Bitte .ods, .xlsx, .xls oder .csv wählen.")
+            QCoreApplication::translate("TabellenExport",
+                                        "Die Datei \"%1\" wurde nicht geschrieben: unbekanntes "
+                                        "Format. Bitte .ods, .xlsx, .xls oder .csv wählen.")
                 .arg(QDir::toNativeSeparators(fileName)));
         return false;
     }
     if (!geschrieben)
         Interaktion::instance()->warning(
             parent, caption,
-            tr("Die Datei \"%1\" konnte nicht geschrieben werden.")
+            QCoreApplication::translate("TabellenExport",
+                                        "Die Datei \"%1\" konnte nicht geschrieben werden.")
                 .arg(QDir::toNativeSeparators(fileName)));
     return geschrieben;
 }

@@ -6,6 +6,9 @@ TabellenQuelle::TabellenQuelle(QAbstractItemModel* model, const QList<int>& rows
                                bool verticalHeader)
     : m_model(model), m_rows(rows), m_verticalHeader(verticalHeader)
 {
+    // SQL models fetch their rows on demand; an export writes them all.
+    while (m_model->canFetchMore(QModelIndex()))
+        m_model->fetchMore(QModelIndex());
     if (m_rows.isEmpty()) {
         const int n = m_model->rowCount(QModelIndex());
         m_rows.reserve(n);

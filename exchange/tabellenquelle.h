@@ -9,7 +9,7 @@ class QAbstractItemModel;
 
 // What a spreadsheet writer reads from a model: the header texts and the
 // display values of the chosen rows, with the vertical header as an extra
-// first column when asked for.
+// first column when asked for. Every row of the model is fetched first.
 class TabellenQuelle
 {
 public:

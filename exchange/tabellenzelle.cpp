@@ -6,60 +6,81 @@ TabellenZelle TabellenZelle::aus(const QVariant& v, bool mitDatum)
 {
     TabellenZelle z;
     z.text = v.toString();
-    const double d = v.toDouble();
-    if (z.text == QString::number(d, 'g', 6) && std::isfinite(d)) {
-        z.art = Zahl;
-        z.zahl = d;
-        z.alsText = true;
-        return z;
-    }
-    z.punktText = z.text;
-    z.punktText.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double p = z.punktText.toDouble(&ok);
-    // "inf" and "nan" parse as numbers but are no values a spreadsheet can hold.
-    if (ok && p != 0 && std::isfinite(p)) {
-        z.art = Zahl;
-        z.zahl = p;
-        return z;
-    }
-    if (z.punktText == QLatin1String("0.00")) {
-        z.art = Zahl;
-        return z;
-    }
-    if (mitDatum) {
-        const int typ = v.metaType().id();
-        if (typ == QMetaType::QDateTime && v.toDateTime().isValid()) {
+    // Only the value's type decides: a text that looks like a number (a postcode
+    // "01067", a phone number, "1e5") must reach the spreadsheet unchanged.
+    switch (v.metaType().id()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Float:
+    case QMetaType::Double:
+        // inf and nan are no values a spreadsheet can hold.
+        if (std::isfinite(v.toDouble())) {
+            z.art = Zahl;
+            z.zahl = v.toDouble();
+        }
+        break;
+    case QMetaType::QDateTime:
+        if (mitDatum && v.toDateTime().isValid()) {
             z.art = DatumZeit;
             z.zeit = v.toDateTime();
-        } else if (typ == QMetaType::QDate && v.toDate().isValid()) {
+        }
+        break;
+    case QMetaType::QDate:
+        if (mitDatum && v.toDate().isValid()) {
             z.art = Datum;
             z.zeit = QDateTime(v.toDate(), QTime(0, 0));
         }
+        break;
+    default:
+        break;
     }
     return z;
 }
 
+namespace {
+
+// Characters XML 1.0 allows besides the blanks and the markup characters:
+// no U+FFFE, U+FFFF, and no half of a surrogate pair standing alone.
+bool xmlErlaubt(const QString& s, qsizetype i)
+{
+    const QChar c = s.at(i);
+    if (c.isHighSurrogate())
+        return i + 1 < s.size() && s.at(i + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i > 0 && s.at(i - 1).isHighSurrogate();
+    return c.unicode() < 0xFFFE;
+}
+
+}  // namespace
+
 QString TabellenZelle::xmlEscape(const QString& s)
 {
     bool noetig = false;
-    for (const QChar c : s) {
-        const ushort u = c.unicode();
-        if (u < 32 || u == '&' || u == '<' || u == '>') {
-            noetig = true;
-            break;
-        }
+    for (qsizetype i = 0; i < s.size() && !noetig; ++i) {
+        const ushort u = s.at(i).unicode();
+        noetig = u < 32 || u == '&' || u == '<' || u == '>' || !xmlErlaubt(s, i);
     }
     if (!noetig)
         return s;
     QString r;
     r.reserve(s.size() + 16);
-    for (const QChar c : s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s.at(i);
         switch (c.unicode()) {
         case '&': r += QLatin1String("&amp;"); break;
         case '<': r += QLatin1String("&lt;"); break;
         case '>': r += QLatin1String("&gt;"); break;
-        default: r += c.unicode() < 32 ? QChar(' ') : c;
+        default:
+            if (c.unicode() < 32)
+                r += QChar(' ');
+            else if (xmlErlaubt(s, i))
+                r += c;
         }
     }
     return r;

@@ -5,8 +5,9 @@
 #include <QString>
 #include <QVariant>
 
-// How the XML spreadsheet writers see one data cell: a number, a date, a
-// date-time or a text, decided from the display value alone.
+// How the spreadsheet writers see one data cell: a number, a date, a
+// date-time or a text, decided by the type of the display value, so a text
+// is always written as a text.
 class TabellenZelle
 {
 public:
@@ -15,7 +16,8 @@ public:
     // Classifies v; dates are only recognised with mitDatum (the XLSX writer).
     static TabellenZelle aus(const QVariant& v, bool mitDatum);
 
-    // "&", "<", ">" as entities; control characters, which XML cannot carry, as blanks.
+    // "&", "<", ">" as entities; control characters, which XML cannot carry, as
+    // blanks; U+FFFE, U+FFFF and lone surrogates, which XML forbids, dropped.
     static QString xmlEscape(const QString& s);
     // Column index from 0 as spreadsheet letters: 0 "A", 25 "Z", 26 "AA".
     static QString columnName(int k);
@@ -27,10 +29,8 @@ public:
     static QString zahlText(double value);
 
     Art art = Text;
-    QString text;       // the display text
-    QString punktText;  // the text with decimal commas as points
+    QString text;  // the display text
     double zahl = 0;
-    bool alsText = false;  // numeric because the text already is the number
     QDateTime zeit;
 };
 

@@ -240,7 +240,7 @@ void XlsxExport::sheet(QTextStream& out)
             out << "<c r=\"" << namen.at(k) << r << '"';
             switch (z.art) {
             case TabellenZelle::Zahl:
-                out << "><v>" << (z.alsText ? TabellenZelle::xmlEscape(z.text) : z.punktText);
+                out << "><v>" << TabellenZelle::zahlText(z.zahl);
                 break;
             case TabellenZelle::DatumZeit:
                 out << " s=\"2\"><v>" << TabellenZelle::datumSerial(z.zeit.date()) << '.'

@@ -1,35 +1,22 @@
 #include "print/drucker.h"
 
-#include "print/steuer.h"
+#include "print/belegbetraege.h"
+#include "print/seitensatz.h"
 #include "records/codetabellen.h"
 
-#include <QDebug>
-#include <QGuiApplication>
-#include <QImage>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QScreen>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
-
-#include <memory>
 
 namespace {
 
-QTextLength prozent(double p)
-{
-    return QTextLength(QTextLength::PercentageLength, p);
-}
+const double mm = Seitensatz::mm;
+// Space around the text of a table cell.
+const double zellRand = 1.2 * mm;
 
-QTextTableFormat tabellenFormat(const QList<QTextLength>& spalten)
+QString datum(const QDateTime& d)
 {
-    QTextTableFormat f;
-    f.setWidth(prozent(100));
-    f.setCellSpacing(0);
-    f.setColumnWidthConstraints(spalten);
-    return f;
+    return d.toString("dd.MM.yyyy");
 }
 
 }  // namespace
@@ -46,409 +33,402 @@ void Drucker::clear()
     m_auftrag = Auftrag();
 }
 
-QTextCharFormat Drucker::schrift(double punkte, bool fett)
+QString Drucker::standardMahntext()
 {
-    QTextCharFormat f;
-    f.setFontFamilies({QStringLiteral("Arial")});
-    f.setFontPointSize(punkte);
-    if (fett)
-        f.setFontWeight(QFont::Bold);
-    return f;
+    return tr("En cas de retard de paiement, une pénalité égale à trois fois le taux d'intérêt "
+              "légal sera exigible, ainsi qu'une indemnité forfaitaire pour frais de recouvrement "
+              "de 40 €. Pas d'escompte pour paiement anticipé.");
 }
 
-QTextDocument* Drucker::neuesDokument()
+QString Drucker::wert(const QString& schluessel) const
 {
-    auto* doc = new QTextDocument(this);
-    doc->setUndoRedoEnabled(false);
-    QFont basis(QStringLiteral("Arial"));
-    basis.setPointSizeF(10);
-    doc->setDefaultFont(basis);
-    // Break lines between words only: an amount split over two lines in a
-    // narrow column reads as two numbers.
-    QTextOption umbruch = doc->defaultTextOption();
-    umbruch.setWrapMode(QTextOption::WordWrap);
-    doc->setDefaultTextOption(umbruch);
-    doc->addResource(QTextDocument::ImageResource, QUrl("data:logo.png"),
-                     QImage(":logo.png"));
-    return doc;
+    return m_settings.value(schluessel).toString().trimmed();
 }
 
-void Drucker::zelle(QTextTable* t, int zeile, int spalte, const QString& text,
-                    const QTextCharFormat& format, bool rechts)
+QString Drucker::verbinde(const QStringList& teile, const QString& trenner)
 {
-    QTextCursor c = t->cellAt(zeile, spalte).firstCursorPosition();
-    if (rechts) {
-        QTextBlockFormat b;
-        b.setAlignment(Qt::AlignRight);
-        c.setBlockFormat(b);
+    QStringList voll;
+    for (const QString& t : teile)
+        if (!t.trimmed().isEmpty())
+            voll << t.trimmed();
+    return voll.join(trenner);
+}
+
+QString Drucker::titelNachArt(const QStringList& titel, const QString& muster) const
+{
+    const QString t = titel.value(m_auftrag.Typ, titel.first());
+    if (m_auftrag.Nr <= 0)
+        return t;
+    return muster.arg(m_auftrag.AuftragsNr).arg(t);
+}
+
+void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
+                             double gesamt, const QString& summe)
+{
+    const QFont kopf = Seitensatz::schrift(9, true);
+    const QFont basis = Seitensatz::schrift(10);
+    int rest = -1;
+    double belegt = 0;
+    for (int i = 0; i < spalten.size(); ++i) {
+        Spalte& s = spalten[i];
+        if (!s.rechts && s.hoechstens <= 0) {
+            rest = i;
+            continue;
+        }
+        double w = Seitensatz::breite(s.kopf, kopf);
+        double inhalt = 0;
+        for (const QStringList& z : zeilen)
+            if (i < z.size())
+                inhalt = qMax(inhalt, Seitensatz::breite(z[i], basis));
+        if (!s.rechts)
+            inhalt = qMin(inhalt, s.hoechstens);
+        if (i + 1 == spalten.size())
+            inhalt = qMax(inhalt, Seitensatz::breite(summe, basis));
+        s.breite = qMax(w, inhalt) + 2 * zellRand + 1;
+        if (s.rechts)
+            s.breite = qMax(s.breite, 14 * mm);
+        belegt += s.breite;
     }
-    c.insertText(text, format);
+    if (rest >= 0)
+        spalten[rest].breite = qMax(20 * mm, gesamt - belegt);
 }
 
-double Drucker::layoutDpi()
+void Drucker::tabelle(Seitensatz& satz, const QList<Spalte>& spalten,
+                      const QList<QStringList>& zeilen, double links)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen && screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96.0;
-}
-
-double Drucker::skalierung(QPaintDevice* geraet)
-{
-    if (!geraet || geraet->logicalDpiY() <= 0)
-        return 1.0;
-    return geraet->logicalDpiY() / layoutDpi();
-}
-
-void Drucker::abschliessen(QTextDocument* doc, QTextCursor& c)
-{
-    c.movePosition(QTextCursor::End);
-    c.endEditBlock();
-    QTextFrameFormat f = doc->rootFrame()->frameFormat();
-    f.setMargin(0);
-    doc->rootFrame()->setFrameFormat(f);
-}
-
-bool Drucker::beginne(QPainter& painter, QPrinter* printer, double& breite,
-                      double& hoehe) const
-{
-    if (!painter.begin(printer)) {
-        qWarning() << "error printing Auftrag" << m_auftrag.Nr << printer->outputFileName();
-        return false;
-    }
-    const double s = skalierung(printer);
-    painter.scale(s, s);
-    breite = printer->width() / s;
-    hoehe = printer->height() / s;
-    return true;
-}
-
-void Drucker::produktZelle(QTextTable* t, int zeile, const AuftragsLine& l)
-{
-    QTextCursor c = t->cellAt(zeile, 1).firstCursorPosition();
-    c.insertText(l.Produkt, schrift(10));
-    if (!l.Komentar.isEmpty()) {
-        c.insertBlock();
-        c.insertText(l.Komentar, schrift(10));
+    const QFont kopf = Seitensatz::schrift(9, true);
+    const QFont basis = Seitensatz::schrift(10);
+    double rechts = links;
+    for (const Spalte& s : spalten)
+        rechts += s.breite;
+    double kopfHoehe = 0;
+    for (const Spalte& s : spalten)
+        kopfHoehe = qMax(kopfHoehe, Seitensatz::hoehe(s.kopf, kopf, s.breite - 2 * zellRand));
+    kopfHoehe += 2 * zellRand;
+    satz.setTabellenkopf(kopfHoehe, [=](QPainter& p, double y) {
+        double x = links;
+        for (const Spalte& s : spalten) {
+            Seitensatz::zeichne(p, x + zellRand, y + zellRand, s.breite - 2 * zellRand, s.kopf,
+                                kopf, s.rechts ? Qt::AlignRight : Qt::AlignLeft);
+            x += s.breite;
+        }
+        linie(p, links, rechts, y + kopfHoehe);
+    });
+    for (const QStringList& zeile : zeilen) {
+        double h = 0;
+        for (int i = 0; i < spalten.size() && i < zeile.size(); ++i)
+            h = qMax(h, Seitensatz::hoehe(zeile[i], basis, spalten[i].breite - 2 * zellRand));
+        satz.anfuegen(
+            h + 2 * zellRand,
+            [=](QPainter& p, double y) {
+                double x = links;
+                for (int i = 0; i < spalten.size() && i < zeile.size(); ++i) {
+                    const Spalte& s = spalten[i];
+                    Seitensatz::zeichne(p, x + zellRand, y + zellRand, s.breite - 2 * zellRand,
+                                        zeile[i], basis, s.rechts ? Qt::AlignRight : Qt::AlignLeft);
+                    x += s.breite;
+                }
+            },
+            true);
     }
 }
 
-void Drucker::summenAbstand(QTextCursor& c)
+double Drucker::stapel(QPainter* p, double x, double y, double breite,
+                       const QList<Vermerk>& vermerke)
 {
-    c.movePosition(QTextCursor::End);
-    c.insertBlock();
-    QTextBlockFormat abstand;
-    abstand.setTopMargin(50);
-    c.insertBlock(abstand);
-}
-
-QTextDocument* Drucker::dokumentKopf(const QString& titel, QTextCursor& c)
-{
-    QTextDocument* doc = neuesDokument();
-    c = QTextCursor(doc);
-
-    QTextFrameFormat logo;
-    logo.setWidth(prozent(40));
-    logo.setBorder(0);
-    c.insertFrame(logo);
-    c.insertText(m_settings.value("Rechnung/LogoText", tr("LogoText")).toString(), schrift(7));
-    c.movePosition(QTextCursor::End);
-
-    c.insertHtml(tr("<h2>Atelier Belegwerk</h2>"));
-    c.insertBlock(QTextBlockFormat(), schrift(10));
-    c.insertBlock();
-    c.insertText(tr("12 rue des Exemples\n69001 Lyon France\nTel. 04 00 00 00 00\n"
-                    "Fax: 04 00 00 00 01\nUst.Id.Nr: FR00000000000\n"
-                    "E-mail: contact@exemple.fr\nURL: www.exemple.fr"),
-                 schrift(9));
-
-    QTextFrameFormat datum;
-    datum.setPosition(QTextFrameFormat::FloatRight);
-    datum.setWidth(prozent(30));
-    datum.setBorder(0);
-    datum.setTopMargin(40);
-    datum.setBottomMargin(30);
-    datum.setRightMargin(0);
-    c.insertFrame(datum);
-    c.insertText(tr("Date: %1").arg(m_auftrag.Eingang.toString("dd.MM.yyyy")), schrift(8));
-    c.movePosition(QTextCursor::End);
-
-    for (int i = 0; i < 6; ++i)
-        c.insertBlock(QTextBlockFormat(), schrift(10));
-
-    QString t = titel;
-    if (m_auftrag.Typ == Auftragsart::Gutschrift)
-        t = tr("Note de crédit");
-    else if (m_auftrag.Typ == Auftragsart::Angebot)
-        t = tr("Devis");
-    if (m_auftrag.Nr > 0)
-        t = tr("%2 Nº %1").arg(m_auftrag.AuftragsNr).arg(t);
-    c.insertText(t, schrift(12, true));
-    c.insertBlock(QTextBlockFormat(), schrift(10));
-
-    c.insertText(m_settings.value("Rechnung/Head", "Kopf").toString(), schrift(10));
-    c.insertBlock();
-    if (!m_auftrag.Komentar.isEmpty()) {
-        c.insertBlock();
-        c.insertText(m_auftrag.Komentar, schrift(10));
-        c.insertBlock();
-        c.insertBlock();
+    double h = 0;
+    for (const Vermerk& v : vermerke) {
+        if (p)
+            Seitensatz::zeichne(*p, x, y + h, breite, v.text, v.font, Qt::AlignLeft, v.farbe);
+        // An empty note leaves one line of space.
+        h += v.text.isEmpty() ? QFontMetricsF(v.font).height()
+                              : Seitensatz::hoehe(v.text, v.font, breite);
     }
-    return doc;
+    return h;
 }
 
-QString Drucker::zahlungsText() const
+void Drucker::summen(Seitensatz& satz, const QList<Summenzeile>& zeilen,
+                     const QList<Vermerk>& vermerke, double links, double breite,
+                     double spaltenBreite)
+{
+    const QFont basis = Seitensatz::schrift(10);
+    const QFont fett = Seitensatz::schrift(12, true);
+    // A bold total may be wider than the column above it: never wrap it.
+    double betragBreite = spaltenBreite;
+    for (const Summenzeile& z : zeilen)
+        betragBreite = qMax(betragBreite, Seitensatz::breite(z.betrag, z.fett ? fett : basis) +
+                                              2 * zellRand + 1);
+    // Labels stand right-aligned left of the amount column, at most 70 mm wide.
+    const double textBreite = qMin(70 * mm, breite - betragBreite);
+    double h = zellRand;
+    QList<double> hoehen;
+    for (const Summenzeile& z : zeilen) {
+        const QFont& f = z.fett ? fett : basis;
+        hoehen << Seitensatz::hoehe(z.text, f, textBreite - 2 * zellRand) + 2 * zellRand;
+        h += hoehen.last();
+    }
+    const double notizOben = h + 3 * mm;
+    h = notizOben + stapel(nullptr, links, 0, breite, vermerke);
+    const double rechts = links + breite;
+    satz.anfuegen(h, [=](QPainter& p, double y) {
+        linie(p, rechts - betragBreite - textBreite, rechts, y);
+        double zy = y + zellRand;
+        for (int i = 0; i < zeilen.size(); ++i) {
+            const Summenzeile& z = zeilen[i];
+            const QFont& f = z.fett ? fett : basis;
+            Seitensatz::zeichne(p, rechts - betragBreite - textBreite + zellRand, zy + zellRand,
+                                textBreite - 2 * zellRand, z.text, f, Qt::AlignRight);
+            Seitensatz::zeichne(p, rechts - betragBreite + zellRand, zy + zellRand,
+                                betragBreite - 2 * zellRand, z.betrag, f, Qt::AlignRight);
+            zy += hoehen[i];
+        }
+        stapel(&p, links, y + notizOben, breite, vermerke);
+    });
+}
+
+void Drucker::absatz(Seitensatz& satz, const QString& text, const QFont& font, double links,
+                     double breite)
+{
+    if (text.trimmed().isEmpty())
+        return;
+    satz.anfuegen(Seitensatz::hoehe(text, font, breite), [=](QPainter& p, double y) {
+        Seitensatz::zeichne(p, links, y, breite, text, font);
+    });
+}
+
+void Drucker::linie(QPainter& p, double x1, double x2, double y)
+{
+    p.save();
+    p.setPen(QPen(Qt::black, 0.5 * 10));  // half a point
+    p.drawLine(QPointF(x1, y), QPointF(x2, y));
+    p.restore();
+}
+
+QString Drucker::titel() const
+{
+    // In the order of the document kinds.
+    return titelNachArt({m_auftrag.Dienst == Auftrag::Schulung ? tr("Facture Service")
+                                                               : tr("Facture Matériel"),
+                         tr("Bon de livraison"), tr("Note de crédit"), tr("Devis")},
+                        tr("%2 Nº %1"));
+}
+
+QString Drucker::zahlungsWort() const
 {
     static const char* const woerter[] = {
         QT_TR_NOOP("paiement en espèces"), QT_TR_NOOP("carte EC"), QT_TR_NOOP("transfert"),
         QT_TR_NOOP("débit"), QT_TR_NOOP("carte de crédit"), QT_TR_NOOP("chèques")};
     const int z = m_auftrag.Zahlung;
-    const QString wort = z >= 0 && z < 6 ? tr(woerter[z]) : QString();
-    if (m_auftrag.Typ == Auftragsart::Angebot)
-        return tr("A payer par %1").arg(wort);
-    return tr("Payé par %1 - %2").arg(wort, m_auftrag.Eingang.toString("dd-MM-yyyy"));
+    return z >= 0 && z < 6 ? tr(woerter[z]) : QString();
 }
 
-void Drucker::zahlungsZeile(QTextTable* t, int zeile, int letzteSpalte)
+QList<Drucker::Vermerk> Drucker::briefkopf() const
 {
-    zelle(t, zeile, 0, zahlungsText(), schrift(10));
-    if (m_auftrag.Typ != Auftragsart::Angebot) {
-        QTextCharFormat rot = schrift(12, true);
-        rot.setForeground(Qt::red);
-        zelle(t, zeile, letzteSpalte, tr("Payé"), rot);
-    }
+    QList<Vermerk> v;
+    const QFont klein = Seitensatz::schrift(9);
+    const QString logo = wert("Rechnung/LogoText");
+    if (!logo.isEmpty())
+        v << Vermerk{logo, Seitensatz::schrift(7)};
+    const QString firma = wert("Firma/Firma");
+    if (!firma.isEmpty())
+        v << Vermerk{firma, Seitensatz::schrift(14, true)};
+    const QStringList zeilen{
+        wert("Firma/Strasse"), verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " "),
+        wert("Firma/Tel").isEmpty() ? QString() : tr("Tél. %1").arg(wert("Firma/Tel")),
+        wert("Firma/Email").isEmpty() ? QString() : tr("E-mail: %1").arg(wert("Firma/Email")),
+        wert("Firma/URL").isEmpty() ? QString() : tr("URL: %1").arg(wert("Firma/URL")),
+        wert("Firma/UStId").isEmpty() ? QString() : tr("N° TVA: %1").arg(wert("Firma/UStId"))};
+    const QString adresse = verbinde(zeilen, "\n");
+    if (!adresse.isEmpty())
+        v << Vermerk{adresse, klein};
+    return v;
 }
 
-QTextDocument* Drucker::getDocument(QPrinter*)
+QList<Drucker::Vermerk> Drucker::anschrift() const
 {
-    QTextCursor c;
-    QTextDocument* doc = dokumentKopf(tr("Facture Matériel"), c);
-    c.beginEditBlock();
-
-    const int kundenTyp = m_auftrag.Kunde.Typ;
-    const double r = Steuer::satz();
-    int m = Steuer::modus();
-    if (kundenTyp == KundenTyp::Intern)
-        m = Steuer::Keine;
-    const bool vier = Steuer::satzWahl() == Steuer::Keiner || m == Steuer::Keine ||
-                      kundenTyp == KundenTyp::Kunde2;
-    const int spalten = vier ? 4 : 6;
-    const QString rate = QString::number(r * 100.0, 'g');
-
-    QList<QTextLength> breiten{prozent(10), QTextLength()};
-    for (int i = 2; i < spalten; ++i)
-        breiten << prozent(10);
-    QTextTableFormat tf = tabellenFormat(breiten);
-    tf.setHeaderRowCount(1);  // repeated on every page of a long order
-    const auto& zeilen = m_auftrag.Zeilen;
-    QTextTable* table = c.insertTable(zeilen.size() + 1, spalten, tf);
-
-    const QTextCharFormat basis = schrift(10);
-    QStringList kopf{tr("Réf. Produit"), tr("Description"), tr("Quant.")};
-    if (!vier)
-        kopf << tr("Prix Net €") << tr("TVA %1% €").arg(rate);
-    kopf << tr("Prix €");
-    for (int i = 0; i < kopf.size(); ++i)
-        zelle(table, 0, i, kopf[i], basis);
-
-    double summe = 0.0;
-    double steuer = 0.0;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const AuftragsLine& l = zeilen[i];
-        const int z = i + 1;
-        const double p = l.Preis;
-        zelle(table, z, 0, l.ProduktNr, basis);
-        produktZelle(table, z, l);
-        zelle(table, z, 2, QString::number(l.Anzahl), basis);
-        if (!vier) {
-            zelle(table, z, 3, Steuer::betrag(Steuer::netto(p, m, r)), basis, true);
-            zelle(table, z, 4, Steuer::betrag(Steuer::steuer(p, m, r)), basis, true);
-        }
-        zelle(table, z, spalten - 1, Steuer::betrag(Steuer::brutto(p, m, r)), basis, true);
-        summe += Steuer::brutto(p, m, r);
-        steuer += Steuer::steuer(p, m, r);
-    }
-
-    summenAbstand(c);
-
-    const QTextCharFormat titel = schrift(12, true);
-    if (!vier) {
-        QTextTable* t = c.insertTable(
-            5, 4, tabellenFormat({QTextLength(), prozent(10), prozent(10), prozent(10)}));
-        zelle(t, 0, 0, tr("Base TVA %1%").arg(rate), basis);
-        zelle(t, 0, 1, Steuer::betrag(summe - steuer), basis, true);
-        zelle(t, 1, 0, tr("TVA %1%").arg(rate), basis);
-        zelle(t, 1, 2, Steuer::betrag(steuer), basis, true);
-        zelle(t, 2, 0, tr("Total TTC"), titel);
-        zelle(t, 2, 3, Steuer::betrag(summe), titel, true);
-        zahlungsZeile(t, 4, 3);
-    } else {
-        QTextTable* t = c.insertTable(3, 2, tabellenFormat({QTextLength(), prozent(10)}));
-        zelle(t, 0, 0, tr("Total TTC"), titel);
-        zelle(t, 0, 1, Steuer::betrag(summe), titel, true);
-        zahlungsZeile(t, 2, 1);
-    }
-    abschliessen(doc, c);
-    return doc;
+    QList<Vermerk> v;
+    QFont absender = Seitensatz::schrift(8, true);
+    absender.setUnderline(true);
+    const QString zeile = verbinde(
+        {wert("Firma/Firma"), wert("Firma/Strasse"),
+         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        " - ");
+    if (!zeile.isEmpty())
+        v << Vermerk{zeile, absender};
+    const QFont fett = Seitensatz::schrift(10, true);
+    const Kunde& k = m_auftrag.Kunde;
+    v << Vermerk{verbinde({verbinde({k.Firma, k.Name}, " "), k.Strasse,
+                           verbinde({k.PLZ, k.Ort}, " ")},
+                          "\n"),
+                 fett};
+    v << Vermerk{QString(), fett};
+    v << Vermerk{tr("n° de client: %1").arg(k.Nr), fett};
+    if (!k.Steuernummer.trimmed().isEmpty())
+        v << Vermerk{tr("UstId-Nr: %1").arg(k.Steuernummer.trimmed()), fett};
+    return v;
 }
 
-QTextDocument* Drucker::getDocument2(QPrinter*)
+QList<Drucker::Vermerk> Drucker::fuss() const
 {
-    QTextCursor c;
-    QTextDocument* doc = dokumentKopf(tr("Facture Service"), c);
-    c.beginEditBlock();
+    QList<Vermerk> v;
+    const QFont klein = Seitensatz::schrift(7);
+    const QString text =
+        wert(m_auftrag.Dienst == Auftrag::Schulung ? "Rechnung/Foot" : "Rechnung/Foot2");
+    if (!text.isEmpty())
+        v << Vermerk{text, klein};
+    const int typ = m_auftrag.Kunde.Typ;
+    if (typ == KundenTyp::Kunde2 || typ == KundenTyp::Intern)
+        v << Vermerk{tr("Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI"), klein};
+    auto mit = [this](const char* muster, const QString& schluessel) {
+        const QString w = wert(schluessel);
+        return w.isEmpty() ? QString() : tr(muster).arg(w);
+    };
+    const QString recht = verbinde(
+        {wert("Firma/Firma"), wert("Firma/Rechtsform"), mit(QT_TR_NOOP("SIREN %1"), "Firma/SIREN"),
+         mit(QT_TR_NOOP("RCS %1"), "Firma/RCS"), mit(QT_TR_NOOP("N° TVA %1"), "Firma/UStId")},
+        " - ");
+    if (!recht.isEmpty())
+        v << Vermerk{recht, klein};
+    const QString bank = verbinde(
+        {mit(QT_TR_NOOP("IBAN %1"), "Firma/IBAN"), mit(QT_TR_NOOP("BIC %1"), "Firma/BIC")}, " - ");
+    if (!bank.isEmpty())
+        v << Vermerk{bank, klein};
+    return v;
+}
 
-    const double r = Steuer::satz();
-    const int m = Steuer::modus();
-    QTextTableFormat tf = tabellenFormat(
-        {prozent(10), QTextLength(), prozent(10), prozent(10), prozent(8), prozent(10)});
-    tf.setHeaderRowCount(1);
-    const auto& zeilen = m_auftrag.Zeilen;
-    QTextTable* table = c.insertTable(zeilen.size() + 1, 6, tf);
-
-    const QTextCharFormat basis = schrift(10);
-    const QStringList kopf{tr("Réf. Produit"), tr("Description"), tr("Prix €"),
-                           tr("Quant."),       tr("C.TVA"),       tr("Total €")};
-    for (int i = 0; i < kopf.size(); ++i)
-        zelle(table, 0, i, kopf[i], basis);
-
-    double summe = 0.0;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const AuftragsLine& l = zeilen[i];
-        const int z = i + 1;
-        const double total = Steuer::netto(l.Preis, m, r);
-        // Without a quantity there is no unit price to derive; show the line amount.
-        const double einzel = l.Anzahl != 0 ? total / l.Anzahl : total;
-        zelle(table, z, 0, l.ProduktNr, basis);
-        produktZelle(table, z, l);
-        zelle(table, z, 2, Steuer::betrag(einzel), basis, true);
-        zelle(table, z, 3, QString::number(l.Anzahl), basis);
-        zelle(table, z, 4, QStringLiteral("EXOTV"), basis);
-        zelle(table, z, 5, Steuer::betrag(total), basis, true);
-        summe += total;
+QList<Drucker::Vermerk> Drucker::zahlung(const Belegbetraege& b) const
+{
+    QList<Vermerk> v;
+    const QFont basis = Seitensatz::schrift(10);
+    const QString wort = zahlungsWort();
+    const bool angebot = m_auftrag.Typ == Auftragsart::Angebot;
+    if (b.bezahlt() && !angebot) {
+        const QString tag = m_auftrag.Eingang.toString("dd-MM-yyyy");
+        v << Vermerk{wort.isEmpty() ? tr("Payé - %1").arg(tag) : tr("Payé par %1 - %2").arg(wort, tag),
+                     basis};
+        v << Vermerk{tr("Payé"), Seitensatz::schrift(12, true), Qt::red};
+        return v;
     }
-
-    summenAbstand(c);
-
-    const QTextCharFormat titel = schrift(12, true);
-    QTextTable* t =
-        c.insertTable(5, 3, tabellenFormat({QTextLength(), prozent(15), prozent(10)}));
-    zelle(t, 0, 0, tr("Exonération TVA"), basis);
-    zelle(t, 0, 1, tr("Sous-total"), basis);
-    zelle(t, 0, 2, Steuer::betrag(summe), basis, true);
-    zelle(t, 1, 1, tr("TVA"), basis);
-    zelle(t, 1, 2, Steuer::betrag(0.0), basis, true);
-    zelle(t, 2, 1, tr("Total TTC"), titel);
-    zelle(t, 2, 2, Steuer::betrag(summe), titel, true);
-    zahlungsZeile(t, 4, 2);
-    abschliessen(doc, c);
-    return doc;
+    v << Vermerk{wort.isEmpty() ? tr("A payer") : tr("A payer par %1").arg(wort), basis};
+    if (m_auftrag.Typ != Auftragsart::Rechnung)
+        return v;
+    if (b.faelligAm().isValid())
+        v << Vermerk{tr("Date d'échéance: %1").arg(b.faelligAm().toString("dd.MM.yyyy")), basis};
+    // Late-payment terms are owed to business customers.
+    if (!m_auftrag.Kunde.Firma.trimmed().isEmpty()) {
+        const QString mahn = m_settings.value("Rechnung/Mahntext", standardMahntext()).toString();
+        if (!mahn.trimmed().isEmpty())
+            v << Vermerk{mahn.trimmed(), Seitensatz::schrift(8)};
+    }
+    return v;
 }
 
 bool Drucker::print(QPrinter* printer)
 {
     if (!printer)
         return false;
-    const int dienst = m_auftrag.Dienst;
-    std::unique_ptr<QTextDocument> doc(dienst == Auftrag::Schulung ? getDocument2(printer)
-                                                                    : getDocument(printer));
+    const Belegbetraege b(m_auftrag, Belegbetraege::Layout::Fr1);
+    const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
+    const double links = 20 * mm;
+    const double rechts = papier.width() - 15 * mm;
+    const double breite = rechts - links;
 
-    QPainter painter;
-    double breite = 0;
-    double hoehe = 0;
-    if (!beginne(painter, printer, breite, hoehe))
-        return false;
-    const double d = printer->widthMM() > 0 ? breite / printer->widthMM() : 96.0 / 25.4;
-    const int rand = int(6.0 * d);
-    const int oben = int(31.0 * d);
-    const double textBreite = breite - 2 * rand;
+    const QList<Vermerk> kopf = briefkopf();
+    const QList<Vermerk> adresse = anschrift();
+    const QList<Vermerk> unten = fuss();
+    const double adresseX = 100 * mm;
+    const double adresseY = 40 * mm;
+    const double kopfBreite = adresseX - links - 5 * mm;
+    const double adresseBreite = rechts - adresseX;
+    const QFont klein = Seitensatz::schrift(7);
+    const double seitenZeile = QFontMetricsF(klein).height();
+    const double fussOben =
+        papier.height() - 10 * mm - seitenZeile - stapel(nullptr, 0, 0, breite, unten) - 2 * mm;
+    const double oben1 = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
+                              adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse)) +
+                         10 * mm;
+    const QString t = titel();
+    const QFont folgeTitel = Seitensatz::schrift(10, true);
+    const double oben = 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm;
+    Seitensatz satz(oben1, oben, fussOben - 4 * mm);
 
-    QTextDocument fuss;
-    fuss.setUndoRedoEnabled(false);
-    fuss.setTextWidth(textBreite);
-    {
-        QTextCursor c(&fuss);
-        const QTextCharFormat klein = schrift(6);
-        c.setCharFormat(klein);
-        if (dienst == Auftrag::Schulung)
-            c.insertText(m_settings.value("Rechnung/Foot", tr("Fuß")).toString(), klein);
-        else if (dienst == Auftrag::Produkte)
-            c.insertText(m_settings.value("Rechnung/Foot2", tr("Fuß")).toString(), klein);
-        const int typ = m_auftrag.Kunde.Typ;
-        if (typ == KundenTyp::Kunde2 || typ == KundenTyp::Intern) {
-            c.insertBlock();
-            c.insertText(tr("\nLivraisons Intracommunautaires\nArt. 262 ter, 1-1° du CGi"), klein);
-        }
+    absatz(satz, t, Seitensatz::schrift(12, true), links, breite);
+    satz.abstand(2 * mm);
+    absatz(satz, wert("Rechnung/Head"), Seitensatz::schrift(10), links, breite);
+    if (!m_auftrag.Komentar.trimmed().isEmpty()) {
+        satz.abstand(3 * mm);
+        absatz(satz, m_auftrag.Komentar, Seitensatz::schrift(10), links, breite);
     }
-    const int fussHoehe = int(qRound(fuss.size().height()) + 17.0 * d);
+    satz.abstand(5 * mm);
 
-    const QString firma = m_settings.value("Firma/Firma").toString();
-    const QString strasse = m_settings.value("Firma/Strasse").toString();
-    const QString plz = m_settings.value("Firma/PLZ").toString();
-    const QString ort = m_settings.value("Firma/Ort").toString();
-    QTextDocument adresse;
-    adresse.setUndoRedoEnabled(false);
-    adresse.setTextWidth(qMax(50.0, breite - 100.0 * d - rand));
-    {
-        QTextCursor c(&adresse);
-        QTextFrameFormat rahmen;
-        rahmen.setBorder(0);
-        c.insertFrame(rahmen);
-        if (!firma.isEmpty() && !strasse.isEmpty() && !plz.isEmpty() && !ort.isEmpty()) {
-            QTextCharFormat absender = schrift(8, true);
-            absender.setFontUnderline(true);
-            c.insertText(tr("%1 - %2 - %3 %4").arg(firma, strasse, plz, ort), absender);
-            c.insertBlock();
-        }
-        const Kunde& k = m_auftrag.Kunde;
-        const QTextCharFormat fett = schrift(10, true);
-        c.insertText(k.Firma + " " + k.Name, fett);
-        c.insertBlock();
-        c.insertText(k.Strasse, fett);
-        c.insertBlock();
-        c.insertText(k.PLZ + " " + k.Ort, fett);
-        c.insertBlock();
-        c.insertBlock();
-        c.insertBlock();
-        c.insertText(tr("n° de client: %1").arg(k.Nr), fett);
-        if (!k.Steuernummer.isEmpty()) {
-            c.insertBlock();
-            c.insertText(tr("UstId-Nr: %1").arg(k.Steuernummer), fett);
-        }
+    const bool service = m_auftrag.Dienst == Auftrag::Schulung;
+    const bool sechs = !service && b.mitSteuer() &&
+                       m_settings.value("Steuer/Satz", 0).toInt() != 3;
+    QList<Spalte> spalten;
+    QList<QStringList> zeilen;
+    const auto& linien = m_auftrag.Zeilen;
+    for (int i = 0; i < linien.size(); ++i) {
+        const AuftragsLine& l = linien[i];
+        const Belegbetraege::Zeile& z = b.zeilen()[i];
+        const QString text = verbinde({l.Produkt, l.Komentar}, "\n");
+        if (service)
+            zeilen << QStringList{l.ProduktNr, text,
+                                  Belegbetraege::betrag(Belegbetraege::cent(z.einzelNetto)),
+                                  QString::number(l.Anzahl), tr("EXOTV"),
+                                  Belegbetraege::betrag(z.netto)};
+        else if (sechs)
+            zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
+                                  Belegbetraege::betrag(z.netto), Belegbetraege::betrag(z.steuer),
+                                  Belegbetraege::betrag(z.brutto)};
+        else
+            zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
+                                  Belegbetraege::betrag(z.brutto)};
     }
+    const double ref = 30 * mm;
+    if (service)
+        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Prix €"), true},
+                   {tr("Quant."), true}, {tr("C.TVA"), true}, {tr("Total €"), true}};
+    else if (sechs)
+        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
+                   {tr("Prix Net €"), true}, {tr("TVA %1% €").arg(b.satzText()), true},
+                   {tr("Prix €"), true}};
+    else
+        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
+                   {tr("Prix €"), true}};
+    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
+    tabelle(satz, spalten, zeilen, links);
+    satz.abstand(4 * mm);
 
-    // The body pages of the document end where the footer begins, so the
-    // layout moves a row that would cross that line to the next page.
-    const double koerper = hoehe - fussHoehe - oben;
-    if (koerper < 20.0 || textBreite < 20.0) {
-        qWarning() << "error printing Auftrag: page too small" << breite << hoehe;
-        painter.end();
-        return false;
+    QList<Summenzeile> s;
+    QList<Vermerk> vermerke;
+    if (service) {
+        s << Summenzeile{tr("Sous-total"), Belegbetraege::betrag(b.netto())}
+          << Summenzeile{tr("TVA"), Belegbetraege::betrag(0)}
+          << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
+        vermerke << Vermerk{tr("Exonération TVA"), Seitensatz::schrift(10)};
+    } else if (sechs) {
+        s << Summenzeile{tr("Base TVA %1%").arg(b.satzText()), Belegbetraege::betrag(b.netto())}
+          << Summenzeile{tr("TVA %1%").arg(b.satzText()), Belegbetraege::betrag(b.steuer())}
+          << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
+    } else {
+        s << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
     }
-    doc->setPageSize(QSizeF(textBreite, koerper));
+    vermerke << zahlung(b);
+    summen(satz, s, vermerke, links, breite, spalten.last().breite);
 
-    const int seiten = doc->pageCount();
-    const double linie = hoehe - fussHoehe;
-    for (int seite = 0; seite < seiten; ++seite) {
-        if (seite > 0 && !printer->newPage()) {
-            qWarning() << "error printing Auftrag: no new page" << seite;
-            painter.end();
-            return false;
+    const QString datumText = tr("Date: %1").arg(datum(m_auftrag.Eingang));
+    return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
+        if (seite == 1) {
+            stapel(&p, links, 15 * mm, kopfBreite, kopf);
+            stapel(&p, adresseX, adresseY, adresseBreite, adresse);
+        } else {
+            Seitensatz::zeichne(p, links, 15 * mm, breite, t, folgeTitel);
         }
-        const QRectF ausschnitt(0, seite * koerper, textBreite, koerper);
-        painter.save();
-        painter.translate(rand, oben - ausschnitt.top());
-        doc->drawContents(&painter, ausschnitt);
-        painter.restore();
-        if (seite == 0) {
-            painter.save();
-            painter.translate(100.0 * d, 40.0 * d);
-            adresse.drawContents(&painter);
-            painter.restore();
-        }
-        painter.drawLine(QPointF(rand, linie), QPointF(breite, linie));
-        painter.save();
-        painter.translate(rand, linie);
-        fuss.drawContents(&painter);
-        painter.restore();
-    }
-    return painter.end();
+        Seitensatz::zeichne(p, links, 15 * mm, breite, datumText, Seitensatz::schrift(8),
+                            Qt::AlignRight);
+        linie(p, links, rechts, fussOben);
+        const double h = stapel(&p, links, fussOben + 1.5 * mm, breite, unten);
+        Seitensatz::zeichne(p, links, fussOben + 1.5 * mm + h, breite,
+                            tr("Page %1 / %2").arg(seite).arg(seiten), klein, Qt::AlignRight);
+    });
 }

@@ -3,16 +3,16 @@
 
 #include "records/auftrag.h"
 
+#include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QSettings>
-#include <QTextCharFormat>
+#include <QStringList>
 
-class QPaintDevice;
+class Belegbetraege;
 class QPainter;
 class QPrinter;
-class QTextCursor;
-class QTextDocument;
-class QTextTable;
+class Seitensatz;
 
 // Renders one order as the invoice layout "fr_1" on any printer device: paper,
 // PDF or a preview widget's printer. The German layout derives from it, so a
@@ -25,6 +25,8 @@ public:
     explicit Drucker(QObject* parent = nullptr);
 
     const Auftrag& auftrag() const { return m_auftrag; }
+    // The late-payment text printed when "Rechnung/Mahntext" is not set.
+    static QString standardMahntext();
 
 public slots:
     void setAuftrag(const Auftrag& a);
@@ -32,36 +34,65 @@ public slots:
     // Paints all pages of the current order on printer; false when the device
     // could not be opened or a page could not be started.
     virtual bool print(QPrinter* printer);
-    // New documents owned by this renderer; the caller may delete them.
-    virtual QTextDocument* getDocument(QPrinter* printer = nullptr);
-    QTextDocument* getDocument2(QPrinter* printer = nullptr);
 
 protected:
-    static QTextCharFormat schrift(double punkte, bool fett = false);
-    // A new document with the logo registered as "data:logo.png".
-    QTextDocument* neuesDokument();
-    static void zelle(QTextTable* t, int zeile, int spalte, const QString& text,
-                      const QTextCharFormat& format, bool rechts = false);
-    // Device pixels per layout pixel: the documents are laid out at screen
-    // resolution, so a high-resolution printer gets the same page, only finer.
-    static double skalierung(QPaintDevice* geraet);
-    // The resolution the documents are laid out in (the screen's, else 96).
-    static double layoutDpi();
-    // Ends the building of doc: closes the edit block, no margin round the page.
-    static void abschliessen(QTextDocument* doc, QTextCursor& c);
-    // Opens painter on printer, scaled to layout pixels, and gives the page
-    // size in layout pixels; false (logged) when the device cannot be opened.
-    bool beginne(QPainter& painter, QPrinter* printer, double& breite, double& hoehe) const;
+    struct Spalte {
+        QString kopf;
+        bool rechts = false;     // amounts: right-aligned, never wrapped
+        double hoechstens = 0;   // a wrapping column's widest; 0: takes the rest
+        double breite = 0;       // set by spaltenBreiten
+    };
+    struct Summenzeile {
+        QString text;
+        QString betrag;
+        bool fett = false;
+    };
+    struct Vermerk {
+        QString text;
+        QFont font;
+        QColor farbe = Qt::black;
+    };
+
+    // A settings text, empty when the key is not set.
+    QString wert(const QString& schluessel) const;
+    // Non-empty texts joined by trenner.
+    static QString verbinde(const QStringList& teile, const QString& trenner);
+    // The title of the document's kind (Typ), with its document number filled
+    // into muster ("%2 Nº %1") once the order is stored.
+    QString titelNachArt(const QStringList& titel, const QString& muster) const;
+
+    // Column widths for the given rows inside gesamt: amounts as wide as the
+    // widest (the last column as the total summe), headers never wrapped, the
+    // rest to the variable column.
+    static void spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
+                               double gesamt, const QString& summe);
+    // The table as header and one unsplit piece per row, starting at x links.
+    static void tabelle(Seitensatz& satz, const QList<Spalte>& spalten,
+                        const QList<QStringList>& zeilen, double links);
+    // The totals rows right-aligned under the last column, then the notes:
+    // one piece that moves to the next page whole.
+    static void summen(Seitensatz& satz, const QList<Summenzeile>& zeilen,
+                       const QList<Vermerk>& vermerke, double links, double breite,
+                       double spaltenBreite);
+    // A paragraph of text as one piece.
+    static void absatz(Seitensatz& satz, const QString& text, const QFont& font, double links,
+                       double breite);
+    // Draws the notes one under the other when p is set; returns their height.
+    static double stapel(QPainter* p, double x, double y, double breite,
+                         const QList<Vermerk>& vermerke);
+    // A thin rule from x1 to x2 at y.
+    static void linie(QPainter& p, double x1, double x2, double y);
 
     Auftrag m_auftrag;
     QSettings m_settings;
 
 private:
-    QTextDocument* dokumentKopf(const QString& titel, QTextCursor& cursor);
-    QString zahlungsText() const;
-    static void produktZelle(QTextTable* t, int zeile, const AuftragsLine& l);
-    static void summenAbstand(QTextCursor& c);
-    void zahlungsZeile(QTextTable* t, int zeile, int letzteSpalte);
+    QString titel() const;
+    QString zahlungsWort() const;
+    QList<Vermerk> briefkopf() const;
+    QList<Vermerk> anschrift() const;
+    QList<Vermerk> fuss() const;
+    QList<Vermerk> zahlung(const Belegbetraege& b) const;
 };
 
 #endif

@@ -1,22 +1,29 @@
 #include "print/druckerde1.h"
 
-#include "print/steuer.h"
+#include "print/belegbetraege.h"
+#include "print/seitensatz.h"
+#include "records/codetabellen.h"
 
-#include <QDebug>
+#include <QImage>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
 
 #include <cmath>
-#include <memory>
 
 namespace {
 
-// Height of the bank footer below the body of each page, in layout pixels.
-const int fussHoehe = 135;
+const double mm = Seitensatz::mm;
+// DIN 5008: text from 25 mm to 20 mm before the right edge, the address
+// field 45 mm from the top, 20 mm from the left edge, 85 mm wide, its
+// first 17.7 mm for the return address; the information block at 125 mm.
+const double randLinks = 25 * mm;
+const double randRechts = 20 * mm;
+const double feldOben = 45 * mm;
+const double feldLinks = 20 * mm;
+const double feldBreite = 85 * mm;
+const double vermerkZone = 17.7 * mm;
+const double infoLinks = 125 * mm;
 
 }  // namespace
 
@@ -33,183 +40,186 @@ double DruckerDE1::prozent(const QVariant& wert)
     return p <= -100.0 ? 0.0 : p;
 }
 
-QTextDocument* DruckerDE1::getDocument(QPrinter*)
+QString DruckerDE1::titel() const
 {
-    QTextDocument* doc = neuesDokument();
-    QTextCursor c(doc);
-    c.beginEditBlock();
+    // In the order of the document kinds.
+    return titelNachArt({tr("Rechnung"), tr("Lieferschein"), tr("Gutschrift"), tr("Angebot")},
+                        tr("%2 Nr. %1"));
+}
 
-    QTextFrameFormat logo;
-    logo.setPosition(QTextFrameFormat::FloatRight);
-    logo.setWidth(QTextLength(QTextLength::PercentageLength, 30));
-    logo.setBorder(0);
-    c.insertFrame(logo);
-    c.insertImage("data:logo.png");
-    c.insertBlock();
-    c.insertText(m_settings.value("Rechnung/LogoText", tr("LogoText")).toString(), schrift(7));
-    c.movePosition(QTextCursor::End);
+QList<Drucker::Vermerk> DruckerDE1::briefkopf() const
+{
+    QList<Vermerk> v;
+    const QString firma = wert("Firma/Firma");
+    if (!firma.isEmpty())
+        v << Vermerk{firma, Seitensatz::schrift(14, true)};
+    const QString adresse = verbinde(
+        {wert("Firma/Strasse"), verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " "),
+         wert("Firma/Tel").isEmpty() ? QString() : tr("Tel. %1").arg(wert("Firma/Tel")),
+         wert("Firma/Email").isEmpty() ? QString() : tr("E-Mail: %1").arg(wert("Firma/Email")),
+         wert("Firma/URL")},
+        "\n");
+    if (!adresse.isEmpty())
+        v << Vermerk{adresse, Seitensatz::schrift(9)};
+    const QString logo = wert("Rechnung/LogoText");
+    if (!logo.isEmpty())
+        v << Vermerk{logo, Seitensatz::schrift(7)};
+    return v;
+}
 
-    for (int i = 0; i < 5; ++i)
-        c.insertBlock(QTextBlockFormat(), schrift(10));
-
-    QTextCharFormat absender = schrift(12);
-    absender.setFontUnderline(true);
-    c.insertText(tr("%1 - %2 - %3 %4")
-                     .arg(m_settings.value("Firma/Firma").toString(),
-                          m_settings.value("Firma/Strasse").toString(),
-                          m_settings.value("Firma/PLZ").toString(),
-                          m_settings.value("Firma/Ort").toString()),
-                 absender);
-    c.insertBlock();
-    const QTextCharFormat adresse = schrift(12);
+QList<Drucker::Vermerk> DruckerDE1::anschrift() const
+{
+    QList<Vermerk> v;
+    QFont absender = Seitensatz::schrift(7);
+    absender.setUnderline(true);
+    const QString zeile = verbinde(
+        {wert("Firma/Firma"), wert("Firma/Strasse"),
+         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        " · ");
+    v << Vermerk{zeile, absender};
     const Kunde& k = m_auftrag.Kunde;
-    c.insertText(k.Name, adresse);
-    c.insertBlock();
-    c.insertText(k.Strasse, adresse);
-    c.insertBlock();
-    c.insertText(k.PLZ + " " + k.Ort, adresse);
+    v << Vermerk{verbinde({k.Firma, k.Name, k.Strasse, verbinde({k.PLZ, k.Ort}, " ")}, "\n"),
+                 Seitensatz::schrift(11)};
+    return v;
+}
 
-    QTextFrameFormat datum;
-    datum.setPosition(QTextFrameFormat::FloatRight);
-    datum.setWidth(QTextLength(QTextLength::PercentageLength, 30));
-    datum.setBorder(0);
-    datum.setBottomMargin(30);
-    datum.setRightMargin(0);
-    c.insertFrame(datum);
-    c.insertText(tr("Datum: %1").arg(m_auftrag.Eingang.toString("dd.MM.yyyy")), schrift(8));
-    c.movePosition(QTextCursor::End);
+QList<Drucker::Vermerk> DruckerDE1::info() const
+{
+    const QFont f = Seitensatz::schrift(9);
+    QList<Vermerk> v;
+    v << Vermerk{tr("Datum: %1").arg(m_auftrag.Eingang.toString("dd.MM.yyyy")), f};
+    // The date of supply: the delivery date, else the date of the document.
+    const QDateTime lieferung =
+        m_auftrag.Lieferung.isValid() ? m_auftrag.Lieferung : m_auftrag.Eingang;
+    if (m_auftrag.Typ != Auftragsart::Angebot && lieferung.isValid())
+        v << Vermerk{tr("Lieferdatum: %1").arg(lieferung.toString("dd.MM.yyyy")), f};
+    v << Vermerk{tr("Kunden-Nr.: %1").arg(m_auftrag.Kunde.Nr), f};
+    if (!m_auftrag.Kunde.Steuernummer.trimmed().isEmpty())
+        v << Vermerk{tr("Ihre USt-IdNr.: %1").arg(m_auftrag.Kunde.Steuernummer.trimmed()), f};
+    return v;
+}
 
-    for (int i = 0; i < 6; ++i)
-        c.insertBlock(QTextBlockFormat(), schrift(10));
-
-    const QString titel =
-        m_auftrag.Nr > 0
-            ? tr("Rechnung Nr.%1").arg(m_auftrag.Nr + m_settings.value("Rechnung/Offset", 0).toInt())
-            : tr("Rechnung");
-    c.insertText(titel, schrift(12, true));
-    c.insertBlock(QTextBlockFormat(), schrift(9));
-    c.insertText(m_settings.value("Rechnung/Head", "Kopf").toString(), schrift(9));
-
-    const int wahl = Steuer::satzWahl();
-    const int m = Steuer::modus();
-    double p = 0.0;
-    if (wahl == Steuer::SatzB)
-        p = prozent(m_settings.value("Steuer/Satz B", 7));
-    else if (wahl <= Steuer::SatzA)
-        p = prozent(m_settings.value("Steuer/Satz A", 19));
-    const bool drei = wahl == Steuer::Keiner || m == Steuer::Keine;
-    const int spalten = drei ? 3 : 4;
-    const auto& zeilen = m_auftrag.Zeilen;
-
-    QTextTableFormat tf;
-    tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    tf.setCellSpacing(0);
-    tf.setHeaderRowCount(1);
-    QList<QTextLength> breiten{QTextLength(QTextLength::PercentageLength, 10), QTextLength(),
-                               QTextLength(QTextLength::PercentageLength, 10)};
-    if (!drei)
-        breiten << QTextLength(QTextLength::PercentageLength, 10);
-    tf.setColumnWidthConstraints(breiten);
-    QTextTable* table = c.insertTable(zeilen.size() + (drei ? 2 : 3), spalten, tf);
-
-    const QTextCharFormat basis = schrift(10);
-    QStringList kopf{tr("Menge"), tr("Produkt")};
-    if (!drei)
-        kopf << tr("MwSt €");
-    kopf << tr("Preis €");
-    for (int i = 0; i < kopf.size(); ++i)
-        zelle(table, 0, i, kopf[i], basis);
-
-    // The percent rate as a fraction, so the shared rules apply unchanged.
-    const double r = p / 100.0;
-    double summe = 0.0;
-    double steuer = 0.0;
-    for (int i = 0; i < zeilen.size(); ++i) {
-        const AuftragsLine& l = zeilen[i];
-        const int z = i + 1;
-        zelle(table, z, 0, QString::number(l.Anzahl), basis);
-        zelle(table, z, 1, l.Produkt, basis);
-        const double brutto = Steuer::brutto(l.Preis, m, r);
-        const double mwst = Steuer::steuer(l.Preis, m, r);
-        if (!drei)
-            zelle(table, z, 2, Steuer::betrag(mwst), basis, true);
-        zelle(table, z, spalten - 1, Steuer::betrag(brutto), basis, true);
-        summe += brutto;
-        steuer += mwst;
-    }
-    int z = zeilen.size() + 1;
-    if (!drei) {
-        zelle(table, z, 1, tr("MwSt"), basis);
-        zelle(table, z, 3, Steuer::betrag(steuer), basis, true);
-        ++z;
-    }
-    zelle(table, z, 1, tr("Summe"), basis);
-    zelle(table, z, spalten - 1, Steuer::betrag(summe), basis, true);
-
-    c.movePosition(QTextCursor::End);
-    QTextBlockFormat abstand;
-    abstand.setTopMargin(10);
-    c.insertBlock(abstand);
-    c.insertText(m_settings.value("Rechnung/Footer", tr("Fuß")).toString(), schrift(9));
-    abschliessen(doc, c);
-    return doc;
+QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
+{
+    const QFont f = Seitensatz::schrift(7);
+    auto mit = [this](const char* muster, const QString& schluessel) {
+        const QString w = wert(schluessel);
+        return w.isEmpty() ? QString() : tr(muster).arg(w);
+    };
+    const QString firma = verbinde(
+        {wert("Firma/Firma"), wert("Firma/Rechtsform"), wert("Firma/Strasse"),
+         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        "\n");
+    const QString steuer =
+        verbinde({mit(QT_TR_NOOP("Steuer-Nr.: %1"), "Firma/SteuerNr"),
+                  mit(QT_TR_NOOP("USt-IdNr.: %1"), "Firma/UStId"), wert("Firma/RCS")},
+                 "\n");
+    const QString bank = verbinde(
+        {wert("Firma/Bank"), mit(QT_TR_NOOP("IBAN: %1"), "Firma/IBAN"),
+         mit(QT_TR_NOOP("BIC: %1"), "Firma/BIC"), mit(QT_TR_NOOP("BLZ %1"), "Firma/BLZ"),
+         mit(QT_TR_NOOP("Konto-Nr. %1"), "Firma/KontoNr")},
+        "\n");
+    QList<QList<Vermerk>> spalten;
+    spalten << QList<Vermerk>{Vermerk{firma, f}} << QList<Vermerk>{Vermerk{steuer, f}};
+    if (!bank.isEmpty())
+        spalten << QList<Vermerk>{Vermerk{tr("Bankverbindung:"), f}, Vermerk{bank, f}};
+    return spalten;
 }
 
 bool DruckerDE1::print(QPrinter* printer)
 {
     if (!printer)
         return false;
-    // Only the painted pages go to the printer: they carry the bank footer.
-    std::unique_ptr<QTextDocument> doc(getDocument(printer));
-    QPainter painter;
-    double breite = 0;
-    double hoehe = 0;
-    if (!beginne(painter, printer, breite, hoehe))
-        return false;
-    const double unten = hoehe - 1;         // B
-    const double rechts = breite - 1;       // R
-    const double linie = unten - fussHoehe;  // b
-    const double koerper = linie + 1;
-    if (koerper < 20.0 || breite < 320.0) {
-        qWarning() << "error printing Auftrag: page too small" << breite << hoehe;
-        painter.end();
-        return false;
+    const Belegbetraege b(m_auftrag, Belegbetraege::Layout::De1);
+    const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
+    const double rechts = papier.width() - randRechts;
+    const double breite = rechts - randLinks;
+
+    const QList<Vermerk> kopf = briefkopf();
+    const QList<Vermerk> adresse = anschrift();
+    const QList<Vermerk> infos = info();
+    const QList<QList<Vermerk>> unten = fuss();
+    const double spalte = breite / qMax(1, int(unten.size()));
+    double fussHoehe = 0;
+    for (const auto& s : unten)
+        fussHoehe = qMax(fussHoehe, stapel(nullptr, 0, 0, spalte - 2 * mm, s));
+    const QFont klein = Seitensatz::schrift(8);
+    const double seitenZeile = QFontMetricsF(klein).height();
+    const double fussOben = papier.height() - 10 * mm - fussHoehe;
+    const QString t = titel();
+    const QFont titelFont = Seitensatz::schrift(12, true);
+    const double oben = 20 * mm + Seitensatz::hoehe(t, Seitensatz::schrift(10, true), breite) + 5 * mm;
+    // The body starts below the address field and the information block.
+    const double oben1 = qMax(feldOben + 45 * mm + 8 * mm,
+                              50 * mm + stapel(nullptr, 0, 0, rechts - infoLinks, infos) + 8 * mm);
+    Seitensatz satz(oben1, oben, fussOben - seitenZeile - 4 * mm);
+
+    absatz(satz, t, titelFont, randLinks, breite);
+    satz.abstand(2 * mm);
+    absatz(satz, wert("Rechnung/Head"), Seitensatz::schrift(9), randLinks, breite);
+    satz.abstand(5 * mm);
+
+    const bool drei = !b.mitSteuer() || m_settings.value("Steuer/Satz", 0).toInt() == 3;
+    QList<QStringList> zeilen;
+    const auto& linien = m_auftrag.Zeilen;
+    for (int i = 0; i < linien.size(); ++i) {
+        const AuftragsLine& l = linien[i];
+        const Belegbetraege::Zeile& z = b.zeilen()[i];
+        QStringList zeile{QString::number(l.Anzahl), verbinde({l.Produkt, l.Komentar}, "\n")};
+        if (!drei)
+            zeile << Belegbetraege::betrag(z.netto) << Belegbetraege::betrag(z.steuer);
+        zeile << Belegbetraege::betrag(z.brutto);
+        zeilen << zeile;
     }
-    doc->setPageSize(QSizeF(breite, koerper));
+    QList<Spalte> spalten{{tr("Menge"), true}, {tr("Produkt")}};
+    if (!drei)
+        spalten << Spalte{tr("Netto €"), true} << Spalte{tr("MwSt €"), true};
+    spalten << Spalte{tr("Preis €"), true};
+    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
+    tabelle(satz, spalten, zeilen, randLinks);
+    satz.abstand(4 * mm);
 
-    const QString bank = m_settings.value("Firma/Bank").toString();
-    const QString blz = tr("BLZ %1").arg(m_settings.value("Firma/BLZ").toString());
-    const QString konto = tr("Konto-Nr. %1").arg(m_settings.value("Firma/KontoNr").toString());
-    const QString steuerNr =
-        tr("Steuer-Nr: %1").arg(m_settings.value("Firma/SteuerNr").toString());
-    const QString ustId = tr("Ust-Id: %1").arg(m_settings.value("Firma/UStId").toString());
-    // 7 pt in layout pixels: the painter is scaled, so a point size would be
-    // resolved a second time at the printer's resolution. Three lines 10
-    // pixels apart must not touch.
-    QFont klein(QStringLiteral("Arial"));
-    klein.setPixelSize(qMax(1, qRound(7.0 * layoutDpi() / 72.0)));
+    QList<Summenzeile> s;
+    if (!drei)
+        s << Summenzeile{tr("Netto"), Belegbetraege::betrag(b.netto())}
+          << Summenzeile{tr("MwSt %1 %").arg(b.satzText()), Belegbetraege::betrag(b.steuer())};
+    s << Summenzeile{tr("Summe"), Belegbetraege::betrag(b.brutto()), true};
+    const QFont basis = Seitensatz::schrift(10);
+    QList<Vermerk> vermerke;
+    if (b.steuerfall() == Belegbetraege::Steuerfall::Innergemeinschaftlich)
+        vermerke << Vermerk{tr("Steuerfreie innergemeinschaftliche Lieferung."), basis};
+    const bool angebot = m_auftrag.Typ == Auftragsart::Angebot;
+    if (b.bezahlt() && !angebot)
+        vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};
+    else if (m_auftrag.Typ == Auftragsart::Rechnung && b.faelligAm().isValid())
+        vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
+                            basis};
+    const QString footer = wert("Rechnung/Footer");
+    if (!footer.isEmpty())
+        vermerke << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
+    summen(satz, s, vermerke, randLinks, breite, spalten.last().breite);
 
-    const int seiten = doc->pageCount();
-    for (int seite = 0; seite < seiten; ++seite) {
-        if (seite > 0 && !printer->newPage()) {
-            qWarning() << "error printing Auftrag: no new page" << seite;
-            painter.end();
-            return false;
+    const QImage logo(":logo.png");
+    return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
+        if (seite == 1) {
+            if (!logo.isNull()) {
+                const double h = 25 * mm;
+                const double w = h * logo.width() / qMax(1, logo.height());
+                p.drawImage(QRectF(rechts - w, 10 * mm, w, h), logo);
+            }
+            stapel(&p, randLinks, 12 * mm, infoLinks - randLinks - 5 * mm, kopf);
+            stapel(&p, feldLinks + 5 * mm, feldOben + 3 * mm, feldBreite - 5 * mm,
+                   {adresse.first()});
+            stapel(&p, feldLinks + 5 * mm, feldOben + vermerkZone, feldBreite - 5 * mm,
+                   {adresse.last()});
+            stapel(&p, infoLinks, 50 * mm, rechts - infoLinks, infos);
+        } else {
+            Seitensatz::zeichne(p, randLinks, 20 * mm, breite, t, Seitensatz::schrift(10, true));
         }
-        const QRectF ausschnitt(0, seite * koerper, breite, koerper);
-        painter.save();
-        painter.translate(0, -ausschnitt.top());
-        doc->drawContents(&painter, ausschnitt);
-        painter.restore();
-
-        painter.drawLine(QPointF(0, linie), QPointF(breite, linie));
-        painter.setFont(klein);
-        painter.drawText(QPointF(10, unten - 120), tr("Bankverbindung:"));
-        painter.drawText(QPointF(150, unten - 120), bank);
-        painter.drawText(QPointF(150, unten - 110), blz);
-        painter.drawText(QPointF(150, unten - 100), konto);
-        painter.drawText(QPointF(rechts - 149, unten - 120), steuerNr);
-        painter.drawText(QPointF(rechts - 149, unten - 110), ustId);
-    }
-    return painter.end();
+        Seitensatz::zeichne(p, randLinks, fussOben - seitenZeile - 1.5 * mm, breite,
+                            tr("Seite %1 von %2").arg(seite).arg(seiten), klein, Qt::AlignRight);
+        linie(p, randLinks, rechts, fussOben);
+        for (int i = 0; i < unten.size(); ++i)
+            stapel(&p, randLinks + i * spalte, fussOben + 1.5 * mm, spalte - 2 * mm, unten[i]);
+    });
 }

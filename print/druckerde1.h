@@ -5,7 +5,8 @@
 
 class QVariant;
 
-// The German invoice layout with the bank details at the foot of every page.
+// The German invoice layout after DIN 5008 (form B), with the rows a German
+// invoice must carry and the bank details at the foot of every page.
 class DruckerDE1 : public Drucker
 {
     Q_OBJECT
@@ -20,7 +21,13 @@ public:
 
 public slots:
     bool print(QPrinter* printer) override;
-    QTextDocument* getDocument(QPrinter* printer = nullptr) override;
+
+private:
+    QString titel() const;
+    QList<Vermerk> briefkopf() const;
+    QList<Vermerk> anschrift() const;
+    QList<Vermerk> info() const;
+    QList<QList<Vermerk>> fuss() const;
 };
 
 #endif

@@ -49,19 +49,6 @@ double Steuer::brutto(double p, int m, double r)
     return m == Brutto ? (r + 1.0) * p : p;
 }
 
-QString Steuer::summenText(double s)
-{
-    const int m = modus();
-    const double r = satz();
-    if (m == Brutto)
-        return tr("Summe: %1 € ( %2 € )").arg(betrag((r + 1.0) * s), betrag(s));
-    if (m == Netto)
-        return tr("Summe: %1 € ( %2 € )").arg(betrag(s), betrag(s / (r + 1.0)));
-    if (m == Keine)
-        return tr("Summe: %1 €").arg(betrag(s));
-    return QString();
-}
-
 QString Steuer::betrag(double wert)
 {
     return QString::number(wert, 'f', 2);

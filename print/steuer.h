@@ -25,10 +25,6 @@ public:
     static double steuer(double p, int m, double r);
     static double brutto(double p, int m, double r);
 
-    // The sum label text for the sum s of the line amounts under the current
-    // settings; a null string for an unknown mode (the label stays as it was).
-    static QString summenText(double s);
-
     // An amount with two decimals, "." as decimal mark, no grouping.
     static QString betrag(double wert);
 };

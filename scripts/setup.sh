@@ -13,7 +13,7 @@ PACKAGES=(
   cups cups-client printer-driver-cups-pdf
   qt6-charts-dev qtkeychain-qt6-dev
   postgresql libqt6sql6-psql
-  libqpdf-dev libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
+  libqpdf-dev qpdf libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
 )
 
 missing=()

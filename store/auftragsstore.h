@@ -2,6 +2,7 @@
 #define AUFTRAGSSTORE_H
 
 #include "records/auftrag.h"
+#include "records/auftragskennzahlen.h"
 #include "store/speicherfehler.h"
 
 #include <QDateTime>
@@ -31,6 +32,21 @@ public:
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;
     virtual int count() = 0;  // -1 when the query failed
     virtual bool delAuftrag(int nr) = 0;
+
+    // What the statistics need of the orders of getAuftraege(von, bis), in the
+    // same order; lines only when mitZeilen. Stores that cannot do better
+    // read whole orders.
+    virtual QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von,
+                                                                const QDateTime& bis, bool mitZeilen)
+    {
+        QList<AuftragsKennzahlen> liste;
+        for (const Auftrag& a : getAuftraege(von, bis)) {
+            liste.append(AuftragsKennzahlen::aus(a));
+            if (!mitZeilen)
+                liste.last().Zeilen.clear();
+        }
+        return liste;
+    }
 
     // Why the last operation failed (Keiner after a success).
     virtual Speicherfehler letzterFehler() const { return {}; }

@@ -574,3 +574,97 @@ void SqlAuftragsStore::updateModel()
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->select();
 }
+
+// The same rows, in the same order and with the same range comparison as
+// getAuftraege, but only the columns the statistics need: reading whole
+// orders with every text of every line is what makes long ranges slow.
+QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDateTime& von,
+                                                                     const QDateTime& bis,
+                                                                     bool mitZeilen)
+{
+    const QString where = Datenbank::sql(m_db, "a.[Eingang]>=:von and a.[Eingang]<=:bis");
+    const QVariantMap werte{{":von", isoText(von)}, {":bis", isoText(bis)}};
+    QList<AuftragsKennzahlen> liste;
+    QHash<int, int> position;  // order Nr -> index in liste
+
+    QSqlQuery q(m_db);
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
+    q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort] from auftrag a where ")
+              + where);
+    bindAll(q, werte);
+    q.exec();
+    while (q.next()) {
+        AuftragsKennzahlen a;
+        a.Nr = q.value(0).toInt();
+        a.Typ = q.value(1).toInt();
+        a.Zahlung = q.value(2).toInt();
+        a.Status = q.value(3).toInt();
+        a.Summe = q.value(4).toDouble();
+        // The day is the start of the stored ISO text; a date-time in local
+        // time would cost a time-zone look-up per order.
+        a.Eingang = QDate::fromString(q.value(5).toString().left(10), Qt::ISODate);
+        a.KundenNr = q.value(6).toInt();
+        a.Firma = q.value(7).toString();
+        a.Name = q.value(8).toString();
+        a.PLZ = q.value(9).toString();
+        a.Ort = q.value(10).toString();
+        position.insert(a.Nr, liste.size());
+        liste.append(std::move(a));
+    }
+    if (liste.isEmpty())
+        return liste;
+
+    if (mitZeilen) {
+        QSqlQuery l(m_db);
+        l.setForwardOnly(Datenbank::vorwaerts(m_db));
+        // A join lets the database walk the range by Eingang and each order's
+        // lines by the line index, instead of testing every line of the journal;
+        // ordered as it walks, so nothing is sorted, each order's lines by Nr.
+        l.prepare(Datenbank::sql(m_db, "select l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],"
+                                       "l.[Preis] from auftrag a join auftragslines l on "
+                                       "l.[Auftrag]=a.[Nr] where ")
+                  + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"));
+        bindAll(l, werte);
+        l.exec();
+        int nr = 0;
+        int stelle = -1;  // of order nr in liste; an order's lines come one after another
+        while (l.next()) {
+            if (l.value(0).toInt() != nr || stelle < 0) {
+                nr = l.value(0).toInt();
+                stelle = position.value(nr, -1);
+                if (stelle < 0)
+                    continue;
+            }
+            AuftragsLine zeile;
+            zeile.Anzahl = l.value(1).toInt();
+            zeile.ProduktNr = l.value(2).toString();
+            zeile.Produkt = l.value(3).toString();
+            zeile.Preis = l.value(4).toDouble();
+            liste[stelle].Zeilen.append(std::move(zeile));
+        }
+    }
+
+    // The snapshot replaces the customer of the order row, as in getAuftraege.
+    QSqlQuery k(m_db);
+    k.setForwardOnly(Datenbank::vorwaerts(m_db));
+    k.prepare(Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],"
+                                   "k.[Ort],k.[Typ] from auftrag a join auftragskunden k on "
+                                   "k.[AuftragsNr]=a.[Nr] where ")
+              + where);
+    bindAll(k, werte);
+    k.exec();
+    while (k.next()) {
+        const auto it = position.constFind(k.value(0).toInt());
+        if (it == position.cend())
+            continue;
+        AuftragsKennzahlen& a = liste[it.value()];
+        a.KundenNr = k.value(1).toInt();
+        a.Firma = k.value(2).toString();
+        a.Name = k.value(3).toString();
+        a.PLZ = k.value(4).toString();
+        a.Ort = k.value(5).toString();
+        a.KundenTyp = k.value(6).toInt();
+    }
+    return liste;
+}

@@ -41,6 +41,8 @@ public:
     QSqlTableModel* filterModel(int kundenNr) override;
     int count() override;
     bool delAuftrag(int nr) override;
+    QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
+                                                        bool mitZeilen) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
 
 signals:

@@ -81,6 +81,12 @@ bool SqlProduktStore::write(const char* name, const Produkt* p, const QString& s
 
 bool SqlProduktStore::addProdukt(const Produkt& p)
 {
+    // SQLite would store an empty number as NULL, more than once.
+    if (p.Nr.isEmpty()) {
+        qWarning() << "addProdukt" << QString("empty product number");
+        m_fehler = {Speicherfehler::Ungueltig, tr("Die Produktnummer ist leer.")};
+        return false;
+    }
     return write("addProdukt", &p,
                  "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ]) values "
                  "(:nr,:name,:preis,:desc,:typ)",

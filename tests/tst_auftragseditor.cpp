@@ -132,7 +132,8 @@ private slots:
         MenuAuswahl wahl({});
         emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
         QVERIFY(wahl.gezeigt);
-        QCOMPARE(wahl.eintraege.size(), 10);
+        QCOMPARE(wahl.eintraege.size(), 11);
+        QCOMPARE(wahl.aktiv.contains("XML speichern"), typ == 0 || typ == 2);
         QCOMPARE(wahl.aktiv.contains("Rechnung aus Angebot erstellen"), rechnung);
         QCOMPARE(wahl.aktiv.contains("Gutschrift aus Rechnung erstellen"), gutschrift);
         QCOMPARE(wahl.aktiv.contains("Kunden anzeigen"), kundenNr >= 1);

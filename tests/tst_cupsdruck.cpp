@@ -161,11 +161,15 @@ private slots:
         // (Its text is not searchable: the PostScript route of the queue drops
         // the font encodings, so pdftotext cannot read it back.)
         QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
-        QProcess info;
-        info.start("pdfinfo", {pdf});
-        QVERIFY(info.waitForFinished(30000));
-        QVERIFY2(QString::fromUtf8(info.readAllStandardOutput()).contains(QRegularExpression("Pages:\\s+1\\b")),
-                 "the invoice is one page");
+        // cups-pdf may still be writing: read the file until it is complete.
+        const auto seiten = [&pdf] {
+            QProcess info;
+            info.start("pdfinfo", {pdf});
+            info.waitForFinished(30000);
+            return QString::fromUtf8(info.readAllStandardOutput());
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(seiten().contains(QRegularExpression("Pages:\\s+1\\b")),
+                                  "the invoice is one page", 20000);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QItemDelegate>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QtTest>
@@ -80,6 +81,16 @@ private slots:
         FormatedDateTimeDelegate datum("dd.MM.yyyy hh:mm:ss");
         const QString ist = art == 0 ? liste.text(wert) : art == 1 ? geld.text(wert) : datum.text(wert);
         QCOMPARE(ist, text);
+
+        // The cell looks exactly as a plain delegate draws that text.
+        QAbstractItemDelegate& d = art == 0 ? static_cast<QAbstractItemDelegate&>(liste)
+                                   : art == 1 ? static_cast<QAbstractItemDelegate&>(geld)
+                                              : datum;
+        QStandardItemModel model(2, 1);
+        model.setData(model.index(0, 0), wert);
+        model.setData(model.index(1, 0), text);
+        QItemDelegate schlicht;
+        QCOMPARE(male(d, model.index(0, 0), {}), male(schlicht, model.index(1, 0), {}));
     }
 
     void blankeZelle_data()

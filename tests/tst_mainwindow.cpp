@@ -373,14 +373,12 @@ private slots:
         QVERIFY(!programm.isEmpty());
         MainWindow englisch;
         const QString kunden = englisch.tabs()->tabText(0);
+        // The invoice keeps its French texts.
+        const QString rechnung = QCoreApplication::translate("Drucker", "Facture Matériel");
         QCoreApplication::removeTranslator(&qt);
         QCoreApplication::removeTranslator(&programm);
         QVERIFY2(kunden != "Kunden" && !kunden.isEmpty(), qPrintable(kunden));
-        // The invoice keeps its French texts.
-        QCOMPARE(programm.translate("Drucker", "Facture Matériel"),
-                 programm.translate("Drucker", "Facture Matériel").isEmpty()
-                     ? QString()
-                     : QString("Facture Matériel"));
+        QCOMPARE(rechnung, QString("Facture Matériel"));
     }
 
     void tabs()
@@ -389,6 +387,74 @@ private slots:
         QCOMPARE(w->tabs()->tabText(0), QString("Kunden"));
         QCOMPARE(w->tabs()->tabText(1), QString("Aufträge"));
         QVERIFY(qobject_cast<MainInterface*>(w.get()));
+    }
+
+    void unknownOrderOpensNothing()
+    {
+        mitDialog([this] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, 42)); });
+        QCOMPARE(dialoge->arten(), QStringList{"warning"});
+        QVERIFY(dialoge->fragen.first().text.contains("42"));
+        QVERIFY(geoeffnet.isEmpty());
+        QCOMPARE(w->auftragsStore()->count(), 0);
+    }
+
+    void savedOrderOfDeletedCustomerKeepsItsCustomer()
+    {
+        Kunde k;
+        k.Name = "Meier";
+        QVERIFY(w->kundenStore()->addKunde(k));
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        QVERIFY(w->kundenStore()->delKunde(k.Nr));
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
+                  [](QDialog* d) { d->accept(); });
+        QCOMPARE(geoeffnet, QStringList{"AuftragsDialog"});
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Kunde.Name, QString("Meier"));
+    }
+
+    void mailAddressAddsNoItems_data()
+    {
+        QTest::addColumn<bool>("mitRechnung");
+        QTest::newRow("plain mail") << false;
+        QTest::newRow("mail with the invoice") << true;
+    }
+
+    void mailAddressAddsNoItems()
+    {
+        QFETCH(bool, mitRechnung);
+        Kunde k;
+        k.Name = "Meier";
+        k.Email = "kunde@example.com?attachment=/home/user/.ssh/id_rsa&body=hi#x";
+        QVERIFY(w->kundenStore()->addKunde(k));
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        for (int i = 0; i < 2; ++i) {
+            if (mitRechnung)
+                QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+            else
+                QMetaObject::invokeMethod(w.get(), "sendEmail", Q_ARG(Kunde, k));
+        }
+        QCOMPARE(dialoge->urls.size(), 2);
+        // What the mail program gets is the encoded text.
+        const QUrl url(QString::fromLatin1(dialoge->urls.first().toEncoded()));
+        QCOMPARE(url.scheme(), QString("mailto"));
+        QCOMPARE(url.path(QUrl::FullyDecoded), k.Email);
+        QStringList namen;
+        for (const auto& item : QUrlQuery(url).queryItems())
+            namen << item.first;
+        QCOMPARE(namen, mitRechnung ? QStringList({"subject", "attachment"}) : QStringList());
+        if (!mitRechnung)
+            return;
+
+        // Each PDF in a folder of its own that only the user may enter, under a new name.
+        const QString pdf = QUrlQuery(url).queryItemValue("attachment", QUrl::FullyDecoded);
+        const QString zweites =
+            QUrlQuery(dialoge->urls.last()).queryItemValue("attachment", QUrl::FullyDecoded);
+        QVERIFY(pdfText(pdf).contains("Meier"));
+        QVERIFY(pdf != zweites);
+        QCOMPARE(QFile::permissions(QFileInfo(pdf).path()) & 0x7077, QFile::Permissions(0x7000));
+        // The next start removes them.
+        w.reset(new MainWindow);
+        QVERIFY(!QFileInfo::exists(pdf));
+        QVERIFY(!QFileInfo::exists(zweites));
     }
 };
 

@@ -16,6 +16,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestProgrammstart : public QObject
 {
     Q_OBJECT
@@ -183,6 +185,25 @@ private slots:
         w.show();
         QVERIFY(w.kundenStore()->getKunden().isEmpty());
         QCOMPARE(w.auftragsStore()->count(), -1);  // failed, not "no orders"
+    }
+
+    void privateFileModes()
+    {
+        // Readable by the user alone, whatever the umask lets others have.
+        const mode_t alt = ::umask(022);
+        Programmstart::benenneAnwendung();
+        QSettings().setValue("Datenbank/Port", 0);
+        QSettings().sync();
+        QVERIFY(Programmstart::openDatabase());
+        ::umask(alt);
+        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        auto modus = [](const QString& pfad) {
+            struct stat st;
+            return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+        };
+        QCOMPARE(modus(dataDir), 0700);
+        QCOMPARE(modus(datenbankName()), 0600);
+        QCOMPARE(modus(QSettings().fileName()), 0600);
     }
 };
 

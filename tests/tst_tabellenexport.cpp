@@ -5,6 +5,10 @@
 #include "tests/support/testumgebung.h"
 
 #include <QDir>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QtTest>
 
@@ -68,14 +72,15 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<double>("zahl");
         const int Z = TabellenZelle::Zahl, T = TabellenZelle::Text;
-        QTest::newRow("12,50") << QVariant("12,50") << false << Z << 12.5;
-        QTest::newRow("12.50") << QVariant("12.50") << false << Z << 12.5;
-        QTest::newRow("0,00") << QVariant("0,00") << false << Z << 0.0;
-        QTest::newRow("0.00") << QVariant("0.00") << false << Z << 0.0;
+        QTest::newRow("12,50") << QVariant("12,50") << false << T << 0.0;
+        QTest::newRow("12.50") << QVariant("12.50") << false << T << 0.0;
+        QTest::newRow("0,00") << QVariant("0,00") << false << T << 0.0;
+        QTest::newRow("1e5") << QVariant("1e5") << false << T << 0.0;
+        QTest::newRow("long long") << QVariant(qlonglong(612345678)) << false << Z << 612345678.0;
         QTest::newRow("int 0") << QVariant(0) << false << Z << 0.0;
         QTest::newRow("0,0 is text") << QVariant("0,0") << false << T << 0.0;
         QTest::newRow("with euro sign") << QVariant("12,50 €") << false << T << 0.0;
-        QTest::newRow("01234") << QVariant("01234") << false << Z << 1234.0;
+        QTest::newRow("01234") << QVariant("01234") << false << T << 0.0;
         QTest::newRow("double") << QVariant(-1234567.89) << false << Z << -1234567.89;
         QTest::newRow("inf is text") << QVariant("inf") << false << T << 0.0;
         QTest::newRow("nan is text") << QVariant("nan") << false << T << 0.0;
@@ -146,7 +151,7 @@ private slots:
                              "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\""));
         QVERIFY(x.contains("<Row><Cell><Data ss:Type=\"String\">A &amp; B</Data></Cell>"
                            "<Cell><Data ss:Type=\"String\">&lt;Preis&gt;</Data></Cell>"));
-        QVERIFY(x.contains("<Cell><Data ss:Type=\"Number\">1234</Data></Cell>"));
+        QVERIFY(x.contains("<Cell><Data ss:Type=\"String\">01234</Data></Cell>"));
         QVERIFY(x.contains("<Data ss:Type=\"String\">Sagt \"Hi\"; ja</Data>"));
         QVERIFY(x.endsWith("</Row></Table></Worksheet></Workbook>"));
 
@@ -163,7 +168,7 @@ private slots:
         zip.close();
         QCOMPARE(eintrag(ods, "mimetype"), QString("application/vnd.oasis.opendocument.spreadsheet"));
         const QString c = eintrag(ods, "content.xml");
-        QVERIFY(c.contains("<table:table-cell office:value-type=\"float\" office:value=\"1234\">"
+        QVERIFY(c.contains("<table:table-cell office:value-type=\"string\">"
                            "<text:p>01234</text:p></table:table-cell>\n"));
         QVERIFY(c.contains("<text:p>A &amp; B</text:p>"));
         QVERIFY(c.endsWith("</table:table-row>\n</table:table></office:spreadsheet></office:body>"
@@ -183,14 +188,14 @@ private slots:
         QVERIFY(s.contains("<c r=\"A2\" t=\"s\"><v>4</v></c>\n"));
         QVERIFY(s.contains("<c r=\"A3\" t=\"s\"><v>4</v></c>\n"));
         QVERIFY(s.contains("<c r=\"B2\"><v>12.5</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"B3\"><v>01234</v></c>\n"));
+        QVERIFY(s.contains("<c r=\"B3\" t=\"s\"><v>5</v></c>\n"));
         QVERIFY(s.contains("<c r=\"C2\" s=\"1\"><v>45352</v></c>\n"));
         QVERIFY(s.contains("<c r=\"C3\" s=\"1\"><v>61</v></c>\n"));
         QVERIFY(s.contains("<c r=\"D2\" s=\"2\"><v>45352.43750000</v></c>\n"));
         QVERIFY(s.contains("<c r=\"D3\" s=\"2\"><v>59.25000000</v></c>\n"));
         const QString sst = eintrag(datei, "xl/sharedStrings.xml");
-        // 4 headers, "Müller" twice, then the quote text, "12,50 €" and two empty texts.
-        QVERIFY(sst.contains("count=\"10\" uniqueCount=\"8\">"));
+        // 4 headers, "Müller" twice, "01234", the quote text, "12,50 €" and two empty texts.
+        QVERIFY(sst.contains("count=\"11\" uniqueCount=\"9\">"));
         QVERIFY(sst.contains("<si><t>A &amp; B</t></si><si><t>&lt;Preis&gt;</t></si>"));
         QVERIFY(sst.contains("<si><t>Sagt \"Hi\"; ja</t></si>"));
         const QString styles = eintrag(datei, "xl/styles.xml");
@@ -289,6 +294,53 @@ private slots:
             QVERIFY(f.open(QIODevice::ReadOnly));
             QVERIFY(f.read(8).startsWith(anfang.toUtf8()));
         }
+    }
+
+    void sqlModelWrittenWhole_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("teil");    // the zip entry holding the rows
+        QTest::addColumn<QString>("zeile");   // what starts a row there
+        QTest::newRow("csv") << "csv" << QString() << "\n";
+        QTest::newRow("xls") << "xls" << QString() << "<Row>";
+        QTest::newRow("ods") << "ods" << "content.xml" << "<table:table-row ";
+        QTest::newRow("xlsx") << "xlsx" << "xl/worksheets/sheet1.xml" << "<row ";
+    }
+
+    void sqlModelWrittenWhole()
+    {
+        // An SQL model holds only its first rows until asked for more.
+        QFETCH(QString, format);
+        QFETCH(QString, teil);
+        QFETCH(QString, zeile);
+        env.neueDatenbank();
+        QSqlQuery q;
+        QVERIFY(q.exec("create table liste (Nr integer, Name text)"));
+        QVERIFY(QSqlDatabase::database().transaction());
+        for (int i = 1; i <= 300; ++i)
+            QVERIFY(q.exec(QString("insert into liste values (%1, 'N%1')").arg(i)));
+        QVERIFY(QSqlDatabase::database().commit());
+        QSqlTableModel m;
+        m.setTable("liste");
+        QVERIFY(m.select());
+        const QString datei = env.pfad("sql." + format);
+        QVERIFY(writer(format)(&m, datei, {}, false));
+        const QString inhalt = teil.isEmpty() ? lies(datei) : eintrag(datei, teil);
+        QCOMPARE(inhalt.count(zeile), 301);
+    }
+
+    void commandTextsExtractedForTranslation()
+    {
+        // lupdate must find the texts, or they stay German in every language.
+        const QString ts = env.pfad("export.ts");
+        QProcess p;
+        p.start(QLibraryInfo::path(QLibraryInfo::BinariesPath) + "/lupdate",
+                {qEnvironmentVariable("BELEGWERK_SOURCE_DIR") + "/exchange/tabellenexport.cpp",
+                 "-ts", ts});
+        QVERIFY(p.waitForFinished(60000));
+        const QString inhalt = lies(ts);
+        QVERIFY2(inhalt.contains("<name>TabellenExport</name>"), qPrintable(inhalt));
+        QCOMPARE(inhalt.count("<source>"), 3);
     }
 };
 

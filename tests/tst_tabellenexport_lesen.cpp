@@ -134,14 +134,15 @@ private slots:
         const bool xlsx = format == "xlsx";
         const QString nl = csv ? "\n" : " ";
         const QStringList kopf{"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code"};
-        // Texts unchanged (line breaks become blanks in the XML formats), numbers read
-        // as numbers, dates as dates with the sheet's formats in XLSX and as text elsewhere.
+        // Texts unchanged, even where they look like numbers (line breaks become blanks in
+        // the XML formats), numbers read as numbers, dates as dates with the sheet's
+        // formats in XLSX and as text elsewhere.
         const QList<QStringList> erwartet{
             kopf,
-            {"1", "Müller & Söhne", "12.5", csv ? "12,50" : "12.5",
+            {"1", "Müller & Söhne", "12.5", "12,50",
              xlsx ? "01.03.2024" : "2024-03-01",
-             xlsx ? "01.03.2024 10:30:00" : "2024-03-01T10:30:00.000", csv ? "01234" : "1234"},
-            {"2", quote, "-7.25", csv ? "0,00" : "0", xlsx ? "01.03.1900" : "1900-03-01",
+             xlsx ? "01.03.2024 10:30:00" : "2024-03-01T10:30:00.000", "01234"},
+            {"2", quote, "-7.25", "0,00", xlsx ? "01.03.1900" : "1900-03-01",
              xlsx ? "31.12.2023 23:59:59" : "2023-12-31T23:59:59.000", "12,50 €"},
             {"3", "Zeile1" + nl + "Zeile2", "1234567.89", "0,0", xlsx ? "01.01.2000" : "2000-01-01",
              xlsx ? "01.01.2000 00:00:00" : "2000-01-01T00:00:00.000", "Ölstraße; 7"}};
@@ -191,8 +192,7 @@ print(json.dumps(out))
         QCOMPARE(zelle(2, 1)[1].toString(), quote);
         QCOMPARE(zelle(3, 6)[1].toString(), QString("Ölstraße; 7"));
         const QList<QPair<QPoint, double>> zahlen{
-            {{0, 1}, 1}, {{2, 1}, 12.5}, {{2, 2}, -7.25}, {{2, 3}, 1234567.89},
-            {{3, 1}, 12.5}, {{3, 2}, 0}, {{6, 1}, 1234}};
+            {{0, 1}, 1}, {{2, 1}, 12.5}, {{2, 2}, -7.25}, {{2, 3}, 1234567.89}};
         for (const auto& z : zahlen) {
             const QJsonArray a = zelle(z.first.y(), z.first.x());
             QCOMPARE(a[0].toString(), QString("n"));
@@ -203,7 +203,54 @@ print(json.dumps(out))
         QCOMPARE(zelle(1, 5), QJsonArray({"d", "2024-03-01T10:30:00"}));
         QCOMPARE(zelle(2, 5), QJsonArray({"d", "2023-12-31T23:59:59"}));
         QCOMPARE(zelle(3, 3), QJsonArray({"s", "0,0"}));
+        QCOMPARE(zelle(1, 3), QJsonArray({"s", "12,50"}));
+        QCOMPARE(zelle(2, 3), QJsonArray({"s", "0,00"}));
+        QCOMPARE(zelle(1, 6), QJsonArray({"s", "01234"}));
         QCOMPARE(mappen[1][1].toArray().size(), 1);
+    }
+
+    void forbiddenXmlCharactersDropped()
+    {
+        // U+FFFE, U+FFFF and lone surrogate halves would make the XML files unreadable.
+        const QString text = QString("a") + QChar(0xFFFE) + "b" + QChar(0xFFFF) + "c" + QChar(0xD800)
+                             + "d" + QChar(0xDC00) + "e " + QString::fromUtf8("\xF0\x9F\x98\x80");
+        QStandardItemModel m;
+        m.setHorizontalHeaderLabels({"Text"});
+        fuelleZeilen(m, {{text}});
+        QStringList dateien;
+        for (const QString f : {"xls", "ods", "xlsx"}) {
+            dateien << env.pfad("in/zeichen_" + f + "." + f);
+            QVERIFY(f == "xls" ? exportXLS(&m, dateien.last()) : f == "ods" ? exportODS(&m, dateien.last())
+                                                                           : exportXLSX(&m, dateien.last()));
+        }
+        QVERIFY(konvertiere(dateien));
+        for (const QString f : {"xls", "ods", "xlsx"}) {
+            QFile csv(env.pfad("out/zeichen_" + f + ".csv"));
+            QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(f));
+            QCOMPARE(parseCsv(QString::fromUtf8(csv.readAll())),
+                     QList<QStringList>({{"Text"}, {"abcde " + QString::fromUtf8("\xF0\x9F\x98\x80")}}));
+        }
+    }
+
+    void csvFormulasStayText()
+    {
+        // Opened with formula evaluation on, no field of the data becomes a formula.
+        const QStringList texte{"=HYPERLINK(\"http://example.com\";\"klick\")", "+1+1", "-1+1",
+                                "@x", "\t=1"};
+        QStandardItemModel m;
+        m.setHorizontalHeaderLabels({"Wert"});
+        for (const QString& t : texte)
+            fuelleZeilen(m, {{t}});
+        fuelleZeilen(m, {{-7.25}});
+        QVERIFY(exportCSV(&m, env.pfad("in/formeln.csv")));
+        QVERIFY(konvertiere({env.pfad("in/formeln.csv")}, "CSV:59,34,76,1,,0,false,false,false,false,false,0,true"));
+        QFile f(env.pfad("out/formeln.csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QList<QStringList> erwartet{{"Wert"}};
+        for (const QString& t : texte)
+            erwartet << QStringList{"'" + t};
+        erwartet << QStringList{"-7.25"};
+        QCOMPARE(parseCsv(QString::fromUtf8(f.readAll())), erwartet);
     }
 };
 

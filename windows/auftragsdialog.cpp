@@ -1,6 +1,7 @@
 #include "windows/auftragsdialog.h"
 
 #include "platform/interaktion.h"
+#include "print/ciiaufbau.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/produktstore.h"
@@ -41,6 +42,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
       m_status(new QComboBox(this)),
       m_bestellNr(new QSpinBox(this)),
       m_kundeLabel(new QLabel(this)),
+      m_ustIdHinweis(new QLabel(this)),
       m_komentar(new QPlainTextEdit(this)),
       m_produkte(new ProdukteWidget(this)),
       m_ok(knopf(tr("Ok"), this)),
@@ -58,6 +60,10 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
     form->addRow(tr("Status"), m_status);
     form->addRow(tr("BestellNr"), m_bestellNr);
     form->addRow(tr("Kunde"), m_kundeLabel);
+    m_ustIdHinweis->setWordWrap(true);
+    m_ustIdHinweis->setStyleSheet("color: #b00000");
+    m_ustIdHinweis->hide();
+    form->addRow(m_ustIdHinweis);
     form->addRow(tr("Bemerkung"), m_komentar);
     form->addRow(m_produkte);
     auto* knoepfe = new QHBoxLayout;
@@ -81,6 +87,8 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
             &AuftragsDialog::data_changed);
     connect(m_dienst, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &AuftragsDialog::typ_changed);
+    connect(m_typ, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &AuftragsDialog::zeigeUstIdHinweis);
     data_changed();
 }
 
@@ -124,6 +132,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     m_dienst->setEnabled(neu);
     m_status->setEnabled(a.Nr != 0);
     data_changed();
+    zeigeUstIdHinweis();
 }
 
 Auftrag AuftragsDialog::auftrag()
@@ -176,4 +185,22 @@ void AuftragsDialog::data_changed()
 void AuftragsDialog::typ_changed()
 {
     m_produkte->setTyp(Auftrag::dienstTyp(m_dienst->currentIndex()));
+    zeigeUstIdHinweis();
+}
+
+void AuftragsDialog::zeigeUstIdHinweis()
+{
+    // Said while the order is entered, so the invoice does not fall back to a
+    // plain PDF later; the lines play no part in it.
+    Auftrag a = m_auftrag;
+    a.Kunde = m_kunde;
+    a.Typ = m_typ->currentIndex();
+    a.Dienst = m_dienst->currentIndex();
+    a.Zeilen.clear();
+    const QStringList fehlt =
+        CiiAufbau::elektronisch(a) ? CiiAufbau(a).fehlendeUstIds() : QStringList();
+    m_ustIdHinweis->setText(
+        tr("Innergemeinschaftliche Lieferung: für die elektronische Rechnung fehlt %1.")
+            .arg(fehlt.join(tr(" und "))));
+    m_ustIdHinweis->setVisible(!fehlt.isEmpty());
 }

@@ -42,6 +42,8 @@ public:
     QPushButton* okKnopf() const { return m_ok; }
     QPushButton* abbrechenKnopf() const { return m_abbrechen; }
     QPushButton* druckenKnopf() const { return m_drucken; }
+    // Says which VAT numbers an intra-community invoice lacks; hidden otherwise.
+    QLabel* ustIdHinweis() const { return m_ustIdHinweis; }
 
 signals:
     void drucken(Auftrag& a);
@@ -52,6 +54,8 @@ public slots:
     void typ_changed();
 
 private:
+    void zeigeUstIdHinweis();
+
     Auftrag m_auftrag;
     Kunde m_kunde;
     QPointer<ProduktStore> m_produktStore;
@@ -63,6 +67,7 @@ private:
     QComboBox* m_status;
     QSpinBox* m_bestellNr;
     QLabel* m_kundeLabel;
+    QLabel* m_ustIdHinweis;
     QPlainTextEdit* m_komentar;
     ProdukteWidget* m_produkte;
     QPushButton* m_ok;

@@ -140,6 +140,7 @@ void AuftragsEditor::view_context(QPoint p)
     QAction* vorschau = menu.addAction(tr("Druckvorschau"));
     QAction* drucken = menu.addAction(tr("Drucken"));
     QAction* pdf = menu.addAction(tr("als PDF speichern"));
+    QAction* xml = menu.addAction(tr("XML speichern"));
     QAction* email = menu.addAction(tr("als Email senden"));
     QAction* rechnung = menu.addAction(tr("Rechnung aus Angebot erstellen"));
     QAction* gutschrift = menu.addAction(tr("Gutschrift aus Rechnung erstellen"));
@@ -149,6 +150,7 @@ void AuftragsEditor::view_context(QPoint p)
     kunde->setEnabled(kundenNr >= 1);
     rechnung->setEnabled(a.Typ == Auftragsart::Angebot);
     gutschrift->setEnabled(a.Typ == Auftragsart::Rechnung);
+    xml->setEnabled(a.Typ == Auftragsart::Rechnung || a.Typ == Auftragsart::Gutschrift);
 
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
     if (!gewaehlt)
@@ -163,6 +165,8 @@ void AuftragsEditor::view_context(QPoint p)
         emit auftragDrucken(a);
     else if (gewaehlt == pdf)
         emit auftragPDF(a);
+    else if (gewaehlt == xml)
+        emit auftragXML(a);
     else if (gewaehlt == email)
         emit auftragEmail(a);
     else if (gewaehlt == rechnung)

@@ -40,6 +40,7 @@ signals:
     void auftragVorschau(Auftrag a);
     void auftragEmail(Auftrag a);
     void auftragPDF(Auftrag a);
+    void auftragXML(Auftrag a);
     void auftragKunde(Kunde& k);
     void kundeClicked(int Nr);
     void rechnungFromAngebot(Auftrag a);

@@ -2,7 +2,7 @@
 
 #include "platform/interaktion.h"
 #include "delegates/formateddoubledelegate.h"
-#include "print/steuer.h"
+#include "print/belegbetraege.h"
 #include "store/produktstore.h"
 #include "windows/ascompleter.h"
 #include "windows/produktlinemodel.h"
@@ -113,6 +113,8 @@ void ProdukteWidget::clear()
 void ProdukteWidget::setAuftrag(Auftrag a)
 {
     m_model->setLines(a.Zeilen);
+    m_dienst = a.Dienst;
+    m_kundenTyp = a.Kunde.Typ;
     filtereProdukte(a.Dienst);
     updateSumme();
 }
@@ -131,7 +133,9 @@ void ProdukteWidget::setPrivat(bool privat)
 
 void ProdukteWidget::setTyp(Auftrag::dienstTyp typ)
 {
+    m_dienst = typ;
     filtereProdukte(typ);
+    updateSumme();
 }
 
 void ProdukteWidget::filtereProdukte(int typ)
@@ -262,7 +266,13 @@ void ProdukteWidget::mengeAendern(const QModelIndex& index)
 
 void ProdukteWidget::updateSumme()
 {
-    const QString text = Steuer::summenText(m_model->summe());
+    // The totals of the document this order prints as: the service kind and
+    // the customer type decide the tax as they do on paper.
+    Auftrag a;
+    a.Dienst = m_dienst;
+    a.Kunde.Typ = m_kundenTyp;
+    a.Zeilen = m_model->lines();
+    const QString text = Belegbetraege(a).summenText();
     if (!text.isNull())
         m_summe->setText(text);
 }

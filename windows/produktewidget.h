@@ -70,6 +70,8 @@ private:
     AsCompleter* m_completer;
     QSqlTableModel* m_filterModel = nullptr;  // owned; the store hands it out
     bool m_privat = false;
+    int m_dienst = Auftrag::Produkte;  // of the order shown: the sum follows its tax
+    int m_kundenTyp = 0;
     QSettings m_settings;
 };
 

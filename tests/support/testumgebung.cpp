@@ -18,6 +18,8 @@ Testumgebung::Testumgebung()
     qputenv("XDG_CONFIG_HOME", pfad("config").toUtf8());
     qputenv("XDG_CACHE_HOME", pfad("cache").toUtf8());
     qputenv("TMPDIR", m_dir.path().toUtf8());
+    // No test reaches the desktop's secret store.
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pfad("settings"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, pfad("settings"));
     Programmstart::benenneAnwendung();

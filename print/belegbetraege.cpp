@@ -1,0 +1,116 @@
+#include "print/belegbetraege.h"
+
+#include "print/druckerde1.h"
+#include "print/layouts.h"
+#include "print/steuer.h"
+#include "records/codetabellen.h"
+
+#include <QSettings>
+
+#include <cmath>
+
+Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
+{
+    if (m_layout == Layout::Gewaehlt)
+        m_layout = Layouts::deutsch() ? Layout::De1 : Layout::Fr1;
+    QSettings s;
+    m_modus = Steuer::modus();
+    double r = Steuer::satz();
+    if (m_layout == Layout::De1) {
+        // The German layout reads the rates in percent, with rates of its own.
+        const int wahl = Steuer::satzWahl();
+        r = 0.0;
+        if (wahl == Steuer::SatzB)
+            r = DruckerDE1::prozent(s.value("Steuer/Satz B", 7)) / 100.0;
+        else if (wahl <= Steuer::SatzA)
+            r = DruckerDE1::prozent(s.value("Steuer/Satz A", 19)) / 100.0;
+    }
+
+    const int kundenTyp = a.Kunde.Typ;
+    const bool ohneModus = m_modus != Steuer::Brutto && m_modus != Steuer::Netto;
+    if (kundenTyp == KundenTyp::Intern || ohneModus)
+        m_fall = Steuerfall::NichtSteuerbar;
+    else if (m_layout == Layout::Fr1 && a.Dienst == Auftrag::Schulung)
+        m_fall = Steuerfall::Befreit;
+    else if (kundenTyp == KundenTyp::Kunde2)
+        m_fall = Steuerfall::Innergemeinschaftlich;
+    m_satz = mitSteuer() ? r : 0.0;
+    // Amounts entered with tax included lose it when none is charged; a
+    // customer outside the tax pays the stored amounts as they are.
+    const bool herausrechnen = m_modus == Steuer::Netto && m_fall != Steuerfall::NichtSteuerbar;
+
+    m_zeilen.reserve(a.Zeilen.size());
+    for (const AuftragsLine& l : a.Zeilen) {
+        Zeile z;
+        z.anzahl = l.Anzahl;
+        z.satz = m_satz;
+        const double p = l.Preis;
+        double netto = herausrechnen ? p / (r + 1.0) : p;
+        if (mitSteuer() && m_modus == Steuer::Brutto) {
+            z.netto = cent(p);
+            z.steuer = cent(r * p);
+            z.brutto = z.netto + z.steuer;
+        } else if (mitSteuer()) {
+            z.brutto = cent(p);
+            z.steuer = cent(r * p / (r + 1.0));
+            z.netto = z.brutto - z.steuer;
+        } else {
+            z.netto = cent(netto);
+            z.brutto = z.netto;
+        }
+        z.einzelNetto = l.Anzahl != 0 ? netto / l.Anzahl : netto;
+        m_netto += z.netto;
+        m_steuer += z.steuer;
+        m_brutto += z.brutto;
+        m_zeilen << z;
+    }
+
+    if (a.Eingang.isValid()) {
+        const int tage = s.value("Rechnung/Zahlungsziel", 30).toInt();
+        m_faellig = a.Eingang.date().addDays(qMax(0, tage));
+    }
+    m_bezahlt = a.Status == AuftragsStatus::Bezahlt;
+}
+
+QString Belegbetraege::satzText() const
+{
+    return QString::number(m_satz * 100.0, 'g');
+}
+
+QList<Belegbetraege::Satzsumme> Belegbetraege::aufschluesselung() const
+{
+    Satzsumme s;
+    s.satz = m_satz;
+    s.netto = m_netto;
+    s.steuer = m_steuer;
+    return {s};
+}
+
+QString Belegbetraege::summenText() const
+{
+    if (m_modus != Steuer::Brutto && m_modus != Steuer::Netto && m_modus != Steuer::Keine)
+        return QString();
+    if (mitSteuer())
+        return QCoreApplication::translate("Steuer", "Summe: %1 € ( %2 € )")
+            .arg(betrag(m_brutto), betrag(m_netto));
+    return QCoreApplication::translate("Steuer", "Summe: %1 €").arg(betrag(m_brutto));
+}
+
+QString Belegbetraege::betrag(qint64 cent)
+{
+    const qint64 betrag = cent < 0 ? -cent : cent;
+    return QStringLiteral("%1%2.%3")
+        .arg(cent < 0 ? "-" : "")
+        .arg(betrag / 100)
+        .arg(betrag % 100, 2, 10, QLatin1Char('0'));
+}
+
+qint64 Belegbetraege::cent(double euro)
+{
+    if (!std::isfinite(euro))
+        return 0;
+    // An amount typed as 1.005 is stored as 1.00499999…; the nudge rounds it
+    // as the user wrote it.
+    const double c = euro * 100.0;
+    return std::llround(c + (c < 0 ? -1e-6 : 1e-6));
+}

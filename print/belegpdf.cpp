@@ -1,0 +1,102 @@
+#include "print/belegpdf.h"
+
+#include "print/ciiaufbau.h"
+#include "print/drucker.h"
+#include "print/facturxpdf.h"
+#include "records/codetabellen.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+QByteArray BelegPdf::seiten(Drucker* d, const Auftrag& a, bool pdfA)
+{
+    // QPrinter writes only to a named file; the pages go through a private one.
+    QTemporaryFile tmp(QDir(QDir::tempPath()).filePath("belegwerk-XXXXXX.pdf"));
+    if (!d || !tmp.open())
+        return QByteArray();
+    tmp.close();
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tmp.fileName());
+    printer.setCreator(QStringLiteral("Belegwerk"));
+    printer.setDocName(QString("%1 %2")
+                           .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
+                           .arg(a.AuftragsNr));
+    if (pdfA)
+        printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+    d->setAuftrag(a);
+    if (!d->print(&printer))
+        return QByteArray();
+    QFile f(tmp.fileName());
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+QString BelegPdf::hinweisText(const QStringList& fehlt)
+{
+    return tr("Die Rechnung wurde als einfache PDF-Datei geschrieben, nicht als elektronische "
+              "Rechnung (Factur-X), denn es fehlt:\n- %1\n\nBitte ergänzen Sie die Einstellungen "
+              "oder den Kunden und speichern Sie die Rechnung erneut.")
+        .arg(fehlt.join("\n- "));
+}
+
+bool BelegPdf::schreiben(Drucker* d, const Auftrag& a, const QString& datei, QString* hinweis)
+{
+    if (hinweis)
+        hinweis->clear();
+    if (!CiiAufbau::elektronisch(a)) {
+        const QByteArray pdf = seiten(d, a, false);
+        return !pdf.isEmpty() && speichere(datei, pdf);
+    }
+    const CiiAufbau cii(a);
+    if (!cii.gueltig()) {
+        if (hinweis)
+            *hinweis = hinweisText(cii.fehlt());
+        const QByteArray pdf = seiten(d, a, false);
+        return !pdf.isEmpty() && speichere(datei, pdf);
+    }
+    const QByteArray pdfA = seiten(d, a, true);
+    if (pdfA.isEmpty())
+        return false;
+    QString fehler;
+    const QByteArray fx = FacturXPdf::einbetten(pdfA, cii.rechnung().xml(), &fehler);
+    if (fx.isEmpty()) {
+        qWarning() << "error writing Factur-X" << fehler;
+        return false;
+    }
+    return speichere(datei, fx);
+}
+
+QString BelegPdf::xmlHindernis(const Auftrag& a)
+{
+    if (!CiiAufbau::elektronisch(a))
+        return tr("Nur Rechnungen und Gutschriften sind elektronische Rechnungen.");
+    const CiiAufbau cii(a);
+    return cii.gueltig() ? QString() : tr("Es fehlt:\n- %1").arg(cii.fehlt().join("\n- "));
+}
+
+bool BelegPdf::xmlSchreiben(const Auftrag& a, const QString& datei, QString* fehler)
+{
+    QString grund = xmlHindernis(a);
+    if (grund.isEmpty() && !speichere(datei, CiiAufbau(a).rechnung().xml()))
+        grund = tr("Die Datei %1 konnte nicht geschrieben werden.")
+                    .arg(QDir::toNativeSeparators(datei));
+    if (fehler)
+        *fehler = grund;
+    return grund.isEmpty();
+}
+
+bool BelegPdf::speichere(const QString& datei, const QByteArray& inhalt)
+{
+    // Written beside the target and moved into place when complete, so a
+    // failure never leaves a half-written or stale file under that name.
+    QSaveFile f(datei);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
+        return false;
+    return f.commit();
+}

@@ -1,0 +1,159 @@
+#include "print/ciiaufbau.h"
+
+#include "print/laendercodes.h"
+#include "records/codetabellen.h"
+
+#include <QSettings>
+
+namespace {
+
+int zahlungsmittel(int zahlung)
+{
+    switch (zahlung) {
+    case Zahlungsart::Bar: return CiiRechnung::Bar;
+    case Zahlungsart::EC: return CiiRechnung::Debitkarte;
+    case Zahlungsart::Ueberweisung: return CiiRechnung::Ueberweisung;
+    case Zahlungsart::Bankeinzug: return CiiRechnung::Lastschrift;
+    case Zahlungsart::Kreditkarte: return CiiRechnung::Kreditkarte;
+    case Zahlungsart::Scheck: return CiiRechnung::Scheck;
+    default: return CiiRechnung::KeinZahlungsmittel;
+    }
+}
+
+}  // namespace
+
+bool CiiAufbau::elektronisch(const Auftrag& a)
+{
+    return a.Typ == Auftragsart::Rechnung || a.Typ == Auftragsart::Gutschrift;
+}
+
+void CiiAufbau::pruefe(bool ok, const QString& was, bool ustId)
+{
+    if (ok)
+        return;
+    m_fehlt << was;
+    if (ustId)
+        m_ustIds << was;
+}
+
+CiiAufbau::CiiAufbau(const Auftrag& a)
+{
+    const Belegbetraege b(a);
+    const QSettings s;
+    CiiRechnung& r = m_rechnung;
+
+    // The tax case of the printed page decides the category.
+    QString kat = "S";
+    CiiRechnung::Steuer steuer;
+    switch (b.steuerfall()) {
+    case Belegbetraege::Steuerfall::Standard:
+        kat = b.satz() > 0.0 ? "S" : "Z";
+        break;
+    case Belegbetraege::Steuerfall::Befreit:
+        kat = "E";
+        steuer.grund = tr("Exonération TVA");
+        break;
+    case Belegbetraege::Steuerfall::Innergemeinschaftlich:
+        kat = "K";
+        steuer.grund = tr("Livraisons intracommunautaires, art. 262 ter I du CGI");
+        steuer.grundCode = "VATEX-EU-IC";
+        break;
+    case Belegbetraege::Steuerfall::NichtSteuerbar:
+        kat = "O";
+        steuer.grund = tr("Non soumis à la TVA");
+        steuer.grundCode = "VATEX-EU-O";
+        break;
+    }
+    const bool ohneUst = kat == "O";  // outside VAT: no VAT numbers at all
+
+    // A credit note entered with negative amounts is stated with positive
+    // ones; its type code already says the money flows back.
+    const qint64 vz = a.Typ == Auftragsart::Gutschrift && b.brutto() < 0 ? -1 : 1;
+
+    r.nummer = a.AuftragsNr > 0 ? QString::number(a.AuftragsNr) : QString();
+    r.typCode = a.Typ == Auftragsart::Gutschrift ? 381 : 380;
+    r.datum = a.Eingang.date();
+    if (a.BestellNr > 0)
+        r.bestellNr = QString::number(a.BestellNr);
+
+    r.verkaeufer.name = s.value("Firma/Firma").toString().trimmed();
+    r.verkaeufer.strasse = s.value("Firma/Strasse").toString().trimmed();
+    r.verkaeufer.plz = s.value("Firma/PLZ").toString().trimmed();
+    r.verkaeufer.ort = s.value("Firma/Ort").toString().trimmed();
+    r.verkaeufer.land = Laendercodes::iso(s.value("Firma/Land", tr("Frankreich")).toString());
+    r.verkaeufer.siren = s.value("Firma/SIREN").toString().trimmed();
+    const QString firmaUstId = s.value("Firma/UStId").toString().trimmed();
+    if (!ohneUst)
+        r.verkaeufer.ustId = firmaUstId;
+
+    const Kunde& k = a.Kunde;
+    r.kaeufer.name = (k.Firma.trimmed().isEmpty() ? k.Name : k.Firma).trimmed();
+    r.kaeufer.strasse = k.Strasse.trimmed();
+    r.kaeufer.plz = k.PLZ.trimmed();
+    r.kaeufer.ort = k.Ort.trimmed();
+    r.kaeufer.land = Laendercodes::iso(k.Land);
+    if (!ohneUst)
+        r.kaeufer.ustId = k.Steuernummer.trimmed();
+
+    if (kat == "K") {
+        // Intra-community supplies name where and when the goods went.
+        r.lieferort = true;
+        r.lieferDatum = a.Lieferung.isValid() ? a.Lieferung.date() : a.Eingang.date();
+    } else if (a.Lieferung.isValid()) {
+        r.lieferDatum = a.Lieferung.date();
+    }
+
+    for (int i = 0; i < a.Zeilen.size() && i < b.zeilen().size(); ++i) {
+        const AuftragsLine& l = a.Zeilen.at(i);
+        CiiRechnung::Position p;
+        p.produktNr = l.ProduktNr.trimmed();
+        p.name = l.Produkt.trimmed();
+        p.beschreibung = l.Komentar.trimmed();
+        p.netto = b.zeilen().at(i).netto * vz;
+        // The unit price is never negative: a reduction line is a negative quantity.
+        p.menge = l.Anzahl != 0 ? l.Anzahl * vz : 1;
+        if ((p.netto < 0) != (p.menge < 0) && p.netto != 0)
+            p.menge = -p.menge;
+        p.kategorie = kat;
+        p.prozent = b.zeilen().at(i).satz * 100.0;
+        r.positionen << p;
+    }
+    for (const Belegbetraege::Satzsumme& t : b.aufschluesselung()) {
+        CiiRechnung::Steuer e = steuer;
+        e.kategorie = kat;
+        e.prozent = t.satz * 100.0;
+        e.basis = t.netto * vz;
+        e.betrag = t.steuer * vz;
+        r.steuern << e;
+    }
+    r.netto = b.netto() * vz;
+    r.steuer = b.steuer() * vz;
+    r.brutto = b.brutto() * vz;
+    r.bezahlt = b.bezahlt() ? r.brutto : 0;
+    r.faellig = b.faelligAm();
+
+    r.zahlungsmittel = zahlungsmittel(a.Zahlung);
+    if (r.zahlungsmittel == CiiRechnung::Ueberweisung) {
+        r.iban = s.value("Firma/IBAN").toString().trimmed();
+        r.bic = s.value("Firma/BIC").toString().trimmed();
+    } else if (r.zahlungsmittel == CiiRechnung::Lastschrift) {
+        r.iban = k.IBAN.trimmed();
+    }
+
+    pruefe(!r.nummer.isEmpty(), tr("Rechnungsnummer (der Auftrag ist noch nicht gespeichert)"));
+    pruefe(r.datum.isValid(), tr("Rechnungsdatum"));
+    pruefe(!r.positionen.isEmpty(), tr("mindestens eine Position"));
+    pruefe(!r.verkaeufer.name.isEmpty(), tr("Name der Firma (Einstellungen, Firma)"));
+    pruefe(!r.verkaeufer.land.isEmpty(), tr("Land der Firma"));
+    pruefe(ohneUst || !firmaUstId.isEmpty(), tr("USt-IdNr. der Firma (Einstellungen, Firma)"),
+           kat == "K");
+    pruefe(!r.kaeufer.name.isEmpty(), tr("Name oder Firma des Kunden"));
+    if (k.Land.trimmed().isEmpty())
+        pruefe(false, tr("Land des Kunden"));
+    else
+        pruefe(!r.kaeufer.land.isEmpty(),
+               tr("Land des Kunden (\"%1\" ist kein bekanntes Land)").arg(k.Land.trimmed()));
+    pruefe(kat != "K" || !r.kaeufer.ustId.isEmpty(), tr("USt-IdNr. des Kunden"), true);
+    pruefe(r.zahlungsmittel != CiiRechnung::Ueberweisung || !r.iban.isEmpty(),
+           tr("IBAN der Firma (Zahlung per Überweisung)"));
+}

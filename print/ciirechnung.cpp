@@ -1,0 +1,237 @@
+#include "print/ciirechnung.h"
+
+#include "print/belegbetraege.h"
+
+#include <QXmlStreamWriter>
+
+namespace {
+
+const char* const rsmNs = "urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100";
+const char* const ramNs =
+    "urn:un:unece:uncefact:data:standard:ReusableAggregateBusinessInformationEntity:100";
+const char* const udtNs = "urn:un:unece:uncefact:data:standard:UnqualifiedDataType:100";
+const char* const qdtNs = "urn:un:unece:uncefact:data:standard:QualifiedDataType:100";
+
+QString prozentText(double p)
+{
+    return QString::number(p, 'f', 2);
+}
+
+// A unit price: net of the line over its quantity, never negative, at most
+// four decimals, so a price of 1/3 cent steps reads back close to the line.
+QString preisText(qint64 netto, qint64 menge)
+{
+    const double m = menge == 0 ? 1.0 : double(menge < 0 ? -menge : menge);
+    const double p = double(netto < 0 ? -netto : netto) / 100.0 / m;
+    QString s = QString::number(p, 'f', 4);
+    while (s.endsWith('0') && s.indexOf('.') < s.size() - 3)
+        s.chop(1);
+    return s;
+}
+
+class Schreiber
+{
+public:
+    explicit Schreiber(QByteArray* ziel) : w(ziel) { w.setAutoFormatting(true); }
+
+    void text(const char* name, const QString& wert) { w.writeTextElement(ramNs, name, wert); }
+    void optional(const char* name, const QString& wert)
+    {
+        if (!wert.isEmpty())
+            text(name, wert);
+    }
+    void auf(const char* name, const char* ns = ramNs) { w.writeStartElement(ns, name); }
+    void zu() { w.writeEndElement(); }
+    void mitAttribut(const char* name, const QString& wert, const char* attr, const QString& a)
+    {
+        auf(name);
+        w.writeAttribute(attr, a);
+        w.writeCharacters(wert);
+        zu();
+    }
+    void datum(const char* name, const QDate& d)
+    {
+        auf(name);
+        w.writeStartElement(udtNs, "DateTimeString");
+        w.writeAttribute("format", "102");
+        w.writeCharacters(d.toString("yyyyMMdd"));
+        zu();
+        zu();
+    }
+    void partei(const char* name, const CiiRechnung::Partei& p)
+    {
+        auf(name);
+        text("Name", p.name);
+        if (!p.siren.isEmpty()) {
+            auf("SpecifiedLegalOrganization");
+            // ISO 6523 scheme: 0002 SIREN (9 digits), 0009 SIRET (14 digits).
+            const QString ziffern = QString(p.siren).remove(' ');
+            if (ziffern.size() == 9 || ziffern.size() == 14)
+                mitAttribut("ID", ziffern, "schemeID", ziffern.size() == 9 ? "0002" : "0009");
+            else
+                text("ID", p.siren);
+            zu();
+        }
+        adresse("PostalTradeAddress", p);
+        if (!p.ustId.isEmpty()) {
+            auf("SpecifiedTaxRegistration");
+            mitAttribut("ID", QString(p.ustId).remove(' '), "schemeID", "VA");
+            zu();
+        }
+        zu();
+    }
+    void adresse(const char* name, const CiiRechnung::Partei& p)
+    {
+        auf(name);
+        optional("PostcodeCode", p.plz);
+        optional("LineOne", p.strasse);
+        optional("CityName", p.ort);
+        text("CountryID", p.land);
+        zu();
+    }
+
+    QXmlStreamWriter w;
+};
+
+}  // namespace
+
+QByteArray CiiRechnung::xml() const
+{
+    QByteArray ergebnis;
+    Schreiber s(&ergebnis);
+    QXmlStreamWriter& w = s.w;
+    w.writeStartDocument();
+    w.writeNamespace(rsmNs, "rsm");
+    w.writeNamespace(qdtNs, "qdt");
+    w.writeNamespace(ramNs, "ram");
+    w.writeNamespace(udtNs, "udt");
+    s.auf("CrossIndustryInvoice", rsmNs);
+
+    s.auf("ExchangedDocumentContext", rsmNs);
+    s.auf("GuidelineSpecifiedDocumentContextParameter");
+    s.text("ID", "urn:cen.eu:en16931:2017");
+    s.zu();
+    s.zu();
+
+    s.auf("ExchangedDocument", rsmNs);
+    s.text("ID", nummer);
+    s.text("TypeCode", QString::number(typCode));
+    s.datum("IssueDateTime", datum);
+    s.zu();
+
+    s.auf("SupplyChainTradeTransaction", rsmNs);
+    int nr = 0;
+    for (const Position& p : positionen) {
+        s.auf("IncludedSupplyChainTradeLineItem");
+        s.auf("AssociatedDocumentLineDocument");
+        s.text("LineID", QString::number(++nr));
+        s.zu();
+        s.auf("SpecifiedTradeProduct");
+        s.optional("SellerAssignedID", p.produktNr);
+        // A line without a name still needs one (item name is mandatory).
+        s.text("Name", p.name.isEmpty() ? QStringLiteral("-") : p.name);
+        s.optional("Description", p.beschreibung);
+        s.zu();
+        s.auf("SpecifiedLineTradeAgreement");
+        s.auf("NetPriceProductTradePrice");
+        s.text("ChargeAmount", preisText(p.netto, p.menge));
+        s.zu();
+        s.zu();
+        s.auf("SpecifiedLineTradeDelivery");
+        s.mitAttribut("BilledQuantity", QString::number(p.menge), "unitCode", "C62");
+        s.zu();
+        s.auf("SpecifiedLineTradeSettlement");
+        s.auf("ApplicableTradeTax");
+        s.text("TypeCode", "VAT");
+        s.text("CategoryCode", p.kategorie);
+        if (p.kategorie != "O")
+            s.text("RateApplicablePercent", prozentText(p.prozent));
+        s.zu();
+        s.auf("SpecifiedTradeSettlementLineMonetarySummation");
+        s.text("LineTotalAmount", Belegbetraege::betrag(p.netto));
+        s.zu();
+        s.zu();
+        s.zu();
+    }
+
+    s.auf("ApplicableHeaderTradeAgreement");
+    s.partei("SellerTradeParty", verkaeufer);
+    s.partei("BuyerTradeParty", kaeufer);
+    if (!bestellNr.isEmpty()) {
+        s.auf("BuyerOrderReferencedDocument");
+        s.text("IssuerAssignedID", bestellNr);
+        s.zu();
+    }
+    s.zu();
+
+    s.auf("ApplicableHeaderTradeDelivery");
+    if (lieferort) {
+        s.auf("ShipToTradeParty");
+        s.text("Name", kaeufer.name);
+        s.adresse("PostalTradeAddress", kaeufer);
+        s.zu();
+    }
+    if (lieferDatum.isValid()) {
+        s.auf("ActualDeliverySupplyChainEvent");
+        s.datum("OccurrenceDateTime", lieferDatum);
+        s.zu();
+    }
+    s.zu();
+
+    s.auf("ApplicableHeaderTradeSettlement");
+    s.text("InvoiceCurrencyCode", "EUR");
+    if (zahlungsmittel != KeinZahlungsmittel) {
+        s.auf("SpecifiedTradeSettlementPaymentMeans");
+        s.text("TypeCode", QString::number(zahlungsmittel));
+        const QString konto = QString(iban).remove(' ');
+        if (zahlungsmittel == Lastschrift && !konto.isEmpty()) {
+            s.auf("PayerPartyDebtorFinancialAccount");
+            s.text("IBANID", konto);
+            s.zu();
+        } else if (zahlungsmittel == Ueberweisung) {
+            s.auf("PayeePartyCreditorFinancialAccount");
+            s.text("IBANID", konto);
+            s.zu();
+            if (!bic.isEmpty()) {
+                s.auf("PayeeSpecifiedCreditorFinancialInstitution");
+                s.text("BICID", QString(bic).remove(' '));
+                s.zu();
+            }
+        }
+        s.zu();
+    }
+    for (const Steuer& t : steuern) {
+        s.auf("ApplicableTradeTax");
+        s.text("CalculatedAmount", Belegbetraege::betrag(t.betrag));
+        s.text("TypeCode", "VAT");
+        s.optional("ExemptionReason", t.grund);
+        s.text("BasisAmount", Belegbetraege::betrag(t.basis));
+        s.text("CategoryCode", t.kategorie);
+        s.optional("ExemptionReasonCode", t.grundCode);
+        if (t.kategorie != "O")
+            s.text("RateApplicablePercent", prozentText(t.prozent));
+        s.zu();
+    }
+    if (faellig.isValid() || !zahlungsText.isEmpty()) {
+        s.auf("SpecifiedTradePaymentTerms");
+        s.optional("Description", zahlungsText);
+        if (faellig.isValid())
+            s.datum("DueDateDateTime", faellig);
+        s.zu();
+    }
+    s.auf("SpecifiedTradeSettlementHeaderMonetarySummation");
+    s.text("LineTotalAmount", Belegbetraege::betrag(netto));
+    s.text("TaxBasisTotalAmount", Belegbetraege::betrag(netto));
+    s.mitAttribut("TaxTotalAmount", Belegbetraege::betrag(steuer), "currencyID", "EUR");
+    s.text("GrandTotalAmount", Belegbetraege::betrag(brutto));
+    if (bezahlt != 0)
+        s.text("TotalPrepaidAmount", Belegbetraege::betrag(bezahlt));
+    s.text("DuePayableAmount", Belegbetraege::betrag(brutto - bezahlt));
+    s.zu();
+    s.zu();
+
+    s.zu();  // SupplyChainTradeTransaction
+    s.zu();  // CrossIndustryInvoice
+    w.writeEndDocument();
+    return ergebnis;
+}

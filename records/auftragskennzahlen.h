@@ -1,0 +1,35 @@
+#ifndef AUFTRAGSKENNZAHLEN_H
+#define AUFTRAGSKENNZAHLEN_H
+
+#include "records/auftrag.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+// What the statistics read of one order: its codes and sum, the day it was
+// entered, the customer as stored with it, and its lines. A few fields instead
+// of a whole order, so that years of orders are read quickly.
+class AuftragsKennzahlen
+{
+public:
+    int Nr = 0;
+    int Typ = 0;
+    int Zahlung = -1;
+    int Status = 0;
+    double Summe = 0.0;
+    QDate Eingang;  // the day of the entry date-time
+    int KundenNr = 0;
+    QString Firma;
+    QString Name;
+    QString PLZ;
+    QString Ort;
+    int KundenTyp = 0;
+    QList<AuftragsLine> Zeilen;  // Anzahl, ProduktNr, Produkt and Preis
+
+    static AuftragsKennzahlen aus(const Auftrag& a);
+    // The customer as stored with the order, as far as these fields hold it.
+    ::Kunde kunde() const;
+};
+
+#endif

@@ -1,0 +1,119 @@
+#include "settings/databaseeditor.h"
+
+#include "platform/interaktion.h"
+#include "platform/passwortablage.h"
+#include "platform/privateablage.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QStandardPaths>
+#include <QToolButton>
+
+namespace {
+
+QLineEdit* textFeld(QWidget* parent, const char* key)
+{
+    auto* feld = new QLineEdit(parent);
+    feld->setObjectName(key);
+    return feld;
+}
+
+QString datenOrdner()
+{
+    const QString ordner =
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).absolutePath();
+    PrivateAblage::ordner(ordner);
+    return ordner;
+}
+
+}  // namespace
+
+DatabaseEditor::DatabaseEditor(QWidget* parent)
+    : QWidget(parent),
+      m_treiber(new QComboBox(this)),
+      m_name(textFeld(this, "Datenbank/Name")),
+      m_datei(new QToolButton(this)),
+      m_user(textFeld(this, "Datenbank/User")),
+      m_passwort(textFeld(this, "Datenbank/Passwort")),
+      m_host(textFeld(this, "Datenbank/Host")),
+      m_port(new QSpinBox(this))
+{
+    m_treiber->setObjectName("Datenbank/Treiber");
+    m_datei->setText("...");
+    m_datei->setToolTip(tr("Datenbankdatei wählen"));
+    m_name->setMinimumWidth(60 * m_name->fontMetrics().averageCharWidth());
+    m_port->setObjectName("Datenbank/Port");
+    m_port->setRange(0, 65535);
+    m_port->setSpecialValueText(tr("Standard"));
+
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(tr("Treiber"), m_treiber);
+    auto* nameZeile = new QHBoxLayout;
+    nameZeile->addWidget(m_name);
+    nameZeile->addWidget(m_datei);
+    form->addRow(tr("Datenbank"), nameZeile);
+    form->addRow(tr("User"), m_user);
+    form->addRow(tr("Passwort"), m_passwort);
+    form->addRow(tr("Host"), m_host);
+    form->addRow(tr("Port"), m_port);
+    auto* hinweis = new QLabel(
+        tr("Die Datenbank wird beim Start geöffnet: Änderungen auf dieser Seite wirken erst "
+           "beim nächsten Start des Programms."),
+        this);
+    hinweis->setObjectName("hinweis");
+    hinweis->setWordWrap(true);
+    form->addRow(hinweis);
+
+    connect(m_treiber, &QComboBox::currentIndexChanged, this, &DatabaseEditor::driverChanged);
+    connect(m_datei, &QToolButton::pressed, this, &DatabaseEditor::selDBFile);
+}
+
+void DatabaseEditor::load()
+{
+    const QStringList treiber = QSqlDatabase::drivers();
+    m_treiber->clear();
+    m_treiber->addItems(treiber);
+    const QString ordner = datenOrdner();
+    const int pos = treiber.indexOf(m_settings.value("Datenbank/Treiber", "QSQLITE").toString());
+    if (pos >= 0)
+        m_treiber->setCurrentIndex(pos);
+    m_name->setText(
+        m_settings.value("Datenbank/Name", QDir(ordner).absoluteFilePath("belegwerk.db")).toString());
+    m_user->setText(m_settings.value("Datenbank/User").toString());
+    m_passwort->setEchoMode(QLineEdit::Password);
+    m_passwort->setText(Passwortablage::lies(m_settings));
+    m_host->setText(m_settings.value("Datenbank/Host").toString());
+    m_port->setValue(m_settings.value("Datenbank/Port").toInt());
+    driverChanged();
+}
+
+void DatabaseEditor::save()
+{
+    m_settings.setValue("Datenbank/Treiber", m_treiber->currentText());
+    m_settings.setValue("Datenbank/Name", m_name->text());
+    m_settings.setValue("Datenbank/User", m_user->text());
+    Passwortablage::speichere(m_settings, m_passwort->text());
+    m_settings.setValue("Datenbank/Host", m_host->text());
+    m_settings.setValue("Datenbank/Port", m_port->value());
+}
+
+void DatabaseEditor::driverChanged()
+{
+    const QString t = m_treiber->currentText();
+    m_datei->setEnabled(t == "QSQLITE" || t == "QSQLITE3");
+}
+
+void DatabaseEditor::selDBFile()
+{
+    const QString datei = Interaktion::instance()->getOpenFileName(
+        this, tr("Bitte wählen Sie die Datenbankdatei aus."), datenOrdner());
+    if (!datei.isEmpty())
+        m_name->setText(datei);
+}

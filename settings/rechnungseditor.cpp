@@ -1,0 +1,114 @@
+#include "settings/rechnungseditor.h"
+
+#include "print/drucker.h"
+#include "print/layouts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QSpinBox>
+
+namespace {
+
+// A text field showing zeilen lines without scrolling, 50 characters wide.
+QPlainTextEdit* textFeld(QWidget* parent, const char* key, int zeilen = 3)
+{
+    auto* feld = new QPlainTextEdit(parent);
+    feld->setObjectName(key);
+    feld->setTabChangesFocus(true);
+    const QFontMetrics fm = feld->fontMetrics();
+    const int rand = 2 * (feld->frameWidth() + int(feld->document()->documentMargin()));
+    feld->setFixedHeight(zeilen * fm.height() + rand);
+    feld->setMinimumWidth(50 * fm.averageCharWidth() + rand);
+    feld->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return feld;
+}
+
+QSpinBox* zahlFeld(QWidget* parent, const char* key, int min, int max)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(key);
+    box->setRange(min, max);
+    return box;
+}
+
+}  // namespace
+
+RechnungsEditor::RechnungsEditor(QWidget* parent)
+    : QWidget(parent),
+      m_druckerNamen(QPrinterInfo::availablePrinterNames()),
+      m_kopf(textFeld(this, "Rechnung/Head")),
+      m_fussSchulung(textFeld(this, "Rechnung/Foot")),
+      m_fussProdukte(textFeld(this, "Rechnung/Foot2")),
+      m_logoText(textFeld(this, "Rechnung/LogoText")),
+      m_drucker(new QComboBox(this)),
+      m_zeigeDialog(new QCheckBox(this)),
+      m_kopien(zahlFeld(this, "Rechnung/Copies", 1, 99)),
+      m_offsetProdukte(zahlFeld(this, "Rechnung/Offset1", 0, 1000000000)),
+      m_offsetSchulung(zahlFeld(this, "Rechnung/Offset2", 0, 1000000000)),
+      m_layout(new QComboBox(this)),
+      m_zahlungsziel(zahlFeld(this, "Rechnung/Zahlungsziel", 0, 365)),
+      m_mahntext(textFeld(this, "Rechnung/Mahntext", 5))
+{
+    m_drucker->setObjectName("Rechnung/DruckerName");
+    m_drucker->addItems(m_druckerNamen);
+    m_drucker->setMinimumContentsLength(24);
+    m_drucker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_zeigeDialog->setObjectName("Rechnung/ZeigeDialog");
+    m_layout->setObjectName("Rechnung/Layout");
+    m_layout->addItems({tr("de"), tr("fr_1")});
+    m_zahlungsziel->setSuffix(tr(" Tage"));
+
+    auto* form = new QFormLayout(this);
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->addRow(tr("Kopf"), m_kopf);
+    form->addRow(tr("Fuß (Schulung)"), m_fussSchulung);
+    form->addRow(tr("Fuß (Produkte)"), m_fussProdukte);
+    form->addRow(tr("LogoText"), m_logoText);
+    form->addRow(tr("Drucker"), m_drucker);
+    form->addRow(tr("Zeige Druckerdialog"), m_zeigeDialog);
+    form->addRow(tr("Kopien"), m_kopien);
+    form->addRow(tr("Produkt Offset"), m_offsetProdukte);
+    form->addRow(tr("Schulung Offset"), m_offsetSchulung);
+    form->addRow(tr("Layout"), m_layout);
+    form->addRow(tr("Zahlungsziel"), m_zahlungsziel);
+    form->addRow(tr("Mahntext"), m_mahntext);
+}
+
+void RechnungsEditor::load()
+{
+    m_kopf->setPlainText(m_settings.value("Rechnung/Head").toString());
+    m_fussSchulung->setPlainText(m_settings.value("Rechnung/Foot").toString());
+    m_fussProdukte->setPlainText(m_settings.value("Rechnung/Foot2").toString());
+    m_logoText->setPlainText(m_settings.value("Rechnung/LogoText").toString());
+    m_drucker->setCurrentIndex(
+        m_druckerNamen.indexOf(m_settings.value("Rechnung/DruckerName").toString()));
+    m_zeigeDialog->setChecked(m_settings.value("Rechnung/ZeigeDialog", true).toBool());
+    m_offsetProdukte->setValue(m_settings.value("Rechnung/Offset1").toInt());
+    m_offsetSchulung->setValue(m_settings.value("Rechnung/Offset2").toInt());
+    m_kopien->setValue(m_settings.value("Rechnung/Copies", 1).toInt());
+    // Printing also understands the layout's name; either form shows its entry.
+    m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);
+    // The defaults the invoice prints while the keys are unset.
+    m_zahlungsziel->setValue(m_settings.value("Rechnung/Zahlungsziel", 30).toInt());
+    m_mahntext->setPlainText(
+        m_settings.value("Rechnung/Mahntext", Drucker::standardMahntext()).toString());
+}
+
+void RechnungsEditor::save()
+{
+    m_settings.setValue("Rechnung/Head", m_kopf->toPlainText());
+    m_settings.setValue("Rechnung/Foot", m_fussSchulung->toPlainText());
+    m_settings.setValue("Rechnung/Foot2", m_fussProdukte->toPlainText());
+    m_settings.setValue("Rechnung/LogoText", m_logoText->toPlainText());
+    m_settings.setValue("Rechnung/DruckerName", m_drucker->currentText());
+    m_settings.setValue("Rechnung/ZeigeDialog", m_zeigeDialog->isChecked());
+    m_settings.setValue("Rechnung/Copies", m_kopien->value());
+    m_settings.setValue("Rechnung/Offset1", m_offsetProdukte->value());
+    m_settings.setValue("Rechnung/Offset2", m_offsetSchulung->value());
+    m_settings.setValue("Rechnung/Layout", m_layout->currentIndex());
+    m_settings.setValue("Rechnung/Zahlungsziel", m_zahlungsziel->value());
+    m_settings.setValue("Rechnung/Mahntext", m_mahntext->toPlainText());
+}

@@ -1,0 +1,43 @@
+#ifndef RECHNUNGSEDITOR_H
+#define RECHNUNGSEDITOR_H
+
+#include <QSettings>
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QPlainTextEdit;
+class QSpinBox;
+
+// Settings page of the invoice texts, the printer, the numbering offsets, the
+// layout and the payment terms.
+class RechnungsEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit RechnungsEditor(QWidget* parent = nullptr);
+
+public slots:
+    void load();
+    void save();
+
+private:
+    QStringList m_druckerNamen;  // the installed printers, in the combo's order
+    QPlainTextEdit* m_kopf;
+    QPlainTextEdit* m_fussSchulung;
+    QPlainTextEdit* m_fussProdukte;
+    QPlainTextEdit* m_logoText;
+    QComboBox* m_drucker;
+    QCheckBox* m_zeigeDialog;
+    QSpinBox* m_kopien;
+    QSpinBox* m_offsetProdukte;
+    QSpinBox* m_offsetSchulung;
+    QComboBox* m_layout;
+    QSpinBox* m_zahlungsziel;
+    QPlainTextEdit* m_mahntext;
+    QSettings m_settings;
+};
+
+#endif

@@ -1,0 +1,33 @@
+#ifndef STEUEREDITOR_H
+#define STEUEREDITOR_H
+
+#include <QSettings>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+
+// Settings page of the tax mode, the rates and the product filter. Rates are
+// shown as percentages and stored as fractions (19.6 % as 0.196).
+class SteuerEditor : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SteuerEditor(QWidget* parent = nullptr);
+
+public slots:
+    void load();
+    void save();
+
+private:
+    QComboBox* m_typ;
+    QComboBox* m_satz;
+    QDoubleSpinBox* m_satzA;
+    QDoubleSpinBox* m_satzB;
+    QCheckBox* m_filter;
+    QSettings m_settings;
+};
+
+#endif

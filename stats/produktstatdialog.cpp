@@ -1,0 +1,69 @@
+#include "stats/produktstatdialog.h"
+
+#include <algorithm>
+
+#include <QHash>
+#include <QPushButton>
+#include <QStandardItemModel>
+
+namespace {
+
+struct Menge
+{
+    QString name;
+    int anzahl = 0;
+    double summe = 0.0;
+};
+
+}  // namespace
+
+ProduktStatDialog::ProduktStatDialog(QWidget* parent)
+    : StatistikDialog(QStringLiteral("ProduktStatDialog"), 3, parent)
+{
+    setWindowTitle(tr("Produktstatistik"));
+    connect(m_berechnen, &QPushButton::pressed, this, &ProduktStatDialog::updateModel);
+    connect(m_exportieren, &QPushButton::pressed, this, &ProduktStatDialog::save);
+    updateModel();
+}
+
+void ProduktStatDialog::save()
+{
+    exportiere(tr("Statistik Exportieren"));
+}
+
+void ProduktStatDialog::updateModel()
+{
+    if (!beginne({tr("ProduktNr"), tr("Produkt"), tr("Anzahl"), tr("Summe")}))
+        return;
+
+    QHash<QString, Menge> mengen;  // per product number
+    QMap<QDate, double> proMonat;
+    for (const AuftragsKennzahlen& a : gefilterteAuftraege(true)) {
+        double summe = 0.0;
+        for (const AuftragsLine& l : a.Zeilen) {
+            Menge& m = mengen[l.ProduktNr];
+            m.name = l.Produkt;  // the name of the last line met wins
+            m.anzahl += l.Anzahl;
+            m.summe += l.Preis;
+            summe += l.Preis;
+        }
+        proMonat[monat(a)] += summe;
+    }
+
+    // Sorted as strings, so "10" comes before "9" and the empty number first.
+    QStringList nummern = mengen.keys();
+    std::sort(nummern.begin(), nummern.end());
+    int anzahl = 0;
+    double summe = 0.0;
+    for (const QString& nr : nummern) {
+        const Menge& m = mengen[nr];
+        anzahl += m.anzahl;
+        summe += m.summe;
+        ergebnis()->appendRow({textItem(nr), textItem(nr.isEmpty() ? QStringLiteral("Sonstige") : m.name),
+                               zahlItem(m.anzahl), betragItem(m.summe)});
+    }
+    if (mitSumme())
+        haengeSummenZeileAn({textItem(QString()), textItem(QStringLiteral("Summe")),
+                             zahlItem(anzahl), betragItem(summe)});
+    zeigeErgebnis(proMonat);
+}

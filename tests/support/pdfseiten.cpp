@@ -1,0 +1,114 @@
+#include "tests/support/pdfseiten.h"
+
+#include "print/drucker.h"
+#include "records/codetabellen.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+
+PdfSeiten::PdfSeiten(const QString& datei)
+{
+    QProcess p;
+    p.start("pdftotext", {"-bbox", datei, "-"});
+    p.waitForFinished(60000);
+    QXmlStreamReader xml(p.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto a = xml.attributes();
+        if (xml.name() == QLatin1String("page")) {
+            m_breiten << a.value("width").toDouble();
+        } else if (xml.name() == QLatin1String("word")) {
+            Wort w;
+            w.x1 = a.value("xMin").toDouble();
+            w.y1 = a.value("yMin").toDouble();
+            w.x2 = a.value("xMax").toDouble();
+            w.y2 = a.value("yMax").toDouble();
+            w.seite = m_breiten.size();
+            w.text = xml.readElementText();
+            m_woerter << w;
+        }
+    }
+}
+
+bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei,
+                         QPrinter::PrinterMode modus)
+{
+    QPrinter printer(modus);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(datei);
+    d.setAuftrag(a);
+    return d.print(&printer);
+}
+
+Auftrag PdfSeiten::beispiel(int zeilen)
+{
+    Auftrag a;
+    a.Nr = 7;
+    a.AuftragsNr = 1042;
+    a.Zahlung = Zahlungsart::Ueberweisung;
+    a.Eingang = QDateTime(QDate(2011, 3, 2), QTime(10, 0));
+    a.Kunde.Nr = 55;
+    a.Kunde.Firma = "ACME";
+    a.Kunde.Name = "Dupont";
+    a.Kunde.Strasse = "3 rue Neuve";
+    a.Kunde.PLZ = "69002";
+    a.Kunde.Ort = "Lyon";
+    for (int i = 1; i <= zeilen; ++i) {
+        AuftragsLine l;
+        l.Anzahl = 2;
+        l.ProduktNr = QString("R%1").arg(i);
+        l.Produkt = QString("Artikel%1").arg(i);
+        l.Preis = 100.0 * i;
+        a.Zeilen << l;
+    }
+    return a;
+}
+
+void PdfSeiten::setze(const QVariantMap& werte)
+{
+    QSettings s;
+    for (auto it = werte.cbegin(); it != werte.cend(); ++it)
+        s.setValue(it.key(), it.value());
+}
+
+QString PdfSeiten::text(int seite) const
+{
+    QStringList t;
+    for (const Wort& w : m_woerter)
+        if (seite == 0 || w.seite == seite)
+            t << w.text;
+    return t.join(' ');
+}
+
+int PdfSeiten::finde(const QString& text, bool letzte) const
+{
+    for (int n = 0; n < m_woerter.size(); ++n) {
+        const int i = letzte ? m_woerter.size() - 1 - n : n;
+        if (m_woerter[i].text == text)
+            return i;
+    }
+    return -1;
+}
+
+QList<qint64> PdfSeiten::betraege(int i) const
+{
+    static const QRegularExpression betrag("^(-?)(\\d+)\\.(\\d\\d)$");
+    QList<const Wort*> zeile;
+    const Wort& w = m_woerter[i];
+    for (const Wort& v : m_woerter)
+        if (v.seite == w.seite && qAbs(v.y1 - w.y1) < 1.0 && betrag.match(v.text).hasMatch())
+            zeile << &v;
+    std::sort(zeile.begin(), zeile.end(), [](const Wort* a, const Wort* b) { return a->x1 < b->x1; });
+    QList<qint64> cent;
+    for (const Wort* v : zeile) {
+        const auto m = betrag.match(v->text);
+        const qint64 c = m.captured(2).toLongLong() * 100 + m.captured(3).toLongLong();
+        cent << (m.captured(1).isEmpty() ? c : -c);
+    }
+    return cent;
+}

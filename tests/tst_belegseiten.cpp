@@ -1,0 +1,146 @@
+#include "print/drucker.h"
+#include "print/druckerde1.h"
+#include "records/codetabellen.h"
+#include "tests/support/pdfseiten.h"
+#include "tests/support/testumgebung.h"
+
+#include <QtTest>
+
+// Long and short documents set on pages, read back word by word with their
+// positions: nothing split that belongs together, nothing off the page, and
+// the printed amounts adding up.
+class TestBelegseiten : public QObject
+{
+    Q_OBJECT
+
+    Testumgebung env;
+
+    static constexpr double pt = 72.0 / 25.4;  // points per millimetre
+
+    static Auftrag auftrag(int zeilen, int dienst, bool kommentare)
+    {
+        Auftrag a = PdfSeiten::beispiel(zeilen);
+        a.Dienst = dienst;
+        a.Status = AuftragsStatus::Gedruckt;
+        for (int i = 1; i <= zeilen; ++i) {
+            AuftragsLine& l = a.Zeilen[i - 1];
+            l.Anzahl = 1 + i % 4;
+            if (i % 9 == 4)  // one word wider than the column
+                l.Produkt += " " + QString(80, QChar('W'));
+            if (kommentare && i % 3 == 0)
+                l.Komentar = QString("Notiz%1 ").arg(i) +
+                             QString("mit einem Kommentar über mehrere Zeilen ").repeated(3);
+            // Amounts whose tax falls on half cents.
+            l.Preis = 1.005 * i + 0.335 * l.Anzahl;
+        }
+        return a;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        PdfSeiten::setze({{"Firma/Firma", "Belegwerk SARL"}, {"Firma/Ort", "Lyon"},
+                          {"Firma/IBAN", "FR7630001007941234567890185"}});
+    }
+
+    void seiten_data()
+    {
+        QTest::addColumn<bool>("deutsch");
+        QTest::addColumn<int>("dienst");
+        QTest::addColumn<bool>("kommentare");
+        for (bool de : {false, true})
+            for (int dienst : {int(Auftrag::Produkte), int(Auftrag::Schulung)})
+                for (bool k : {false, true})
+                    QTest::addRow("%s %s%s", de ? "de" : "fr_1",
+                                  dienst == Auftrag::Schulung ? "service" : "material",
+                                  k ? " comments" : "")
+                        << de << dienst << k;
+    }
+
+    void seiten()
+    {
+        QFETCH(bool, deutsch);
+        QFETCH(int, dienst);
+        QFETCH(bool, kommentare);
+        Drucker fr;
+        DruckerDE1 de;
+        Drucker& d = deutsch ? de : fr;
+        const double rechts = (deutsch ? 20 : 15) * pt;
+        const double links = (deutsch ? 25 : 20) * pt;
+        const bool service = dienst == Auftrag::Schulung && !deutsch;
+        const QString datei = env.pfad("seiten.pdf");
+        for (int n = 1; n <= 70; ++n) {
+            const QString fall = QString("%1 lines: ").arg(n);
+            QVERIFY(PdfSeiten::schreibe(d, auftrag(n, dienst, kommentare), datei));
+            const PdfSeiten pdf(datei);
+            const int m = pdf.seiten();
+            for (int s = 1; s <= m; ++s) {
+                const QString nummer = deutsch ? QString("Seite %1 von %2").arg(s).arg(m)
+                                               : QString("Page %1 / %2").arg(s).arg(m);
+                QVERIFY2(pdf.text(s).contains(nummer), qPrintable(fall + nummer));
+                if (s > 1)
+                    QVERIFY2(pdf.text(s).contains(deutsch ? "Rechnung Nr. 1042" : "Nº 1042"),
+                             qPrintable(fall + "title on page " + QString::number(s)));
+            }
+            for (const PdfSeiten::Wort& w : pdf.woerter())
+                QVERIFY2(w.x2 <= pdf.breite() - rechts + 0.5 && w.x1 >= links - 0.5,
+                         qPrintable(fall + w.text + " outside the margins"));
+
+            // Rows: the comment on the page of its line, below it; net and
+            // tax making up the gross; the header above the rows of each page.
+            qint64 netto = 0, steuer = 0, brutto = 0;
+            for (int i = 1; i <= n; ++i) {
+                const int w = pdf.finde(QString("Artikel%1").arg(i));
+                QVERIFY2(w >= 0, qPrintable(fall + QString::number(i)));
+                const PdfSeiten::Wort& zeile = pdf.woerter()[w];
+                const int notiz = pdf.finde(QString("Notiz%1").arg(i));
+                QCOMPARE(notiz >= 0, kommentare && i % 3 == 0);
+                if (notiz >= 0) {
+                    QCOMPARE(pdf.woerter()[notiz].seite, zeile.seite);
+                    QVERIFY(pdf.woerter()[notiz].y1 > zeile.y1);
+                }
+                QVERIFY2(pdf.text(zeile.seite).contains(deutsch ? "Menge Produkt" : "Réf. Produit"),
+                         qPrintable(fall + "header"));
+                const QList<qint64> b = pdf.betraege(w);
+                QVERIFY2(!b.isEmpty(), qPrintable(fall + QString::number(i)));
+                brutto += b.last();
+                if (b.size() >= 3 && !service) {
+                    QCOMPARE(b[b.size() - 3] + b[b.size() - 2], b.last());
+                    netto += b[b.size() - 3];
+                    steuer += b[b.size() - 2];
+                }
+            }
+
+            // The totals: one page, and the sums of the printed lines.
+            const int total = pdf.finde(deutsch ? "Summe" : "TTC", true);
+            QVERIFY(total >= 0);
+            QCOMPARE(pdf.betraege(total).last(), brutto);
+            const int ende = pdf.finde(deutsch ? "ohne" : "anticipé.", true);
+            QVERIFY2(ende > total, qPrintable(fall + "payment terms"));
+            QCOMPARE(pdf.woerter()[ende].seite, pdf.woerter()[total].seite);
+            const int basis = deutsch ? pdf.finde("Netto", true) : pdf.finde("Base", true);
+            if (!service) {
+                QVERIFY(basis >= 0);
+                QCOMPARE(pdf.woerter()[basis].seite, pdf.woerter()[total].seite);
+                QCOMPARE(pdf.betraege(basis).last(), netto);
+                int mwst = deutsch ? pdf.finde("MwSt", true) : basis + 2;
+                while (!deutsch && pdf.woerter()[mwst].text != "TVA")
+                    ++mwst;
+                QCOMPARE(pdf.betraege(mwst).last(), steuer);
+            }
+
+            // The recipient in the address window of page one.
+            const PdfSeiten::Wort& name = pdf.woerter()[pdf.finde("ACME")];
+            QCOMPARE(name.seite, 1);
+            if (deutsch) {
+                QVERIFY(name.x1 >= 20 * pt && name.x2 <= 105 * pt);
+                QVERIFY(name.y1 >= 62.7 * pt - 0.5 && name.y2 <= 90 * pt);
+            } else {
+                QVERIFY(qAbs(name.x1 - 100 * pt) < 1.0 && name.y1 >= 40 * pt);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestBelegseiten)
+#include "tst_belegseiten.moc"

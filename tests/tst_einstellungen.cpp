@@ -1,0 +1,251 @@
+#include "app/mainwindow.h"
+#include "app/programmstart.h"
+#include "settings/databaseeditor.h"
+#include "settings/einstellungen.h"
+#include "store/auftragsstore.h"
+#include "store/kundenstore.h"
+#include "store/produktstore.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+// The settings dialog, the settings file commands and the road from an empty
+// installation to a printed invoice. Every field is named by its key.
+class TestEinstellungen : public QObject
+{
+    Q_OBJECT
+
+private:
+    Testumgebung env;
+    std::unique_ptr<SkriptInteraktion> dialoge;
+
+    // A field's user property: text, value, check state or current text.
+    static QMetaProperty wert(QWidget* d, const QString& key, QWidget** f)
+    {
+        *f = d->findChild<QWidget*>(key);
+        return *f ? (*f)->metaObject()->userProperty() : QMetaProperty();
+    }
+    static QVariant wert(QWidget* d, const QString& key)
+    {
+        QWidget* f;
+        return wert(d, key, &f).read(f);
+    }
+    static void setze(QWidget* d, const QString& key, const QVariant& v)
+    {
+        QWidget* f;
+        QVERIFY2(wert(d, key, &f).write(f, v), qPrintable(key));
+    }
+    static void ok(QWidget* d, QDialogButtonBox::StandardButton b = QDialogButtonBox::Ok)
+    {
+        QTest::mouseClick(d->findChild<QDialogButtonBox*>()->button(b), Qt::LeftButton);
+    }
+    static QVariantMap alle()
+    {
+        QSettings s;
+        QVariantMap m;
+        for (const QString& k : s.allKeys())
+            m[k] = s.value(k);
+        return m;
+    }
+    // Triggers the window's enabled entry text; handle gets the dialog it opens.
+    static QString menu(MainWindow& w, const QString& text, const std::function<void(QDialog*)>& handle)
+    {
+        QString name;
+        QObject solange;  // when no dialog opens, the check ends with the call
+        QTimer::singleShot(0, &solange, [&] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                name = d->metaObject()->className();
+                handle(d);
+            }
+        });
+        for (QAction* a : w.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+            if (a->text() == text && a->isEnabled())
+                a->trigger();
+        return name;
+    }
+
+private slots:
+    void init()
+    {
+        env.neueDatenbank();
+        env.leereEinstellungen();
+        dialoge.reset(new SkriptInteraktion);
+    }
+
+    void cleanup()
+    {
+        dialoge.reset();
+    }
+
+    void shownFromSettings_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("gespeichert");  // invalid: unset
+        QTest::addColumn<QVariant>("angezeigt");
+        const QVariantMap vorgaben{
+            {"Steuer/Typ", "Brutto"}, {"Steuer/Satz", "A"}, {"Steuer/Satz A", 19.6},
+            {"Steuer/Satz B", 19.6}, {"Produkte/filter", false}, {"Rechnung/ZeigeDialog", true},
+            {"Rechnung/Copies", 1}, {"Rechnung/Offset1", 0}, {"Rechnung/Offset2", 0},
+            {"Rechnung/Layout", "fr_1"}, {"Rechnung/Zahlungsziel", 30}, {"Datenbank/Treiber", "QSQLITE"},
+            {"Datenbank/Name", QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                   + "/belegwerk.db"}};
+        for (auto it = vorgaben.begin(); it != vorgaben.end(); ++it)
+            QTest::newRow(qPrintable("unset " + it.key())) << it.key() << QVariant() << it.value();
+        // Printing understands the layout's name as well as the page's index.
+        for (const QVariant& v : {QVariant("de_1"), QVariant("de"), QVariant(0), QVariant("fr_1")})
+            QTest::newRow(qPrintable("layout " + v.toString())) << "Rechnung/Layout" << v
+                                                                << QVariant(v == "fr_1" ? "fr_1" : "de");
+        QTest::newRow("printer gone") << "Rechnung/DruckerName" << QVariant("weg") << QVariant("");
+    }
+
+    void shownFromSettings()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, gespeichert);
+        if (gespeichert.isValid())
+            QSettings().setValue(key, gespeichert);
+        Einstellungen d;
+        QTEST(wert(&d, key), "angezeigt");
+        const QString mahntext = wert(&d, "Rechnung/Mahntext").toString();
+        QVERIFY(mahntext.contains("trois fois le taux d'intérêt") && mahntext.contains("40 €"));
+        QVERIFY(mahntext.contains("Pas d'escompte pour paiement anticipé"));
+    }
+
+    void savedAndShownAgain_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QVariant>("eingabe");
+        QTest::addColumn<QVariant>("gespeichert");
+        QTest::newRow("rate as fraction") << "Steuer/Satz B" << QVariant(7.0) << QVariant(0.07);
+        QTest::newRow("99 copies") << "Rechnung/Copies" << QVariant(99) << QVariant(99);
+        QTest::newRow("layout by index") << "Rechnung/Layout" << QVariant("de") << QVariant(0);
+        QTest::newRow("lines kept") << "Rechnung/Head" << QVariant("L 1\nL 2") << QVariant("L 1\nL 2");
+        QTest::newRow("legal form") << "Firma/Rechtsform" << QVariant("SAS au capital de 5 000 €")
+                                    << QVariant("SAS au capital de 5 000 €");
+        QTest::newRow("server port") << "Datenbank/Port" << QVariant(5432) << QVariant(5432);
+    }
+
+    void savedAndShownAgain()
+    {
+        QFETCH(QString, key);
+        QFETCH(QVariant, eingabe);
+        QFETCH(QVariant, gespeichert);
+        {
+            Einstellungen d;
+            setze(&d, key, eingabe);
+            ok(&d);
+        }
+        QCOMPARE(QSettings().value(key).toString(), gespeichert.toString());
+        Einstellungen wieder;
+        QCOMPARE(wert(&wieder, key), eingabe);
+    }
+
+    void fileButtonFollowsDriver()
+    {
+        for (const QString gespeichert : {"QSQLITE", "QPSQL"}) {
+            QSettings().setValue("Datenbank/Treiber", gespeichert);
+            Einstellungen d;
+            QToolButton* knopf = d.findChild<DatabaseEditor*>()->findChild<QToolButton*>();
+            QCOMPARE(knopf->isEnabled(), gespeichert == "QSQLITE");
+            setze(&d, "Datenbank/Treiber", gespeichert == "QSQLITE" ? "QPSQL" : "QSQLITE");
+            QCOMPARE(knopf->isEnabled(), gespeichert != "QSQLITE");
+        }
+    }
+
+    void cancelChangesNothing()
+    {
+        QSettings().setValue("Firma/Firma", "Alte Firma");
+        const QVariantMap vorher = alle();
+        Einstellungen d;
+        for (const char* key : {"Firma/Firma", "Steuer/Satz A", "Rechnung/Copies", "Datenbank/Host"})
+            setze(&d, key, "42");
+        ok(&d, QDialogButtonBox::Cancel);
+        QCOMPARE(alle(), vorher);
+    }
+
+    void passwordStartUpAndSettingsFile()
+    {
+        const QString db = env.pfad("start.db");
+        {
+            Einstellungen d;  // no secret store runs here: the key keeps the password
+            setze(&d, "Datenbank/Name", db);
+            setze(&d, "Datenbank/Passwort", "geheim");
+            ok(&d);
+        }
+        QSettings s;
+        QCOMPARE(s.value("Datenbank/Passwort").toString(), QString("geheim"));
+        QCOMPARE(QFileInfo(s.fileName()).permissions() & 0x0077, QFileDevice::Permissions());
+        Testumgebung::schliesseDatenbank();
+        QVERIFY(Programmstart::openDatabase());
+        QCOMPARE(QSqlDatabase::database().databaseName(), db);
+
+        s.setValue("ProdukteDialog/size", QSize(700, 420));
+        s.setValue("MainWindow/geometry", QByteArray("\x01\x00\xff", 3));
+        MainWindow w;
+        const QVariantMap vorher = alle();
+        const QString ini = env.pfad("export.ini");
+        QMetaObject::invokeMethod(&w, "exportConfig");  // the question's default: no
+        QVERIFY(dialoge->fragen.value(0).text.contains("Passwort"));
+        QVERIFY(!QFileInfo::exists(ini) && dialoge->anzahl("getSaveFileName") == 0);
+        dialoge->antworte(QMessageBox::Yes);
+        dialoge->antworte(ini);
+        QMetaObject::invokeMethod(&w, "exportConfig");
+        QCOMPARE(QFileInfo(ini).permissions() & 0x0077, QFileDevice::Permissions());
+        const QString filter = dialoge->fragen.last().text;
+        QVERIFY2(QDir::match(filter.section('(', 1).section(')', 0, 0), "belegwerk.ini"), qPrintable(filter));
+
+        env.leereEinstellungen();
+        s.setValue("Nur/hier", 7);
+        dialoge->antworte(ini);
+        QCOMPARE(menu(w, "Einstellungen importieren", {}), QString());
+        QVariantMap danach = alle();
+        QCOMPARE(danach.take("Nur/hier"), QVariant(7));
+        QCOMPARE(danach, vorher);
+    }
+
+    void roadFromEmptyInstallation()
+    {
+        MainWindow w;
+        QVERIFY(QSqlQuery().exec("insert into produkte (Nr,Name,Preis,Typ) values ('9','x',1,1)"));
+        QCOMPARE(menu(w, "Produkte", [](QDialog* d) { d->reject(); }), QString("ProdukteDialog"));
+        QCOMPARE(w.produktStore()->model()->rowCount(), 0);
+        menu(w, "Einstellungen", [](QDialog* d) {
+            for (const char* key : {"Firma/Firma", "Firma/Strasse", "Firma/PLZ", "Firma/Ort"})
+                QTest::keyClicks(d->findChild<QLineEdit*>(key), QString(key).mid(6) + " typed");
+            setze(d, "Steuer/Satz A", 5.5);
+            ok(d);
+        });
+        QCOMPARE(w.produktStore()->model()->rowCount(), 1);  // the lists reload after the dialog
+        Auftrag a;
+        a.Kunde.Name = "Jeanne Roux";
+        a.Zeilen << AuftragsLine();
+        a.Zeilen[0].Produkt = "Formation";
+        a.Zeilen[0].Preis = 200.0;  // the line's net amount
+        QVERIFY(w.auftragsStore()->addAuftrag(a));
+        const QString pdf = env.pfad("rechnung.pdf");
+        bool gedruckt = false;
+        QMetaObject::invokeMethod(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, gedruckt), Q_ARG(Auftrag, a),
+                                  Q_ARG(QString, pdf));
+        QVERIFY(gedruckt);
+        QProcess p;
+        p.start("pdftotext", {pdf, "-"});
+        QVERIFY(p.waitForFinished(30000));
+        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        for (const char* s : {"Firma typed", "Strasse typed", "PLZ typed", "Ort typed", "11.00", "211.00"})
+            QVERIFY2(text.contains(s), qPrintable(text));  // 5.5 % of 200.00
+    }
+};
+
+QTEST_MAIN(TestEinstellungen)
+#include "tst_einstellungen.moc"

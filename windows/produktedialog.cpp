@@ -1,0 +1,180 @@
+#include "windows/produktedialog.h"
+
+#include "delegates/formateddoubledelegate.h"
+#include "delegates/stringlistdelegate.h"
+#include "platform/interaktion.h"
+#include "records/codetabellen.h"
+#include "store/produktstore.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QDoubleValidator>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSqlTableModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+ProdukteDialog::ProdukteDialog(QWidget* parent)
+    : QDialog(parent),
+      m_view(new QTableView(this)),
+      m_nr(new QLineEdit(this)),
+      m_name(new QLineEdit(this)),
+      m_preis(new QLineEdit(this)),
+      m_neu(new QPushButton(tr("Neu"), this)),
+      m_schliessen(new QPushButton(tr("Schließen"), this)),
+      m_typ(new QComboBox(this))
+{
+    setWindowTitle(tr("Produkte"));
+    setMinimumWidth(640);
+
+    m_nr->setObjectName("Nr");
+    m_nr->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("\\d+\\-{0,1}\\d*"), m_nr));
+    m_name->setObjectName("Name");
+    m_preis->setObjectName("Preis");
+    // Prices are typed as they are shown, with "." as decimal mark.
+    auto* preis = new QDoubleValidator(0, 9999999.99, 2, m_preis);
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    preis->setLocale(c);
+    preis->setNotation(QDoubleValidator::StandardNotation);
+    m_preis->setValidator(preis);
+    m_typ->addItems(CodeTabellen::produktTypen());
+    // Room for the name; number and price need a dozen characters.
+    m_nr->setMaximumWidth(12 * m_nr->fontMetrics().averageCharWidth() + 12);
+    m_preis->setMaximumWidth(m_nr->maximumWidth());
+    m_neu->setAutoDefault(false);
+    m_schliessen->setAutoDefault(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    auto* eingabe = new QHBoxLayout;
+    eingabe->addWidget(new QLabel(tr("Nr"), this));
+    eingabe->addWidget(m_nr);
+    eingabe->addWidget(new QLabel(tr("Name"), this));
+    eingabe->addWidget(m_name, 5);
+    eingabe->addWidget(new QLabel(tr("Preis"), this));
+    eingabe->addWidget(m_preis);
+    eingabe->addWidget(m_typ);
+    eingabe->addWidget(m_neu);
+    layout->addLayout(eingabe);
+    layout->addWidget(m_view);
+    auto* unten = new QHBoxLayout;
+    unten->addStretch(4);
+    unten->addWidget(m_schliessen);
+    layout->addLayout(unten);
+
+    connect(m_neu, &QPushButton::clicked, this, &ProdukteDialog::neuesProdukt);
+    connect(m_schliessen, &QPushButton::pressed, this, &QDialog::accept);
+    connect(m_nr, &QLineEdit::returnPressed, m_name, qOverload<>(&QWidget::setFocus));
+    connect(m_name, &QLineEdit::returnPressed, m_preis, qOverload<>(&QWidget::setFocus));
+    connect(m_preis, &QLineEdit::returnPressed, this, &ProdukteDialog::neuesProdukt);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &ProdukteDialog::view_context);
+
+    m_view->setSortingEnabled(true);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resize(m_settings.value("ProdukteDialog/size", QSize(640, 400)).toSize());
+}
+
+ProdukteDialog::~ProdukteDialog()
+{
+    m_settings.setValue("ProdukteDialog/header", m_view->horizontalHeader()->saveState());
+    m_settings.setValue("ProdukteDialog/size", size());
+    // The model belongs to the store and outlives this view.
+    m_view->setModel(nullptr);
+}
+
+void ProdukteDialog::setStore(ProduktStore* s)
+{
+    m_store = s;
+    m_model = s ? s->model() : nullptr;
+    m_view->setModel(m_model);
+    if (!m_model)
+        return;
+    m_view->verticalHeader()->hide();
+    // Sized so that the largest price and every column fit the default width.
+    const QFontMetrics fm = m_view->fontMetrics();
+    m_view->setColumnWidth(0, 80);
+    m_view->setColumnWidth(1, 220);
+    m_view->setColumnWidth(2, fm.horizontalAdvance(tr("%1 €").arg("9999999.99")) + 12);
+    m_view->setColumnWidth(4, fm.horizontalAdvance(tr("Dienstleistung")) + 30);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    auto* geld = new FormatedDoubleDelegate(tr("%1 €"), 2);
+    geld->setParent(m_view);
+    m_view->setItemDelegateForColumn(2, geld);
+    m_view->setItemDelegateForColumn(4, new StringListDelegate(CodeTabellen::produktTypen(), m_view));
+    const QByteArray kopf = m_settings.value("ProdukteDialog/header").toByteArray();
+    if (!kopf.isEmpty())
+        m_view->horizontalHeader()->restoreState(kopf);
+}
+
+void ProdukteDialog::neuesProdukt()
+{
+    if (!m_store)
+        return;
+    Produkt p;
+    p.Nr = m_nr->text();
+    p.Name = m_name->text();
+    p.Preis = QLocale::c().toDouble(m_preis->text());
+    p.Typ = m_typ->currentIndex();
+    if (p.Nr.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("Neues Produkt"),
+                                         tr("Bitte geben Sie eine Produktnummer ein."));
+        m_nr->setFocus();
+        return;
+    }
+    if (!m_store->addProdukt(p)) {
+        Interaktion::instance()->warning(
+            this, tr("Neues Produkt"),
+            tr("Das Produkt %1 konnte nicht angelegt werden. Gibt es die Nummer schon?").arg(p.Nr));
+        m_nr->setFocus();
+        return;
+    }
+    m_nr->clear();
+    m_name->clear();
+    m_preis->clear();
+    m_nr->setFocus();
+}
+
+void ProdukteDialog::view_context(QPoint p)
+{
+    qDebug() << "view context" << p;
+    if (!m_store || !m_model)
+        return;
+    const QModelIndex unter = m_view->indexAt(p);
+    const QString nr = unter.sibling(unter.row(), 0).data().toString();
+    if (nr.isEmpty())
+        return;
+    const QModelIndexList zeilen = m_view->selectionModel()->selectedRows(0);
+
+    QMenu menu(this);
+    QAction* entfernen = menu.addAction(tr("entfernen"));
+    if (menu.exec(m_view->viewport()->mapToGlobal(p)) != entfernen)
+        return;
+    const bool eines = zeilen.size() == 1;
+    const auto antwort = Interaktion::instance()->question(
+        this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
+        eines ? tr("Wollen Sie dieses Produkt wirklich permanent löschen")
+              : tr("Wollen Sie diese Produkte wirklich permanent löschen"),
+        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Warning);
+    if (antwort != QMessageBox::Ok)
+        return;
+    if (eines) {
+        m_store->delProdukt(nr);
+        return;
+    }
+    // Numbers first: every delete re-selects the model and moves the rows.
+    QStringList nummern;
+    for (const QModelIndex& i : zeilen)
+        nummern.prepend(i.data().toString());
+    for (const QString& n : nummern)
+        m_store->delProdukt(n);
+}
