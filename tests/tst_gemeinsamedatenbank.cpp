@@ -131,6 +131,10 @@ private slots:
                 QCOMPARE(q.value(0).toInt(), ++erwartet);
             QCOMPARE(erwartet, programme * jeProgramm / 2);
         }
+        const QList<AuftragsKennzahlen> alle = SqlAuftragsStore(nullptr).getAuftraegeFuerStatistik(
+            QDateTime(QDate(2024, 1, 1), QTime()), QDateTime(QDate(2025, 1, 1), QTime()), true);
+        QCOMPARE(alle.size(), programme * jeProgramm);
+        QCOMPARE(alle.last().Zeilen.size(), 2);
     }
 
     void secondSaveOfAChangedRecordIsTold()
