@@ -24,6 +24,7 @@
 #include "windows/kundendialog.h"
 #include "windows/kundeneditor.h"
 #include "windows/produktedialog.h"
+#include "windows/speicherhinweis.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -191,8 +192,15 @@ void MainWindow::clearAuftraege()
         this, tr("Alle Aufträge löschen"),
         tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
-    if (antwort == QMessageBox::Yes)
-        m_auftragsStore->deleteAll();
+    if (antwort != QMessageBox::Yes)
+        return;
+    while (!m_auftragsStore->deleteAll()) {
+        if (Speicherhinweis::zeige(this, tr("Alle Aufträge löschen"),
+                                   tr("Die Aufträge konnten nicht gelöscht werden."),
+                                   m_auftragsStore->letzterFehler())
+            != Speicherhinweis::Wiederholen)
+            return;
+    }
 }
 
 void MainWindow::speichern(Auftrag& a)
@@ -393,13 +401,19 @@ void MainWindow::bearbeiteAuftrag(const Auftrag& a)
     d.setAuftrag(a);
     while (d.exec() == QDialog::Accepted) {
         Auftrag fertig = d.auftrag();
-        const bool ok = fertig.Nr == 0 ? m_auftragsStore->addAuftrag(fertig)
-                                       : m_auftragsStore->saveAuftrag(fertig);
-        if (ok)
-            return;
-        // Nothing typed is lost: the dialog comes back with the order.
-        Interaktion::instance()->warning(this, tr("Auftrag speichern"),
-                                         tr("Der Auftrag konnte nicht gespeichert werden."));
+        Speicherhinweis::Antwort weiter;
+        do {
+            const bool ok = fertig.Nr == 0 ? m_auftragsStore->addAuftrag(fertig)
+                                           : m_auftragsStore->saveAuftrag(fertig);
+            if (ok)
+                return;
+            weiter = Speicherhinweis::zeige(this, tr("Auftrag speichern"),
+                                            tr("Der Auftrag konnte nicht gespeichert werden."),
+                                            m_auftragsStore->letzterFehler());
+        } while (weiter == Speicherhinweis::Wiederholen);
+        // Nothing typed is lost unless the user chose to reload what is stored.
+        if (weiter == Speicherhinweis::NeuLaden)
+            fertig = m_auftragsStore->getAuftrag(fertig.Nr);
         d.setAuftrag(fertig);
     }
 }

@@ -4,6 +4,7 @@
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "app/mainwindow.h"
+#include "store/datenbank.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -79,13 +80,30 @@ bool Programmstart::openDatabase()
     // SQLite takes an empty file as a new database, so it is created private first.
     if (treiber == QLatin1String("QSQLITE") && name != QLatin1String(":memory:"))
         PrivateAblage::neueDatei(name);
-    return db.open();
+    if (!db.open())
+        return false;
+    // A damaged file is kept as it is, so that it can be recovered: no table
+    // is created in it and every write is refused.
+    const QString befund = Datenbank::pruefe(db);
+    if (!befund.isEmpty()) {
+        qWarning() << "database damaged" << name << befund;
+        Datenbank::sperre(db, befund);
+    }
+    return true;
 }
 
 bool Programmstart::verbindeDatenbank()
 {
-    if (openDatabase())
-        return true;
+    if (openDatabase()) {
+        const QString befund = Datenbank::sperrgrund(QSqlDatabase::database());
+        if (befund.isEmpty())
+            return true;
+        Interaktion::instance()->warning(
+            nullptr, QObject::tr("Datenbank"),
+            QObject::tr("Die Datenbankdatei ist beschädigt. Sie wird nicht verändert; es kann "
+                        "nichts gespeichert werden.") + "\n" + befund);
+        return false;
+    }
     Interaktion::instance()->warning(
         nullptr, QObject::tr("Datenbank"),
         QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
@@ -102,7 +120,7 @@ void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
         nullptr, QObject::tr("Alle Aufträge löschen"),
         QObject::tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
-    if (antwort != QMessageBox::Yes)
+    if (antwort != QMessageBox::Yes || !Datenbank::sperrgrund(QSqlDatabase::database()).isEmpty())
         return;
     QSqlQuery q(QSqlDatabase::database());
     q.exec("drop table auftrag");

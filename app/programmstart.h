@@ -26,9 +26,10 @@ public:
     // Loads and installs "qt_"+lang and "belegwerk_"+lang where found.
     static void ladeUebersetzungen(const QString& lang, const QString& appDir, QTranslator& qt,
                                    QTranslator& programm);
-    // Opens the default connection from the "Datenbank/..." settings.
+    // Opens the default connection from the "Datenbank/..." settings; a damaged
+    // SQLite file is opened but every write on it refused.
     static bool openDatabase();
-    // openDatabase(), telling the user when it failed.
+    // openDatabase(), telling the user when it failed or the file is damaged.
     static bool verbindeDatenbank();
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);

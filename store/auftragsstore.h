@@ -3,6 +3,7 @@
 
 #include "records/auftrag.h"
 #include "records/auftragskennzahlen.h"
+#include "store/speicherfehler.h"
 
 #include <QDateTime>
 #include <QObject>
@@ -29,7 +30,7 @@ public:
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) = 0;
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;
-    virtual int count() = 0;
+    virtual int count() = 0;  // -1 when the query failed
     virtual bool delAuftrag(int nr) = 0;
 
     // What the statistics need of the orders of getAuftraege(von, bis), in the
@@ -49,6 +50,9 @@ public:
     // True when a stored order holds a.AuftragsNr in the numbering of a: invoices
     // are numbered per kind of service, every other kind of document across both.
     virtual bool nummerVergeben(const Auftrag& a) = 0;
+
+    // Why the last operation failed (Keiner after a success).
+    virtual Speicherfehler letzterFehler() const { return {}; }
 };
 
 #endif

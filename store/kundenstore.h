@@ -2,6 +2,7 @@
 #define KUNDENSTORE_H
 
 #include "records/kunde.h"
+#include "store/speicherfehler.h"
 
 #include <QObject>
 
@@ -28,6 +29,9 @@ public:
     virtual QSqlTableModel* model() = 0;
     // typ is a selector position: 0 all types, otherwise customer type typ-1.
     virtual QSqlTableModel* filterModel(int typ, const QString& text) = 0;
+
+    // Why the last operation failed (Keiner after a success).
+    virtual Speicherfehler letzterFehler() const { return {}; }
 };
 
 #endif

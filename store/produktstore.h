@@ -2,6 +2,7 @@
 #define PRODUKTSTORE_H
 
 #include "records/produkt.h"
+#include "store/speicherfehler.h"
 
 #include <QObject>
 
@@ -23,6 +24,9 @@ public:
     virtual QList<Produkt> getProdukte() = 0;
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(int typ) = 0;
+
+    // Why the last operation failed (Keiner after a success).
+    virtual Speicherfehler letzterFehler() const { return {}; }
 };
 
 #endif

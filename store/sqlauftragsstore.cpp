@@ -1,6 +1,8 @@
 #include "store/sqlauftragsstore.h"
 
 #include "records/codetabellen.h"
+#include "store/datenbank.h"
+#include "store/listenmodell.h"
 #include "store/sqlkundenstore.h"
 
 #include <QDebug>
@@ -21,11 +23,11 @@ double summeDerZeilen(const Auftrag& a)
     return s;
 }
 
-// Date-times are stored as ISO 8601 text; binding the same text keeps the
-// comparisons of the date-range query exact at both ends.
-QString isoText(const QDateTime& dt)
+// Date-times are stored as ISO 8601 text (SQLite) or as timestamps
+// (PostgreSQL); the text compares right with both, exactly at both ends.
+QVariant isoText(const QDateTime& dt)
 {
-    return dt.toString(Qt::ISODate);
+    return dt.isValid() ? QVariant(dt.toString(Qt::ISODate)) : QVariant();
 }
 
 void bindAuftragsZeile(QSqlQuery& q, const Auftrag& a)
@@ -92,18 +94,22 @@ void bindAll(QSqlQuery& q, const QVariantMap& werte)
 }
 
 const char* const insertLineStatement =
-    "insert into auftragslines (Auftrag,Anzahl,ProduktNr,Produkt,Preis,Komentar) values "
+    "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar]) values "
     "(:nr,:menge,:pnr,:produkt,:preis,:komentar)";
+
+// Serialises the numbering of the programs sharing a PostgreSQL database; SQLite
+// serialises every write transaction already.
+const char* const NummernSperre = "select pg_advisory_xact_lock(1114841445)";
 
 }  // namespace
 
-SqlAuftragsStore::SqlAuftragsStore(QObject* parent)
-    : AuftragsStore(parent), m_db(QSqlDatabase::database())
+SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
+    : AuftragsStore(parent), m_db(QSqlDatabase::database(verbindung))
 {
-    m_model = new QSqlTableModel(nullptr, m_db);
+    m_model = new ListenModell(nullptr, m_db);
     m_model->setTable("auftrag");
-    m_model->select();
     connect(this, &SqlAuftragsStore::storeChanged, this, &SqlAuftragsStore::updateModel);
+    Datenbank::folge(m_db, "auftrag", this, [this] { emit storeChanged(); });
 }
 
 SqlAuftragsStore::~SqlAuftragsStore()
@@ -113,52 +119,75 @@ SqlAuftragsStore::~SqlAuftragsStore()
 
 void SqlAuftragsStore::createTables()
 {
+    if (!Datenbank::sperrgrund(m_db).isEmpty())
+        return;
+    const char* const statements[] = {
+        "create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
+        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(5),"
+        "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
+        "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int)",
+        "alter table auftrag add column [Komentar] text",
+        "create table auftragslines ([Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
+        "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text)",
+        "create table auftragskunden ([AuftragsNr] integer primary key,[Nr] int,"
+        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[Ort] varchar(255),"
+        "[Email] varchar(255),[Tel] varchar(255),[Tel2] varchar(255),[Fax] varchar(255),"
+        "[PLZ] varchar(5),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
+        "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)",
+        // Added later; each fails harmlessly where it exists already.
+        "alter table auftragskunden add column [Land] varchar(255)",
+        "alter table auftrag add column [Version] int default 0",
+        "create index auftragslines_auftrag on auftragslines([Auftrag])",
+        "create index auftrag_eingang on auftrag([Eingang])",
+        "create index auftrag_kundennr on auftrag([KundenNr])",
+        "create index auftrag_auftragsnr on auftrag([AuftragsNr])",
+        // The numbering of every new order asks for these two maxima.
+        "create index auftrag_typ_nummer on auftrag([Typ], [AuftragsNr])",
+        "create index auftrag_dienst_nummer on auftrag([Dienst], [AuftragsNr])",
+        // No document number twice within its numbering, whatever goes wrong
+        // elsewhere (fails harmlessly on a journal that has such doubles).
+        "create unique index auftrag_art_eindeutig on auftrag([Typ], [AuftragsNr]) where [Typ]<>0",
+        "create unique index auftrag_rechnung_eindeutig on auftrag([Dienst], [AuftragsNr]) "
+        "where [Typ]=0",
+    };
     QSqlQuery q(m_db);
-    q.exec("create table auftrag (Nr integer primary key,AuftragsNr int,KundenNr int,"
-           "Firma varchar(255),Name varchar(255),Strasse varchar(255),PLZ varchar(5),"
-           "Ort varchar(255),Bemerkung varchar(255),Summe double,Eingang DateTime,"
-           "Lieferung DateTime,Status int,Typ int,Zahlung int,BestellNr int, Dienst int)");
-    q.exec("alter table auftrag add column Komentar text;");
-    q.exec("create table auftragslines (Nr integer primary key,Auftrag int,Anzahl int,"
-           "ProduktNr varchar(16),Produkt varchar(255),Preis double,Komentar text)");
-    q.exec("create table auftragskunden (AuftragsNr integer primary key,Nr int,"
-           "Firma varchar(255),Name varchar(255),Strasse varchar(255),Ort varchar(255),"
-           "Email varchar(255),Tel varchar(255),Tel2 varchar(255),Fax varchar(255),"
-           "PLZ varchar(5),Bemerkung varchar(255),Typ integer,IBAN varchar(80),"
-           "BIC varchar(80),Steuernummer varchar(80),Seit Date)");
-    // Added later; each fails harmlessly where it exists already.
-    q.exec("alter table auftragskunden add column Land varchar(255)");
-    q.exec("create index auftragslines_auftrag on auftragslines(Auftrag)");
-    q.exec("create index auftrag_eingang on auftrag(Eingang)");
-    q.exec("create index auftrag_kundennr on auftrag(KundenNr)");
-    q.exec("create index auftrag_auftragsnr on auftrag(AuftragsNr)");
-    // The numbering of every new order asks for these two maxima.
-    q.exec("create index auftrag_typ_nummer on auftrag(Typ, AuftragsNr)");
-    q.exec("create index auftrag_dienst_nummer on auftrag(Dienst, AuftragsNr)");
-    if (m_model->columnCount() == 0) {
+    for (const char* s : statements)
+        q.exec(Datenbank::sql(m_db, s));
+    if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("auftrag");
-        m_model->select();
+        if (m_modelGezeigt)
+            m_model->select();
     }
+}
+
+bool SqlAuftragsStore::misslungen(const QSqlQuery& q)
+{
+    m_fehler = Datenbank::fehler(q.lastError());
+    return false;
 }
 
 bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
 {
     QSqlQuery q(m_db);
+    if (Datenbank::istPostgres(m_db) && !q.exec(NummernSperre)) {
+        qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
+        return misslungen(q);
+    }
     if (a.Typ != Auftragsart::Rechnung) {
-        q.prepare("select max(AuftragsNr) from auftrag where Typ=:typ");
+        q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Typ]=:typ"));
         q.bindValue(":typ", a.Typ);
         if (!q.exec()) {
             qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
-            return false;
+            return misslungen(q);
         }
         a.AuftragsNr = (q.next() ? q.value(0).toInt() : 0) + 1;
         return true;
     }
-    q.prepare("select max(AuftragsNr) from auftrag where Dienst=:dienst");
+    q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst"));
     q.bindValue(":dienst", a.Dienst);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
-        return false;
+        return misslungen(q);
     }
     const int max = q.next() ? q.value(0).toInt() : 0;
     if (max != 0)
@@ -172,10 +201,29 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
     return true;
 }
 
+bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
+{
+    QString grund;
+    bool endlich = Datenbank::gueltig(summeDerZeilen(a));
+    for (const AuftragsLine& l : a.Zeilen)
+        endlich = endlich && Datenbank::gueltig(l.Preis);
+    if (!endlich)
+        grund = tr("Ein Betrag oder die Summe ist keine endliche Zahl.");
+    else if (!Datenbank::gueltig(a.Eingang) || !Datenbank::gueltig(a.Lieferung))
+        grund = tr("Ein Datum liegt nicht in den Jahren 1 bis 9999.");
+    else if (!SqlKundenStore::pruefeKunde(a.Kunde, m_fehler))
+        return false;
+    if (grund.isEmpty())
+        return true;
+    qWarning() << "error storing Auftrag: impossible value" << a;
+    m_fehler = {Speicherfehler::Ungueltig, grund};
+    return false;
+}
+
 bool SqlAuftragsStore::insertLines(const Auftrag& a)
 {
     QSqlQuery q(m_db);
-    q.prepare(insertLineStatement);
+    q.prepare(Datenbank::sql(m_db, insertLineStatement));
     for (const AuftragsLine& l : a.Zeilen) {
         q.bindValue(":nr", a.Nr);
         q.bindValue(":menge", l.Anzahl);
@@ -185,9 +233,10 @@ bool SqlAuftragsStore::insertLines(const Auftrag& a)
         q.bindValue(":komentar", l.Komentar);
         if (!q.exec()) {
             qWarning() << "error inserting Auftragline" << q.lastError().text() << q.lastQuery() << l;
-            return false;
+            return misslungen(q);
         }
     }
+    Datenbank::melde(m_db, "auftrag");
     return true;
 }
 
@@ -198,113 +247,130 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
 
+    const bool postgres = Datenbank::istPostgres(m_db);
     QSqlQuery q(m_db);
-    q.prepare("insert into auftrag (KundenNr,Firma,Name,Strasse,PLZ,Ort,Bemerkung,Summe,Eingang,"
-              "Lieferung,Status,Typ,Zahlung,BestellNr,Dienst,AuftragsNr,Komentar) values (:knr,"
-              ":firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,:typ,"
-              ":zahl,:bestell,:dienst,:auftragsnr,:komentar)");
+    q.prepare(Datenbank::sql(m_db, QString(
+        "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
+        "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar])"
+        " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
+        ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar)%1").arg(postgres ? " returning [Nr]" : "")));
     bindAuftragsZeile(q, a);
     q.bindValue(":auftragsnr", a.AuftragsNr);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
-        return false;
+        return misslungen(q);
     }
-    a.Nr = q.lastInsertId().toInt();
+    a.Nr = postgres ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
 
     QSqlQuery k(m_db);
-    k.prepare("insert into auftragskunden (AuftragsNr,Nr,Firma,Name,Strasse,Ort,Email,Tel,Tel2,Fax,"
-              "Typ,PLZ,Bemerkung,IBAN,BIC,Steuernummer,Land) values (:anr,:nr,:firma,:name,"
-              ":strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,:bic,"
-              ":steuernummer,:land)");
+    k.prepare(Datenbank::sql(m_db,
+        "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
+        "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land]) values "
+        "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
+        ":bic,:steuernummer,:land)"));
     k.bindValue(":anr", a.Nr);
     k.bindValue(":nr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":fax");
     if (!k.exec()) {
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
-        return false;
+        return misslungen(k);
     }
     return insertLines(a);
 }
 
 bool SqlAuftragsStore::addAuftrag(Auftrag& a)
 {
+    if (!pruefeWerte(a))
+        return false;
     // A failed insert must not leave the caller with a numbered, saved order
     // that the database does not hold.
     const int nr = a.Nr;
     const int auftragsNr = a.AuftragsNr;
     const int status = a.Status;
-
-    m_db.transaction();
-    bool ok = insertAuftrag(a);
-    if (ok && !m_db.commit()) {
-        qWarning() << "error inserting Auftrag" << m_db.lastError().text() << a;
-        ok = false;
-    }
-    if (!ok) {
-        m_db.rollback();
+    if (!Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag",
+                             [&] { return insertAuftrag(a); })) {
         a.Nr = nr;
         a.AuftragsNr = auftragsNr;
         a.Status = status;
         return false;
     }
+    m_versionen.insert(a.Nr, 0);
     emit storeChanged();
     return true;
 }
 
 bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
 {
+    // Only an order read by this store can have been changed elsewhere since.
+    const bool geprueft = m_versionen.contains(a.Nr);
     QSqlQuery q(m_db);
-    q.prepare("update auftrag set KundenNr=:knr ,Firma=:firma ,Name=:name ,Strasse=:strasse ,"
-              "PLZ=:plz ,Ort=:ort ,Bemerkung=:bemerkung ,Summe=:summe ,Eingang=:eingang ,"
-              "Lieferung=:lieferung ,Status=:status ,Typ=:typ ,Zahlung=:zahl ,"
-              "BestellNr=:bestell ,Dienst=:dienst ,Komentar=:komentar where Nr=:nr");
+    q.prepare(Datenbank::sql(m_db, QString(
+        "update auftrag set [KundenNr]=:knr ,[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
+        "[PLZ]=:plz ,[Ort]=:ort ,[Bemerkung]=:bemerkung ,[Summe]=:summe ,[Eingang]=:eingang ,"
+        "[Lieferung]=:lieferung ,[Status]=:status ,[Typ]=:typ ,[Zahlung]=:zahl ,"
+        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar ,"
+        "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
+        .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
     bindAuftragsZeile(q, a);
     q.bindValue(":nr", a.Nr);
+    if (geprueft)
+        q.bindValue(":version", m_versionen.value(a.Nr));
     if (!q.exec()) {
         qWarning() << "error updateing Auftrag" << q.lastError().text() << a;
+        return misslungen(q);
+    }
+    if (geprueft && q.numRowsAffected() == 0) {
+        qWarning() << "error updateing Auftrag: changed elsewhere" << a.Nr;
+        m_fehler = {Speicherfehler::Geaendert, QString()};
         return false;
     }
 
     QSqlQuery k(m_db);
-    k.prepare("update auftragskunden set Nr=:knr, Firma=:firma ,Name=:name ,Strasse=:strasse ,"
-              "Ort=:ort ,Email=:email ,Tel=:tel ,Tel2=:tel2 ,Fax=:Fax ,Typ=:typ ,PLZ=:plz ,"
-              "Bemerkung=:bemerkung ,IBAN=:iban ,BIC=:bic ,Steuernummer=:steuernummer ,"
-              "Land=:land where AuftragsNr=:nr");
+    k.prepare(Datenbank::sql(m_db,
+        "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
+        "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
+        "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
+        "[Land]=:land where [AuftragsNr]=:nr"));
     k.bindValue(":knr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
     if (!k.exec()) {
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
-        return false;
+        return misslungen(k);
     }
 
     QSqlQuery d(m_db);
-    d.prepare("delete from auftragslines where Auftrag=:nr");
+    d.prepare(Datenbank::sql(m_db, "delete from auftragslines where [Auftrag]=:nr"));
     d.bindValue(":nr", a.Nr);
     if (!d.exec()) {
         qWarning() << "error deleting Auftragslines" << d.lastError().text() << a;
-        return false;
+        return misslungen(d);
     }
     return insertLines(a);
 }
 
 bool SqlAuftragsStore::saveAuftrag(const Auftrag& a)
 {
-    m_db.transaction();
-    if (!updateAuftrag(a) || !m_db.commit()) {
-        m_db.rollback();
+    if (!pruefeWerte(a) || !Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag",
+                                                    [&] { return updateAuftrag(a); }))
         return false;
-    }
+    if (m_versionen.contains(a.Nr))
+        m_versionen[a.Nr] += 1;
     emit storeChanged();
     return true;
 }
 
 bool SqlAuftragsStore::storniereAuftrag(int nr)
 {
-    QSqlQuery q(m_db);
-    q.prepare("update auftrag set Status=-1 where Nr=:nr");
-    q.bindValue(":nr", nr);
-    const bool ok = q.exec();
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag", [&] {
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=-1 where [Nr]=:nr"));
+        q.bindValue(":nr", nr);
+        if (!q.exec())
+            return misslungen(q);
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
     emit storeChanged();
     return ok;
 }
@@ -313,15 +379,21 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
 {
     QList<Auftrag> liste;
     QHash<int, int> position;  // order Nr -> index in liste
+    const QString bedingung = Datenbank::sql(m_db, where);
 
     QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare("select * from auftrag where " + where);
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
+    q.prepare("select * from auftrag where " + bedingung);
     bindAll(q, werte);
-    q.exec();
+    if (!q.exec()) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return liste;
+    }
+    m_fehler = {};
     while (q.next()) {
         liste.append(auftragFromQuery(q));
         position.insert(liste.last().Nr, liste.size() - 1);
+        m_versionen.insert(liste.last().Nr, q.value("Version").toInt());
     }
     if (liste.isEmpty())
         return liste;
@@ -329,9 +401,10 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     // Lines and snapshots of all these orders in one query each, instead of
     // two queries per order; the result is the same as reading order by order.
     QSqlQuery l(m_db);
-    l.setForwardOnly(true);
-    l.prepare("select * from auftragslines where Auftrag in (select Nr from auftrag where " + where
-              + ") order by Auftrag, Nr");
+    l.setForwardOnly(Datenbank::vorwaerts(m_db));
+    l.prepare(Datenbank::sql(m_db, "select * from auftragslines where [Auftrag] in (select [Nr] "
+                                   "from auftrag where %1) order by [Auftrag], [Nr]")
+                  .arg(bedingung));
     bindAll(l, werte);
     l.exec();
     const int auftragSpalte = l.record().indexOf("Auftrag");
@@ -342,9 +415,10 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     }
 
     QSqlQuery k(m_db);
-    k.setForwardOnly(true);
-    k.prepare("select * from auftragskunden where AuftragsNr in (select Nr from auftrag where "
-              + where + ")");
+    k.setForwardOnly(Datenbank::vorwaerts(m_db));
+    k.prepare(Datenbank::sql(m_db, "select * from auftragskunden where [AuftragsNr] in (select [Nr] "
+                                   "from auftrag where %1)")
+                  .arg(bedingung));
     bindAll(k, werte);
     k.exec();
     const int nrSpalte = k.record().indexOf("AuftragsNr");
@@ -358,57 +432,69 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
 
 Auftrag SqlAuftragsStore::getAuftrag(int nr)
 {
-    const QList<Auftrag> liste = auftraegeWhere("Nr=:nr", {{":nr", nr}});
+    const QList<Auftrag> liste = auftraegeWhere("[Nr]=:nr", {{":nr", nr}});
     return liste.isEmpty() ? Auftrag() : liste.first();
 }
 
 QList<Auftrag> SqlAuftragsStore::getAuftraegeByBestellNr(int bestellNr)
 {
-    return auftraegeWhere("BestellNr=:nr", {{":nr", bestellNr}});
+    return auftraegeWhere("[BestellNr]=:nr", {{":nr", bestellNr}});
 }
 
 QList<Auftrag> SqlAuftragsStore::getAuftraegeByKunde(int kundenNr)
 {
-    return auftraegeWhere("KundenNr=:nr", {{":nr", kundenNr}});
+    return auftraegeWhere("[KundenNr]=:nr", {{":nr", kundenNr}});
 }
 
 QList<Auftrag> SqlAuftragsStore::getAuftraege(const QDateTime& von, const QDateTime& bis)
 {
-    return auftraegeWhere("Eingang>=:von and Eingang<=:bis",
+    return auftraegeWhere("[Eingang]>=:von and [Eingang]<=:bis",
                           {{":von", isoText(von)}, {":bis", isoText(bis)}});
 }
 
 QList<Auftrag> SqlAuftragsStore::getAuftraegeByAuftragsNr(int auftragsNr)
 {
-    return auftraegeWhere("AuftragsNr=:auftragsnr", {{":auftragsnr", auftragsNr}});
+    return auftraegeWhere("[AuftragsNr]=:auftragsnr", {{":auftragsnr", auftragsNr}});
 }
 
 QSqlTableModel* SqlAuftragsStore::model()
 {
+    // No list shows the whole journal; it is read when first asked for, not
+    // after every write of a program that never shows it.
+    if (!m_modelGezeigt) {
+        m_modelGezeigt = true;
+        m_model->select();
+    }
     return m_model;
 }
 
 QSqlTableModel* SqlAuftragsStore::registerFilterModel(const QString& filter)
 {
-    auto* m = new QSqlTableModel(nullptr, m_db);
+    auto* m = new ListenModell(nullptr, m_db);
     m->setTable("auftrag");
     m->setFilter(filter);
-    if (!m->select())
+    m_fehler = {};
+    if (!m->select()) {
         qWarning() << "Filter error" << m->lastError().text();
+        m_fehler = Datenbank::fehler(m->lastError());
+    }
     m_filterModels.append(m);
     return m;
 }
 
 QSqlTableModel* SqlAuftragsStore::filterModel(const QDateTime& von, const QDateTime& bis)
 {
-    return registerFilterModel(QString("date(Eingang)>='%1' and date(Eingang)<='%2'")
-                                   .arg(von.date().toString(Qt::ISODate),
-                                        bis.date().toString(Qt::ISODate)));
+    // Whole calendar days, both included; a range on the column itself, so
+    // that both the ISO texts and timestamps compare and the index serves.
+    const QString tag("%1T00:00:00");
+    return registerFilterModel(Datenbank::sql(m_db, "[Eingang]>='%1' and [Eingang]<'%2'")
+                                   .arg(tag.arg(von.date().toString(Qt::ISODate)),
+                                        tag.arg(bis.date().addDays(1).toString(Qt::ISODate))));
 }
 
 QSqlTableModel* SqlAuftragsStore::filterModel(int kundenNr)
 {
-    return registerFilterModel(QString("KundenNr=%1").arg(kundenNr));
+    return registerFilterModel(Datenbank::sql(m_db, "[KundenNr]=%1").arg(kundenNr));
 }
 
 int SqlAuftragsStore::count()
@@ -416,8 +502,10 @@ int SqlAuftragsStore::count()
     QSqlQuery q(m_db);
     if (!q.exec("select count(*) from auftrag") || !q.next()) {
         qWarning() << "Error" << q.lastError();
-        return 0;
+        m_fehler = Datenbank::fehler(q.lastError());
+        return -1;
     }
+    m_fehler = {};
     return q.value(0).toInt();
 }
 
@@ -425,8 +513,8 @@ bool SqlAuftragsStore::nummerVergeben(const Auftrag& a)
 {
     const bool rechnung = a.Typ == Auftragsart::Rechnung;
     QSqlQuery q(m_db);
-    q.prepare(QString("select 1 from auftrag where Typ=:typ and AuftragsNr=:nr%1 limit 1")
-                  .arg(rechnung ? " and Dienst=:dienst" : ""));
+    q.prepare(Datenbank::sql(m_db, QString("select 1 from auftrag where [Typ]=:typ and [AuftragsNr]=:nr%1 limit 1")
+                                       .arg(rechnung ? " and [Dienst]=:dienst" : "")));
     q.bindValue(":typ", a.Typ);
     q.bindValue(":nr", a.AuftragsNr);
     if (rechnung)
@@ -437,46 +525,54 @@ bool SqlAuftragsStore::nummerVergeben(const Auftrag& a)
 bool SqlAuftragsStore::delAuftrag(int nr)
 {
     static const char* const statements[][2] = {
-        {"delete from auftrag where Nr=:Nr", "error on delete Auftrag"},
-        {"delete from auftragslines where Auftrag=:Nr", "error on delete Auftragslines"},
-        {"delete from auftragskunden where AuftragsNr=:Nr", "error on delete Auftragskunden"},
+        {"delete from auftrag where [Nr]=:Nr", "error on delete Auftrag"},
+        {"delete from auftragslines where [Auftrag]=:Nr", "error on delete Auftragslines"},
+        {"delete from auftragskunden where [AuftragsNr]=:Nr", "error on delete Auftragskunden"},
     };
-    m_db.transaction();
-    for (const auto& s : statements) {
-        QSqlQuery q(m_db);
-        q.prepare(s[0]);
-        q.bindValue(":Nr", nr);
-        if (!q.exec()) {
-            qWarning() << s[1] << q.lastError().text();
-            m_db.rollback();
-            return false;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Auftrag", [&] {
+        for (const auto& s : statements) {
+            QSqlQuery q(m_db);
+            q.prepare(Datenbank::sql(m_db, s[0]));
+            q.bindValue(":Nr", nr);
+            if (!q.exec()) {
+                qWarning() << s[1] << q.lastError().text();
+                return misslungen(q);
+            }
         }
-    }
-    if (!m_db.commit()) {
-        qWarning() << "error on delete Auftrag" << m_db.lastError().text();
-        m_db.rollback();
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok)
         return false;
-    }
+    m_versionen.remove(nr);
     emit storeChanged();
     return true;
 }
 
 bool SqlAuftragsStore::deleteAll()
 {
-    m_db.transaction();
-    for (const char* table : {"auftrag", "auftragslines", "auftragskunden"}) {
-        QSqlQuery q(m_db);
-        if (!q.exec(QString("drop table %1").arg(table))) {
-            qWarning() << "error on drop table" << q.lastError().text();
-            m_db.rollback();
-            return false;
+    // A model still reading auftrag holds the table; SQLite would refuse the
+    // DROP ("database table is locked"). The models are read again afterwards.
+    m_filterModels.removeAll(QPointer<QSqlTableModel>());
+    m_model->query().finish();
+    for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
+        m->query().finish();
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on drop table", [&] {
+        for (const char* table : {"auftrag", "auftragslines", "auftragskunden"}) {
+            QSqlQuery q(m_db);
+            if (!q.exec(QString("drop table %1").arg(table))) {
+                qWarning() << "error on drop table" << q.lastError().text();
+                return misslungen(q);
+            }
         }
-    }
-    if (!m_db.commit()) {
-        qWarning() << "error on drop table" << m_db.lastError().text();
-        m_db.rollback();
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok) {
+        updateModel();
         return false;
     }
+    m_versionen.clear();
     m_model->setTable("");
     createTables();
     emit storeChanged();
@@ -485,7 +581,8 @@ bool SqlAuftragsStore::deleteAll()
 
 void SqlAuftragsStore::updateModel()
 {
-    m_model->select();
+    if (m_modelGezeigt)
+        m_model->select();
     m_filterModels.removeAll(QPointer<QSqlTableModel>());
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->select();
@@ -498,15 +595,16 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
                                                                      const QDateTime& bis,
                                                                      bool mitZeilen)
 {
-    const QString where = "a.Eingang>=:von and a.Eingang<=:bis";
+    const QString where = Datenbank::sql(m_db, "a.[Eingang]>=:von and a.[Eingang]<=:bis");
     const QVariantMap werte{{":von", isoText(von)}, {":bis", isoText(bis)}};
     QList<AuftragsKennzahlen> liste;
     QHash<int, int> position;  // order Nr -> index in liste
 
     QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare("select Nr,Typ,Zahlung,Status,Summe,Eingang,KundenNr,Firma,Name,PLZ,Ort "
-              "from auftrag a where " + where);
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
+    q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort] from auftrag a where ")
+              + where);
     bindAll(q, werte);
     q.exec();
     while (q.next()) {
@@ -532,13 +630,14 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
 
     if (mitZeilen) {
         QSqlQuery l(m_db);
-        l.setForwardOnly(true);
+        l.setForwardOnly(Datenbank::vorwaerts(m_db));
         // A join lets the database walk the range by Eingang and each order's
         // lines by the line index, instead of testing every line of the journal;
         // ordered as it walks, so nothing is sorted, each order's lines by Nr.
-        l.prepare("select l.Auftrag,l.Anzahl,l.ProduktNr,l.Produkt,l.Preis from auftrag a "
-                  "join auftragslines l on l.Auftrag=a.Nr where " + where
-                  + " order by a.Eingang, a.Nr, l.Nr");
+        l.prepare(Datenbank::sql(m_db, "select l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],"
+                                       "l.[Preis] from auftrag a join auftragslines l on "
+                                       "l.[Auftrag]=a.[Nr] where ")
+                  + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"));
         bindAll(l, werte);
         l.exec();
         int nr = 0;
@@ -561,9 +660,11 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
 
     // The snapshot replaces the customer of the order row, as in getAuftraege.
     QSqlQuery k(m_db);
-    k.setForwardOnly(true);
-    k.prepare("select k.AuftragsNr,k.Nr,k.Firma,k.Name,k.PLZ,k.Ort,k.Typ from auftrag a "
-              "join auftragskunden k on k.AuftragsNr=a.Nr where " + where);
+    k.setForwardOnly(Datenbank::vorwaerts(m_db));
+    k.prepare(Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],"
+                                   "k.[Ort],k.[Typ] from auftrag a join auftragskunden k on "
+                                   "k.[AuftragsNr]=a.[Nr] where ")
+              + where);
     bindAll(k, werte);
     k.exec();
     while (k.next()) {

@@ -3,6 +3,7 @@
 
 #include "store/auftragsstore.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSettings>
@@ -12,13 +13,16 @@
 class QSqlQuery;
 
 // The order store over auftrag, auftragslines and auftragskunden. Numbers new
-// documents per kind of service and writes each order in one transaction.
+// documents per kind of service and writes each order in one transaction; the
+// numbering holds when several programs store at once. An order changed
+// elsewhere since this store read it is not overwritten.
 class SqlAuftragsStore : public AuftragsStore
 {
     Q_OBJECT
 
 public:
-    explicit SqlAuftragsStore(QObject* parent);
+    explicit SqlAuftragsStore(QObject* parent,
+                              const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
     ~SqlAuftragsStore() override;
 
     void createTables();
@@ -40,6 +44,7 @@ public:
     QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
                                                         bool mitZeilen) override;
     bool nummerVergeben(const Auftrag& a) override;
+    Speicherfehler letzterFehler() const override { return m_fehler; }
 
 signals:
     void storeChanged();
@@ -51,6 +56,8 @@ private:
     bool insertAuftrag(Auftrag& a);
     bool updateAuftrag(const Auftrag& a);
     bool naechsteNummer(Auftrag& a);
+    bool pruefeWerte(const Auftrag& a);
+    bool misslungen(const QSqlQuery& q);
     bool insertLines(const Auftrag& a);
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
@@ -59,6 +66,9 @@ private:
     QSqlTableModel* m_model;
     QList<QPointer<QSqlTableModel>> m_filterModels;
     QSettings m_settings;
+    bool m_modelGezeigt = false;  // the own model is read once someone asks for it
+    QHash<int, int> m_versionen;  // order Nr -> version of the row as last read
+    Speicherfehler m_fehler;
 };
 
 #endif

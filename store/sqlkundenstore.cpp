@@ -1,28 +1,35 @@
 #include "store/sqlkundenstore.h"
 
+#include "store/datenbank.h"
+#include "store/listenmodell.h"
+
 #include <QDebug>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QVariant>
 
 namespace {
 
-QString sqlQuoted(QString text)
-{
-    return text.replace(QLatin1Char('\''), QLatin1String("''"));
-}
+const char* const Spalten =
+    "[Firma],[Name],[Strasse],[Ort],[Email],[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],"
+    "[BIC],[Steuernummer],[Seit],[Land]";
+const char* const Werte =
+    ":firma,:name,:strasse,:ort,:email,:tel,:tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,"
+    ":steuernummer,:seit,:land";
 
 }  // namespace
 
-SqlKundenStore::SqlKundenStore(QObject* parent)
-    : KundenStore(parent), m_db(QSqlDatabase::database())
+SqlKundenStore::SqlKundenStore(QObject* parent, const QString& verbindung)
+    : KundenStore(parent), m_db(QSqlDatabase::database(verbindung))
 {
-    m_model = new QSqlTableModel(nullptr, m_db);
+    m_model = new ListenModell(nullptr, m_db);
     m_model->setTable("kunden");
-    m_model->select();
     connect(this, &SqlKundenStore::storeChanged, this, &SqlKundenStore::updateModel);
+    // Another workstation's change reaches the lists as if made here.
+    Datenbank::folge(m_db, "kunden", this, [this] { emit storeChanged(); });
 }
 
 SqlKundenStore::~SqlKundenStore()
@@ -32,48 +39,81 @@ SqlKundenStore::~SqlKundenStore()
 
 void SqlKundenStore::createTable()
 {
+    if (!Datenbank::sperrgrund(m_db).isEmpty())
+        return;
     QSqlQuery q(m_db);
-    q.exec("create table kunden (Nr integer primary key,Firma varchar(255),Name varchar(255),"
-           "Strasse varchar(255),Ort varchar(255),Email varchar(255),Tel varchar(255),"
-           "Tel2 varchar(255),Fax varchar(255),PLZ varchar(5),Bemerkung varchar(255),"
-           "Typ integer,IBAN varchar(80),BIC varchar(80),Steuernummer varchar(80),Seit Date)");
+    q.exec(Datenbank::sql(m_db,
+        "create table kunden ([Nr] integer primary key,[Firma] varchar(255),[Name] varchar(255),"
+        "[Strasse] varchar(255),[Ort] varchar(255),[Email] varchar(255),[Tel] varchar(255),"
+        "[Tel2] varchar(255),[Fax] varchar(255),[PLZ] varchar(5),[Bemerkung] varchar(255),"
+        "[Typ] integer,[IBAN] varchar(80),[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)"));
     // Added later: harmless on a database that has the column already.
-    q.exec("alter table kunden add column Land varchar(255)");
-    if (m_model->columnCount() == 0 || m_model->fieldIndex("Land") < 0) {
+    q.exec(Datenbank::sql(m_db, "alter table kunden add column [Land] varchar(255)"));
+    q.exec(Datenbank::sql(m_db, "alter table kunden add column [Version] int default 0"));
+    if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("kunden");
-        m_model->select();
+        if (m_modelGezeigt)
+            m_model->select();
     }
+}
+
+bool SqlKundenStore::misslungen(const char* was, const QSqlQuery& q, bool mitStatement)
+{
+    if (mitStatement)
+        qWarning() << was << q.lastError().text() << q.lastQuery();
+    else
+        qWarning() << was << q.lastError().text();
+    m_fehler = Datenbank::fehler(q.lastError());
+    return false;
+}
+
+bool SqlKundenStore::pruefeKunde(const Kunde& k, Speicherfehler& f)
+{
+    if (Datenbank::gueltig(k.Seit))
+        return true;
+    qWarning() << "DB impossible value" << k;
+    f = {Speicherfehler::Ungueltig,
+         tr("Das Datum \"Kunde seit\" liegt nicht in den Jahren 1 bis 9999.")};
+    return false;
 }
 
 bool SqlKundenStore::addKunde(Kunde& k)
 {
-    m_db.transaction();
-    QSqlQuery q(m_db);
-    if (k.Nr == 0) {
-        q.prepare("insert into kunden (Firma,Name,Strasse,Ort,Email,Tel,Tel2,Fax,Typ,PLZ,Bemerkung,"
-                  "IBAN,BIC,Steuernummer,Seit,Land) values (:firma,:name,:strasse,:ort,:email,:tel,"
-                  ":tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,:steuernummer,:seit,:land)");
-    } else {
-        q.prepare("insert into kunden (Nr,Firma,Name,Strasse,Ort,Email,Tel,Tel2,Fax,Typ,PLZ,"
-                  "Bemerkung,IBAN,BIC,Steuernummer,Seit,Land) values (:nr,:firma,:name,:strasse,"
-                  ":ort,:email,:tel,:tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,:steuernummer,"
-                  ":seit,:land)");
-        q.bindValue(":nr", k.Nr);
-    }
-    bindKunde(q, k, ":tel3");
-    q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
-    if (!q.exec()) {
-        qWarning() << "DB" << q.lastError().text();
-        m_db.rollback();
+    if (!pruefeKunde(k, m_fehler))
         return false;
-    }
-    const int neueNr = k.Nr == 0 ? q.lastInsertId().toInt() : k.Nr;
-    if (!m_db.commit()) {
-        qWarning() << "DB" << m_db.lastError().text();
-        m_db.rollback();
+    const bool postgres = Datenbank::istPostgres(m_db);
+    int neueNr = k.Nr;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
+        QSqlQuery q(m_db);
+        if (k.Nr == 0) {
+            q.prepare(Datenbank::sql(m_db, QString("insert into kunden (%1) values (%2)%3")
+                                               .arg(Spalten, Werte,
+                                                    postgres ? " returning [Nr]" : "")));
+        } else {
+            q.prepare(Datenbank::sql(m_db, QString("insert into kunden ([Nr],%1) values (:nr,%2)")
+                                               .arg(Spalten, Werte)));
+            q.bindValue(":nr", k.Nr);
+        }
+        bindKunde(q, k, ":tel3");
+        q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
+        if (!q.exec())
+            return misslungen("DB", q);
+        if (k.Nr == 0)
+            neueNr = postgres ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
+        else if (postgres) {
+            // The key sequence must not hand out a number given explicitly.
+            QSqlQuery s(m_db);
+            if (!s.exec(Datenbank::sql(m_db, "select setval(pg_get_serial_sequence('kunden','Nr'),"
+                                             "greatest(max([Nr]),1),max([Nr])>=1) from kunden")))
+                return misslungen("DB", s);
+        }
+        Datenbank::melde(m_db, "kunden");
+        return true;
+    });
+    if (!ok)
         return false;
-    }
     k.Nr = neueNr;
+    m_versionen.insert(k.Nr, 0);
     emit storeChanged();
     return true;
 }
@@ -82,34 +122,57 @@ bool SqlKundenStore::saveKunde(const Kunde& k)
 {
     if (k.Nr < 1) {
         qWarning() << "Kundennummer <1";
+        m_fehler = {Speicherfehler::Fehlgeschlagen, tr("Der Kunde hat keine Kundennummer.")};
         return false;
     }
+    if (!pruefeKunde(k, m_fehler))
+        return false;
     qDebug() << "saveKunde" << k.Nr << k.Name << k.Typ;
-    m_db.transaction();
-    QSqlQuery q(m_db);
-    q.prepare("update kunden set Firma=:firma ,Name=:name ,Strasse=:strasse ,Ort=:ort ,"
-              "Email=:email ,Tel=:tel ,Tel2=:tel2 ,Fax=:Fax ,Typ=:typ ,PLZ=:plz ,"
-              "Bemerkung=:bemerkung ,IBAN=:iban ,BIC=:bic ,Steuernummer=:steuernummer ,"
-              "Land=:land where Nr=:nr");
-    bindKunde(q, k, ":Fax");
-    q.bindValue(":nr", k.Nr);
-    if (!q.exec() || !m_db.commit()) {
-        qWarning() << "DB" << q.lastError().text() << q.lastQuery();
-        m_db.rollback();
+    // Only a customer read by this store can have been changed elsewhere since.
+    const bool geprueft = m_versionen.contains(k.Nr);
+    const int version = m_versionen.value(k.Nr);
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db,
+            QString("update kunden set [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,[Ort]=:ort ,"
+                    "[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
+                    "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
+                    "[Land]=:land ,[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
+                .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
+        bindKunde(q, k, ":Fax");
+        q.bindValue(":nr", k.Nr);
+        if (geprueft)
+            q.bindValue(":version", version);
+        if (!q.exec())
+            return misslungen("DB", q, true);
+        if (geprueft && q.numRowsAffected() == 0) {
+            qWarning() << "DB customer changed elsewhere" << k.Nr;
+            m_fehler = {Speicherfehler::Geaendert, QString()};
+            return false;
+        }
+        Datenbank::melde(m_db, "kunden");
+        return true;
+    });
+    if (!ok)
         return false;
-    }
+    if (geprueft)
+        m_versionen.insert(k.Nr, version + 1);
     emit storeChanged();
     return true;
 }
 
 bool SqlKundenStore::delKunde(int nr)
 {
-    QSqlQuery q(m_db);
-    q.prepare("delete from kunden where Nr=:nr");
-    q.bindValue(":nr", nr);
-    const bool ok = q.exec();
-    if (!ok)
-        qWarning() << "DB" << q.lastError().text();
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, "delete from kunden where [Nr]=:nr"));
+        q.bindValue(":nr", nr);
+        if (!q.exec())
+            return misslungen("DB", q);
+        Datenbank::melde(m_db, "kunden");
+        return true;
+    });
+    m_versionen.remove(nr);
     emit storeChanged();
     return ok;
 }
@@ -157,26 +220,37 @@ Kunde SqlKundenStore::kundeFromQuery(const QSqlQuery& q)
     return k;
 }
 
+Kunde SqlKundenStore::gelesen(const QSqlQuery& q)
+{
+    const Kunde k = kundeFromQuery(q);
+    m_versionen.insert(k.Nr, q.value("Version").toInt());
+    return k;
+}
+
 Kunde SqlKundenStore::firstKunde(QSqlQuery& q)
 {
-    q.exec();
-    return q.next() ? kundeFromQuery(q) : Kunde();
+    const QList<Kunde> liste = alleKunden(q);
+    return liste.isEmpty() ? Kunde() : liste.first();
 }
 
 QList<Kunde> SqlKundenStore::alleKunden(QSqlQuery& q)
 {
-    q.setForwardOnly(true);
-    q.exec();
+    q.setForwardOnly(Datenbank::vorwaerts(m_db));
     QList<Kunde> kunden;
+    if (!q.exec()) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return kunden;
+    }
+    m_fehler = {};
     while (q.next())
-        kunden.append(kundeFromQuery(q));
+        kunden.append(gelesen(q));
     return kunden;
 }
 
 Kunde SqlKundenStore::getKunde(int nr)
 {
     QSqlQuery q(m_db);
-    q.prepare("select * from kunden where Nr=:nr");
+    q.prepare(Datenbank::sql(m_db, "select * from kunden where [Nr]=:nr"));
     q.bindValue(":nr", nr);
     return firstKunde(q);
 }
@@ -184,7 +258,8 @@ Kunde SqlKundenStore::getKunde(int nr)
 Kunde SqlKundenStore::getKundeByTel(const QString& tel)
 {
     QSqlQuery q(m_db);
-    q.prepare("select * from kunden where Tel like :tel or Tel2 like :tel2 or Fax like :tel3");
+    q.prepare(Datenbank::sql(
+        m_db, "select * from kunden where [Tel] like :tel or [Tel2] like :tel2 or [Fax] like :tel3"));
     q.bindValue(":tel", tel);
     q.bindValue(":tel2", tel);
     q.bindValue(":tel3", tel);
@@ -196,7 +271,8 @@ QList<Kunde> SqlKundenStore::kundenWhere(const QString& column, const QString& p
     // column is one of our own names, never user text.
     const QString placeholder = ":" + column.toLower();
     QSqlQuery q(m_db);
-    q.prepare(QString("select * from kunden where %1 like %2").arg(column, placeholder));
+    q.prepare(Datenbank::sql(m_db, QString("select * from kunden where [%1] like %2")
+                                       .arg(column, placeholder)));
     q.bindValue(placeholder, pattern);
     return alleKunden(q);
 }
@@ -226,43 +302,57 @@ QList<Kunde> SqlKundenStore::getKunden()
 Kunde SqlKundenStore::getKundeByEmail(const QString& email)
 {
     QSqlQuery q(m_db);
-    q.prepare("select * from kunden where Email like :email");
+    q.prepare(Datenbank::sql(m_db, "select * from kunden where [Email] like :email"));
     q.bindValue(":email", email);
     return firstKunde(q);
 }
 
 QSqlTableModel* SqlKundenStore::model()
 {
+    // The lists show filter models; the whole file is read when first asked
+    // for, not after every write of a program that never shows it.
+    if (!m_modelGezeigt) {
+        m_modelGezeigt = true;
+        m_model->select();
+    }
     return m_model;
 }
 
-QString SqlKundenStore::filterText(int typ, const QString& text)
+QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QString& text)
 {
-    const QString quoted = sqlQuoted(text);
+    // The driver quotes the text its own way (some drivers also give the
+    // backslash a meaning); the pattern matches at the start of Name or Firma.
+    QString muster;
+    if (!text.isEmpty() && db.driver()) {
+        QSqlField feld(QString(), QMetaType(QMetaType::QString));
+        feld.setValue(QString(text + QLatin1Char('%')));
+        muster = db.driver()->formatValue(feld);
+    }
     if (typ > 0 && !text.isEmpty())
-        return QString("Typ=%1 and ( Name like '%2%' or Firma like '%3%' )")
+        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 or [Firma] like %2 )")
             .arg(typ - 1)
-            .arg(quoted, quoted);
+            .arg(muster);
     if (typ > 0)
-        return QString("Typ=%1").arg(typ - 1);
+        return Datenbank::sql(db, "[Typ]=%1").arg(typ - 1);
     if (typ == 0 && !text.isEmpty())
-        return QString("Name like '%1%' or Firma like '%2%'").arg(quoted, quoted);
+        return Datenbank::sql(db, "[Name] like %1 or [Firma] like %1").arg(muster);
     return QString();
 }
 
 QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text)
 {
-    auto* m = new QSqlTableModel(this, m_db);
+    auto* m = new ListenModell(this, m_db);
     m->setTable("kunden");
-    m->setFilter(filterText(typ, text));
-    m->select();
+    m->setFilter(filterText(m_db, typ, text));
+    m_fehler = m->select() ? Speicherfehler() : Datenbank::fehler(m->lastError());
     m_filterModels.append(m);
     return m;
 }
 
 void SqlKundenStore::updateModel()
 {
-    m_model->select();
+    if (m_modelGezeigt)
+        m_model->select();
     m_filterModels.removeAll(QPointer<QSqlTableModel>());
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->select();

@@ -3,19 +3,23 @@
 
 #include "store/kundenstore.h"
 
+#include <QHash>
 #include <QList>
 #include <QPointer>
 #include <QSqlDatabase>
 
 class QSqlQuery;
 
-// The customer store on table kunden of the default connection.
+// The customer store on table kunden of one connection (the default one
+// unless named). A customer changed elsewhere since this store read it is not
+// overwritten: its row carries a version.
 class SqlKundenStore : public KundenStore
 {
     Q_OBJECT
 
 public:
-    explicit SqlKundenStore(QObject* parent);
+    explicit SqlKundenStore(QObject* parent,
+                            const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
     ~SqlKundenStore() override;
 
     void createTable();
@@ -32,14 +36,17 @@ public:
     Kunde getKundeByEmail(const QString& email) override;
     QSqlTableModel* model() override;
     QSqlTableModel* filterModel(int typ, const QString& text) override;
+    Speicherfehler letzterFehler() const override { return m_fehler; }
 
-    // The filter text of filterModel(typ, text); user text is quoted for SQL.
-    static QString filterText(int typ, const QString& text);
+    // The filter text of filterModel(typ, text); user text is quoted by db's driver.
+    static QString filterText(const QSqlDatabase& db, int typ, const QString& text);
     // Binds the customer's fields to the placeholders named after them; the
     // statements name the fax placeholder differently.
     static void bindKunde(QSqlQuery& q, const Kunde& k, const QString& faxPlaceholder);
     // A customer from the current row of a query over kunden or auftragskunden.
     static Kunde kundeFromQuery(const QSqlQuery& q);
+    // Refuses values the database cannot hold; true when k can be stored.
+    static bool pruefeKunde(const Kunde& k, Speicherfehler& f);
 
 signals:
     void storeChanged();
@@ -51,10 +58,15 @@ private:
     Kunde firstKunde(QSqlQuery& q);
     QList<Kunde> alleKunden(QSqlQuery& q);
     QList<Kunde> kundenWhere(const QString& column, const QString& pattern);
+    Kunde gelesen(const QSqlQuery& q);
+    bool misslungen(const char* was, const QSqlQuery& q, bool mitStatement = false);
 
     QSqlDatabase m_db;
     QSqlTableModel* m_model;
     QList<QPointer<QSqlTableModel>> m_filterModels;
+    bool m_modelGezeigt = false;
+    QHash<int, int> m_versionen;  // customer number -> version of the row as last read
+    Speicherfehler m_fehler;
 };
 
 #endif

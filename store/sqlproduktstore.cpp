@@ -1,10 +1,12 @@
 #include "store/sqlproduktstore.h"
 
+#include "store/datenbank.h"
+#include "store/listenmodell.h"
+
 #include <QDebug>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 #include <QVariant>
 
 namespace {
@@ -20,14 +22,15 @@ void bindProdukt(QSqlQuery& q, const Produkt& p)
 
 }  // namespace
 
-SqlProduktStore::SqlProduktStore(QObject* parent)
-    : ProduktStore(parent), m_db(QSqlDatabase::database())
+SqlProduktStore::SqlProduktStore(QObject* parent, const QString& verbindung)
+    : ProduktStore(parent), m_db(QSqlDatabase::database(verbindung))
 {
-    m_model = new QSqlTableModel(nullptr, m_db);
+    m_model = new ListenModell(nullptr, m_db);
     m_model->setTable("produkte");
     m_model->setEditStrategy(QSqlTableModel::OnFieldChange);
     m_model->select();
     connect(this, &SqlProduktStore::storeChanged, this, &SqlProduktStore::updateModel);
+    Datenbank::folge(m_db, "produkte", this, [this] { emit storeChanged(); });
 }
 
 SqlProduktStore::~SqlProduktStore()
@@ -37,24 +40,43 @@ SqlProduktStore::~SqlProduktStore()
 
 void SqlProduktStore::createTable()
 {
+    if (!Datenbank::sperrgrund(m_db).isEmpty())
+        return;
     QSqlQuery q(m_db);
-    q.exec("create table produkte (Nr varchar(16) primary key,Name varchar(255),Preis double,"
-           "Desc varchar(255),Typ int)");
+    q.exec(Datenbank::sql(m_db, "create table produkte ([Nr] varchar(16) primary key,"
+                                "[Name] varchar(255),[Preis] double,[Desc] varchar(255),[Typ] int)"));
     if (m_model->columnCount() == 0) {
         m_model->setTable("produkte");
         m_model->select();
     }
 }
 
-bool SqlProduktStore::write(const char* name, QSqlQuery& q)
+bool SqlProduktStore::write(const char* name, const Produkt* p, const QString& statement,
+                            const QString& nr)
 {
-    if (!q.exec() || !m_db.commit()) {
-        qWarning() << name << q.lastError().text();
-        m_db.rollback();
+    if (p && !Datenbank::gueltig(p->Preis)) {
+        qWarning() << name << "impossible value" << p->Preis;
+        m_fehler = {Speicherfehler::Ungueltig, tr("Der Preis ist keine endliche Zahl.")};
         return false;
     }
-    emit storeChanged();
-    return true;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, name, [&] {
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, statement));
+        if (p)
+            bindProdukt(q, *p);
+        else
+            q.bindValue(":nr", nr);
+        if (!q.exec()) {
+            qWarning() << name << q.lastError().text();
+            m_fehler = Datenbank::fehler(q.lastError());
+            return false;
+        }
+        Datenbank::melde(m_db, "produkte");
+        return true;
+    });
+    if (ok)
+        emit storeChanged();
+    return ok;
 }
 
 bool SqlProduktStore::addProdukt(const Produkt& p)
@@ -62,36 +84,31 @@ bool SqlProduktStore::addProdukt(const Produkt& p)
     // SQLite would store an empty number as NULL, more than once.
     if (p.Nr.isEmpty()) {
         qWarning() << "addProdukt" << QString("empty product number");
+        m_fehler = {Speicherfehler::Ungueltig, tr("Die Produktnummer ist leer.")};
         return false;
     }
-    m_db.transaction();
-    QSqlQuery q(m_db);
-    q.prepare("insert into produkte (Nr,Name,Preis,Desc,Typ) values (:nr,:name,:preis,:desc,:typ)");
-    bindProdukt(q, p);
-    return write("addProdukt", q);
+    return write("addProdukt", &p,
+                 "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ]) values "
+                 "(:nr,:name,:preis,:desc,:typ)",
+                 QString());
 }
 
 bool SqlProduktStore::saveProdukt(const Produkt& p)
 {
-    m_db.transaction();
-    QSqlQuery q(m_db);
-    q.prepare("update produkte set Name=:name,Preis=:preis,Desc=:desc,Typ=:typ where Nr=:nr");
-    bindProdukt(q, p);
-    return write("saveProdukt", q);
+    return write("saveProdukt", &p,
+                 "update produkte set [Name]=:name,[Preis]=:preis,[Desc]=:desc,[Typ]=:typ "
+                 "where [Nr]=:nr",
+                 QString());
 }
 
 bool SqlProduktStore::delProdukt(const QString& nr)
 {
-    m_db.transaction();
-    QSqlQuery q(m_db);
-    q.prepare("delete from produkte where Nr=:nr");
-    q.bindValue(":nr", nr);
-    return write("delProdukt", q);
+    return write("delProdukt", nullptr, "delete from produkte where [Nr]=:nr", nr);
 }
 
 Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
 {
-    q.exec();
+    m_fehler = q.exec() ? Speicherfehler() : Datenbank::fehler(q.lastError());
     Produkt p;
     if (q.next()) {
         const QSqlRecord r = q.record();
@@ -107,7 +124,7 @@ Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
 Produkt SqlProduktStore::getProdukt(const QString& nr)
 {
     QSqlQuery q(m_db);
-    q.prepare("select * from produkte where Nr=:nr");
+    q.prepare(Datenbank::sql(m_db, "select * from produkte where [Nr]=:nr"));
     q.bindValue(":nr", nr);
     return firstProdukt(q);
 }
@@ -115,7 +132,7 @@ Produkt SqlProduktStore::getProdukt(const QString& nr)
 Produkt SqlProduktStore::getProduktByName(const QString& name)
 {
     QSqlQuery q(m_db);
-    q.prepare("select * from produkte where Name like :name");
+    q.prepare(Datenbank::sql(m_db, "select * from produkte where [Name] like :name"));
     q.bindValue(":name", name);
     return firstProdukt(q);
 }
@@ -133,10 +150,10 @@ QSqlTableModel* SqlProduktStore::model()
 
 QSqlTableModel* SqlProduktStore::filterModel(int typ)
 {
-    auto* m = new QSqlTableModel(nullptr, m_db);
+    auto* m = new ListenModell(nullptr, m_db);
     m->setTable("produkte");
-    m->setFilter(QString("Typ=%1").arg(typ));
-    m->select();
+    m->setFilter(Datenbank::sql(m_db, "[Typ]=%1").arg(typ));
+    m_fehler = m->select() ? Speicherfehler() : Datenbank::fehler(m->lastError());
     return m;
 }
 

@@ -14,7 +14,8 @@ class SqlProduktStore : public ProduktStore
     Q_OBJECT
 
 public:
-    explicit SqlProduktStore(QObject* parent);
+    explicit SqlProduktStore(QObject* parent,
+                             const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
     ~SqlProduktStore() override;
 
     void createTable();
@@ -27,6 +28,7 @@ public:
     QList<Produkt> getProdukte() override;
     QSqlTableModel* model() override;
     QSqlTableModel* filterModel(int typ) override;
+    Speicherfehler letzterFehler() const override { return m_fehler; }
 
 signals:
     void storeChanged();
@@ -35,11 +37,12 @@ public slots:
     void updateModel();
 
 private:
-    bool write(const char* name, QSqlQuery& q);
+    bool write(const char* name, const Produkt* p, const QString& statement, const QString& nr);
     Produkt firstProdukt(QSqlQuery& q);
 
     QSqlDatabase m_db;
     QSqlTableModel* m_model;
+    Speicherfehler m_fehler;
 };
 
 #endif

@@ -46,6 +46,20 @@ private:
         return a;
     }
 
+    static QStringList felder(const Auftrag& a)
+    {
+        const Kunde& k = a.Kunde;
+        return {QString::number(a.Summe), QString::number(a.Status), QString::number(a.BestellNr),
+                QString::number(a.Zahlung), a.Komentar, a.Eingang.toString(Qt::ISODate),
+                a.Lieferung.toString(Qt::ISODate), QString::number(k.Nr), k.Email, k.IBAN, k.Land};
+    }
+
+    static QStringList felder(const AuftragsLine& l)
+    {
+        return {QString::number(l.Anzahl), l.Produkt, l.ProduktNr, l.Komentar,
+                QString::number(l.Preis)};
+    }
+
     static int anzahl(const QString& tabelle)
     {
         QSqlQuery q("select count(*) from " + tabelle);
@@ -60,11 +74,6 @@ private slots:
         env.neueDatenbank();
         store.reset(new SqlAuftragsStore(nullptr));
         store->createTables();
-    }
-
-    void cleanup()
-    {
-        store.reset();
     }
 
     // Each row stores the orders "typ/dienst[=given number]" one after the
@@ -91,6 +100,8 @@ private slots:
                                             << QList<int>{42, 43, 5};
         QTest::newRow("negative number is replaced") << 0 << 0 << QStringList{"0/1=-3"}
                                                      << QList<int>{1};
+        QTest::newRow("a number twice in its numbering is refused")
+            << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0};
     }
 
     void numbering()
@@ -107,19 +118,14 @@ private slots:
             Auftrag a = auftrag(teile.at(0).toInt(), teile.at(1).toInt());
             if (teile.size() > 2)
                 a.AuftragsNr = teile.at(2).toInt();
-            QVERIFY(store->addAuftrag(a));
+            if (!store->addAuftrag(a)) {
+                vergeben << 0;
+                continue;
+            }
             vergeben << a.AuftragsNr;
             QCOMPARE(store->getAuftrag(a.Nr).AuftragsNr, a.AuftragsNr);
         }
         QCOMPARE(vergeben, nummern);
-    }
-
-    void offsetReadAtInsert()
-    {
-        Auftrag a = auftrag(0, 1);
-        QSettings().setValue("Rechnung/Offset1", 200);
-        QVERIFY(store->addAuftrag(a));
-        QCOMPARE(a.AuftragsNr, 201);
     }
 
     void insertWritesBackAndReadsComplete()
@@ -136,26 +142,16 @@ private slots:
         QCOMPARE(a.Status, int(AuftragsStatus::Gespeichert));
 
         const Auftrag r = store->getAuftrag(a.Nr);
-        QCOMPARE(r.Summe, 7.5);
-        QCOMPARE(r.Status, 1);
-        QCOMPARE(r.BestellNr, 4711);
-        QCOMPARE(r.Zahlung, 2);
-        QCOMPARE(r.Komentar, a.Komentar);
-        QCOMPARE(r.Eingang, a.Eingang);
-        QCOMPARE(r.Lieferung, a.Lieferung);
+        QStringList erwartet = felder(a);
+        erwartet[0] = "7.5";  // Summe is the lines' sum
+        QCOMPARE(felder(r), erwartet);
         QVERIFY(r.Druck.isNull());
-        QCOMPARE(r.Kunde.Nr, 7);
-        QCOMPARE(r.Kunde.Email, QString("meier@example.fr"));
-        QCOMPARE(r.Kunde.IBAN, QString("FR76"));
-        QCOMPARE(r.Kunde.Land, QString("Belgique"));
         QCOMPARE(r.Zeilen.size(), 2);
-        QCOMPARE(r.Zeilen.at(0).Produkt, QString("Kabel"));
-        QCOMPARE(r.Zeilen.at(0).ProduktNr, QString("KAB"));
-        QCOMPARE(r.Zeilen.at(0).Komentar, QString("zu Kabel"));
-        QCOMPARE(r.Zeilen.at(1).Preis, 2.5);
-        QCOMPARE(r.Zeilen.at(1).Anzahl, 1);
+        QCOMPARE(felder(r.Zeilen.at(0)), felder(a.Zeilen.at(0)));
+        QCOMPARE(felder(r.Zeilen.at(1)), felder(a.Zeilen.at(1)));
 
         Auftrag gedruckt = a;
+        gedruckt.AuftragsNr = 0;  // a document number is stored once only
         gedruckt.Status = AuftragsStatus::Gedruckt;
         QVERIFY(store->addAuftrag(gedruckt));
         QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
@@ -271,24 +267,12 @@ private slots:
         QCOMPARE(e.AuftragsNr, 4);  // the highest of its sequence is taken again
     }
 
-    void cancelAndWipe()
+    void cancel()
     {
         Auftrag a = auftrag(0, 1);
         QVERIFY(store->addAuftrag(a));
         QVERIFY(store->storniereAuftrag(a.Nr));
         QCOMPARE(store->getAuftrag(a.Nr).Status, -1);
-        QSqlTableModel* liste = store->filterModel(7);
-        QVERIFY(store->deleteAll());
-        QCOMPARE(store->count(), 0);
-        QCOMPARE(liste->rowCount(), 0);
-        QCOMPARE(store->model()->rowCount(), 0);
-        Auftrag b = auftrag(0, 1);
-        QVERIFY(store->addAuftrag(b));
-        QCOMPARE(b.Nr, 1);
-        QCOMPARE(b.AuftragsNr, 1);
-        QCOMPARE(store->model()->rowCount(), 1);
-        QCOMPARE(liste->rowCount(), 1);
-        delete liste;
     }
 
     void failureLeavesEverythingAsItWas_data()
@@ -302,7 +286,12 @@ private slots:
         QTest::newRow("snapshot table missing") << "drop table auftragskunden"
                                                 << "^DB auftragskunden" << "^DB auftragskunden";
         QTest::newRow("order rows refused")
-            << "create trigger nein before insert on auftrag begin select raise(abort, 'nein'); end"
+            << (Testumgebung::postgres()
+                    ? "create function nein() returns trigger language plpgsql as $$ begin raise "
+                      "exception 'nein'; end $$; create trigger nein before insert on auftrag for "
+                      "each row execute function nein()"
+                    : "create trigger nein before insert on auftrag begin select raise(abort, "
+                      "'nein'); end")
             << "^error inserting Auftrag" << "";
     }
 
@@ -346,7 +335,7 @@ private slots:
         QCOMPARE(a.Status, 0);
         QVERIFY(store->getAuftraegeByKunde(7).isEmpty());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error"));
-        QCOMPARE(store->count(), 0);
+        QCOMPARE(store->count(), -1);
     }
 };
 

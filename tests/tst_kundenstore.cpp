@@ -2,6 +2,7 @@
 #include "tests/support/testumgebung.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QSqlTableModel>
 #include <QtTest>
 
@@ -15,7 +16,7 @@ private:
     Testumgebung env;
     std::unique_ptr<SqlKundenStore> store;
 
-    Kunde neuerKunde(const QString& name, const QString& firma = {}, int typ = 0)
+    static Kunde neuerKunde(const QString& name, const QString& firma = {}, int typ = 0)
     {
         Kunde k;
         k.Name = name;
@@ -28,11 +29,19 @@ private:
         return k;
     }
 
-    static QStringList namen(QSqlTableModel* m)
+    static QStringList felder(const Kunde& k)
+    {
+        return {QString::number(k.Nr), k.Firma, k.Name, k.Strasse, k.Ort, k.Tel, k.Tel2, k.Fax,
+                k.Email, k.PLZ, k.Land, k.Bemerkung, k.IBAN, k.BIC, k.Steuernummer,
+                QString::number(k.Typ), k.Seit.toString(Qt::ISODate)};
+    }
+
+    static QStringList namen(const QList<Kunde>& liste)
     {
         QStringList n;
-        for (int row = 0; row < m->rowCount(); ++row)
-            n << m->index(row, m->fieldIndex("Name")).data().toString();
+        for (const Kunde& k : liste)
+            if (k.Nr != 0)  // a single look-up that found nothing
+                n << k.Name;
         n.sort();
         return n;
     }
@@ -40,115 +49,74 @@ private:
 private slots:
     void init()
     {
-        env.neueDatenbank();
+        const QString name = env.neueDatenbank();
+        if (Testumgebung::postgres()) {
+            // As with MySQL's default, a backslash escapes in literals.
+            QSqlQuery().exec("alter database " + name + " set standard_conforming_strings = off");
+            QSqlDatabase::database().close();
+            QSqlDatabase::database().open();
+        }
         store.reset(new SqlKundenStore(nullptr));
         store->createTable();
     }
 
-    void cleanup()
-    {
-        store.reset();
-    }
-
-    void insertNumbersAndWritesBack()
+    void insertNumbersAndRoundTrips()
     {
         QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
-        Kunde a = neuerKunde("Meier");
+        Kunde a = neuerKunde("Meier", "ACME", 2);
+        a.Tel2 = "022";
+        a.Fax = "033";
+        a.PLZ = "69001";
+        a.Land = "Belgique";
+        a.Bemerkung = "gute Zahler";
+        a.IBAN = "FR76";
+        a.BIC = "AGRIFRPP";
+        a.Steuernummer = "FR123";
+        a.Seit = QDate(2011, 3, 2);
         QVERIFY(store->addKunde(a));
         QCOMPARE(a.Nr, 1);
-        Kunde b = neuerKunde("Huber");
-        QVERIFY(store->addKunde(b));
-        QCOMPARE(b.Nr, 2);
-        QCOMPARE(changed.count(), 2);
-
+        QCOMPARE(felder(store->getKunde(1)), felder(a));
         Kunde c = neuerKunde("Weber");
         c.Nr = 40;
         QVERIFY(store->addKunde(c));
-        QCOMPARE(c.Nr, 40);
+        Kunde b = neuerKunde("Huber");
+        QVERIFY(store->addKunde(b));
+        QVERIFY(b.Nr != 1 && b.Nr != 40);
+        QCOMPARE(changed.count(), 3);
+
+        Kunde doppelt = neuerKunde("Doppelt");
+        doppelt.Nr = 40;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB \"."));
+        QVERIFY(!store->addKunde(doppelt));
+        QCOMPARE(doppelt.Nr, 40);
+        QCOMPARE(changed.count(), 3);
         QCOMPARE(store->getKunde(40).Name, QString("Weber"));
     }
 
-    void duplicateNumberFails()
-    {
-        Kunde a = neuerKunde("Meier");
-        QVERIFY(store->addKunde(a));
-        QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
-        Kunde b = neuerKunde("Huber");
-        b.Nr = a.Nr;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB \".*UNIQUE"));
-        QVERIFY(!store->addKunde(b));
-        QCOMPARE(b.Nr, a.Nr);
-        QCOMPARE(b.Name, QString("Huber"));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(store->getKunde(a.Nr).Name, QString("Meier"));
-        QCOMPARE(store->getKunden().size(), 1);
-    }
-
-    void fieldsRoundTrip()
-    {
-        Kunde k = neuerKunde("Dupont", "ACME", 2);
-        k.Tel2 = "022";
-        k.Fax = "033";
-        k.PLZ = "69001";
-        k.Land = "Belgique";
-        k.Bemerkung = "gute Zahler";
-        k.IBAN = "FR76";
-        k.BIC = "AGRIFRPP";
-        k.Steuernummer = "FR123";
-        k.Seit = QDate(2011, 3, 2);
-        QVERIFY(store->addKunde(k));
-        const Kunde r = store->getKunde(k.Nr);
-        QCOMPARE(r.Firma, k.Firma);
-        QCOMPARE(r.Tel2, k.Tel2);
-        QCOMPARE(r.Fax, k.Fax);
-        QCOMPARE(r.PLZ, k.PLZ);
-        QCOMPARE(r.Land, k.Land);
-        QCOMPARE(r.Bemerkung, k.Bemerkung);
-        QCOMPARE(r.IBAN, k.IBAN);
-        QCOMPARE(r.BIC, k.BIC);
-        QCOMPARE(r.Steuernummer, k.Steuernummer);
-        QCOMPARE(r.Typ, 2);
-        QCOMPARE(r.Seit, k.Seit);
-    }
-
-    void seitDefaultsAndIsKeptByUpdates()
+    void updatesKeepSeitAndNeedANumber()
     {
         Kunde k = neuerKunde("Meier");
         QVERIFY(store->addKunde(k));
         QCOMPARE(store->getKunde(k.Nr).Seit, QDate::currentDate());
-
         k.Seit = QDate(1999, 1, 1);
         k.Name = "Meier-Huber";
         k.Land = "Suisse";
         QVERIFY(store->saveKunde(k));
         const Kunde r = store->getKunde(k.Nr);
-        QCOMPARE(r.Name, QString("Meier-Huber"));
-        QCOMPARE(r.Land, QString("Suisse"));
+        QCOMPARE(r.Name + r.Land, QString("Meier-HuberSuisse"));
         QCOMPARE(r.Seit, QDate::currentDate());
-    }
 
-    void saveWithoutNumberWritesNothing()
-    {
-        Kunde k = neuerKunde("Meier");
         QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
+        k.Nr = 0;
         QTest::ignoreMessage(QtWarningMsg, "Kundennummer <1");
         QVERIFY(!store->saveKunde(k));
         QCOMPARE(changed.count(), 0);
-        QVERIFY(store->getKunden().isEmpty());
-        // An unknown number is no failure: nothing to change.
-        k.Nr = 99;
+        k.Nr = 99;  // an unknown number is no failure: nothing to change
         QVERIFY(store->saveKunde(k));
-    }
-
-    void deleteAlwaysSignals()
-    {
-        Kunde k = neuerKunde("Meier");
-        QVERIFY(store->addKunde(k));
-        QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
-        QVERIFY(store->delKunde(k.Nr));
-        QCOMPARE(store->getKunde(k.Nr).Nr, 0);
+        QVERIFY(store->delKunde(1));
         QVERIFY(store->delKunde(123));
-        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(store->getKunden().isEmpty());
     }
 
     void lookUps_data()
@@ -174,7 +142,6 @@ private slots:
     {
         QFETCH(QString, wie);
         QFETCH(QString, muster);
-        QFETCH(QStringList, gefunden);
         for (const char* n : {"Meier", "Huber", "Mueller"}) {
             Kunde k = neuerKunde(n);
             if (k.Name == "Mueller") {
@@ -190,17 +157,9 @@ private slots:
             liste = store->getKundenByStrasse(muster);
         else if (wie == "ort")
             liste = store->getKundenByOrt(muster);
-        else {
-            const Kunde k = wie == "tel" ? store->getKundeByTel(muster)
-                                         : store->getKundeByEmail(muster);
-            if (k.Nr != 0)
-                liste << k;
-        }
-        QStringList n;
-        for (const Kunde& k : liste)
-            n << k.Name;
-        n.sort();
-        QCOMPARE(n, gefunden);
+        else
+            liste << (wie == "tel" ? store->getKundeByTel(muster) : store->getKundeByEmail(muster));
+        QTEST(namen(liste), "gefunden");
     }
 
     void filterModels_data()
@@ -216,9 +175,9 @@ private slots:
         QTest::newRow("Me in name") << 0 << "Me" << QStringList{"Meier", "Merz"};
         QTest::newRow("firma") << 0 << "Schu" << QStringList{"Schulz", "Weber"};
         QTest::newRow("quote") << 0 << "O'Brien" << QStringList{"O'Brien"};
-        QTest::newRow("quote start") << 0 << "O'" << QStringList{"O'Brien"};
         QTest::newRow("widening") << 0 << "x' or '1'='1" << QStringList{};
         QTest::newRow("widening with type") << 1 << "x%' or Typ=1 or Name like '" << QStringList{};
+        QTest::newRow("backslash before quote") << 0 << "\\' or 1=1 --" << QStringList{};
         QTest::newRow("percent keeps meaning") << 0 << "M%z" << QStringList{"Merz"};
         QTest::newRow("underscore keeps meaning") << 0 << "W_b" << QStringList{"Weber"};
     }
@@ -227,7 +186,6 @@ private slots:
     {
         QFETCH(int, typ);
         QFETCH(QString, text);
-        QFETCH(QStringList, gefunden);
         const struct { const char* name; const char* firma; int typ; } daten[] = {
             {"Meier", "", 0}, {"Merz", "", 1}, {"O'Brien", "", 0}, {"Schulz", "", 3},
             {"Weber", "Schuhhaus Weber", 1}};
@@ -236,14 +194,16 @@ private slots:
             QVERIFY(store->addKunde(k));
         }
         QSqlTableModel* m = store->filterModel(typ, text);
-        QCOMPARE(namen(m), gefunden);
+        QList<Kunde> liste;
+        for (int row = 0; row < m->rowCount(); ++row)
+            liste << store->getKunde(m->index(row, 0).data().toInt());
+        QTEST(namen(liste), "gefunden");
     }
 
     void filterModelsFollowWrites()
     {
         QSqlTableModel* alle = store->filterModel(0, "");
-        QSqlTableModel* weg = store->filterModel(0, "M");
-        delete weg;  // dropped from the refresh list at the next write
+        delete store->filterModel(0, "M");  // dropped from the refresh list at the next write
         Kunde k = neuerKunde("Meier");
         QVERIFY(store->addKunde(k));
         QCOMPARE(alle->rowCount(), 1);

@@ -23,27 +23,21 @@ private slots:
         store->createTable();
     }
 
-    void cleanup()
-    {
-        store.reset();
-    }
-
     void insertUpdateDelete()
     {
         QSignalSpy changed(store.get(), &SqlProduktStore::storeChanged);
         Produkt p("K-1", "Kabel", 2.5);
         p.Desc = "3 m";
         QVERIFY(store->addProdukt(p));
-        Produkt r = store->getProdukt("K-1");
-        QCOMPARE(r.Name, QString("Kabel"));
-        QCOMPARE(r.Preis, 2.5);
-        QCOMPARE(r.Desc, QString("3 m"));
-        QCOMPARE(r.Typ, 1);
+        QCOMPARE(store->getProdukt("K-1").Desc, QString("3 m"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt \""));
+        QVERIFY(!store->addProdukt(Produkt("K-1", "Stecker", 9.0)));  // number exists
 
         p.Preis = 0.1 + 0.2;  // stored unrounded
         p.Typ = 2;
         QVERIFY(store->saveProdukt(p));
-        r = store->getProdukt("K-1");
+        const Produkt r = store->getProdukt("K-1");
+        QCOMPARE(r.Name, QString("Kabel"));
         QCOMPARE(r.Preis, 0.1 + 0.2);
         QCOMPARE(r.Typ, 2);
 
@@ -53,16 +47,6 @@ private slots:
         QVERIFY(store->getProdukte().isEmpty());
     }
 
-    void duplicateFails()
-    {
-        QVERIFY(store->addProdukt(Produkt("K-1", "Kabel", 2.5)));
-        QSignalSpy changed(store.get(), &SqlProduktStore::storeChanged);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt \""));
-        QVERIFY(!store->addProdukt(Produkt("K-1", "Stecker", 9.0)));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(store->getProdukt("K-1").Name, QString("Kabel"));
-    }
-
     void lookUpByName_data()
     {
         QTest::addColumn<QString>("muster");
@@ -70,7 +54,7 @@ private slots:
         QTest::newRow("exact") << "Kabel" << "K-1";
         QTest::newRow("prefix needs wildcard") << "Kab" << "";
         QTest::newRow("prefix") << "Kab%" << "K-1";
-        QTest::newRow("unknown") << "Nichts%" << "";
+        QTest::newRow("other case") << "kabel" << "K-1";
     }
 
     void lookUpByName()
@@ -81,25 +65,20 @@ private slots:
         QVERIFY(store->addProdukt(Produkt("S-1", "Stecker", 1.0)));
         const Produkt p = store->getProduktByName(muster);
         QCOMPARE(p.Nr, nr);
-        if (nr.isEmpty())
-            QCOMPARE(p.Typ, 1);
+        QCOMPARE(p.Typ, 1);
     }
 
-    void modelWritesEditsAtOnce()
-    {
-        QVERIFY(store->addProdukt(Produkt("K-1", "Kabel", 2.5)));
-        QSqlTableModel* m = store->model();
-        QCOMPARE(m->rowCount(), 1);
-        QVERIFY(m->setData(m->index(0, 2), 7.25));
-        QCOMPARE(store->getProdukt("K-1").Preis, 7.25);
-    }
-
-    void filterByType()
+    void modelsEditAndFilter()
     {
         Produkt kurs("S-1", "Kurs", 100);
         kurs.Typ = 0;
         QVERIFY(store->addProdukt(kurs));
         QVERIFY(store->addProdukt(Produkt("K-1", "Kabel", 2.5)));
+        QSqlTableModel* m = store->model();
+        const int zeile = m->index(0, 0).data().toString() == "K-1" ? 0 : 1;
+        QVERIFY(m->setData(m->index(zeile, 2), 7.25));  // written at once
+        QCOMPARE(store->getProdukt("K-1").Preis, 7.25);
+
         std::unique_ptr<QSqlTableModel> waren(store->filterModel(1));
         QCOMPARE(waren->rowCount(), 1);
         QCOMPARE(waren->index(0, 0).data().toString(), QString("K-1"));

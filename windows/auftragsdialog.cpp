@@ -6,6 +6,7 @@
 #include "store/auftragsstore.h"
 #include "store/produktstore.h"
 #include "windows/produktewidget.h"
+#include "windows/speicherhinweis.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -152,12 +153,18 @@ void AuftragsDialog::print()
 {
     auftrag();
     if (m_auftrag.AuftragsNr == 0) {
-        if (!m_auftragsStore || !m_auftragsStore->addAuftrag(m_auftrag)) {
-            // Nothing unstored is printed; the user keeps all input to retry.
-            Interaktion::instance()->warning(
-                this, tr("Auftrag speichern"),
-                tr("Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt."));
-            return;
+        // Nothing unstored is printed; the user keeps all input to retry.
+        while (!m_auftragsStore || !m_auftragsStore->addAuftrag(m_auftrag)) {
+            const QString text =
+                tr("Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt.");
+            if (!m_auftragsStore) {
+                Interaktion::instance()->warning(this, tr("Auftrag speichern"), text);
+                return;
+            }
+            if (Speicherhinweis::zeige(this, tr("Auftrag speichern"), text,
+                                       m_auftragsStore->letzterFehler())
+                != Speicherhinweis::Wiederholen)
+                return;
         }
         // The store sets the status of a new order; show what it holds now.
         setzeCode(m_status, m_auftrag.Status);

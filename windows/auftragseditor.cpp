@@ -5,6 +5,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "windows/auftragsliste.h"
+#include "windows/speicherhinweis.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -114,8 +115,9 @@ void AuftragsEditor::dateChanged()
 void AuftragsEditor::zeigeModel(QSqlTableModel* model)
 {
     AuftragsListe::ersetzeModel(m_view, m_model, model);
+    Speicherhinweis::pruefeListe(this, tr("Aufträge"), model);
     // A new model brings all columns back.
-    for (int spalte : {0, 7, 8, 11, 17})
+    for (int spalte : {0, 7, 8, 11, 17, 18})
         m_view->hideColumn(spalte);
 }
 

@@ -3,6 +3,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "windows/auftragsliste.h"
+#include "windows/speicherhinweis.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -54,7 +55,8 @@ void KundenAuftragsDialog::setStore(AuftragsStore* store)
     if (!store)
         return;
     AuftragsListe::ersetzeModel(m_view, m_model, store->filterModel(m_kundenNr));
-    for (int spalte : {0, 2, 3, 4, 5, 6, 7, 8, 11, 15, 16, 17})
+    Speicherhinweis::pruefeListe(this, windowTitle(), m_model);
+    for (int spalte : {0, 2, 3, 4, 5, 6, 7, 8, 11, 15, 16, 17, 18})
         m_view->hideColumn(spalte);
     m_view->setSortingEnabled(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -3,6 +3,7 @@
 #include "platform/interaktion.h"
 #include "store/kundenstore.h"
 #include "windows/kundenwidget.h"
+#include "windows/speicherhinweis.h"
 
 #include <QDebug>
 #include <QHBoxLayout>
@@ -129,11 +130,15 @@ bool KundenDialog::speichereAenderung(const Kunde& k)
             this, tr("Kundenänderungen speichern"),
             tr("Sollen die Änderungen an diesem Kunden\nwirklich gespeichert werden?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (antwort == QMessageBox::Yes && !m_store->saveKunde(k)) {
-            Interaktion::instance()->warning(
+        while (antwort == QMessageBox::Yes && !m_store->saveKunde(k)) {
+            const auto weiter = Speicherhinweis::zeige(
                 this, tr("Kundenänderungen speichern"),
-                tr("Die Änderungen an diesem Kunden konnten nicht gespeichert werden."));
-            return false;
+                tr("Die Änderungen an diesem Kunden konnten nicht gespeichert werden."),
+                m_store->letzterFehler());
+            if (weiter == Speicherhinweis::NeuLaden)
+                setKunde(m_store->getKunde(k.Nr));
+            if (weiter != Speicherhinweis::Wiederholen)
+                return false;
         }
     }
     setKunde(k);
@@ -152,10 +157,12 @@ bool KundenDialog::speichereNeu(Kunde k)
         nummer->selectAll();
         return false;
     }
-    if (!m_store->addKunde(k)) {
-        Interaktion::instance()->warning(this, tr("Neuer Kunde"),
-                                         tr("Der neue Kunde konnte nicht gespeichert werden."));
-        return false;
+    while (!m_store->addKunde(k)) {
+        if (Speicherhinweis::zeige(this, tr("Neuer Kunde"),
+                                   tr("Der neue Kunde konnte nicht gespeichert werden."),
+                                   m_store->letzterFehler())
+            != Speicherhinweis::Wiederholen)
+            return false;
     }
     setKunde(k);
     return true;

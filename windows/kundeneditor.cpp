@@ -3,6 +3,7 @@
 #include "exchange/tabellenexport.h"
 #include "records/codetabellen.h"
 #include "store/kundenstore.h"
+#include "windows/speicherhinweis.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -98,7 +99,7 @@ void KundenEditor::versteckeSpalten()
     if (!m_model)
         return;
     const QStringList versteckt = {"Tel", "Tel2", "Fax", "Typ", "IBAN", "BIC", "Steuernummer",
-                                   "Seit", "Land"};
+                                   "Seit", "Land", "Version"};
     for (int spalte = 0; spalte < m_model->columnCount(); ++spalte)
         m_view->setColumnHidden(spalte, versteckt.contains(m_model->record().fieldName(spalte)));
 }
@@ -114,6 +115,7 @@ void KundenEditor::zeigeModell(int typ, const QString& text)
     QSqlTableModel* alt = m_model;
     m_model = m_store->filterModel(typ, text);
     m_view->setModel(m_model);
+    Speicherhinweis::pruefeListe(this, tr("Kunden"), m_model);
     if (hatLayout) {
         header->restoreState(layout);
         if (m_view->isSortingEnabled() && header->sortIndicatorSection() >= 0)

@@ -11,8 +11,10 @@
 
 #include <random>
 
-BenchDatenbank::BenchDatenbank()
+BenchDatenbank::BenchDatenbank(bool eigeneDatei)
 {
+    if (!eigeneDatei)
+        return;
     m_datei = m_dir.filePath("bench.db");
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
     db.setDatabaseName(m_datei);

@@ -25,8 +25,9 @@ public:
     };
 
     // Opens the default connection on a new file. Durability is switched off
-    // for speed: this database is thrown away after the run.
-    BenchDatenbank();
+    // for speed: this database is thrown away after the run. With eigeneDatei
+    // false the default connection opened by the caller is used instead.
+    explicit BenchDatenbank(bool eigeneDatei = true);
     ~BenchDatenbank();
 
     // Fills the database; returns the milliseconds spent in addAuftrag.

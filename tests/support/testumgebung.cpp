@@ -1,6 +1,7 @@
 #include "tests/support/testumgebung.h"
 
 #include "app/programmstart.h"
+#include "tests/support/pgserver.h"
 
 #include <QDir>
 #include <QSettings>
@@ -28,6 +29,7 @@ Testumgebung::Testumgebung()
 Testumgebung::~Testumgebung()
 {
     schliesseDatenbank();
+    m_pg.reset();
 }
 
 QString Testumgebung::pfad(const QString& name) const
@@ -38,11 +40,44 @@ QString Testumgebung::pfad(const QString& name) const
 QString Testumgebung::neueDatenbank()
 {
     schliesseDatenbank();
-    const QString datei = pfad(QString("test%1.db").arg(++m_datenbanken));
-    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-    db.setDatabaseName(datei);
-    db.open();
-    return datei;
+    if (!postgres()) {
+        m_name = pfad(QString("test%1.db").arg(++m_datenbanken));
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
+        db.setDatabaseName(m_name);
+        db.open();
+        return m_name;
+    }
+    if (!m_pg)
+        m_pg = std::make_unique<PgServer>();
+    if (!m_pg->laeuft())
+        qFatal("the PostgreSQL server of the test did not start: %s", qPrintable(m_pg->fehler()));
+    m_name = m_pg->neueDatenbank();
+    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
+    db.setHostName(m_pg->host());
+    db.setPort(m_pg->port());
+    db.setUserName(PgServer::benutzer());
+    db.setDatabaseName(m_name);
+    if (!db.open())
+        qFatal("no connection to the test's PostgreSQL server: %s", qPrintable(m_pg->fehler()));
+    return m_name;
+}
+
+bool Testumgebung::postgres()
+{
+    return qgetenv("BELEGWERK_TEST_DB") == "QPSQL";
+}
+
+void Testumgebung::schreibeVerbindung() const
+{
+    QSettings s;
+    s.setValue("Datenbank/Treiber", postgres() ? "QPSQL" : "QSQLITE");
+    s.setValue("Datenbank/Name", m_name);
+    if (m_pg) {
+        s.setValue("Datenbank/Host", m_pg->host());
+        s.setValue("Datenbank/Port", m_pg->port());
+        s.setValue("Datenbank/User", PgServer::benutzer());
+    }
+    s.sync();
 }
 
 void Testumgebung::schliesseDatenbank()

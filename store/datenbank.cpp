@@ -1,0 +1,204 @@
+#include "store/datenbank.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cmath>
+
+namespace {
+
+const char* const SperrEigenschaft = "belegwerkSperrgrund";
+
+QString ersetze(const QString& text, const QRegularExpression& muster,
+                const std::function<QString(const QRegularExpressionMatch&)>& durch)
+{
+    QString ergebnis;
+    qsizetype bisher = 0;
+    auto it = muster.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        ergebnis += text.mid(bisher, m.capturedStart() - bisher) + durch(m);
+        bisher = m.capturedEnd();
+    }
+    return ergebnis + text.mid(bisher);
+}
+
+}  // namespace
+
+bool Datenbank::istPostgres(const QSqlDatabase& db)
+{
+    return db.driver() && db.driver()->dbmsType() == QSqlDriver::PostgreSQL;
+}
+
+bool Datenbank::istSqlite(const QSqlDatabase& db)
+{
+    return db.driver() && db.driver()->dbmsType() == QSqlDriver::SQLite;
+}
+
+QString Datenbank::sql(const QSqlDatabase& db, const QString& text)
+{
+    // The statements are fixed texts of the stores, so a small cache saves
+    // rewriting them for every order.
+    static QHash<QString, QString> cache;
+    const bool postgres = istPostgres(db);
+    const QString schluessel = QString::number(int(db.driver() ? db.driver()->dbmsType() : 0)) + text;
+    const auto it = cache.constFind(schluessel);
+    if (it != cache.cend())
+        return it.value();
+
+    static const QRegularExpression name(QStringLiteral("\\[(\\w+)\\]"));
+    QSqlDriver* treiber = db.driver();
+    QString s = ersetze(text, name, [treiber](const QRegularExpressionMatch& m) {
+        return treiber ? treiber->escapeIdentifier(m.captured(1), QSqlDriver::FieldName)
+                       : m.captured(1);
+    });
+    if (postgres) {
+        static const QRegularExpression like(QStringLiteral("\\blike\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression schluesselSpalte(
+            QStringLiteral("\\binteger primary key\\b"), QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression gleitkomma(QStringLiteral("\\bdouble\\b"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression zeitpunkt(QStringLiteral("\\bDateTime\\b"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+        // SQLite does not enforce lengths; neither does the shared database,
+        // so a text stored on one is stored on the other.
+        static const QRegularExpression laenge(QStringLiteral("\\bvarchar\\(\\d+\\)"),
+                                               QRegularExpression::CaseInsensitiveOption);
+        s.replace(like, QStringLiteral("ilike"));
+        s.replace(schluesselSpalte, QStringLiteral("serial primary key"));
+        s.replace(gleitkomma, QStringLiteral("double precision"));
+        s.replace(zeitpunkt, QStringLiteral("timestamp"));
+        s.replace(laenge, QStringLiteral("text"));
+    }
+    cache.insert(schluessel, s);
+    return s;
+}
+
+Speicherfehler Datenbank::fehler(const QSqlError& e)
+{
+    // PostgreSQL names the state in five characters (lock not available,
+    // serialization, deadlock); SQLite gives its number (SQLITE_BUSY, SQLITE_LOCKED,
+    // also in their extended forms).
+    const QString code = e.nativeErrorCode();
+    bool zahl = false;
+    const int sqlite = code.size() < 5 ? code.toInt(&zahl) & 0xff : 0;
+    const bool belegt = code == "55P03" || code == "40001" || code == "40P01"
+                        || (zahl && (sqlite == 5 || sqlite == 6));
+    return {belegt ? Speicherfehler::Belegt : Speicherfehler::Fehlgeschlagen, e.text()};
+}
+
+bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                         const std::function<bool()>& schreibe)
+{
+    const QString grund = sperrgrund(db);
+    if (!grund.isEmpty()) {
+        qWarning() << was << "database damaged, nothing written" << grund;
+        f = {Speicherfehler::Gesperrt, grund};
+        return false;
+    }
+    bool begonnen = false;
+    if (istSqlite(db)) {
+        QSqlQuery q(db);
+        begonnen = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!begonnen) {
+            qWarning() << was << "begin transaction" << q.lastError().text();
+            f = fehler(q.lastError());
+            return false;
+        }
+    } else {
+        begonnen = db.transaction();
+        if (!begonnen) {
+            qWarning() << was << "begin transaction" << db.lastError().text();
+            f = fehler(db.lastError());
+            return false;
+        }
+    }
+    f = {};
+    if (schreibe()) {
+        if (db.commit())
+            return true;
+        qWarning() << was << "commit" << db.lastError().text();
+        f = fehler(db.lastError());
+    } else if (f.art == Speicherfehler::Keiner) {
+        f.art = Speicherfehler::Fehlgeschlagen;
+    }
+    db.rollback();
+    return false;
+}
+
+void Datenbank::folge(QSqlDatabase& db, const QString& tabelle, QObject* empfaenger,
+                      const std::function<void()>& geaendert)
+{
+    if (!istPostgres(db) || !db.isOpen())
+        return;
+    const QString kanal = "belegwerk_" + tabelle;
+    QSqlDriver* treiber = db.driver();
+    // A second store of the same table on this connection shares the subscription.
+    if (!treiber->subscribedToNotifications().contains(kanal))
+        treiber->subscribeToNotification(kanal);
+    QObject::connect(treiber, &QSqlDriver::notification, empfaenger,
+                     [kanal, geaendert](const QString& name, QSqlDriver::NotificationSource quelle,
+                                        const QVariant&) {
+                         if (name == kanal && quelle == QSqlDriver::OtherSource)
+                             geaendert();
+                     });
+}
+
+void Datenbank::melde(QSqlDatabase& db, const QString& tabelle)
+{
+    if (!istPostgres(db))
+        return;
+    QSqlQuery q(db);
+    q.exec("notify " + db.driver()->escapeIdentifier("belegwerk_" + tabelle, QSqlDriver::TableName));
+}
+
+QString Datenbank::pruefe(QSqlDatabase& db)
+{
+    if (!istSqlite(db) || !db.isOpen())
+        return QString();
+    QSqlQuery q(db);
+    // A file that another program is writing just now is not damaged.
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return fehler(q.lastError()).art == Speicherfehler::Belegt ? QString() : q.lastError().text();
+    QStringList befund;
+    while (q.next() && befund.size() < 5)
+        befund << q.value(0).toString();
+    if (befund == QStringList{QStringLiteral("ok")})
+        return QString();
+    return befund.isEmpty() ? QStringLiteral("quick_check gave no answer") : befund.join('\n');
+}
+
+void Datenbank::sperre(QSqlDatabase& db, const QString& grund)
+{
+    if (db.driver())
+        db.driver()->setProperty(SperrEigenschaft, grund);
+}
+
+QString Datenbank::sperrgrund(const QSqlDatabase& db)
+{
+    return db.driver() ? db.driver()->property(SperrEigenschaft).toString() : QString();
+}
+
+bool Datenbank::gueltig(double betrag)
+{
+    return std::isfinite(betrag);
+}
+
+bool Datenbank::gueltig(const QDate& d)
+{
+    return d.isNull() || (d.isValid() && d.year() >= 1 && d.year() <= 9999);
+}
+
+bool Datenbank::gueltig(const QDateTime& d)
+{
+    return d.isNull() || (d.isValid() && gueltig(d.date()));
+}

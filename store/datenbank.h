@@ -1,0 +1,61 @@
+#ifndef DATENBANK_H
+#define DATENBANK_H
+
+#include "store/speicherfehler.h"
+
+#include <QString>
+
+#include <functional>
+
+class QDate;
+class QDateTime;
+class QSqlDatabase;
+class QObject;
+class QSqlError;
+
+// What the SQL stores share about their connection: the driver's dialect,
+// write transactions that wait for other programs, the refusal of every write
+// on a damaged file, and the reason of a failure.
+class Datenbank
+{
+public:
+    static bool istPostgres(const QSqlDatabase& db);
+    static bool istSqlite(const QSqlDatabase& db);
+    // The statement for the driver: every [Name] becomes the identifier quoted
+    // by the driver (case kept, reserved words allowed); on PostgreSQL "like"
+    // compares without case, as SQLite's does, and the column types are mapped.
+    static QString sql(const QSqlDatabase& db, const QString& text);
+    // Whether a query that reads its rows once should be forward-only: on
+    // PostgreSQL that fetches row by row, much slower than the whole result.
+    static bool vorwaerts(const QSqlDatabase& db) { return !istPostgres(db); }
+    // Runs schreibe in one write transaction and commits when it returns true.
+    // On SQLite the write lock is taken at the start, so that the busy timeout
+    // covers waiting for another program. f tells why it failed; a failed
+    // begin or commit is logged with the operation's word was.
+    static bool schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                         const std::function<bool()>& schreibe);
+    // The failure for an error of the driver.
+    static Speicherfehler fehler(const QSqlError& e);
+
+    // PostgreSQL: calls geaendert on the GUI thread whenever another
+    // connection wrote tabelle (LISTEN/NOTIFY); nothing on other drivers.
+    static void folge(QSqlDatabase& db, const QString& tabelle, QObject* empfaenger,
+                      const std::function<void()>& geaendert);
+    // Tells the other connections that tabelle changed, at the commit of the
+    // running transaction.
+    static void melde(QSqlDatabase& db, const QString& tabelle);
+
+    // Checks the file of an SQLite database; the error found, empty when sound.
+    static QString pruefe(QSqlDatabase& db);
+    // Refuses every later write on db's connection, giving grund.
+    static void sperre(QSqlDatabase& db, const QString& grund);
+    static QString sperrgrund(const QSqlDatabase& db);
+
+    // Values a database can hold and give back: finite amounts, dates in the
+    // years 1 to 9999 (a null date is "none" and allowed).
+    static bool gueltig(double betrag);
+    static bool gueltig(const QDate& d);
+    static bool gueltig(const QDateTime& d);
+};
+
+#endif

@@ -1,0 +1,381 @@
+#include "app/programmstart.h"
+#include "store/sqlauftragsstore.h"
+#include "store/sqlkundenstore.h"
+#include "store/sqlproduktstore.h"
+#include "tests/support/skriptinteraktion.h"
+#include "tests/support/testumgebung.h"
+#include "windows/kundendialog.h"
+#include "windows/kundenwidget.h"
+
+#include <QCryptographicHash>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+Auftrag rechnung(int dienst)
+{
+    Auftrag a;
+    a.Dienst = dienst;
+    a.Eingang = QDateTime(QDate(2024, 5, 6), QTime(10, 0));
+    a.Kunde.Nr = 1;
+    a.Kunde.Name = "Roux";
+    AuftragsLine l;
+    l.Produkt = "Kabel";
+    l.Preis = 2.5;
+    a.Zeilen = {l, l};
+    return a;
+}
+
+// One program of the concurrency test: stores n invoices, alternating between
+// the two services, with an order list open as the main window has. While
+// another program holds the database it tries again, as the user would.
+int speichereAlsKind(const QString& einstellungen, int n)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen);
+    Programmstart::benenneAnwendung();
+    if (!Programmstart::openDatabase())
+        return 100;
+    if (Testumgebung::postgres() == false)
+        QSqlQuery("PRAGMA synchronous=OFF").exec();  // speed only; the locking is the same
+    SqlAuftragsStore store(nullptr);
+    std::unique_ptr<QSqlTableModel> liste(
+        store.filterModel(QDateTime(QDate(2000, 1, 1), QTime()), QDateTime(QDate(2100, 1, 1), QTime())));
+    int fehler = 0;
+    for (int i = 0; i < n; ++i) {
+        Auftrag a = rechnung(i % 2);
+        int versuche = 0;
+        while (!store.addAuftrag(a) && store.letzterFehler().art == Speicherfehler::Belegt
+               && ++versuche < 20) {
+        }
+        fehler += store.letzterFehler().art == Speicherfehler::Keiner ? 0 : 1;
+    }
+    return std::min(fehler, 99);
+}
+
+QByteArray pruefsumme(const QString& datei)
+{
+    QFile f(datei);
+    f.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
+// Several programs on one database, and a database that cannot take a write.
+class TestGemeinsameDatenbank : public QObject
+{
+    Q_OBJECT
+
+private:
+    Testumgebung env;
+    QString datei;
+
+    static void erzeugeTabellen()
+    {
+        SqlProduktStore(nullptr).createTable();
+        SqlKundenStore(nullptr).createTable();
+        SqlAuftragsStore(nullptr).createTables();
+    }
+
+private slots:
+    void init()
+    {
+        env.leereEinstellungen();
+        datei = env.neueDatenbank();
+        erzeugeTabellen();
+    }
+
+    void programsStoringAtOnceAllComplete_data()
+    {
+        QTest::addColumn<int>("programme");
+        QTest::addColumn<int>("jeProgramm");
+        QTest::newRow("two programs") << 2 << 300;
+        QTest::newRow("four programs") << 4 << 500;
+    }
+
+    void programsStoringAtOnceAllComplete()
+    {
+        QFETCH(int, programme);
+        QFETCH(int, jeProgramm);
+        env.schreibeVerbindung();
+        QList<QProcess*> kinder;
+        for (int i = 0; i < programme; ++i) {
+            auto* p = new QProcess(this);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p->start(QCoreApplication::applicationFilePath(),
+                     {"--speichere", env.pfad("settings"), QString::number(jeProgramm)});
+            kinder << p;
+        }
+        QList<int> ergebnisse;
+        for (QProcess* p : kinder)
+            ergebnisse << (p->waitForFinished(240000) ? p->exitCode() : -1);
+        qDeleteAll(kinder);
+        QCOMPARE(ergebnisse, QList<int>(programme, 0));
+
+        // Every numbering without a double and without a gap.
+        for (int dienst : {0, 1}) {
+            QSqlQuery q;
+            QVERIFY(q.exec(QString("select \"AuftragsNr\" from auftrag where \"Dienst\"=%1 "
+                                   "order by \"AuftragsNr\"").arg(dienst)));
+            int erwartet = 0;
+            while (q.next())
+                QCOMPARE(q.value(0).toInt(), ++erwartet);
+            QCOMPARE(erwartet, programme * jeProgramm / 2);
+        }
+        const QList<AuftragsKennzahlen> alle = SqlAuftragsStore(nullptr).getAuftraegeFuerStatistik(
+            QDateTime(QDate(2024, 1, 1), QTime()), QDateTime(QDate(2025, 1, 1), QTime()), true);
+        QCOMPARE(alle.size(), programme * jeProgramm);
+        QCOMPARE(alle.last().Zeilen.size(), 2);
+    }
+
+    void secondSaveOfAChangedRecordIsTold()
+    {
+        QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "zweite").open());
+        {
+            SqlAuftragsStore hier(nullptr), dort(nullptr, "zweite");
+            SqlKundenStore kundenHier(nullptr), kundenDort(nullptr, "zweite");
+            Auftrag a = rechnung(1);
+            QVERIFY(hier.addAuftrag(a));
+            Kunde k = a.Kunde;
+            k.Nr = 0;
+            QVERIFY(kundenHier.addKunde(k));
+
+            Auftrag meins = hier.getAuftrag(a.Nr), deins = dort.getAuftrag(a.Nr);
+            deins.Komentar = "dort";
+            QVERIFY(dort.saveAuftrag(deins));
+            meins.Komentar = "hier";
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
+            QVERIFY(!hier.saveAuftrag(meins));
+            QCOMPARE(hier.letzterFehler().art, Speicherfehler::Geaendert);
+            QCOMPARE(hier.getAuftrag(a.Nr).Komentar, QString("dort"));
+            meins = hier.getAuftrag(a.Nr);  // reloaded: may be saved again
+            QVERIFY(hier.saveAuftrag(meins));
+
+            // The customer dialog offers to reload a customer changed elsewhere.
+            Kunde anderswo = kundenDort.getKunde(k.Nr);
+            KundenDialog d;
+            d.setStore(&kundenHier);
+            d.setKunde(kundenHier.getKunde(k.Nr));
+            anderswo.Ort = "Metz";
+            QVERIFY(kundenDort.saveKunde(anderswo));
+            SkriptInteraktion dialoge;
+            dialoge.antworte(QMessageBox::Yes);  // save the change
+            dialoge.antworte(QMessageBox::Yes);  // reload
+            d.form()->findChild<QLineEdit*>("Name")->setText("Roux-Meyer");
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
+            QVERIFY(!d.save());
+            QCOMPARE(dialoge.arten(), (QStringList{"question", "question"}));
+            QCOMPARE(d.form()->kunde().Ort, QString("Metz"));
+            QCOMPARE(kundenHier.getKunde(k.Nr).Name, QString("Roux"));
+        }
+        QSqlDatabase::removeDatabase("zweite");
+    }
+
+    void listsFollowOtherWorkstations()
+    {
+        QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "dort").open());
+        {
+            SqlKundenStore hier(nullptr), dort(nullptr, "dort");
+            std::unique_ptr<QSqlTableModel> liste(hier.filterModel(0, ""));
+            Kunde k;
+            k.Name = "Roux";
+            QVERIFY(dort.addKunde(k));
+            if (Testumgebung::postgres())
+                QTRY_COMPARE(liste->rowCount(), 1);  // told by the server
+            std::unique_ptr<QSqlTableModel> neu(hier.filterModel(0, ""));  // "Aktualisieren"
+            QCOMPARE(neu->rowCount(), 1);
+        }
+        QSqlDatabase::removeDatabase("dort");
+    }
+
+    void busyDatabaseOffersRetry()
+    {
+        if (Testumgebung::postgres())
+            QSKIP("SQLite locks the whole file; PostgreSQL locks rows");
+        QSqlDatabase db = QSqlDatabase::database();
+        db.close();
+        db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=100");
+        QVERIFY(db.open());
+        QSqlDatabase anderes = QSqlDatabase::cloneDatabase(db, "anderes");
+        QVERIFY(anderes.open());
+        QVERIFY(QSqlQuery(anderes).exec("BEGIN IMMEDIATE"));
+        {
+            SqlKundenStore store(nullptr);
+            KundenDialog d;
+            d.setStore(&store);
+            d.form()->findChild<QLineEdit*>("Name")->setText("Roux");
+            SkriptInteraktion dialoge;
+            dialoge.antworte(QMessageBox::Retry);  // then the default: Cancel
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB begin transaction"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB begin transaction"));
+            QVERIFY(!d.save());
+            QCOMPARE(dialoge.arten(), (QStringList{"question", "question"}));
+            QVERIFY(dialoge.fragen.first().text.contains("anderen Programm"));
+            QVERIFY(QSqlQuery(anderes).exec("ROLLBACK"));
+            QVERIFY(d.save());
+            QCOMPARE(store.getKunden().size(), 1);
+        }
+        anderes.close();
+        QSqlDatabase::removeDatabase("anderes");
+    }
+
+    void wipeWithManyOrders()
+    {
+        SqlAuftragsStore store(nullptr);
+        for (int i = 0; i < 300; ++i) {
+            Auftrag a = rechnung(1);
+            QVERIFY(store.addAuftrag(a));
+        }
+        std::unique_ptr<QSqlTableModel> liste(store.filterModel(1));
+        QCOMPARE(liste->rowCount(), 300);
+        QVERIFY(store.model()->rowCount() > 0);
+        QVERIFY(store.deleteAll());
+        QCOMPARE(store.count(), 0);
+        QCOMPARE(liste->rowCount(), 0);
+        Auftrag a = rechnung(1);
+        QVERIFY(store.addAuftrag(a));
+        QCOMPARE(a.AuftragsNr, 1);
+        QCOMPARE(liste->rowCount(), 1);
+    }
+
+    void impossibleValuesAreRefused_data()
+    {
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::addColumn<double>("preis");
+        QTest::addColumn<double>("zweiterPreis");
+        QTest::addColumn<QDate>("eingang");
+        QTest::addColumn<QDate>("seit");
+        const QDate gut(2024, 5, 6);
+        QTest::newRow("NaN price") << nan << 1.0 << gut << gut;
+        QTest::newRow("sum overflows") << 1e308 << 1e308 << gut << gut;
+        QTest::newRow("year 10000") << 1.0 << 1.0 << QDate(10000, 1, 1) << gut;
+        QTest::newRow("year -44") << 1.0 << 1.0 << QDate(-44, 3, 15) << gut;
+        QTest::newRow("customer since year 10000") << 1.0 << 1.0 << gut << QDate(10000, 1, 1);
+    }
+
+    void impossibleValuesAreRefused()
+    {
+        QFETCH(double, preis);
+        QFETCH(double, zweiterPreis);
+        QFETCH(QDate, eingang);
+        QFETCH(QDate, seit);
+        SqlAuftragsStore auftraege(nullptr);
+        SqlKundenStore kunden(nullptr);
+        SqlProduktStore produkte(nullptr);
+        Auftrag a = rechnung(1);
+        a.Zeilen[0].Preis = preis;
+        a.Zeilen[1].Preis = zweiterPreis;
+        a.Eingang = QDateTime(eingang, QTime(10, 0));
+        a.Kunde.Seit = seit;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+        QVERIFY(!auftraege.addAuftrag(a));
+        QCOMPARE(auftraege.letzterFehler().art, Speicherfehler::Ungueltig);
+        QVERIFY(!auftraege.letzterFehler().text.isEmpty());
+        QCOMPARE(auftraege.count(), 0);
+        if (!std::isfinite(preis)) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+            QVERIFY(!produkte.addProdukt(Produkt("K-1", "Kabel", preis)));
+        }
+        if (seit.year() > 9999) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+            QVERIFY(!kunden.addKunde(a.Kunde));
+            QVERIFY(kunden.getKunden().isEmpty());
+        }
+    }
+
+    void damagedFileIsKeptAndNeverWritten_data()
+    {
+        QTest::addColumn<qint64>("ab");
+        QTest::addColumn<qint64>("laenge");  // bytes overwritten from ab; -1 cuts the file there
+        QTest::newRow("random bytes") << qint64(0) << qint64(1 << 20);
+        QTest::newRow("truncated") << qint64(4096 * 3) << qint64(-1);
+        QTest::newRow("overwritten pages") << qint64(4096 * 2) << qint64(4096 * 2);
+    }
+
+    void damagedFileIsKeptAndNeverWritten()
+    {
+        if (Testumgebung::postgres())
+            QSKIP("a file check of SQLite");
+        QFETCH(qint64, ab);
+        QFETCH(qint64, laenge);
+        {
+            SqlKundenStore kunden(nullptr);
+            for (int i = 0; i < 200; ++i) {
+                Kunde k;
+                k.Name = QString("Kunde %1").arg(i);
+                k.Bemerkung = QString(200, QChar('x'));
+                QVERIFY(kunden.addKunde(k));
+            }
+        }
+        Testumgebung::schliesseDatenbank();
+        const QString kaputt = env.pfad("kaputt.db");
+        QFile::remove(kaputt);
+        QVERIFY(QFile::copy(datei, kaputt));
+        {
+            QFile f(kaputt);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            if (laenge < 0) {
+                QVERIFY(f.resize(ab));
+            } else {
+                QVERIFY(f.seek(ab));
+                QByteArray muell(int(std::min(laenge, f.size() - ab)), 0);
+                for (char& c : muell)
+                    c = char(QRandomGenerator::global()->bounded(256));
+                f.write(muell);
+            }
+        }
+        const QByteArray vorher = pruefsumme(kaputt);
+        QSettings().setValue("Datenbank/Name", kaputt);
+        SkriptInteraktion dialoge;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database damaged"));
+        QVERIFY(!Programmstart::verbindeDatenbank());
+        QCOMPARE(dialoge.arten(), QStringList{"warning"});
+        QVERIFY(dialoge.fragen.first().text.contains("beschädigt"));
+
+        erzeugeTabellen();
+        SqlKundenStore kunden(nullptr);
+        Kunde k;
+        k.Name = "Neu";
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB database damaged"));
+        QVERIFY(!kunden.addKunde(k));
+        QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Gesperrt);
+        Testumgebung::schliesseDatenbank();
+        QCOMPARE(pruefsumme(kaputt), vorher);
+    }
+
+    void unreachableServerIsReported()
+    {
+        QSettings s;
+        s.setValue("Datenbank/Treiber", "QPSQL");
+        s.setValue("Datenbank/Host", "127.0.0.1");
+        s.setValue("Datenbank/Port", 1);
+        s.setValue("Datenbank/Name", "belegwerk");
+        SkriptInteraktion dialoge;
+        QVERIFY(!Programmstart::verbindeDatenbank());
+        QCOMPARE(dialoge.arten(), QStringList{"warning"});
+        QVERIFY2(dialoge.fragen.first().text.contains("127.0.0.1"), qPrintable(dialoge.fragen.first().text));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (argc == 4 && QByteArray(argv[1]) == "--speichere") {
+        QCoreApplication app(argc, argv);
+        return speichereAlsKind(QString::fromLocal8Bit(argv[2]), QString(argv[3]).toInt());
+    }
+    QApplication app(argc, argv);
+    TestGemeinsameDatenbank test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_gemeinsamedatenbank.moc"

@@ -1,0 +1,29 @@
+#ifndef SPEICHERHINWEIS_H
+#define SPEICHERHINWEIS_H
+
+#include "store/speicherfehler.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+class QSqlTableModel;
+class QWidget;
+
+// Tells the user why a store did not write and asks what helps: trying again
+// while another program holds the database, reloading a record changed on
+// another workstation.
+class Speicherhinweis
+{
+    Q_DECLARE_TR_FUNCTIONS(Speicherhinweis)
+
+public:
+    enum Antwort { Aufgeben, Wiederholen, NeuLaden };
+
+    // text says what failed ("Der Auftrag konnte nicht gespeichert werden.").
+    static Antwort zeige(QWidget* parent, const QString& titel, const QString& text,
+                         const Speicherfehler& f);
+    // A list whose selection failed says so instead of showing no rows; false then.
+    static bool pruefeListe(QWidget* parent, const QString& titel, QSqlTableModel* model);
+};
+
+#endif
