@@ -9,6 +9,7 @@
 # BUILD_DIR is a configured build folder; the sources mutated are those it was
 # configured from. LIST defaults to scripts/mutanten.txt beside this script;
 # each line there is "file @@ text found once @@ replacement".
+# MUTANTEN="3 7 12" in the environment runs only those (numbered by position).
 set -uo pipefail
 
 if [ $# -lt 1 ]; then
@@ -61,15 +62,17 @@ open(pfad, "w", encoding="utf-8").write(text.replace(alt, neu))
 PY
 }
 
-n=0; killed=0; survived=0; na=0
+n=0; run=0; killed=0; survived=0; na=0
 survivors=()
 while IFS= read -r zeile; do
     case "$zeile" in ''|'#'*) continue ;; esac
     n=$((n + 1))
+    if [ -n "${MUTANTEN:-}" ] && [[ " $MUTANTEN " != *" $n "* ]]; then continue; fi
     rel=$(echo "${zeile%%@@*}" | sed 's/^ *//; s/ *$//')
     rest=${zeile#*@@}
     alt=$(echo "${rest%%@@*}" | sed 's/^ *//; s/ *$//')
     neu=$(echo "${rest#*@@}" | sed 's/^ *//; s/ *$//')
+    run=$((run + 1))
     name="#$n $rel: $alt"
     datei=$src/$rel
     echo "=== $name" >> "$log"
@@ -99,5 +102,5 @@ while IFS= read -r zeile; do
 done < "$list"
 
 bauen || echo "warning: the restored code did not build (see $log)" >&2
-echo "mutants: $n  killed: $killed  survived: $survived  not applicable: $na"
+echo "mutants: $run  killed: $killed  survived: $survived  not applicable: $na"
 for s in "${survivors[@]}"; do echo "  survived: $s"; done
