@@ -179,7 +179,7 @@ private slots:
             return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
         };
         QCOMPARE(modus(dataDir), 0700);
-        QCOMPARE(modus(datenbankName()), 0600);
+        QCOMPARE(modus(QSqlDatabase::database().databaseName()), 0600);
         QCOMPARE(modus(QSettings().fileName()), 0600);
     }
 };

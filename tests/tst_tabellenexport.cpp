@@ -269,7 +269,7 @@ private slots:
         QVERIFY(m.select());
         const QString datei = env.pfad("sql." + format);
         QVERIFY(writer(format)(&m, datei, {}, false));
-        const QString inhalt = teil.isEmpty() ? lies(datei) : eintrag(datei, teil);
+        const QString inhalt = teil.isEmpty() ? liesDatei(datei) : eintrag(datei, teil);
         QCOMPARE(inhalt.count(zeile), 301);
     }
 
@@ -282,7 +282,7 @@ private slots:
                 {qEnvironmentVariable("BELEGWERK_SOURCE_DIR") + "/exchange/tabellenexport.cpp",
                  "-ts", ts});
         QVERIFY(p.waitForFinished(60000));
-        const QString inhalt = lies(ts);
+        const QString inhalt = liesDatei(ts);
         QVERIFY2(inhalt.contains("<name>TabellenExport</name>"), qPrintable(inhalt));
         QCOMPARE(inhalt.count("<source>"), 3);
     }
