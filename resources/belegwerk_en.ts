@@ -63,6 +63,14 @@
         <source>Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt.</source>
         <translation>The order could not be saved and was not printed.</translation>
     </message>
+    <message>
+        <source>Innergemeinschaftliche Lieferung: für die elektronische Rechnung fehlt %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> und </source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuftragsEditor</name>
@@ -134,6 +142,14 @@
         <source>Aufträge exportieren</source>
         <translation>Export orders</translation>
     </message>
+    <message>
+        <source>Aufträge</source>
+        <translation type="unfinished">Orders</translation>
+    </message>
+    <message>
+        <source>XML speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuftragsListe</name>
@@ -148,6 +164,92 @@
     <message>
         <source>Der Status des Auftrags konnte nicht gespeichert werden.</source>
         <translation>The status of the order could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>BelegPdf</name>
+    <message>
+        <source>Die Rechnung wurde als einfache PDF-Datei geschrieben, nicht als elektronische Rechnung (Factur-X), denn es fehlt:
+- %1
+
+Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rechnung erneut.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur Rechnungen und Gutschriften sind elektronische Rechnungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Es fehlt:
+- %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation type="unfinished">The file %1 could not be written.</translation>
+    </message>
+</context>
+<context>
+    <name>CiiAufbau</name>
+    <message>
+        <source>Exonération TVA</source>
+        <translation type="unfinished">Exonération TVA</translation>
+    </message>
+    <message>
+        <source>Livraisons intracommunautaires, art. 262 ter I du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non soumis à la TVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frankreich</source>
+        <translation type="unfinished">France</translation>
+    </message>
+    <message>
+        <source>Rechnungsnummer (der Auftrag ist noch nicht gespeichert)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechnungsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mindestens eine Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Land der Firma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr. der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name oder Firma des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Land des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Land des Kunden (&quot;%1&quot; ist kein bekanntes Land)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr. des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN der Firma (Zahlung per Überweisung)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -262,31 +364,50 @@
     </message>
 </context>
 <context>
+    <name>DatabaseEditor</name>
+    <message>
+        <source>Datenbankdatei wählen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treiber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation type="unfinished">Database</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbank wird beim Start geöffnet: Änderungen auf dieser Seite wirken erst beim nächsten Start des Programms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte wählen Sie die Datenbankdatei aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Drucker</name>
-    <message>
-        <source>LogoText</source>
-        <translation>LogoText</translation>
-    </message>
-    <message>
-        <source>&lt;h2&gt;Atelier Belegwerk&lt;/h2&gt;</source>
-        <translation>&lt;h2&gt;Atelier Belegwerk&lt;/h2&gt;</translation>
-    </message>
-    <message>
-        <source>12 rue des Exemples
-69001 Lyon France
-Tel. 04 00 00 00 00
-Fax: 04 00 00 00 01
-Ust.Id.Nr: FR00000000000
-E-mail: contact@exemple.fr
-URL: www.exemple.fr</source>
-        <translation>12 rue des Exemples
-69001 Lyon France
-Tel. 04 00 00 00 00
-Fax: 04 00 00 00 01
-Ust.Id.Nr: FR00000000000
-E-mail: contact@exemple.fr
-URL: www.exemple.fr</translation>
-    </message>
     <message>
         <source>Date: %1</source>
         <translation>Date: %1</translation>
@@ -404,22 +525,6 @@ URL: www.exemple.fr</translation>
         <translation>TVA</translation>
     </message>
     <message>
-        <source>Fuß</source>
-        <translation>Fuß</translation>
-    </message>
-    <message>
-        <source>
-Livraisons Intracommunautaires
-Art. 262 ter, 1-1° du CGi</source>
-        <translation>
-Livraisons Intracommunautaires
-Art. 262 ter, 1-1° du CGi</translation>
-    </message>
-    <message>
-        <source>%1 - %2 - %3 %4</source>
-        <translation>%1 - %2 - %3 %4</translation>
-    </message>
-    <message>
         <source>n° de client: %1</source>
         <translation>n° de client: %1</translation>
     </message>
@@ -427,24 +532,80 @@ Art. 262 ter, 1-1° du CGi</translation>
         <source>UstId-Nr: %1</source>
         <translation>UstId-Nr: %1</translation>
     </message>
+    <message>
+        <source>En cas de retard de paiement, une pénalité égale à trois fois le taux d&apos;intérêt légal sera exigible, ainsi qu&apos;une indemnité forfaitaire pour frais de recouvrement de 40 €. Pas d&apos;escompte pour paiement anticipé.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bon de livraison</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tél. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>URL: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N° TVA: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCS %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N° TVA %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payé - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A payer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date d&apos;échéance: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EXOTV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DruckerDE1</name>
     <message>
-        <source>LogoText</source>
-        <translation>LogoText</translation>
-    </message>
-    <message>
-        <source>%1 - %2 - %3 %4</source>
-        <translation>%1 - %2 - %3 %4</translation>
-    </message>
-    <message>
         <source>Datum: %1</source>
         <translation>Datum: %1</translation>
-    </message>
-    <message>
-        <source>Rechnung Nr.%1</source>
-        <translation>Rechnung Nr.%1</translation>
     </message>
     <message>
         <source>Rechnung</source>
@@ -467,16 +628,8 @@ Art. 262 ter, 1-1° du CGi</translation>
         <translation>Preis €</translation>
     </message>
     <message>
-        <source>MwSt</source>
-        <translation>MwSt</translation>
-    </message>
-    <message>
         <source>Summe</source>
         <translation>Summe</translation>
-    </message>
-    <message>
-        <source>Fuß</source>
-        <translation>Fuß</translation>
     </message>
     <message>
         <source>BLZ %1</source>
@@ -487,16 +640,194 @@ Art. 262 ter, 1-1° du CGi</translation>
         <translation>Konto-Nr. %1</translation>
     </message>
     <message>
-        <source>Steuer-Nr: %1</source>
-        <translation>Steuer-Nr: %1</translation>
-    </message>
-    <message>
-        <source>Ust-Id: %1</source>
-        <translation>Ust-Id: %1</translation>
-    </message>
-    <message>
         <source>Bankverbindung:</source>
         <translation>Bankverbindung:</translation>
+    </message>
+    <message>
+        <source>Lieferschein</source>
+        <translation type="unfinished">Delivery note</translation>
+    </message>
+    <message>
+        <source>Gutschrift</source>
+        <translation type="unfinished">Credit note</translation>
+    </message>
+    <message>
+        <source>Angebot</source>
+        <translation type="unfinished">Offer</translation>
+    </message>
+    <message>
+        <source>%2 Nr. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tel. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lieferdatum: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kunden-Nr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ihre USt-IdNr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuer-Nr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr.: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuerfreie innergemeinschaftliche Lieferung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betrag dankend erhalten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlbar ohne Abzug bis %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Einstellungen</name>
+    <message>
+        <source>Einstellungen</source>
+        <translation type="unfinished">Settings</translation>
+    </message>
+    <message>
+        <source>Steuer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation type="unfinished">Company</translation>
+    </message>
+    <message>
+        <source>Datenbank</source>
+        <translation type="unfinished">Database</translation>
+    </message>
+</context>
+<context>
+    <name>FirmaEditor</name>
+    <message>
+        <source>Firma</source>
+        <translation type="unfinished">Company</translation>
+    </message>
+    <message>
+        <source>Strasse</source>
+        <translation type="unfinished">Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished">E-mail</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konto</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SteuerNr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UStId</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechtsform, Kapital</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. SARL au capital de 10 000 €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN/SIRET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 oder 14 Ziffern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RCS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. RCS Lyon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN</source>
+        <translation type="unfinished">IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation type="unfinished">BIC</translation>
     </message>
 </context>
 <context>
@@ -504,6 +835,37 @@ Art. 262 ter, 1-1° du CGi</translation>
     <message>
         <source>Date not set</source>
         <translation>Date not set</translation>
+    </message>
+</context>
+<context>
+    <name>ImportBericht</name>
+    <message>
+        <source>%1 Kunden importiert, %2 übersprungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Aufträge importiert, %2 übersprungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Produkte importiert, %2 aktualisiert, %3 übersprungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist fehlerhaft und wurde nur bis Zeile %1 gelesen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei konnte nicht gelesen werden: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gelesen: %1, gespeichert: %2, bereits vorhanden: %3, abgelehnt: %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abgelehnte Datensätze hat die Datenbank nicht angenommen; sie stehen im Protokoll.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -637,6 +999,69 @@ The customer is not saved</translation>
     <message>
         <source>Kunden exportieren</source>
         <translation>Export customers</translation>
+    </message>
+    <message>
+        <source>Kunden</source>
+        <translation type="unfinished">Customers</translation>
+    </message>
+</context>
+<context>
+    <name>KundenStatDialog</name>
+    <message>
+        <source>Kundenstatistik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished">Filter</translation>
+    </message>
+    <message>
+        <source>Anzeigen</source>
+        <translation type="unfinished">Show</translation>
+    </message>
+    <message>
+        <source>Zeige Rechnungen</source>
+        <translation type="unfinished">Show invoices</translation>
+    </message>
+    <message>
+        <source>Neue Rechnung</source>
+        <translation type="unfinished">New invoice</translation>
+    </message>
+    <message>
+        <source>Email schreiben</source>
+        <translation type="unfinished">Write e-mail</translation>
+    </message>
+    <message>
+        <source>Statistik Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KundenNr</source>
+        <translation type="unfinished">Customer no.</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation type="unfinished">Company</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Summe</translation>
     </message>
 </context>
 <context>
@@ -841,8 +1266,8 @@ The customer is not saved</translation>
         <translation>The order could not be printed.</translation>
     </message>
     <message>
-        <source>Der Auftrag wurde gedruckt, aber der Status "Gedruckt" konnte nicht gespeichert werden.</source>
-        <translation>The order was printed, but the status "Printed" could not be saved.</translation>
+        <source>Der Auftrag wurde gedruckt, aber der Status &quot;Gedruckt&quot; konnte nicht gespeichert werden.</source>
+        <translation>The order was printed, but the status &quot;Printed&quot; could not be saved.</translation>
     </message>
     <message>
         <source>Auftrag%1.pdf</source>
@@ -940,12 +1365,148 @@ Customers, products, invoices, delivery notes, credit notes and offers for small
 
 Copyright © 2026 the Belegwerk developers.</translation>
     </message>
+    <message>
+        <source>Die Aufträge konnten nicht gelöscht werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elektronische Rechnung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechnung als XML speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag%1.xml</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XML ( *.xml )</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Auftrag konnte nicht als PDF abgelegt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Auftrag %1 wurde nicht gefunden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im Klartext. Sie wird nur für Sie lesbar gespeichert.
+
+Einstellungen mit dem Passwort exportieren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen (*.ini)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PrintPreview</name>
     <message>
         <source>Vorschau</source>
         <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>ProduktStatDialog</name>
+    <message>
+        <source>Produktstatistik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistik Exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ProduktNr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produkt</source>
+        <translation type="unfinished">Produkt</translation>
+    </message>
+    <message>
+        <source>Anzahl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Summe</translation>
+    </message>
+</context>
+<context>
+    <name>ProdukteDialog</name>
+    <message>
+        <source>Neu</source>
+        <translation type="unfinished">New</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produkte</source>
+        <translation type="unfinished">Products</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation type="unfinished">%1 €</translation>
+    </message>
+    <message>
+        <source>Dienstleistung</source>
+        <translation type="unfinished">Service</translation>
+    </message>
+    <message>
+        <source>Neues Produkt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie eine Produktnummer ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Produkt %1 konnte nicht angelegt werden. Gibt es die Nummer schon?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>entfernen</source>
+        <translation type="unfinished">remove</translation>
+    </message>
+    <message>
+        <source>Produkt entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produkte entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie dieses Produkt wirklich permanent löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie diese Produkte wirklich permanent löschen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1584,164 @@ Please enter the price.</translation>
         <source>Wollen sie wirklich unwiderruflich alle Aufträge löschen?</source>
         <translation>Do you really want to delete all orders irrevocably?</translation>
     </message>
+    <message>
+        <source>Die Datenbankdatei ist beschädigt. Sie wird nicht verändert; es kann nichts gespeichert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RechnungsEditor</name>
+    <message>
+        <source>de</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fr_1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Tage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuß (Schulung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuß (Produkte)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LogoText</source>
+        <translation type="unfinished">LogoText</translation>
+    </message>
+    <message>
+        <source>Drucker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeige Druckerdialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopien</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Produkt Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schulung Offset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlungsziel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mahntext</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Speicherhinweis</name>
+    <message>
+        <source>Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Er wurde inzwischen an einem anderen Arbeitsplatz geändert oder gelöscht. Neu laden? Ihre Eingaben gehen dabei verloren.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei ist beschädigt; es wird nichts geschrieben:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Liste konnte nicht gelesen werden:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqlAuftragsStore</name>
+    <message>
+        <source>Ein Betrag oder die Summe ist keine endliche Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Datum liegt nicht in den Jahren 1 bis 9999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqlKundenStore</name>
+    <message>
+        <source>Das Datum &quot;Kunde seit&quot; liegt nicht in den Jahren 1 bis 9999.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Kunde hat keine Kundennummer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqlProduktStore</name>
+    <message>
+        <source>Der Preis ist keine endliche Zahl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Produktnummer ist leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatistikDialog</name>
+    <message>
+        <source>Alle</source>
+        <translation type="unfinished">All</translation>
+    </message>
+    <message>
+        <source>Berechnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation type="unfinished">Export</translation>
+    </message>
+    <message>
+        <source>%1 €</source>
+        <translation type="unfinished">%1 €</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation type="unfinished">Summe</translation>
+    </message>
+    <message>
+        <source>Von</source>
+        <translation type="unfinished">From</translation>
+    </message>
+    <message>
+        <source>Bis</source>
+        <translation type="unfinished">To</translation>
+    </message>
+    <message>
+        <source>Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Steuer</name>
@@ -1033,6 +1752,133 @@ Please enter the price.</translation>
     <message>
         <source>Summe: %1 €</source>
         <translation>Total: %1 €</translation>
+    </message>
+</context>
+<context>
+    <name>SteuerEditor</name>
+    <message>
+        <source>Nur passende Produkte anzeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <source>Verwenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt Satz A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt Satz B</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabellenExport</name>
+    <message>
+        <source>Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; wurde nicht geschrieben: unbekanntes Format. Bitte .ods, .xlsx, .xls oder .csv wählen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TabellenImport</name>
+    <message>
+        <source>Produkte importieren</source>
+        <translation type="unfinished">Import products</translation>
+    </message>
+    <message>
+        <source>Vendora Produkte importieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vendora Kunden importieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UmsatzDiagramm</name>
+    <message>
+        <source>Umsatz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umsatz in €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umsatz pro Monat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diagramm speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG-Bild (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation type="unfinished">The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Als PNG speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>XmlAustausch</name>
+    <message>
+        <source>Die Datei endet mitten in den Daten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftragsdaten exportieren</source>
+        <translation type="unfinished">Export order data</translation>
+    </message>
+    <message>
+        <source>Kundendaten exportieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nichts exportiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Aufträge exportiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Kunden exportiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftragsdaten importieren</source>
+        <translation type="unfinished">Import order data</translation>
+    </message>
+    <message>
+        <source>Kundendaten importieren</source>
+        <translation type="unfinished">Import customer data</translation>
     </message>
 </context>
 </TS>
