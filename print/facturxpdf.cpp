@@ -60,7 +60,7 @@ const char* const fxSchema = R"(    <rdf:Description xmlns:fx="urn:factur-x:pdfa
     </rdf:Description>
 )";
 
-// A PDF date of the moment, as the file specification's dates want it.
+// A PDF date of the moment, as the attachment's dates want it.
 std::string pdfDatum()
 {
     return QDateTime::currentDateTimeUtc().toString("'D:'yyyyMMddHHmmss'Z'").toStdString();
@@ -115,15 +115,15 @@ QByteArray FacturXPdf::einbetten(const QByteArray& pdf, const QByteArray& xml, Q
         QPDFEFStreamObjectHelper datei =
             QPDFEFStreamObjectHelper::createEFStream(q, xml.toStdString());
         datei.setSubtype("text/xml").setCreationDate(datum).setModDate(datum);
-        QPDFFileSpecObjectHelper spec =
+        QPDFFileSpecObjectHelper anhang =
             QPDFFileSpecObjectHelper::createFileSpec(q, dateiName, datei);
-        spec.setDescription("Factur-X invoice");
-        QPDFObjectHandle specObjekt = q.makeIndirectObject(spec.getObjectHandle());
-        specObjekt.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+        anhang.setDescription("Factur-X invoice");
+        QPDFObjectHandle anhangObjekt = q.makeIndirectObject(anhang.getObjectHandle());
+        anhangObjekt.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
         QPDFEmbeddedFileDocumentHelper(q).replaceEmbeddedFile(
-            dateiName, QPDFFileSpecObjectHelper(specObjekt));
+            dateiName, QPDFFileSpecObjectHelper(anhangObjekt));
         QPDFObjectHandle af = QPDFObjectHandle::newArray();
-        af.appendItem(specObjekt);
+        af.appendItem(anhangObjekt);
         root.replaceKey("/AF", af);
 
         QPDFWriter w(q);
