@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>Innergemeinschaftliche Lieferung: für die elektronische Rechnung fehlt %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intra-community supply: %1 is missing for the electronic invoice.</translation>
     </message>
     <message>
         <source> und </source>
-        <translation type="unfinished"></translation>
+        <translation> and </translation>
     </message>
 </context>
 <context>
@@ -144,11 +144,11 @@
     </message>
     <message>
         <source>Aufträge</source>
-        <translation type="unfinished">Orders</translation>
+        <translation>Orders</translation>
     </message>
     <message>
         <source>XML speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save XML</translation>
     </message>
 </context>
 <context>
@@ -173,83 +173,87 @@
 - %1
 
 Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rechnung erneut.</source>
-        <translation type="unfinished"></translation>
+        <translation>The invoice was written as a plain PDF file, not as an electronic invoice (Factur-X), because the following is missing:
+- %1
+
+Please complete the settings or the customer and save the invoice again.</translation>
     </message>
     <message>
         <source>Nur Rechnungen und Gutschriften sind elektronische Rechnungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only invoices and credit notes are electronic invoices.</translation>
     </message>
     <message>
         <source>Es fehlt:
 - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Missing:
+- %1</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished">The file %1 could not be written.</translation>
+        <translation>The file %1 could not be written.</translation>
     </message>
 </context>
 <context>
     <name>CiiAufbau</name>
     <message>
         <source>Exonération TVA</source>
-        <translation type="unfinished">Exonération TVA</translation>
+        <translation>Exonération TVA</translation>
     </message>
     <message>
         <source>Livraisons intracommunautaires, art. 262 ter I du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Livraisons intracommunautaires, art. 262 ter I du CGI</translation>
     </message>
     <message>
         <source>Non soumis à la TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Non soumis à la TVA</translation>
     </message>
     <message>
         <source>Frankreich</source>
-        <translation type="unfinished">France</translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Rechnungsnummer (der Auftrag ist noch nicht gespeichert)</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoice number (the order has not been saved yet)</translation>
     </message>
     <message>
         <source>Rechnungsdatum</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoice date</translation>
     </message>
     <message>
         <source>mindestens eine Position</source>
-        <translation type="unfinished"></translation>
+        <translation>at least one line item</translation>
     </message>
     <message>
         <source>Name der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company name (Settings, Company)</translation>
     </message>
     <message>
         <source>Land der Firma</source>
-        <translation type="unfinished"></translation>
+        <translation>Company country</translation>
     </message>
     <message>
         <source>USt-IdNr. der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company VAT ID (Settings, Company)</translation>
     </message>
     <message>
         <source>Name oder Firma des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer name or company</translation>
     </message>
     <message>
         <source>Land des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer country</translation>
     </message>
     <message>
         <source>Land des Kunden (&quot;%1&quot; ist kein bekanntes Land)</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer country (&quot;%1&quot; is not a known country)</translation>
     </message>
     <message>
         <source>USt-IdNr. des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer VAT ID</translation>
     </message>
     <message>
         <source>IBAN der Firma (Zahlung per Überweisung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company IBAN (payment by bank transfer)</translation>
     </message>
 </context>
 <context>
@@ -367,43 +371,43 @@ Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rech
     <name>DatabaseEditor</name>
     <message>
         <source>Datenbankdatei wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose database file</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Default</translation>
     </message>
     <message>
         <source>Treiber</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver</translation>
     </message>
     <message>
         <source>Datenbank</source>
-        <translation type="unfinished">Database</translation>
+        <translation>Database</translation>
     </message>
     <message>
         <source>User</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Host</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Die Datenbank wird beim Start geöffnet: Änderungen auf dieser Seite wirken erst beim nächsten Start des Programms.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database is opened at startup: changes on this page only take effect the next time the program is started.</translation>
     </message>
     <message>
         <source>Bitte wählen Sie die Datenbankdatei aus.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please choose the database file.</translation>
     </message>
 </context>
 <context>
@@ -534,71 +538,71 @@ Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rech
     </message>
     <message>
         <source>En cas de retard de paiement, une pénalité égale à trois fois le taux d&apos;intérêt légal sera exigible, ainsi qu&apos;une indemnité forfaitaire pour frais de recouvrement de 40 €. Pas d&apos;escompte pour paiement anticipé.</source>
-        <translation type="unfinished"></translation>
+        <translation>En cas de retard de paiement, une pénalité égale à trois fois le taux d&apos;intérêt légal sera exigible, ainsi qu&apos;une indemnité forfaitaire pour frais de recouvrement de 40 €. Pas d&apos;escompte pour paiement anticipé.</translation>
     </message>
     <message>
         <source>Bon de livraison</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon de livraison</translation>
     </message>
     <message>
         <source>Tél. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tél. %1</translation>
     </message>
     <message>
         <source>E-mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: %1</translation>
     </message>
     <message>
         <source>URL: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>URL: %1</translation>
     </message>
     <message>
         <source>N° TVA: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA: %1</translation>
     </message>
     <message>
         <source>Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI</translation>
     </message>
     <message>
         <source>SIREN %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN %1</translation>
     </message>
     <message>
         <source>RCS %1</source>
-        <translation type="unfinished"></translation>
+        <translation>RCS %1</translation>
     </message>
     <message>
         <source>N° TVA %1</source>
-        <translation type="unfinished"></translation>
+        <translation>N° TVA %1</translation>
     </message>
     <message>
         <source>IBAN %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN %1</translation>
     </message>
     <message>
         <source>BIC %1</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC %1</translation>
     </message>
     <message>
         <source>Payé - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Payé - %1</translation>
     </message>
     <message>
         <source>A payer</source>
-        <translation type="unfinished"></translation>
+        <translation>A payer</translation>
     </message>
     <message>
         <source>Date d&apos;échéance: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;échéance: %1</translation>
     </message>
     <message>
         <source>EXOTV</source>
-        <translation type="unfinished"></translation>
+        <translation>EXOTV</translation>
     </message>
     <message>
         <source>Page %1 / %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -645,189 +649,189 @@ Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rech
     </message>
     <message>
         <source>Lieferschein</source>
-        <translation type="unfinished">Delivery note</translation>
+        <translation>Lieferschein</translation>
     </message>
     <message>
         <source>Gutschrift</source>
-        <translation type="unfinished">Credit note</translation>
+        <translation>Gutschrift</translation>
     </message>
     <message>
         <source>Angebot</source>
-        <translation type="unfinished">Offer</translation>
+        <translation>Angebot</translation>
     </message>
     <message>
         <source>%2 Nr. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 Nr. %1</translation>
     </message>
     <message>
         <source>Tel. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tel. %1</translation>
     </message>
     <message>
         <source>E-Mail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail: %1</translation>
     </message>
     <message>
         <source>Lieferdatum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieferdatum: %1</translation>
     </message>
     <message>
         <source>Kunden-Nr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunden-Nr.: %1</translation>
     </message>
     <message>
         <source>Ihre USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre USt-IdNr.: %1</translation>
     </message>
     <message>
         <source>Steuer-Nr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuer-Nr.: %1</translation>
     </message>
     <message>
         <source>USt-IdNr.: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USt-IdNr.: %1</translation>
     </message>
     <message>
         <source>IBAN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN: %1</translation>
     </message>
     <message>
         <source>BIC: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>BIC: %1</translation>
     </message>
     <message>
         <source>Netto €</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto €</translation>
     </message>
     <message>
         <source>Netto</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto</translation>
     </message>
     <message>
         <source>MwSt %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt %1 %</translation>
     </message>
     <message>
         <source>Steuerfreie innergemeinschaftliche Lieferung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfreie innergemeinschaftliche Lieferung.</translation>
     </message>
     <message>
         <source>Betrag dankend erhalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag dankend erhalten.</translation>
     </message>
     <message>
         <source>Zahlbar ohne Abzug bis %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlbar ohne Abzug bis %1.</translation>
     </message>
     <message>
         <source>Seite %1 von %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>Einstellungen</name>
     <message>
         <source>Einstellungen</source>
-        <translation type="unfinished">Settings</translation>
+        <translation>Settings</translation>
     </message>
     <message>
         <source>Steuer</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax</translation>
     </message>
     <message>
         <source>Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoice</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished">Company</translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Datenbank</source>
-        <translation type="unfinished">Database</translation>
+        <translation>Database</translation>
     </message>
 </context>
 <context>
     <name>FirmaEditor</name>
     <message>
         <source>Firma</source>
-        <translation type="unfinished">Company</translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Strasse</source>
-        <translation type="unfinished">Street</translation>
+        <translation>Street</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>City</translation>
     </message>
     <message>
         <source>Tel</source>
-        <translation type="unfinished"></translation>
+        <translation>Phone</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished">E-mail</translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL</translation>
     </message>
     <message>
         <source>Bank</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank</translation>
     </message>
     <message>
         <source>BLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Bank code</translation>
     </message>
     <message>
         <source>Konto</source>
-        <translation type="unfinished"></translation>
+        <translation>Account no.</translation>
     </message>
     <message>
         <source>SteuerNr</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax no.</translation>
     </message>
     <message>
         <source>UStId</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT ID</translation>
     </message>
     <message>
         <source>Rechtsform, Kapital</source>
-        <translation type="unfinished"></translation>
+        <translation>Legal form, capital</translation>
     </message>
     <message>
         <source>z. B. SARL au capital de 10 000 €</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. SARL au capital de 10 000 €</translation>
     </message>
     <message>
         <source>SIREN/SIRET</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN/SIRET</translation>
     </message>
     <message>
         <source>9 oder 14 Ziffern</source>
-        <translation type="unfinished"></translation>
+        <translation>9 or 14 digits</translation>
     </message>
     <message>
         <source>RCS</source>
-        <translation type="unfinished"></translation>
+        <translation>RCS</translation>
     </message>
     <message>
         <source>z. B. RCS Lyon</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. RCS Lyon</translation>
     </message>
     <message>
         <source>IBAN</source>
-        <translation type="unfinished">IBAN</translation>
+        <translation>IBAN</translation>
     </message>
     <message>
         <source>BIC</source>
-        <translation type="unfinished">BIC</translation>
+        <translation>BIC</translation>
     </message>
 </context>
 <context>
@@ -841,31 +845,31 @@ Bitte ergänzen Sie die Einstellungen oder den Kunden und speichern Sie die Rech
     <name>ImportBericht</name>
     <message>
         <source>%1 Kunden importiert, %2 übersprungen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 customers imported, %2 skipped</translation>
     </message>
     <message>
         <source>%1 Aufträge importiert, %2 übersprungen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 orders imported, %2 skipped</translation>
     </message>
     <message>
         <source>%1 Produkte importiert, %2 aktualisiert, %3 übersprungen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 products imported, %2 updated, %3 skipped</translation>
     </message>
     <message>
         <source>Die Datei ist fehlerhaft und wurde nur bis Zeile %1 gelesen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is faulty and was only read up to line %1: %2</translation>
     </message>
     <message>
         <source>Die Datei konnte nicht gelesen werden: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file could not be read: %1</translation>
     </message>
     <message>
         <source>Gelesen: %1, gespeichert: %2, bereits vorhanden: %3, abgelehnt: %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Read: %1, saved: %2, already present: %3, rejected: %4.</translation>
     </message>
     <message>
         <source>Abgelehnte Datensätze hat die Datenbank nicht angenommen; sie stehen im Protokoll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejected records were not accepted by the database; they are listed in the log.</translation>
     </message>
 </context>
 <context>
@@ -1002,66 +1006,66 @@ The customer is not saved</translation>
     </message>
     <message>
         <source>Kunden</source>
-        <translation type="unfinished">Customers</translation>
+        <translation>Customers</translation>
     </message>
 </context>
 <context>
     <name>KundenStatDialog</name>
     <message>
         <source>Kundenstatistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer statistics</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished">Filter</translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Anzeigen</source>
-        <translation type="unfinished">Show</translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Zeige Rechnungen</source>
-        <translation type="unfinished">Show invoices</translation>
+        <translation>Show invoices</translation>
     </message>
     <message>
         <source>Neue Rechnung</source>
-        <translation type="unfinished">New invoice</translation>
+        <translation>New invoice</translation>
     </message>
     <message>
         <source>Email schreiben</source>
-        <translation type="unfinished">Write e-mail</translation>
+        <translation>Write e-mail</translation>
     </message>
     <message>
         <source>Statistik Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export statistics</translation>
     </message>
     <message>
         <source>KundenNr</source>
-        <translation type="unfinished">Customer no.</translation>
+        <translation>Customer no.</translation>
     </message>
     <message>
         <source>Firma</source>
-        <translation type="unfinished">Company</translation>
+        <translation>Company</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Ort</source>
-        <translation type="unfinished"></translation>
+        <translation>City</translation>
     </message>
     <message>
         <source>PLZ</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode</translation>
     </message>
     <message>
         <source>Anzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Count</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
@@ -1367,45 +1371,47 @@ Copyright © 2026 the Belegwerk developers.</translation>
     </message>
     <message>
         <source>Die Aufträge konnten nicht gelöscht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The orders could not be deleted.</translation>
     </message>
     <message>
         <source>Elektronische Rechnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Electronic invoice</translation>
     </message>
     <message>
         <source>Rechnung als XML speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save invoice as XML</translation>
     </message>
     <message>
         <source>Auftrag%1.xml</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag%1.xml</translation>
     </message>
     <message>
         <source>XML ( *.xml )</source>
-        <translation type="unfinished"></translation>
+        <translation>XML ( *.xml )</translation>
     </message>
     <message>
         <source>Der Auftrag konnte nicht als PDF abgelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order could not be stored as a PDF.</translation>
     </message>
     <message>
         <source>Der Auftrag %1 wurde nicht gefunden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Order %1 was not found.</translation>
     </message>
     <message>
         <source>Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im Klartext. Sie wird nur für Sie lesbar gespeichert.
 
 Einstellungen mit dem Passwort exportieren?</source>
-        <translation type="unfinished"></translation>
+        <translation>The file contains all settings, including the database password in plain text. It is saved so that only you can read it.
+
+Export settings including the password?</translation>
     </message>
     <message>
         <source>Einstellungen (*.ini)</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings (*.ini)</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 could not be read.</translation>
     </message>
 </context>
 <context>
@@ -1419,94 +1425,94 @@ Einstellungen mit dem Passwort exportieren?</source>
     <name>ProduktStatDialog</name>
     <message>
         <source>Produktstatistik</source>
-        <translation type="unfinished"></translation>
+        <translation>Product statistics</translation>
     </message>
     <message>
         <source>Statistik Exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export statistics</translation>
     </message>
     <message>
         <source>ProduktNr</source>
-        <translation type="unfinished"></translation>
+        <translation>Product no.</translation>
     </message>
     <message>
         <source>Produkt</source>
-        <translation type="unfinished">Produkt</translation>
+        <translation>Product</translation>
     </message>
     <message>
         <source>Anzahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Total</translation>
     </message>
 </context>
 <context>
     <name>ProdukteDialog</name>
     <message>
         <source>Neu</source>
-        <translation type="unfinished">New</translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Produkte</source>
-        <translation type="unfinished">Products</translation>
+        <translation>Products</translation>
     </message>
     <message>
         <source>Nr</source>
-        <translation type="unfinished"></translation>
+        <translation>No.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Preis</source>
-        <translation type="unfinished"></translation>
+        <translation>Price</translation>
     </message>
     <message>
         <source>%1 €</source>
-        <translation type="unfinished">%1 €</translation>
+        <translation>%1 €</translation>
     </message>
     <message>
         <source>Dienstleistung</source>
-        <translation type="unfinished">Service</translation>
+        <translation>Service</translation>
     </message>
     <message>
         <source>Neues Produkt</source>
-        <translation type="unfinished"></translation>
+        <translation>New product</translation>
     </message>
     <message>
         <source>Bitte geben Sie eine Produktnummer ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a product number.</translation>
     </message>
     <message>
         <source>Das Produkt %1 konnte nicht angelegt werden. Gibt es die Nummer schon?</source>
-        <translation type="unfinished"></translation>
+        <translation>The product %1 could not be created. Does the number already exist?</translation>
     </message>
     <message>
         <source>entfernen</source>
-        <translation type="unfinished">remove</translation>
+        <translation>remove</translation>
     </message>
     <message>
         <source>Produkt entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove product</translation>
     </message>
     <message>
         <source>Produkte entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove products</translation>
     </message>
     <message>
         <source>Wollen Sie dieses Produkt wirklich permanent löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this product permanently</translation>
     </message>
     <message>
         <source>Wollen Sie diese Produkte wirklich permanent löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete these products permanently</translation>
     </message>
 </context>
 <context>
@@ -1586,161 +1592,161 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Die Datenbankdatei ist beschädigt. Sie wird nicht verändert; es kann nichts gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file is damaged. It will not be changed; nothing can be saved.</translation>
     </message>
 </context>
 <context>
     <name>RechnungsEditor</name>
     <message>
         <source>de</source>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>fr_1</source>
-        <translation type="unfinished"></translation>
+        <translation>fr_1</translation>
     </message>
     <message>
         <source> Tage</source>
-        <translation type="unfinished"></translation>
+        <translation> days</translation>
     </message>
     <message>
         <source>Kopf</source>
-        <translation type="unfinished"></translation>
+        <translation>Header</translation>
     </message>
     <message>
         <source>Fuß (Schulung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Footer (training)</translation>
     </message>
     <message>
         <source>Fuß (Produkte)</source>
-        <translation type="unfinished"></translation>
+        <translation>Footer (products)</translation>
     </message>
     <message>
         <source>LogoText</source>
-        <translation type="unfinished">LogoText</translation>
+        <translation>Logo text</translation>
     </message>
     <message>
         <source>Drucker</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>Zeige Druckerdialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Show print dialog</translation>
     </message>
     <message>
         <source>Kopien</source>
-        <translation type="unfinished"></translation>
+        <translation>Copies</translation>
     </message>
     <message>
         <source>Produkt Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Product offset</translation>
     </message>
     <message>
         <source>Schulung Offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Training offset</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Zahlungsziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment term</translation>
     </message>
     <message>
         <source>Mahntext</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminder text</translation>
     </message>
 </context>
 <context>
     <name>Speicherhinweis</name>
     <message>
         <source>Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database is currently being used by another program. Please try again in a moment.</translation>
     </message>
     <message>
         <source>Er wurde inzwischen an einem anderen Arbeitsplatz geändert oder gelöscht. Neu laden? Ihre Eingaben gehen dabei verloren.</source>
-        <translation type="unfinished"></translation>
+        <translation>It has been changed or deleted at another workstation in the meantime. Reload? Your entries will be lost.</translation>
     </message>
     <message>
         <source>Die Datenbankdatei ist beschädigt; es wird nichts geschrieben:</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file is damaged; nothing will be written:</translation>
     </message>
     <message>
         <source>Die Liste konnte nicht gelesen werden:</source>
-        <translation type="unfinished"></translation>
+        <translation>The list could not be read:</translation>
     </message>
 </context>
 <context>
     <name>SqlAuftragsStore</name>
     <message>
         <source>Ein Betrag oder die Summe ist keine endliche Zahl.</source>
-        <translation type="unfinished"></translation>
+        <translation>An amount or the total is not a finite number.</translation>
     </message>
     <message>
         <source>Ein Datum liegt nicht in den Jahren 1 bis 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>A date is not within the years 1 to 9999.</translation>
     </message>
 </context>
 <context>
     <name>SqlKundenStore</name>
     <message>
         <source>Das Datum &quot;Kunde seit&quot; liegt nicht in den Jahren 1 bis 9999.</source>
-        <translation type="unfinished"></translation>
+        <translation>The &quot;Customer since&quot; date is not within the years 1 to 9999.</translation>
     </message>
     <message>
         <source>Der Kunde hat keine Kundennummer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The customer has no customer number.</translation>
     </message>
 </context>
 <context>
     <name>SqlProduktStore</name>
     <message>
         <source>Der Preis ist keine endliche Zahl.</source>
-        <translation type="unfinished"></translation>
+        <translation>The price is not a finite number.</translation>
     </message>
     <message>
         <source>Die Produktnummer ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The product number is empty.</translation>
     </message>
 </context>
 <context>
     <name>StatistikDialog</name>
     <message>
         <source>Alle</source>
-        <translation type="unfinished">All</translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>Berechnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculate</translation>
     </message>
     <message>
         <source>Exportieren</source>
-        <translation type="unfinished">Export</translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>%1 €</source>
-        <translation type="unfinished">%1 €</translation>
+        <translation>%1 €</translation>
     </message>
     <message>
         <source>Summe</source>
-        <translation type="unfinished">Summe</translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Von</source>
-        <translation type="unfinished">From</translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>Bis</source>
-        <translation type="unfinished">To</translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Diagramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
 </context>
 <context>
@@ -1758,127 +1764,127 @@ Please enter the price.</translation>
     <name>SteuerEditor</name>
     <message>
         <source>Nur passende Produkte anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show matching products only</translation>
     </message>
     <message>
         <source>Typ</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Verwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Use</translation>
     </message>
     <message>
         <source>MwSt Satz A</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT rate A</translation>
     </message>
     <message>
         <source>MwSt Satz B</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT rate B</translation>
     </message>
 </context>
 <context>
     <name>TabellenExport</name>
     <message>
         <source>Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>OpenDocument ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; wurde nicht geschrieben: unbekanntes Format. Bitte .ods, .xlsx, .xls oder .csv wählen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; was not written: unknown format. Please choose .ods, .xlsx, .xls or .csv.</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be written.</translation>
     </message>
 </context>
 <context>
     <name>TabellenImport</name>
     <message>
         <source>Produkte importieren</source>
-        <translation type="unfinished">Import products</translation>
+        <translation>Import products</translation>
     </message>
     <message>
         <source>Vendora Produkte importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import Vendora products</translation>
     </message>
     <message>
         <source>Vendora Kunden importieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Import Vendora customers</translation>
     </message>
 </context>
 <context>
     <name>UmsatzDiagramm</name>
     <message>
         <source>Umsatz</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenue</translation>
     </message>
     <message>
         <source>Umsatz in €</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenue in €</translation>
     </message>
     <message>
         <source>Umsatz pro Monat</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenue per month</translation>
     </message>
     <message>
         <source>Diagramm speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save chart</translation>
     </message>
     <message>
         <source>PNG-Bild (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG image (*.png)</translation>
     </message>
     <message>
         <source>Die Datei %1 konnte nicht geschrieben werden.</source>
-        <translation type="unfinished">The file %1 could not be written.</translation>
+        <translation>The file %1 could not be written.</translation>
     </message>
     <message>
         <source>Als PNG speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as PNG</translation>
     </message>
 </context>
 <context>
     <name>XmlAustausch</name>
     <message>
         <source>Die Datei endet mitten in den Daten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file ends in the middle of the data.</translation>
     </message>
     <message>
         <source>Auftragsdaten exportieren</source>
-        <translation type="unfinished">Export order data</translation>
+        <translation>Export order data</translation>
     </message>
     <message>
         <source>Kundendaten exportieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Export customer data</translation>
     </message>
     <message>
         <source>Daten (*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data (*.xml)</translation>
     </message>
     <message>
         <source>Die Datei &quot;%1&quot; konnte nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file &quot;%1&quot; could not be written.</translation>
     </message>
     <message>
         <source>Nichts exportiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing exported</translation>
     </message>
     <message>
         <source>%1 Aufträge exportiert</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 orders exported</translation>
     </message>
     <message>
         <source>%1 Kunden exportiert</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 customers exported</translation>
     </message>
     <message>
         <source>Auftragsdaten importieren</source>
-        <translation type="unfinished">Import order data</translation>
+        <translation>Import order data</translation>
     </message>
     <message>
         <source>Kundendaten importieren</source>
-        <translation type="unfinished">Import customer data</translation>
+        <translation>Import customer data</translation>
     </message>
 </context>
 </TS>
