@@ -90,20 +90,15 @@ private slots:
         QCOMPARE(TabellenZelle::xmlEscape("a&b<c>\"d'\te\nf\r"), QString("a&amp;b&lt;c&gt;\"d' e f "));
     }
 
+    // Chosen rows with their numbers in front; the cells themselves are read back by LibreOffice.
     void csvInhalt()
     {
         QStandardItemModel m;
         fuelle(m);
         const QString datei = env.pfad("inhalt.csv");
-        QVERIFY(exportCSV(&m, datei));
-        QCOMPARE(liesDatei(datei),
-                 QString("\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
-                         "\"Müller\";\"12.5\";\"2024-03-01\";\"2024-03-01T10:30:00.000\"\n"
-                         "\"Müller\";\"01234\";\"1900-03-01\";\"1900-02-28T06:00:00.000\"\n"
-                         "\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
         QVERIFY(exportCSV(&m, datei, {2}, true));
         QCOMPARE(liesDatei(datei), QString("\"\";\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
-                                      "\"3\";\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
+                                           "\"3\";\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
     }
 
     // The other contents are read back by real spreadsheet programs; these are
