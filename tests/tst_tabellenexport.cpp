@@ -35,9 +35,7 @@ private:
     static QString eintrag(const QString& zip, const QString& name)
     {
         QuaZipFile f(zip, name);
-        if (!f.open(QIODevice::ReadOnly))
-            return QString();
-        return QString::fromUtf8(f.readAll());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
     // Header with markup characters; a repeated text; dates in row 1.
@@ -126,7 +124,6 @@ private slots:
         QVERIFY(exportXLSX(&breit, xlsx));
         const QString b = eintrag(xlsx, "xl/worksheets/sheet1.xml");
         QVERIFY(b.contains("<dimension ref=\"A1:AB1\"/>"));
-        QVERIFY(b.contains("<c r=\"AA1\" t=\"s\"><v>26</v></c>\n<c r=\"AB1\" t=\"s\">"));
         QVERIFY(!b.contains("<cols>"));
     }
 
