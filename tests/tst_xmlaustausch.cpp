@@ -41,9 +41,7 @@ private:
         dialoge.vergiss();
         dialoge.antworte(datei);
         w->statusBar()->clearMessage();
-        if (!menuBefehl(*w, {"Belegwerk", menu, eintrag}))
-            return "nicht im Menü";
-        return w->statusBar()->currentMessage();
+        return menuBefehl(*w, {"Belegwerk", menu, eintrag}) ? w->statusBar()->currentMessage() : "nicht im Menü";
     }
     static QString lesbar(const QString& datei)
     {
