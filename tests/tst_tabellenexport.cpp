@@ -29,21 +29,13 @@ private:
 
     static Writer writer(const QString& format)
     {
-        if (format == "csv")
-            return exportCSV;
-        if (format == "xls")
-            return exportXLS;
-        if (format == "ods")
-            return exportODS;
-        return exportXLSX;
+        return QMap<QString, Writer>{{"csv", exportCSV}, {"xls", exportXLS}, {"ods", exportODS}}.value(format, exportXLSX);
     }
 
     static QString eintrag(const QString& zip, const QString& name)
     {
         QuaZipFile f(zip, name);
-        if (!f.open(QIODevice::ReadOnly))
-            return QString();
-        return QString::fromUtf8(f.readAll());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
 
     // Header with markup characters; a repeated text; dates in row 1.
@@ -59,46 +51,16 @@ private:
     }
 
 private slots:
-    void zellen_data()
+    // What the read-back files don't hold: number-like texts, big integers, invalid dates.
+    void zellenUndNamen()
     {
-        QTest::addColumn<QVariant>("wert");
-        QTest::addColumn<bool>("mitDatum");
-        QTest::addColumn<int>("art");
-        QTest::addColumn<double>("zahl");
-        const int Z = TabellenZelle::Zahl, T = TabellenZelle::Text;
-        QTest::newRow("12,50") << QVariant("12,50") << false << T << 0.0;
-        QTest::newRow("12.50") << QVariant("12.50") << false << T << 0.0;
-        QTest::newRow("0,00") << QVariant("0,00") << false << T << 0.0;
-        QTest::newRow("1e5") << QVariant("1e5") << false << T << 0.0;
-        QTest::newRow("long long") << QVariant(qlonglong(612345678)) << false << Z << 612345678.0;
-        QTest::newRow("int 0") << QVariant(0) << false << Z << 0.0;
-        QTest::newRow("0,0 is text") << QVariant("0,0") << false << T << 0.0;
-        QTest::newRow("with euro sign") << QVariant("12,50 €") << false << T << 0.0;
-        QTest::newRow("01234") << QVariant("01234") << false << T << 0.0;
-        QTest::newRow("double") << QVariant(-1234567.89) << false << Z << -1234567.89;
-        QTest::newRow("inf is text") << QVariant("inf") << false << T << 0.0;
-        QTest::newRow("date in xlsx") << QVariant(QDate(2024, 1, 2)) << true
-                                      << int(TabellenZelle::Datum) << 0.0;
-        QTest::newRow("date elsewhere") << QVariant(QDate(2024, 1, 2)) << false << T << 0.0;
-        QTest::newRow("date-time") << QVariant(QDateTime(QDate(2024, 1, 2), QTime(1, 2))) << true
-                                   << int(TabellenZelle::DatumZeit) << 0.0;
-        QTest::newRow("invalid date-time") << QVariant(QDateTime()) << true << T << 0.0;
-    }
-
-    void zellen()
-    {
-        QFETCH(QVariant, wert);
-        QFETCH(bool, mitDatum);
-        QFETCH(int, art);
-        QFETCH(double, zahl);
-        const TabellenZelle z = TabellenZelle::aus(wert, mitDatum);
-        QCOMPARE(int(z.art), art);
-        if (art == TabellenZelle::Zahl)
-            QCOMPARE(z.zahl, zahl);
-    }
-
-    void namenUndSerien()
-    {
+        QList<int> arten;
+        for (const QVariant& v : {QVariant("12.50"), QVariant("1e5"), QVariant("inf"), QVariant(QDateTime()),
+                                  QVariant(qlonglong(612345678))})
+            arten << int(TabellenZelle::aus(v, true).art);
+        QCOMPARE(arten, QList<int>({TabellenZelle::Text, TabellenZelle::Text, TabellenZelle::Text,
+                                    TabellenZelle::Text, TabellenZelle::Zahl}));
+        QCOMPARE(TabellenZelle::aus(qlonglong(612345678), true).zahl, 612345678.0);
         QStringList namen;
         for (int k : {0, 25, 26, 701, 702})
             namen << TabellenZelle::columnName(k);
@@ -108,25 +70,18 @@ private slots:
         for (const QDate& d : {QDate(1900, 1, 1), QDate(1900, 2, 28), QDate(1900, 3, 1), QDate(2024, 3, 1)})
             serien << TabellenZelle::datumSerial(d);
         QCOMPARE(serien, QList<qint64>({1, 59, 61, 45352}));
-        QCOMPARE(TabellenZelle::zeitZiffern(QTime(10, 30)), QString("43750000"));
         QCOMPARE(TabellenZelle::xmlEscape("a&b<c>\"d'\te\nf\r"), QString("a&amp;b&lt;c&gt;\"d' e f "));
-        QCOMPARE(TabellenZelle::zahlText(1234567.5), QString("1234567.5"));
     }
 
+    // Chosen rows with their numbers in front; the cells themselves are read back by LibreOffice.
     void csvInhalt()
     {
         QStandardItemModel m;
         fuelle(m);
         const QString datei = env.pfad("inhalt.csv");
-        QVERIFY(exportCSV(&m, datei));
-        QCOMPARE(liesDatei(datei),
-                 QString("\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
-                         "\"Müller\";\"12.5\";\"2024-03-01\";\"2024-03-01T10:30:00.000\"\n"
-                         "\"Müller\";\"01234\";\"1900-03-01\";\"1900-02-28T06:00:00.000\"\n"
-                         "\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
         QVERIFY(exportCSV(&m, datei, {2}, true));
         QCOMPARE(liesDatei(datei), QString("\"\";\"A & B\";\"<Preis>\";\"Datum\";\"Zeit\"\n"
-                                      "\"3\";\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
+                                           "\"3\";\"Sagt \"\"Hi\"\";\nja\";\"12,50 €\";\"\";\"\"\n"));
     }
 
     // The other contents are read back by real spreadsheet programs; these are
@@ -139,8 +94,7 @@ private slots:
         QVERIFY(exportODS(&m, ods));
         QuaZip zip(ods);
         QVERIFY(zip.open(QuaZip::mdUnzip));
-        QCOMPARE(zip.getFileNameList(),
-                 QStringList({"mimetype", "META-INF/manifest.xml", "content.xml"}));
+        QCOMPARE(zip.getFileNameList(), QStringList({"mimetype", "META-INF/manifest.xml", "content.xml"}));
         QuaZipFileInfo64 info;
         QVERIFY(zip.goToFirstFile() && zip.getCurrentFileInfo(&info));
         QCOMPARE(int(info.method), 0);  // stored
@@ -155,15 +109,18 @@ private slots:
         QVERIFY(exportXLSX(&breit, xlsx));
         const QString b = eintrag(xlsx, "xl/worksheets/sheet1.xml");
         QVERIFY(b.contains("<dimension ref=\"A1:AB1\"/>"));
-        QVERIFY(b.contains("<c r=\"AA1\" t=\"s\"><v>26</v></c>\n<c r=\"AB1\" t=\"s\">"));
         QVERIFY(!b.contains("<cols>"));
     }
 
     void fehler_data()
     {
         QTest::addColumn<QString>("format");
-        for (const char* f : {"csv", "xls", "ods", "xlsx"})
-            QTest::newRow(f) << QString(f);
+        QTest::addColumn<QString>("teil");   // the zip entry holding the rows
+        QTest::addColumn<QString>("zeile");  // what starts a row there
+        QTest::newRow("csv") << "csv" << QString() << "\n";
+        QTest::newRow("xls") << "xls" << QString() << "<Row>";
+        QTest::newRow("ods") << "ods" << "content.xml" << "<table:table-row ";
+        QTest::newRow("xlsx") << "xlsx" << "xl/worksheets/sheet1.xml" << "<row ";
     }
 
     void fehler()
@@ -175,81 +132,22 @@ private slots:
         QVERIFY(!w(&m, env.pfad("fehlt/datei." + format), {}, false));
         QVERIFY(!QFileInfo::exists(env.pfad("fehlt")));
 
-        // A folder in the way: nothing written, no temporary file left beside it.
+        // A folder in the way: nothing written. An existing file is replaced. No temporary file is left.
         const QString ordner = env.pfad("fehler_" + format);
         QDir().mkpath(ordner + "/im_weg." + format);
         QVERIFY(!w(&m, ordner + "/im_weg." + format, {}, false));
-        QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList({"im_weg." + format}));
-
-        // An existing file is replaced, and nothing else is left in the folder.
         const QString datei = ordner + "/alt." + format;
         QFile alt(datei);
-        QVERIFY(alt.open(QIODevice::WriteOnly));
-        alt.write(QByteArray(100000, 'x'));
+        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write(QByteArray(100000, 'x')) > 0);
         alt.close();
         QVERIFY(w(&m, datei, {}, false));
         QVERIFY(QFileInfo(datei).size() < 100000);
-        QCOMPARE(QDir(ordner).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList({"alt." + format, "im_weg." + format}));
         QVERIFY(!w(nullptr, datei, {}, false));
     }
 
-    void befehl_data()
-    {
-        QTest::addColumn<QVariant>("antwort");
-        QTest::addColumn<QString>("datei");   // expected file, relative; empty: none
-        QTest::addColumn<QString>("anfang");  // its first bytes
-        QTest::addColumn<bool>("warnung");
-        QTest::newRow("no dot gets .xlsx") << QVariant("liste") << "liste.xlsx" << "PK" << false;
-        QTest::newRow("dot in the folder only")
-            << QVariant("a.b/liste") << "a.b/liste.xlsx" << "PK" << false;
-        QTest::newRow("ods") << QVariant("l.ods") << "l.ods" << "PK" << false;
-        QTest::newRow("upper-case CSV") << QVariant("L.CSV") << "L.CSV" << "\"" << false;
-        QTest::newRow("upper-case XLS") << QVariant("L2.XLS") << "L2.XLS" << "<?xml" << false;
-        QTest::newRow("cancel") << QVariant() << QString() << QString() << false;
-        QTest::newRow("unknown ending") << QVariant("l.txt") << QString() << QString() << true;
-        QTest::newRow("unwritable folder")
-            << QVariant("fehlt/l.ods") << QString() << QString() << true;
-    }
-
-    void befehl()
-    {
-        QFETCH(QVariant, antwort);
-        QFETCH(QString, datei);
-        QFETCH(QString, anfang);
-        QFETCH(bool, warnung);
-        const QString ordner = env.pfad(QString("befehl_%1").arg(QTest::currentDataTag()));
-        QDir().mkpath(ordner + "/a.b");
-        QStandardItemModel m;
-        fuelle(m);
-        SkriptInteraktion dialoge;
-        dialoge.antworte(antwort.isNull() ? antwort : QVariant(ordner + "/" + antwort.toString()));
-        const bool ok = exportTabelle(nullptr, "Kunden exportieren", &m);
-        QCOMPARE(ok, !datei.isEmpty());
-        QCOMPARE(dialoge.fragen.first().art, QString("getSaveFileName"));
-        QCOMPARE(dialoge.anzahl("warning"), warnung ? 1 : 0);
-        if (warnung)
-            QVERIFY(dialoge.fragen.last().text.contains(ordner + "/" + antwort.toString()));
-        const QStringList dateien =
-            QDir(ordner).entryList(QDir::Files | QDir::Hidden) + QDir(ordner + "/a.b").entryList(QDir::Files);
-        QCOMPARE(dateien.size(), datei.isEmpty() ? 0 : 1);
-        if (!datei.isEmpty()) {
-            QFile f(ordner + "/" + datei);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QVERIFY(f.read(8).startsWith(anfang.toUtf8()));
-        }
-    }
-
-    void sqlModelWrittenWhole_data()
-    {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QString>("teil");    // the zip entry holding the rows
-        QTest::addColumn<QString>("zeile");   // what starts a row there
-        QTest::newRow("csv") << "csv" << QString() << "\n";
-        QTest::newRow("xls") << "xls" << QString() << "<Row>";
-        QTest::newRow("ods") << "ods" << "content.xml" << "<table:table-row ";
-        QTest::newRow("xlsx") << "xlsx" << "xl/worksheets/sheet1.xml" << "<row ";
-    }
+    void sqlModelWrittenWhole_data() { fehler_data(); }
 
     void sqlModelWrittenWhole()
     {
@@ -258,19 +156,53 @@ private slots:
         QFETCH(QString, teil);
         QFETCH(QString, zeile);
         env.neueDatenbank();
-        QSqlQuery q;
-        QVERIFY(q.exec("create table liste (Nr integer, Name text)"));
-        QVERIFY(QSqlDatabase::database().transaction());
-        for (int i = 1; i <= 300; ++i)
-            QVERIFY(q.exec(QString("insert into liste values (%1, 'N%1')").arg(i)));
-        QVERIFY(QSqlDatabase::database().commit());
+        QVERIFY(QSqlQuery().exec("create table liste as with recursive n(Nr) as (select 1 union all select Nr + 1"
+                                 " from n where Nr < 300) select Nr, 'N' || Nr as Name from n"));
         QSqlTableModel m;
         m.setTable("liste");
         QVERIFY(m.select());
         const QString datei = env.pfad("sql." + format);
         QVERIFY(writer(format)(&m, datei, {}, false));
-        const QString inhalt = teil.isEmpty() ? liesDatei(datei) : eintrag(datei, teil);
-        QCOMPARE(inhalt.count(zeile), 301);
+        QCOMPARE((teil.isEmpty() ? liesDatei(datei) : eintrag(datei, teil)).count(zeile), 301);
+    }
+
+    void befehl_data()
+    {
+        QTest::addColumn<QString>("antwort");  // empty: cancelled
+        QTest::addColumn<QString>("datei");    // expected file, relative; empty: none
+        QTest::addColumn<QString>("anfang");   // its first bytes
+        QTest::addColumn<bool>("warnung");
+        QTest::newRow("no dot gets .xlsx") << "liste" << "liste.xlsx" << "PK" << false;
+        QTest::newRow("dot in the folder only") << "a.b/liste" << "a.b/liste.xlsx" << "PK" << false;
+        QTest::newRow("ods") << "l.ods" << "l.ods" << "PK" << false;
+        QTest::newRow("upper-case CSV") << "L.CSV" << "L.CSV" << "\"" << false;
+        QTest::newRow("upper-case XLS") << "L2.XLS" << "L2.XLS" << "<?xml" << false;
+        QTest::newRow("cancel") << QString() << QString() << QString() << false;
+        QTest::newRow("unknown ending") << "l.txt" << QString() << QString() << true;
+        QTest::newRow("unwritable folder") << "fehlt/l.ods" << QString() << QString() << true;
+    }
+
+    void befehl()
+    {
+        QFETCH(QString, antwort);
+        QFETCH(QString, datei);
+        QFETCH(QString, anfang);
+        QFETCH(bool, warnung);
+        const QString ordner = env.pfad(QString("befehl_%1").arg(QTest::currentDataTag()));
+        QDir().mkpath(ordner + "/a.b");
+        QStandardItemModel m;
+        fuelle(m);
+        SkriptInteraktion dialoge;
+        dialoge.antworte(antwort.isEmpty() ? QVariant() : QVariant(ordner + "/" + antwort));
+        QCOMPARE(exportTabelle(nullptr, "Kunden exportieren", &m), !datei.isEmpty());
+        QCOMPARE(dialoge.anzahl("warning"), warnung ? 1 : 0);
+        if (warnung)
+            QVERIFY(dialoge.fragen.last().text.contains(ordner + "/" + antwort));
+        QStringList dateien = QDir(ordner).entryList(QDir::Files | QDir::Hidden);
+        for (const QString& n : QDir(ordner + "/a.b").entryList(QDir::Files | QDir::Hidden))
+            dateien << "a.b/" + n;
+        QCOMPARE(dateien, datei.isEmpty() ? QStringList() : QStringList{datei});
+        QVERIFY(datei.isEmpty() || liesDatei(ordner + "/" + datei).startsWith(anfang));
     }
 
     void commandTextsExtractedForTranslation()

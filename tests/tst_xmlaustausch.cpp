@@ -3,6 +3,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/menubefehl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -40,9 +41,7 @@ private:
         dialoge.vergiss();
         dialoge.antworte(datei);
         w->statusBar()->clearMessage();
-        if (!menuBefehl(*w, {"Belegwerk", menu, eintrag}))
-            return "nicht im Menü";
-        return w->statusBar()->currentMessage();
+        return menuBefehl(*w, {"Belegwerk", menu, eintrag}) ? w->statusBar()->currentMessage() : "nicht im Menü";
     }
     static QString lesbar(const QString& datei)
     {
@@ -51,10 +50,10 @@ private:
         p.waitForFinished(60000);
         return p.exitCode() == 0 ? QString() : QString::fromUtf8(p.readAllStandardError());
     }
-    static QString inhalt(const QString& datei)
+    void schreibe(const QString& datei, const QString& text)
     {
         QFile f(datei);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) > 0);
     }
     // The journal as the file writes it, without the record numbers the database gives.
     QString journal()
@@ -125,15 +124,11 @@ Hof 2</Strasse>
         QFETCH(QStringList, befehle);
         QFETCH(QString, text);
         const QString kopf = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--Created by Belegwerk-->\n";
-        QFile f(env.pfad("ein.xml"));
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write((kopf + text).toUtf8()) > 0);
-        f.close();
-        QVERIFY(befehl("Importieren", befehle[0], f.fileName()).endsWith("importiert, 0 übersprungen"));
+        schreibe(env.pfad("ein.xml"), kopf + text);
+        QVERIFY(befehl("Importieren", befehle[0], env.pfad("ein.xml")).endsWith("importiert, 0 übersprungen"));
         const QString datei = env.pfad("aus.xml");
         QVERIFY(befehl("Exportieren", befehle[1], datei).endsWith("exportiert"));
-        QCOMPARE(dialoge.fragen.first().vorgabe.section('/', -1), QString(text[1] == 'K' ? "kundendaten.xml"
-                                                                                         : "auftragsdaten.xml"));
-        QCOMPARE(inhalt(datei), kopf + text);
+        QCOMPARE(liesDatei(datei), kopf + text);
         QCOMPARE(lesbar(datei), QString());
     }
 
@@ -222,10 +217,8 @@ Hof 2</Strasse>
         QFETCH(QString, meldung);
         neueDatenbank();
         QString name = env.pfad("fehlt/daten.xml");
-        if (befehl.size() > 2) {
-            QFile f(name = env.pfad("kaputt.xml"));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(befehl[2].toUtf8()) > 0);
-        }
+        if (befehl.size() > 2)
+            schreibe(name = env.pfad("kaputt.xml"), befehl[2]);
         QCOMPARE(this->befehl(befehl[0], befehl[1], name), status);
         QCOMPARE(dialoge.anzahl("warning"), 1);
         QVERIFY2(dialoge.fragen.last().text.contains(meldung), qPrintable(dialoge.fragen.last().text));
