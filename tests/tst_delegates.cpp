@@ -17,8 +17,7 @@ class TestDelegates : public QObject
     Q_OBJECT
 
 private:
-    const QStringList namen{"Neu", "Gespeichert", "Gedruckt", "Bezahlt",
-                            "Versendet", "Erledigt", "Storniert"};
+    const QStringList namen{"Neu", "Gespeichert", "Gedruckt", "Bezahlt", "Versendet", "Erledigt", "Storniert"};
 
     static QImage weiss()
     {
@@ -50,8 +49,7 @@ private:
         model.setData(model.index(0, 0), alt);
         StringListDelegate d(namen, nullptr);
         QWidget eltern;
-        auto* combo = qobject_cast<QComboBox*>(
-            d.createEditor(&eltern, QStyleOptionViewItem(), model.index(0, 0)));
+        auto* combo = qobject_cast<QComboBox*>(d.createEditor(&eltern, QStyleOptionViewItem(), model.index(0, 0)));
         d.setEditorData(combo, model.index(0, 0));
         if (combo->currentIndex() != (namen.isEmpty() ? -1 : alt))
             return QVariant();
@@ -95,76 +93,40 @@ private slots:
         QAbstractItemDelegate& d = art == 0 ? static_cast<QAbstractItemDelegate&>(liste)
                                    : art == 1 ? static_cast<QAbstractItemDelegate&>(geld)
                                               : datum;
+        // Alignment and icon from the model are drawn as well.
         QStandardItemModel model(2, 1);
         model.setData(model.index(0, 0), wert);
         model.setData(model.index(1, 0), text);
+        QPixmap rot(16, 16);
+        rot.fill(Qt::red);
+        for (int r = 0; r < 2 && !text.isEmpty(); ++r) {
+            model.setData(model.index(r, 0), int(Qt::AlignRight | Qt::AlignVCenter), Qt::TextAlignmentRole);
+            model.setData(model.index(r, 0), QIcon(rot), Qt::DecorationRole);
+        }
         QItemDelegate schlicht;
         QCOMPARE(male(d, model.index(0, 0), {}), male(schlicht, model.index(1, 0), {}));
     }
 
-    void blankeZelle_data()
-    {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("selektiert");
-        QTest::addColumn<bool>("leer");
-        QTest::newRow("7 selected") << 7 << true << true;
-        QTest::newRow("-3 with focus") << -3 << false << true;
-        QTest::newRow("6 selected") << 6 << true << false;
-    }
-
     void blankeZelle()
     {
-        QFETCH(int, code);
-        QFETCH(bool, selektiert);
-        QFETCH(bool, leer);
-        QStandardItemModel model(1, 1);
-        model.setData(model.index(0, 0), code);
+        // A code outside the list leaves the cell blank, even selected or focused.
+        QStandardItemModel model(3, 1);
         StringListDelegate d(namen, nullptr);
-        const QStyle::State state = selektiert ? QStyle::State_Selected : QStyle::State_HasFocus;
-        QCOMPARE(male(d, model.index(0, 0), state) == weiss(), leer);
-    }
-
-    void ausrichtungUndIcon()
-    {
-        // Right alignment from the model and an icon decoration are both drawn.
-        QStandardItemModel model(1, 1);
-        model.setData(model.index(0, 0), 12.5);
-        model.setData(model.index(0, 0), int(Qt::AlignRight | Qt::AlignVCenter),
-                      Qt::TextAlignmentRole);
-        FormatedDoubleDelegate geld("%1 €", 2);
-        const QImage rechts = male(geld, model.index(0, 0), {});
-        QCOMPARE(rechts.copy(0, 0, 40, 24), weiss().copy(0, 0, 40, 24));
-        QVERIFY(rechts.copy(80, 0, 40, 24) != weiss().copy(80, 0, 40, 24));
-
-        QPixmap rot(16, 16);
-        rot.fill(Qt::red);
-        model.setData(model.index(0, 0), QIcon(rot), Qt::DecorationRole);
-        const QImage mitIcon = male(geld, model.index(0, 0), {});
-        bool rotGefunden = false;
-        for (int x = 0; x < mitIcon.width() && !rotGefunden; ++x)
-            rotGefunden = mitIcon.pixelColor(x, 12) == QColor(Qt::red);
-        QVERIFY(rotGefunden);
-    }
-
-    void comboSchreibtCode_data()
-    {
-        QTest::addColumn<int>("alt");
-        QTest::addColumn<int>("gewaehlt");
-        QTest::newRow("3 to 5") << 3 << 5;
-        QTest::newRow("6 to 0") << 6 << 0;
+        QList<bool> leer;
+        for (int code : {7, -3, 6}) {
+            model.setData(model.index(0, 0), code);
+            for (QStyle::State state : {QStyle::State_Selected, QStyle::State_HasFocus})
+                leer << (male(d, model.index(0, 0), state) == weiss());
+        }
+        QCOMPARE(leer, (QList<bool>{true, true, true, true, false, false}));
     }
 
     void comboSchreibtCode()
     {
-        QFETCH(int, alt);
-        QFETCH(int, gewaehlt);
-        const QVariant gespeichert = editiere(namen, alt, gewaehlt);
-        QCOMPARE(gespeichert.toString(), QString::number(gewaehlt));  // the code, not the name
-    }
-
-    void leereListeBehaeltCode()
-    {
-        QCOMPARE(editiere({}, 2, -1).toInt(), 2);
+        // The code goes back into the cell, not the name; an empty list keeps the old code.
+        const QStringList codes{editiere(namen, 3, 5).toString(), editiere(namen, 6, 0).toString(),
+                                editiere({}, 2, -1).toString()};
+        QCOMPARE(codes, (QStringList{"5", "0", "2"}));
     }
 };
 
