@@ -2,7 +2,6 @@
 #include "app/programmstart.h"
 #include "settings/einstellungen.h"
 #include "store/auftragsstore.h"
-#include "store/kundenstore.h"
 #include "tests/support/menubefehl.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
@@ -11,11 +10,9 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlQuery>
+#include <QSqlDatabase>
 #include <QStandardPaths>
 #include <QtTest>
-
-#include <memory>
 
 // The settings dialog, the settings file commands and the road from an empty
 // installation to a printed invoice. Every field is named by its key.

@@ -7,11 +7,9 @@
 #include "tests/support/testumgebung.h"
 
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -64,20 +62,6 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, sprache);
         QCOMPARE(Programmstart::sprache(args, "de_DE"), sprache);
-    }
-
-    void translationsLoadedWhereFound()
-    {
-        // The program's catalogue is looked for beside the executable.
-        const QString appDir = env->pfad("app/");
-        QDir().mkpath(appDir);
-        QVERIFY(QFile::copy(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm",
-                            appDir + "belegwerk_de.qm"));
-        QTranslator qt, programm;
-        Programmstart::ladeUebersetzungen("de", appDir, qt, programm);
-        QVERIFY(!qt.isEmpty() && !programm.isEmpty());
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&programm);
     }
 
     void clearAuftrag_data()

@@ -3,7 +3,6 @@
 #include "stats/umsatzdiagramm.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
-#include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -14,7 +13,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTableView>
 #include <QtTest>
 
 // Customer and product statistics over a small journal of March 2026 with
@@ -188,37 +186,6 @@ private slots:
         dialoge->antworte(env.pfad(produkte ? "produkte" : "kunden"));
         QVERIFY(d->diagramm()->speichereBild());
         QVERIFY(QImage(env.pfad(produkte ? "produkte.png" : "kunden.png")).width() > 100);
-    }
-
-    void kontextMenue_data()
-    {
-        QTest::addColumn<int>("zeile");
-        QTest::addColumn<QString>("eintrag");
-        QTest::addColumn<QString>("signal");
-        QTest::addColumn<QStringList>("aktiv");
-        const QStringList alle{"Anzeigen", "Zeige Rechnungen", "Neue Rechnung", "Email schreiben"};
-        QTest::newRow("show") << 0 << "Anzeigen" << "kundeClicked 1" << alle;
-        QTest::newRow("mail") << 0 << "Email schreiben" << "email Meier" << alle;
-        QTest::newRow("no address") << 1 << "" << "" << alle.mid(0, 3);
-        QTest::newRow("total row") << 4 << "" << "" << QStringList();
-    }
-    void kontextMenue()
-    {
-        QFETCH(int, zeile);
-        QFETCH(QString, eintrag);
-        QFETCH(QString, signal);
-        QFETCH(QStringList, aktiv);
-        auto d = dialog<KundenStatDialog>();
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
-        rechne(*d);
-        QStringList signale;
-        connect(d.get(), &KundenStatDialog::kundeClicked, [&](int nr) { signale << QString("kundeClicked %1").arg(nr); });
-        connect(d.get(), &KundenStatDialog::email, [&](Kunde k) { signale << "email " + k.Name; });
-        MenuAuswahl wahl(eintrag.isEmpty() ? QStringList() : QStringList{eintrag});
-        d->view_context(d->tabelle()->visualRect(d->ergebnis()->index(zeile, 2)).center());
-        QCOMPARE(wahl.aktiv, aktiv);
-        QCOMPARE(signale, signal.isEmpty() ? QStringList() : QStringList{signal});
     }
 
     void exportGelesen()
