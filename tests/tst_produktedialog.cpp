@@ -1,4 +1,5 @@
 #include "store/sqlproduktstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -24,7 +25,6 @@ private:
     std::unique_ptr<SqlProduktStore> store;
     std::unique_ptr<ProdukteDialog> d;
 
-    QLineEdit* feld(const char* name) { return d->findChild<QLineEdit*>(name); }
     QModelIndex zelle(const QString& nr, int spalte)
     {
         QSqlTableModel* m = store->model();
@@ -59,8 +59,7 @@ private slots:
             QVERIFY(store->addProdukt(Produkt(nr, "P", 1.0)));
         d.reset(new ProdukteDialog);
         d->setStore(store.get());
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
+        QVERIFY(zeige(d.get()));
     }
 
     void cleanup() { d.reset(); store.reset(); dialoge.reset(); }
@@ -70,12 +69,12 @@ private slots:
         for (const QString nr : {"", "2"}) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
             QVERIFY(!store->addProdukt(Produkt(nr, "direkt", 1.0)));
-            feld("Nr")->setText(nr);
-            feld("Name")->setText("Neu");
+            feld(d.get(), "Nr")->setText(nr);
+            feld(d.get(), "Name")->setText("Neu");
             if (!nr.isEmpty())
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
             QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton);
-            QCOMPARE(feld("Name")->text(), QString("Neu"));  // nothing typed is lost
+            QCOMPARE(feld(d.get(), "Name")->text(), QString("Neu"));  // nothing typed is lost
         }
         QCOMPARE(dialoge->anzahl("warning"), 2);
         QCOMPARE(nummern(), (QStringList{"1", "2", "3"}));

@@ -33,19 +33,6 @@ private slots:
     void init() { env = new Testumgebung; }
     void cleanup() { delete env; }
 
-    void defaultDatabaseInDataFolder()
-    {
-        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(!QFileInfo::exists(dataDir));
-        QVERIFY(Programmstart::openDatabase());
-        QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");
-        QVERIFY(QFileInfo::exists(dataDir + "/belegwerk.db"));
-
-        QSettings().setValue("Datenbank/Name", env->pfad("eigene.db"));
-        QVERIFY(Programmstart::openDatabase());
-        QCOMPARE(QSqlDatabase::database().databaseName(), env->pfad("eigene.db"));
-    }
-
     void sprache_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -99,8 +86,7 @@ private slots:
         // The next start creates the tables again; customers and products stay.
         Stores s;
         QCOMPARE(s.auftraege.count() == 0, geloescht);
-        QCOMPARE(s.kunden.getKunden().size(), 1);
-        QCOMPARE(s.produkte.getProdukt("P1").Name, QString("Kabel"));
+        QVERIFY(s.kunden.getKunden().size() == 1 && s.produkte.getProdukt("P1").Name == "Kabel");
         Auftrag neu;
         QVERIFY(s.auftraege.addAuftrag(neu));
         QCOMPARE(neu.AuftragsNr, geloescht ? 1 : 3);
@@ -122,16 +108,18 @@ private slots:
         QCOMPARE(w.auftragsStore()->count(), -1);  // failed, not "no orders"
     }
 
-    void privateFileModes()
+    void defaultDatabasePrivate()
     {
-        // Readable by the user alone, whatever the umask lets others have.
+        // Made in the data folder, readable by the user alone whatever the umask lets others have.
         const mode_t alt = ::umask(022);
         Programmstart::benenneAnwendung();
+        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!QFileInfo::exists(dataDir));
         QSettings().setValue("Datenbank/Port", 0);
         QSettings().sync();
         QVERIFY(Programmstart::openDatabase());
         ::umask(alt);
-        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");
         auto modus = [](const QString& pfad) {
             struct stat st;
             return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
@@ -139,6 +127,10 @@ private slots:
         QCOMPARE(modus(dataDir), 0700);
         QCOMPARE(modus(QSqlDatabase::database().databaseName()), 0600);
         QCOMPARE(modus(QSettings().fileName()), 0600);
+
+        QSettings().setValue("Datenbank/Name", env->pfad("eigene.db"));
+        QVERIFY(Programmstart::openDatabase());
+        QCOMPARE(QSqlDatabase::database().databaseName(), env->pfad("eigene.db"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "stats/umsatzdiagramm.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -53,18 +54,12 @@ private:
     {
         return produkte ? std::unique_ptr<StatistikDialog>(dialog<ProduktStatDialog>()) : dialog<KundenStatDialog>();
     }
-    static void klicke(QWidget& d, const QString& text)
-    {
-        for (auto* b : d.findChildren<QPushButton*>())
-            if (b->text() == text)
-                QTest::mouseClick(b, Qt::LeftButton);
-    }
     static void rechne(StatistikDialog& d, const QDate& von = {2026, 3, 1}, const QDate& bis = {2026, 3, 31})
     {
         d.findChild<QDateEdit*>("von")->setDate(von);
         d.findChild<QDateEdit*>("bis")->setDate(bis);
         d.findChild<QCheckBox*>("summe")->setChecked(true);
-        klicke(d, "Berechnen");
+        QTest::mouseClick(knopf(&d, "Berechnen"), Qt::LeftButton);
     }
     // Every row as "cell|cell|..." of the given columns, in model order.
     static QStringList zeilen(const QStandardItemModel* m, const QList<int>& spalten)
@@ -196,19 +191,16 @@ private slots:
         rechne(*d);
         dialoge->vergiss();
         dialoge->antworte(env.pfad("produkte.ods"));
-        klicke(*d, "Exportieren");
+        QTest::mouseClick(knopf(d.get(), "Exportieren"), Qt::LeftButton);
         QProcess lo;
         lo.start("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(env.pfad("lo")).toString(), "--headless",
                              "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true", "--outdir",
                              env.pfad("csv"), env.pfad("produkte.ods")});
         QVERIFY(lo.waitForFinished(120000));
-        QFile csv(env.pfad("csv/produkte.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(csv.readAll()).trimmed().split('\n'),
+        QCOMPARE(liesDatei(env.pfad("csv/produkte.csv")).trimmed().split('\n'),
                  (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "\"10\",\"Zehn\",3,30",
                               "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1,5.5", "\"\",\"Summe\",11,60.5"}));
     }
-
 };
 
 QTEST_MAIN(TestStatistik)
