@@ -43,16 +43,13 @@ private:
         a.Typ = typ, a.Zahlung = zahlung, a.Status = status, a.Eingang = eingang, a.Zeilen = zeilen;
         QVERIFY(auftraege->addAuftrag(a));
     }
-    template <class D> std::unique_ptr<D> dialog()
+    std::unique_ptr<StatistikDialog> dialog(bool produkte)
     {
-        auto d = std::make_unique<D>();
+        std::unique_ptr<StatistikDialog> d(produkte ? static_cast<StatistikDialog*>(new ProduktStatDialog)
+                                                    : new KundenStatDialog);
         d->setKundenStore(kunden.get());
         d->setAuftragsStore(auftraege.get());
         return d;
-    }
-    std::unique_ptr<StatistikDialog> dialog(bool produkte)
-    {
-        return produkte ? std::unique_ptr<StatistikDialog>(dialog<ProduktStatDialog>()) : dialog<KundenStatDialog>();
     }
     static void rechne(StatistikDialog& d, const QDate& von = {2026, 3, 1}, const QDate& bis = {2026, 3, 31})
     {
@@ -187,7 +184,7 @@ private slots:
     {
         // Written by the export command, read by LibreOffice with text cells
         // quoted: numbers come back unquoted, as numbers.
-        auto d = dialog<ProduktStatDialog>();
+        auto d = dialog(true);
         rechne(*d);
         dialoge->vergiss();
         dialoge->antworte(env.pfad("produkte.ods"));
