@@ -1,25 +1,17 @@
 #include "app/mainwindow.h"
 #include "app/programmstart.h"
-#include "settings/databaseeditor.h"
 #include "settings/einstellungen.h"
 #include "store/auftragsstore.h"
-#include "store/kundenstore.h"
-#include "store/produktstore.h"
 #include "tests/support/menubefehl.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlTableModel>
-#include <QStandardPaths>
-#include <QToolButton>
+#include <QSqlDatabase>
 #include <QtTest>
-
-#include <memory>
 
 // The settings dialog, the settings file commands and the road from an empty
 // installation to a printed invoice. Every field is named by its key.
@@ -32,20 +24,15 @@ private:
     std::unique_ptr<SkriptInteraktion> dialoge;
 
     // A field's user property: text, value, check state or current text.
-    static QMetaProperty wert(QWidget* d, const QString& key, QWidget** f)
-    {
-        *f = d->findChild<QWidget*>(key);
-        return *f ? (*f)->metaObject()->userProperty() : QMetaProperty();
-    }
     static QVariant wert(QWidget* d, const QString& key)
     {
-        QWidget* f;
-        return wert(d, key, &f).read(f);
+        QWidget* f = d->findChild<QWidget*>(key);
+        return f ? f->metaObject()->userProperty().read(f) : QVariant();
     }
     static void setze(QWidget* d, const QString& key, const QVariant& v)
     {
-        QWidget* f;
-        QVERIFY2(wert(d, key, &f).write(f, v), qPrintable(key));
+        QWidget* f = d->findChild<QWidget*>(key);
+        QVERIFY2(f && f->metaObject()->userProperty().write(f, v), qPrintable(key));
     }
     static void ok(QWidget* d, QDialogButtonBox::StandardButton b = QDialogButtonBox::Ok)
     {
@@ -59,21 +46,6 @@ private:
             m[k] = s.value(k);
         return m;
     }
-    // Triggers the menu entry at pfad; handle gets the dialog it opens.
-    static QString menu(MainWindow& w, const QStringList& pfad, const std::function<void(QDialog*)>& handle)
-    {
-        QString name;
-        QObject solange;  // when no dialog opens, the check ends with the call
-        QTimer::singleShot(0, &solange, [&] {
-            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                name = d->metaObject()->className();
-                handle(d);
-            }
-        });
-        menuBefehl(w, pfad);
-        return name;
-    }
-
 private slots:
     void init()
     {
@@ -81,24 +53,14 @@ private slots:
         env.leereEinstellungen();
         dialoge.reset(new SkriptInteraktion);
     }
-
-    void cleanup()
-    {
-        dialoge.reset();
-    }
+    void cleanup() { dialoge.reset(); }
 
     void shownFromSettings_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("gespeichert");  // invalid: unset
         QTest::addColumn<QVariant>("angezeigt");
-        const QVariantMap vorgaben{
-            {"Steuer/Typ", "Brutto"}, {"Steuer/Satz", "A"}, {"Steuer/Satz A", 19.6},
-            {"Steuer/Satz B", 19.6}, {"Produkte/filter", false}, {"Rechnung/ZeigeDialog", true},
-            {"Rechnung/Copies", 1}, {"Rechnung/Offset1", 0}, {"Rechnung/Offset2", 0},
-            {"Rechnung/Layout", "fr_1"}, {"Rechnung/Zahlungsziel", 30}, {"Datenbank/Treiber", "QSQLITE"},
-            {"Datenbank/Name", QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                   + "/belegwerk.db"}};
+        const QVariantMap vorgaben{{"Steuer/Satz A", 19.6}, {"Rechnung/Layout", "fr_1"}};
         for (auto it = vorgaben.begin(); it != vorgaben.end(); ++it)
             QTest::newRow(qPrintable("unset " + it.key())) << it.key() << QVariant() << it.value();
         // Printing understands the layout's name as well as the page's index.
@@ -116,9 +78,6 @@ private slots:
             QSettings().setValue(key, gespeichert);
         Einstellungen d;
         QTEST(wert(&d, key), "angezeigt");
-        const QString mahntext = wert(&d, "Rechnung/Mahntext").toString();
-        QVERIFY(mahntext.contains("trois fois le taux d'intérêt") && mahntext.contains("40 €"));
-        QVERIFY(mahntext.contains("Pas d'escompte pour paiement anticipé"));
     }
 
     void savedAndShownAgain_data()
@@ -127,11 +86,9 @@ private slots:
         QTest::addColumn<QVariant>("eingabe");
         QTest::addColumn<QVariant>("gespeichert");
         QTest::newRow("rate as fraction") << "Steuer/Satz B" << QVariant(7.0) << QVariant(0.07);
-        QTest::newRow("99 copies") << "Rechnung/Copies" << QVariant(99) << QVariant(99);
         QTest::newRow("layout by index") << "Rechnung/Layout" << QVariant("de") << QVariant(0);
         QTest::newRow("lines kept") << "Rechnung/Head" << QVariant("L 1\nL 2") << QVariant("L 1\nL 2");
-        QTest::newRow("legal form") << "Firma/Rechtsform" << QVariant("SAS au capital de 5 000 €")
-                                    << QVariant("SAS au capital de 5 000 €");
+        QTest::newRow("legal form") << "Firma/Rechtsform" << QVariant("SAS à 5 000 €") << QVariant("SAS à 5 000 €");
         QTest::newRow("server port") << "Datenbank/Port" << QVariant(5432) << QVariant(5432);
     }
 
@@ -148,18 +105,6 @@ private slots:
         QCOMPARE(QSettings().value(key).toString(), gespeichert.toString());
         Einstellungen wieder;
         QCOMPARE(wert(&wieder, key), eingabe);
-    }
-
-    void fileButtonFollowsDriver()
-    {
-        for (const QString gespeichert : {"QSQLITE", "QPSQL"}) {
-            QSettings().setValue("Datenbank/Treiber", gespeichert);
-            Einstellungen d;
-            QToolButton* knopf = d.findChild<DatabaseEditor*>()->findChild<QToolButton*>();
-            QCOMPARE(knopf->isEnabled(), gespeichert == "QSQLITE");
-            setze(&d, "Datenbank/Treiber", gespeichert == "QSQLITE" ? "QPSQL" : "QSQLITE");
-            QCOMPARE(knopf->isEnabled(), gespeichert != "QSQLITE");
-        }
     }
 
     void cancelChangesNothing()
@@ -195,19 +140,16 @@ private slots:
         const QVariantMap vorher = alle();
         const QString ini = env.pfad("export.ini");
         QMetaObject::invokeMethod(&w, "exportConfig");  // the question's default: no
-        QVERIFY(dialoge->fragen.value(0).text.contains("Passwort"));
         QVERIFY(!QFileInfo::exists(ini) && dialoge->anzahl("getSaveFileName") == 0);
         dialoge->antworte(QMessageBox::Yes);
         dialoge->antworte(ini);
         QMetaObject::invokeMethod(&w, "exportConfig");
         QCOMPARE(QFileInfo(ini).permissions() & 0x0077, QFileDevice::Permissions());
-        const QString filter = dialoge->fragen.last().text;
-        QVERIFY2(QDir::match(filter.section('(', 1).section(')', 0, 0), "belegwerk.ini"), qPrintable(filter));
 
         env.leereEinstellungen();
         s.setValue("Nur/hier", 7);
         dialoge->antworte(ini);
-        QCOMPARE(menu(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}, {}), QString());
+        QVERIFY(menuBefehl(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}));
         QVariantMap danach = alle();
         QCOMPARE(danach.take("Nur/hier"), QVariant(7));
         QCOMPARE(danach, vorher);
@@ -216,31 +158,25 @@ private slots:
     void roadFromEmptyInstallation()
     {
         MainWindow w;
-        QVERIFY(QSqlQuery().exec("insert into produkte (Nr,Name,Preis,Typ) values ('9','x',1,1)"));
-        QCOMPARE(menu(w, {"Einstellungen", "Produkte"}, [](QDialog* d) { d->reject(); }), QString("ProdukteDialog"));
-        QCOMPARE(w.produktStore()->model()->rowCount(), 0);
-        menu(w, {"Einstellungen", "Einstellungen"}, [](QDialog* d) {
+        QTimer::singleShot(0, &w, [] {
+            auto* d = qobject_cast<Einstellungen*>(QApplication::activeModalWidget());
+            QVERIFY(d);
             for (const char* key : {"Firma/Firma", "Firma/Strasse", "Firma/PLZ", "Firma/Ort"})
                 QTest::keyClicks(d->findChild<QLineEdit*>(key), QString(key).mid(6) + " typed");
             setze(d, "Steuer/Satz A", 5.5);
             ok(d);
         });
-        QCOMPARE(w.produktStore()->model()->rowCount(), 1);  // the lists reload after the dialog
+        QVERIFY(menuBefehl(w, {"Einstellungen", "Einstellungen"}));
         Auftrag a;
         a.Kunde.Name = "Jeanne Roux";
-        a.Zeilen << AuftragsLine();
-        a.Zeilen[0].Produkt = "Formation";
-        a.Zeilen[0].Preis = 200.0;  // the line's net amount
+        a.Zeilen = {{1, "Formation", "", {}, 200.0}};  // the line's net amount
         QVERIFY(w.auftragsStore()->addAuftrag(a));
         const QString pdf = env.pfad("rechnung.pdf");
         bool gedruckt = false;
         QMetaObject::invokeMethod(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, gedruckt), Q_ARG(Auftrag, a),
                                   Q_ARG(QString, pdf));
         QVERIFY(gedruckt);
-        QProcess p;
-        p.start("pdftotext", {pdf, "-"});
-        QVERIFY(p.waitForFinished(30000));
-        const QString text = QString::fromUtf8(p.readAllStandardOutput());
+        const QString text = PdfSeiten(pdf).text();
         for (const char* s : {"Firma typed", "Strasse typed", "PLZ typed", "Ort typed", "11.00", "211.00"})
             QVERIFY2(text.contains(s), qPrintable(text));  // 5.5 % of 200.00
     }

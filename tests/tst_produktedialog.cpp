@@ -1,12 +1,10 @@
-#include "delegates/formateddoubledelegate.h"
 #include "store/sqlproduktstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 #include "windows/produktedialog.h"
 
-#include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -16,7 +14,7 @@
 
 #include <memory>
 
-// The product catalogue: input row, in-place editing, deletion, layout.
+// The product catalogue: input row, in-place editing, deletion.
 class TestProdukteDialog : public QObject
 {
     Q_OBJECT
@@ -27,18 +25,16 @@ private:
     std::unique_ptr<SqlProduktStore> store;
     std::unique_ptr<ProdukteDialog> d;
 
-    QLineEdit* feld(const char* name) { return d->findChild<QLineEdit*>(name); }
     QModelIndex zelle(const QString& nr, int spalte)
     {
         QSqlTableModel* m = store->model();
         return m->match(m->index(0, 0), Qt::DisplayRole, nr).value(0).siblingAtColumn(spalte);
     }
-    QStringList nummern()
+    static QStringList nummern()
     {
         QStringList n;
-        for (int row = 0; row < store->model()->rowCount(); ++row)
-            n << store->model()->index(row, 0).data().toString();
-        n.sort();
+        for (QSqlQuery q("select Nr from produkte order by Nr"); q.next();)
+            n << q.value(0).toString();
         return n;
     }
     // Right-click on the first of the selected rows nr and choose "entfernen".
@@ -46,21 +42,11 @@ private:
     {
         d->tabelle()->clearSelection();
         for (const QString& n : nr)
-            d->tabelle()->selectionModel()->select(zelle(n, 0), QItemSelectionModel::Select
-                                                                    | QItemSelectionModel::Rows);
+            d->tabelle()->selectionModel()->select(zelle(n, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         MenuAuswahl menu({"entfernen"});
         const QPoint p = d->tabelle()->visualRect(zelle(nr.first(), 1)).center();
         QMetaObject::invokeMethod(d.get(), "view_context", Q_ARG(QPoint, p));
     }
-    void oeffne()
-    {
-        d.reset();  // the old dialog writes its layout first
-        d.reset(new ProdukteDialog);
-        d->setStore(store.get());
-        d->show();
-        QVERIFY(QTest::qWaitForWindowExposed(d.get()));
-    }
-
 private slots:
     void init()
     {
@@ -71,45 +57,24 @@ private slots:
         store->createTable();
         for (const char* nr : {"1", "2", "3"})
             QVERIFY(store->addProdukt(Produkt(nr, "P", 1.0)));
-        oeffne();
+        d.reset(new ProdukteDialog);
+        d->setStore(store.get());
+        QVERIFY(zeige(d.get()));
     }
 
-    void cleanup()
-    {
-        d.reset();
-        store.reset();
-        dialoge.reset();
-    }
-
-    void inputRowValidatesAndChainsReturn()
-    {
-        const QStringList getippt{"-1a0-1-2", "Cable", "12.345"};  // shown: "10-12", "Cable", "12.34"
-        const char* felder[] = {"Nr", "Name", "Preis"};
-        d->findChild<QComboBox*>()->setCurrentIndex(2);
-        for (int i = 0; i < 3; ++i) {
-            if (i > 0)  // moved here by the Return before
-                QCOMPARE(QApplication::focusWidget(), feld(felder[i]));
-            QTest::keyClicks(feld(felder[i]), getippt[i]);
-            QTest::keyClick(feld(felder[i]), Qt::Key_Return);
-        }
-        const Produkt p = store->getProdukt("10-12");
-        QVERIFY(p.Name == "Cable" && p.Preis == 12.34 && p.Typ == 2);
-        for (const char* name : felder)
-            QVERIFY(feld(name)->text().isEmpty());
-        QCOMPARE(d->findChild<QComboBox*>()->count(), 4);
-    }
+    void cleanup() { d.reset(); store.reset(); dialoge.reset(); }
 
     void emptyOrTakenNumberRefused()
     {
         for (const QString nr : {"", "2"}) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
             QVERIFY(!store->addProdukt(Produkt(nr, "direkt", 1.0)));
-            feld("Nr")->setText(nr);
-            feld("Name")->setText("Neu");
+            feld(d.get(), "Nr")->setText(nr);
+            feld(d.get(), "Name")->setText("Neu");
             if (!nr.isEmpty())
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
             QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton);
-            QCOMPARE(feld("Name")->text(), QString("Neu"));  // nothing typed is lost
+            QCOMPARE(feld(d.get(), "Name")->text(), QString("Neu"));  // nothing typed is lost
         }
         QCOMPARE(dialoge->anzahl("warning"), 2);
         QCOMPARE(nummern(), (QStringList{"1", "2", "3"}));
@@ -124,9 +89,10 @@ private slots:
         dialoge->antworte(QMessageBox::Ok);
         entferne({"2"});
         QVERIFY(nummern().isEmpty());
-        QCOMPARE(dialoge->fragen.at(1).titel, dialoge->fragen.at(0).titel);
-        QVERIFY(dialoge->fragen.at(0).titel.startsWith("Produkte "));  // plural, then singular
-        QVERIFY(dialoge->fragen.at(2).titel.startsWith("Produkt "));
+        QStringList titel;  // plural, then singular
+        for (const auto& frage : dialoge->fragen)
+            titel << frage.titel.section(' ', 0, 0);
+        QCOMPARE(titel, (QStringList{"Produkte", "Produkte", "Produkt"}));
     }
 
     void priceEditWrittenAtOnce()
@@ -142,19 +108,6 @@ private slots:
             return q.next() ? q.value(0).toDouble() : -1.0;
         };
         QTRY_COMPARE(gespeichert(), 7.25);  // the delegate commits on the next event
-        auto* geld = qobject_cast<FormatedDoubleDelegate*>(d->tabelle()->itemDelegateForColumn(2));
-        QCOMPARE(geld->text(zelle("2", 2).data()), QString("7.25 €"));
-    }
-
-    void sizeAndLayoutKept()
-    {
-        d->resize(720, 450);
-        d->tabelle()->horizontalHeader()->resizeSection(1, 123);
-        d->tabelle()->horizontalHeader()->moveSection(3, 0);
-        oeffne();
-        QCOMPARE(d->size(), QSize(720, 450));
-        QCOMPARE(d->tabelle()->horizontalHeader()->sectionSize(1), 123);
-        QCOMPARE(d->tabelle()->horizontalHeader()->visualIndex(3), 0);
     }
 };
 

@@ -7,11 +7,9 @@
 #include "tests/support/testumgebung.h"
 
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -24,51 +22,23 @@ private:
     Testumgebung* env = nullptr;
 
     // The three stores as the program opens them.
-    struct Stores
-    {
+    struct Stores {
         SqlProduktStore produkte{nullptr};
         SqlKundenStore kunden{nullptr};
         SqlAuftragsStore auftraege{nullptr};
-        Stores()
-        {
-            produkte.createTable();
-            kunden.createTable();
-            auftraege.createTables();
-        }
+        Stores() { produkte.createTable(); kunden.createTable(); auftraege.createTables(); }
     };
 
 private slots:
-    void init()
-    {
-        env = new Testumgebung;
-    }
-
-    void cleanup()
-    {
-        delete env;
-    }
-
-    void defaultDatabaseInDataFolder()
-    {
-        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        QVERIFY(dataDir.startsWith(env->pfad("")));
-        QVERIFY(!QFileInfo::exists(dataDir));
-        QVERIFY(Programmstart::openDatabase());
-        QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");
-        QVERIFY(QFileInfo::exists(dataDir + "/belegwerk.db"));
-
-        QSettings().setValue("Datenbank/Name", env->pfad("eigene.db"));
-        QVERIFY(Programmstart::openDatabase());
-        QCOMPARE(QSqlDatabase::database().databaseName(), env->pfad("eigene.db"));
-    }
+    void init() { env = new Testumgebung; }
+    void cleanup() { delete env; }
 
     void sprache_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("sprache");
         QTest::newRow("system locale") << QStringList{"belegwerk"} << "de";
-        QTest::newRow("-l among others") << QStringList{"belegwerk", "--admin", "-l", "en", "x"}
-                                         << "en";
+        QTest::newRow("-l among others") << QStringList{"belegwerk", "--admin", "-l", "en", "x"} << "en";
         QTest::newRow("-l last is ignored") << QStringList{"belegwerk", "-l"} << "de";
         QTest::newRow("-l as program name") << QStringList{"-l", "fr"} << "de";
         QTest::newRow("case sensitive") << QStringList{"belegwerk", "-L", "fr"} << "de";
@@ -81,40 +51,16 @@ private slots:
         QCOMPARE(Programmstart::sprache(args, "de_DE"), sprache);
     }
 
-    void translationsLoadedWhereFound()
-    {
-        // The program's catalogue is looked for beside the executable.
-        const QString appDir = env->pfad("app/");
-        QDir().mkpath(appDir);
-        QVERIFY(QFile::copy(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm",
-                            appDir + "belegwerk_de.qm"));
-        QTranslator qt, programm;
-        Programmstart::ladeUebersetzungen("de", appDir, qt, programm);
-        QVERIFY(!qt.isEmpty());
-        QVERIFY(!programm.isEmpty());
-        QCoreApplication::removeTranslator(&qt);
-        QCoreApplication::removeTranslator(&programm);
-
-        QTranslator qt2, programm2;
-        QTest::ignoreMessage(QtWarningMsg, "unable to load qt_ \"xx\"");
-        QTest::ignoreMessage(QtWarningMsg,
-                             qPrintable(QString("unable to load  \"%1\" \"belegwerk_xx\"").arg(appDir)));
-        Programmstart::ladeUebersetzungen("xx", appDir, qt2, programm2);
-        QVERIFY(qt2.isEmpty() && programm2.isEmpty());
-    }
-
     void clearAuftrag_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<bool>("geloescht");
-        QTest::newRow("no switch") << QStringList{"belegwerk"} << QVariant(int(QMessageBox::Yes))
-                                   << false;
-        QTest::newRow("answered No") << QStringList{"belegwerk", "--clearAuftrag"}
-                                     << QVariant(int(QMessageBox::No)) << false;
-        QTest::newRow("closed") << QStringList{"belegwerk", "--clearAuftrag"} << QVariant() << false;
-        QTest::newRow("answered Yes") << QStringList{"belegwerk", "--clearAuftrag"}
-                                      << QVariant(int(QMessageBox::Yes)) << true;
+        const QStringList mit{"belegwerk", "--clearAuftrag"};
+        QTest::newRow("no switch") << QStringList{"belegwerk"} << QVariant(int(QMessageBox::Yes)) << false;
+        QTest::newRow("answered No") << mit << QVariant(int(QMessageBox::No)) << false;
+        QTest::newRow("closed") << mit << QVariant() << false;
+        QTest::newRow("answered Yes") << mit << QVariant(int(QMessageBox::Yes)) << true;
     }
 
     void clearAuftrag()
@@ -129,9 +75,8 @@ private slots:
             k.Name = "Meier";
             QVERIFY(s.kunden.addKunde(k));
             QVERIFY(s.produkte.addProdukt(Produkt("P1", "Kabel", 3.0)));
-            Auftrag a;
-            QVERIFY(s.auftraege.addAuftrag(a));
-            QVERIFY(s.auftraege.addAuftrag(a = Auftrag()));
+            Auftrag a, b;
+            QVERIFY(s.auftraege.addAuftrag(a) && s.auftraege.addAuftrag(b));
         }
         SkriptInteraktion dialoge;
         dialoge.antworte(antwort);
@@ -141,8 +86,7 @@ private slots:
         // The next start creates the tables again; customers and products stay.
         Stores s;
         QCOMPARE(s.auftraege.count() == 0, geloescht);
-        QCOMPARE(s.kunden.getKunden().size(), 1);
-        QCOMPARE(s.produkte.getProdukt("P1").Name, QString("Kabel"));
+        QVERIFY(s.kunden.getKunden().size() == 1 && s.produkte.getProdukt("P1").Name == "Kabel");
         Auftrag neu;
         QVERIFY(s.auftraege.addAuftrag(neu));
         QCOMPARE(neu.AuftragsNr, geloescht ? 1 : 3);
@@ -164,16 +108,18 @@ private slots:
         QCOMPARE(w.auftragsStore()->count(), -1);  // failed, not "no orders"
     }
 
-    void privateFileModes()
+    void defaultDatabasePrivate()
     {
-        // Readable by the user alone, whatever the umask lets others have.
+        // Made in the data folder, readable by the user alone whatever the umask lets others have.
         const mode_t alt = ::umask(022);
         Programmstart::benenneAnwendung();
+        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(!QFileInfo::exists(dataDir));
         QSettings().setValue("Datenbank/Port", 0);
         QSettings().sync();
         QVERIFY(Programmstart::openDatabase());
         ::umask(alt);
-        const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");
         auto modus = [](const QString& pfad) {
             struct stat st;
             return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
@@ -181,6 +127,10 @@ private slots:
         QCOMPARE(modus(dataDir), 0700);
         QCOMPARE(modus(QSqlDatabase::database().databaseName()), 0600);
         QCOMPARE(modus(QSettings().fileName()), 0600);
+
+        QSettings().setValue("Datenbank/Name", env->pfad("eigene.db"));
+        QVERIFY(Programmstart::openDatabase());
+        QCOMPARE(QSqlDatabase::database().databaseName(), env->pfad("eigene.db"));
     }
 };
 
