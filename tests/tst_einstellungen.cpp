@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 #include "app/programmstart.h"
+#include "settings/databaseeditor.h"
 #include "settings/einstellungen.h"
 #include "store/auftragsstore.h"
+#include "store/produktstore.h"
 #include "tests/support/menubefehl.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
@@ -11,6 +13,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlTableModel>
+#include <QStandardPaths>
+#include <QToolButton>
 #include <QtTest>
 
 // The settings dialog, the settings file commands and the road from an empty
@@ -60,7 +66,13 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QVariant>("gespeichert");  // invalid: unset
         QTest::addColumn<QVariant>("angezeigt");
-        const QVariantMap vorgaben{{"Steuer/Satz A", 19.6}, {"Rechnung/Layout", "fr_1"}};
+        const QVariantMap vorgaben{
+            {"Steuer/Typ", "Brutto"}, {"Steuer/Satz", "A"}, {"Steuer/Satz A", 19.6},
+            {"Steuer/Satz B", 19.6}, {"Produkte/filter", false}, {"Rechnung/ZeigeDialog", true},
+            {"Rechnung/Copies", 1}, {"Rechnung/Offset1", 0}, {"Rechnung/Offset2", 0},
+            {"Rechnung/Layout", "fr_1"}, {"Rechnung/Zahlungsziel", 30}, {"Datenbank/Treiber", "QSQLITE"},
+            {"Datenbank/Name", QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                   + "/belegwerk.db"}};
         for (auto it = vorgaben.begin(); it != vorgaben.end(); ++it)
             QTest::newRow(qPrintable("unset " + it.key())) << it.key() << QVariant() << it.value();
         // Printing understands the layout's name as well as the page's index.
@@ -78,6 +90,9 @@ private slots:
             QSettings().setValue(key, gespeichert);
         Einstellungen d;
         QTEST(wert(&d, key), "angezeigt");
+        const QString mahntext = wert(&d, "Rechnung/Mahntext").toString();
+        QVERIFY(mahntext.contains("trois fois le taux d'intérêt") && mahntext.contains("40 €"));
+        QVERIFY(mahntext.contains("Pas d'escompte pour paiement anticipé"));
     }
 
     void savedAndShownAgain_data()
@@ -86,6 +101,7 @@ private slots:
         QTest::addColumn<QVariant>("eingabe");
         QTest::addColumn<QVariant>("gespeichert");
         QTest::newRow("rate as fraction") << "Steuer/Satz B" << QVariant(7.0) << QVariant(0.07);
+        QTest::newRow("99 copies") << "Rechnung/Copies" << QVariant(99) << QVariant(99);
         QTest::newRow("layout by index") << "Rechnung/Layout" << QVariant("de") << QVariant(0);
         QTest::newRow("lines kept") << "Rechnung/Head" << QVariant("L 1\nL 2") << QVariant("L 1\nL 2");
         QTest::newRow("legal form") << "Firma/Rechtsform" << QVariant("SAS à 5 000 €") << QVariant("SAS à 5 000 €");
@@ -105,6 +121,18 @@ private slots:
         QCOMPARE(QSettings().value(key).toString(), gespeichert.toString());
         Einstellungen wieder;
         QCOMPARE(wert(&wieder, key), eingabe);
+    }
+
+    void fileButtonFollowsDriver()
+    {
+        for (const QString gespeichert : {"QSQLITE", "QPSQL"}) {
+            QSettings().setValue("Datenbank/Treiber", gespeichert);
+            Einstellungen d;
+            QToolButton* knopf = d.findChild<DatabaseEditor*>()->findChild<QToolButton*>();
+            QCOMPARE(knopf->isEnabled(), gespeichert == "QSQLITE");
+            setze(&d, "Datenbank/Treiber", gespeichert == "QSQLITE" ? "QPSQL" : "QSQLITE");
+            QCOMPARE(knopf->isEnabled(), gespeichert != "QSQLITE");
+        }
     }
 
     void cancelChangesNothing()
@@ -140,11 +168,14 @@ private slots:
         const QVariantMap vorher = alle();
         const QString ini = env.pfad("export.ini");
         QMetaObject::invokeMethod(&w, "exportConfig");  // the question's default: no
+        QVERIFY(dialoge->fragen.value(0).text.contains("Passwort"));
         QVERIFY(!QFileInfo::exists(ini) && dialoge->anzahl("getSaveFileName") == 0);
         dialoge->antworte(QMessageBox::Yes);
         dialoge->antworte(ini);
         QMetaObject::invokeMethod(&w, "exportConfig");
         QCOMPARE(QFileInfo(ini).permissions() & 0x0077, QFileDevice::Permissions());
+        const QString filter = dialoge->fragen.last().text;
+        QVERIFY2(QDir::match(filter.section('(', 1).section(')', 0, 0), "belegwerk.ini"), qPrintable(filter));
 
         env.leereEinstellungen();
         s.setValue("Nur/hier", 7);
@@ -158,6 +189,8 @@ private slots:
     void roadFromEmptyInstallation()
     {
         MainWindow w;
+        QVERIFY(QSqlQuery().exec("insert into produkte (Nr,Name,Preis,Typ) values ('9','x',1,1)"));
+        QCOMPARE(w.produktStore()->model()->rowCount(), 0);
         QTimer::singleShot(0, &w, [] {
             auto* d = qobject_cast<Einstellungen*>(QApplication::activeModalWidget());
             QVERIFY(d);
@@ -167,6 +200,7 @@ private slots:
             ok(d);
         });
         QVERIFY(menuBefehl(w, {"Einstellungen", "Einstellungen"}));
+        QCOMPARE(w.produktStore()->model()->rowCount(), 1);  // the lists reload after the dialog
         Auftrag a;
         a.Kunde.Name = "Jeanne Roux";
         a.Zeilen = {{1, "Formation", "", {}, 200.0}};  // the line's net amount

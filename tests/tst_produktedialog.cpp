@@ -1,3 +1,4 @@
+#include "delegates/formateddoubledelegate.h"
 #include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
@@ -5,6 +6,8 @@
 #include "tests/support/testumgebung.h"
 #include "windows/produktedialog.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
@@ -47,6 +50,14 @@ private:
         const QPoint p = d->tabelle()->visualRect(zelle(nr.first(), 1)).center();
         QMetaObject::invokeMethod(d.get(), "view_context", Q_ARG(QPoint, p));
     }
+    void oeffne()
+    {
+        d.reset();  // the old dialog writes its layout first
+        d.reset(new ProdukteDialog);
+        d->setStore(store.get());
+        QVERIFY(zeige(d.get()));
+    }
+
 private slots:
     void init()
     {
@@ -57,12 +68,27 @@ private slots:
         store->createTable();
         for (const char* nr : {"1", "2", "3"})
             QVERIFY(store->addProdukt(Produkt(nr, "P", 1.0)));
-        d.reset(new ProdukteDialog);
-        d->setStore(store.get());
-        QVERIFY(zeige(d.get()));
+        oeffne();
     }
 
     void cleanup() { d.reset(); store.reset(); dialoge.reset(); }
+
+    void inputRowValidatesAndChainsReturn()
+    {
+        const QStringList getippt{"-1a0-1-2", "Cable", "12.345"};  // shown: "10-12", "Cable", "12.34"
+        const char* felder[] = {"Nr", "Name", "Preis"};
+        d->findChild<QComboBox*>()->setCurrentIndex(2);
+        for (int i = 0; i < 3; ++i) {
+            if (i > 0)  // moved here by the Return before
+                QCOMPARE(QApplication::focusWidget(), feld(d.get(), felder[i]));
+            QTest::keyClicks(feld(d.get(), felder[i]), getippt[i]);
+            QTest::keyClick(feld(d.get(), felder[i]), Qt::Key_Return);
+        }
+        const Produkt p = store->getProdukt("10-12");
+        QVERIFY(p.Name == "Cable" && p.Preis == 12.34 && p.Typ == 2);
+        for (const char* name : felder)
+            QVERIFY(feld(d.get(), name)->text().isEmpty());
+    }
 
     void emptyOrTakenNumberRefused()
     {
@@ -108,6 +134,19 @@ private slots:
             return q.next() ? q.value(0).toDouble() : -1.0;
         };
         QTRY_COMPARE(gespeichert(), 7.25);  // the delegate commits on the next event
+        auto* geld = qobject_cast<FormatedDoubleDelegate*>(d->tabelle()->itemDelegateForColumn(2));
+        QCOMPARE(geld->text(zelle("2", 2).data()), QString("7.25 €"));
+    }
+
+    void sizeAndLayoutKept()
+    {
+        d->resize(720, 450);
+        d->tabelle()->horizontalHeader()->resizeSection(1, 123);
+        d->tabelle()->horizontalHeader()->moveSection(3, 0);
+        oeffne();
+        QCOMPARE(d->size(), QSize(720, 450));
+        QCOMPARE(d->tabelle()->horizontalHeader()->sectionSize(1), 123);
+        QCOMPARE(d->tabelle()->horizontalHeader()->visualIndex(3), 0);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "tests/support/bedienung.h"
+#include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QtTest>
 
 // Customer and product statistics over a small journal of March 2026 with
@@ -178,6 +180,58 @@ private slots:
         dialoge->antworte(env.pfad(produkte ? "produkte" : "kunden"));
         QVERIFY(d->diagramm()->speichereBild());
         QVERIFY(QImage(env.pfad(produkte ? "produkte.png" : "kunden.png")).width() > 100);
+    }
+
+    void leseStoreGleich()
+    {
+        // The statistics' own read returns what the full read returns.
+        const QDateTime von(QDate(2026, 2, 1), QTime(0, 0)), bis(QDate(2026, 4, 30), QTime(23, 59, 59));
+        const QList<Auftrag> ganz = auftraege->getAuftraege(von, bis);
+        const QList<AuftragsKennzahlen> kurz = auftraege->getAuftraegeFuerStatistik(von, bis, true);
+        auto felder = [](const AuftragsKennzahlen& k) {
+            QVariantList f{k.Nr, k.Typ, k.Zahlung, k.Status, k.Summe, k.Eingang, k.KundenNr, k.Firma, k.Name, k.PLZ, k.Ort, k.KundenTyp};
+            for (const AuftragsLine& l : k.Zeilen)
+                f << l.ProduktNr << l.Produkt << l.Anzahl << l.Preis;
+            return f;
+        };
+        QCOMPARE(kurz.size(), ganz.size());
+        for (int i = 0; i < ganz.size(); ++i)
+            QCOMPARE(felder(kurz[i]), felder(AuftragsKennzahlen::aus(ganz[i])));
+    }
+
+    void kontextMenue_data()
+    {
+        QTest::addColumn<int>("zeile");
+        QTest::addColumn<QString>("eintrag");
+        QTest::addColumn<QString>("signal");
+        QTest::addColumn<QStringList>("aktiv");
+        const QStringList alle{"Anzeigen", "Zeige Rechnungen", "Neue Rechnung", "Email schreiben"};
+        QTest::newRow("show") << 0 << "Anzeigen" << "kundeClicked 1" << alle;
+        QTest::newRow("new invoice") << 0 << "Neue Rechnung" << "neueRechnung Meier" << alle;
+        QTest::newRow("mail") << 0 << "Email schreiben" << "email Meier" << alle;
+        QTest::newRow("no address") << 1 << "" << "" << alle.mid(0, 3);
+        QTest::newRow("total row") << 4 << "" << "" << QStringList();
+    }
+
+    void kontextMenue()
+    {
+        QFETCH(int, zeile);
+        QFETCH(QString, eintrag);
+        QFETCH(QString, signal);
+        QFETCH(QStringList, aktiv);
+        KundenStatDialog d;
+        d.setKundenStore(kunden.get());
+        d.setAuftragsStore(auftraege.get());
+        QVERIFY(zeige(&d));
+        rechne(d);
+        QStringList signale;
+        connect(&d, &KundenStatDialog::kundeClicked, [&](int nr) { signale << QString("kundeClicked %1").arg(nr); });
+        connect(&d, &KundenStatDialog::neueRechnung, [&](Kunde k) { signale << "neueRechnung " + k.Name; });
+        connect(&d, &KundenStatDialog::email, [&](Kunde k) { signale << "email " + k.Name; });
+        MenuAuswahl wahl(eintrag.isEmpty() ? QStringList() : QStringList{eintrag});
+        d.view_context(d.tabelle()->visualRect(d.ergebnis()->index(zeile, 2)).center());
+        QCOMPARE(wahl.aktiv, aktiv);
+        QCOMPARE(signale, signal.isEmpty() ? QStringList() : QStringList{signal});
     }
 
     void exportGelesen()
