@@ -100,7 +100,6 @@ private slots:
         KundenEditor e;
         e.setStore(store);
         typWahl(e)->setCurrentIndex(4);
-        QCOMPARE(namen(e), QStringList({"Martin", "Oberle"}));
         QTest::mouseClick(knopf(&e, "Alle"), Qt::LeftButton);
         QCOMPARE(namen(e).size(), 5);
         // The next change filters by both again.
