@@ -245,7 +245,8 @@ private slots:
         Auftrag a = gespeichert(Auftragsart::Rechnung, status);
         dialoge->antworte(antwort.toBool() ? QVariant(env->pfad("druck.pdf")) : antwort);
         QMetaObject::invokeMethod(w.get(), "drucken", Q_ARG(Auftrag&, a));
-        QCOMPARE(QList<int>({a.Status, w->auftragsStore()->getAuftrag(a.Nr).Status}), QList<int>(2, danach));
+        QCOMPARE(QList<int>({a.Status, w->auftragsStore()->getAuftrag(a.Nr).Status}),
+                 QList<int>(2, danach));
 
         // The preview never changes the status either.
         mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); });
@@ -327,7 +328,8 @@ private slots:
         QCOMPARE(namen, mitRechnung ? QStringList({"subject", "attachment"}) : QStringList());
         if (!mitRechnung)
             return;
-        QVERIFY(QUrlQuery(url).queryItemValue("attachment").endsWith(QString("Auftrag%1.pdf").arg(a.Nr)));
+        QVERIFY(QUrlQuery(url).queryItemValue("attachment").endsWith(
+            QString("Auftrag%1.pdf").arg(a.Nr)));
 
         // Each PDF in a folder of its own that only the user may enter, under a new name.
         const QString pdf = QUrlQuery(url).queryItemValue("attachment", QUrl::FullyDecoded);

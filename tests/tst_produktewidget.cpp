@@ -232,10 +232,13 @@ private slots:
         QTest::addColumn<QVariant>("satzWahl");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("betraege");  // net and gross of the line
-        QTest::newRow("ohne") << QVariant() << QVariant() << "Summe: 119.60 € ( 100.00 € )" << "100.00 119.60";
-        QTest::newRow("Modus 1") << QVariant(1) << QVariant(0) << "Summe: 100.00 € ( 83.61 € )" << "83.61 100.00";
+        QTest::newRow("ohne") << QVariant() << QVariant() << "Summe: 119.60 € ( 100.00 € )"
+                              << "100.00 119.60";
+        QTest::newRow("Modus 1") << QVariant(1) << QVariant(0) << "Summe: 100.00 € ( 83.61 € )"
+                                 << "83.61 100.00";
         QTest::newRow("Modus 2") << QVariant(2) << QVariant(0) << "Summe: 100.00 €" << "100.00 100.00";
-        QTest::newRow("Modus 0, Keiner") << QVariant(0) << QVariant(3) << "Summe: 100.00 € ( 100.00 € )" << "100.00 100.00";
+        QTest::newRow("Modus 0, Keiner") << QVariant(0) << QVariant(3)
+                                         << "Summe: 100.00 € ( 100.00 € )" << "100.00 100.00";
         QTest::newRow("Modus 7 bleibt") << QVariant(7) << QVariant(0) << "vorher" << "100.00 100.00";
     }
 
