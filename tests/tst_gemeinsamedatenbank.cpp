@@ -94,26 +94,16 @@ private slots:
         erzeugeTabellen();
     }
 
-    void programsStoringAtOnceAllComplete_data()
-    {
-        QTest::addColumn<int>("programme");
-        QTest::addColumn<int>("jeProgramm");
-        QTest::newRow("two programs") << 2 << 300;
-        QTest::newRow("four programs") << 4 << 500;
-    }
-
     void programsStoringAtOnceAllComplete()
     {
-        QFETCH(int, programme);
-        QFETCH(int, jeProgramm);
+        const int programme = 4, jeProgramm = 500;
         env.schreibeVerbindung();
         QList<QProcess*> kinder;
         for (int i = 0; i < programme; ++i) {
-            auto* p = new QProcess(this);
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--speichere", env.pfad("settings"), QString::number(jeProgramm)});
-            kinder << p;
+            kinder << new QProcess(this);
+            kinder.last()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            kinder.last()->start(QCoreApplication::applicationFilePath(),
+                                 {"--speichere", env.pfad("settings"), QString::number(jeProgramm)});
         }
         QList<int> ergebnisse;
         for (QProcess* p : kinder)
@@ -249,13 +239,12 @@ private slots:
 
     void impossibleValuesAreRefused_data()
     {
-        const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::addColumn<double>("preis");
         QTest::addColumn<double>("zweiterPreis");
         QTest::addColumn<QDate>("eingang");
         QTest::addColumn<QDate>("seit");
         const QDate gut(2024, 5, 6);
-        QTest::newRow("NaN price") << nan << 1.0 << gut << gut;
+        QTest::newRow("NaN price") << std::numeric_limits<double>::quiet_NaN() << 1.0 << gut << gut;
         QTest::newRow("sum overflows") << 1e308 << 1e308 << gut << gut;
         QTest::newRow("year 10000") << 1.0 << 1.0 << QDate(10000, 1, 1) << gut;
         QTest::newRow("year -44") << 1.0 << 1.0 << QDate(-44, 3, 15) << gut;
@@ -269,8 +258,6 @@ private slots:
         QFETCH(QDate, eingang);
         QFETCH(QDate, seit);
         SqlAuftragsStore auftraege(nullptr);
-        SqlKundenStore kunden(nullptr);
-        SqlProduktStore produkte(nullptr);
         Auftrag a = rechnung(1);
         a.Zeilen[0].Preis = preis;
         a.Zeilen[1].Preis = zweiterPreis;
@@ -283,9 +270,10 @@ private slots:
         QCOMPARE(auftraege.count(), 0);
         if (!std::isfinite(preis)) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
-            QVERIFY(!produkte.addProdukt(Produkt("K-1", "Kabel", preis)));
+            QVERIFY(!SqlProduktStore(nullptr).addProdukt(Produkt("K-1", "Kabel", preis)));
         }
         if (seit.year() > 9999) {
+            SqlKundenStore kunden(nullptr);
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
             QVERIFY(!kunden.addKunde(a.Kunde));
             QVERIFY(kunden.getKunden().isEmpty());
@@ -307,32 +295,27 @@ private slots:
             QSKIP("a file check of SQLite");
         QFETCH(qint64, ab);
         QFETCH(qint64, laenge);
+        Kunde k;
+        k.Bemerkung = QString(200, QChar('x'));
         {
             SqlKundenStore kunden(nullptr);
             for (int i = 0; i < 200; ++i) {
-                Kunde k;
-                k.Name = QString("Kunde %1").arg(i);
-                k.Bemerkung = QString(200, QChar('x'));
-                QVERIFY(kunden.addKunde(k));
+                Kunde neu = k;
+                QVERIFY(kunden.addKunde(neu));
             }
         }
         Testumgebung::schliesseDatenbank();
         const QString kaputt = env.pfad("kaputt.db");
         QFile::remove(kaputt);
         QVERIFY(QFile::copy(datei, kaputt));
-        {
-            QFile f(kaputt);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            if (laenge < 0) {
-                QVERIFY(f.resize(ab));
-            } else {
-                QVERIFY(f.seek(ab));
-                QByteArray muell(int(std::min(laenge, f.size() - ab)), 0);
-                for (char& c : muell)
-                    c = char(QRandomGenerator::global()->bounded(256));
-                f.write(muell);
-            }
-        }
+        QFile f(kaputt);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(laenge < 0 ? f.resize(ab) : f.seek(ab));
+        QByteArray muell(int(std::max<qint64>(0, std::min(laenge, f.size() - ab))), 0);
+        for (char& c : muell)
+            c = char(QRandomGenerator::global()->bounded(256));
+        f.write(muell);
+        f.close();
         const QByteArray vorher = pruefsumme(kaputt);
         QSettings().setValue("Datenbank/Name", kaputt);
         SkriptInteraktion dialoge;
@@ -343,8 +326,6 @@ private slots:
 
         erzeugeTabellen();
         SqlKundenStore kunden(nullptr);
-        Kunde k;
-        k.Name = "Neu";
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB database damaged"));
         QVERIFY(!kunden.addKunde(k));
         QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Gesperrt);

@@ -29,20 +29,15 @@ private slots:
         Produkt p("K-1", "Kabel", 2.5);
         p.Desc = "3 m";
         QVERIFY(store->addProdukt(p));
-        QCOMPARE(store->getProdukt("K-1").Desc, QString("3 m"));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt \""));
         QVERIFY(!store->addProdukt(Produkt("K-1", "Stecker", 9.0)));  // number exists
-
         p.Preis = 0.1 + 0.2;  // stored unrounded
         p.Typ = 2;
         QVERIFY(store->saveProdukt(p));
         const Produkt r = store->getProdukt("K-1");
-        QCOMPARE(r.Name, QString("Kabel"));
-        QCOMPARE(r.Preis, 0.1 + 0.2);
-        QCOMPARE(r.Typ, 2);
-
+        QCOMPARE(QVariantList({r.Name, r.Desc, r.Preis, r.Typ}),
+                 QVariantList({"Kabel", "3 m", 0.1 + 0.2, 2}));
         QVERIFY(store->delProdukt("K-1"));
-        QVERIFY(store->getProdukt("K-1").Nr.isEmpty());
         QCOMPARE(changed.count(), 3);
         QVERIFY(store->getProdukte().isEmpty());
     }
@@ -60,12 +55,9 @@ private slots:
     void lookUpByName()
     {
         QFETCH(QString, muster);
-        QFETCH(QString, nr);
         QVERIFY(store->addProdukt(Produkt("K-1", "Kabel", 2.5)));
         QVERIFY(store->addProdukt(Produkt("S-1", "Stecker", 1.0)));
-        const Produkt p = store->getProduktByName(muster);
-        QCOMPARE(p.Nr, nr);
-        QCOMPARE(p.Typ, 1);
+        QTEST(store->getProduktByName(muster).Nr, "nr");
     }
 
     void modelsEditAndFilter()
@@ -78,9 +70,7 @@ private slots:
         const int zeile = m->index(0, 0).data().toString() == "K-1" ? 0 : 1;
         QVERIFY(m->setData(m->index(zeile, 2), 7.25));  // written at once
         QCOMPARE(store->getProdukt("K-1").Preis, 7.25);
-
         std::unique_ptr<QSqlTableModel> waren(store->filterModel(1));
-        QCOMPARE(waren->rowCount(), 1);
         QCOMPARE(waren->index(0, 0).data().toString(), QString("K-1"));
         // Not refreshed by the store: its user re-selects it.
         QVERIFY(store->addProdukt(Produkt("K-2", "Stecker", 1)));
