@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QtTest>
 
@@ -70,7 +71,8 @@ QByteArray pruefsumme(const QString& datei)
 
 }  // namespace
 
-// Several programs on one database, and a database that cannot take a write.
+// The tables on a new and an existing database, several programs on one
+// database, and a database that cannot take a write.
 class TestGemeinsameDatenbank : public QObject
 {
     Q_OBJECT
@@ -86,6 +88,27 @@ private:
         SqlAuftragsStore(nullptr).createTables();
     }
 
+    // Columns of every table and the indexes, as one text.
+    static QString schema()
+    {
+        QStringList teile;
+        for (const char* t : {"kunden", "produkte", "auftrag", "auftragslines", "auftragskunden"}) {
+            const QSqlRecord r = QSqlDatabase::database().record(t);
+            QStringList namen;
+            for (int i = 0; i < r.count(); ++i)
+                namen << r.fieldName(i);
+            teile << QString(t) + ": " + namen.join(' ');
+        }
+        QSqlQuery q(Testumgebung::postgres()
+                        ? "select indexname from pg_indexes where schemaname='public' and "
+                          "indexname not like '%_pkey' order by 1"
+                        : "select name from sqlite_master where type='index' and name not like "
+                          "'sqlite_%' order by 1");
+        while (q.next())
+            teile << q.value(0).toString();
+        return teile.join('\n');
+    }
+
 private slots:
     void init()
     {
@@ -94,6 +117,44 @@ private slots:
         erzeugeTabellen();
     }
 
+    void newDatabaseAndSecondStart()
+    {
+        env.neueDatenbank();  // without the tables of init()
+        // The stores exist before their tables on a new database; their
+        // models must still show the tables once created.
+        SqlKundenStore kunden(nullptr);
+        SqlAuftragsStore auftraege(nullptr);
+        kunden.createTable();
+        erzeugeTabellen();
+        const QString s = schema();
+        QCOMPARE(s.section('\n', 0, 4),
+                 QString("kunden: Nr Firma Name Strasse Ort Email Tel Tel2 Fax PLZ Bemerkung Typ IBAN "
+                         "BIC Steuernummer Seit Land Version\n"
+                         "produkte: Nr Name Preis Desc Typ\n"
+                         "auftrag: Nr AuftragsNr KundenNr Firma Name Strasse PLZ Ort Bemerkung Summe "
+                         "Eingang Lieferung Status Typ Zahlung BestellNr Dienst Komentar Version\n"
+                         "auftragslines: Nr Auftrag Anzahl ProduktNr Produkt Preis Komentar\n"
+                         "auftragskunden: AuftragsNr Nr Firma Name Strasse Ort Email Tel Tel2 Fax "
+                         "PLZ Bemerkung Typ IBAN BIC Steuernummer Seit Land"));
+        for (const char* index : {"auftragslines_auftrag", "auftrag_eingang", "auftrag_kundennr",
+                                  "auftrag_art_eindeutig", "auftrag_rechnung_eindeutig"})
+            QVERIFY2(s.contains(index), index);
+
+        Kunde k;
+        k.Land = "Belgique";
+        QVERIFY(kunden.addKunde(k));
+        QCOMPARE(kunden.model()->rowCount(), 1);
+        Auftrag a;
+        a.Kunde = k;
+        a.Komentar = "bleibt";
+        QVERIFY(auftraege.addAuftrag(a));
+        erzeugeTabellen();
+        erzeugeTabellen();
+        QCOMPARE(schema(), s);
+        const Auftrag r = auftraege.getAuftrag(1);
+        QCOMPARE(QStringList({kunden.getKunde(1).Land, r.Komentar, r.Kunde.Land}),
+                 QStringList({"Belgique", "bleibt", "Belgique"}));
+    }
     void programsStoringAtOnceAllComplete()
     {
         const int programme = 4, jeProgramm = 500;
@@ -172,17 +233,15 @@ private slots:
 
     void listsFollowOtherWorkstations()
     {
+        if (!Testumgebung::postgres())
+            QSKIP("only the server tells of writes elsewhere");
         QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "dort").open());
         {
             SqlKundenStore hier(nullptr), dort(nullptr, "dort");
             std::unique_ptr<QSqlTableModel> liste(hier.filterModel(0, ""));
             Kunde k;
-            k.Name = "Roux";
             QVERIFY(dort.addKunde(k));
-            if (Testumgebung::postgres())
-                QTRY_COMPARE(liste->rowCount(), 1);  // told by the server
-            std::unique_ptr<QSqlTableModel> neu(hier.filterModel(0, ""));  // "Aktualisieren"
-            QCOMPARE(neu->rowCount(), 1);
+            QTRY_COMPARE(liste->rowCount(), 1);
         }
         QSqlDatabase::removeDatabase("dort");
     }
@@ -227,7 +286,6 @@ private slots:
         }
         std::unique_ptr<QSqlTableModel> liste(store.filterModel(1));
         QCOMPARE(liste->rowCount(), 300);
-        QVERIFY(store.model()->rowCount() > 0);
         QVERIFY(store.deleteAll());
         QCOMPARE(store.count(), 0);
         QCOMPARE(liste->rowCount(), 0);

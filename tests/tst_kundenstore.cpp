@@ -1,4 +1,5 @@
 #include "store/sqlkundenstore.h"
+#include "store/sqlproduktstore.h"
 #include "tests/support/testumgebung.h"
 
 #include <QSignalSpy>
@@ -8,6 +9,7 @@
 
 #include <memory>
 
+// The customer and the product store.
 class TestKundenStore : public QObject
 {
     Q_OBJECT
@@ -58,6 +60,7 @@ private slots:
         }
         store.reset(new SqlKundenStore(nullptr));
         store->createTable();
+        SqlProduktStore(nullptr).createTable();
     }
 
     void writesNumbersAndRoundTrips()
@@ -181,6 +184,65 @@ private slots:
         QCOMPARE(alle->rowCount(), 1);
         QVERIFY(store->delKunde(k.Nr));
         QCOMPARE(alle->rowCount(), 0);
+    }
+
+    void productsInsertUpdateDelete()
+    {
+        SqlProduktStore produkte(nullptr);
+        QSignalSpy changed(&produkte, &SqlProduktStore::storeChanged);
+        Produkt p("K-1", "Kabel", 2.5);
+        p.Desc = "3 m";
+        QVERIFY(produkte.addProdukt(p));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt \""));
+        QVERIFY(!produkte.addProdukt(Produkt("K-1", "Stecker", 9.0)));  // number exists
+        p.Preis = 0.1 + 0.2;  // stored unrounded
+        p.Typ = 2;
+        QVERIFY(produkte.saveProdukt(p));
+        const Produkt r = produkte.getProdukt("K-1");
+        QCOMPARE(QVariantList({r.Name, r.Desc, r.Preis, r.Typ}),
+                 QVariantList({"Kabel", "3 m", 0.1 + 0.2, 2}));
+        QVERIFY(produkte.delProdukt("K-1"));
+        QCOMPARE(changed.count(), 3);
+        QVERIFY(produkte.getProdukte().isEmpty());
+    }
+
+    void productLookUpByName_data()
+    {
+        QTest::addColumn<QString>("muster");
+        QTest::addColumn<QString>("nr");
+        QTest::newRow("exact") << "Kabel" << "K-1";
+        QTest::newRow("prefix needs wildcard") << "Kab" << "";
+        QTest::newRow("prefix") << "Kab%" << "K-1";
+        QTest::newRow("other case") << "kabel" << "K-1";
+    }
+
+    void productLookUpByName()
+    {
+        SqlProduktStore produkte(nullptr);
+        QFETCH(QString, muster);
+        QVERIFY(produkte.addProdukt(Produkt("K-1", "Kabel", 2.5)));
+        QVERIFY(produkte.addProdukt(Produkt("S-1", "Stecker", 1.0)));
+        QTEST(produkte.getProduktByName(muster).Nr, "nr");
+    }
+
+    void productModelsEditAndFilter()
+    {
+        SqlProduktStore produkte(nullptr);
+        Produkt kurs("S-1", "Kurs", 100);
+        kurs.Typ = 0;
+        QVERIFY(produkte.addProdukt(kurs));
+        QVERIFY(produkte.addProdukt(Produkt("K-1", "Kabel", 2.5)));
+        QSqlTableModel* m = produkte.model();
+        const int zeile = m->index(0, 0).data().toString() == "K-1" ? 0 : 1;
+        QVERIFY(m->setData(m->index(zeile, 2), 7.25));  // written at once
+        QCOMPARE(produkte.getProdukt("K-1").Preis, 7.25);
+        std::unique_ptr<QSqlTableModel> waren(produkte.filterModel(1));
+        QCOMPARE(waren->index(0, 0).data().toString(), QString("K-1"));
+        // Not refreshed by the store: its user re-selects it.
+        QVERIFY(produkte.addProdukt(Produkt("K-2", "Stecker", 1)));
+        QCOMPARE(waren->rowCount(), 1);
+        waren->select();
+        QCOMPARE(waren->rowCount(), 2);
     }
 };
 
