@@ -46,18 +46,19 @@ private:
         return a;
     }
 
+    // The stored fields of an order, its customer and its lines, as one list.
     static QStringList felder(const Auftrag& a)
     {
         const Kunde& k = a.Kunde;
-        return {QString::number(a.Summe), QString::number(a.Status), QString::number(a.BestellNr),
-                QString::number(a.Zahlung), a.Komentar, a.Eingang.toString(Qt::ISODate),
-                a.Lieferung.toString(Qt::ISODate), QString::number(k.Nr), k.Email, k.IBAN, k.Land};
-    }
-
-    static QStringList felder(const AuftragsLine& l)
-    {
-        return {QString::number(l.Anzahl), l.Produkt, l.ProduktNr, l.Komentar,
-                QString::number(l.Preis)};
+        QStringList f = {QString::number(a.AuftragsNr), QString::number(a.Summe),
+                         QString::number(a.Status), QString::number(a.BestellNr),
+                         QString::number(a.Zahlung), a.Komentar, a.Eingang.toString(Qt::ISODate),
+                         a.Lieferung.toString(Qt::ISODate), QString::number(k.Nr), k.Name, k.Email,
+                         k.IBAN, k.Land};
+        for (const AuftragsLine& l : a.Zeilen)
+            f << QString::number(l.Anzahl) << l.Produkt << l.ProduktNr << l.Komentar
+              << QString::number(l.Preis);
+        return f;
     }
 
     static int anzahl(const QString& tabelle)
@@ -128,7 +129,7 @@ private slots:
         QCOMPARE(vergeben, nummern);
     }
 
-    void insertWritesBackAndReadsComplete()
+    void writeReadAndRewrite()
     {
         QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
         Auftrag a = auftrag(0, 1);
@@ -137,49 +138,32 @@ private slots:
         a.Zahlung = 2;
         a.Komentar = "Lieferung an Tor 2";
         QVERIFY(store->addAuftrag(a));
-        QCOMPARE(changed.count(), 1);
         QCOMPARE(a.Nr, 1);
         QCOMPARE(a.Status, int(AuftragsStatus::Gespeichert));
-
-        const Auftrag r = store->getAuftrag(a.Nr);
         QStringList erwartet = felder(a);
-        erwartet[0] = "7.5";  // Summe is the lines' sum
-        QCOMPARE(felder(r), erwartet);
-        QVERIFY(r.Druck.isNull());
-        QCOMPARE(r.Zeilen.size(), 2);
-        QCOMPARE(felder(r.Zeilen.at(0)), felder(a.Zeilen.at(0)));
-        QCOMPARE(felder(r.Zeilen.at(1)), felder(a.Zeilen.at(1)));
+        erwartet[1] = "7.5";
+        QCOMPARE(felder(store->getAuftrag(a.Nr)), erwartet);
 
-        Auftrag gedruckt = a;
-        gedruckt.AuftragsNr = 0;  // a document number is stored once only
-        gedruckt.Status = AuftragsStatus::Gedruckt;
-        QVERIFY(store->addAuftrag(gedruckt));
-        QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
-        QCOMPARE(store->getAuftrag(999).Nr, 0);
-    }
-
-    void resaveKeepsNumbersAndReplacesLines()
-    {
-        Auftrag a = auftrag(0, 1);
-        a.Zeilen << zeile(3, "Lampe", 30.0);
-        QVERIFY(store->addAuftrag(a));
         const int nr = a.AuftragsNr;
         a.Zeilen = {zeile(1, "Lampe", 10.0)};
         a.AuftragsNr = 77;  // never changed by a save
         a.Status = AuftragsStatus::Bezahlt;
         a.Kunde.Name = "Meier-Huber";
         a.Kunde.Land = "Suisse";
-        QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
         QVERIFY(store->saveAuftrag(a));
-        QCOMPARE(changed.count(), 1);
-        const Auftrag r = store->getAuftrag(a.Nr);
-        QCOMPARE(r.AuftragsNr, nr);
-        QCOMPARE(r.Status, 3);
-        QCOMPARE(r.Zeilen.size(), 1);
-        QCOMPARE(r.Summe, 10.0);
-        QCOMPARE(r.Kunde.Name, QString("Meier-Huber"));
-        QCOMPARE(r.Kunde.Land, QString("Suisse"));
+        a.AuftragsNr = nr;
+        a.Summe = 10;
+        QCOMPARE(felder(store->getAuftrag(a.Nr)), felder(a));
         QCOMPARE(anzahl("auftragslines"), 1);
+        QVERIFY(store->storniereAuftrag(a.Nr));
+        QCOMPARE(store->getAuftrag(a.Nr).Status, -1);
+        QCOMPARE(changed.count(), 3);
+
+        Auftrag gedruckt = a;
+        gedruckt.AuftragsNr = 0;  // a document number is stored once only
+        gedruckt.Status = AuftragsStatus::Gedruckt;
+        QVERIFY(store->addAuftrag(gedruckt));
+        QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
     }
 
     void readingByKeys()
@@ -191,35 +175,29 @@ private slots:
         b.Kunde.Nr = 8;
         b.Zeilen = {zeile(1, "Kurs", 100.0)};
         Auftrag c = auftrag(0, 1, QDateTime(QDate(2011, 3, 2), QTime(0, 0, 1)));
-        QVERIFY(store->addAuftrag(a));
-        QVERIFY(store->addAuftrag(b));
-        QVERIFY(store->addAuftrag(c));
-
+        for (Auftrag* x : {&a, &b, &c}) {
+            QVERIFY(store->addAuftrag(*x));
+            *x = store->getAuftrag(x->Nr);
+        }
         auto nrs = [](const QList<Auftrag>& l) {
-            QList<int> n;
+            QStringList n;
             for (const Auftrag& x : l)
-                n << x.Nr;
+                n << felder(x).join(',');
             std::sort(n.begin(), n.end());
             return n;
         };
-        QCOMPARE(nrs(store->getAuftraegeByBestellNr(10)), (QList<int>{1, 2}));
-        QCOMPARE(nrs(store->getAuftraegeByKunde(7)), (QList<int>{1, 3}));
+        const QStringList ab = nrs({a, b});
+        QCOMPARE(nrs(store->getAuftraegeByBestellNr(10)), ab);
+        QCOMPARE(nrs(store->getAuftraegeByKunde(7)), nrs({a, c}));
         // Invoice 1 and offer 1 share their document number.
-        QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), (QList<int>{1, 2}));
+        QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), ab);
         // Both ends of the range are included, to the second.
-        const QList<Auftrag> bereich = store->getAuftraege(QDateTime(QDate(2011, 3, 1), QTime(0, 0)),
-                                                           QDateTime(QDate(2011, 3, 2), QTime(0, 0)));
-        QCOMPARE(nrs(bereich), (QList<int>{1, 2}));
-        for (const Auftrag& x : bereich) {
-            QCOMPARE(x.Zeilen.size(), x.Nr == 2 ? 1 : 2);
-            QCOMPARE(x.Kunde.Nr, x.Nr == 2 ? 8 : 7);
-            QCOMPARE(x.Kunde.Email, QString("meier@example.fr"));
-        }
+        QCOMPARE(nrs(store->getAuftraege(QDateTime(QDate(2011, 3, 1), QTime(0, 0)),
+                                         QDateTime(QDate(2011, 3, 2), QTime(0, 0)))),
+                 ab);
         QCOMPARE(store->getAuftraege(QDateTime(QDate(2011, 3, 1), QTime(0, 0)),
-                                     QDateTime(QDate(2011, 3, 1), QTime(23, 59, 59)))
-                     .size(),
+                                     QDateTime(QDate(2011, 3, 1), QTime(23, 59, 59))).size(),
                  1);
-
         std::unique_ptr<QSqlTableModel> tage(
             store->filterModel(QDateTime(QDate(2011, 3, 2), QTime(12, 0)),
                                QDateTime(QDate(2011, 3, 2), QTime(12, 0))));
@@ -234,11 +212,8 @@ private slots:
         Auftrag a = auftrag(0, 1);
         QVERIFY(store->addAuftrag(a));
         QSqlQuery("delete from auftragskunden").exec();
-        const Auftrag r = store->getAuftrag(a.Nr);
-        QCOMPARE(r.Kunde.Name, QString("Meier"));
-        QCOMPARE(r.Kunde.Firma, QString("ACME"));
-        QVERIFY(r.Kunde.Email.isEmpty());
-        QVERIFY(r.Kunde.Land.isEmpty());
+        const Kunde r = store->getAuftrag(a.Nr).Kunde;
+        QCOMPARE(QStringList({r.Name, r.Firma, r.Email, r.Land}), QStringList({"Meier", "ACME", "", ""}));
         a.Kunde.Name = "Neu";
         QVERIFY(store->saveAuftrag(a));
         QCOMPARE(anzahl("auftragskunden"), 0);
@@ -247,32 +222,21 @@ private slots:
 
     void deleteDoesNotReuseNumbers()
     {
-        Auftrag a = auftrag(0, 1), b = auftrag(0, 1), c = auftrag(0, 1);
-        QVERIFY(store->addAuftrag(a));
-        QVERIFY(store->addAuftrag(b));
-        QVERIFY(store->addAuftrag(c));
+        Auftrag a = auftrag(0, 1), b = auftrag(0, 1), c = auftrag(0, 1), d = auftrag(0, 1);
+        for (Auftrag* x : {&a, &b, &c})
+            QVERIFY(store->addAuftrag(*x));
         QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
         QVERIFY(store->delAuftrag(b.Nr));
         QVERIFY(store->delAuftrag(12345));
         QCOMPARE(changed.count(), 2);
         QCOMPARE(store->getAuftrag(b.Nr).Nr, 0);
-        QCOMPARE(anzahl("auftragslines"), 4);
-        QCOMPARE(anzahl("auftragskunden"), 2);
-        Auftrag d = auftrag(0, 1);
+        QCOMPARE(QList<int>({anzahl("auftragslines"), anzahl("auftragskunden")}), QList<int>({4, 2}));
         QVERIFY(store->addAuftrag(d));
         QCOMPARE(d.AuftragsNr, 4);
         QVERIFY(store->delAuftrag(d.Nr));
-        Auftrag e = auftrag(0, 1);
-        QVERIFY(store->addAuftrag(e));
-        QCOMPARE(e.AuftragsNr, 4);  // the highest of its sequence is taken again
-    }
-
-    void cancel()
-    {
-        Auftrag a = auftrag(0, 1);
-        QVERIFY(store->addAuftrag(a));
-        QVERIFY(store->storniereAuftrag(a.Nr));
-        QCOMPARE(store->getAuftrag(a.Nr).Status, -1);
+        d = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(d));
+        QCOMPARE(d.AuftragsNr, 4);  // the highest of its sequence is taken again
     }
 
     void failureLeavesEverythingAsItWas_data()
@@ -308,11 +272,8 @@ private slots:
         Auftrag a = auftrag(0, 1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(meldung));
         QVERIFY(!store->addAuftrag(a));
-        QCOMPARE(a.Nr, 0);
-        QCOMPARE(a.AuftragsNr, 0);
-        QCOMPARE(a.Status, int(AuftragsStatus::Neu));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(anzahl("auftrag"), 1);
+        QCOMPARE(QList<int>({a.Nr, a.AuftragsNr, a.Status, int(changed.count()), anzahl("auftrag")}),
+                 QList<int>({0, 0, int(AuftragsStatus::Neu), 0, 1}));
 
         // A rewrite that fails leaves the stored order untouched.
         alt.Zeilen = {zeile(9, "Neu", 1.0)};
@@ -331,8 +292,7 @@ private slots:
         Auftrag a = auftrag(0, 1);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^error inserting Auftrag"));
         QVERIFY(!store->addAuftrag(a));
-        QCOMPARE(a.AuftragsNr, 0);
-        QCOMPARE(a.Status, 0);
+        QCOMPARE(QList<int>({a.AuftragsNr, a.Status}), QList<int>({0, 0}));
         QVERIFY(store->getAuftraegeByKunde(7).isEmpty());
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error"));
         QCOMPARE(store->count(), -1);

@@ -7,12 +7,11 @@
 #include "windows/kundendialog.h"
 #include "windows/kundenwidget.h"
 
-#include <QCryptographicHash>
 #include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 #include <QtTest>
 
@@ -61,16 +60,16 @@ int speichereAlsKind(const QString& einstellungen, int n)
     return std::min(fehler, 99);
 }
 
-QByteArray pruefsumme(const QString& datei)
+QByteArray inhalt(const QString& datei)
 {
     QFile f(datei);
-    f.open(QIODevice::ReadOnly);
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
 
-// Several programs on one database, and a database that cannot take a write.
+// The tables on a new and an existing database, several programs on one
+// database, and a database that cannot take a write.
 class TestGemeinsameDatenbank : public QObject
 {
     Q_OBJECT
@@ -86,6 +85,27 @@ private:
         SqlAuftragsStore(nullptr).createTables();
     }
 
+    // Columns of every table and the indexes, as one text.
+    static QString schema()
+    {
+        QStringList teile;
+        for (const char* t : {"kunden", "produkte", "auftrag", "auftragslines", "auftragskunden"}) {
+            const QSqlRecord r = QSqlDatabase::database().record(t);
+            QStringList namen;
+            for (int i = 0; i < r.count(); ++i)
+                namen << r.fieldName(i);
+            teile << QString(t) + ": " + namen.join(' ');
+        }
+        QSqlQuery q(Testumgebung::postgres()
+                        ? "select indexname from pg_indexes where schemaname='public' and "
+                          "indexname not like '%_pkey' order by 1"
+                        : "select name from sqlite_master where type='index' and name not like "
+                          "'sqlite_%' order by 1");
+        while (q.next())
+            teile << q.value(0).toString();
+        return teile.join('\n');
+    }
+
 private slots:
     void init()
     {
@@ -94,26 +114,54 @@ private slots:
         erzeugeTabellen();
     }
 
-    void programsStoringAtOnceAllComplete_data()
+    void newDatabaseAndSecondStart()
     {
-        QTest::addColumn<int>("programme");
-        QTest::addColumn<int>("jeProgramm");
-        QTest::newRow("two programs") << 2 << 300;
-        QTest::newRow("four programs") << 4 << 500;
-    }
+        env.neueDatenbank();  // without the tables of init()
+        // The stores exist before their tables on a new database; their
+        // models must still show the tables once created.
+        SqlKundenStore kunden(nullptr);
+        SqlAuftragsStore auftraege(nullptr);
+        kunden.createTable();
+        erzeugeTabellen();
+        const QString s = schema();
+        QCOMPARE(s.section('\n', 0, 4),
+                 QString("kunden: Nr Firma Name Strasse Ort Email Tel Tel2 Fax PLZ Bemerkung Typ IBAN "
+                         "BIC Steuernummer Seit Land Version\n"
+                         "produkte: Nr Name Preis Desc Typ\n"
+                         "auftrag: Nr AuftragsNr KundenNr Firma Name Strasse PLZ Ort Bemerkung Summe "
+                         "Eingang Lieferung Status Typ Zahlung BestellNr Dienst Komentar Version\n"
+                         "auftragslines: Nr Auftrag Anzahl ProduktNr Produkt Preis Komentar\n"
+                         "auftragskunden: AuftragsNr Nr Firma Name Strasse Ort Email Tel Tel2 Fax "
+                         "PLZ Bemerkung Typ IBAN BIC Steuernummer Seit Land"));
+        for (const char* index : {"auftragslines_auftrag", "auftrag_eingang", "auftrag_kundennr",
+                                  "auftrag_art_eindeutig", "auftrag_rechnung_eindeutig"})
+            QVERIFY2(s.contains(index), index);
 
+        Kunde k;
+        k.Land = "Belgique";
+        QVERIFY(kunden.addKunde(k));
+        QCOMPARE(kunden.model()->rowCount(), 1);
+        Auftrag a;
+        a.Kunde = k;
+        a.Komentar = "bleibt";
+        QVERIFY(auftraege.addAuftrag(a));
+        erzeugeTabellen();
+        erzeugeTabellen();
+        QCOMPARE(schema(), s);
+        const Auftrag r = auftraege.getAuftrag(1);
+        QCOMPARE(QStringList({kunden.getKunde(1).Land, r.Komentar, r.Kunde.Land}),
+                 QStringList({"Belgique", "bleibt", "Belgique"}));
+    }
     void programsStoringAtOnceAllComplete()
     {
-        QFETCH(int, programme);
-        QFETCH(int, jeProgramm);
+        const int programme = 4, jeProgramm = 500;
         env.schreibeVerbindung();
         QList<QProcess*> kinder;
         for (int i = 0; i < programme; ++i) {
-            auto* p = new QProcess(this);
-            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            p->start(QCoreApplication::applicationFilePath(),
-                     {"--speichere", env.pfad("settings"), QString::number(jeProgramm)});
-            kinder << p;
+            kinder << new QProcess(this);
+            kinder.last()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            kinder.last()->start(QCoreApplication::applicationFilePath(),
+                                 {"--speichere", env.pfad("settings"), QString::number(jeProgramm)});
         }
         QList<int> ergebnisse;
         for (QProcess* p : kinder)
@@ -182,17 +230,15 @@ private slots:
 
     void listsFollowOtherWorkstations()
     {
+        if (!Testumgebung::postgres())
+            QSKIP("only the server tells of writes elsewhere");
         QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "dort").open());
         {
             SqlKundenStore hier(nullptr), dort(nullptr, "dort");
             std::unique_ptr<QSqlTableModel> liste(hier.filterModel(0, ""));
             Kunde k;
-            k.Name = "Roux";
             QVERIFY(dort.addKunde(k));
-            if (Testumgebung::postgres())
-                QTRY_COMPARE(liste->rowCount(), 1);  // told by the server
-            std::unique_ptr<QSqlTableModel> neu(hier.filterModel(0, ""));  // "Aktualisieren"
-            QCOMPARE(neu->rowCount(), 1);
+            QTRY_COMPARE(liste->rowCount(), 1);
         }
         QSqlDatabase::removeDatabase("dort");
     }
@@ -237,7 +283,6 @@ private slots:
         }
         std::unique_ptr<QSqlTableModel> liste(store.filterModel(1));
         QCOMPARE(liste->rowCount(), 300);
-        QVERIFY(store.model()->rowCount() > 0);
         QVERIFY(store.deleteAll());
         QCOMPARE(store.count(), 0);
         QCOMPARE(liste->rowCount(), 0);
@@ -249,13 +294,12 @@ private slots:
 
     void impossibleValuesAreRefused_data()
     {
-        const double nan = std::numeric_limits<double>::quiet_NaN();
         QTest::addColumn<double>("preis");
         QTest::addColumn<double>("zweiterPreis");
         QTest::addColumn<QDate>("eingang");
         QTest::addColumn<QDate>("seit");
         const QDate gut(2024, 5, 6);
-        QTest::newRow("NaN price") << nan << 1.0 << gut << gut;
+        QTest::newRow("NaN price") << std::numeric_limits<double>::quiet_NaN() << 1.0 << gut << gut;
         QTest::newRow("sum overflows") << 1e308 << 1e308 << gut << gut;
         QTest::newRow("year 10000") << 1.0 << 1.0 << QDate(10000, 1, 1) << gut;
         QTest::newRow("year -44") << 1.0 << 1.0 << QDate(-44, 3, 15) << gut;
@@ -269,8 +313,6 @@ private slots:
         QFETCH(QDate, eingang);
         QFETCH(QDate, seit);
         SqlAuftragsStore auftraege(nullptr);
-        SqlKundenStore kunden(nullptr);
-        SqlProduktStore produkte(nullptr);
         Auftrag a = rechnung(1);
         a.Zeilen[0].Preis = preis;
         a.Zeilen[1].Preis = zweiterPreis;
@@ -283,9 +325,10 @@ private slots:
         QCOMPARE(auftraege.count(), 0);
         if (!std::isfinite(preis)) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
-            QVERIFY(!produkte.addProdukt(Produkt("K-1", "Kabel", preis)));
+            QVERIFY(!SqlProduktStore(nullptr).addProdukt(Produkt("K-1", "Kabel", preis)));
         }
         if (seit.year() > 9999) {
+            SqlKundenStore kunden(nullptr);
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
             QVERIFY(!kunden.addKunde(a.Kunde));
             QVERIFY(kunden.getKunden().isEmpty());
@@ -307,33 +350,28 @@ private slots:
             QSKIP("a file check of SQLite");
         QFETCH(qint64, ab);
         QFETCH(qint64, laenge);
+        Kunde k;
+        k.Bemerkung = QString(200, QChar('x'));
         {
             SqlKundenStore kunden(nullptr);
             for (int i = 0; i < 200; ++i) {
-                Kunde k;
-                k.Name = QString("Kunde %1").arg(i);
-                k.Bemerkung = QString(200, QChar('x'));
-                QVERIFY(kunden.addKunde(k));
+                Kunde neu = k;
+                QVERIFY(kunden.addKunde(neu));
             }
         }
         Testumgebung::schliesseDatenbank();
         const QString kaputt = env.pfad("kaputt.db");
         QFile::remove(kaputt);
         QVERIFY(QFile::copy(datei, kaputt));
-        {
-            QFile f(kaputt);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            if (laenge < 0) {
-                QVERIFY(f.resize(ab));
-            } else {
-                QVERIFY(f.seek(ab));
-                QByteArray muell(int(std::min(laenge, f.size() - ab)), 0);
-                for (char& c : muell)
-                    c = char(QRandomGenerator::global()->bounded(256));
-                f.write(muell);
-            }
-        }
-        const QByteArray vorher = pruefsumme(kaputt);
+        QFile f(kaputt);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        QVERIFY(laenge < 0 ? f.resize(ab) : f.seek(ab));
+        QByteArray muell(int(std::max<qint64>(0, std::min(laenge, f.size() - ab))), 0);
+        for (char& c : muell)
+            c = char(QRandomGenerator::global()->bounded(256));
+        f.write(muell);
+        f.close();
+        const QByteArray vorher = inhalt(kaputt);
         QSettings().setValue("Datenbank/Name", kaputt);
         SkriptInteraktion dialoge;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database damaged"));
@@ -343,13 +381,11 @@ private slots:
 
         erzeugeTabellen();
         SqlKundenStore kunden(nullptr);
-        Kunde k;
-        k.Name = "Neu";
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB database damaged"));
         QVERIFY(!kunden.addKunde(k));
         QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Gesperrt);
         Testumgebung::schliesseDatenbank();
-        QCOMPARE(pruefsumme(kaputt), vorher);
+        QCOMPARE(inhalt(kaputt), vorher);
     }
 
     void unreachableServerIsReported()

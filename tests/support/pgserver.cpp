@@ -7,32 +7,12 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
-
 const char* const Verwaltung = "pgserver-verwaltung";
-
-int freierPort()
-{
-    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t laenge = sizeof a;
-    int port = 0;
-    if (::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0
-        && ::getsockname(s, reinterpret_cast<sockaddr*>(&a), &laenge) == 0)
-        port = ntohs(a.sin_port);
-    ::close(s);
-    return port;
 }
-
-}  // namespace
 
 const char* const PgServer::binDir = "/usr/lib/postgresql/15/bin";
 
@@ -59,12 +39,13 @@ PgServer::PgServer() : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                             | QFile::ReadOther | QFile::ExeOther | QFile::ExeGroup
                                             | QFile::ReadGroup);
-    m_port = freierPort();
+    // Only a socket in the server's own folder, so any port number is free.
+    m_port = 5432;
     const QString daten = m_dir.filePath("data");
     if (!starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8",
                            "--no-locale", "--no-sync"})
         || !starte("pg_ctl", {"-D", daten, "-l", m_dir.filePath("server.log"), "-w", "-o",
-                              QString("-p %1 -k %2 -c listen_addresses=127.0.0.1 -c fsync=off "
+                              QString("-p %1 -k %2 -c listen_addresses='' -c fsync=off "
                                       "-c max_connections=40")
                                   .arg(m_port)
                                   .arg(m_dir.path()),
