@@ -228,43 +228,30 @@ private slots:
         }
     }
 
-    void layoutWahl_data()
-    {
-        QTest::addColumn<QVariant>("layout");
-        QTest::addColumn<bool>("deutsch");
-        QTest::newRow("no setting") << QVariant() << false;
-        QTest::newRow("index de") << QVariant(0) << true;
-        QTest::newRow("index fr_1") << QVariant(1) << false;
-        QTest::newRow("name de_1") << QVariant("de_1") << true;
-    }
-
+    // By index or name in "Rechnung/Layout"; the French one when unset.
     void layoutWahl()
     {
-        QFETCH(QVariant, layout);
-        if (layout.isValid())
-            QSettings().setValue("Rechnung/Layout", layout);
-        QObject eltern;
-        Drucker* d = Layouts::fuerLayout(&eltern);
-        QCOMPARE(d->parent(), &eltern);
-        QTEST(qobject_cast<DruckerDE1*>(d) != nullptr, "deutsch");
-    }
-
-    void prozentLesart_data()
-    {
-        QTest::addColumn<QVariant>("wert");
-        QTest::addColumn<double>("prozent");
-        QTest::newRow("fraction") << QVariant(0.196) << 19.6;
-        QTest::newRow("whole percent") << QVariant(19) << 19.0;
-        QTest::newRow("one is percent") << QVariant(1) << 1.0;
-        QTest::newRow("text") << QVariant("x") << 0.0;
-        QTest::newRow("infinite") << QVariant("inf") << 0.0;
-        QTest::newRow("-100 %") << QVariant(-1.0) << 0.0;
+        QList<bool> deutsch;
+        for (const QVariant& wert : {QVariant(), QVariant(0), QVariant(1), QVariant("de_1"),
+                                     QVariant("fr_1")}) {
+            QSettings().setValue("Rechnung/Layout", wert);
+            if (!wert.isValid())
+                QSettings().remove("Rechnung/Layout");
+            QObject eltern;
+            Drucker* d = Layouts::fuerLayout(&eltern);
+            QCOMPARE(d->parent(), &eltern);
+            deutsch << (qobject_cast<DruckerDE1*>(d) != nullptr);
+        }
+        QCOMPARE(deutsch, (QList<bool>{false, true, false, true, false}));
     }
 
     void prozentLesart()
     {
-        QFETCH(QVariant, wert);
-        QTEST(DruckerDE1::prozent(wert), "prozent");
+        QList<double> prozent;
+        for (const QVariant& wert : {QVariant(0.196), QVariant(19), QVariant(1), QVariant("x"),
+                                     QVariant("inf"), QVariant(-1.0)})
+            prozent << DruckerDE1::prozent(wert);
+        QCOMPARE(prozent, (QList<double>{19.6, 19.0, 1.0, 0.0, 0.0, 0.0}));
     }
 };
 

@@ -282,20 +282,12 @@ private slots:
         QCOMPARE(dialoge.arten(), (QStringList{"getSaveFileName", "warning"}));
     }
 
-    void laender_data()
-    {
-        QTest::addColumn<QString>("land");
-        QTest::addColumn<QString>("code");
-        QTest::newRow("German, umlaut") << "Österreich" << "AT";
-        QTest::newRow("French, hyphen") << "Royaume-Uni" << "GB";
-        QTest::newRow("sharp s") << "Großbritannien" << "GB";
-        QTest::newRow("ISO code") << "be" << "BE";
-        QTest::newRow("unknown") << "Atlantis" << "";
-    }
     void laender()
     {
-        QFETCH(QString, land);
-        QTEST(Laendercodes::iso(land), "code");
+        QStringList codes;
+        for (const char* land : {"Österreich", "Royaume-Uni", "Großbritannien", "be", "Atlantis"})
+            codes << Laendercodes::iso(QString::fromUtf8(land));
+        QCOMPARE(codes, (QStringList{"AT", "GB", "GB", "BE", ""}));
     }
 };
 

@@ -32,14 +32,9 @@ private slots:
                                const char* n, const char* st, const char* b, const QString& summe) {
             QTest::newRow(name) << e << preis << satz << n << st << b << summe;
         };
-        zeile("nichts gespeichert", {}, 100, 0.196, "100.00", "19.60", "119.60",
-              zwei.arg("119.60", "100.00"));
-        zeile("netto-modus", {{"Steuer/Typ", 1}}, 119.6, 0.196, "100.00", "19.60", "119.60",
-              zwei.arg("119.60", "100.00"));
+        // The usual modes and rates are checked on the printed documents.
         zeile("keine steuer", {{"Steuer/Typ", 2}, {"Steuer/Satz A", 0.5}}, 80, 0.5, "80.00",
               "0.00", "80.00", "Summe: 80.00 €");
-        zeile("satz b", {{"Steuer/Satz", 1}, {"Steuer/Satz B", 0.07}}, 200, 0.07, "200.00",
-              "14.00", "214.00", zwei.arg("214.00", "200.00"));
         zeile("beide", {{"Steuer/Satz", 2}}, 50, 0, "50.00", "0.00", "50.00",
               zwei.arg("50.00", "50.00"));
         zeile("gutschrift bleibt negativ", {{"Steuer/Typ", 1}}, -119.6, 0.196, "-100.00",
@@ -71,20 +66,13 @@ private slots:
         QTEST(Belegbetraege(a).summenText(), "summe");
     }
 
-    void betragFormat_data()
-    {
-        QTest::addColumn<double>("wert");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("rundet") << 2.675001 << "2.68";
-        QTest::newRow("keine gruppierung") << 1234567.5 << "1234567.50";
-        QTest::newRow("negativ") << -0.5 << "-0.50";
-    }
-
+    // Rounded, not grouped, negative.
     void betragFormat()
     {
-        QFETCH(double, wert);
-        QTEST(Steuer::betrag(wert), "text");
-        QTEST(Belegbetraege::betrag(Belegbetraege::cent(wert)), "text");
+        QStringList texte;
+        for (double wert : {2.675001, 1234567.5, -0.5})
+            texte << Steuer::betrag(wert) << Belegbetraege::betrag(Belegbetraege::cent(wert));
+        QCOMPARE(texte, (QStringList{"2.68", "2.68", "1234567.50", "1234567.50", "-0.50", "-0.50"}));
     }
 
     // The order dialog's sum label shows the totals of the document it prints.
@@ -95,7 +83,6 @@ private slots:
         QTest::addColumn<int>("kundenTyp");
         QTest::addColumn<QString>("summe");
         const int m = Auftrag::Produkte, s = Auftrag::Schulung;
-        const QVariantMap de{{"Rechnung/Layout", 0}};
         QTest::newRow("cents of the lines") << QVariantMap() << m << 0 << "Summe: 0.45 € ( 0.39 € )";
         QTest::newRow("service: exempt") << QVariantMap() << s << 0 << "Summe: 0.39 €";
         QTest::newRow("internal customer")
@@ -103,7 +90,6 @@ private slots:
         QTest::newRow("intra-community, gross stored")
             << QVariantMap{{"Steuer/Typ", 1}, {"Steuer/Satz A", 0.25}} << m
             << int(KundenTyp::Kunde2) << "Summe: 0.30 €";
-        QTest::newRow("german layout") << de << m << 0 << "Summe: 0.45 € ( 0.39 € )";
         QTest::newRow("german layout, service taxed")
             << QVariantMap{{"Rechnung/Layout", 0}, {"Steuer/Satz A", 10}} << s << 0
             << "Summe: 0.42 € ( 0.39 € )";
