@@ -30,8 +30,7 @@ class TestBelegseiten : public QObject
             if (kommentare && i % 3 == 0)
                 l.Komentar = QString("Notiz%1 ").arg(i) +
                              QString("mit einem Kommentar über mehrere Zeilen ").repeated(3);
-            // Amounts whose tax falls on half cents.
-            l.Preis = 1.005 * i + 0.335 * l.Anzahl;
+            l.Preis = 1.005 * i + 0.335 * l.Anzahl;  // tax on half cents
         }
         return a;
     }
@@ -48,13 +47,10 @@ private slots:
         QTest::addColumn<bool>("deutsch");
         QTest::addColumn<int>("dienst");
         QTest::addColumn<bool>("kommentare");
-        for (bool de : {false, true})
-            for (int dienst : {int(Auftrag::Produkte), int(Auftrag::Schulung)})
-                for (bool k : {false, true})
-                    QTest::addRow("%s %s%s", de ? "de" : "fr_1",
-                                  dienst == Auftrag::Schulung ? "service" : "material",
-                                  k ? " comments" : "")
-                        << de << dienst << k;
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("%s %s%s", i & 4 ? "de" : "fr_1", i & 2 ? "service" : "material",
+                          i & 1 ? " comments" : "")
+                << bool(i & 4) << int(i & 2 ? Auftrag::Schulung : Auftrag::Produkte) << bool(i & 1);
     }
 
     void seiten()
@@ -64,14 +60,13 @@ private slots:
         QFETCH(bool, kommentare);
         Drucker fr;
         DruckerDE1 de;
-        Drucker& d = deutsch ? de : fr;
         const double rechts = (deutsch ? 20 : 15) * pt;
         const double links = (deutsch ? 25 : 20) * pt;
         const bool service = dienst == Auftrag::Schulung && !deutsch;
         const QString datei = env.pfad("seiten.pdf");
         for (int n = 1; n <= 70; ++n) {
             const QString fall = QString("%1 lines: ").arg(n);
-            QVERIFY(PdfSeiten::schreibe(d, auftrag(n, dienst, kommentare), datei));
+            QVERIFY(PdfSeiten::schreibe(deutsch ? de : fr, auftrag(n, dienst, kommentare), datei));
             const PdfSeiten pdf(datei);
             const int m = pdf.seiten();
             for (int s = 1; s <= m; ++s) {
@@ -95,15 +90,13 @@ private slots:
                 const PdfSeiten::Wort& zeile = pdf.woerter()[w];
                 const int notiz = pdf.finde(QString("Notiz%1").arg(i));
                 QCOMPARE(notiz >= 0, kommentare && i % 3 == 0);
-                if (notiz >= 0) {
-                    QCOMPARE(pdf.woerter()[notiz].seite, zeile.seite);
-                    QVERIFY(pdf.woerter()[notiz].y1 > zeile.y1);
-                }
+                QVERIFY(notiz < 0 || (pdf.woerter()[notiz].seite == zeile.seite &&
+                                      pdf.woerter()[notiz].y1 > zeile.y1));
                 QVERIFY2(pdf.text(zeile.seite).contains(deutsch ? "Menge Produkt" : "Réf. Produit"),
                          qPrintable(fall + "header"));
                 const QList<qint64> b = pdf.betraege(w);
                 QVERIFY2(!b.isEmpty(), qPrintable(fall + QString::number(i)));
-                brutto += b.last();
+                brutto += b.last();  // net, tax, gross: the last three
                 if (b.size() >= 3 && !service) {
                     QCOMPARE(b[b.size() - 3] + b[b.size() - 2], b.last());
                     netto += b[b.size() - 3];
@@ -113,8 +106,7 @@ private slots:
 
             // The totals: one page, and the sums of the printed lines.
             const int total = pdf.finde(deutsch ? "Summe" : "TTC", true);
-            QVERIFY(total >= 0);
-            QCOMPARE(pdf.betraege(total).last(), brutto);
+            QCOMPARE(total >= 0 ? pdf.betraege(total).last() : -1, brutto);
             const int ende = pdf.finde(deutsch ? "ohne" : "anticipé.", true);
             QVERIFY2(ende > total, qPrintable(fall + "payment terms"));
             QCOMPARE(pdf.woerter()[ende].seite, pdf.woerter()[total].seite);
@@ -132,12 +124,9 @@ private slots:
             // The recipient in the address window of page one.
             const PdfSeiten::Wort& name = pdf.woerter()[pdf.finde("ACME")];
             QCOMPARE(name.seite, 1);
-            if (deutsch) {
-                QVERIFY(name.x1 >= 20 * pt && name.x2 <= 105 * pt);
-                QVERIFY(name.y1 >= 62.7 * pt - 0.5 && name.y2 <= 90 * pt);
-            } else {
-                QVERIFY(qAbs(name.x1 - 100 * pt) < 1.0 && name.y1 >= 40 * pt);
-            }
+            QVERIFY(deutsch ? name.x1 >= 20 * pt && name.x2 <= 105 * pt &&
+                                  name.y1 >= 62.7 * pt - 0.5 && name.y2 <= 90 * pt
+                            : qAbs(name.x1 - 100 * pt) < 1.0 && name.y1 >= 40 * pt);
         }
     }
 };

@@ -2,6 +2,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -13,15 +14,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <memory>
-
 // Prints through a real CUPS server with a cups-pdf queue, the way an order
 // reaches paper when the print dialog is switched off.
 class TestCupsDruck : public QObject
 {
     Q_OBJECT
 
-private:
     QTemporaryDir cupsDir;
     QProcess cupsd;
     QString socket;
@@ -32,22 +30,18 @@ private:
     static void schreibe(const QString& datei, const QString& text)
     {
         QFile f(datei);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) == text.toUtf8().size());
     }
 
-    int lp(const QString& programm, const QStringList& args, QString* ausgabe = nullptr)
+    // The output of programm, empty when it failed; CUPS_SERVER is set before.
+    static QString lauf(const QString& programm, const QStringList& args)
     {
         QProcess p;
-        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-        e.insert("CUPS_SERVER", socket);
-        p.setProcessEnvironment(e);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(programm, args);
         p.waitForFinished(30000);
-        if (ausgabe)
-            *ausgabe = QString::fromUtf8(p.readAll());
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        const QString aus = QString::fromUtf8(p.readAll());
+        return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? aus : QString();
     }
 
     // Every PDF cups-pdf wrote for us since the test began.
@@ -56,9 +50,8 @@ private:
         const passwd* pw = getpwuid(getuid());
         const QString user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
         QStringList gefunden;
-        const QStringList ordnerListe = {"/var/spool/cups-pdf/" + user, "/var/spool/cups-pdf/ANONYMOUS",
-                                         QString::fromLocal8Bit(pw ? pw->pw_dir : "") + "/PDF"};
-        for (const QString& ordner : ordnerListe) {
+        for (const QString& ordner : {"/var/spool/cups-pdf/" + user, QString("/var/spool/cups-pdf/ANONYMOUS"),
+                                      QString::fromLocal8Bit(pw ? pw->pw_dir : "") + "/PDF"}) {
             QDirIterator it(ordner, {"*.pdf"}, QDir::Files);
             while (it.hasNext()) {
                 const QString f = it.next();
@@ -100,18 +93,15 @@ private slots:
         for (const char* f : {"raw.convs", "raw.types"})
             QFile::copy(QString("/etc/cups/") + f, pfad(QString("etc/") + f));
 
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
         cupsd.start("/usr/sbin/cupsd", {"-f", "-c", pfad("etc/cupsd.conf"), "-s",
                                         pfad("etc/cups-files.conf")});
         QVERIFY2(cupsd.waitForStarted(10000), "cupsd could not be started");
-        QString status;
-        QTRY_VERIFY2_WITH_TIMEOUT(lp("lpstat", {"-r"}, &status) == 0 && status.contains("is running"),
-                                  qPrintable("cupsd did not come up: " + status), 15000);
-        QString ausgabe;
-        QVERIFY2(lp("lpadmin", {"-p", "belegwerktest", "-E", "-v", "cups-pdf:/belegwerktest", "-P",
-                               "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"},
-                    &ausgabe) == 0,
-                 qPrintable("lpadmin failed: " + ausgabe));
-        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        QTRY_VERIFY2_WITH_TIMEOUT(lauf("lpstat", {"-r"}).contains("is running"),
+                                  "cupsd did not come up", 15000);
+        QVERIFY2(!lauf("lpadmin", {"-p", "belegwerktest", "-E", "-v", "cups-pdf:/belegwerktest", "-P",
+                                   "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}).isNull(),
+                 "lpadmin failed");
         beginn = QDateTime::currentDateTime().addSecs(-1);
     }
 
@@ -135,20 +125,9 @@ private slots:
         QSettings().setValue("Rechnung/DruckerName", "belegwerktest");
         MainWindow w;
 
-        Kunde k;
-        k.Firma = "Imprimerie Lafleur";
-        k.Name = "Paul Lafleur";
-        QVERIFY(w.kundenStore()->addKunde(k));
-        Auftrag a;
-        a.Kunde = k;
+        Auftrag a = PdfSeiten::beispiel(1);
         a.AuftragsNr = 4242;
-        a.Eingang = QDateTime::currentDateTime();
-        AuftragsLine l;
-        l.Anzahl = 1;
-        l.Produkt = "Papier A4";
-        l.Preis = 7.0;
-        a.Zeilen << l;
-        QVERIFY(w.auftragsStore()->addAuftrag(a));
+        QVERIFY(w.kundenStore()->addKunde(a.Kunde) && w.auftragsStore()->addAuftrag(a));
 
         QMetaObject::invokeMethod(&w, "drucken", Q_ARG(Auftrag&, a));
         QVERIFY2(dialoge.fragen.isEmpty(), "no dialog may be shown");
@@ -156,19 +135,12 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(!neuePdfs().isEmpty(), 60000);
         const QString pdf = neuePdfs().first();
-        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 20000);
         // The job is titled with the document; cups-pdf names the file after it.
         // (Its text is not searchable: the PostScript route of the queue drops
         // the font encodings, so pdftotext cannot read it back.)
         QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
         // cups-pdf may still be writing: read the file until it is complete.
-        const auto seiten = [&pdf] {
-            QProcess info;
-            info.start("pdfinfo", {pdf});
-            info.waitForFinished(30000);
-            return QString::fromUtf8(info.readAllStandardOutput());
-        };
-        QTRY_VERIFY2_WITH_TIMEOUT(seiten().contains(QRegularExpression("Pages:\\s+1\\b")),
+        QTRY_VERIFY2_WITH_TIMEOUT(lauf("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\b")),
                                   "the invoice is one page", 20000);
     }
 };

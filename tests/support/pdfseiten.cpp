@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <tuple>
 
 PdfSeiten::PdfSeiten(const QString& datei)
 {
@@ -23,12 +24,8 @@ PdfSeiten::PdfSeiten(const QString& datei)
         if (xml.name() == QLatin1String("page")) {
             m_breiten << a.value("width").toDouble();
         } else if (xml.name() == QLatin1String("word")) {
-            Wort w;
-            w.x1 = a.value("xMin").toDouble();
-            w.y1 = a.value("yMin").toDouble();
-            w.x2 = a.value("xMax").toDouble();
-            w.y2 = a.value("yMax").toDouble();
-            w.seite = m_breiten.size();
+            const auto z = [&a](const char* n) { return a.value(n).toDouble(); };
+            Wort w{QString(), z("xMin"), z("yMin"), z("xMax"), z("yMax"), int(m_breiten.size())};
             w.text = xml.readElementText();
             m_woerter << w;
         }
@@ -53,11 +50,8 @@ Auftrag PdfSeiten::beispiel(int zeilen)
     a.Zahlung = Zahlungsart::Ueberweisung;
     a.Eingang = QDateTime(QDate(2011, 3, 2), QTime(10, 0));
     a.Kunde.Nr = 55;
-    a.Kunde.Firma = "ACME";
-    a.Kunde.Name = "Dupont";
-    a.Kunde.Strasse = "3 rue Neuve";
-    a.Kunde.PLZ = "69002";
-    a.Kunde.Ort = "Lyon";
+    std::tie(a.Kunde.Firma, a.Kunde.Name, a.Kunde.Strasse, a.Kunde.PLZ, a.Kunde.Ort) =
+        std::make_tuple("ACME", "Dupont", "3 rue Neuve", "69002", "Lyon");
     for (int i = 1; i <= zeilen; ++i) {
         AuftragsLine l;
         l.Anzahl = 2;

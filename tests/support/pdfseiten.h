@@ -9,7 +9,7 @@
 class Auftrag;
 class Drucker;
 
-// The words of a PDF file with their boxes in points and their page, as
+// The words of a PDF with their boxes in points and their page (from 1), as
 // "pdftotext -bbox" reads them; and the writing of an order into a PDF.
 class PdfSeiten
 {
@@ -17,26 +17,23 @@ public:
     struct Wort {
         QString text;
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        int seite = 0;  // from 1
+        int seite = 0;
     };
 
     explicit PdfSeiten(const QString& datei);
 
-    // Prints a with d into datei; false when the renderer failed.
+    // false when the renderer failed.
     static bool schreibe(Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
-
-    // A saved invoice (number 1042, 02.03.2011, customer 55 "ACME Dupont" in
-    // Lyon) of lines "R<i>" "Artikel<i>", quantity 2, amount 100 × i.
+    // Invoice 1042 of 02.03.2011 to customer 55 "ACME Dupont" in Lyon; lines
+    // "R<i>" "Artikel<i>", quantity 2, amount 100 × i.
     static Auftrag beispiel(int zeilen);
-    // Stores every key and value of werte in the settings.
-    static void setze(const QVariantMap& werte);
+    static void setze(const QVariantMap& werte);  // into the settings
 
     int seiten() const { return m_breiten.size(); }
     double breite() const { return m_breiten.value(0); }
     const QList<Wort>& woerter() const { return m_woerter; }
-    // The words of one page (0: all) joined by single spaces.
-    QString text(int seite = 0) const;
+    QString text(int seite = 0) const;  // one page (0: all), single spaces
     // Index of the first (letzte: last) word equal to text, -1 if none.
     int finde(const QString& text, bool letzte = false) const;
     // The amounts ("-12.34") on the line of word i, left to right, in cents.
