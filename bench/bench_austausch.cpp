@@ -4,6 +4,7 @@
 //   bench_austausch [orders] [rows]   everything (orders 0: the sheet alone); readODS runs in a child process
 //   bench_austausch ods <file>        readODS alone (the child)
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/messung.h"
 #include "exchange/importbericht.h"
 #include "exchange/odsleser.h"
 #include "exchange/xmlaustausch.h"
@@ -32,13 +33,8 @@
 
 namespace {
 
-double millis(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return t.nsecsElapsed() / 1e6;
-}
+using BenchMessung::millis;
+using BenchMessung::vmHwmKb;
 
 long peakKb()
 {
@@ -47,17 +43,6 @@ long peakKb()
     return r.ru_maxrss;
 }
 
-// The peak of this program image alone: getrusage keeps the parent's peak across exec.
-long vmHwmKb()
-{
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 void zeige(const char* was, double xml, double csv)
 {

@@ -3,6 +3,7 @@
 // its own so the peak figure belongs to that format alone:
 //   bench_export            runs all four formats, each in a child process
 //   bench_export <format>   runs one of csv, xls, ods, xlsx
+#include "bench/support/messung.h"
 #include "exchange/tabellenexport.h"
 
 #include <QAbstractTableModel>
@@ -49,23 +50,13 @@ public:
     }
 };
 
-long peakKb()
-{
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 int einFormat(const QString& format)
 {
     QTemporaryDir dir;
     const QString datei = dir.filePath("bench." + format);
     ListenModell model;
-    const long vorher = peakKb();
+    const long vorher = BenchMessung::vmHwmKb();
     QElapsedTimer t;
     t.start();
     bool ok = false;
@@ -80,7 +71,7 @@ int einFormat(const QString& format)
     const double sekunden = t.nsecsElapsed() / 1e9;
     std::printf("%-5s %s %8.2f s  file %8.1f MB  peak %7.1f MB (before %5.1f MB)\n",
                 qPrintable(format), ok ? "ok    " : "FAILED", sekunden,
-                QFileInfo(datei).size() / 1048576.0, peakKb() / 1024.0, vorher / 1024.0);
+                QFileInfo(datei).size() / 1048576.0, BenchMessung::vmHwmKb() / 1024.0, vorher / 1024.0);
     return ok ? 0 : 1;
 }
 

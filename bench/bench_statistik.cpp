@@ -2,6 +2,7 @@
 // and chart filled, each figure against a bare SQL "group by" of the same
 // figures in the same run.
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/messung.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
 #include "stats/umsatzdiagramm.h"
@@ -21,13 +22,7 @@
 
 namespace {
 
-double millis(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return t.nsecsElapsed() / 1e6;
-}
+using BenchMessung::millis;
 
 int gruppiere(const QString& sql, const QDateTime& von, const QDateTime& bis)
 {

@@ -2,6 +2,7 @@
 // by side, each figure against the bare SQL that reads the same rows in the
 // same run; then the rate of storing orders with 1, 2 and 4 clients at once.
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/messung.h"
 #include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
@@ -23,13 +24,7 @@
 
 namespace {
 
-double millis(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return t.nsecsElapsed() / 1e6;
-}
+using BenchMessung::millis;
 
 // Reads every column of every row, as the store has to.
 int leseAlles(const QString& sql, const QVariantList& werte)
