@@ -6,9 +6,6 @@
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
-#include <QDirIterator>
-#include <QProcess>
-#include <QSettings>
 #include <QtTest>
 
 #include <pwd.h>

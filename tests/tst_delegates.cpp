@@ -2,13 +2,8 @@
 #include "delegates/formateddoubledelegate.h"
 #include "delegates/stringlistdelegate.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QImage>
-#include <QItemDelegate>
-#include <QPainter>
-#include <QStandardItemModel>
 #include <QtTest>
+#include <QtWidgets>
 
 // Display texts of the list delegates, their painting of blank and selected
 // cells, and the codes the combo editor writes back.

@@ -11,11 +11,8 @@
 #include "tests/support/testumgebung.h"
 #include "windows/auftragsdialog.h"
 
-#include <QLabel>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 #include <tuple>

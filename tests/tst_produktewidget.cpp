@@ -5,14 +5,10 @@
 #include "windows/ascompleter.h"
 #include "windows/produktewidget.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QSettings>
-#include <QSpinBox>
-#include <QTableView>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
+
+#include <tuple>
 
 // The order-line entry: look-up by number and name, completion, the price
 // dialog of unknown products, the line menu and the sum label.
@@ -76,30 +72,37 @@ private slots:
         w = nullptr;
     }
 
+    // A known product by number or name, an unknown one priced in a dialog.
     void eingabe_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("menge");
-        QTest::addColumn<QString>("nr");
-        QTest::addColumn<double>("preis");
-        QTest::addColumn<QString>("komentar");
-        QTest::newRow("Nummer, Menge 3") << "K-1" << 3 << "K-1" << 60.0 << "Kupferkabel 3 m";
-        QTest::newRow("Name, andere Schreibung") << "kabelschuh" << 4 << "KS-3" << 1.0 << "";
+        QTest::addColumn<QVariant>("antwort");
+        QTest::addColumn<QVariantList>("zeile");  // number, quantity, price, comment, name
+        QTest::newRow("Nummer, Menge 3")
+            << "K-1" << 3 << QVariant() << QVariantList{"K-1", 3, 60.0, "Kupferkabel 3 m", "Kabel"};
+        QTest::newRow("Name, andere Schreibung")
+            << "kabelschuh" << 4 << QVariant() << QVariantList{"KS-3", 4, 1.0, "", "Kabelschuh"};
+        QTest::newRow("unbekannt, abgebrochen") << "Montage vor Ort" << 2 << QVariant() << QVariantList();
+        QTest::newRow("unbekannt, Preis 12.5") << "Montage vor Ort" << 2 << QVariant(12.5)
+                                               << QVariantList{"", 2, 25.0, "", "Montage vor Ort"};
     }
 
     void eingabe()
     {
         QFETCH(QString, text);
+        QFETCH(QVariantList, zeile);
+        QFETCH(QVariant, antwort);
+        const bool unbekannt = text.contains(' ');
+        if (unbekannt)
+            dialoge.antworte(antwort);
         QFETCH(int, menge);
-        QFETCH(QString, nr);
-        QFETCH(double, preis);
-        QFETCH(QString, komentar);
         tippe(text, menge);
-        QCOMPARE(w->lines().size(), 1);
-        const AuftragsLine l = zeile(0);
-        QCOMPARE(QVariantList({l.ProduktNr, l.Anzahl, l.Preis, l.Komentar}),
-                 QVariantList({nr, menge, preis, komentar}));
-        QVERIFY(dialoge.fragen.isEmpty());
+        QCOMPARE(dialoge.arten(), unbekannt ? QStringList{"getDouble"} : QStringList());
+        QCOMPARE(w->lines().size(), zeile.isEmpty() ? 0 : 1);
+        const AuftragsLine l = this->zeile(0);
+        if (!zeile.isEmpty())
+            QCOMPARE(QVariantList({l.ProduktNr, l.Anzahl, l.Preis, l.Komentar, l.Produkt}), zeile);
         // The inputs are ready for the next line.
         QCOMPARE(QVariantList({w->mengeBox()->value(), w->eingabeZeile()->text()}),
                  QVariantList({1, QString()}));
@@ -137,83 +140,35 @@ private slots:
         QVERIFY(!c->popupVisible());
     }
 
-    void unbekanntesProdukt_data()
-    {
-        QTest::addColumn<QVariant>("antwort");
-        QTest::addColumn<int>("zeilen");
-        QTest::newRow("abgebrochen") << QVariant() << 0;
-        QTest::newRow("Preis 12.5") << QVariant(12.5) << 1;
-    }
-
-    void unbekanntesProdukt()
-    {
-        QFETCH(QVariant, antwort);
-        QFETCH(int, zeilen);
-        dialoge.antworte(antwort);
-        tippe("Montage vor Ort", 2);
-        QCOMPARE(dialoge.arten(), QStringList{"getDouble"});
-        QCOMPARE(w->lines().size(), zeilen);
-        if (zeilen)
-            QCOMPARE(QVariantList({zeile(0).Produkt, zeile(0).ProduktNr, zeile(0).Preis}),
-                     QVariantList({"Montage vor Ort", QString(), 25.0}));
-    }
-
+    // The price follows the new quantity, never NaN or infinite.
     void mengeAendern_data()
     {
-        QTest::addColumn<QString>("eingabe");
-        QTest::addColumn<int>("alt");
-        QTest::addColumn<double>("altPreis");
-        QTest::addColumn<int>("neu");
-        QTest::addColumn<double>("preis");
-        QTest::newRow("2 -> 3") << "K-1" << 2 << 40.0 << 3 << 60.0;
-        QTest::newRow("Zeile von 20.00, 2 -> 3") << "frei" << 2 << 20.0 << 3 << 30.0;
-        QTest::newRow("2 -> 0") << "K-1" << 2 << 40.0 << 0 << 0.0;
-        QTest::newRow("0 -> 3, Produkt") << "K-1" << 0 << 0.0 << 3 << 60.0;
-        QTest::newRow("0 -> 4, ohne Produkt") << "frei" << 0 << 0.0 << 4 << 0.0;
-        QTest::newRow("2 -> -2") << "S-2" << 2 << 11.0 << -2 << -11.0;
+        QTest::addColumn<QString>("nr");
+        QTest::addColumn<QList<double>>("werte");  // old quantity and price, new quantity and price
+        QTest::newRow("2 -> 3") << "K-1" << QList<double>{2, 40, 3, 60};
+        QTest::newRow("Zeile von 20.00, 2 -> 3") << "" << QList<double>{2, 20, 3, 30};
+        QTest::newRow("2 -> 0") << "K-1" << QList<double>{2, 40, 0, 0};
+        QTest::newRow("0 -> 3, Produkt") << "K-1" << QList<double>{0, 0, 3, 60};
+        QTest::newRow("0 -> 4, ohne Produkt") << "" << QList<double>{0, 0, 4, 0};
+        QTest::newRow("2 -> -2") << "S-2" << QList<double>{2, 11, -2, -11};
     }
 
     void mengeAendern()
     {
-        QFETCH(QString, eingabe);
-        QFETCH(int, alt);
-        QFETCH(double, altPreis);
-        QFETCH(int, neu);
-        QFETCH(double, preis);
+        QFETCH(QString, nr);
+        QFETCH(QList<double>, werte);
         Auftrag a;
         AuftragsLine l;
-        l.Anzahl = alt;
-        l.ProduktNr = eingabe == "frei" ? QString() : eingabe;
-        l.Produkt = eingabe;
-        l.Preis = altPreis;
+        std::tie(l.ProduktNr, l.Produkt, l.Anzahl, l.Preis) =
+            std::make_tuple(nr, nr, int(werte[0]), werte[1]);
         a.Zeilen = {l};
         w->setAuftrag(a);
-
-        dialoge.antworte(neu);
+        dialoge.antworte(int(werte[2]));
         menu(0, {"Menge ändern"});
-        // The price never NaN or infinite.
-        QCOMPARE(QVariantList({zeile(0).Anzahl, zeile(0).Preis}), QVariantList({neu, preis}));
+        QCOMPARE((QList<double>{double(zeile(0).Anzahl), zeile(0).Preis}), werte.mid(2));
     }
 
     void zeilenMenu()
-    {
-        tippe("K-1");
-        tippe("S-2", 2);
-        dialoge.antworte(7.25);
-        menu(1, {"Preis ändern"});
-        QCOMPARE(zeile(1).Preis, 7.25);
-        dialoge.antworte(QString("mit Schirmung"));
-        menu(0, {"Komentar ändern"});
-        QCOMPARE(zeile(0).Komentar, QString("mit Schirmung"));
-        menu(0, {"Preis ändern"});  // cancelled: unchanged
-        QCOMPARE(zeile(0).Preis, 20.0);
-        menu(0, {"entfernen"});
-        QCOMPARE(w->lines().size(), 1);
-        QCOMPARE(zeile(0).ProduktNr, QString("S-2"));
-        QCOMPARE(w->summe(), 7.25);
-    }
-
-    void prozente()
     {
         tippe("K-1", 10);
         tippe("S-2", 10);
@@ -224,43 +179,17 @@ private slots:
                  QVariantList({"Rabatt", -25.5, 1, 229.5}));
         QTest::mouseClick(w->prozentKnopf(), Qt::LeftButton);  // cancelled
         QCOMPARE(w->lines().size(), 3);
-    }
 
-    void summenLabel_data()
-    {
-        QTest::addColumn<QVariant>("modus");
-        QTest::addColumn<QVariant>("satzWahl");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("betraege");  // net and gross of the line
-        QTest::newRow("ohne") << QVariant() << QVariant() << "Summe: 119.60 € ( 100.00 € )"
-                              << "100.00 119.60";
-        QTest::newRow("Modus 1") << QVariant(1) << QVariant(0) << "Summe: 100.00 € ( 83.61 € )"
-                                 << "83.61 100.00";
-        QTest::newRow("Modus 2") << QVariant(2) << QVariant(0) << "Summe: 100.00 €" << "100.00 100.00";
-        QTest::newRow("Modus 0, Keiner") << QVariant(0) << QVariant(3)
-                                         << "Summe: 100.00 € ( 100.00 € )" << "100.00 100.00";
-        QTest::newRow("Modus 7 bleibt") << QVariant(7) << QVariant(0) << "vorher" << "100.00 100.00";
-    }
-
-    void summenLabel()
-    {
-        QFETCH(QVariant, modus);
-        QFETCH(QVariant, satzWahl);
-        QFETCH(QString, text);
-        QFETCH(QString, betraege);
-        QSettings s;
-        if (modus.isValid()) {
-            s.setValue("Steuer/Typ", modus);
-            s.setValue("Steuer/Satz", satzWahl);
-        }
-        dialoge.antworte(100.0);
-        tippe("Pauschale");
-        w->summenLabel()->setText("vorher");
-        w->updateSumme();
-        QCOMPARE(w->summenLabel()->text(), text);
-        QAbstractItemModel* m = w->tabelle()->model();
-        QCOMPARE(QString::number(m->index(0, 3).data().toDouble(), 'f', 2) + ' '
-                     + QString::number(m->index(0, 4).data().toDouble(), 'f', 2), betraege);
+        dialoge.antworte(7.25);
+        menu(1, {"Preis ändern"});
+        dialoge.antworte(QString("mit Schirmung"));
+        menu(0, {"Komentar ändern"});
+        menu(0, {"Preis ändern"});  // cancelled: unchanged
+        QCOMPARE(QVariantList({zeile(0).Komentar, zeile(0).Preis, zeile(1).Preis}),
+                 QVariantList({"mit Schirmung", 200.0, 7.25}));
+        menu(0, {"entfernen"});
+        QCOMPARE(QVariantList({w->lines().size(), zeile(0).ProduktNr, w->summe()}),
+                 QVariantList({2, "S-2", -18.25}));
     }
 };
 
