@@ -7,14 +7,8 @@
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QStandardItemModel>
-#include <QStatusBar>
-#include <QTextStream>
 #include <QtTest>
-
-#include <memory>
+#include <QtWidgets>
 
 // The spreadsheet imports on files that LibreOffice wrote: whole cell texts,
 // the three column layouts, empty and repeated rows, and the program's own product file.

@@ -6,16 +6,9 @@
 #include "tests/support/testumgebung.h"
 #include "windows/produktedialog.h"
 
-#include <QComboBox>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QSqlTableModel>
-#include <QTableView>
+#include <QtSql>
 #include <QtTest>
-
-#include <memory>
+#include <QtWidgets>
 
 // The product catalogue: input row, in-place editing, deletion.
 class TestProdukteDialog : public QObject

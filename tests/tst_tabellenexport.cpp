@@ -5,12 +5,8 @@
 #include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
 
-#include <QDir>
-#include <QLibraryInfo>
-#include <QProcess>
-#include <QSqlQuery>
-#include <QSqlTableModel>
-#include <QStandardItemModel>
+#include <QtGui>
+#include <QtSql>
 #include <QtTest>
 
 #include <quazip/quazip.h>

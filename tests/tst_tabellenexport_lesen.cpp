@@ -2,11 +2,7 @@
 #include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
 
-#include <QDir>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QStandardItemModel>
+#include <QtGui>
 #include <QtTest>
 
 // Reads every writer's file back with real spreadsheet programs: LibreOffice

@@ -8,14 +8,9 @@
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
-#include <QProcess>
-#include <QSqlQuery>
-#include <QStatusBar>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
+#include <QtSql>
 #include <QtTest>
-
-#include <memory>
+#include <QtWidgets>
 
 // Customer and order files through the menu commands: the exact format, files
 // of older versions, the round trip of a whole journal, repeated and damaged imports.
