@@ -8,8 +8,20 @@
 
 #include <QtSql>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <sys/stat.h>
+
+namespace {
+
+// The application's own arguments: the program name and a switch a test may set,
+// since Qt reads them again at every arguments() call.
+char programm[] = "belegwerk";
+char schalter[32] = "";
+int argc = 2;
+char* argv[] = {programm, schalter, nullptr};
+
+}  // namespace
 
 class TestProgrammstart : public QObject
 {
@@ -46,6 +58,29 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, sprache);
         QCOMPARE(Programmstart::sprache(args, "de_DE"), sprache);
+    }
+
+    // The administrator mode is chosen by the exact switch "--admin".
+    void adminTab_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<bool>("admin");
+        QTest::newRow("--admin") << "--admin" << true;
+        QTest::newRow("capital A") << "--Admin" << false;
+    }
+
+    void adminTab()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(bool, admin);
+        env->neueDatenbank();
+        qstrncpy(schalter, eingabe.toLatin1().constData(), sizeof schalter);
+        MainWindow w;
+        schalter[0] = '\0';
+        QCOMPARE(w.tabs()->count(), admin ? 3 : 2);
+        const QImage icon = QIcon(":/printer_admin_icon.png").pixmap(32).toImage();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(w.windowIcon().pixmap(32).toImage() == icon, admin);
     }
 
     void clearAuftrag_data()
@@ -142,5 +177,11 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestProgrammstart)
+int main(int testArgc, char* testArgv[])
+{
+    QApplication app(argc, argv);
+    TestProgrammstart test;
+    return QTest::qExec(&test, testArgc, testArgv);
+}
+
 #include "tst_programmstart.moc"
