@@ -7,16 +7,9 @@
 #include "windows/kundendialog.h"
 #include "windows/kundenwidget.h"
 
-#include <QLineEdit>
-#include <QProcess>
-#include <QSettings>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSqlTableModel>
+#include <QtSql>
 #include <QtTest>
-
-#include <cmath>
-#include <limits>
+#include <QtWidgets>
 
 namespace {
 
@@ -27,9 +20,7 @@ Auftrag rechnung(int dienst)
     a.Eingang = QDateTime(QDate(2024, 5, 6), QTime(10, 0));
     a.Kunde.Nr = 1;
     a.Kunde.Name = "Roux";
-    AuftragsLine l;
-    l.Produkt = "Kabel";
-    l.Preis = 2.5;
+    const AuftragsLine l{0, "Kabel", {}, {}, 2.5};
     a.Zeilen = {l, l};
     return a;
 }
@@ -124,7 +115,7 @@ private slots:
         kunden.createTable();
         erzeugeTabellen();
         const QString s = schema();
-        QCOMPARE(s.section('\n', 0, 4),
+        QCOMPARE(s,
                  QString("kunden: Nr Firma Name Strasse Ort Email Tel Tel2 Fax PLZ Bemerkung Typ IBAN "
                          "BIC Steuernummer Seit Land Version\n"
                          "produkte: Nr Name Preis Desc Typ\n"
@@ -132,10 +123,10 @@ private slots:
                          "Eingang Lieferung Status Typ Zahlung BestellNr Dienst Komentar Version\n"
                          "auftragslines: Nr Auftrag Anzahl ProduktNr Produkt Preis Komentar\n"
                          "auftragskunden: AuftragsNr Nr Firma Name Strasse Ort Email Tel Tel2 Fax "
-                         "PLZ Bemerkung Typ IBAN BIC Steuernummer Seit Land"));
-        for (const char* index : {"auftragslines_auftrag", "auftrag_eingang", "auftrag_kundennr",
-                                  "auftrag_art_eindeutig", "auftrag_rechnung_eindeutig"})
-            QVERIFY2(s.contains(index), index);
+                         "PLZ Bemerkung Typ IBAN BIC Steuernummer Seit Land\n"
+                         "auftrag_art_eindeutig\nauftrag_auftragsnr\nauftrag_dienst_nummer\n"
+                         "auftrag_eingang\nauftrag_kundennr\nauftrag_rechnung_eindeutig\n"
+                         "auftrag_typ_nummer\nauftragslines_auftrag"));
 
         Kunde k;
         k.Land = "Belgique";
@@ -146,12 +137,12 @@ private slots:
         a.Komentar = "bleibt";
         QVERIFY(auftraege.addAuftrag(a));
         erzeugeTabellen();
-        erzeugeTabellen();
         QCOMPARE(schema(), s);
         const Auftrag r = auftraege.getAuftrag(1);
         QCOMPARE(QStringList({kunden.getKunde(1).Land, r.Komentar, r.Kunde.Land}),
                  QStringList({"Belgique", "bleibt", "Belgique"}));
     }
+
     void programsStoringAtOnceAllComplete()
     {
         const int programme = 4, jeProgramm = 500;
@@ -169,20 +160,16 @@ private slots:
         qDeleteAll(kinder);
         QCOMPARE(ergebnisse, QList<int>(programme, 0));
 
-        // Every numbering without a double and without a gap.
-        for (int dienst : {0, 1}) {
-            QSqlQuery q;
-            QVERIFY(q.exec(QString("select \"AuftragsNr\" from auftrag where \"Dienst\"=%1 "
-                                   "order by \"AuftragsNr\"").arg(dienst)));
-            int erwartet = 0;
-            while (q.next())
-                QCOMPARE(q.value(0).toInt(), ++erwartet);
-            QCOMPARE(erwartet, programme * jeProgramm / 2);
-        }
-        const QList<AuftragsKennzahlen> alle = SqlAuftragsStore(nullptr).getAuftraegeFuerStatistik(
-            QDateTime(QDate(2024, 1, 1), QTime()), QDateTime(QDate(2025, 1, 1), QTime()), true);
-        QCOMPARE(alle.size(), programme * jeProgramm);
-        QCOMPARE(alle.last().Zeilen.size(), 2);
+        // Each numbering 1..n without a double or a gap, and every line stored.
+        QSqlQuery q("select count(*), count(distinct \"AuftragsNr\"), min(\"AuftragsNr\"), "
+                    "max(\"AuftragsNr\"), (select count(*) from auftragslines) from auftrag "
+                    "group by \"Dienst\" order by \"Dienst\"");
+        QList<int> werte;
+        while (q.next())
+            for (int i = 0; i < 5; ++i)
+                werte << q.value(i).toInt();
+        const int n = programme * jeProgramm / 2;
+        QCOMPARE(werte, (QList<int>{n, n, 1, n, 4 * n, n, n, 1, n, 4 * n}));
     }
 
     void secondSaveOfAChangedRecordIsTold()
@@ -191,11 +178,14 @@ private slots:
         {
             SqlAuftragsStore hier(nullptr), dort(nullptr, "zweite");
             SqlKundenStore kundenHier(nullptr), kundenDort(nullptr, "zweite");
+            std::unique_ptr<QSqlTableModel> liste(kundenHier.filterModel(0, ""));
             Auftrag a = rechnung(1);
             QVERIFY(hier.addAuftrag(a));
             Kunde k = a.Kunde;
             k.Nr = 0;
-            QVERIFY(kundenHier.addKunde(k));
+            QVERIFY(kundenDort.addKunde(k));
+            if (Testumgebung::postgres())  // only the server tells of writes elsewhere
+                QTRY_COMPARE(liste->rowCount(), 1);
 
             Auftrag meins = hier.getAuftrag(a.Nr), deins = dort.getAuftrag(a.Nr);
             deins.Komentar = "dort";
@@ -226,21 +216,6 @@ private slots:
             QCOMPARE(kundenHier.getKunde(k.Nr).Name, QString("Roux"));
         }
         QSqlDatabase::removeDatabase("zweite");
-    }
-
-    void listsFollowOtherWorkstations()
-    {
-        if (!Testumgebung::postgres())
-            QSKIP("only the server tells of writes elsewhere");
-        QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "dort").open());
-        {
-            SqlKundenStore hier(nullptr), dort(nullptr, "dort");
-            std::unique_ptr<QSqlTableModel> liste(hier.filterModel(0, ""));
-            Kunde k;
-            QVERIFY(dort.addKunde(k));
-            QTRY_COMPARE(liste->rowCount(), 1);
-        }
-        QSqlDatabase::removeDatabase("dort");
     }
 
     void busyDatabaseOffersRetry()
@@ -277,45 +252,38 @@ private slots:
     void wipeWithManyOrders()
     {
         SqlAuftragsStore store(nullptr);
-        for (int i = 0; i < 300; ++i) {
-            Auftrag a = rechnung(1);
-            QVERIFY(store.addAuftrag(a));
-        }
+        Auftrag a = rechnung(1);
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(store.addAuftrag(a = rechnung(1)));
         std::unique_ptr<QSqlTableModel> liste(store.filterModel(1));
         QCOMPARE(liste->rowCount(), 300);
         QVERIFY(store.deleteAll());
-        QCOMPARE(store.count(), 0);
-        QCOMPARE(liste->rowCount(), 0);
-        Auftrag a = rechnung(1);
-        QVERIFY(store.addAuftrag(a));
-        QCOMPARE(a.AuftragsNr, 1);
-        QCOMPARE(liste->rowCount(), 1);
+        QCOMPARE(QList<int>({store.count(), liste->rowCount()}), QList<int>({0, 0}));
+        QVERIFY(store.addAuftrag(a = rechnung(1)));
+        QCOMPARE(QList<int>({a.AuftragsNr, liste->rowCount()}), QList<int>({1, 1}));
     }
 
     void impossibleValuesAreRefused_data()
     {
-        QTest::addColumn<double>("preis");
-        QTest::addColumn<double>("zweiterPreis");
+        QTest::addColumn<double>("preis");  // of both lines
         QTest::addColumn<QDate>("eingang");
         QTest::addColumn<QDate>("seit");
         const QDate gut(2024, 5, 6);
-        QTest::newRow("NaN price") << std::numeric_limits<double>::quiet_NaN() << 1.0 << gut << gut;
-        QTest::newRow("sum overflows") << 1e308 << 1e308 << gut << gut;
-        QTest::newRow("year 10000") << 1.0 << 1.0 << QDate(10000, 1, 1) << gut;
-        QTest::newRow("year -44") << 1.0 << 1.0 << QDate(-44, 3, 15) << gut;
-        QTest::newRow("customer since year 10000") << 1.0 << 1.0 << gut << QDate(10000, 1, 1);
+        QTest::newRow("NaN price") << qQNaN() << gut << gut;
+        QTest::newRow("sum overflows") << 1e308 << gut << gut;
+        QTest::newRow("year 10000") << 1.0 << QDate(10000, 1, 1) << gut;
+        QTest::newRow("year -44") << 1.0 << QDate(-44, 3, 15) << gut;
+        QTest::newRow("customer since year 10000") << 1.0 << gut << QDate(10000, 1, 1);
     }
 
     void impossibleValuesAreRefused()
     {
         QFETCH(double, preis);
-        QFETCH(double, zweiterPreis);
         QFETCH(QDate, eingang);
         QFETCH(QDate, seit);
         SqlAuftragsStore auftraege(nullptr);
         Auftrag a = rechnung(1);
-        a.Zeilen[0].Preis = preis;
-        a.Zeilen[1].Preis = zweiterPreis;
+        a.Zeilen[0].Preis = a.Zeilen[1].Preis = preis;
         a.Eingang = QDateTime(eingang, QTime(10, 0));
         a.Kunde.Seit = seit;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
@@ -323,7 +291,7 @@ private slots:
         QCOMPARE(auftraege.letzterFehler().art, Speicherfehler::Ungueltig);
         QVERIFY(!auftraege.letzterFehler().text.isEmpty());
         QCOMPARE(auftraege.count(), 0);
-        if (!std::isfinite(preis)) {
+        if (!qIsFinite(preis)) {
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
             QVERIFY(!SqlProduktStore(nullptr).addProdukt(Produkt("K-1", "Kabel", preis)));
         }
@@ -386,19 +354,6 @@ private slots:
         QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Gesperrt);
         Testumgebung::schliesseDatenbank();
         QCOMPARE(inhalt(kaputt), vorher);
-    }
-
-    void unreachableServerIsReported()
-    {
-        QSettings s;
-        s.setValue("Datenbank/Treiber", "QPSQL");
-        s.setValue("Datenbank/Host", "127.0.0.1");
-        s.setValue("Datenbank/Port", 1);
-        s.setValue("Datenbank/Name", "belegwerk");
-        SkriptInteraktion dialoge;
-        QVERIFY(!Programmstart::verbindeDatenbank());
-        QCOMPARE(dialoge.arten(), QStringList{"warning"});
-        QVERIFY2(dialoge.fragen.first().text.contains("127.0.0.1"), qPrintable(dialoge.fragen.first().text));
     }
 };
 

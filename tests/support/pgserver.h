@@ -5,24 +5,19 @@
 #include <QTemporaryDir>
 
 // A PostgreSQL server of its own for tests and benchmarks: a new cluster in a
-// temporary folder on a free local port, run as the postgres system user when
-// the caller is root, stopped and removed when this object ends.
+// temporary folder, reached only through a socket there, run as the postgres
+// system user when the caller is root, stopped and removed when this object ends.
 class PgServer
 {
 public:
-    static const char* const binDir;
-    // True when the server binaries are installed.
-    static bool vorhanden();
-
     PgServer();
     ~PgServer();
 
     bool laeuft() const { return m_laeuft; }
     QString fehler() const { return m_fehler; }
     QString host() const { return m_dir.path(); }  // the folder of the server's socket
-    int port() const { return m_port; }
+    int port() const { return 5432; }              // any number is free: only a socket
     static QString benutzer() { return QStringLiteral("belegwerk"); }
-
     // Creates a new, empty database on the server; returns its name.
     QString neueDatenbank();
 
@@ -30,7 +25,6 @@ private:
     bool starte(const QString& programm, const QStringList& argumente);
 
     QTemporaryDir m_dir;
-    int m_port = 0;
     int m_datenbanken = 0;
     bool m_laeuft = false;
     QString m_fehler;
