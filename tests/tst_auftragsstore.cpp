@@ -104,7 +104,6 @@ private slots:
         QFETCH(int, offset1);
         QFETCH(int, offset2);
         QFETCH(QStringList, auftraege);
-        QFETCH(QList<int>, nummern);
         QSettings().setValue("Rechnung/Offset1", offset1);
         QSettings().setValue("Rechnung/Offset2", offset2);
         QList<int> vergeben, nrs;
@@ -125,7 +124,7 @@ private slots:
             if (ok)
                 QCOMPARE(store->getAuftrag(a.Nr).AuftragsNr, a.AuftragsNr);
         }
-        QCOMPARE(vergeben, nummern);
+        QTEST(vergeben, "nummern");
     }
 
     void writeReadAndRewrite()
@@ -277,8 +276,6 @@ private slots:
     {
         QSqlDatabase::database().close();
         Auftrag a = auftrag(0, 1);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^error inserting Auftrag"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Error"));
         QCOMPARE(QList<int>({store->addAuftrag(a), a.AuftragsNr, a.Status,
                              int(store->getAuftraegeByKunde(7).size()), store->count()}),
                  QList<int>({0, 0, 0, 0, -1}));  // the count failed: not "no orders"

@@ -185,7 +185,6 @@ private slots:
             deins.Komentar = "dort";
             QVERIFY(dort.saveAuftrag(deins));
             meins.Komentar = "hier";
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
             QVERIFY(!hier.saveAuftrag(meins));
             QCOMPARE(hier.letzterFehler().art, Speicherfehler::Geaendert);
             QCOMPARE(hier.getAuftrag(a.Nr).Komentar, QString("dort"));
@@ -202,7 +201,6 @@ private slots:
             dialoge.antworte(QMessageBox::Yes);  // save the change
             dialoge.antworte(QMessageBox::Yes);  // reload
             d.form()->findChild<QLineEdit*>("Name")->setText("Roux-Meyer");
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
             QVERIFY(!d.save());
             QCOMPARE(dialoge.arten(), (QStringList{"question", "question"}));
             QCOMPARE(QStringList({d.form()->kunde().Ort, kundenHier.getKunde(k.Nr).Name}),
@@ -229,8 +227,6 @@ private slots:
             d.form()->findChild<QLineEdit*>("Name")->setText("Roux");
             SkriptInteraktion dialoge;
             dialoge.antworte(QMessageBox::Retry);  // then the default: Cancel
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB begin transaction"));
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB begin transaction"));
             QVERIFY(!d.save());
             QCOMPARE(dialoge.arten(), (QStringList{"question", "question"}));
             QVERIFY(dialoge.fragen.first().text.contains("anderen Programm"));
@@ -338,7 +334,6 @@ private slots:
 
         erzeugeTabellen();
         SqlKundenStore kunden(nullptr);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB database damaged"));
         QVERIFY(!kunden.addKunde(k));
         QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Gesperrt);
         Testumgebung::schliesseDatenbank();

@@ -76,7 +76,6 @@ private slots:
         Kunde a = neuerKunde("Meier", "ACME", 2);
         a.Seit = QDate(2011, 3, 2);
         QVERIFY(store->addKunde(a));
-        QCOMPARE(a.Nr, 1);
         QCOMPARE(felder(store->getKunde(1)), felder(a));
         Kunde c = neuerKunde("Weber");
         c.Nr = 40;
@@ -87,7 +86,6 @@ private slots:
         QCOMPARE(store->getKunde(b.Nr).Seit, QDate::currentDate());
         Kunde doppelt = neuerKunde("Doppelt");
         doppelt.Nr = 40;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^DB \"."));
         QVERIFY(!store->addKunde(doppelt));
         QCOMPARE(store->getKunde(40).Name, QString("Weber"));
         QCOMPARE(alle->rowCount(), 3);
@@ -100,7 +98,6 @@ private slots:
         QCOMPARE(QVariantList({r.Name, r.Land, r.Seit}),
                  QVariantList({"Meier-Huber", "Suisse", QDate(2011, 3, 2)}));  // a write keeps Seit
         a.Nr = 0;
-        QTest::ignoreMessage(QtWarningMsg, "Kundennummer <1");
         QVERIFY(!store->saveKunde(a));
         a.Nr = 99;  // an unknown number is no failure: nothing to change
         QVERIFY(store->saveKunde(a));
@@ -180,7 +177,6 @@ private slots:
         p.Desc = "3 m";
         QVERIFY(produkte.addProdukt(p));
         QVERIFY(produkte.addProdukt(Produkt("S-1", "Stecker", 1.0)));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt \""));
         QVERIFY(!produkte.addProdukt(Produkt("K-1", "Stecker", 9.0)));  // number exists
         // By name: whole, with wildcards, whatever the case.
         QStringList nrs;
