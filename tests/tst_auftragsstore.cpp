@@ -169,8 +169,9 @@ private slots:
 
         // An order without its customer snapshot shows and keeps the customer of its own row.
         QVERIFY(QSqlQuery().exec("delete from auftragskunden"));
-        Kunde r = store->getAuftrag(gedruckt.Nr).Kunde;
-        QCOMPARE(QStringList({r.Name, r.Firma, r.Email, r.Land}), QStringList({"Meier-Huber", "ACME", "", ""}));
+        const Kunde r = store->getAuftrag(gedruckt.Nr).Kunde;
+        QCOMPARE(QStringList({r.Name, r.Firma, r.Email, r.Land}),
+                 QStringList({"Meier-Huber", "ACME", "", ""}));
         gedruckt.Kunde.Name = "Neu";
         QVERIFY(store->saveAuftrag(gedruckt));
         QCOMPARE(anzahl("auftragskunden"), 0);
@@ -185,7 +186,8 @@ private slots:
                                 C::name(C::zahlungsarten(), Zahlungsart::Ueberweisung),
                                 C::name(C::zahlungsarten(), Zahlungsart::Keine),
                                 C::name(C::auftragsStatus(), AuftragsStatus::Storniert),
-                                C::name(C::auftragsStatus(), 7), C::name(C::kundenTypen(), KundenTyp::Intern)};
+                                C::name(C::auftragsStatus(), 7),
+                                C::name(C::kundenTypen(), KundenTyp::Intern)};
         QCOMPARE(namen, (QStringList{"Angebot", "Überweisung", "", "Storniert", "", "Intern"}));
     }
 

@@ -25,9 +25,8 @@ Auftrag rechnung(int dienst)
     return a;
 }
 
-// One program of the concurrency test: stores n invoices, alternating between
-// the two services, with an order list open as the main window has. While
-// another program holds the database it tries again, as the user would.
+// One program of the concurrency test: stores n invoices of both services with an order
+// list open, as the main window has; while another program holds the database it tries again.
 int speichereAlsKind(const QString& einstellungen, int n)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen);
@@ -53,8 +52,7 @@ int speichereAlsKind(const QString& einstellungen, int n)
 
 }  // namespace
 
-// The tables on a new and an existing database, several programs on one
-// database, and a database that cannot take a write.
+// New, shared, busy and damaged databases.
 class TestGemeinsameDatenbank : public QObject
 {
     Q_OBJECT
@@ -102,8 +100,7 @@ private slots:
     void newDatabaseAndSecondStart()
     {
         env.neueDatenbank();  // without the tables of init()
-        // The stores exist before their tables on a new database; their
-        // models must still show the tables once created.
+        // Stores made before their tables still show them once created.
         SqlKundenStore kunden(nullptr);
         SqlAuftragsStore auftraege(nullptr);
         kunden.createTable();

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-// The customer and the product store.
 class TestKundenStore : public QObject
 {
     Q_OBJECT
