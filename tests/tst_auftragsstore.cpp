@@ -82,16 +82,12 @@ private slots:
                                          << QList<int>{1001, 1002, 1};
         QTest::newRow("offset training") << 0 << 500 << QStringList{"0/0", "0/1", "0/0"}
                                          << QList<int>{501, 1, 502};
-        QTest::newRow("offer before first invoice")
-            << 1000 << 0 << QStringList{"3/1=7", "0/1"} << QList<int>{7, 8};
         QTest::newRow("credit notes across service kinds")
             << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3};
         QTest::newRow("invoice counts other kinds of its service")
             << 0 << 0 << QStringList{"1/0", "1/0", "0/0"} << QList<int>{1, 2, 3};
-        QTest::newRow("given numbers kept") << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5"}
-                                            << QList<int>{42, 43, 5};
-        QTest::newRow("negative number is replaced") << 0 << 0 << QStringList{"0/1=-3"}
-                                                     << QList<int>{1};
+        QTest::newRow("given numbers kept, a negative one replaced")
+            << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1};
         QTest::newRow("a number twice in its numbering is refused")
             << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0};
         QTest::newRow("a deleted number is not reused, but the highest is")
@@ -151,9 +147,7 @@ private slots:
         a.AuftragsNr = nr;
         a.Summe = 10;
         QCOMPARE(felder(store->getAuftrag(a.Nr)), felder(a));
-        QCOMPARE(anzahl("auftragslines"), 1);
-        QVERIFY(store->storniereAuftrag(a.Nr));
-        QCOMPARE(QList<int>({store->getAuftrag(a.Nr).Status, int(changed.count())}), QList<int>({-1, 3}));
+        QCOMPARE(QList<int>({anzahl("auftragslines"), int(changed.count())}), QList<int>({1, 2}));
 
         Auftrag gedruckt = a;
         gedruckt.AuftragsNr = 0;  // a document number is stored once only
@@ -161,8 +155,7 @@ private slots:
         QVERIFY(store->addAuftrag(gedruckt));
         QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
         QVERIFY(store->delAuftrag(a.Nr));
-        QVERIFY(store->delAuftrag(12345));  // unknown: nothing to delete, no failure
-        QCOMPARE(changed.count(), 6);
+        QCOMPARE(changed.count(), 4);
         QCOMPARE(QList<int>({store->getAuftrag(a.Nr).Nr, anzahl("auftrag"), anzahl("auftragslines"),
                              anzahl("auftragskunden")}),
                  QList<int>({0, 1, 1, 1}));
@@ -175,20 +168,7 @@ private slots:
         gedruckt.Kunde.Name = "Neu";
         QVERIFY(store->saveAuftrag(gedruckt));
         QCOMPARE(anzahl("auftragskunden"), 0);
-        QCOMPARE(store->getAuftraegeByKunde(7).first().Kunde.Name, QString("Neu"));
-    }
-
-    // The stored codes are positions in the name lists; outside a list there is no name.
-    void storedCodesNameTheirPosition()
-    {
-        using C = CodeTabellen;
-        const QStringList namen{C::name(C::auftragsarten(), Auftragsart::Angebot),
-                                C::name(C::zahlungsarten(), Zahlungsart::Ueberweisung),
-                                C::name(C::zahlungsarten(), Zahlungsart::Keine),
-                                C::name(C::auftragsStatus(), AuftragsStatus::Storniert),
-                                C::name(C::auftragsStatus(), 7),
-                                C::name(C::kundenTypen(), KundenTyp::Intern)};
-        QCOMPARE(namen, (QStringList{"Angebot", "Überweisung", "", "Storniert", "", "Intern"}));
+        QCOMPARE(store->getAuftrag(gedruckt.Nr).Kunde.Name, QString("Neu"));
     }
 
     void readingByKeys()
@@ -214,7 +194,6 @@ private slots:
         };
         const QStringList ab = nrs({a, b});
         QCOMPARE(nrs(store->getAuftraegeByBestellNr(10)), ab);
-        QCOMPARE(nrs(store->getAuftraegeByKunde(7)), nrs({a, c}));
         // Invoice 1 and offer 1 share their document number.
         QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), ab);
         // Both ends of the range are included, to the second.
@@ -233,10 +212,9 @@ private slots:
         QTest::addColumn<QString>("meldung");
         QTest::addColumn<QString>("speicherMeldung");
         QTest::newRow("lines table missing") << "drop table auftragslines"
-                                             << "^error inserting Auftragline"
-                                             << "^error deleting Auftragslines";
-        QTest::newRow("snapshot table missing") << "drop table auftragskunden"
-                                                << "^DB auftragskunden" << "^DB auftragskunden";
+            << "^error inserting Auftragline" << "^error deleting Auftragslines";
+        QTest::newRow("snapshot table missing")
+            << "drop table auftragskunden" << "^DB auftragskunden" << "^DB auftragskunden";
         QTest::newRow("order rows refused")
             << (Testumgebung::postgres()
                     ? "create function nein() returns trigger language plpgsql as $$ begin raise "
@@ -272,15 +250,6 @@ private slots:
         QVERIFY(!store->saveAuftrag(alt));
         QCOMPARE(changed.count(), 0);
         QVERIFY(store->getAuftrag(alt.Nr).Komentar.isEmpty());
-    }
-
-    void closedDatabase()
-    {
-        QSqlDatabase::database().close();
-        Auftrag a = auftrag(0, 1);
-        QCOMPARE(QList<int>({store->addAuftrag(a), a.AuftragsNr, a.Status,
-                             int(store->getAuftraegeByKunde(7).size()), store->count()}),
-                 QList<int>({0, 0, 0, 0, -1}));  // the count failed: not "no orders"
     }
 };
 
