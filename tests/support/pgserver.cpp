@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 namespace {
-const char* const Verwaltung = "pgserver-verwaltung";
 const QString binDir = QStringLiteral("/usr/lib/postgresql/15/bin/");
 }  // namespace
 
@@ -26,24 +25,14 @@ PgServer::PgServer() : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
     const QString optionen = QString("-p %1 -k %2 -c listen_addresses='' -c fsync=off -c max_connections=40")
                                  .arg(port())
                                  .arg(m_dir.path());
-    if (!starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8", "--no-locale",
-                           "--no-sync"})
-        || !starte("pg_ctl", {"-D", daten, "-l", m_dir.filePath("server.log"), "-w", "-o", optionen,
-                              "start"}))
-        return;
-    m_laeuft = true;
-    QSqlDatabase v = QSqlDatabase::addDatabase("QPSQL", Verwaltung);
-    v.setHostName(host());
-    v.setPort(port());
-    v.setUserName(benutzer());
-    v.setDatabaseName("postgres");
-    if (!v.open())
-        m_fehler = v.lastError().text();
+    m_laeuft = starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8", "--no-locale",
+                                 "--no-sync"})
+               && starte("pg_ctl", {"-D", daten, "-l", m_dir.filePath("server.log"), "-w", "-o", optionen,
+                                    "start"});
 }
 
 PgServer::~PgServer()
 {
-    QSqlDatabase::removeDatabase(Verwaltung);
     if (m_laeuft)
         starte("pg_ctl", {"-D", m_dir.filePath("data"), "-m", "immediate", "-w", "stop"});
 }
@@ -65,8 +54,6 @@ bool PgServer::starte(const QString& programm, const QStringList& argumente)
 QString PgServer::neueDatenbank()
 {
     const QString name = QString("test%1").arg(++m_datenbanken);
-    QSqlQuery q(QSqlDatabase::database(Verwaltung));
-    if (!q.exec("create database " + name))
-        m_fehler = q.lastError().text();
+    starte("createdb", {"-h", host(), "-p", QString::number(port()), "-U", benutzer(), name});
     return name;
 }

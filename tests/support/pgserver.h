@@ -4,9 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A PostgreSQL server of its own for tests and benchmarks: a new cluster in a
-// temporary folder, reached only through a socket there, run as the postgres
-// system user when the caller is root, stopped and removed when this object ends.
+// A PostgreSQL server of its own for tests and benchmarks: a new cluster in a temporary folder,
+// reached only through its socket there, run as "postgres" when the caller is root; gone with the object.
 class PgServer
 {
 public:

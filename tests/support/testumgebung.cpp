@@ -40,24 +40,21 @@ QString Testumgebung::pfad(const QString& name) const
 QString Testumgebung::neueDatenbank()
 {
     schliesseDatenbank();
-    if (!postgres()) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(postgres() ? "QPSQL" : "QSQLITE");
+    if (postgres()) {
+        if (!m_pg)
+            m_pg = std::make_unique<PgServer>();
+        if (!m_pg->laeuft())
+            qFatal("the PostgreSQL server of the test did not start: %s", qPrintable(m_pg->fehler()));
+        m_name = m_pg->neueDatenbank();
+        db.setHostName(m_pg->host());
+        db.setPort(m_pg->port());
+        db.setUserName(PgServer::benutzer());
+    } else {
         m_name = pfad(QString("test%1.db").arg(++m_datenbanken));
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
-        db.setDatabaseName(m_name);
-        db.open();
-        return m_name;
     }
-    if (!m_pg)
-        m_pg = std::make_unique<PgServer>();
-    if (!m_pg->laeuft())
-        qFatal("the PostgreSQL server of the test did not start: %s", qPrintable(m_pg->fehler()));
-    m_name = m_pg->neueDatenbank();
-    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
-    db.setHostName(m_pg->host());
-    db.setPort(m_pg->port());
-    db.setUserName(PgServer::benutzer());
     db.setDatabaseName(m_name);
-    if (!db.open())
+    if (!db.open() && postgres())
         qFatal("no connection to the test's PostgreSQL server: %s", qPrintable(m_pg->fehler()));
     return m_name;
 }
@@ -82,18 +79,13 @@ void Testumgebung::schreibeVerbindung() const
 
 void Testumgebung::schliesseDatenbank()
 {
-    {
-        QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
-        if (db.isOpen())
-            db.close();
-    }
-    if (QSqlDatabase::contains(QSqlDatabase::defaultConnection))
+    if (QSqlDatabase::contains(QSqlDatabase::defaultConnection)) {
+        QSqlDatabase::database(QSqlDatabase::defaultConnection, false).close();
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    }
 }
 
 void Testumgebung::leereEinstellungen()
 {
-    QSettings settings;
-    settings.clear();
-    settings.sync();
+    QSettings().clear();
 }

@@ -8,11 +8,8 @@
 
 class PgServer;
 
-// A private world for one test: its own data folder, settings store and
-// database file, so no test touches the user's files. Create one in
-// initTestCase() (or per test) after the application object exists.
-// With BELEGWERK_TEST_DB=QPSQL in the environment the databases are made on a
-// PostgreSQL server of the test's own instead of SQLite files.
+// A private world for one test (data folder, settings, HOME, database), made after the
+// application object. With BELEGWERK_TEST_DB=QPSQL the databases live on a PostgreSQL server of its own.
 class Testumgebung
 {
 public:
@@ -20,16 +17,12 @@ public:
     ~Testumgebung();
 
     QString pfad(const QString& name) const;  // a path inside the temporary folder
-    // Replaces the default connection by a new, empty database; returns its
-    // name (for SQLite the file's path).
+    // Replaces the default connection by a new, empty database; returns its name (SQLite: the path).
     QString neueDatenbank();
-    static bool postgres();  // the databases are made on PostgreSQL
-    // Writes the current database into the "Datenbank" settings, so that
-    // Programmstart::openDatabase() opens it, in this or another process.
+    static bool postgres();
+    // Writes the current database into the settings, for openDatabase() in this or another process.
     void schreibeVerbindung() const;
-    // Closes and removes the default connection.
-    static void schliesseDatenbank();
-    // Empties the settings store.
+    static void schliesseDatenbank();  // closes and removes the default connection
     void leereEinstellungen();
 
 private:
