@@ -78,10 +78,8 @@ private slots:
         QTest::addColumn<QList<int>>("nummern");
         QTest::newRow("invoices and an offer start at 1")
             << 0 << 0 << QStringList{"0/1", "0/1", "3/1"} << QList<int>{1, 2, 1};
-        QTest::newRow("offset products") << 1000 << 0 << QStringList{"0/1", "0/1", "0/0"}
-                                         << QList<int>{1001, 1002, 1};
-        QTest::newRow("offset training") << 0 << 500 << QStringList{"0/0", "0/1", "0/0"}
-                                         << QList<int>{501, 1, 502};
+        QTest::newRow("offsets per service") << 1000 << 500 << QStringList{"0/1", "0/0", "0/1", "0/0"}
+                                             << QList<int>{1001, 501, 1002, 502};
         QTest::newRow("credit notes across service kinds")
             << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3};
         QTest::newRow("invoice counts other kinds of its service")
@@ -163,12 +161,11 @@ private slots:
         // An order without its customer snapshot shows and keeps the customer of its own row.
         QVERIFY(QSqlQuery().exec("delete from auftragskunden"));
         const Kunde r = store->getAuftrag(gedruckt.Nr).Kunde;
-        QCOMPARE(QStringList({r.Name, r.Firma, r.Email, r.Land}),
-                 QStringList({"Meier-Huber", "ACME", "", ""}));
+        QCOMPARE(QStringList({r.Name, r.Firma, r.Email}), QStringList({"Meier-Huber", "ACME", ""}));
         gedruckt.Kunde.Name = "Neu";
         QVERIFY(store->saveAuftrag(gedruckt));
-        QCOMPARE(anzahl("auftragskunden"), 0);
-        QCOMPARE(store->getAuftrag(gedruckt.Nr).Kunde.Name, QString("Neu"));
+        QCOMPARE(QVariantList({anzahl("auftragskunden"), store->getAuftrag(gedruckt.Nr).Kunde.Name}),
+                 QVariantList({0, "Neu"}));
     }
 
     void readingByKeys()
@@ -178,7 +175,6 @@ private slots:
         a.BestellNr = 10;
         Auftrag b = auftrag(3, 1, tag2);
         b.BestellNr = 10;
-        b.Kunde.Nr = 8;
         b.Zeilen = {zeile(1, "Kurs", 100.0)};
         Auftrag c = auftrag(0, 1, tag2.addSecs(1));
         for (Auftrag* x : {&a, &b, &c}) {
@@ -198,12 +194,8 @@ private slots:
         QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), ab);
         // Both ends of the range are included, to the second.
         QCOMPARE(nrs(store->getAuftraege(tag1, tag2)), ab);
-        // The models take whole days.
-        std::unique_ptr<QSqlTableModel> tage(store->filterModel(tag2.addSecs(43200), tag2.addSecs(43200)));
-        std::unique_ptr<QSqlTableModel> kunde(store->filterModel(8));
-        QCOMPARE(QList<int>({int(store->getAuftraege(tag1, tag2.addSecs(-1)).size()), tage->rowCount(),
-                             kunde->rowCount(), store->count()}),
-                 QList<int>({1, 2, 1, 3}));
+        QCOMPARE(QList<int>({int(store->getAuftraege(tag1, tag2.addSecs(-1)).size()), store->count()}),
+                 QList<int>({1, 3}));
     }
 
     void failureLeavesEverythingAsItWas_data()
@@ -213,8 +205,6 @@ private slots:
         QTest::addColumn<QString>("speicherMeldung");
         QTest::newRow("lines table missing") << "drop table auftragslines"
             << "^error inserting Auftragline" << "^error deleting Auftragslines";
-        QTest::newRow("snapshot table missing")
-            << "drop table auftragskunden" << "^DB auftragskunden" << "^DB auftragskunden";
         QTest::newRow("order rows refused")
             << (Testumgebung::postgres()
                     ? "create function nein() returns trigger language plpgsql as $$ begin raise "
