@@ -55,8 +55,7 @@ private:
     static int anzahl(const QString& tabelle)
     {
         QSqlQuery q("select count(*) from " + tabelle);
-        q.next();
-        return q.value(0).toInt();
+        return q.next() ? q.value(0).toInt() : -1;
     }
 
 private slots:
@@ -68,8 +67,7 @@ private slots:
         store->createTables();
     }
 
-    // Each row stores the orders "typ/dienst[=given number]" one after the
-    // other, or deletes the one of step k ("xk"), and expects the document numbers.
+    // Orders "typ/dienst[=number]" stored in turn ("xk" deletes that of step k), and the numbers given.
     void numbering_data()
     {
         QTest::addColumn<int>("offset1");
@@ -238,8 +236,7 @@ private slots:
             return;
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(speicherMeldung));
         QVERIFY(!store->saveAuftrag(alt));
-        QCOMPARE(changed.count(), 0);
-        QVERIFY(store->getAuftrag(alt.Nr).Komentar.isEmpty());
+        QVERIFY(changed.isEmpty() && store->getAuftrag(alt.Nr).Komentar.isEmpty());
     }
 };
 

@@ -118,7 +118,6 @@ private slots:
         s.setValue("Datenbank/Treiber", treiber);
         s.setValue("Datenbank/Host", "127.0.0.1");
         s.setValue("Datenbank/Port", 1);
-        s.setValue("Datenbank/Name", "belegwerk");
         SkriptInteraktion dialoge;
         QVERIFY(!Programmstart::verbindeDatenbank());
         QCOMPARE(dialoge.arten(), QStringList{"warning"});
@@ -137,8 +136,7 @@ private slots:
         Programmstart::benenneAnwendung();
         const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(!QFileInfo::exists(dataDir));
-        QSettings().setValue("Datenbank/Port", 0);
-        QSettings().sync();
+        QSettings().setValue("Datenbank/Port", 0);  // makes the settings file
         QVERIFY(Programmstart::openDatabase());
         ::umask(alt);
         QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");

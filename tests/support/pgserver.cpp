@@ -23,8 +23,7 @@ PgServer::PgServer() : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
     }
     const QString daten = m_dir.filePath("data");
     const QString optionen = QString("-p %1 -k %2 -c listen_addresses='' -c fsync=off -c max_connections=40")
-                                 .arg(port())
-                                 .arg(m_dir.path());
+                                 .arg(QString::number(port()), m_dir.path());
     m_laeuft = starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8", "--no-locale",
                                  "--no-sync"})
                && starte("pg_ctl", {"-D", daten, "-l", m_dir.filePath("server.log"), "-w", "-o", optionen,

@@ -17,8 +17,7 @@ public:
     QString host() const { return m_dir.path(); }  // the folder of the server's socket
     int port() const { return 5432; }              // any number is free: only a socket
     static QString benutzer() { return QStringLiteral("belegwerk"); }
-    // Creates a new, empty database on the server; returns its name.
-    QString neueDatenbank();
+    QString neueDatenbank();  // a new, empty database on the server; returns its name
 
 private:
     bool starte(const QString& programm, const QStringList& argumente);

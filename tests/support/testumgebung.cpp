@@ -13,13 +13,12 @@ Testumgebung::Testumgebung()
     Q_ASSERT(m_dir.isValid());
     QStandardPaths::setTestModeEnabled(true);
     // Test mode keeps the standard folders under the home folder, so move that too.
-    qputenv("HOME", m_dir.path().toUtf8());
-    qputenv("XDG_DATA_HOME", pfad("data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", pfad("config").toUtf8());
-    qputenv("XDG_CACHE_HOME", pfad("cache").toUtf8());
-    qputenv("TMPDIR", m_dir.path().toUtf8());
-    // No test reaches the desktop's secret store.
-    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    using Ordner = std::pair<const char*, QString>;
+    for (const auto& [name, ordner] : {Ordner{"HOME", m_dir.path()}, {"TMPDIR", m_dir.path()},
+                                       {"XDG_DATA_HOME", pfad("data")}, {"XDG_CONFIG_HOME", pfad("config")},
+                                       {"XDG_CACHE_HOME", pfad("cache")}})
+        qputenv(name, ordner.toUtf8());
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");  // no test reaches the desktop's secret store
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, pfad("settings"));
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, pfad("settings"));
     Programmstart::benenneAnwendung();
@@ -28,8 +27,7 @@ Testumgebung::Testumgebung()
 
 Testumgebung::~Testumgebung()
 {
-    schliesseDatenbank();
-    m_pg.reset();
+    schliesseDatenbank();  // before the server ends
 }
 
 QString Testumgebung::pfad(const QString& name) const
@@ -57,11 +55,6 @@ QString Testumgebung::neueDatenbank()
     if (!db.open() && postgres())
         qFatal("no connection to the test's PostgreSQL server: %s", qPrintable(m_pg->fehler()));
     return m_name;
-}
-
-bool Testumgebung::postgres()
-{
-    return qgetenv("BELEGWERK_TEST_DB") == "QPSQL";
 }
 
 void Testumgebung::schreibeVerbindung() const

@@ -19,7 +19,7 @@ public:
     QString pfad(const QString& name) const;  // a path inside the temporary folder
     // Replaces the default connection by a new, empty database; returns its name (SQLite: the path).
     QString neueDatenbank();
-    static bool postgres();
+    static bool postgres() { return qgetenv("BELEGWERK_TEST_DB") == "QPSQL"; }
     // Writes the current database into the settings, for openDatabase() in this or another process.
     void schreibeVerbindung() const;
     static void schliesseDatenbank();  // closes and removes the default connection
