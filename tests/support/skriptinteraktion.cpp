@@ -37,20 +37,21 @@ void SkriptInteraktion::vergiss()
 }
 
 QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, const QString& text,
-                                     const QString& vorgabe)
+                                     const QVariant& sonst, bool* ok, const QString& vorgabe)
 {
     fragen.append({art, titel, text, vorgabe, {}});
-    return m_antworten.isEmpty() ? QVariant() : m_antworten.takeFirst();
+    const QVariant a = m_antworten.isEmpty() ? QVariant() : m_antworten.takeFirst();
+    if (ok)
+        *ok = a.isValid();
+    return a.isValid() ? a : sonst;
 }
 
-QMessageBox::StandardButton SkriptInteraktion::question(QWidget*, const QString& title,
-                                                        const QString& text,
+QMessageBox::StandardButton SkriptInteraktion::question(QWidget*, const QString& title, const QString& text,
                                                         QMessageBox::StandardButtons,
                                                         QMessageBox::StandardButton defaultButton,
                                                         QMessageBox::Icon)
 {
-    const QVariant a = naechste("question", title, text);
-    return a.isValid() ? QMessageBox::StandardButton(a.toInt()) : defaultButton;
+    return QMessageBox::StandardButton(naechste("question", title, text, int(defaultButton)).toInt());
 }
 
 void SkriptInteraktion::information(QWidget*, const QString& title, const QString& text)
@@ -63,53 +64,42 @@ void SkriptInteraktion::warning(QWidget*, const QString& title, const QString& t
     fragen.append({"warning", title, text, {}, {}});
 }
 
-QString SkriptInteraktion::getText(QWidget*, const QString& title, const QString& label,
-                                   const QString& text, bool* ok)
+QString SkriptInteraktion::getText(QWidget*, const QString& title, const QString& label, const QString& text,
+                                   bool* ok)
 {
-    const QVariant a = naechste("getText", title, label);
-    if (ok)
-        *ok = a.isValid();
-    return a.isValid() ? a.toString() : text;
+    return naechste("getText", title, label, text, ok).toString();
 }
 
-int SkriptInteraktion::getInt(QWidget*, const QString& title, const QString& label, int value,
-                              int, int, int, bool* ok)
+int SkriptInteraktion::getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
+                              bool* ok)
 {
-    const QVariant a = naechste("getInt", title, label);
-    if (ok)
-        *ok = a.isValid();
-    return a.isValid() ? a.toInt() : value;
+    return naechste("getInt", title, label, value, ok).toInt();
 }
 
-double SkriptInteraktion::getDouble(QWidget*, const QString& title, const QString& label,
-                                    double value, double, double, int, bool* ok)
+double SkriptInteraktion::getDouble(QWidget*, const QString& title, const QString& label, double value,
+                                    double, double, int, bool* ok)
 {
-    const QVariant a = naechste("getDouble", title, label);
-    if (ok)
-        *ok = a.isValid();
-    return a.isValid() ? a.toDouble() : value;
+    return naechste("getDouble", title, label, value, ok).toDouble();
 }
 
 QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString& label,
                                    const QStringList& items, int current, bool* ok)
 {
-    const QVariant a = naechste("getItem", title, label);
+    const int wahl = naechste("getItem", title, label, current, ok).toInt();
     fragen.last().auswahl = items;
-    if (ok)
-        *ok = a.isValid();
-    return items.value(a.isValid() ? a.toInt() : current);
+    return items.value(wahl);
 }
 
 QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, const QString& dir,
                                            const QString& filter)
 {
-    return naechste("getOpenFileName", caption, filter, dir).toString();
+    return naechste("getOpenFileName", caption, filter, {}, nullptr, dir).toString();
 }
 
 QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString& dir,
                                            const QString& filter)
 {
-    return naechste("getSaveFileName", caption, filter, dir).toString();
+    return naechste("getSaveFileName", caption, filter, {}, nullptr, dir).toString();
 }
 
 bool SkriptInteraktion::printDialog(QPrinter* printer, QWidget*)
@@ -128,5 +118,5 @@ bool SkriptInteraktion::openUrl(const QUrl& url)
 {
     fragen.append({"openUrl", QString(), url.toString(), {}, {}});
     urls.append(url);
-    return openUrlErgebnis;
+    return true;
 }
