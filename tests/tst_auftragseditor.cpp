@@ -5,7 +5,6 @@
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
-#include "windows/ascompleter.h"
 #include "windows/auftragsdialog.h"
 #include "windows/auftragseditor.h"
 #include "windows/kundenauftragsdialog.h"
@@ -34,7 +33,6 @@ class TestAuftragsEditor : public QObject
         a.Zahlung = Zahlungsart::Bar;
         a.Eingang = eingang;
         a.Kunde.Nr = kundenNr;
-        a.Kunde.Name = QString("Kunde %1").arg(kundenNr);
         a.Zeilen = {{1, {}, {}, {}, 12.5}};
         [&] { QVERIFY(store->addAuftrag(a)); }();
         return a.Nr;
@@ -44,14 +42,13 @@ class TestAuftragsEditor : public QObject
         return neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
     }
 
-    static QStringList nummern(QTableView* view) { return spalte(view, 0); }
-    static QStringList texte(QList<int> n)
+    static QList<int> nummern(QTableView* v)  // of the rows, ascending
     {
-        QStringList t;
-        for (int i : n)
-            t << QString::number(i);
-        t.sort();
-        return t;
+        QList<int> n;
+        for (int r = 0; r < v->model()->rowCount(); ++r)
+            n << v->model()->index(r, 0).data().toInt();
+        std::sort(n.begin(), n.end());
+        return n;
     }
     static QPoint zeileVon(QTableView* view, int nr) { return zeileMit(view, 0, QString::number(nr)); }
 
@@ -85,23 +82,18 @@ class TestAuftragsEditor : public QObject
 
     void oeffne(AuftragsDialog& d, const Auftrag& a)
     {
-        connect(&d, &AuftragsDialog::drucken, this, &TestAuftragsEditor::druckeWieDasProgramm,
-                Qt::DirectConnection);
+        // What the print command does with a stored order once it has printed.
+        connect(&d, &AuftragsDialog::drucken, this, [this](Auftrag& a) {
+            gedruckt << a;
+            if (a.Status == AuftragsStatus::Gespeichert) {
+                a.Status = AuftragsStatus::Gedruckt;
+                store->saveAuftrag(a);
+            }
+        }, Qt::DirectConnection);
         d.setProduktStore(produkte);
         d.setAuftragsStore(store);
         d.setAuftrag(a);
         d.show();
-    }
-
-public slots:
-    // What the print command does with a stored order once it has printed.
-    void druckeWieDasProgramm(Auftrag& a)
-    {
-        gedruckt << a;
-        if (a.Status == AuftragsStatus::Gespeichert) {
-            a.Status = AuftragsStatus::Gedruckt;
-            store->saveAuftrag(a);
-        }
     }
 
 private slots:
@@ -112,9 +104,6 @@ private slots:
         store->createTables();
         produkte = new SqlProduktStore(nullptr);
         produkte->createTable();
-        Produkt kurs("SCH-1", "Kurs Tabellen", 300.0);
-        kurs.Typ = ProduktTyp::Dienstleistung;
-        QVERIFY(produkte->addProdukt(kurs));
         QVERIFY(produkte->addProdukt(Produkt("K-1", "Kabel", 20.0)));
     }
 
@@ -139,7 +128,7 @@ private slots:
         neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));  // the day after the range
         AuftragsEditor e;
         zeigeMaerz(e);
-        QCOMPARE(nummern(e.tabelle()), texte({nr}));
+        QCOMPARE(nummern(e.tabelle()), QList<int>{nr});
         QStringList gesendet;
         connect(&e, &AuftragsEditor::kundeClicked, this, [&](int n) { gesendet << QString::number(n); });
         connect(&e, &AuftragsEditor::rechnungFromAngebot, this,
@@ -178,9 +167,9 @@ private slots:
         dialoge.antworte(antwort);
         MenuAuswahl wahl({"Löschen"});
         emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
-        QCOMPARE(dialoge.arten(), QStringList{"question"});
-        QCOMPARE(QList<bool>({store->getAuftrag(nr).Nr == 0, e.tabelle()->model()->rowCount() == 0}),
-                 QList<bool>(2, geloescht));
+        QCOMPARE(QVariantList({dialoge.arten(), store->getAuftrag(nr).Nr == 0,
+                               e.tabelle()->model()->rowCount() == 0}),
+                 QVariantList({QStringList{"question"}, geloescht, geloescht}));
     }
 
     void export_()
@@ -205,10 +194,7 @@ private slots:
         d.setKundenNr(5);
         d.setStore(store);
         d.show();
-        QCOMPARE(nummern(d.tabelle()), texte({a, b}));  // of every date
-        MenuAuswahl wahl({"Status setzen", "Bezahlt"});
-        emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), b));
-        QCOMPARE(store->getAuftrag(b).Status, int(AuftragsStatus::Bezahlt));
+        QCOMPARE(nummern(d.tabelle()), QList<int>({a, b}));  // of every date
     }
 
     void felderUndSammlung_data()
@@ -239,26 +225,11 @@ private slots:
         d.bestellNrBox()->setValue(4711);
         const QDateTime vorher = QDateTime::currentDateTime().addSecs(-1);
         QTest::mouseClick(d.okKnopf(), Qt::LeftButton);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
         const Auftrag b = d.auftrag();
-        QCOMPARE(QVariantList({b.Nr, b.AuftragsNr, b.BestellNr, b.Zahlung, b.Komentar, b.Status}),
-                 QVariantList({a.Nr, a.AuftragsNr, 4711, int(Zahlungsart::EC), "bitte liefern", a.Status}));
+        QCOMPARE(QVariantList({d.result(), b.Nr, b.AuftragsNr, b.BestellNr, b.Zahlung, b.Komentar, b.Status}),
+                 QVariantList({int(QDialog::Accepted), a.Nr, a.AuftragsNr, 4711, int(Zahlungsart::EC),
+                               "bitte liefern", a.Status}));
         QVERIFY(eingangNeu ? b.Eingang > vorher : b.Eingang == a.Eingang);
-    }
-
-    void dienstWechselt()
-    {
-        QSettings().setValue("Produkte/filter", true);
-        AuftragsDialog d;
-        oeffne(d, beispiel());
-        auto* proxy = qobject_cast<QSortFilterProxyModel*>(d.produkte()->completer()->listPopup()->model());
-        QVariantList angeboten;  // goods only, then services only
-        for (int dienst : {int(Auftrag::Produkte), int(Auftrag::Schulung)}) {
-            d.dienstBox()->setCurrentIndex(dienst);
-            angeboten << proxy->sourceModel()->rowCount() << proxy->sourceModel()->index(0, 0).data();
-        }
-        QCOMPARE(angeboten, QVariantList({1, "K-1", 1, "SCH-1"}));
-        QSettings().remove("Produkte/filter");
     }
 
     // The acceptance handling updates the stored order with the collected
@@ -271,8 +242,7 @@ private slots:
         oeffne(d, alt);
         QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
         QCOMPARE(QList<int>({int(gedruckt.size()), store->count()}), QList<int>({1, vorher}));
-        const Auftrag a = d.auftrag();
-        QVERIFY(store->saveAuftrag(a));
+        QVERIFY(store->saveAuftrag(d.auftrag()));
         QCOMPARE(store->getAuftrag(alt.Nr).Status, int(AuftragsStatus::Gedruckt));
     }
 
@@ -294,8 +264,7 @@ private slots:
 
         // A second try once the store works again goes through.
         QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
-        QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(gedruckt.size(), 1);
+        QCOMPARE(QList<int>({d.result(), int(gedruckt.size())}), QList<int>({QDialog::Accepted, 1}));
     }
 };
 

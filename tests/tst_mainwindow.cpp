@@ -123,9 +123,7 @@ private slots:
         QFETCH(int, neuerTyp);
         kunde();
         const Auftrag q = gespeichert(quelle, AuftragsStatus::Gespeichert);
-        auto rufe = [&] {
-            QMetaObject::invokeMethod(w.get(), befehl.toLatin1().constData(), Q_ARG(Auftrag, q));
-        };
+        auto rufe = [&] { QMetaObject::invokeMethod(w.get(), qPrintable(befehl), Q_ARG(Auftrag, q)); };
         mitDialog(rufe);  // cancelled: nothing stored
         QCOMPARE(w->auftragsStore()->count(), 1);
 
@@ -136,34 +134,28 @@ private slots:
                  QVariantList({2, neuerTyp, 1, quelle, "Meier"}));
     }
 
-    void findByNumber_data()
-    {
-        QTest::addColumn<QString>("befehl");
-        QTest::addColumn<int>("nummer");
-        QTest::addColumn<int>("gefunden");
-        QTest::newRow("document number, none") << "zeigeAuftragByNr" << 9 << 0;
-        QTest::newRow("order number, two") << "zeigeAuftragByBestellNr" << 55 << 2;
-    }
-
     void findByNumber()
     {
-        QFETCH(QString, befehl);
-        QFETCH(int, nummer);
-        QFETCH(int, gefunden);
         gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, 55);
         const Auftrag angebot = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, 55);
-        dialoge->antworte(nummer);
-        dialoge->antworte(1);  // the second line of the choice: the offer
+        // No document 9: a note; two orders numbered 55: a choice, its second line (the offer) opened;
+        // a cancelled number: nothing.
+        for (const QVariant& antwort : {QVariant(9), QVariant(55), QVariant(1), QVariant()})
+            dialoge->antworte(antwort);
         int gezeigt = 0;
-        auto rufe = [&] { QMetaObject::invokeMethod(w.get(), befehl.toLatin1().constData()); };
-        mitDialog(rufe, [&](QDialog* d) {
+        int angeboten = 0;
+        mitDialog([&] {
+            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByNr");
+            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByBestellNr");
+            angeboten = dialoge->fragen.last().auswahl.size();
+            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByNr");
+        }, [&](QDialog* d) {
             gezeigt = qobject_cast<AuftragsDialog*>(d)->auftrag().Nr;
             d->reject();
         });
-        QCOMPARE(dialoge->arten(), (QStringList{"getInt", gefunden ? "getItem" : "information"}));
-        QCOMPARE(QList<int>({int(dialoge->fragen.last().auswahl.size()), gezeigt}),
-                 QList<int>({gefunden, gefunden ? angebot.Nr : 0}));
-        QCOMPARE(::mitDialog(rufe), QStringList());  // a cancelled number opens nothing
+        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information", "getInt", "getItem", "getInt"}));
+        QCOMPARE(QVariantList({geoeffnet, angeboten, gezeigt}),
+                 QVariantList({QStringList{"AuftragsDialog"}, 2, angebot.Nr}));
     }
 
     void unwritablePdfIsReported()
@@ -173,7 +165,6 @@ private slots:
         dialoge->antworte(datei);
         QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
         QCOMPARE(dialoge->arten(), (QStringList{"getSaveFileName", "warning"}));
-        QVERIFY(dialoge->fragen.first().vorgabe.endsWith(QString("Auftrag%1.pdf").arg(a.Nr)));
         QVERIFY(!QFileInfo::exists(datei));
 
         // A PDF saved and opened; the status is unchanged.
@@ -189,7 +180,6 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<int>("danach");
-        QTest::newRow("saved, printed") << 1 << QVariant(true) << int(AuftragsStatus::Gedruckt);
         QTest::newRow("saved, cancelled") << 1 << QVariant(false) << int(AuftragsStatus::Gespeichert);
         QTest::newRow("paid") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt);
     }
@@ -211,8 +201,7 @@ private slots:
 
     void englishCatalogue()
     {
-        // Built by CMake beside the executable, one folder above the tests.
-        const QString appDir = QCoreApplication::applicationDirPath() + "/../";
+        const QString appDir = QCoreApplication::applicationDirPath() + "/../";  // where CMake builds it
         QVERIFY2(QFileInfo::exists(appDir + "belegwerk_en.qm"), "belegwerk_en.qm not built");
         QTranslator qt, programm;
         Programmstart::ladeUebersetzungen("en", appDir, qt, programm);

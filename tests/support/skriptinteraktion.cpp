@@ -2,40 +2,6 @@
 
 #include <QPrinter>
 
-SkriptInteraktion::SkriptInteraktion()
-{
-    Interaktion::install(this);
-}
-
-SkriptInteraktion::~SkriptInteraktion()
-{
-    Interaktion::install(nullptr);
-}
-
-void SkriptInteraktion::antworte(const QVariant& antwort)
-{
-    m_antworten.append(antwort);
-}
-
-QStringList SkriptInteraktion::arten() const
-{
-    QStringList a;
-    for (const Frage& f : fragen)
-        a << f.art;
-    return a;
-}
-
-int SkriptInteraktion::anzahl(const QString& art) const
-{
-    return arten().count(art);
-}
-
-void SkriptInteraktion::vergiss()
-{
-    fragen.clear();
-    urls.clear();
-}
-
 QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, const QString& text,
                                      const QVariant& sonst, bool* ok, const QString& vorgabe)
 {
@@ -52,16 +18,6 @@ QMessageBox::StandardButton SkriptInteraktion::question(QWidget*, const QString&
                                                         QMessageBox::Icon)
 {
     return QMessageBox::StandardButton(naechste("question", title, text, int(defaultButton)).toInt());
-}
-
-void SkriptInteraktion::information(QWidget*, const QString& title, const QString& text)
-{
-    fragen.append({"information", title, text, {}, {}});
-}
-
-void SkriptInteraktion::warning(QWidget*, const QString& title, const QString& text)
-{
-    fragen.append({"warning", title, text, {}, {}});
 }
 
 QString SkriptInteraktion::getText(QWidget*, const QString& title, const QString& label, const QString& text,
@@ -112,11 +68,4 @@ bool SkriptInteraktion::printDialog(QPrinter* printer, QWidget*)
         return true;
     }
     return a.toBool();
-}
-
-bool SkriptInteraktion::openUrl(const QUrl& url)
-{
-    fragen.append({"openUrl", QString(), url.toString(), {}, {}});
-    urls.append(url);
-    return true;
 }

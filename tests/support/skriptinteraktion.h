@@ -23,25 +23,41 @@ public:
         QStringList auswahl;  // the items offered by getItem()
     };
 
-    SkriptInteraktion();
-    ~SkriptInteraktion() override;
+    SkriptInteraktion() { Interaktion::install(this); }
+    ~SkriptInteraktion() override { Interaktion::install(nullptr); }
 
     // The next answers: a QMessageBox::StandardButton, the text, number or chosen position (int) of an
     // input, a file name, a bool for printDialog() or a QString: print into that PDF file. Null cancels.
-    void antworte(const QVariant& antwort);
+    void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
 
     QList<Frage> fragen;
     QList<QUrl> urls;
 
-    QStringList arten() const;  // the art of every recorded Frage
-    int anzahl(const QString& art) const;
-    void vergiss();  // clears the records
+    QStringList arten() const  // the art of every recorded Frage
+    {
+        QStringList a;
+        for (const Frage& f : fragen)
+            a << f.art;
+        return a;
+    }
+    int anzahl(const QString& art) const { return arten().count(art); }
+    void vergiss()  // clears the records
+    {
+        fragen.clear();
+        urls.clear();
+    }
 
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons, QMessageBox::StandardButton dflt,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
                                          QMessageBox::Icon) override;
-    void information(QWidget*, const QString& title, const QString& text) override;
-    void warning(QWidget*, const QString& title, const QString& text) override;
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        fragen.append({"information", title, text, {}, {}});
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        fragen.append({"warning", title, text, {}, {}});
+    }
     QString getText(QWidget*, const QString& title, const QString& label, const QString& text,
                     bool* ok) override;
     int getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
@@ -55,7 +71,12 @@ public:
     QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter) override;
     bool printDialog(QPrinter* printer, QWidget*) override;
-    bool openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override
+    {
+        fragen.append({"openUrl", QString(), url.toString(), {}, {}});
+        urls.append(url);
+        return true;
+    }
 
 private:
     // Records the question; the scripted answer, or sonst when there is none (then *ok is false).
