@@ -172,6 +172,7 @@ private slots:
         dialoge->antworte(env->pfad("Auftrag.pdf"));
         QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
         QCOMPARE(dialoge->urls, QList<QUrl>{QUrl::fromLocalFile(env->pfad("Auftrag.pdf"))});
+        QVERIFY(PdfSeiten(env->pfad("Auftrag.pdf")).text().contains("Câble"));
         QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gespeichert));
     }
 
