@@ -1,17 +1,21 @@
 #include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
+#include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
+#include "windows/auftragsdialog.h"
 #include "windows/auftragseditor.h"
 #include "windows/kundenauftragsdialog.h"
+#include "windows/produktewidget.h"
 
+#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 
-// The order list and the customer's orders: date range, context menus and
-// their commands, status changes, admin delete and export.
+// The order list and the customer's orders (context menu commands, status, admin delete, export) and the
+// order dialog (new and stored orders, the collection into the order, "Drucken" with its store write).
 class TestAuftragsEditor : public QObject
 {
     Q_OBJECT
@@ -19,6 +23,8 @@ class TestAuftragsEditor : public QObject
     Testumgebung env;
     SkriptInteraktion dialoge;
     SqlAuftragsStore* store = nullptr;
+    SqlProduktStore* produkte = nullptr;
+    QList<Auftrag> gedruckt;
 
     int neu(const QDateTime& eingang, int typ = Auftragsart::Rechnung, int kundenNr = 1)
     {
@@ -27,7 +33,6 @@ class TestAuftragsEditor : public QObject
         a.Zahlung = Zahlungsart::Bar;
         a.Eingang = eingang;
         a.Kunde.Nr = kundenNr;
-        a.Kunde.Name = QString("Kunde %1").arg(kundenNr);
         a.Zeilen = {{1, {}, {}, {}, 12.5}};
         [&] { QVERIFY(store->addAuftrag(a)); }();
         return a.Nr;
@@ -37,14 +42,13 @@ class TestAuftragsEditor : public QObject
         return neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
     }
 
-    static QStringList nummern(QTableView* view) { return spalte(view, 0); }
-    static QStringList texte(QList<int> n)
+    static QList<int> nummern(QTableView* v)  // of the rows, ascending
     {
-        QStringList t;
-        for (int i : n)
-            t << QString::number(i);
-        t.sort();
-        return t;
+        QList<int> n;
+        for (int r = 0; r < v->model()->rowCount(); ++r)
+            n << v->model()->index(r, 0).data().toInt();
+        std::sort(n.begin(), n.end());
+        return n;
     }
     static QPoint zeileVon(QTableView* view, int nr) { return zeileMit(view, 0, QString::number(nr)); }
 
@@ -58,17 +62,55 @@ class TestAuftragsEditor : public QObject
         e.show();
     }
 
+    Auftrag beispiel() const
+    {
+        Auftrag a;
+        a.Kunde.Nr = 4;
+        a.Kunde.Name = "Claire Roux";
+        a.Zeilen = {{2, {}, "K-1", {}, 40.0}};
+        return a;
+    }
+
+    // A stored order with the given status, as the main window hands it on.
+    Auftrag gespeichert(int status)
+    {
+        Auftrag a = store->getAuftrag(neu(QDateTime(QDate(2020, 5, 4), QTime(9, 30))));
+        a.Status = status;
+        [&] { QVERIFY(store->saveAuftrag(a)); }();
+        return store->getAuftrag(a.Nr);
+    }
+
+    void oeffne(AuftragsDialog& d, const Auftrag& a)
+    {
+        // What the print command does with a stored order once it has printed.
+        connect(&d, &AuftragsDialog::drucken, this, [this](Auftrag& a) {
+            gedruckt << a;
+            if (a.Status == AuftragsStatus::Gespeichert) {
+                a.Status = AuftragsStatus::Gedruckt;
+                store->saveAuftrag(a);
+            }
+        }, Qt::DirectConnection);
+        d.setProduktStore(produkte);
+        d.setAuftragsStore(store);
+        d.setAuftrag(a);
+        d.show();
+    }
+
 private slots:
     void initTestCase()
     {
         env.neueDatenbank();
         store = new SqlAuftragsStore(nullptr);
         store->createTables();
+        produkte = new SqlProduktStore(nullptr);
+        produkte->createTable();
+        QVERIFY(produkte->addProdukt(Produkt("K-1", "Kabel", 20.0)));
     }
 
     void cleanupTestCase()
     {
         delete store;
+        delete produkte;
     }
 
     void init()
@@ -76,84 +118,31 @@ private slots:
         QVERIFY(store->deleteAll());
         dialoge.vergiss();
         env.leereEinstellungen();
+        gedruckt.clear();
     }
 
-    void zeitraum()
-    {
-        neu(QDateTime(QDate(2021, 2, 28), QTime(23, 59)));
-        const int erster = neu(QDateTime(QDate(2021, 3, 1), QTime(0, 0)));
-        const int letzter = neu(QDateTime(QDate(2021, 3, 10), QTime(23, 59)));
-        neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));
-
-        AuftragsEditor e;
-        zeigeMaerz(e);
-        QCOMPARE(nummern(e.tabelle()), texte({erster, letzter}));
-        e.bisEdit()->setDate(QDate(2021, 3, 11));
-        QCOMPARE(nummern(e.tabelle()).size(), 3);
-        QVERIFY(e.tabelle()->isColumnHidden(0));
-    }
-
-    void menuNachArt_data()
-    {
-        QTest::addColumn<int>("typ");
-        QTest::addColumn<int>("kundenNr");
-        QTest::addColumn<bool>("rechnung");
-        QTest::addColumn<bool>("gutschrift");
-        QTest::newRow("Angebot") << 3 << 1 << true << false;
-        QTest::newRow("Rechnung") << 0 << 1 << false << true;
-        QTest::newRow("Lieferschein") << 1 << 1 << false << false;
-        QTest::newRow("Gutschrift ohne Kunde") << 2 << 0 << false << false;
-    }
-
-    void menuNachArt()
-    {
-        QFETCH(int, typ);
-        QFETCH(int, kundenNr);
-        QFETCH(bool, rechnung);
-        QFETCH(bool, gutschrift);
-        const int nr = neuImMaerz(typ, kundenNr);
-        AuftragsEditor e;
-        zeigeMaerz(e);
-        MenuAuswahl wahl({});
-        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
-        QCOMPARE(QList<bool>({wahl.aktiv.contains("XML speichern"),
-                              wahl.aktiv.contains("Rechnung aus Angebot erstellen"),
-                              wahl.aktiv.contains("Gutschrift aus Rechnung erstellen"),
-                              wahl.aktiv.contains("Kunden anzeigen")}),
-                 QList<bool>({typ == 0 || typ == 2, rechnung, gutschrift, kundenNr >= 1}));
-        // No menu below the rows.
-        MenuAuswahl keine({});
-        emit e.tabelle()->customContextMenuRequested(QPoint(20, e.tabelle()->height() - 5));
-        QVERIFY(!keine.gezeigt);
-    }
-
-    // Each entry hands the order on; a status is written with the lines kept.
+    // The entries hand on the row's customer and the whole order; a status is written with the lines kept.
     void befehle()
     {
         const int nr = neuImMaerz(Auftragsart::Angebot, 7);
+        neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));  // the day after the range
         AuftragsEditor e;
         zeigeMaerz(e);
+        QCOMPARE(nummern(e.tabelle()), QList<int>{nr});
         QStringList gesendet;
-        auto nummer = [&](const char* was, int n) { gesendet << was + QString::number(n); };
-        connect(&e, &AuftragsEditor::auftragClicked, this, [&](int n) { nummer("zeige ", n); });
-        connect(&e, &AuftragsEditor::kundeClicked, this, [&](int n) { nummer("kunde ", n); });
-        connect(&e, &AuftragsEditor::auftragDrucken, this, [&](Auftrag& a) { nummer("drucke ", a.Nr); });
+        connect(&e, &AuftragsEditor::kundeClicked, this, [&](int n) { gesendet << QString::number(n); });
         connect(&e, &AuftragsEditor::rechnungFromAngebot, this,
-                [&](Auftrag a) { nummer("Zeilen ", a.Zeilen.size()); });
-        connect(&e, &AuftragsEditor::auftragKunde, this, [&](Kunde& k) { gesendet << k.Name; });
-
-        const QPoint p = zeileVon(e.tabelle(), nr);
-        for (const QStringList& eintrag : QList<QStringList>{{"Anzeigen"}, {"Kunden anzeigen"}, {"Drucken"},
-                                                              {"Rechnung aus Angebot erstellen"},
-                                                              {"Kundendaten anzeigen"},
-                                                              {"Status setzen", "Storniert"}}) {
+                [&](Auftrag a) { gesendet << QString("%1 Zeilen").arg(a.Zeilen.size()); });
+        const QList<QStringList> eintraege{
+            {"Kunden anzeigen"}, {"Rechnung aus Angebot erstellen"}, {"Status setzen", "Storniert"}};
+        for (const QStringList& eintrag : eintraege) {
             MenuAuswahl wahl(eintrag);
-            emit e.tabelle()->customContextMenuRequested(p);
+            emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
         }
-        emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
-        const QString n = QString::number(nr);
-        QCOMPARE(gesendet, (QStringList{"zeige " + n, "kunde 7", "drucke " + n, "Zeilen 1", "Kunde 7",
-                                        "zeige " + n}));
+        MenuAuswahl keine({});  // no menu below the rows
+        emit e.tabelle()->customContextMenuRequested(QPoint(20, e.tabelle()->height() - 5));
+        QCOMPARE(QVariantList({gesendet, keine.gezeigt}),
+                 QVariantList({QStringList{"7", "1 Zeilen"}, false}));
         const Auftrag a = store->getAuftrag(nr);
         QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, 12).data().toInt(),
                              int(a.Zeilen.size())}),
@@ -164,7 +153,6 @@ private slots:
     {
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<bool>("geloescht");
-        QTest::newRow("Nein") << QVariant(int(QMessageBox::No)) << false;
         QTest::newRow("geschlossen") << QVariant() << false;
         QTest::newRow("Ja") << QVariant(int(QMessageBox::Yes)) << true;
     }
@@ -176,18 +164,12 @@ private slots:
         const int nr = neuImMaerz();
         AuftragsEditor e;
         zeigeMaerz(e, true);
-        int geklickt = 0;
-        connect(&e, &AuftragsEditor::auftragClicked, this, [&] { ++geklickt; });
-
         dialoge.antworte(antwort);
-        const QPoint p = zeileVon(e.tabelle(), nr);
         MenuAuswahl wahl({"Löschen"});
-        emit e.tabelle()->customContextMenuRequested(p);
-        QCOMPARE(dialoge.arten(), QStringList{"question"});
-        QCOMPARE(QList<bool>({store->getAuftrag(nr).Nr == 0, e.tabelle()->model()->rowCount() == 0}),
-                 QList<bool>(2, geloescht));
-        emit e.tabelle()->doubleClicked(e.tabelle()->indexAt(p));
-        QCOMPARE(geklickt, 0);
+        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
+        QCOMPARE(QVariantList({dialoge.arten(), store->getAuftrag(nr).Nr == 0,
+                               e.tabelle()->model()->rowCount() == 0}),
+                 QVariantList({QStringList{"question"}, geloescht, geloescht}));
     }
 
     void export_()
@@ -208,23 +190,81 @@ private slots:
         const int a = neuImMaerz(0, 5);
         const int b = neu(QDateTime(QDate(2015, 1, 1), QTime(8, 0)), 3, 5);
         neuImMaerz(0, 6);
-        {
-            KundenAuftragsDialog d;
-            d.setKundenNr(5);
-            d.setStore(store);
-            d.show();
-            QCOMPARE(nummern(d.tabelle()), texte({a, b}));
-            MenuAuswahl wahl({"Status setzen", "Bezahlt"});
-            emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), b));
-            QCOMPARE(store->getAuftrag(b).Status, 3);
-
-            QSignalSpy neue(&d, &KundenAuftragsDialog::neuerAuftrag);
-            QTest::mouseClick(d.neuKnopf(), Qt::LeftButton);
-            QCOMPARE(neue.value(0).value(0).toInt(), 5);
-            d.resize(700, 400);
-        }
         KundenAuftragsDialog d;
-        QCOMPARE(d.size(), QSize(700, 400));
+        d.setKundenNr(5);
+        d.setStore(store);
+        d.show();
+        QCOMPARE(nummern(d.tabelle()), QList<int>({a, b}));  // of every date
+    }
+
+    void felderUndSammlung_data()
+    {
+        QTest::addColumn<bool>("gespeichert");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("eingangNeu");
+        QTest::newRow("nicht gespeichert") << false << 0 << true;
+        QTest::newRow("Gespeichert") << true << 1 << true;
+        QTest::newRow("Gedruckt") << true << 2 << false;
+        QTest::newRow("Storniert -1") << true << -1 << false;
+    }
+
+    // A status can be set on stored orders only; OK collects the input.
+    void felderUndSammlung()
+    {
+        QFETCH(bool, gespeichert);
+        QFETCH(int, status);
+        QFETCH(bool, eingangNeu);
+        const Auftrag a = gespeichert ? this->gespeichert(status) : beispiel();
+        AuftragsDialog d;
+        oeffne(d, a);
+        QCOMPARE(QVariantList({d.statusBox()->isEnabled(), d.zahlungBox()->currentIndex()}),
+                 QVariantList({gespeichert, gespeichert ? int(Zahlungsart::Bar) : -1}));
+
+        d.zahlungBox()->setCurrentIndex(Zahlungsart::EC);
+        d.komentarEdit()->setPlainText("bitte liefern");
+        d.bestellNrBox()->setValue(4711);
+        const QDateTime vorher = QDateTime::currentDateTime().addSecs(-1);
+        QTest::mouseClick(d.okKnopf(), Qt::LeftButton);
+        const Auftrag b = d.auftrag();
+        QCOMPARE(QVariantList({d.result(), b.Nr, b.AuftragsNr, b.BestellNr, b.Zahlung, b.Komentar, b.Status}),
+                 QVariantList({int(QDialog::Accepted), a.Nr, a.AuftragsNr, 4711, int(Zahlungsart::EC),
+                               "bitte liefern", a.Status}));
+        QVERIFY(eingangNeu ? b.Eingang > vorher : b.Eingang == a.Eingang);
+    }
+
+    // The acceptance handling updates the stored order with the collected
+    // values; the status printing set must survive it.
+    void druckenGespeichert()
+    {
+        const Auftrag alt = gespeichert(AuftragsStatus::Gespeichert);
+        const int vorher = store->count();
+        AuftragsDialog d;
+        oeffne(d, alt);
+        QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
+        QCOMPARE(QList<int>({int(gedruckt.size()), store->count()}), QList<int>({1, vorher}));
+        QVERIFY(store->saveAuftrag(d.auftrag()));
+        QCOMPARE(store->getAuftrag(alt.Nr).Status, int(AuftragsStatus::Gedruckt));
+    }
+
+    void druckenSpeichernScheitert()
+    {
+        AuftragsDialog d;
+        oeffne(d, beispiel());
+        d.zahlungBox()->setCurrentIndex(Zahlungsart::Bar);
+        d.komentarEdit()->setPlainText("wichtig");
+        QSqlQuery q;
+        QVERIFY(q.exec("alter table auftragslines rename to weg"));
+        QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
+        QVERIFY(q.exec("alter table weg rename to auftragslines"));
+
+        QCOMPARE(QVariantList({dialoge.arten(), d.isVisible(), gedruckt.size(),
+                               d.komentarEdit()->toPlainText(), d.produkte()->lines().size(), d.auftrag().Nr,
+                               d.auftrag().AuftragsNr}),
+                 QVariantList({QStringList{"warning"}, true, 0, "wichtig", 1, 0, 0}));
+
+        // A second try once the store works again goes through.
+        QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
+        QCOMPARE(QList<int>({d.result(), int(gedruckt.size())}), QList<int>({QDialog::Accepted, 1}));
     }
 };
 

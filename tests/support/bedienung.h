@@ -12,18 +12,18 @@ class QTableView;
 class QPushButton;
 class QWidget;
 
-// What the GUI tests do as a user would: find a button by its text or a field
-// by its object name, type into a field, show a window and wait for it.
+// What the GUI tests do as a user would: find a button by its text or a field by its object name, type
+// into a field, show a window and wait for it.
 QPushButton* knopf(QWidget* w, const QString& text);
 QLineEdit* feld(QWidget* w, const QString& name);
 void tippe(QWidget* w, const QString& name, const QString& text);
 bool zeige(QWidget* w);
-// Runs befehl; each modal dialog it opens goes to handle (when given) or is
-// cancelled. Returns the class names of the dialogs, in order.
+// Runs befehl; each modal dialog it opens goes to handle (when given) or is cancelled. Returns the class
+// names of the dialogs, in order.
 QStringList mitDialog(const std::function<void()>& befehl,
                       const std::function<void(QDialog*)>& handle = {});
-// The texts of one column of a view's rows, sorted; the centre of column 1 of
-// the row whose column spalte shows wert (-1, -1 when none).
+// The texts of one column of a view's rows, sorted; the centre of column 1 of the row whose column
+// spalte shows wert (-1, -1 when none).
 QStringList spalte(QTableView* v, int spalte);
 QPoint zeileMit(QTableView* v, int spalte, const QString& wert);
 // The whole content of a file as UTF-8 text.

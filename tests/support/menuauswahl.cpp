@@ -22,11 +22,9 @@ void MenuAuswahl::versuche()
     }
     if (!gezeigt) {
         gezeigt = true;
-        for (QAction* a : menu->actions()) {
-            eintraege << a->text();
+        for (QAction* a : menu->actions())
             if (a->isEnabled())
                 aktiv << a->text();
-        }
     }
     if (m_pfad.isEmpty()) {
         m_timer.stop();

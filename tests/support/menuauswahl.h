@@ -4,17 +4,14 @@
 #include <QStringList>
 #include <QTimer>
 
-// Picks an entry of the next context menu that the program runs with exec(),
-// by its texts ({"Status setzen", "Bezahlt"} for a submenu entry), and records
-// the menu's entries and which of them were enabled. An empty path closes the
-// menu without a choice.
+// Picks an entry of the next context menu the program runs with exec() by its texts ({"Status setzen",
+// "Bezahlt"} for a submenu entry) and records the enabled entries. An empty path closes it unchosen.
 class MenuAuswahl
 {
 public:
     explicit MenuAuswahl(const QStringList& pfad);
 
     bool gezeigt = false;
-    QStringList eintraege;
     QStringList aktiv;
 
 private:

@@ -1,12 +1,29 @@
 #ifndef MENUBEFEHL_H
 #define MENUBEFEHL_H
 
-#include <QStringList>
-
-class QMainWindow;
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 
 // Triggers the menu-bar entry at the path of texts ({"Belegwerk", "Importieren",
 // "Produkte importieren"}); false when it is missing or disabled.
-bool menuBefehl(QMainWindow& w, const QStringList& pfad);
+inline bool menuBefehl(QMainWindow& w, const QStringList& pfad)
+{
+    QList<QAction*> aktionen = w.menuBar()->actions();
+    QAction* gefunden = nullptr;
+    for (const QString& text : pfad) {
+        gefunden = nullptr;
+        for (QAction* a : aktionen)
+            if (a->text() == text && a->isEnabled())
+                gefunden = a;
+        if (!gefunden)
+            return false;
+        aktionen = gefunden->menu() ? gefunden->menu()->actions() : QList<QAction*>();
+    }
+    if (gefunden)
+        gefunden->trigger();
+    return gefunden;
+}
 
 #endif

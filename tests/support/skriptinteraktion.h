@@ -8,10 +8,9 @@
 #include <QUrl>
 #include <QVariant>
 
-// Answers the program's questions from a script, in order, and records what was
-// asked. Installs itself while it lives. Without a scripted answer a question
-// gets its default button, an input box or file choice is cancelled, and a
-// print dialog is refused.
+// Answers the program's questions from a script, in order, and records what was asked; installed while
+// it lives. Unscripted: a question gets its default button, an input or file choice is cancelled, a print
+// dialog is refused.
 class SkriptInteraktion : public Interaktion
 {
 public:
@@ -24,48 +23,65 @@ public:
         QStringList auswahl;  // the items offered by getItem()
     };
 
-    SkriptInteraktion();
-    ~SkriptInteraktion() override;
+    SkriptInteraktion() { Interaktion::install(this); }
+    ~SkriptInteraktion() override { Interaktion::install(nullptr); }
 
-    // The next answers: a QMessageBox::StandardButton for question(), a
-    // QString for getText() and the file choices, the chosen position (int)
-    // for getItem(), an int or double for the
-    // number boxes, a bool for printDialog() or a QString: print into that
-    // PDF file. A null QVariant cancels.
-    void antworte(const QVariant& antwort);
+    // The next answers: a QMessageBox::StandardButton, the text, number or chosen position (int) of an
+    // input, a file name, a bool for printDialog() or a QString: print into that PDF file. Null cancels.
+    void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
 
     QList<Frage> fragen;
     QList<QUrl> urls;
-    bool openUrlErgebnis = true;
 
-    QStringList arten() const;  // the art of every recorded Frage
-    int anzahl(const QString& art) const;
-    void vergiss();  // clears the records
+    QStringList arten() const  // the art of every recorded Frage
+    {
+        QStringList a;
+        for (const Frage& f : fragen)
+            a << f.art;
+        return a;
+    }
+    int anzahl(const QString& art) const { return arten().count(art); }
+    void vergiss()  // clears the records
+    {
+        fragen.clear();
+        urls.clear();
+    }
 
-    QMessageBox::StandardButton question(QWidget* parent, const QString& title,
-                                         const QString& text, QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton,
-                                         QMessageBox::Icon icon) override;
-    void information(QWidget* parent, const QString& title, const QString& text) override;
-    void warning(QWidget* parent, const QString& title, const QString& text) override;
-    QString getText(QWidget* parent, const QString& title, const QString& label,
-                    const QString& text, bool* ok) override;
-    int getInt(QWidget* parent, const QString& title, const QString& label, int value, int min,
-               int max, int step, bool* ok) override;
-    double getDouble(QWidget* parent, const QString& title, const QString& label, double value,
-                     double min, double max, int decimals, bool* ok) override;
-    QString getItem(QWidget* parent, const QString& title, const QString& label,
-                    const QStringList& items, int current, bool* ok) override;
-    QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
+    QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
+                                         QMessageBox::Icon) override;
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        fragen.append({"information", title, text, {}, {}});
+    }
+    void warning(QWidget*, const QString& title, const QString& text) override
+    {
+        fragen.append({"warning", title, text, {}, {}});
+    }
+    QString getText(QWidget*, const QString& title, const QString& label, const QString& text,
+                    bool* ok) override;
+    int getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
+               bool* ok) override;
+    double getDouble(QWidget*, const QString& title, const QString& label, double value, double, double, int,
+                     bool* ok) override;
+    QString getItem(QWidget*, const QString& title, const QString& label, const QStringList& items,
+                    int current, bool* ok) override;
+    QString getOpenFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter) override;
-    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
+    QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter) override;
-    bool printDialog(QPrinter* printer, QWidget* parent) override;
-    bool openUrl(const QUrl& url) override;
+    bool printDialog(QPrinter* printer, QWidget*) override;
+    bool openUrl(const QUrl& url) override
+    {
+        fragen.append({"openUrl", QString(), url.toString(), {}, {}});
+        urls.append(url);
+        return true;
+    }
 
 private:
+    // Records the question; the scripted answer, or sonst when there is none (then *ok is false).
     QVariant naechste(const QString& art, const QString& titel, const QString& text,
-                      const QString& vorgabe = QString());
+                      const QVariant& sonst = {}, bool* ok = nullptr, const QString& vorgabe = {});
 
     QList<QVariant> m_antworten;
 };

@@ -7,6 +7,16 @@
 
 // Appends one model row per list, each value as the cell's display value
 // (so dates stay dates and numbers numbers).
-void fuelleZeilen(QStandardItemModel& model, const QList<QList<QVariant>>& zeilen);
+inline void fuelleZeilen(QStandardItemModel& model, const QList<QList<QVariant>>& zeilen)
+{
+    for (const auto& z : zeilen) {
+        QList<QStandardItem*> items;
+        for (const QVariant& v : z) {
+            items << new QStandardItem;
+            items.last()->setData(v, Qt::DisplayRole);
+        }
+        model.appendRow(items);
+    }
+}
 
 #endif
