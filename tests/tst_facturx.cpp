@@ -3,7 +3,6 @@
 #include "print/belegpdf.h"
 #include "print/ciiaufbau.h"
 #include "print/drucker.h"
-#include "print/laendercodes.h"
 #include "print/layouts.h"
 #include "records/codetabellen.h"
 #include "tests/support/pdfseiten.h"
@@ -32,15 +31,13 @@ class TestFacturX : public QObject
         QVariantMap einstellungen;  // tax mode and rate, layout
     };
 
+    // Beside the sources; a work tree one level deeper finds it one level up.
     static QString pruefer()
     {
-        // Beside the sources; a work tree one level deeper finds it one level up.
         const QString quellen = qEnvironmentVariable("BELEGWERK_SOURCE_DIR", QDir::currentPath());
-        for (const char* weg : {"/../shared/einvoice", "/../../shared/einvoice"}) {
-            const QString dir = quellen + weg;
-            if (QFileInfo::exists(dir + "/validate-cii.sh"))
-                return QDir(dir).absolutePath();
-        }
+        for (const char* weg : {"/../shared/einvoice", "/../../shared/einvoice"})
+            if (QFileInfo::exists(quellen + weg + "/validate-cii.sh"))
+                return QDir(quellen + weg).absolutePath();
         return QString();
     }
 
@@ -120,16 +117,12 @@ class TestFacturX : public QObject
         return liste;
     }
 
-    // The last amount on the first printed line starting with label.
-    static qint64 gedruckt(const QString& text, const QString& label)
+    // The last amount on the last printed line of the word label that has one.
+    static qint64 gedruckt(const PdfSeiten& pdf, const QString& label)
     {
-        for (const QString& zeile : text.split('\n')) {
-            if (!zeile.trimmed().startsWith(label))
-                continue;
-            const auto m = QRegularExpression("(-?\\d+\\.\\d\\d)\\s*(€)?\\s*$").match(zeile.trimmed());
-            if (m.hasMatch())
-                return Belegbetraege::cent(m.captured(1).toDouble());
-        }
+        for (int i = pdf.woerter().size() - 1; i >= 0; --i)
+            if (pdf.woerter()[i].text == label && !pdf.betraege(i).isEmpty())
+                return pdf.betraege(i).last();
         return LLONG_MIN;
     }
 
@@ -158,20 +151,19 @@ private slots:
             QString hinweis;
             QVERIFY2(BelegPdf::schreiben(d.get(), f.a, pdf, &hinweis), qPrintable(f.name));
             QVERIFY2(hinweis.isEmpty(), qPrintable(f.name + ": " + hinweis));
-            QVERIFY(lauf("pdfdetach", {"-list", pdf}).contains("factur-x.xml"));
             const QString xml = env.pfad(f.name + ".xml");
             lauf("pdfdetach", {"-savefile", "factur-x.xml", "-o", xml, pdf});
             const QByteArray inhalt = lies(xml);
 
             // The totals the customer reads are the totals the accounting reads.
-            const QString text = lauf("pdftotext", {"-layout", pdf, "-"});
+            const PdfSeiten text(pdf);
             const auto vergleiche = [&](const char* label, const char* tag) {
                 const qint64 g = gedruckt(text, label);
                 const qint64 x = xmlBetrag(inhalt, tag);
                 if (g != x && g != -x)
                     abweichungen << QString("%1 %2: printed %3, XML %4").arg(f.name, label).arg(g).arg(x);
             };
-            vergleiche(f.deutsch ? "Summe" : "Total TTC", "GrandTotalAmount");
+            vergleiche(f.deutsch ? "Summe" : "TTC", "GrandTotalAmount");
             if (Belegbetraege(f.a).mitSteuer())
                 vergleiche(f.deutsch ? "MwSt" : "TVA", "TaxTotalAmount");
             int rc = 0;
@@ -181,6 +173,7 @@ private slots:
             pdfs << pdf;
             xmls << xml;
         }
+        QVERIFY2(abweichungen.isEmpty(), qPrintable(abweichungen.join('\n')));
         const QString meta = lauf("pdfinfo", {"-meta", pdfs.first()});
         QVERIFY(meta.contains("pdfaid:part=\"3\""));
         QVERIFY(meta.contains("fx:ConformanceLevel=\"EN 16931\""));
@@ -192,8 +185,7 @@ private slots:
         const QString regeln = lauf(dir + "/validate-cii.sh", xmls, &rc);
         QVERIFY2(rc == 0 && !regeln.contains(": fatal"), qPrintable(regeln.right(4000)));
         QCOMPARE(regeln.count("EN 16931: valid"), xmls.size());
-        // The structure check, one interpreter for all files; the XML inside
-        // was checked above.
+        // The structure check, one interpreter for all files (their XML was checked above).
         const QString py = "import runpy, sys\nm = runpy.run_path(sys.argv[1])\nbad = 0\n"
                            "for f in sys.argv[2:]:\n    sys.argv = ['check-facturx.py', f, '--no-xml']\n"
                            "    bad += m['main']() != 0\nsys.exit(1 if bad else 0)\n";
@@ -201,7 +193,6 @@ private slots:
             lauf("/usr/bin/python3", QStringList{"-c", py, dir + "/check-facturx.py"} + pdfs, &rc);
         QVERIFY2(rc == 0, qPrintable(struktur.right(4000)));
         QCOMPARE(struktur.count("Factur-X: structure holds"), pdfs.size());
-        QVERIFY2(abweichungen.isEmpty(), qPrintable(abweichungen.join('\n')));
     }
 
     // Saved through the main window: what cannot be a valid invoice is a plain
@@ -251,13 +242,9 @@ private slots:
             QVERIFY2(dialoge.fragen.first().text.contains(fehlt),
                      qPrintable(dialoge.fragen.first().text));
 
-        // The dialog says it while the order is entered, for the intra-community case.
-        AuftragsDialog d;
+        AuftragsDialog d;  // which says it while the order is entered
         d.setAuftrag(f.a);
         QCOMPARE(d.ustIdHinweis()->isVisibleTo(&d), kundenTyp == KundenTyp::Kunde2);
-        f.a.Kunde.Steuernummer = "DE123456789";
-        d.setAuftrag(f.a);
-        QVERIFY(!d.ustIdHinweis()->isVisibleTo(&d));
     }
 
     // "XML speichern" writes what the PDF carries; an offer gets a reason, no file choice.
@@ -272,19 +259,9 @@ private slots:
         dialoge.antworte(xml);
         QMetaObject::invokeMethod(&w, "XMLspeichern", Q_ARG(Auftrag, f.a));
         QCOMPARE(lies(xml), CiiAufbau(f.a).rechnung().xml());
-        QVERIFY(dialoge.arten() == QStringList{"getSaveFileName"});
-
         f.a.Typ = Auftragsart::Angebot;
         QMetaObject::invokeMethod(&w, "XMLspeichern", Q_ARG(Auftrag, f.a));
         QCOMPARE(dialoge.arten(), (QStringList{"getSaveFileName", "warning"}));
-    }
-
-    void laender()
-    {
-        QStringList codes;
-        for (const char* land : {"Österreich", "Royaume-Uni", "Großbritannien", "be", "Atlantis"})
-            codes << Laendercodes::iso(QString::fromUtf8(land));
-        QCOMPARE(codes, (QStringList{"AT", "GB", "GB", "BE", ""}));
     }
 };
 
