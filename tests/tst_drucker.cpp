@@ -1,5 +1,6 @@
 #include "print/drucker.h"
 #include "print/druckerde1.h"
+#include "print/steuer.h"
 #include "records/codetabellen.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/testumgebung.h"
@@ -98,12 +99,11 @@ private slots:
               {{"Rechnung/Zahlungsziel", 10}, {"Rechnung/Mahntext", "Pénalités 10 %"}},
               beleg(r, offen), {"Date d'échéance: 12.03.2011", "Pénalités 10 %"},
               {"En cas de retard"});
-        zeile("paid", false, {}, beleg(r, bezahlt), {"Payé par transfert - 02-03-2011 Payé"},
-              {"A payer", "échéance"});
-        const QStringList paye{"Payé"};
-        for (int s = 0; s < CodeTabellen::auftragsStatus().size(); ++s)
+        const QStringList paye{"Payé par transfert - 02-03-2011 Payé"}, zahlen{"A payer par transfert"},
+            offenNicht{"A payer", "échéance"}, payeNicht{"Payé"};
+        for (int s = 0; s < CodeTabellen::auftragsStatus().size(); ++s)  // "Payé" exactly when paid
             QTest::addRow("status %d", s) << false << QVariantMap() << beleg(r, s)
-                << (s == bezahlt ? paye : QStringList()) << (s == bezahlt ? QStringList() : paye);
+                << (s == bezahlt ? paye : zahlen) << (s == bezahlt ? offenNicht : payeNicht);
         zeile("paid, no payment type", false, {}, beleg(r, bezahlt, -1), {"Payé - 02-03-2011"},
               {"Payé par"});
         zeile("open, no payment type", false, {}, beleg(r, offen, -1),
@@ -151,19 +151,16 @@ private slots:
         QFETCH(QVariantMap, beleg);
         PdfSeiten::setze(einstellungen);
         Auftrag a = PdfSeiten::beispiel(2);
-        a.Typ = beleg.value("Typ", a.Typ).toInt();
-        a.Status = beleg.value("Status", a.Status).toInt();
-        a.Zahlung = beleg.value("Zahlung", a.Zahlung).toInt();
-        a.Dienst = beleg.value("Dienst", a.Dienst).toInt();
-        a.Kunde.Typ = beleg.value("KundenTyp", a.Kunde.Typ).toInt();
+        for (auto [name, feld] : {std::pair{"Typ", &a.Typ}, {"Status", &a.Status}, {"Zahlung", &a.Zahlung},
+                                  {"Dienst", &a.Dienst}, {"KundenTyp", &a.Kunde.Typ}})
+            *feld = beleg.value(name, *feld).toInt();
         a.Kunde.Steuernummer = beleg.value("UStId").toString();
         if (beleg.contains("Zeilen"))
             a.Zeilen.clear();
         for (const QVariant& z : beleg.value("Zeilen").toList()) {  // quantity, amount
             AuftragsLine l;
-            l.Anzahl = int(z.toPointF().x());
+            std::tie(l.Anzahl, l.Preis) = std::make_tuple(int(z.toPointF().x()), z.toPointF().y());
             l.Produkt = QString("Zeile%1").arg(l.Anzahl);
-            l.Preis = z.toPointF().y();
             a.Zeilen << l;
         }
         Drucker fr;
@@ -187,6 +184,30 @@ private slots:
         const auto netto = QRegularExpression((deutsch ? "Netto " : "Base TVA \\S+ ") + zahl).match(t);
         QVERIFY2(summe.startsWith("Summe: " + brutto.captured(1) + " €"), qPrintable(summe));
         QVERIFY2(!netto.hasMatch() || summe.contains("( " + netto.captured(1) + " €"), qPrintable(summe));
+    }
+
+    // The rule behind the order dialog's line columns, for a line of 100 under
+    // net, gross and an unknown mode: net, tax, gross, and the two columns.
+    void linienRegel()
+    {
+        Auftrag a;
+        a.Zeilen << AuftragsLine();
+        std::tie(a.Zeilen[0].Anzahl, a.Zeilen[0].Preis) = std::make_tuple(1, 100.0);
+        QStringList werte;
+        for (int modus : {0, 1, 7}) {
+            QSettings().setValue("Steuer/Typ", modus);
+            const double r = Steuer::satz();
+            ProdukteWidget w;
+            w.setAuftrag(a);
+            const QAbstractItemModel* z = w.tabelle()->model();
+            for (double x : {Steuer::netto(100, modus, r), Steuer::steuer(100, modus, r),
+                             Steuer::brutto(100, modus, r), z->index(0, 3).data().toDouble(),
+                             z->index(0, 4).data().toDouble()})
+                werte << QString::number(x, 'f', 2);
+        }
+        QCOMPARE(werte, (QStringList{"100.00", "19.60", "119.60", "100.00", "119.60",  //
+                                     "83.61", "16.39", "100.00", "83.61", "100.00",    //
+                                     "100.00", "0.00", "100.00", "100.00", "100.00"}));
     }
 
     // A broken target, no printer or a page too small for one row is a failure.
