@@ -89,7 +89,7 @@ private slots:
             qint64 netto = 0, steuer = 0, brutto = 0;
             for (int i = 1; i <= n; ++i) {
                 const int w = pdf.finde(QString("Artikel%1").arg(i));
-                QVERIFY2(w >= 0, qPrintable(fall + QString::number(i)));
+                QVERIFY2(w >= 0 && !pdf.betraege(w).isEmpty(), qPrintable(fall + QString::number(i)));
                 const PdfSeiten::Wort& zeile = pdf.woerter()[w];
                 const int notiz = pdf.finde(QString("Notiz%1").arg(i));
                 QCOMPARE(notiz >= 0, kommentare && i % 3 == 0);
@@ -98,7 +98,6 @@ private slots:
                 QVERIFY2(pdf.text(zeile.seite).contains(deutsch ? "Menge Produkt" : "Réf. Produit"),
                          qPrintable(fall + "header"));
                 const QList<qint64> b = pdf.betraege(w);
-                QVERIFY2(!b.isEmpty(), qPrintable(fall + QString::number(i)));
                 brutto += b.last();  // net, tax, gross: the last three
                 if (b.size() >= 3 && !service) {
                     QCOMPARE(b[b.size() - 3] + b[b.size() - 2], b.last());
@@ -118,10 +117,7 @@ private slots:
                 QVERIFY(basis >= 0);
                 QCOMPARE(pdf.woerter()[basis].seite, pdf.woerter()[total].seite);
                 QCOMPARE(pdf.betraege(basis).last(), netto);
-                int mwst = deutsch ? pdf.finde("MwSt", true) : basis + 2;
-                while (!deutsch && pdf.woerter()[mwst].text != "TVA")
-                    ++mwst;
-                QCOMPARE(pdf.betraege(mwst).last(), steuer);
+                QCOMPARE(pdf.betraege(pdf.finde(deutsch ? "MwSt" : "TVA", true)).last(), steuer);
             }
 
             // The recipient in the address window of page one.

@@ -60,8 +60,7 @@ private slots:
     void initTestCase()
     {
         if (!QFileInfo::exists("/usr/sbin/cupsd") || !QFileInfo::exists("/usr/lib/cups/backend/cups-pdf"))
-            QFAIL("CUPS or cups-pdf is not installed (scripts/setup.sh installs cups and "
-                  "printer-driver-cups-pdf)");
+            QFAIL("CUPS or cups-pdf is not installed (scripts/setup.sh installs them)");
         if (getuid() != 0)
             QFAIL("this test starts its own cupsd and needs to run as root");
         QVERIFY(cupsDir.isValid());
@@ -125,9 +124,8 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(!neuePdfs().isEmpty(), 60000);
         const QString pdf = neuePdfs().first();
-        // The job is titled with the document; cups-pdf names the file after it.
-        // (Its text is not searchable: the PostScript route of the queue drops
-        // the font encodings, so pdftotext cannot read it back.)
+        // cups-pdf names the file after the job's title (its text cannot be read
+        // back: the queue's PostScript route drops the font encodings).
         QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
         // cups-pdf may still be writing: read the file until it is complete.
         QTRY_VERIFY2_WITH_TIMEOUT(lauf("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\b")),

@@ -12,6 +12,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <tuple>
+
 // Renders orders to PDF and reads the pages back as a customer would see them.
 class TestDrucker : public QObject
 {
