@@ -40,9 +40,8 @@ private slots:
         QTest::addColumn<QVariantMap>("beleg");  // fields of the order that differ from the sample
         QTest::addColumn<QStringList>("erwartet");
         QTest::addColumn<QStringList>("fehlt");
-        const auto zeile = [](const char* name, bool de, const QVariantMap& e,
-                              const QVariantMap& b, const QStringList& erwartet,
-                              const QStringList& fehlt = {}) {
+        const auto zeile = [](const char* name, bool de, const QVariantMap& e, const QVariantMap& b,
+                              const QStringList& erwartet, const QStringList& fehlt = {}) {
             QTest::newRow(name) << de << e << b << erwartet << fehlt;
         };
         const QVariantMap brutto{{"Steuer/Typ", 1}, {"Steuer/Satz A", 0.25}},
@@ -188,8 +187,7 @@ private slots:
         QVERIFY2(!netto.hasMatch() || summe.contains("( " + netto.captured(1) + " €"), qPrintable(summe));
     }
 
-    // The rule behind the order dialog's line columns, for a line of 100 under
-    // net, gross and an unknown mode: net, tax, gross, and the two columns.
+    // Net, tax, gross and the dialog's two line columns of 100 in modes net, gross, unknown.
     void linienRegel()
     {
         Auftrag a;

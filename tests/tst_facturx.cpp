@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 #include "print/belegbetraege.h"
 #include "print/belegpdf.h"
-#include "print/ciiaufbau.h"
 #include "print/drucker.h"
 #include "print/layouts.h"
 #include "records/codetabellen.h"
@@ -65,8 +64,7 @@ class TestFacturX : public QObject
                           {"Firma/BIC", "AGRIFRPP"}, {"Steuer/Satz A", 0.2}, {"Steuer/Satz B", 0.055}});
     }
 
-    // Every value at least once, every pair tax mode x customer type and
-    // service x kind of document.
+    // Every value at least once; every pair tax mode × customer type and service × kind.
     static QList<Fall> faelle()
     {
         const QStringList laender{"Frankreich", "Deutschland", "Belgique", "es"};
@@ -229,21 +227,6 @@ private slots:
         QCOMPARE(dialoge.anzahl("warning"), fehlt.isEmpty() ? 0 : 1);
         QVERIFY2(fehlt.isEmpty() || dialoge.fragen.first().text.contains(fehlt),
                  qPrintable(dialoge.fragen.value(0).text));
-    }
-
-    // "XML speichern" writes what the PDF carries; an offer gets a reason, no file choice.
-    void xmlBefehl()
-    {
-        Fall f = faelle().at(1);
-        PdfSeiten::setze(f.einstellungen);
-        SkriptInteraktion dialoge;
-        MainWindow w;
-        dialoge.antworte(env.pfad("bar.xml"));
-        QMetaObject::invokeMethod(&w, "XMLspeichern", Q_ARG(Auftrag, f.a));
-        QCOMPARE(lies(env.pfad("bar.xml")), CiiAufbau(f.a).rechnung().xml());
-        f.a.Typ = Auftragsart::Angebot;
-        QMetaObject::invokeMethod(&w, "XMLspeichern", Q_ARG(Auftrag, f.a));
-        QCOMPARE(dialoge.arten(), (QStringList{"getSaveFileName", "warning"}));
     }
 };
 

@@ -34,8 +34,7 @@ PdfSeiten::PdfSeiten(const QString& datei)
 bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei, QPrinter::PrinterMode modus)
 {
     QPrinter printer(modus);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(datei);
+    printer.setOutputFileName(datei);  // a PDF by its suffix
     d.setAuftrag(a);
     return d.print(&printer);
 }

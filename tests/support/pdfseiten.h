@@ -21,7 +21,6 @@ public:
     };
 
     explicit PdfSeiten(const QString& datei);
-    // false when the renderer failed.
     static bool schreibe(Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
     // Invoice 1042 of 02.03.2011 to customer 55 "ACME Dupont" in Lyon; lines
