@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Prints through a real CUPS server with a cups-pdf queue, the way an order
@@ -45,17 +46,13 @@ class TestCupsDruck : public QObject
     QStringList neuePdfs() const
     {
         const passwd* pw = getpwuid(getuid());
-        const QString user = pw ? QString::fromLocal8Bit(pw->pw_name) : QString();
         QStringList gefunden;
-        for (const QString& ordner : {"/var/spool/cups-pdf/" + user, QString("/var/spool/cups-pdf/ANONYMOUS"),
-                                      QString::fromLocal8Bit(pw ? pw->pw_dir : "") + "/PDF"}) {
-            QDirIterator it(ordner, {"*.pdf"}, QDir::Files);
-            while (it.hasNext()) {
-                const QString f = it.next();
-                if (QFileInfo(f).lastModified() >= beginn)
-                    gefunden << f;
-            }
-        }
+        for (const QString& ordner : {QString("/var/spool/cups-pdf/") + (pw ? pw->pw_name : ""),
+                                      QString("/var/spool/cups-pdf/ANONYMOUS"),
+                                      QString(pw ? pw->pw_dir : "") + "/PDF"})
+            for (const QFileInfo& f : QDir(ordner).entryInfoList({"*.pdf"}, QDir::Files))
+                if (f.lastModified() >= beginn)
+                    gefunden << f.filePath();
         return gefunden;
     }
 
@@ -63,15 +60,12 @@ private slots:
     void initTestCase()
     {
         if (!QFileInfo::exists("/usr/sbin/cupsd") || !QFileInfo::exists("/usr/lib/cups/backend/cups-pdf"))
-            QFAIL("CUPS or cups-pdf is not installed (scripts/setup.sh installs cups and "
-                  "printer-driver-cups-pdf)");
+            QFAIL("CUPS or cups-pdf is not installed (scripts/setup.sh installs them)");
         if (getuid() != 0)
             QFAIL("this test starts its own cupsd and needs to run as root");
         QVERIFY(cupsDir.isValid());
         // Filters run as user lp and must reach the spool below this folder.
-        QFile::setPermissions(cupsDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                  | QFile::ReadOther | QFile::ExeOther
-                                                  | QFile::ReadGroup | QFile::ExeGroup);
+        QVERIFY(chmod(QFile::encodeName(cupsDir.path()).constData(), 0755) == 0);
         for (const char* d : {"etc/ppd", "spool/tmp", "cache", "state", "log"})
             QVERIFY(QDir().mkpath(pfad(d)));
         socket = pfad("cups.sock");
@@ -106,11 +100,9 @@ private slots:
     {
         for (const QString& f : neuePdfs())
             QFile::remove(f);
-        if (cupsd.state() != QProcess::NotRunning) {
-            cupsd.terminate();
-            if (!cupsd.waitForFinished(10000))
-                cupsd.kill();
-        }
+        cupsd.terminate();
+        if (cupsd.state() != QProcess::NotRunning && !cupsd.waitForFinished(10000))
+            cupsd.kill();
     }
 
     void printsOnTheConfiguredPrinterWithoutDialog()
@@ -132,9 +124,8 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(!neuePdfs().isEmpty(), 60000);
         const QString pdf = neuePdfs().first();
-        // The job is titled with the document; cups-pdf names the file after it.
-        // (Its text is not searchable: the PostScript route of the queue drops
-        // the font encodings, so pdftotext cannot read it back.)
+        // cups-pdf names the file after the job's title (its text cannot be read
+        // back: the queue's PostScript route drops the font encodings).
         QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
         // cups-pdf may still be writing: read the file until it is complete.
         QTRY_VERIFY2_WITH_TIMEOUT(lauf("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\b")),

@@ -21,23 +21,20 @@ PdfSeiten::PdfSeiten(const QString& datei)
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto a = xml.attributes();
+        const auto z = [&a](const char* n) { return a.value(n).toDouble(); };
         if (xml.name() == QLatin1String("page")) {
-            m_breiten << a.value("width").toDouble();
+            m_breiten << z("width");
         } else if (xml.name() == QLatin1String("word")) {
-            const auto z = [&a](const char* n) { return a.value(n).toDouble(); };
-            Wort w{QString(), z("xMin"), z("yMin"), z("xMax"), z("yMax"), int(m_breiten.size())};
-            w.text = xml.readElementText();
-            m_woerter << w;
+            m_woerter << Wort{QString(), z("xMin"), z("yMin"), z("xMax"), z("yMax"), int(m_breiten.size())};
+            m_woerter.last().text = xml.readElementText();
         }
     }
 }
 
-bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei,
-                         QPrinter::PrinterMode modus)
+bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei, QPrinter::PrinterMode modus)
 {
     QPrinter printer(modus);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(datei);
+    printer.setOutputFileName(datei);  // a PDF by its suffix
     d.setAuftrag(a);
     return d.print(&printer);
 }
@@ -54,10 +51,8 @@ Auftrag PdfSeiten::beispiel(int zeilen)
         std::make_tuple("ACME", "Dupont", "3 rue Neuve", "69002", "Lyon");
     for (int i = 1; i <= zeilen; ++i) {
         AuftragsLine l;
-        l.Anzahl = 2;
-        l.ProduktNr = QString("R%1").arg(i);
-        l.Produkt = QString("Artikel%1").arg(i);
-        l.Preis = 100.0 * i;
+        std::tie(l.Anzahl, l.ProduktNr, l.Produkt, l.Preis) =
+            std::make_tuple(2, QString("R%1").arg(i), QString("Artikel%1").arg(i), 100.0 * i);
         a.Zeilen << l;
     }
     return a;
@@ -81,11 +76,9 @@ QString PdfSeiten::text(int seite) const
 
 int PdfSeiten::finde(const QString& text, bool letzte) const
 {
-    for (int n = 0; n < m_woerter.size(); ++n) {
-        const int i = letzte ? m_woerter.size() - 1 - n : n;
-        if (m_woerter[i].text == text)
-            return i;
-    }
+    for (int n = 0; n < m_woerter.size(); ++n)
+        if (m_woerter[letzte ? m_woerter.size() - 1 - n : n].text == text)
+            return letzte ? m_woerter.size() - 1 - n : n;
     return -1;
 }
 

@@ -21,8 +21,6 @@ public:
     };
 
     explicit PdfSeiten(const QString& datei);
-
-    // false when the renderer failed.
     static bool schreibe(Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
     // Invoice 1042 of 02.03.2011 to customer 55 "ACME Dupont" in Lyon; lines
@@ -34,10 +32,8 @@ public:
     double breite() const { return m_breiten.value(0); }
     const QList<Wort>& woerter() const { return m_woerter; }
     QString text(int seite = 0) const;  // one page (0: all), single spaces
-    // Index of the first (letzte: last) word equal to text, -1 if none.
-    int finde(const QString& text, bool letzte = false) const;
-    // The amounts ("-12.34") on the line of word i, left to right, in cents.
-    QList<qint64> betraege(int i) const;
+    int finde(const QString& text, bool letzte = false) const;  // first (last) such word, or -1
+    QList<qint64> betraege(int i) const;  // the amounts on the line of word i, left to right, in cents
 
 private:
     QList<Wort> m_woerter;
