@@ -22,13 +22,6 @@ private:
     std::unique_ptr<SqlKundenStore> kunden;
     std::unique_ptr<SqlAuftragsStore> auftraege;
 
-    int kunde(const QString& firma, const QString& name, int typ)
-    {
-        Kunde k;
-        k.Firma = firma, k.Name = name, k.Typ = typ, k.Ort = "Lyon", k.PLZ = "01234";
-        kunden->addKunde(k);
-        return k.Nr;
-    }
     void auftrag(int kundenNr, int typ, int zahlung, int status, const QDateTime& eingang,
                  const QList<AuftragsLine>& zeilen)  // lines: Anzahl, Produkt, ProduktNr, Komentar, Preis
     {
@@ -79,10 +72,13 @@ private slots:
         auftraege = std::make_unique<SqlAuftragsStore>(nullptr);
         kunden->createTable();
         auftraege->createTables();
-        const int acme = kunde("ACME", "Meier", 0);
-        const int dupont = kunde("", "Dupont", 1);
-        const int intern = kunde("Intern", "Haus", 3);
-        const int weg = kunde("Alt SA", "Ancien", 2);  // deleted below
+        for (const auto& [firma, name, typ] : QList<std::tuple<QString, QString, int>>{
+                 {"ACME", "Meier", 0}, {"", "Dupont", 1}, {"Intern", "Haus", 3}, {"Alt SA", "Ancien", 2}}) {
+            Kunde k;
+            k.Firma = firma, k.Name = name, k.Typ = typ, k.Ort = "Lyon", k.PLZ = "01234";
+            QVERIFY(kunden->addKunde(k));
+        }
+        enum { acme = 1, dupont, intern, weg };  // numbered in order; weg is deleted below
         auftrag(dupont, 0, 0, 1, {{2026, 2, 28}, {23, 59, 59}}, {{1, "Stift", "P1", {}, 1000.0}});
         auftrag(acme, 0, 0, 2, {{2026, 3, 1}, {0, 0}}, {{2, "Stift", "P1", {}, 20.0}});
         auftrag(intern, 0, 2, 3, {{2026, 3, 10}, {9, 0}}, {{1, "Porto", "", {}, 4.0}, {2, "Neun", "9", {}, 9.0}});
@@ -151,7 +147,6 @@ private slots:
     {
         // Read by LibreOffice with text cells quoted: numbers come back unquoted, as numbers.
         const auto d = rechne(true);
-        dialoge.vergiss();
         dialoge.antworte(env.pfad("produkte.ods"));
         QTest::mouseClick(knopf(d.get(), "Exportieren"), Qt::LeftButton);
         QProcess lo;
