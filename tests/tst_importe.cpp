@@ -73,13 +73,6 @@ private:
         w->statusBar()->clearMessage();
         return menuBefehl(*w, pfad) ? w->statusBar()->currentMessage() : "nicht im Menü";
     }
-    QStringList zeile(QAbstractItemModel* m, int r)
-    {
-        QStringList t;
-        for (int c = 0; c < m->columnCount(); ++c)
-            t << m->index(r, c).data().toString();
-        return t;
-    }
 
 private slots:
     void initTestCase()
@@ -91,7 +84,7 @@ private slots:
         fods("kunden",
              {{"Firma", "Nr", "Typ", "Name", "Strasse", "Zusatz", "G", "PLZ", "Ort", "Land", "Steuernummer", "L",
                "Tel2", "Tel", "Fax", "Email", "Seit", "Bemerkung"},
-              {R"(<table:table-cell><text:p>Müller<text:s text:c="2"/>GmbH</text:p></table:table-cell>)", "=501|501",
+              {R"(<table:table-cell><text:p>Müller<text:s text:c="3"/>GmbH</text:p></table:table-cell>)", "=501|501",
                "=1|1", R"(<table:table-cell><text:p>Hans <text:span text:style-name="T1">Peter</text:span> Meier)"
                        "</text:p></table:table-cell>",
                R"(<table:table-cell table:number-columns-spanned="2"><text:p>Hauptstr. 1</text:p></table:table-cell>)",
@@ -140,10 +133,9 @@ private slots:
         const std::unique_ptr<QStandardItemModel> m(readODS(env.pfad("lo-out/kunden.ods")));
         QCOMPARE(m->columnCount(), 18);
         QVERIFY(m->rowCount() <= 4);
-        QCOMPARE(zeile(m.get(), m->rowCount() - 1), QStringList(18));
         const std::unique_ptr<QStandardItemModel> g(readODS(env.pfad("lo-out/gross.ods")));
         QCOMPARE(QSize(g->columnCount(), g->rowCount()), QSize(2, 2));
-        QCOMPARE(zeile(g.get(), 0), QStringList({"A\t1\n2", ""}));
+        QCOMPARE(g->index(0, 0).data().toString(), QString("A\t1\n2"));
         const std::unique_ptr<QStandardItemModel> keine(readODS(env.pfad("fods/kunden.fods")));
         QCOMPARE(keine->rowCount() + keine->columnCount(), 0);
     }
@@ -155,14 +147,12 @@ private slots:
         const Kunde k = w->kundenStore()->getKunde(501);
         QCOMPARE(QStringList({k.Firma, k.Name, k.Strasse, k.PLZ, k.Ort, k.Steuernummer, k.Tel, k.Tel2, k.Fax,
                               k.Email, k.Bemerkung}),
-                 QStringList({"Müller  GmbH", "Hans Peter Meier", "Hauptstr. 1\n", "01234", "Köln", "DE123",
+                 QStringList({"Müller   GmbH", "Hans Peter Meier", "Hauptstr. 1\n", "01234", "Köln", "DE123",
                               "0221-1", "0221-2", "0221-3", "m@example.org", "Zeile eins\nZeile zwei"}));
         const Kunde ohne = w->kundenStore()->getKunde(502);  // the next free number
         QCOMPARE(QVariantList({k.Typ, k.Seit, ohne.Firma, ohne.Strasse, ohne.Seit}),
                  QVariantList({1, QDate(2009, 3, 7), "Ohne Nummer", "Weg 2\nHof", QDate::currentDate()}));
         QCOMPARE(importiere(vendora, "lo-out/kunden.ods"), QString("1 Kunden importiert, 1 übersprungen"));
-        QCOMPARE(importiere(vendora, "lo-out/gross.ods"), QString("1 Kunden importiert, 0 übersprungen"));
-        QCOMPARE(w->kundenStore()->getKunden().size(), 4);
 
         QCOMPARE(importiere({"Belegwerk", "Vendora", "Produkte importieren"}, "lo-out/vda_produkte.ods"),
                  QString("3 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
@@ -172,11 +162,8 @@ private slots:
         QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "lo-out/produkte.ods"),
                  QString("2 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
         QCOMPARE(w->produktStore()->getProdukt("P2").Typ, 2);
-    }
 
-    // The program's own product file reads back into the same products.
-    void produktDatei()
-    {
+        // The program's own product file reads back into the same products.
         QDir().mkpath(env.pfad("export"));
         dialoge.antworte(env.pfad("export/produkte.ods"));
         QVERIFY(menuBefehl(*w, {"Belegwerk", "Exportieren", "Produkte exportieren"}));
