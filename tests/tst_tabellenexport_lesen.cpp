@@ -40,15 +40,12 @@ private slots:
         using Writer = bool (*)(QAbstractItemModel*, const QString&, QList<int>, bool);
         QMap<QString, Writer> schreibe{{"csv", exportCSV}, {"xls", exportXLS}, {"ods", exportODS},
                                        {"xlsx", exportXLSX}};
-        QStandardItemModel daten, leer(0, 3), zeichen, formelModell;
+        QStandardItemModel daten, zeichen, formelModell;
         daten.setHorizontalHeaderLabels({"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code"});
-        fuelleZeilen(daten, {{1, "Müller & Söhne", 12.5, "12,50", QDate(2024, 3, 1),
+        fuelleZeilen(daten, {{1, "Müller & Söhne\nGmbH", 1234567.89, "12,50", QDate(2024, 3, 1),
                               QDateTime(QDate(2024, 3, 1), QTime(10, 30)), "01234"},
                              {2, quote, -7.25, "0,00", QDate(1900, 3, 1),
-                              QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), "12,50 €"},
-                             {3, "Zeile1\nZeile2", 1234567.89, "0,0", QDate(2000, 1, 1),
-                              QDateTime(QDate(2000, 1, 1), QTime(0, 0)), "Ölstraße; 7"}});
-        leer.setHorizontalHeaderLabels({"a", "b", "c"});
+                              QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), "12,50 €"}});
         // U+FFFE, U+FFFF and lone surrogate halves would make the XML files unreadable.
         zeichen.setHorizontalHeaderLabels({"Text"});
         fuelleZeilen(zeichen, {{QString("a") + QChar(0xFFFE) + "b" + QChar(0xFFFF) + "c" + QChar(0xD800) + "d"
@@ -63,7 +60,6 @@ private slots:
         for (const QString f : {"csv", "xls", "ods", "xlsx"}) {
             const QString ordner = env.pfad(f == "csv" ? "in/text/" : "in/xml/");
             QVERIFY(schreibe[f](&daten, ordner + "daten_" + f + "." + f, {}, false));
-            QVERIFY(schreibe[f](&leer, ordner + "leer_" + f + "." + f, {}, false));
             if (f != "csv")
                 QVERIFY(schreibe[f](&zeichen, ordner + "zeichen_" + f + "." + f, {}, false));
         }
@@ -92,7 +88,7 @@ private slots:
         for (auto it = alle.begin(); it != alle.end(); ++it)
             for (const QVariant& z : it.value().toList())
                 gelesen[it.key()] << z.toStringList();
-        QCOMPARE(gelesen.size(), 13);
+        QCOMPARE(gelesen.size(), 9);
     }
 
     void zellen_data()
@@ -107,13 +103,10 @@ private slots:
             // formats in XLSX and as text elsewhere.
             QTest::newRow(qPrintable("daten_" + f)) << "daten_" + f << QList<QStringList>{
                 {"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code"},
-                {"1", "Müller & Söhne", "12.5", "12,50", x ? "01.03.2024" : "2024-03-01",
+                {"1", "Müller & Söhne" + nl + "GmbH", "1234567.89", "12,50", x ? "01.03.2024" : "2024-03-01",
                  x ? "01.03.2024 10:30:00" : "2024-03-01T10:30:00.000", "01234"},
                 {"2", quote, "-7.25", "0,00", x ? "01.03.1900" : "1900-03-01",
-                 x ? "31.12.2023 23:59:59" : "2023-12-31T23:59:59.000", "12,50 €"},
-                {"3", "Zeile1" + nl + "Zeile2", "1234567.89", "0,0", x ? "01.01.2000" : "2000-01-01",
-                 x ? "01.01.2000 00:00:00" : "2000-01-01T00:00:00.000", "Ölstraße; 7"}};
-            QTest::newRow(qPrintable("leer_" + f)) << "leer_" + f << QList<QStringList>{{"a", "b", "c"}};
+                 x ? "31.12.2023 23:59:59" : "2023-12-31T23:59:59.000", "12,50 €"}};
             if (f != "csv")
                 QTest::newRow(qPrintable("zeichen_" + f))
                     << "zeichen_" + f << QList<QStringList>{{"Text"}, {"abcde " + smiley}};
@@ -125,12 +118,10 @@ private slots:
         QTest::newRow("openpyxl") << "openpyxl" << QList<QStringList>{
             {"Tabelle1"},
             {"s:Nr", "s:Name & <Firma>", "s:Preis", "s:Betrag", "s:Datum", "s:Zeit", "s:Code"},
-            {"n:1.0", "s:Müller & Söhne", "n:12.5", "s:12,50", "d:2024-03-01T00:00:00",
+            {"n:1.0", "s:Müller & Söhne GmbH", "n:1234567.89", "s:12,50", "d:2024-03-01T00:00:00",
              "d:2024-03-01T10:30:00", "s:01234"},
             {"n:2.0", "s:" + quote, "n:-7.25", "s:0,00", "d:1900-03-01T00:00:00", "d:2023-12-31T23:59:59",
-             "s:12,50 €"},
-            {"n:3.0", "s:Zeile1 Zeile2", "n:1234567.89", "s:0,0", "d:2000-01-01T00:00:00",
-             "d:2000-01-01T00:00:00", "s:Ölstraße; 7"}};
+             "s:12,50 €"}};
     }
 
     void zellen()
