@@ -126,9 +126,9 @@ private slots:
         QVERIFY(zip.abschliessen());
     }
 
-    // The reader alone: formatted empty rows after the table count once, the sheet of
+    // The reader alone first: formatted empty rows after the table count once, the sheet of
     // 1,048,576 repeated rows ends after its two filled ones, a flat file is no ODS.
-    void zellen()
+    void importe()
     {
         const std::unique_ptr<QStandardItemModel> m(readODS(env.pfad("lo-out/kunden.ods")));
         QCOMPARE(m->columnCount(), 18);
@@ -138,10 +138,7 @@ private slots:
         QCOMPARE(g->index(0, 0).data().toString(), QString("A\t1\n2"));
         const std::unique_ptr<QStandardItemModel> keine(readODS(env.pfad("fods/kunden.fods")));
         QCOMPARE(keine->rowCount() + keine->columnCount(), 0);
-    }
 
-    void importe()
-    {
         const QStringList vendora{"Belegwerk", "Vendora", "Kunden importieren"};
         QCOMPARE(importiere(vendora, "lo-out/kunden.ods"), QString("2 Kunden importiert, 0 übersprungen"));
         const Kunde k = w->kundenStore()->getKunde(501);
@@ -161,7 +158,6 @@ private slots:
                  QVariantList({12.5, 0.0, "Ware V3"}));
         QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "lo-out/produkte.ods"),
                  QString("2 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
-        QCOMPARE(w->produktStore()->getProdukt("P2").Typ, 2);
 
         // The program's own product file reads back into the same products.
         QDir().mkpath(env.pfad("export"));
@@ -169,9 +165,9 @@ private slots:
         QVERIFY(menuBefehl(*w, {"Belegwerk", "Exportieren", "Produkte exportieren"}));
         QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "export/produkte.ods"),
                  QString("0 Produkte importiert, 5 aktualisiert, 0 übersprungen"));
-        const Produkt p = w->produktStore()->getProdukt("P1");
-        QCOMPARE(QStringList({p.Name, p.Desc, QString::number(p.Preis), QString::number(p.Typ)}),
-                 QStringList({"Neu", "Zwei  Wörter", "12.5", "0"}));
+        const Produkt p = s->getProdukt("P1");
+        QCOMPARE(QVariantList({p.Name, p.Desc, p.Preis, p.Typ, s->getProdukt("P2").Typ}),
+                 QVariantList({"Neu", "Zwei  Wörter", 12.5, 0, 2}));
     }
 };
 

@@ -35,7 +35,7 @@ private:
 
 private slots:
     // What the read-back files don't hold: non-finite numbers, invalid dates, 64-bit integers
-    // (SQL models give them), and the 29 February 1900 that the spreadsheet count keeps.
+    // (SQL models give them), column names past Z.
     void zellenUndNamen()
     {
         QList<int> arten;
@@ -46,10 +46,6 @@ private slots:
         for (int k : {0, 25, 26, 701, 702})
             namen << TabellenZelle::columnName(k);
         QCOMPARE(namen, QStringList({"A", "Z", "AA", "ZZ", "AAA"}));
-        QList<qint64> serien;
-        for (const QDate& d : {QDate(1900, 2, 28), QDate(1900, 3, 1), QDate(2024, 3, 1)})
-            serien << TabellenZelle::datumSerial(d);
-        QCOMPARE(serien, QList<qint64>({59, 61, 45352}));
     }
 
     // "mimetype" first and stored, as OpenDocument wants; no empty column list, which Excel refuses.
@@ -64,10 +60,9 @@ private slots:
         QCOMPARE(zip.getFileNameList() << QString::number(info.method) << eintrag(ods, "mimetype"),
                  QStringList({"mimetype", "META-INF/manifest.xml", "content.xml", "0",
                               "application/vnd.oasis.opendocument.spreadsheet"}));
-        const QString xlsx = env.pfad("breit.xlsx");
         QStandardItemModel breit(0, 28);
-        QVERIFY(exportXLSX(&breit, xlsx));
-        const QString b = eintrag(xlsx, "xl/worksheets/sheet1.xml");
+        QVERIFY(exportXLSX(&breit, env.pfad("breit.xlsx")));
+        const QString b = eintrag(env.pfad("breit.xlsx"), "xl/worksheets/sheet1.xml");
         QVERIFY(b.contains("<dimension ref=\"A1:AB1\"/>") && !b.contains("<cols>"));
     }
 
@@ -94,9 +89,7 @@ private slots:
         QDir().mkpath(ordner + "/im_weg." + format);
         QVERIFY(!w(&m, ordner + "/im_weg." + format, {}, false));
         const QString datei = ordner + "/alt." + format;
-        QFile alt(datei);
-        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write(QByteArray(100000, 'x')) > 0);
-        alt.close();
+        QVERIFY(QFile(datei).open(QIODevice::WriteOnly) && QFile::resize(datei, 100000));
         QVERIFY(w(&m, datei, {}, false));
         QVERIFY(QFileInfo(datei).size() < 100000);
         QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

@@ -38,13 +38,6 @@ private:
         w->statusBar()->clearMessage();
         return menuBefehl(*w, {"Belegwerk", menu, eintrag}) ? w->statusBar()->currentMessage() : "nicht im Menü";
     }
-    static QString lesbar(const QString& datei)
-    {
-        QProcess p;
-        p.start("xmllint", {"--noout", datei});
-        return p.waitForFinished(60000) && p.exitCode() == 0 ? QString()
-                                                             : QString::fromUtf8(p.readAllStandardError());
-    }
     void schreibe(const QString& datei, const QString& text)
     {
         QFile f(datei);
@@ -101,9 +94,8 @@ Hof 2</Strasse>
         const QString kopf = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--Created by Belegwerk-->\n";
         schreibe(env.pfad("ein.xml"), kopf + text);
         QVERIFY(befehl("Importieren", befehle[0], env.pfad("ein.xml")).endsWith("importiert, 0 übersprungen"));
-        const QString datei = env.pfad("aus.xml");
-        QVERIFY(befehl("Exportieren", befehle[1], datei).endsWith("exportiert"));
-        QCOMPARE(liesDatei(datei), kopf + text);
+        QVERIFY(befehl("Exportieren", befehle[1], env.pfad("aus.xml")).endsWith("exportiert"));
+        QCOMPARE(liesDatei(env.pfad("aus.xml")), kopf + text);
     }
 
     // Files of older versions and of other writers: short sums, no Komentar, lines without
@@ -147,7 +139,9 @@ Hof 2</Strasse>
         }
         const QString datei = env.pfad("journal.xml"), wieder = env.pfad("wieder.xml");
         QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", datei), QString("1000 Aufträge exportiert"));
-        QCOMPARE(lesbar(datei), QString());
+        QProcess xmllint;
+        xmllint.start("xmllint", {"--noout", datei});
+        QVERIFY2(xmllint.waitForFinished(60000) && xmllint.exitCode() == 0, xmllint.readAllStandardError().data());
 
         neueDatenbank();
         QCOMPARE(befehl("Importieren", "Auftragsdaten importieren", datei),
