@@ -10,8 +10,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// The spreadsheet imports on files that LibreOffice wrote: whole cell texts,
-// the three column layouts, empty and repeated rows, and the program's own product file.
+// The spreadsheet imports on files that LibreOffice wrote, and on the program's own product file.
 class TestImporte : public QObject
 {
     Q_OBJECT
@@ -40,8 +39,7 @@ private:
             n += QString(R"( xmlns:%1="urn:oasis:names:tc:opendocument:xmlns:%1:1.0")").arg(p);
         return n;
     }
-    // A flat OpenDocument file for LibreOffice, with a date, a number format
-    // and a bold style, and formatted empty rows after the table.
+    // A flat OpenDocument sheet for LibreOffice: its styles, its rows, formatted empty rows after them.
     void fods(const QString& name, const QList<QStringList>& zeilen)
     {
         QFile f(env.pfad("fods/" + name + ".fods"));

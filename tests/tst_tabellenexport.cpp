@@ -11,8 +11,7 @@
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
-// The cell rules the four writers share, the container rules the read-back
-// programs forgive, the writers' behaviour on failure, and the export command.
+// What the read-back programs cannot see or forgive, the writers' failures, the export command.
 class TestTabellenExport : public QObject
 {
     Q_OBJECT
@@ -77,8 +76,7 @@ private slots:
         QTest::newRow("xlsx") << "xlsx" << "xl/worksheets/sheet1.xml" << "<row ";
     }
 
-    // A missing folder or a folder in the way: nothing written. An existing file is
-    // replaced. No temporary file is left.
+    // Missing folder or folder in the way: nothing written; an old file replaced; no temporary left.
     void fehler()
     {
         QFETCH(QString, format);

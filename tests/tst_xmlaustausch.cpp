@@ -12,8 +12,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// Customer and order files through the menu commands: the exact format, files
-// of older versions, the round trip of a whole journal, repeated and damaged imports.
+// Customer and order files through the menu commands.
 class TestXmlAustausch : public QObject
 {
     Q_OBJECT
@@ -113,8 +112,7 @@ Hof 2</Strasse>
                                QDateTime(QDate(2011, 3, 2), QTime(0, 0)), "", "N", "e@x.de", QDate(2009, 3, 7)}));
     }
 
-    // A journal of 1,000 orders moves into an empty database unchanged; a
-    // second import of the same file stores nothing again.
+    // 1,000 orders move into an empty database unchanged; a second import stores nothing.
     void rundreise()
     {
         neueDatenbank();
@@ -154,8 +152,7 @@ Hof 2</Strasse>
         QCOMPARE(dialoge.anzahl("warning"), 0);
     }
 
-    // A damaged file stores what was read completely before the damage and
-    // says so; a file that cannot be written or read is reported.
+    // A damaged file stores what was read before the damage, and says so; failures are reported.
     void fehler_data()
     {
         QTest::addColumn<QStringList>("befehl");  // menu, entry, file content (none: a missing folder)
