@@ -158,10 +158,9 @@ private slots:
                  QString("2 Produkte importiert, 0 aktualisiert, 1 übersprungen"));
 
         // The program's own product file reads back into the same products.
-        QDir().mkpath(env.pfad("export"));
-        dialoge.antworte(env.pfad("export/produkte.ods"));
+        dialoge.antworte(env.pfad("eigene_produkte.ods"));
         QVERIFY(menuBefehl(*w, {"Belegwerk", "Exportieren", "Produkte exportieren"}));
-        QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "export/produkte.ods"),
+        QCOMPARE(importiere({"Belegwerk", "Importieren", "Produkte importieren"}, "eigene_produkte.ods"),
                  QString("0 Produkte importiert, 5 aktualisiert, 0 übersprungen"));
         const Produkt p = s->getProdukt("P1");
         QCOMPARE(QVariantList({p.Name, p.Desc, p.Preis, p.Typ, s->getProdukt("P2").Typ}),

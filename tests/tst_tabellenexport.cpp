@@ -20,11 +20,8 @@ private:
     Testumgebung env;
 
     using Writer = bool (*)(QAbstractItemModel*, const QString&, QList<int>, bool);
-
-    static Writer writer(const QString& format)
-    {
-        return QMap<QString, Writer>{{"csv", exportCSV}, {"xls", exportXLS}, {"ods", exportODS}}.value(format, exportXLSX);
-    }
+    const QMap<QString, Writer> writer{{"csv", exportCSV}, {"xls", exportXLS}, {"ods", exportODS},
+                                       {"xlsx", exportXLSX}};
 
     static QString eintrag(const QString& zip, const QString& name)
     {
@@ -33,8 +30,7 @@ private:
     }
 
 private slots:
-    // What the read-back files don't hold: non-finite numbers, invalid dates, 64-bit integers
-    // (SQL models give them), column names past Z.
+    // Not in the read-back files: non-finite numbers, invalid dates, SQL's 64-bit integers, columns past Z.
     void zellenUndNamen()
     {
         QList<int> arten;
@@ -81,7 +77,7 @@ private slots:
     {
         QFETCH(QString, format);
         QStandardItemModel m(2, 3);
-        const Writer w = writer(format);
+        const Writer w = writer.value(format);
         QVERIFY(!w(&m, env.pfad("fehlt/datei." + format), {}, false));
         const QString ordner = env.pfad("fehler_" + format);
         QDir().mkpath(ordner + "/im_weg." + format);
@@ -109,7 +105,7 @@ private slots:
         m.setTable("liste");
         QVERIFY(m.select());
         const QString datei = env.pfad("sql." + format);
-        QVERIFY(writer(format)(&m, datei, {}, false));
+        QVERIFY(writer.value(format)(&m, datei, {}, false));
         QCOMPARE((teil.isEmpty() ? liesDatei(datei) : eintrag(datei, teil)).count(zeile), 301);
     }
 
