@@ -12,8 +12,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
-// Customer and order files through the menu commands: the exact format, files
-// of older versions, the round trip of a whole journal, repeated and damaged imports.
+// Customer and order files through the menu commands.
 class TestXmlAustausch : public QObject
 {
     Q_OBJECT
@@ -38,30 +37,10 @@ private:
         w->statusBar()->clearMessage();
         return menuBefehl(*w, {"Belegwerk", menu, eintrag}) ? w->statusBar()->currentMessage() : "nicht im Menü";
     }
-    static QString lesbar(const QString& datei)
-    {
-        QProcess p;
-        p.start("xmllint", {"--noout", datei});
-        p.waitForFinished(60000);
-        return p.exitCode() == 0 ? QString() : QString::fromUtf8(p.readAllStandardError());
-    }
     void schreibe(const QString& datei, const QString& text)
     {
         QFile f(datei);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) > 0);
-    }
-    // The journal as the file writes it, without the record numbers the database gives.
-    QString journal()
-    {
-        QStringList alle;
-        for (Auftrag a : w->auftragsStore()->getAuftraege(QDateTime(QDate(1900, 1, 1), QTime()),
-                                                          QDateTime::currentDateTime())) {
-            a.Nr = 0;
-            QXmlStreamWriter x(&alle.emplace_back());
-            XmlAustausch::writeAuftrag(x, a);
-        }
-        alle.sort();
-        return alle.join('\n');
     }
 
 private slots:
@@ -97,16 +76,9 @@ Hof 2</Strasse>
    </Auftrag>
    <Auftrag Nr="2" AuftragsNr="1" Dienst="1" Summe="0" Status="1" Zahlungsart="-1" Typ="3">
       <Eingang>2024-03-02T00:00:00</Eingang>
+      <Versand>2024-03-04T08:00:00</Versand>
       <Kunde Typ="0">
          <Name>Ohne Kundensatz</Name>
-      </Kunde>
-      <Zeilen/>
-   </Auftrag>
-   <Auftrag Nr="3" AuftragsNr="6" Dienst="0" Summe="0" Status="1" Zahlungsart="0" Typ="0">
-      <Eingang>2024-03-03T23:59:59</Eingang>
-      <Versand>2024-03-04T08:00:00</Versand>
-)" + auftragsKunde + R"(         <Tel>0123</Tel>
-         <Seit>2009-03-07</Seit>
       </Kunde>
       <Zeilen/>
    </Auftrag>
@@ -121,32 +93,26 @@ Hof 2</Strasse>
         const QString kopf = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--Created by Belegwerk-->\n";
         schreibe(env.pfad("ein.xml"), kopf + text);
         QVERIFY(befehl("Importieren", befehle[0], env.pfad("ein.xml")).endsWith("importiert, 0 übersprungen"));
-        const QString datei = env.pfad("aus.xml");
-        QVERIFY(befehl("Exportieren", befehle[1], datei).endsWith("exportiert"));
-        QCOMPARE(liesDatei(datei), kopf + text);
-        QCOMPARE(lesbar(datei), QString());
+        QVERIFY(befehl("Exportieren", befehle[1], env.pfad("aus.xml")).endsWith("exportiert"));
+        QCOMPARE(liesDatei(env.pfad("aus.xml")), kopf + text);
     }
 
-    // Files of older versions and of other writers: short sums, no Komentar,
-    // lines without the Zeilen wrapper, children in any order, missing attributes.
+    // Files of older versions and of other writers: short sums, no Komentar, lines without
+    // the Zeilen wrapper, children in any order, unknown children, missing attributes.
     void lesen()
     {
         QXmlStreamReader r("<Auftrag Summe=\"1.23457e+06\" Typ=\"2\"><Druck>2011-03-02T00:00:00</Druck>"
-                           "<Zeile Menge=\"x\" Preis=\"1.5\" Produkt=\"P\"/>"
-                           "<Kunde Typ=\"2\"><Seit>2009-03-07</Seit><Alt><Name>X</Name></Alt>"
-                           "<Email>e@x.de</Email><Name>N</Name></Kunde></Auftrag>");
+                           "<Zeile Menge=\"x\" Preis=\"1.5\" Produkt=\"P\"/><Kunde Typ=\"2\"><Seit>2009-03-07</Seit>"
+                           "<Email>e@x.de</Email><Name>N</Name><Alt><Name>X</Name></Alt></Kunde></Auftrag>");
         r.readNextStartElement();
         const Auftrag a = XmlAustausch::readAuftrag(r);
-        QCOMPARE(QList<double>({a.Summe, double(a.Dienst), double(a.Zahlung), double(a.Zeilen.size()),
-                                double(a.Zeilen[0].Anzahl), a.Zeilen[0].Preis, double(a.Kunde.Typ)}),
-                 QList<double>({1234570, Auftrag::Schulung, Zahlungsart::Bar, 1, 0, 1.5, 2}));
-        QCOMPARE(QStringList({a.Druck.toString(Qt::ISODate), a.Komentar, a.Kunde.Name, a.Kunde.Email,
-                              a.Kunde.Seit.toString(Qt::ISODate)}),
-                 QStringList({"2011-03-02T00:00:00", "", "N", "e@x.de", "2009-03-07"}));
+        QCOMPARE(QVariantList({a.Summe, a.Dienst, a.Zahlung, a.Zeilen.size(), a.Zeilen[0].Anzahl, a.Zeilen[0].Preis,
+                               a.Kunde.Typ, a.Druck, a.Komentar, a.Kunde.Name, a.Kunde.Email, a.Kunde.Seit}),
+                 QVariantList({1234570.0, int(Auftrag::Schulung), int(Zahlungsart::Bar), 1, 0, 1.5, 2,
+                               QDateTime(QDate(2011, 3, 2), QTime(0, 0)), "", "N", "e@x.de", QDate(2009, 3, 7)}));
     }
 
-    // A journal of 1,000 orders moves into an empty database unchanged; a
-    // second import of the same file stores nothing again.
+    // 1,000 orders move into an empty database unchanged; a second import stores nothing.
     void rundreise()
     {
         neueDatenbank();
@@ -169,32 +135,31 @@ Hof 2</Strasse>
                 a.Zeilen.append({z + 1, "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab", z * 1234567.89 + i * 0.01});
             QVERIFY(w->auftragsStore()->addAuftrag(a));
         }
-        const QString vorher = journal();
-        const QString datei = env.pfad("journal.xml");
+        const QString datei = env.pfad("journal.xml"), wieder = env.pfad("wieder.xml");
         QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", datei), QString("1000 Aufträge exportiert"));
-        QCOMPARE(lesbar(datei), QString());
+        QProcess xmllint;
+        xmllint.start("xmllint", {"--noout", datei});
+        QVERIFY2(xmllint.waitForFinished(60000) && xmllint.exitCode() == 0, xmllint.readAllStandardError().data());
 
         neueDatenbank();
         QCOMPARE(befehl("Importieren", "Auftragsdaten importieren", datei),
                  QString("1000 Aufträge importiert, 0 übersprungen"));
-        QCOMPARE(journal(), vorher);
-        QCOMPARE(w->auftragsStore()->getAuftrag(1000).Nr, 1000);
+        QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", wieder), QString("1000 Aufträge exportiert"));
+        const QRegularExpression nr("<Auftrag Nr=\"\\d+\"");  // the record numbers the database gives
+        QCOMPARE(liesDatei(wieder).remove(nr), liesDatei(datei).remove(nr));
         QCOMPARE(befehl("Importieren", "Auftragsdaten importieren", datei),
                  QString("0 Aufträge importiert, 1000 übersprungen"));
-        QCOMPARE(w->auftragsStore()->count(), 1000);
         QCOMPARE(dialoge.anzahl("warning"), 0);
     }
 
-    // A damaged file stores what was read completely before the damage and
-    // says so; a file that cannot be written or read is reported.
+    // A damaged file stores what was read before the damage, and says so; failures are reported.
     void fehler_data()
     {
         QTest::addColumn<QStringList>("befehl");  // menu, entry, file content (none: a missing folder)
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("meldung");
         QTest::newRow("cut off") << QStringList{"Importieren", "Kundendaten importieren",
-                                                "<Kundenliste>\n<Kunde Nr=\"40\"><Name>A</Name></Kunde>\n<Kunde Nr"
-                                                "=\"41\"><Name>B</Name></Kunde>\n<Kunde Nr=\"42\"><Name>C</Nam"}
+                                                "<Kundenliste>\n<Kunde/>\n<Kunde/>\n<Kunde Nr=\"42\"><Name>C</Nam"}
                                  << "2 Kunden importiert, 0 übersprungen" << "bis Zeile 4";
         QTest::newRow("broken tag") << QStringList{"Importieren", "Auftragsdaten importieren",
                                                    "<Auftragsliste><Auftrag AuftragsNr=\"77\" Typ=\"1\"/>\n<Auftrag <"}
@@ -217,7 +182,6 @@ Hof 2</Strasse>
         QCOMPARE(this->befehl(befehl[0], befehl[1], name), status);
         QCOMPARE(dialoge.anzahl("warning"), 1);
         QVERIFY2(dialoge.fragen.last().text.contains(meldung), qPrintable(dialoge.fragen.last().text));
-        QVERIFY(!QFile::exists(env.pfad("fehlt")));
     }
 };
 
