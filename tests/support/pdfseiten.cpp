@@ -76,9 +76,11 @@ QString PdfSeiten::text(int seite) const
 
 int PdfSeiten::finde(const QString& text, bool letzte) const
 {
-    for (int n = 0; n < m_woerter.size(); ++n)
-        if (m_woerter[letzte ? m_woerter.size() - 1 - n : n].text == text)
-            return letzte ? m_woerter.size() - 1 - n : n;
+    for (int n = 0; n < m_woerter.size(); ++n) {
+        const int i = letzte ? m_woerter.size() - 1 - n : n;
+        if (m_woerter[i].text == text)
+            return i;
+    }
     return -1;
 }
 
