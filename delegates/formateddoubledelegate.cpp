@@ -1,5 +1,8 @@
 #include "delegates/formateddoubledelegate.h"
 
+#include "delegates/betragfeld.h"
+#include "records/betrag.h"
+
 FormatedDoubleDelegate::FormatedDoubleDelegate(const QString& pattern, int decimals)
     : m_pattern(pattern), m_decimals(decimals)
 {
@@ -7,6 +10,9 @@ FormatedDoubleDelegate::FormatedDoubleDelegate(const QString& pattern, int decim
 
 QString FormatedDoubleDelegate::text(const QVariant& value) const
 {
+    // Money is shown in the cents the documents print, not by the double's own rounding.
+    if (m_decimals == 2)
+        return m_pattern.arg(Betrag::ausEuro(value.toDouble()).zahl());
     return m_pattern.arg(value.toDouble(), 0, 'f', m_decimals);
 }
 
@@ -14,4 +20,34 @@ void FormatedDoubleDelegate::paint(QPainter* painter, const QStyleOptionViewItem
                                    const QModelIndex& index) const
 {
     paintText(painter, option, index, text(index.data(Qt::DisplayRole)));
+}
+
+QWidget* FormatedDoubleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                              const QModelIndex&) const
+{
+    auto* feld = new BetragFeld(parent);
+    feld->setFrame(false);
+    return feld;
+}
+
+void FormatedDoubleDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* feld = qobject_cast<BetragFeld*>(editor))
+        feld->setBetrag(Betrag::ausEuro(index.data(Qt::EditRole).toDouble()));
+    else
+        TextItemDelegate::setEditorData(editor, index);
+}
+
+void FormatedDoubleDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                          const QModelIndex& index) const
+{
+    auto* feld = qobject_cast<BetragFeld*>(editor);
+    if (!feld) {
+        TextItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    if (const std::optional<Betrag> b = feld->betrag()) {
+        model->setData(index, b->euro(), Qt::EditRole);
+        feld->setBetrag(*b);
+    }
 }

@@ -4,7 +4,9 @@
 #include "delegates/textitemdelegate.h"
 
 // Shows a number through a pattern with one "%1", in fixed notation with the
-// given decimals ("%1 €" and 2 show 1234.5 as "1234.50 €").
+// given decimals ("%1 €" and 2 show 1234.5 as "1234.50 €"); with 2 decimals
+// the number is an amount of money, rounded as Betrag rounds. Edits it with
+// a BetragFeld, so a cell takes what the money inputs take.
 class FormatedDoubleDelegate : public TextItemDelegate
 {
     Q_OBJECT
@@ -15,6 +17,13 @@ public:
     QString text(const QVariant& value) const;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    // Writes only a readable amount; unreadable text leaves the cell as it was.
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
 
 private:
     QString m_pattern;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPrinter;
 class QUrl;
 class QWidget;
@@ -37,9 +39,13 @@ public:
     virtual int getInt(QWidget* parent, const QString& title, const QString& label, int value = 0,
                        int min = -2147483647, int max = 2147483647, int step = 1,
                        bool* ok = nullptr) = 0;
-    virtual double getDouble(QWidget* parent, const QString& title, const QString& label,
-                             double value = 0, double min = -2147483647, double max = 2147483647,
-                             int decimals = 2, bool* ok = nullptr) = 0;
+    // Tells why a text cannot be taken, or an empty string when it can.
+    using Pruefung = std::function<QString(const QString&)>;
+    // A text input whose OK stays disabled, with pruefe's hint shown, while
+    // pruefe refuses the text; the text returned was accepted by pruefe.
+    virtual QString getCheckedText(QWidget* parent, const QString& title, const QString& label,
+                                   const QString& text, const Pruefung& pruefe,
+                                   bool* ok = nullptr) = 0;
 
     // A choice from items, current preselected; *ok tells whether the user accepted.
     virtual QString getItem(QWidget* parent, const QString& title, const QString& label,

@@ -1,10 +1,16 @@
 #include "platform/qtinteraktion.h"
 
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QUrl>
+#include <QVBoxLayout>
 
 QMessageBox::StandardButton QtInteraktion::question(QWidget* parent, const QString& title,
                                                     const QString& text,
@@ -42,10 +48,37 @@ int QtInteraktion::getInt(QWidget* parent, const QString& title, const QString& 
     return QInputDialog::getInt(parent, title, label, value, min, max, step, ok);
 }
 
-double QtInteraktion::getDouble(QWidget* parent, const QString& title, const QString& label,
-                                double value, double min, double max, int decimals, bool* ok)
+QString QtInteraktion::getCheckedText(QWidget* parent, const QString& title, const QString& label,
+                                      const QString& text, const Pruefung& pruefe, bool* ok)
 {
-    return QInputDialog::getDouble(parent, title, label, value, min, max, decimals, ok);
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* feld = new QLineEdit(text, &dialog);
+    auto* hinweis = new QLabel(&dialog);
+    hinweis->setWordWrap(true);
+    hinweis->setStyleSheet(QStringLiteral("color: #c00000;"));
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(label, &dialog));
+    layout->addWidget(feld);
+    layout->addWidget(hinweis);
+    layout->addWidget(knoepfe);
+    const auto pruefen = [&](const QString& t) {
+        const QString h = pruefe ? pruefe(t) : QString();
+        hinweis->setText(h);
+        hinweis->setVisible(!h.isEmpty());
+        feld->setStyleSheet(h.isEmpty() ? QString() : QStringLiteral("border: 1px solid #c00000;"));
+        knoepfe->button(QDialogButtonBox::Ok)->setEnabled(h.isEmpty());
+    };
+    QObject::connect(feld, &QLineEdit::textChanged, &dialog, pruefen);
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(knoepfe, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    pruefen(text);
+    feld->selectAll();
+    const bool angenommen = dialog.exec() == QDialog::Accepted;
+    if (ok)
+        *ok = angenommen;
+    return angenommen ? feld->text() : text;
 }
 
 QString QtInteraktion::getItem(QWidget* parent, const QString& title, const QString& label,

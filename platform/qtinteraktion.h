@@ -17,8 +17,8 @@ public:
                     const QString& text, bool* ok) override;
     int getInt(QWidget* parent, const QString& title, const QString& label, int value, int min,
                int max, int step, bool* ok) override;
-    double getDouble(QWidget* parent, const QString& title, const QString& label, double value,
-                     double min, double max, int decimals, bool* ok) override;
+    QString getCheckedText(QWidget* parent, const QString& title, const QString& label,
+                           const QString& text, const Pruefung& pruefe, bool* ok) override;
     QString getItem(QWidget* parent, const QString& title, const QString& label,
                     const QStringList& items, int current, bool* ok) override;
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,

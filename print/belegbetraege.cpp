@@ -7,8 +7,6 @@
 
 #include <QSettings>
 
-#include <cmath>
-
 Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
 {
     if (m_layout == Layout::Gewaehlt)
@@ -47,15 +45,15 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
         const double p = l.Preis;
         double netto = herausrechnen ? p / (r + 1.0) : p;
         if (mitSteuer() && m_modus == Steuer::Brutto) {
-            z.netto = cent(p);
-            z.steuer = cent(r * p);
+            z.netto = Betrag::ausEuro(p);
+            z.steuer = Betrag::ausEuro(r * p);
             z.brutto = z.netto + z.steuer;
         } else if (mitSteuer()) {
-            z.brutto = cent(p);
-            z.steuer = cent(r * p / (r + 1.0));
+            z.brutto = Betrag::ausEuro(p);
+            z.steuer = Betrag::ausEuro(r * p / (r + 1.0));
             z.netto = z.brutto - z.steuer;
         } else {
-            z.netto = cent(netto);
+            z.netto = Betrag::ausEuro(netto);
             z.brutto = z.netto;
         }
         z.einzelNetto = l.Anzahl != 0 ? netto / l.Anzahl : netto;
@@ -92,25 +90,6 @@ QString Belegbetraege::summenText() const
         return QString();
     if (mitSteuer())
         return QCoreApplication::translate("Steuer", "Summe: %1 € ( %2 € )")
-            .arg(betrag(m_brutto), betrag(m_netto));
-    return QCoreApplication::translate("Steuer", "Summe: %1 €").arg(betrag(m_brutto));
-}
-
-QString Belegbetraege::betrag(qint64 cent)
-{
-    const qint64 betrag = cent < 0 ? -cent : cent;
-    return QStringLiteral("%1%2.%3")
-        .arg(cent < 0 ? "-" : "")
-        .arg(betrag / 100)
-        .arg(betrag % 100, 2, 10, QLatin1Char('0'));
-}
-
-qint64 Belegbetraege::cent(double euro)
-{
-    if (!std::isfinite(euro))
-        return 0;
-    // An amount typed as 1.005 is stored as 1.00499999…; the nudge rounds it
-    // as the user wrote it.
-    const double c = euro * 100.0;
-    return std::llround(c + (c < 0 ? -1e-6 : 1e-6));
+            .arg(m_brutto.zahl(), m_netto.zahl());
+    return QCoreApplication::translate("Steuer", "Summe: %1 €").arg(m_brutto.zahl());
 }

@@ -2,13 +2,14 @@
 #define BELEGBETRAEGE_H
 
 #include "records/auftrag.h"
+#include "records/betrag.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
 #include <QString>
 
-// The amounts of one document in whole cents, as the chosen layout prints them:
+// The amounts of one document, as the chosen layout prints them:
 // every line's net, tax and gross rounded once, every total the sum of the
 // rounded lines, so columns and totals agree. Stored amounts stay as they are;
 // the settings are read once, when the amounts are computed.
@@ -29,15 +30,15 @@ public:
     struct Zeile {
         int anzahl = 0;
         double einzelNetto = 0.0;  // unit net price in euros, unrounded (net / quantity)
-        qint64 netto = 0;          // cents
-        qint64 steuer = 0;         // cents
-        qint64 brutto = 0;         // cents, always netto + steuer
+        Betrag netto;
+        Betrag steuer;
+        Betrag brutto;             // always netto + steuer
         double satz = 0.0;         // rate of this line as a fraction (0 without tax)
     };
     struct Satzsumme {
         double satz = 0.0;  // fraction
-        qint64 netto = 0;   // cents
-        qint64 steuer = 0;  // cents
+        Betrag netto;
+        Betrag steuer;
     };
 
     // Computes the amounts of a for the layout (Gewaehlt: "Rechnung/Layout").
@@ -54,9 +55,9 @@ public:
     QString satzText() const;
     // One entry per order line, in line order.
     const QList<Zeile>& zeilen() const { return m_zeilen; }
-    qint64 netto() const { return m_netto; }
-    qint64 steuer() const { return m_steuer; }
-    qint64 brutto() const { return m_brutto; }
+    Betrag netto() const { return m_netto; }
+    Betrag steuer() const { return m_steuer; }
+    Betrag brutto() const { return m_brutto; }
     // Net and tax per rate (one entry; every line shares the rate).
     QList<Satzsumme> aufschluesselung() const;
     // Eingang plus "Rechnung/Zahlungsziel" days (default 30); null without Eingang.
@@ -67,20 +68,15 @@ public:
     // The sum label text: gross and net in brackets, or the total alone without tax.
     QString summenText() const;
 
-    // Cents as euros with two decimals, "." as decimal mark, no grouping.
-    static QString betrag(qint64 cent);
-    // Euros rounded half away from zero to whole cents.
-    static qint64 cent(double euro);
-
 private:
     Layout m_layout;
     Steuerfall m_fall = Steuerfall::Standard;
     double m_satz = 0.0;
     int m_modus = 0;  // "Steuer/Typ" as read
     QList<Zeile> m_zeilen;
-    qint64 m_netto = 0;
-    qint64 m_steuer = 0;
-    qint64 m_brutto = 0;
+    Betrag m_netto;
+    Betrag m_steuer;
+    Betrag m_brutto;
     QDate m_faellig;
     bool m_bezahlt = false;
 };

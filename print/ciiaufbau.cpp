@@ -68,7 +68,9 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
 
     // A credit note entered with negative amounts is stated with positive
     // ones; its type code already says the money flows back.
-    const qint64 vz = a.Typ == Auftragsart::Gutschrift && b.brutto() < 0 ? -1 : 1;
+    const bool umkehren = a.Typ == Auftragsart::Gutschrift && b.brutto() < Betrag();
+    const auto vz = [umkehren](Betrag x) { return umkehren ? -x : x; };
+    const qint64 vzMenge = umkehren ? -1 : 1;
 
     r.nummer = a.AuftragsNr > 0 ? QString::number(a.AuftragsNr) : QString();
     r.typCode = a.Typ == Auftragsart::Gutschrift ? 381 : 380;
@@ -109,10 +111,10 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         p.produktNr = l.ProduktNr.trimmed();
         p.name = l.Produkt.trimmed();
         p.beschreibung = l.Komentar.trimmed();
-        p.netto = b.zeilen().at(i).netto * vz;
+        p.netto = vz(b.zeilen().at(i).netto);
         // The unit price is never negative: a reduction line is a negative quantity.
-        p.menge = l.Anzahl != 0 ? l.Anzahl * vz : 1;
-        if ((p.netto < 0) != (p.menge < 0) && p.netto != 0)
+        p.menge = l.Anzahl != 0 ? l.Anzahl * vzMenge : 1;
+        if ((p.netto < Betrag()) != (p.menge < 0) && p.netto != Betrag())
             p.menge = -p.menge;
         p.kategorie = kat;
         p.prozent = b.zeilen().at(i).satz * 100.0;
@@ -122,14 +124,14 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         CiiRechnung::Steuer e = steuer;
         e.kategorie = kat;
         e.prozent = t.satz * 100.0;
-        e.basis = t.netto * vz;
-        e.betrag = t.steuer * vz;
+        e.basis = vz(t.netto);
+        e.betrag = vz(t.steuer);
         r.steuern << e;
     }
-    r.netto = b.netto() * vz;
-    r.steuer = b.steuer() * vz;
-    r.brutto = b.brutto() * vz;
-    r.bezahlt = b.bezahlt() ? r.brutto : 0;
+    r.netto = vz(b.netto());
+    r.steuer = vz(b.steuer());
+    r.brutto = vz(b.brutto());
+    r.bezahlt = b.bezahlt() ? r.brutto : Betrag();
     r.faellig = b.faelligAm();
 
     r.zahlungsmittel = zahlungsmittel(a.Zahlung);

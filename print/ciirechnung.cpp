@@ -1,8 +1,8 @@
 #include "print/ciirechnung.h"
 
-#include "print/belegbetraege.h"
-
 #include <QXmlStreamWriter>
+
+#include <cmath>
 
 namespace {
 
@@ -19,10 +19,10 @@ QString prozentText(double p)
 
 // A unit price: net of the line over its quantity, never negative, at most
 // four decimals, so a price of 1/3 cent steps reads back close to the line.
-QString preisText(qint64 netto, qint64 menge)
+QString preisText(Betrag netto, qint64 menge)
 {
     const double m = menge == 0 ? 1.0 : double(menge < 0 ? -menge : menge);
-    const double p = double(netto < 0 ? -netto : netto) / 100.0 / m;
+    const double p = std::fabs(netto.euro()) / m;
     QString s = QString::number(p, 'f', 4);
     while (s.endsWith('0') && s.indexOf('.') < s.size() - 3)
         s.chop(1);
@@ -148,7 +148,7 @@ QByteArray CiiRechnung::xml() const
             s.text("RateApplicablePercent", prozentText(p.prozent));
         s.zu();
         s.auf("SpecifiedTradeSettlementLineMonetarySummation");
-        s.text("LineTotalAmount", Belegbetraege::betrag(p.netto));
+        s.text("LineTotalAmount", p.netto.zahl());
         s.zu();
         s.zu();
         s.zu();
@@ -202,10 +202,10 @@ QByteArray CiiRechnung::xml() const
     }
     for (const Steuer& t : steuern) {
         s.auf("ApplicableTradeTax");
-        s.text("CalculatedAmount", Belegbetraege::betrag(t.betrag));
+        s.text("CalculatedAmount", t.betrag.zahl());
         s.text("TypeCode", "VAT");
         s.optional("ExemptionReason", t.grund);
-        s.text("BasisAmount", Belegbetraege::betrag(t.basis));
+        s.text("BasisAmount", t.basis.zahl());
         s.text("CategoryCode", t.kategorie);
         s.optional("ExemptionReasonCode", t.grundCode);
         if (t.kategorie != "O")
@@ -220,13 +220,13 @@ QByteArray CiiRechnung::xml() const
         s.zu();
     }
     s.auf("SpecifiedTradeSettlementHeaderMonetarySummation");
-    s.text("LineTotalAmount", Belegbetraege::betrag(netto));
-    s.text("TaxBasisTotalAmount", Belegbetraege::betrag(netto));
-    s.mitAttribut("TaxTotalAmount", Belegbetraege::betrag(steuer), "currencyID", "EUR");
-    s.text("GrandTotalAmount", Belegbetraege::betrag(brutto));
-    if (bezahlt != 0)
-        s.text("TotalPrepaidAmount", Belegbetraege::betrag(bezahlt));
-    s.text("DuePayableAmount", Belegbetraege::betrag(brutto - bezahlt));
+    s.text("LineTotalAmount", netto.zahl());
+    s.text("TaxBasisTotalAmount", netto.zahl());
+    s.mitAttribut("TaxTotalAmount", steuer.zahl(), "currencyID", "EUR");
+    s.text("GrandTotalAmount", brutto.zahl());
+    if (bezahlt != Betrag())
+        s.text("TotalPrepaidAmount", bezahlt.zahl());
+    s.text("DuePayableAmount", (brutto - bezahlt).zahl());
     s.zu();
     s.zu();
 

@@ -1,13 +1,15 @@
 #ifndef CIIRECHNUNG_H
 #define CIIRECHNUNG_H
 
+#include "records/betrag.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QString>
 
 // One invoice or credit note as Cross Industry Invoice XML of the EN 16931
-// profile: the data the XML needs, every amount in whole cents, and the writer.
+// profile: the data the XML needs, every amount a Betrag, and the writer.
 // It computes nothing: amounts and totals come filled in, so the XML says
 // exactly what the printed page says.
 class CiiRechnung
@@ -27,15 +29,15 @@ public:
         QString name;
         QString beschreibung;
         qint64 menge = 0;
-        qint64 netto = 0;  // line net amount in cents
+        Betrag netto;  // line net amount
         QString kategorie;  // VAT category code: S, Z, E, K, O
         double prozent = 0.0;
     };
     struct Steuer {
         QString kategorie;
         double prozent = 0.0;
-        qint64 basis = 0;   // cents
-        qint64 betrag = 0;  // cents
+        Betrag basis;
+        Betrag betrag;
         QString grund;      // exemption reason (E, K, O)
         QString grundCode;  // VATEX code, may stay empty
     };
@@ -54,10 +56,10 @@ public:
     QDate lieferDatum;       // left out when null
     QList<Position> positionen;
     QList<Steuer> steuern;
-    qint64 netto = 0;    // sum of the line net amounts = tax basis
-    qint64 steuer = 0;   // tax total
-    qint64 brutto = 0;   // grand total
-    qint64 bezahlt = 0;  // paid in advance
+    Betrag netto;    // sum of the line net amounts = tax basis
+    Betrag steuer;   // tax total
+    Betrag brutto;   // grand total
+    Betrag bezahlt;  // paid in advance
     int zahlungsmittel = KeinZahlungsmittel;
     QString iban;         // the seller's account (transfer) or the buyer's (direct debit)
     QString bic;

@@ -373,16 +373,16 @@ bool Drucker::print(QPrinter* printer)
         const QString text = verbinde({l.Produkt, l.Komentar}, "\n");
         if (service)
             zeilen << QStringList{l.ProduktNr, text,
-                                  Belegbetraege::betrag(Belegbetraege::cent(z.einzelNetto)),
+                                  Betrag::ausEuro(z.einzelNetto).zahl(),
                                   QString::number(l.Anzahl), tr("EXOTV"),
-                                  Belegbetraege::betrag(z.netto)};
+                                  z.netto.zahl()};
         else if (sechs)
             zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
-                                  Belegbetraege::betrag(z.netto), Belegbetraege::betrag(z.steuer),
-                                  Belegbetraege::betrag(z.brutto)};
+                                  z.netto.zahl(), z.steuer.zahl(),
+                                  z.brutto.zahl()};
         else
             zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
-                                  Belegbetraege::betrag(z.brutto)};
+                                  z.brutto.zahl()};
     }
     const double ref = 30 * mm;
     if (service)
@@ -395,23 +395,23 @@ bool Drucker::print(QPrinter* printer)
     else
         spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
                    {tr("Prix €"), true}};
-    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
+    spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
     tabelle(satz, spalten, zeilen, links);
     satz.abstand(4 * mm);
 
     QList<Summenzeile> s;
     QList<Vermerk> vermerke;
     if (service) {
-        s << Summenzeile{tr("Sous-total"), Belegbetraege::betrag(b.netto())}
-          << Summenzeile{tr("TVA"), Belegbetraege::betrag(0)}
-          << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
+        s << Summenzeile{tr("Sous-total"), b.netto().zahl()}
+          << Summenzeile{tr("TVA"), Betrag().zahl()}
+          << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
         vermerke << Vermerk{tr("Exonération TVA"), Seitensatz::schrift(10)};
     } else if (sechs) {
-        s << Summenzeile{tr("Base TVA %1%").arg(b.satzText()), Belegbetraege::betrag(b.netto())}
-          << Summenzeile{tr("TVA %1%").arg(b.satzText()), Belegbetraege::betrag(b.steuer())}
-          << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
+        s << Summenzeile{tr("Base TVA %1%").arg(b.satzText()), b.netto().zahl()}
+          << Summenzeile{tr("TVA %1%").arg(b.satzText()), b.steuer().zahl()}
+          << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
     } else {
-        s << Summenzeile{tr("Total TTC"), Belegbetraege::betrag(b.brutto()), true};
+        s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
     }
     vermerke << zahlung(b);
     summen(satz, s, vermerke, links, breite, spalten.last().breite);

@@ -167,23 +167,23 @@ bool DruckerDE1::print(QPrinter* printer)
         const Belegbetraege::Zeile& z = b.zeilen()[i];
         QStringList zeile{QString::number(l.Anzahl), verbinde({l.Produkt, l.Komentar}, "\n")};
         if (!drei)
-            zeile << Belegbetraege::betrag(z.netto) << Belegbetraege::betrag(z.steuer);
-        zeile << Belegbetraege::betrag(z.brutto);
+            zeile << z.netto.zahl() << z.steuer.zahl();
+        zeile << z.brutto.zahl();
         zeilen << zeile;
     }
     QList<Spalte> spalten{{tr("Menge"), true}, {tr("Produkt")}};
     if (!drei)
         spalten << Spalte{tr("Netto €"), true} << Spalte{tr("MwSt €"), true};
     spalten << Spalte{tr("Preis €"), true};
-    spaltenBreiten(spalten, zeilen, breite, Belegbetraege::betrag(b.brutto()));
+    spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
     tabelle(satz, spalten, zeilen, randLinks);
     satz.abstand(4 * mm);
 
     QList<Summenzeile> s;
     if (!drei)
-        s << Summenzeile{tr("Netto"), Belegbetraege::betrag(b.netto())}
-          << Summenzeile{tr("MwSt %1 %").arg(b.satzText()), Belegbetraege::betrag(b.steuer())};
-    s << Summenzeile{tr("Summe"), Belegbetraege::betrag(b.brutto()), true};
+        s << Summenzeile{tr("Netto"), b.netto().zahl()}
+          << Summenzeile{tr("MwSt %1 %").arg(b.satzText()), b.steuer().zahl()};
+    s << Summenzeile{tr("Summe"), b.brutto().zahl(), true};
     const QFont basis = Seitensatz::schrift(10);
     QList<Vermerk> vermerke;
     if (b.steuerfall() == Belegbetraege::Steuerfall::Innergemeinschaftlich)

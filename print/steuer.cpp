@@ -29,27 +29,3 @@ double Steuer::satz()
         return 0.0;
     return r;
 }
-
-double Steuer::netto(double p, int m, double r)
-{
-    return m == Netto ? p / (r + 1.0) : p;
-}
-
-double Steuer::steuer(double p, int m, double r)
-{
-    if (m == Brutto)
-        return r * p;
-    if (m == Netto)
-        return r * p / (r + 1.0);
-    return 0.0;
-}
-
-double Steuer::brutto(double p, int m, double r)
-{
-    return m == Brutto ? (r + 1.0) * p : p;
-}
-
-QString Steuer::betrag(double wert)
-{
-    return QString::number(wert, 'f', 2);
-}

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The tax rule set. Stored line amounts are never converted; whether they are
-// net or gross and which rate applies is read from the settings at every use.
+// net or gross and which rate applies is read from the settings at every use;
+// the amounts themselves follow in Belegbetraege.
 class Steuer
 {
     Q_DECLARE_TR_FUNCTIONS(Steuer)
@@ -19,14 +20,6 @@ public:
     // The effective rate r as a fraction: rate B for selector 1, rate A for 0
     // or less, else 0. A rate that is not finite or -100 % or below reads as 0.
     static double satz();
-
-    // Net, tax and gross of a stored line amount p in mode m with rate r.
-    static double netto(double p, int m, double r);
-    static double steuer(double p, int m, double r);
-    static double brutto(double p, int m, double r);
-
-    // An amount with two decimals, "." as decimal mark, no grouping.
-    static QString betrag(double wert);
 };
 
 #endif

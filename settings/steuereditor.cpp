@@ -1,20 +1,45 @@
 #include "settings/steuereditor.h"
 
+#include "delegates/betragfeld.h"
+
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFormLayout>
+
+#include <cmath>
 
 namespace {
 
-QDoubleSpinBox* satzBox(QWidget* parent, const char* key)
+// Rates in hundredths of a percent: 19.6 % is 1960, shown as "19.60".
+const int satzStellen = 2;
+
+BetragFeld* satzFeld(QWidget* parent, const char* key)
 {
-    auto* box = new QDoubleSpinBox(parent);
-    box->setObjectName(key);
-    box->setDecimals(1);
-    box->setRange(0.0, 99.9);
-    box->setSuffix("%");
-    return box;
+    auto* feld = new BetragFeld(parent);
+    feld->setObjectName(key);
+    feld->setFormat(satzStellen, QStringLiteral("%"), 0, 9999);
+    feld->setMaximumWidth(10 * feld->fontMetrics().averageCharWidth() + 12);
+    return feld;
+}
+
+qint64 hundertstelProzent(double bruch)
+{
+    return std::isfinite(bruch) ? std::llround(bruch * 10000.0) : 0;
+}
+
+void ladeSatz(BetragFeld* feld, const QSettings& s, const char* key)
+{
+    feld->setWert(hundertstelProzent(s.value(key, 0.196).toDouble()));
+}
+
+// A rate left as loaded keeps the stored value to the last digit; an
+// unreadable one is not stored (its field shows why).
+void speichereSatz(const BetragFeld* feld, QSettings& s, const char* key)
+{
+    const std::optional<qint64> wert = feld->wert();
+    if (!wert || *wert == hundertstelProzent(s.value(key, 0.196).toDouble()))
+        return;
+    s.setValue(key, double(*wert) / 10000.0);
 }
 
 }  // namespace
@@ -23,8 +48,8 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     : QWidget(parent),
       m_typ(new QComboBox(this)),
       m_satz(new QComboBox(this)),
-      m_satzA(satzBox(this, "Steuer/Satz A")),
-      m_satzB(satzBox(this, "Steuer/Satz B")),
+      m_satzA(satzFeld(this, "Steuer/Satz A")),
+      m_satzB(satzFeld(this, "Steuer/Satz B")),
       m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this))
 {
     m_typ->setObjectName("Steuer/Typ");
@@ -46,8 +71,8 @@ void SteuerEditor::load()
 {
     m_typ->setCurrentIndex(m_settings.value("Steuer/Typ", 0).toInt());
     m_satz->setCurrentIndex(m_settings.value("Steuer/Satz", 0).toInt());
-    m_satzA->setValue(m_settings.value("Steuer/Satz A", 0.196).toDouble() * 100.0);
-    m_satzB->setValue(m_settings.value("Steuer/Satz B", 0.196).toDouble() * 100.0);
+    ladeSatz(m_satzA, m_settings, "Steuer/Satz A");
+    ladeSatz(m_satzB, m_settings, "Steuer/Satz B");
     m_filter->setChecked(m_settings.value("Produkte/filter").toBool());
 }
 
@@ -55,7 +80,7 @@ void SteuerEditor::save()
 {
     m_settings.setValue("Steuer/Typ", m_typ->currentIndex());
     m_settings.setValue("Steuer/Satz", m_satz->currentIndex());
-    m_settings.setValue("Steuer/Satz A", m_satzA->value() / 100.0);
-    m_settings.setValue("Steuer/Satz B", m_satzB->value() / 100.0);
+    speichereSatz(m_satzA, m_settings, "Steuer/Satz A");
+    speichereSatz(m_satzB, m_settings, "Steuer/Satz B");
     m_settings.setValue("Produkte/filter", m_filter->isChecked());
 }

@@ -4,9 +4,9 @@
 #include <QSettings>
 #include <QWidget>
 
+class BetragFeld;
 class QCheckBox;
 class QComboBox;
-class QDoubleSpinBox;
 
 // Settings page of the tax mode, the rates and the product filter. Rates are
 // shown as percentages and stored as fractions (19.6 % as 0.196).
@@ -24,8 +24,8 @@ public slots:
 private:
     QComboBox* m_typ;
     QComboBox* m_satz;
-    QDoubleSpinBox* m_satzA;
-    QDoubleSpinBox* m_satzB;
+    BetragFeld* m_satzA;
+    BetragFeld* m_satzB;
     QCheckBox* m_filter;
     QSettings m_settings;
 };

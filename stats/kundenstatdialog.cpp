@@ -16,8 +16,8 @@ namespace {
 struct Posten
 {
     int anzahl = 0;
-    double summe = 0.0;
-    QMap<QDate, double> proMonat;
+    Betrag summe;
+    QMap<QDate, Betrag> proMonat;
     const AuftragsKennzahlen* letzter = nullptr;  // the last order met
 };
 
@@ -99,8 +99,9 @@ void KundenStatDialog::updateModel()
     for (const AuftragsKennzahlen& a : auftraege) {
         Posten& p = proKunde[a.KundenNr];
         ++p.anzahl;
-        p.summe += a.Summe;
-        p.proMonat[monat(a)] += a.Summe;
+        const Betrag summe = Betrag::ausEuro(a.Summe);
+        p.summe += summe;
+        p.proMonat[monat(a)] += summe;
         p.letzter = &a;
     }
 
@@ -111,8 +112,8 @@ void KundenStatDialog::updateModel()
         stelle.insert(kartei.at(i).Nr, i);
 
     int anzahl = 0;
-    double summe = 0.0;
-    QMap<QDate, double> proMonat;
+    Betrag summe;
+    QMap<QDate, Betrag> proMonat;
     for (auto it = proKunde.cbegin(); it != proKunde.cend(); ++it) {
         const int i = stelle.value(it.key(), -1);
         Kunde k = !ganzeKartei ? m_kundenStore->getKunde(it.key()) : i >= 0 ? kartei.at(i) : Kunde();

@@ -12,7 +12,7 @@ struct Menge
 {
     QString name;
     int anzahl = 0;
-    double summe = 0.0;
+    Betrag summe;
 };
 
 }  // namespace
@@ -37,15 +37,16 @@ void ProduktStatDialog::updateModel()
         return;
 
     QHash<QString, Menge> mengen;  // per product number
-    QMap<QDate, double> proMonat;
+    QMap<QDate, Betrag> proMonat;
     for (const AuftragsKennzahlen& a : gefilterteAuftraege(true)) {
-        double summe = 0.0;
+        Betrag summe;
         for (const AuftragsLine& l : a.Zeilen) {
             Menge& m = mengen[l.ProduktNr];
             m.name = l.Produkt;  // the name of the last line met wins
             m.anzahl += l.Anzahl;
-            m.summe += l.Preis;
-            summe += l.Preis;
+            const Betrag preis = Betrag::ausEuro(l.Preis);
+            m.summe += preis;
+            summe += preis;
         }
         proMonat[monat(a)] += summe;
     }
@@ -54,7 +55,7 @@ void ProduktStatDialog::updateModel()
     QStringList nummern = mengen.keys();
     std::sort(nummern.begin(), nummern.end());
     int anzahl = 0;
-    double summe = 0.0;
+    Betrag summe;
     for (const QString& nr : nummern) {
         const Menge& m = mengen[nr];
         anzahl += m.anzahl;

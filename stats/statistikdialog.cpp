@@ -160,7 +160,7 @@ bool StatistikDialog::beginne(const QStringList& spalten)
     return true;
 }
 
-void StatistikDialog::zeigeErgebnis(const QMap<QDate, double>& proMonat)
+void StatistikDialog::zeigeErgebnis(const QMap<QDate, Betrag>& proMonat)
 {
     if (m_neu) {
         QAbstractItemModel* altesModel = m_view->model();
@@ -176,8 +176,12 @@ void StatistikDialog::zeigeErgebnis(const QMap<QDate, double>& proMonat)
         const QSignalBlocker still(m_view->horizontalHeader());
         m_view->horizontalHeader()->restoreState(kopf);
     }
-    if (m_kundenStore && m_auftragsStore)
-        m_diagramm->setzeUmsatz(m_von->date(), m_bis->date(), proMonat);
+    if (m_kundenStore && m_auftragsStore) {
+        QMap<QDate, double> euro;
+        for (auto it = proMonat.cbegin(); it != proMonat.cend(); ++it)
+            euro.insert(it.key(), it.value().euro());
+        m_diagramm->setzeUmsatz(m_von->date(), m_bis->date(), euro);
+    }
     else
         m_diagramm->leere();
 }
@@ -235,9 +239,9 @@ QStandardItem* StatistikDialog::zahlItem(int n)
     return item;
 }
 
-QStandardItem* StatistikDialog::betragItem(double betrag)
+QStandardItem* StatistikDialog::betragItem(Betrag betrag)
 {
-    auto* item = new QStandardItem(QString::number(betrag, 'f', 2));
-    item->setData(betrag, Qt::EditRole);
+    auto* item = new QStandardItem(betrag.zahl());
+    item->setData(betrag.euro(), Qt::EditRole);
     return item;
 }

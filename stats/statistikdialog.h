@@ -2,6 +2,7 @@
 #define STATISTIKDIALOG_H
 
 #include "records/auftragskennzahlen.h"
+#include "records/betrag.h"
 
 #include <QDialog>
 #include <QMap>
@@ -51,7 +52,7 @@ protected:
     // Starts a new result with these columns; false when a store is missing.
     bool beginne(const QStringList& spalten);
     // Shows the result in the table and the chart.
-    void zeigeErgebnis(const QMap<QDate, double>& proMonat);
+    void zeigeErgebnis(const QMap<QDate, Betrag>& proMonat);
     // The orders of the date range, from "Von" 00:00:00 to the last second of
     // the "Bis" day, that pass the kind, payment and status filters.
     QList<AuftragsKennzahlen> gefilterteAuftraege(bool mitZeilen);
@@ -63,7 +64,8 @@ protected:
 
     static QStandardItem* textItem(const QString& text);
     static QStandardItem* zahlItem(int n);
-    static QStandardItem* betragItem(double betrag);
+    // Shows the amount as the documents do; sorts and exports as euros.
+    static QStandardItem* betragItem(Betrag betrag);
 
     KundenStore* m_kundenStore = nullptr;
     AuftragsStore* m_auftragsStore = nullptr;

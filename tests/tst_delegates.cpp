@@ -1,3 +1,4 @@
+#include "delegates/betragfeld.h"
 #include "delegates/formateddatetimedelegate.h"
 #include "delegates/formateddoubledelegate.h"
 #include "delegates/stringlistdelegate.h"
@@ -91,6 +92,52 @@ private slots:
             QCOMPARE(male(*d, model.index(0, 0), QStyle::State_Selected | QStyle::State_HasFocus), weiss());
         else
             QCOMPARE(male(*d, model.index(0, 0), {}), male(schlicht, model.index(1, 0), {}));
+    }
+
+    // Typed amounts: "," or "." once, at most two decimals, no grouping, no exponent; the field shows
+    // what it read as the documents print it, and hints at what it cannot read.
+    void betragLesen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("einheit");  // "€": money; "%": a rate from 0 to 99.99
+        QTest::addColumn<QString>("gezeigt");  // after entry; empty: refused
+        for (auto [text, gezeigt] : {std::pair{"24,90", "24.90"}, {"45.50", "45.50"}, {"-0,5", "-0.50"},
+                                     {" 12 € ", "12.00"}, {",5", "0.50"}, {"+7", "7.00"}, {"1.255", ""},
+                                     {"1.234,56", ""}, {"1,234.56", ""}, {"1 234", ""}, {"1e3", ""},
+                                     {"", ""}, {"abc", ""}, {",", ""}, {"12 %", ""}, {"99999999999999999999", ""}})
+            QTest::newRow(text) << QString(text) << "€" << QString(gezeigt);
+        QTest::newRow("rate 19,6 %") << "19,6 %" << "%" << "19.60";
+        QTest::newRow("rate 100") << "100" << "%" << "";
+        QTest::newRow("rate -7") << "-7" << "%" << "";
+    }
+
+    void betragLesen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, einheit);
+        QFETCH(QString, gezeigt);
+        BetragFeld feld;
+        if (einheit == "%")
+            feld.setFormat(2, "%", 0, 9999);
+        else
+            QCOMPARE(Betrag::lies(text).value_or(Betrag::ausCent(-1)).zahl(), gezeigt.isEmpty() ? "-0.01" : gezeigt);
+        feld.setText(text);
+        emit feld.editingFinished();
+        QCOMPARE(feld.text(), gezeigt.isEmpty() ? text : gezeigt);
+        QCOMPARE(feld.wert().has_value(), !gezeigt.isEmpty());
+        QCOMPARE(feld.toolTip().isEmpty(), !gezeigt.isEmpty() || text.isEmpty());
+    }
+
+    // One rounding, half away from zero as typed, and one format.
+    void betragRunden()
+    {
+        QStringList t;
+        for (double euro : {1.005, -1.005, 0.125, -7.125, 1234.5, 1.495, qQNaN(), qInf()})
+            t << Betrag::ausEuro(euro).zahl();
+        t << Betrag::ausCent(123450).text() << Betrag::ausEuro(1.25).anteil(0.196).zahl()
+          << (Betrag::ausCent(5) - Betrag::ausCent(12)).zahl();
+        QCOMPARE(t, (QStringList{"1.01", "-1.01", "0.13", "-7.13", "1234.50", "1.50", "0.00", "0.00",
+                                 "1234.50 €", "0.25", "-0.07"}));
     }
 
     void comboSchreibtCode()

@@ -1,6 +1,6 @@
+#include "delegates/formateddoubledelegate.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
-#include "print/steuer.h"
 #include "records/codetabellen.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/testumgebung.h"
@@ -54,6 +54,8 @@ private slots:
         zeile("half cents: totals are sums of the lines", false, {},
               {{"Zeilen", QVariantList{QPointF(1, 0.125), QPointF(1, 0.125), QPointF(1, 0.125)}}},
               {"0.13 0.02 0.15", "Base TVA 19.6% 0.39", "TVA 19.6% 0.06", "Total TTC 0.45"});
+        zeile("1.25 at 19.6 %: the line editor shows the printed cents", false, {},
+              {{"Zeilen", QVariantList{QPointF(1, 1.25)}}}, {"0.25 1.50", "Total TTC 1.50"});
         zeile("no lines", false, {}, {{"Zeilen", QVariantList{}}}, {"Total TTC 0.00", "Base TVA 19.6% 0.00"});
         zeile("no tax", false, {{"Steuer/Typ", 2}}, {},
               {"R1 Artikel1 2 100.00", "Total TTC 300.00"}, {"Prix Net", "Base TVA"});
@@ -185,29 +187,33 @@ private slots:
         const auto netto = QRegularExpression((deutsch ? "Netto " : "Base TVA \\S+ ") + zahl).match(t);
         QVERIFY2(summe.startsWith("Summe: " + brutto.captured(1) + " €"), qPrintable(summe));
         QVERIFY2(!netto.hasMatch() || summe.contains("( " + netto.captured(1) + " €"), qPrintable(summe));
+        const auto* geld = qobject_cast<FormatedDoubleDelegate*>(w.tabelle()->itemDelegateForColumn(4));
+        for (int i = 0; i < a.Zeilen.size(); ++i) {
+            const QString brutto = geld->text(w.tabelle()->model()->index(i, 4).data()).chopped(2);
+            QVERIFY2(t.contains(" " + brutto), qPrintable(brutto + " not in " + t));
+        }
     }
 
-    // Net, tax, gross and the dialog's two line columns of 100 in modes net, gross, unknown.
+    // The line editor's net and gross columns and its sum label in modes net, gross, unknown: the
+    // cents the document prints, 1.25 at 19.6 % included (1.495 in doubles).
     void linienRegel()
     {
         Auftrag a;
-        a.Zeilen << AuftragsLine();
-        std::tie(a.Zeilen[0].Anzahl, a.Zeilen[0].Preis) = std::make_tuple(1, 100.0);
+        a.Zeilen = {{1, "A", "", {}, 100.0}, {1, "B", "", {}, 1.25}};
         QStringList werte;
         for (int modus : {0, 1, 7}) {
             QSettings().setValue("Steuer/Typ", modus);
-            const double r = Steuer::satz();
             ProdukteWidget w;
             w.setAuftrag(a);
+            const auto* geld = qobject_cast<FormatedDoubleDelegate*>(w.tabelle()->itemDelegateForColumn(4));
             const QAbstractItemModel* z = w.tabelle()->model();
-            for (double x : {Steuer::netto(100, modus, r), Steuer::steuer(100, modus, r),
-                             Steuer::brutto(100, modus, r), z->index(0, 3).data().toDouble(),
-                             z->index(0, 4).data().toDouble()})
-                werte << QString::number(x, 'f', 2);
+            for (int zeile : {0, 1})
+                werte << geld->text(z->index(zeile, 3).data()) + " " + geld->text(z->index(zeile, 4).data());
+            werte << w.summenLabel()->text();
         }
-        QCOMPARE(werte, (QStringList{"100.00", "19.60", "119.60", "100.00", "119.60",  //
-                                     "83.61", "16.39", "100.00", "83.61", "100.00",    //
-                                     "100.00", "0.00", "100.00", "100.00", "100.00"}));
+        QCOMPARE(werte, (QStringList{"100.00 € 119.60 €", "1.25 € 1.50 €", "Summe: 121.10 € ( 101.25 € )",
+                                     "83.61 € 100.00 €", "1.05 € 1.25 €", "Summe: 101.25 € ( 84.66 € )",
+                                     "100.00 € 100.00 €", "1.25 € 1.25 €", ""}));
     }
 
     // A broken target, no printer or a page too small for one row is a failure.

@@ -122,7 +122,7 @@ class TestFacturX : public QObject
     static qint64 xmlBetrag(const QByteArray& xml, const QString& tag)
     {
         const auto m = QRegularExpression("<ram:" + tag + "[^>]*>(-?[\\d.]+)<").match(xml);
-        return m.hasMatch() ? Belegbetraege::cent(m.captured(1).toDouble()) : LLONG_MIN;
+        return m.hasMatch() ? Betrag::lies(m.captured(1)).value_or(Betrag::ausCent(LLONG_MIN)).cent() : LLONG_MIN;
     }
 
 private slots:

@@ -71,13 +71,14 @@ private slots:
     {
         d->findChild<QComboBox*>()->setCurrentIndex(2);
         QWidget* w = feld(d.get(), "Nr");
-        for (const QString getippt : {"-1a0-1-2", "Cable", "12.345"}) {  // shown: "10-12", "Cable", "12.34"
+        for (const QString getippt : {"-1a0-1-2", "Cable", "24,90"}) {  // shown: "10-12", "Cable", "24,90"
             QTest::keyClicks(w, getippt);
             QTest::keyClick(w, Qt::Key_Return);
             w = QApplication::focusWidget();
         }
         const Produkt p = store->getProdukt("10-12");
-        QVERIFY(p.Name == "Cable" && p.Preis == 12.34 && p.Typ == 2);
+        QVERIFY2(p.Name == "Cable" && p.Preis == 24.9 && p.Typ == 2, qPrintable(QString::number(p.Preis)));
+        QCOMPARE(spalte(d->tabelle(), 2).join(' '), "1 1 1 24.9");
         QCOMPARE(feld(d.get(), "Nr")->text() + feld(d.get(), "Name")->text() + feld(d.get(), "Preis")->text(),
                  QString());
         for (const QString nr : {"", "2"}) {
@@ -90,7 +91,13 @@ private slots:
             QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton);
             QCOMPARE(feld(d.get(), "Name")->text(), QString("Neu"));
         }
-        QCOMPARE(dialoge->anzahl("warning"), 2);
+        // A price it cannot read is refused with its hint; nothing is added, the input stays.
+        tippe(d.get(), "Nr", "20");
+        tippe(d.get(), "Preis", "1.234,56");
+        QTest::keyClick(feld(d.get(), "Preis"), Qt::Key_Return);
+        QCOMPARE(feld(d.get(), "Nr")->text() + " " + feld(d.get(), "Preis")->text(), "20 1.234,56");
+        QCOMPARE(dialoge->fragen.last().text, feld(d.get(), "Preis")->toolTip());
+        QCOMPARE(dialoge->anzahl("warning"), 3);
         QCOMPARE(nummern(), (QStringList{"1", "10-12", "2", "3"}));
     }
 
@@ -109,16 +116,26 @@ private slots:
         QCOMPARE(titel, (QStringList{"Produkte", "Produkte", "Produkt"}));
     }
 
+    // "," and "." are the decimal mark in the table as in the row, whatever the locale; the editor
+    // opens on the amount stored; what it cannot read changes nothing.
     void priceEditWrittenAtOnceAndLayoutKept()
     {
-        d->tabelle()->edit(zelle("2", 2));
-        QWidget* editor = QApplication::focusWidget();
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(editor, QString("7") + QLocale().decimalPoint() + "25");
-        QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(store->getProdukt("2").Preis, 7.25);  // the delegate commits on the next event
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QStringList gesehen;
+        for (const QString getippt : {"45.50", "24,90", "1.234,56"}) {
+            d->tabelle()->edit(zelle("2", 2));
+            QWidget* editor = QApplication::focusWidget();
+            gesehen << editor->metaObject()->userProperty().read(editor).toString();
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(editor, getippt);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_VERIFY(!d->tabelle()->indexWidget(zelle("2", 2)));  // the delegate commits on the next event
+            gesehen << QString::number(store->getProdukt("2").Preis);
+        }
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(gesehen, (QStringList{"1.00", "45.5", "45.50", "24.9", "24.90", "24.9"}));
         auto* geld = qobject_cast<FormatedDoubleDelegate*>(d->tabelle()->itemDelegateForColumn(2));
-        QCOMPARE(geld->text(zelle("2", 2).data()), QString("7.25 €"));
+        QCOMPARE(geld->text(zelle("2", 2).data()), QString("24.90 €"));
 
         d->resize(720, 450);
         d->tabelle()->horizontalHeader()->resizeSection(1, 123);

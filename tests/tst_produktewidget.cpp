@@ -1,4 +1,6 @@
+#include "platform/qtinteraktion.h"
 #include "store/sqlproduktstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -81,8 +83,13 @@ private slots:
         QTest::newRow("Name, andere Schreibung")
             << "kabelschuh" << 4 << QVariant() << QVariantList{"KS-3", 4, 1.0, "", "Kabelschuh"};
         QTest::newRow("unbekannt, abgebrochen") << "Montage vor Ort" << 2 << QVariant() << QVariantList();
-        QTest::newRow("unbekannt, Preis 12.5") << "Montage vor Ort" << 2 << QVariant(12.5)
-                                               << QVariantList{"", 2, 25.0, "", "Montage vor Ort"};
+        QTest::newRow("unbekannt, Preis 45.50") << "Montage vor Ort" << 2 << QVariant("45.50")
+                                                << QVariantList{"", 2, 91.0, "", "Montage vor Ort"};
+        QTest::newRow("unbekannt, Preis 24,90 €") << "Montage vor Ort" << 1 << QVariant("24,90 €")
+                                                  << QVariantList{"", 1, 24.9, "", "Montage vor Ort"};
+        // Refused by the box: OK stays disabled, so the user can only cancel.
+        QTest::newRow("unbekannt, 1.234,56") << "Montage vor Ort" << 1 << QVariant(QStringList{"1.234,56"})
+                                             << QVariantList();
     }
 
     void eingabe()
@@ -91,11 +98,13 @@ private slots:
         QFETCH(QVariantList, zeile);
         QFETCH(QVariant, antwort);
         const bool unbekannt = text.contains(' ');
-        if (unbekannt)
+        if (antwort.typeId() == QMetaType::QStringList)
+            dialoge.antworteUnlesbar(antwort.toStringList().value(0));
+        else if (unbekannt)
             dialoge.antworte(antwort);
         QFETCH(int, menge);
         tippe(text, menge);
-        QCOMPARE(dialoge.arten(), unbekannt ? QStringList{"getDouble"} : QStringList());
+        QCOMPARE(dialoge.arten(), unbekannt ? QStringList{"getCheckedText"} : QStringList());
         QCOMPARE(w->lines().size(), zeile.isEmpty() ? 0 : 1);
         const AuftragsLine l = this->zeile(0);
         if (!zeile.isEmpty())
@@ -138,30 +147,57 @@ private slots:
         tippe("K-1", 10);
         tippe("S-2", 10);
         QTest::keyClicks(w->eingabeZeile(), "Rabatt");
-        dialoge.antworte(10.0);
+        dialoge.antworte("10");
         QTest::mouseClick(w->prozentKnopf(), Qt::LeftButton);
         QCOMPARE(QVariantList({zeile(2).Produkt, zeile(2).Preis, zeile(2).Anzahl, w->summe()}),
                  QVariantList({"Rabatt", -25.5, 1, 229.5}));
         QTest::mouseClick(w->prozentKnopf(), Qt::LeftButton);  // cancelled
         QCOMPARE(w->lines().size(), 3);
 
-        dialoge.antworte(7.25);
+        dialoge.antworte("45.50");
         menu(1, {"Preis ändern"});
         dialoge.antworte(QString("mit Schirmung"));
         menu(0, {"Komentar ändern"});
         menu(0, {"Preis ändern"});  // cancelled: unchanged
         QCOMPARE(QVariantList({zeile(0).Komentar, zeile(0).Preis, zeile(1).Preis}),
-                 QVariantList({"mit Schirmung", 200.0, 7.25}));
+                 QVariantList({"mit Schirmung", 200.0, 45.5}));
         // A quantity scales the line's own price; from 0 the product's price applies, never NaN.
         for (const auto& [row, menge] : QList<std::pair<int, int>>{{1, 20}, {0, 0}, {0, 3}, {2, 0}, {2, 4}}) {
             dialoge.antworte(menge);
             menu(row, {"Menge ändern"});
         }
         QCOMPARE(QVariantList({zeile(0).Preis, zeile(1).Preis, zeile(2).Preis, zeile(2).Anzahl}),
-                 QVariantList({60.0, 14.5, 0.0, 4}));
+                 QVariantList({60.0, 91.0, 0.0, 4}));
         menu(0, {"entfernen"});
         QCOMPARE(QVariantList({w->lines().size(), zeile(0).ProduktNr, w->summe()}),
-                 QVariantList({2, "S-2", 14.5}));
+                 QVariantList({2, "S-2", 91.0}));
+    }
+
+    // The boxes a user sees read "," and "." alike under a German locale, show the amount
+    // stored, and keep OK disabled, with a hint, for what they cannot read.
+    void preisBoxenOhneLocale()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QtInteraktion qt;
+        Interaktion::install(&qt);
+        QStringList gesehen;
+        const auto antworte = [&gesehen](const QString& getippt) {
+            return [&gesehen, getippt](QDialog* d) {
+                auto* feld = d->findChild<QLineEdit*>();
+                QPushButton* ok = d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+                gesehen << feld->text();
+                feld->setText("1.234,56");
+                gesehen << QString::number(ok->isEnabled());
+                feld->setText(getippt);
+                ok->click();
+            };
+        };
+        mitDialog([this] { tippe("Montage vor Ort"); }, antworte("45.50"));
+        mitDialog([this] { menu(0, {"Preis ändern"}); }, antworte("24,90"));
+        Interaktion::install(&dialoge);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(gesehen, (QStringList{"0.00", "0", "45.50", "0"}));
+        QCOMPARE(zeile(0).Preis, 24.9);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "windows/produktedialog.h"
 
+#include "delegates/betragfeld.h"
 #include "delegates/formateddoubledelegate.h"
 #include "delegates/stringlistdelegate.h"
 #include "platform/interaktion.h"
@@ -8,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDebug>
-#include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -25,7 +25,7 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
       m_view(new QTableView(this)),
       m_nr(new QLineEdit(this)),
       m_name(new QLineEdit(this)),
-      m_preis(new QLineEdit(this)),
+      m_preis(new BetragFeld(this)),
       m_neu(new QPushButton(tr("Neu"), this)),
       m_schliessen(new QPushButton(tr("Schließen"), this)),
       m_typ(new QComboBox(this))
@@ -38,13 +38,7 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
         new QRegularExpressionValidator(QRegularExpression("\\d+\\-{0,1}\\d*"), m_nr));
     m_name->setObjectName("Name");
     m_preis->setObjectName("Preis");
-    // Prices are typed as they are shown, with "." as decimal mark.
-    auto* preis = new QDoubleValidator(0, 9999999.99, 2, m_preis);
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator);
-    preis->setLocale(c);
-    preis->setNotation(QDoubleValidator::StandardNotation);
-    m_preis->setValidator(preis);
+    m_preis->setFormat(2, QStringLiteral("€"), 0, 999999999);
     m_typ->addItems(CodeTabellen::produktTypen());
     // Room for the name; number and price need a dozen characters.
     m_nr->setMaximumWidth(12 * m_nr->fontMetrics().averageCharWidth() + 12);
@@ -123,8 +117,16 @@ void ProdukteDialog::neuesProdukt()
     Produkt p;
     p.Nr = m_nr->text();
     p.Name = m_name->text();
-    p.Preis = QLocale::c().toDouble(m_preis->text());
     p.Typ = m_typ->currentIndex();
+    // An empty price is a product at 0.00.
+    const std::optional<Betrag> preis =
+        m_preis->text().trimmed().isEmpty() ? std::optional<Betrag>(Betrag()) : m_preis->betrag();
+    if (!preis) {
+        Interaktion::instance()->warning(this, tr("Neues Produkt"), m_preis->hinweis());
+        m_preis->setFocus();
+        return;
+    }
+    p.Preis = preis->euro();
     if (p.Nr.isEmpty()) {
         Interaktion::instance()->warning(this, tr("Neues Produkt"),
                                          tr("Bitte geben Sie eine Produktnummer ein."));

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QSettings>
 
+class BetragFeld;
 class ProduktStore;
 class QComboBox;
 class QLineEdit;
@@ -29,8 +30,8 @@ public:
     QTableView* tabelle() const { return m_view; }
 
 protected slots:
-    // Adds the product of the input row; an empty or taken number is refused
-    // with a warning and the input stays.
+    // Adds the product of the input row; an empty or taken number or an
+    // unreadable price is refused with a warning and the input stays.
     void neuesProdukt();
     void view_context(QPoint p);
 
@@ -40,7 +41,7 @@ private:
     QTableView* m_view;
     QLineEdit* m_nr;
     QLineEdit* m_name;
-    QLineEdit* m_preis;
+    BetragFeld* m_preis;
     QPushButton* m_neu;
     QPushButton* m_schliessen;
     QComboBox* m_typ;

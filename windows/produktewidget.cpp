@@ -1,8 +1,10 @@
 #include "windows/produktewidget.h"
 
 #include "platform/interaktion.h"
+#include "delegates/betragfeld.h"
 #include "delegates/formateddoubledelegate.h"
 #include "print/belegbetraege.h"
+#include "records/dezimaltext.h"
 #include "store/produktstore.h"
 #include "windows/ascompleter.h"
 #include "windows/produktlinemodel.h"
@@ -20,6 +22,32 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+namespace {
+
+// The percentage of a reduction in hundredths of a percent: 0.10 % to 100 %.
+const int prozentStellen = 2;
+const qint64 prozentMin = 10, prozentMax = 10000;
+
+QString pruefeProzent(const QString& text)
+{
+    return BetragFeld::pruefe(text, prozentStellen, QStringLiteral("%"), prozentMin, prozentMax);
+}
+
+// An amount asked in a box: its text when typed, nothing when cancelled.
+std::optional<Betrag> frageBetrag(QWidget* parent, const QString& titel, const QString& text,
+                                  Betrag vorgabe)
+{
+    bool ok = false;
+    const QString t = Interaktion::instance()->getCheckedText(
+        parent, titel, text, vorgabe.zahl(), [](const QString& s) { return BetragFeld::pruefeBetrag(s); },
+        &ok);
+    if (!ok)
+        return std::nullopt;
+    return Betrag::lies(t);
+}
+
+}  // namespace
 
 ProdukteWidget::ProdukteWidget(QWidget* parent)
     : QFrame(parent),
@@ -167,14 +195,14 @@ void ProdukteWidget::eingabe(QString text)
     if (p.Nr.isEmpty()) {
         p = Produkt();
         p.Name = text;
-        bool ok = false;
-        p.Preis = Interaktion::instance()->getDouble(
-            this, tr("Unbekanntes Produkt"), tr("Unbekanntes Produkt!\nBitte geben sie die Preis an."),
-            0, -9999.99, 9999.99, 2, &ok);
-        if (!ok) {
+        const std::optional<Betrag> preis =
+            frageBetrag(this, tr("Unbekanntes Produkt"),
+                        tr("Unbekanntes Produkt!\nBitte geben sie die Preis an."), Betrag());
+        if (!preis) {
             updateSumme();
             return;
         }
+        p.Preis = preis->euro();
     }
 
     AuftragsLine l;
@@ -193,10 +221,14 @@ void ProdukteWidget::prozente()
     l.Anzahl = m_menge->value();
     l.Produkt = m_eingabe->text();
     bool ok = false;
-    const double prozent = Interaktion::instance()->getDouble(
-        this, tr("Prozente"), tr("Geben Sie den Prozentsatz ein"), 5.0, 0.1, 100.0, 2, &ok);
-    if (ok) {
-        l.Preis = -(prozent * m_model->summe()) / 100.0;
+    const QString text = Interaktion::instance()->getCheckedText(
+        this, tr("Prozente"), tr("Geben Sie den Prozentsatz ein"), dezimalText(500, prozentStellen),
+        pruefeProzent, &ok);
+    const std::optional<qint64> prozent = leseDezimal(text, prozentStellen, QStringLiteral("%"));
+    if (ok && prozent) {
+        // The reduction is an amount in whole cents, as it prints.
+        const double anteil = double(*prozent) / 10000.0;
+        l.Preis = (-Betrag::ausEuro(m_model->summe()).anteil(anteil)).euro();
         m_view->scrollTo(m_model->appendLine(l));
     }
     updateSumme();
@@ -220,11 +252,10 @@ void ProdukteWidget::view_item_context(QPoint pos)
     if (a == entfernen) {
         m_model->removeLine(index);
     } else if (a == preis) {
-        const double p = ia->getDouble(this, tr("Preis ändern"),
-                                       tr("Bitte geben sie den neuen Preis an."), l.Preis,
-                                       -9999.99, 9999.99, 2, &ok);
-        if (ok) {
-            l.Preis = p;
+        if (const std::optional<Betrag> p = frageBetrag(this, tr("Preis ändern"),
+                                                        tr("Bitte geben sie den neuen Preis an."),
+                                                        Betrag::ausEuro(l.Preis))) {
+            l.Preis = p->euro();
             m_model->setLine(index, l);
         }
     } else if (a == menge) {
@@ -267,12 +298,13 @@ void ProdukteWidget::mengeAendern(const QModelIndex& index)
 void ProdukteWidget::updateSumme()
 {
     // The totals of the document this order prints as: the service kind and
-    // the customer type decide the tax as they do on paper.
+    // the customer type decide the tax as they do on paper, for the sum and
+    // for the lines' columns alike.
     Auftrag a;
     a.Dienst = m_dienst;
     a.Kunde.Typ = m_kundenTyp;
-    a.Zeilen = m_model->lines();
-    const QString text = Belegbetraege(a).summenText();
+    m_model->setRahmen(a);
+    const QString text = m_model->betraege().summenText();
     if (!text.isNull())
         m_summe->setText(text);
 }

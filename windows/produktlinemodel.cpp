@@ -1,6 +1,6 @@
 #include "windows/produktlinemodel.h"
 
-#include "print/steuer.h"
+#include "print/belegbetraege.h"
 
 ProduktLineModel::ProduktLineModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -33,11 +33,30 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
     case 2:
         return l.Produkt;
     case 3:
-        return Steuer::netto(l.Preis, Steuer::modus(), Steuer::satz());
-    case 4:
-        return Steuer::brutto(l.Preis, Steuer::modus(), Steuer::satz());
+    case 4: {
+        // Each line is rounded on its own, so the line alone gives its printed amounts.
+        Auftrag a = m_rahmen;
+        a.Zeilen = {l};
+        const Belegbetraege::Zeile z = Belegbetraege(a).zeilen().value(0);
+        return (index.column() == 3 ? z.netto : z.brutto).euro();
+    }
     }
     return QVariant();
+}
+
+void ProduktLineModel::setRahmen(const Auftrag& a)
+{
+    m_rahmen = a;
+    m_rahmen.Zeilen.clear();
+    if (!m_lines.isEmpty())
+        emit dataChanged(index(0, 3), index(m_lines.size() - 1, 4));
+}
+
+Belegbetraege ProduktLineModel::betraege() const
+{
+    Auftrag a = m_rahmen;
+    a.Zeilen = m_lines;
+    return Belegbetraege(a);
 }
 
 QVariant ProduktLineModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -92,7 +111,7 @@ void ProduktLineModel::setLine(const QModelIndex& index, const AuftragsLine& lin
     if (!index.isValid() || index.row() >= m_lines.size())
         return;
     m_lines[index.row()] = line;
-    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), 3));
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), 4));
 }
 
 QModelIndex ProduktLineModel::appendLine(const AuftragsLine& line)

@@ -1,13 +1,17 @@
 #ifndef PRODUKTLINEMODEL_H
 #define PRODUKTLINEMODEL_H
 
+#include "records/auftrag.h"
 #include "records/auftragsline.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
+class Belegbetraege;
+
 // The lines of the order being edited: quantity, product number, product,
-// net and gross of the line under the current tax settings.
+// net and gross of the line as the order's document prints them (Belegbetraege
+// under the current settings), as euros rounded to the cent.
 class ProduktLineModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -21,6 +25,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    // The order whose service kind and customer type decide the tax; its lines are not taken.
+    void setRahmen(const Auftrag& a);
+    // The document amounts of the lines as they stand.
+    Belegbetraege betraege() const;
+
     void setLines(const QList<AuftragsLine>& lines);
     QList<AuftragsLine> lines() const;
     double summe() const;
@@ -32,6 +41,7 @@ public:
 
 private:
     QList<AuftragsLine> m_lines;
+    Auftrag m_rahmen;  // without lines
 };
 
 #endif

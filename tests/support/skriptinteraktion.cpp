@@ -1,11 +1,12 @@
 #include "tests/support/skriptinteraktion.h"
 
 #include <QPrinter>
+#include <QtTest>
 
 QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, const QString& text,
                                      const QVariant& sonst, bool* ok, const QString& vorgabe)
 {
-    fragen.append({art, titel, text, vorgabe, {}});
+    fragen.append({art, titel, text, vorgabe, {}, {}});
     const QVariant a = m_antworten.isEmpty() ? QVariant() : m_antworten.takeFirst();
     if (ok)
         *ok = a.isValid();
@@ -32,10 +33,24 @@ int SkriptInteraktion::getInt(QWidget*, const QString& title, const QString& lab
     return naechste("getInt", title, label, value, ok).toInt();
 }
 
-double SkriptInteraktion::getDouble(QWidget*, const QString& title, const QString& label, double value,
-                                    double, double, int, bool* ok)
+QString SkriptInteraktion::getCheckedText(QWidget*, const QString& title, const QString& label,
+                                         const QString& text, const Pruefung& pruefe, bool* ok)
 {
-    return naechste("getDouble", title, label, value, ok).toDouble();
+    bool beantwortet = false;
+    const QVariant a = naechste("getCheckedText", title, label, text, &beantwortet);
+    const bool unlesbar = a.typeId() == QMetaType::QVariantMap;
+    const QString getippt = unlesbar ? a.toMap().value("unlesbar").toString() : a.toString();
+    const QString hinweis = beantwortet ? pruefe(getippt) : QString();
+    fragen.last().hinweis = hinweis;
+    if (beantwortet && unlesbar == hinweis.isEmpty())
+        QTest::qFail(qPrintable(QString("\"%1\" in \"%2\" %3").arg(getippt, title,
+                                                                   unlesbar ? "was accepted" : "was refused: " + hinweis)),
+                     __FILE__, __LINE__);
+    // The dialog keeps OK disabled for an unreadable text: the user can only cancel.
+    const bool angenommen = beantwortet && hinweis.isEmpty();
+    if (ok)
+        *ok = angenommen;
+    return angenommen ? getippt : text;
 }
 
 QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString& label,

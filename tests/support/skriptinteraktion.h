@@ -21,6 +21,7 @@ public:
         QString text;
         QString vorgabe;  // proposed file name or folder of a file choice
         QStringList auswahl;  // the items offered by getItem()
+        QString hinweis;      // what a checked input said to the text typed
     };
 
     SkriptInteraktion() { Interaktion::install(this); }
@@ -28,7 +29,11 @@ public:
 
     // The next answers: a QMessageBox::StandardButton, the text, number or chosen position (int) of an
     // input, a file name, a bool for printDialog() or a QString: print into that PDF file. Null cancels.
+    // A text typed into a checked input must be accepted by its check, or the test fails.
     void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
+    // Text typed into the next checked input that its check must refuse (the test fails when it
+    // does not); the user then cancels.
+    void antworteUnlesbar(const QString& text) { m_antworten.append(QVariantMap{{"unlesbar", text}}); }
 
     QList<Frage> fragen;
     QList<QUrl> urls;
@@ -52,18 +57,18 @@ public:
                                          QMessageBox::Icon) override;
     void information(QWidget*, const QString& title, const QString& text) override
     {
-        fragen.append({"information", title, text, {}, {}});
+        fragen.append({"information", title, text, {}, {}, {}});
     }
     void warning(QWidget*, const QString& title, const QString& text) override
     {
-        fragen.append({"warning", title, text, {}, {}});
+        fragen.append({"warning", title, text, {}, {}, {}});
     }
     QString getText(QWidget*, const QString& title, const QString& label, const QString& text,
                     bool* ok) override;
     int getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
                bool* ok) override;
-    double getDouble(QWidget*, const QString& title, const QString& label, double value, double, double, int,
-                     bool* ok) override;
+    QString getCheckedText(QWidget*, const QString& title, const QString& label, const QString& text,
+                           const Pruefung& pruefe, bool* ok) override;
     QString getItem(QWidget*, const QString& title, const QString& label, const QStringList& items,
                     int current, bool* ok) override;
     QString getOpenFileName(QWidget*, const QString& caption, const QString& dir,
@@ -73,7 +78,7 @@ public:
     bool printDialog(QPrinter* printer, QWidget*) override;
     bool openUrl(const QUrl& url) override
     {
-        fragen.append({"openUrl", QString(), url.toString(), {}, {}});
+        fragen.append({"openUrl", QString(), url.toString(), {}, {}, {}});
         urls.append(url);
         return true;
     }
