@@ -3,6 +3,9 @@
 #include "delegates/betragfeld.h"
 #include "records/betrag.h"
 
+#include <QKeyEvent>
+#include <QToolTip>
+
 FormatedDoubleDelegate::FormatedDoubleDelegate(const QString& pattern, int decimals)
     : m_pattern(pattern), m_decimals(decimals)
 {
@@ -50,4 +53,17 @@ void FormatedDoubleDelegate::setModelData(QWidget* editor, QAbstractItemModel* m
         model->setData(index, b->euro(), Qt::EditRole);
         feld->setBetrag(*b);
     }
+}
+
+bool FormatedDoubleDelegate::eventFilter(QObject* object, QEvent* event)
+{
+    auto* feld = qobject_cast<BetragFeld*>(object);
+    if (feld && event->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(event)->key();
+        if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && !feld->hinweis().isEmpty()) {
+            QToolTip::showText(feld->mapToGlobal(QPoint(0, feld->height())), feld->hinweis(), feld);
+            return true;
+        }
+    }
+    return TextItemDelegate::eventFilter(object, event);
 }

@@ -25,6 +25,10 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
 
+protected:
+    // Return on an unreadable amount keeps the editor open with its hint.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     QString m_pattern;
     int m_decimals;

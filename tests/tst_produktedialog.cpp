@@ -129,11 +129,15 @@ private slots:
             QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(editor, getippt);
             QTest::keyClick(editor, Qt::Key_Return);
+            if (getippt == "1.234,56") {  // kept open with its hint until the user gives up
+                gesehen << (d->tabelle()->indexWidget(zelle("2", 2)) && !editor->toolTip().isEmpty() ? "hint" : "");
+                QTest::keyClick(editor, Qt::Key_Escape);
+            }
             QTRY_VERIFY(!d->tabelle()->indexWidget(zelle("2", 2)));  // the delegate commits on the next event
             gesehen << QString::number(store->getProdukt("2").Preis);
         }
         QLocale::setDefault(QLocale::c());
-        QCOMPARE(gesehen, (QStringList{"1.00", "45.5", "45.50", "24.9", "24.90", "24.9"}));
+        QCOMPARE(gesehen, (QStringList{"1.00", "45.5", "45.50", "24.9", "24.90", "hint", "24.9"}));
         auto* geld = qobject_cast<FormatedDoubleDelegate*>(d->tabelle()->itemDelegateForColumn(2));
         QCOMPARE(geld->text(zelle("2", 2).data()), QString("24.90 €"));
 
