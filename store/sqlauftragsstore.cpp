@@ -364,7 +364,9 @@ bool SqlAuftragsStore::storniereAuftrag(int nr)
 {
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag", [&] {
         QSqlQuery q(m_db);
-        q.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=-1 where [Nr]=:nr"));
+        // A new version, so that a copy read before cannot undo the cancellation.
+        q.prepare(Datenbank::sql(
+            m_db, "update auftrag set [Status]=-1 ,[Version]=coalesce([Version],0)+1 where [Nr]=:nr"));
         q.bindValue(":nr", nr);
         if (!q.exec())
             return misslungen(q);

@@ -145,6 +145,11 @@ private slots:
             QCOMPARE(hier.letzterFehler().art, Speicherfehler::Geaendert);
             QCOMPARE(hier.getAuftrag(a.Nr).Komentar, QString("dort"));
             QVERIFY(hier.saveAuftrag(meins = hier.getAuftrag(a.Nr)));  // reloaded: may be saved again
+            // A cancellation is a change too: the older copy no longer undoes it.
+            QVERIFY(dort.storniereAuftrag(a.Nr));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
+            QVERIFY(!hier.saveAuftrag(meins));
+            QCOMPARE(hier.getAuftrag(a.Nr).Status, -1);
 
             // The customer dialog offers to reload a customer changed elsewhere.
             Kunde anderswo = kundenDort.getKunde(k.Nr);
