@@ -322,20 +322,28 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
 {
     // The driver quotes the text its own way (some drivers also give the
     // backslash a meaning); the pattern matches at the start of Name or Firma.
+    // "%" and "_" typed are searched for as such: escaped by "!", which no
+    // driver treats specially in a literal (PostgreSQL's default LIKE escape,
+    // the backslash, would swallow a typed one).
     QString muster;
     if (!text.isEmpty() && db.driver()) {
+        QString woertlich = text;
+        woertlich.replace(QLatin1Char('!'), QLatin1String("!!"))
+            .replace(QLatin1Char('%'), QLatin1String("!%"))
+            .replace(QLatin1Char('_'), QLatin1String("!_"));
         QSqlField feld(QString(), QMetaType(QMetaType::QString));
-        feld.setValue(QString(text + QLatin1Char('%')));
+        feld.setValue(QString(woertlich + QLatin1Char('%')));
         muster = db.driver()->formatValue(feld);
     }
     if (typ > 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 or [Firma] like %2 )")
+        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 escape '!' or "
+                                  "[Firma] like %2 escape '!' )")
             .arg(typ - 1)
             .arg(muster);
     if (typ > 0)
         return Datenbank::sql(db, "[Typ]=%1").arg(typ - 1);
     if (typ == 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Name] like %1 or [Firma] like %1").arg(muster);
+        return Datenbank::sql(db, "[Name] like %1 escape '!' or [Firma] like %1 escape '!'").arg(muster);
     return QString();
 }
 

@@ -38,7 +38,8 @@ public:
     QSqlTableModel* filterModel(int typ, const QString& text) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
 
-    // The filter text of filterModel(typ, text); user text is quoted by db's driver.
+    // The filter text of filterModel(typ, text): Name or Firma starting with
+    // exactly text (no wildcards); user text is quoted by db's driver.
     static QString filterText(const QSqlDatabase& db, int typ, const QString& text);
     // Binds the customer's fields to the placeholders named after them; the
     // statements name the fax placeholder differently.

@@ -90,7 +90,7 @@ private slots:
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("muster");
         QTest::addColumn<QStringList>("gefunden");
-        QTest::newRow("all") << 0 << "" << QStringList{"Meier", "Merz", "O'Brien", "Schulz", "Weber"};
+        QTest::newRow("all") << 0 << "" << QStringList{"1%_\\x", "Meier", "Merz", "O'Brien", "Schulz", "Weber"};
         QTest::newRow("type Kunde2") << 2 << "" << QStringList{"Merz", "Weber"};
         QTest::newRow("type Kunde2, Me") << 2 << "Me" << QStringList{"Merz"};
         QTest::newRow("Me in name") << 0 << "Me" << QStringList{"Meier", "Merz"};
@@ -99,7 +99,10 @@ private slots:
         QTest::newRow("widening") << 0 << "x' or '1'='1" << QStringList{};
         QTest::newRow("widening with type") << 1 << "x%' or Typ=1 or Name like '" << QStringList{};
         QTest::newRow("backslash before quote") << 0 << "\\' or 1=1 --" << QStringList{};
-        QTest::newRow("percent keeps meaning") << 0 << "M%z" << QStringList{"Merz"};
+        // What was typed is searched for, wildcards and backslash included.
+        QTest::newRow("percent") << 0 << "M%z" << QStringList{};
+        QTest::newRow("underscore") << 0 << "M_r" << QStringList{};
+        QTest::newRow("percent, underscore, backslash") << 0 << "1%_\\" << QStringList{"1%_\\x"};
     }
 
     void filterModels()
@@ -108,7 +111,7 @@ private slots:
         QFETCH(QString, muster);
         const struct { const char* name; const char* firma; int typ; } daten[] = {
             {"Meier", "", 0}, {"Merz", "", 1}, {"O'Brien", "", 0}, {"Schulz", "", 3},
-            {"Weber", "Schuhhaus Weber", 1}};
+            {"Weber", "Schuhhaus Weber", 1}, {"1%_\\x", "", 0}};
         for (const auto& d : daten) {
             Kunde k = neuerKunde(d.name, d.firma, d.typ);
             QVERIFY(store->addKunde(k));
