@@ -173,31 +173,39 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
         qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
         return misslungen(q);
     }
-    if (a.Typ != Auftragsart::Rechnung) {
-        q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Typ]=:typ"));
-        q.bindValue(":typ", a.Typ);
-        if (!q.exec()) {
-            qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
-            return misslungen(q);
-        }
-        a.AuftragsNr = (q.next() ? q.value(0).toInt() : 0) + 1;
-        return true;
-    }
-    q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst"));
-    q.bindValue(":dienst", a.Dienst);
+    // Counted on from numbers in the range only: one imported beyond it (or
+    // stored by an older program) neither overflows nor ends the numbering.
+    const bool rechnung = a.Typ == Auftragsart::Rechnung;
+    q.prepare(Datenbank::sql(m_db, rechnung ? "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst "
+                                              "and [AuftragsNr] between 1 and :groesste"
+                                            : "select max([AuftragsNr]) from auftrag where [Typ]=:typ "
+                                              "and [AuftragsNr] between 1 and :groesste"));
+    q.bindValue(rechnung ? ":dienst" : ":typ", rechnung ? a.Dienst : a.Typ);
+    q.bindValue(":groesste", Datenbank::GroessteNummer);
     if (!q.exec()) {
-        qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
+        qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
     }
-    const int max = q.next() ? q.value(0).toInt() : 0;
-    if (max != 0)
-        a.AuftragsNr = max + 1;
-    else if (a.Dienst == Auftrag::Produkte)
-        a.AuftragsNr = m_settings.value("Rechnung/Offset1", 0).toInt() + 1;
-    else if (a.Dienst == Auftrag::Schulung)
-        a.AuftragsNr = m_settings.value("Rechnung/Offset2", 0).toInt() + 1;
-    else
-        a.AuftragsNr = 1;
+    const qint64 max = q.next() ? q.value(0).toLongLong() : 0;
+    qint64 nr = max + 1;
+    if (rechnung && max == 0 && (a.Dienst == Auftrag::Produkte || a.Dienst == Auftrag::Schulung)) {
+        const QString key = a.Dienst == Auftrag::Produkte ? "Rechnung/Offset1" : "Rechnung/Offset2";
+        int offset = 0;
+        const QString grund = Datenbank::pruefeOffset(key, m_settings.value(key), &offset);
+        if (!grund.isEmpty()) {
+            qWarning() << "error inserting Auftrag: impossible numbering offset" << key
+                       << m_settings.value(key).toString();
+            m_fehler = {Speicherfehler::Ungueltig, grund};
+            return false;
+        }
+        nr = offset + 1;
+    }
+    if (!Datenbank::nummerGueltig(nr)) {
+        qWarning() << "error inserting Auftrag: no number left" << a;
+        m_fehler = {Speicherfehler::Ungueltig, tr("Es ist keine Belegnummer mehr frei.")};
+        return false;
+    }
+    a.AuftragsNr = int(nr);
     return true;
 }
 
@@ -242,6 +250,13 @@ bool SqlAuftragsStore::insertLines(const Auftrag& a)
 
 bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
 {
+    if (a.AuftragsNr > Datenbank::GroessteNummer) {
+        qWarning() << "error inserting Auftrag: impossible value: number" << a.AuftragsNr;
+        m_fehler = {Speicherfehler::Ungueltig, tr("Die Belegnummer %1 liegt nicht zwischen 1 und %2.")
+                                                   .arg(a.AuftragsNr)
+                                                   .arg(Datenbank::GroessteNummer)};
+        return false;
+    }
     if (a.AuftragsNr <= 0 && !naechsteNummer(a))
         return false;
     if (a.Status == AuftragsStatus::Neu)

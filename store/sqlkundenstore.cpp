@@ -16,6 +16,8 @@ namespace {
 const char* const Spalten =
     "[Firma],[Name],[Strasse],[Ort],[Email],[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],"
     "[BIC],[Steuernummer],[Seit],[Land]";
+// Serialises the numbering of new customers (pg_advisory_xact_lock).
+const char* const NummernSperre = "select pg_advisory_xact_lock(1114841446)";
 const char* const Werte =
     ":firma,:name,:strasse,:ort,:email,:tel,:tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,"
     ":steuernummer,:seit,:land";
@@ -77,42 +79,75 @@ bool SqlKundenStore::pruefeKunde(const Kunde& k, Speicherfehler& f)
     return false;
 }
 
+int SqlKundenStore::naechsteNr()
+{
+    QSqlQuery q(m_db);
+    // Serialises the numbering of the programs sharing a PostgreSQL database;
+    // SQLite serialises every write transaction already.
+    if (Datenbank::istPostgres(m_db) && !q.exec(NummernSperre)) {
+        misslungen("DB", q);
+        return 0;
+    }
+    q.prepare(Datenbank::sql(m_db, "select max([Nr]) from kunden where [Nr] between 1 and :groesste"));
+    q.bindValue(":groesste", Datenbank::GroessteNummer);
+    if (!q.exec()) {
+        misslungen("DB", q);
+        return 0;
+    }
+    const qint64 max = q.next() ? q.value(0).toLongLong() : 0;
+    if (max >= Datenbank::GroessteNummer) {
+        qWarning() << "DB no customer number left";
+        m_fehler = {Speicherfehler::Ungueltig, tr("Es ist keine Kundennummer mehr frei.")};
+        return 0;
+    }
+    return int(max) + 1;
+}
+
+bool SqlKundenStore::insertKunde(Kunde& k)
+{
+    // A number of 0 or below (a new customer, or one imported so) gets the
+    // next number; one beyond the range would stop the numbering after it.
+    if (k.Nr > Datenbank::GroessteNummer) {
+        qWarning() << "DB impossible value: customer number" << k.Nr;
+        m_fehler = {Speicherfehler::Ungueltig,
+                    tr("Die Kundennummer %1 liegt nicht zwischen 1 und %2.")
+                        .arg(k.Nr)
+                        .arg(Datenbank::GroessteNummer)};
+        return false;
+    }
+    const int nr = k.Nr > 0 ? k.Nr : naechsteNr();
+    if (nr == 0)
+        return false;
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, QString("insert into kunden ([Nr],%1) values (:nr,%2)")
+                                       .arg(Spalten, Werte)));
+    q.bindValue(":nr", nr);
+    bindKunde(q, k, ":tel3");
+    q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
+    if (!q.exec())
+        return misslungen("DB", q);
+    if (Datenbank::istPostgres(m_db)) {
+        // The key sequence, used by programs that leave the number to the
+        // database, must not hand out a number given here.
+        QSqlQuery s(m_db);
+        if (!s.exec(Datenbank::sql(m_db, QString("select setval(pg_get_serial_sequence('kunden','Nr'),"
+                                                 "max([Nr])) from kunden where [Nr] between 1 and %1")
+                                             .arg(Datenbank::GroessteNummer))))
+            return misslungen("DB", s);
+    }
+    Datenbank::melde(m_db, "kunden");
+    k.Nr = nr;
+    return true;
+}
+
 bool SqlKundenStore::addKunde(Kunde& k)
 {
     if (!pruefeKunde(k, m_fehler))
         return false;
-    const bool postgres = Datenbank::istPostgres(m_db);
-    int neueNr = k.Nr;
-    const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
-        QSqlQuery q(m_db);
-        if (k.Nr == 0) {
-            q.prepare(Datenbank::sql(m_db, QString("insert into kunden (%1) values (%2)%3")
-                                               .arg(Spalten, Werte,
-                                                    postgres ? " returning [Nr]" : "")));
-        } else {
-            q.prepare(Datenbank::sql(m_db, QString("insert into kunden ([Nr],%1) values (:nr,%2)")
-                                               .arg(Spalten, Werte)));
-            q.bindValue(":nr", k.Nr);
-        }
-        bindKunde(q, k, ":tel3");
-        q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
-        if (!q.exec())
-            return misslungen("DB", q);
-        if (k.Nr == 0)
-            neueNr = postgres ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
-        else if (postgres) {
-            // The key sequence must not hand out a number given explicitly.
-            QSqlQuery s(m_db);
-            if (!s.exec(Datenbank::sql(m_db, "select setval(pg_get_serial_sequence('kunden','Nr'),"
-                                             "greatest(max([Nr]),1),max([Nr])>=1) from kunden")))
-                return misslungen("DB", s);
-        }
-        Datenbank::melde(m_db, "kunden");
-        return true;
-    });
-    if (!ok)
+    Kunde neu = k;
+    if (!Datenbank::schreibe(m_db, m_fehler, "DB", [&] { return insertKunde(neu); }))
         return false;
-    k.Nr = neueNr;
+    k.Nr = neu.Nr;
     m_versionen.insert(k.Nr, 0);
     emit storeChanged();
     return true;

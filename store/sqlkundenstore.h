@@ -56,6 +56,11 @@ public slots:
     void updateModel();
 
 private:
+    // Inside a write transaction: numbers and inserts k (k.Nr set on success);
+    // every insert of a customer goes through it.
+    bool insertKunde(Kunde& k);
+    // The next free customer number, 0 when none is left or the query failed.
+    int naechsteNr();
     Kunde firstKunde(QSqlQuery& q);
     QList<Kunde> alleKunden(QSqlQuery& q);
     QList<Kunde> kundenWhere(const QString& column, const QString& pattern);

@@ -84,6 +84,38 @@ private slots:
                  QList<int>({3 + 2, 2, 0, 2}));
     }
 
+    // Numbers given in turn (0: a new customer) after rows stored by an older program.
+    void numbersAtTheirLimits_data()
+    {
+        QTest::addColumn<QList<int>>("alt");
+        QTest::addColumn<QList<int>>("nummern");
+        QTest::addColumn<QList<int>>("vergeben");  // 0: refused
+        QTest::newRow("largest int given") << QList<int>{} << QList<int>{2147483647, 0} << QList<int>{0, 1};
+        QTest::newRow("negative given gets a new number") << QList<int>{} << QList<int>{-5, 0} << QList<int>{1, 2};
+        QTest::newRow("next from numbers in range only")
+            << QList<int>{2147483647, -5, 7} << QList<int>{0, 0} << QList<int>{8, 9};
+        QTest::newRow("last number") << QList<int>{} << QList<int>{999999999, 0, 1000000000}
+                                     << QList<int>{999999999, 0, 0};
+    }
+
+    void numbersAtTheirLimits()
+    {
+        QFETCH(QList<int>, alt);
+        QFETCH(QList<int>, nummern);
+        for (int nr : alt)
+            QVERIFY(QSqlQuery().exec(QString("insert into kunden (\"Nr\", \"Name\") values (%1, 'alt')").arg(nr)));
+        QList<int> vergeben;
+        for (int nr : nummern) {
+            Kunde k = neuerKunde("Neu");
+            k.Nr = nr;
+            const bool ok = store->addKunde(k);
+            vergeben << (ok ? k.Nr : 0);
+            QVERIFY(ok ? store->getKunde(k.Nr).Name == "Neu"
+                       : k.Nr == nr && store->letzterFehler().art == Speicherfehler::Ungueltig);
+        }
+        QTEST(vergeben, "vergeben");
+    }
+
     // The customer list filter: a type (0 = all) and the start of Name or Firma.
     void filterModels_data()
     {
