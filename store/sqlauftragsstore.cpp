@@ -123,7 +123,7 @@ void SqlAuftragsStore::createTables()
         return;
     const char* const statements[] = {
         "create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
-        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(5),"
+        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
         "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
         "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int)",
         "alter table auftrag add column [Komentar] text",
@@ -132,7 +132,7 @@ void SqlAuftragsStore::createTables()
         "create table auftragskunden ([AuftragsNr] integer primary key,[Nr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[Ort] varchar(255),"
         "[Email] varchar(255),[Tel] varchar(255),[Tel2] varchar(255),[Fax] varchar(255),"
-        "[PLZ] varchar(5),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
+        "[PLZ] varchar(10),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
         "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)",
         // Added later; each fails harmlessly where it exists already.
         "alter table auftragskunden add column [Land] varchar(255)",
@@ -153,6 +153,9 @@ void SqlAuftragsStore::createTables()
     QSqlQuery q(m_db);
     for (const char* s : statements)
         q.exec(Datenbank::sql(m_db, s));
+    // Postcodes of every country; the journal of an older program held five characters.
+    for (const char* tabelle : {"auftrag", "auftragskunden"})
+        Datenbank::erweitereSpalte(m_db, tabelle, "PLZ", 10);
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("auftrag");
         if (m_modelGezeigt)

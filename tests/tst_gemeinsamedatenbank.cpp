@@ -95,6 +95,22 @@ private slots:
         QCOMPARE(kunden.model()->rowCount(), 1);
     }
 
+    // Postcodes of every country; a database that enforces lengths is widened at start-up.
+    void olderDatabaseTakesLongPostcodes()
+    {
+        if (Testumgebung::postgres())
+            for (const char* t : {"kunden", "auftrag", "auftragskunden"})
+                QVERIFY(QSqlQuery().exec(QString("alter table %1 alter column \"PLZ\" type varchar(5)").arg(t)));
+        erzeugeTabellen();
+        SqlKundenStore kunden(nullptr);
+        SqlAuftragsStore auftraege(nullptr);
+        Auftrag a = rechnung(1);
+        a.Kunde.PLZ = "SW1A 1AA";
+        QVERIFY(kunden.addKunde(a.Kunde) && auftraege.addAuftrag(a));
+        QCOMPARE(QStringList({kunden.getKunde(a.Kunde.Nr).PLZ, auftraege.getAuftrag(a.Nr).Kunde.PLZ}),
+                 QStringList({"SW1A 1AA", "SW1A 1AA"}));
+    }
+
     void programsStoringAtOnceAllComplete()
     {
         const int programme = 4, jeProgramm = 500;
