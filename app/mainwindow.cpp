@@ -15,6 +15,7 @@
 #include "settings/einstellungen.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
+#include "store/datenbank.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -615,9 +616,21 @@ void MainWindow::importConfig()
             tr("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei)));
         return;
     }
+    // An offset the numbering would refuse is not taken over.
+    const QStringList offsets{"Rechnung/Offset1", "Rechnung/Offset2"};
+    QStringList abgelehnt;
     const QStringList keys = ini.allKeys();
-    for (const QString& key : keys)
-        m_settings.setValue(key, ini.value(key));
+    for (const QString& key : keys) {
+        const QString grund =
+            offsets.contains(key) ? Datenbank::pruefeOffset(key, ini.value(key)) : QString();
+        if (grund.isEmpty())
+            m_settings.setValue(key, ini.value(key));
+        else
+            abgelehnt << grund;
+    }
+    if (!abgelehnt.isEmpty())
+        Interaktion::instance()->warning(
+            this, titel, abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
     // A password from the file moves into the secret store where one runs.
     const QString passwort = ini.value("Datenbank/Passwort").toString();
     if (!passwort.isEmpty())

@@ -2,10 +2,12 @@
 
 #include "print/drucker.h"
 #include "print/layouts.h"
+#include "store/datenbank.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QSpinBox>
@@ -46,8 +48,10 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
       m_drucker(new QComboBox(this)),
       m_zeigeDialog(new QCheckBox(this)),
       m_kopien(zahlFeld(this, "Rechnung/Copies", 1, 99)),
-      m_offsetProdukte(zahlFeld(this, "Rechnung/Offset1", 0, 1000000000)),
-      m_offsetSchulung(zahlFeld(this, "Rechnung/Offset2", 0, 1000000000)),
+      // The first number, offset + 1, must be a valid document number.
+      m_offsetProdukte(zahlFeld(this, "Rechnung/Offset1", 0, Datenbank::GroessteNummer - 1)),
+      m_offsetSchulung(zahlFeld(this, "Rechnung/Offset2", 0, Datenbank::GroessteNummer - 1)),
+      m_offsetHinweis(new QLabel(this)),
       m_layout(new QComboBox(this)),
       m_zahlungsziel(zahlFeld(this, "Rechnung/Zahlungsziel", 0, 365)),
       m_mahntext(textFeld(this, "Rechnung/Mahntext", 5))
@@ -60,6 +64,10 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     m_layout->setObjectName("Rechnung/Layout");
     m_layout->addItems({tr("de"), tr("fr_1")});
     m_zahlungsziel->setSuffix(tr(" Tage"));
+    m_offsetHinweis->setObjectName("Rechnung/OffsetHinweis");
+    m_offsetHinweis->setWordWrap(true);
+    m_offsetHinweis->setStyleSheet("color: #b00000");
+    m_offsetHinweis->hide();
 
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
@@ -72,6 +80,7 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     form->addRow(tr("Kopien"), m_kopien);
     form->addRow(tr("Produkt Offset"), m_offsetProdukte);
     form->addRow(tr("Schulung Offset"), m_offsetSchulung);
+    form->addRow(QString(), m_offsetHinweis);
     form->addRow(tr("Layout"), m_layout);
     form->addRow(tr("Zahlungsziel"), m_zahlungsziel);
     form->addRow(tr("Mahntext"), m_mahntext);
@@ -86,8 +95,21 @@ void RechnungsEditor::load()
     m_drucker->setCurrentIndex(
         m_druckerNamen.indexOf(m_settings.value("Rechnung/DruckerName").toString()));
     m_zeigeDialog->setChecked(m_settings.value("Rechnung/ZeigeDialog", true).toBool());
-    m_offsetProdukte->setValue(m_settings.value("Rechnung/Offset1").toInt());
-    m_offsetSchulung->setValue(m_settings.value("Rechnung/Offset2").toInt());
+    // An offset the numbering refuses (from a settings file, say) is not
+    // shown as a nearby valid one: the page says so and offers 0 instead.
+    QStringList ungueltig;
+    for (QSpinBox* feld : {m_offsetProdukte, m_offsetSchulung}) {
+        int offset = 0;
+        const QString grund =
+            Datenbank::pruefeOffset(feld->objectName(), m_settings.value(feld->objectName()), &offset);
+        if (!grund.isEmpty())
+            ungueltig << grund;
+        feld->setValue(offset);
+    }
+    m_offsetHinweis->setText(ungueltig.join('\n') + '\n'
+                             + tr("Mit diesem Versatz wird keine Rechnung gespeichert; "
+                                  "\"OK\" speichert den angezeigten Wert."));
+    m_offsetHinweis->setVisible(!ungueltig.isEmpty());
     m_kopien->setValue(m_settings.value("Rechnung/Copies", 1).toInt());
     // Printing also understands the layout's name; either form shows its entry.
     m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QPlainTextEdit;
 class QSpinBox;
 
@@ -34,6 +35,7 @@ private:
     QSpinBox* m_kopien;
     QSpinBox* m_offsetProdukte;
     QSpinBox* m_offsetSchulung;
+    QLabel* m_offsetHinweis;  // says why a stored offset is not shown
     QComboBox* m_layout;
     QSpinBox* m_zahlungsziel;
     QPlainTextEdit* m_mahntext;

@@ -202,3 +202,37 @@ bool Datenbank::gueltig(const QDateTime& d)
 {
     return d.isNull() || (d.isValid() && gueltig(d.date()));
 }
+
+QString Datenbank::pruefeOffset(const QString& key, const QVariant& wert, int* offset)
+{
+    bool zahl = true;
+    const QString text = wert.toString().trimmed();
+    const qint64 n = text.isEmpty() ? 0 : text.toLongLong(&zahl);
+    if (zahl && n >= 0 && n < GroessteNummer) {
+        if (offset)
+            *offset = int(n);
+        return QString();
+    }
+    return tr("Der Nummernversatz %1 = \"%2\" liegt nicht zwischen 0 und %3.")
+        .arg(key, wert.toString(), QString::number(GroessteNummer - 1));
+}
+
+void Datenbank::erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
+                                int laenge)
+{
+    // SQLite keeps any length whatever the declaration says.
+    if (!istPostgres(db))
+        return;
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("select character_maximum_length from information_schema.columns "
+                             "where table_schema=current_schema() and table_name=:tabelle "
+                             "and column_name=:spalte"));
+    q.bindValue(QStringLiteral(":tabelle"), tabelle);
+    q.bindValue(QStringLiteral(":spalte"), spalte);
+    if (!q.exec() || !q.next() || q.value(0).isNull() || q.value(0).toInt() >= laenge)
+        return;
+    QSqlQuery a(db);
+    if (!a.exec(sql(db, QString("alter table %1 alter column [%2] type varchar(%3)")
+                            .arg(tabelle, spalte, QString::number(laenge)))))
+        qWarning() << "widening" << tabelle << spalte << a.lastError().text();
+}

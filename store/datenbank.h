@@ -3,6 +3,7 @@
 
 #include "store/speicherfehler.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -12,12 +13,15 @@ class QDateTime;
 class QSqlDatabase;
 class QObject;
 class QSqlError;
+class QVariant;
 
 // What the SQL stores share about their connection: the driver's dialect,
 // write transactions that wait for other programs, the refusal of every write
 // on a damaged file, and the reason of a failure.
 class Datenbank
 {
+    Q_DECLARE_TR_FUNCTIONS(Datenbank)
+
 public:
     static bool istPostgres(const QSqlDatabase& db);
     static bool istSqlite(const QSqlDatabase& db);
@@ -56,6 +60,19 @@ public:
     static bool gueltig(double betrag);
     static bool gueltig(const QDate& d);
     static bool gueltig(const QDateTime& d);
+
+    // Customer and document numbers lie in 1 to GroessteNummer: the next
+    // number is counted from these only and never overflows an int.
+    static constexpr int GroessteNummer = 999999999;
+    static bool nummerGueltig(qint64 nr) { return nr >= 1 && nr <= GroessteNummer; }
+    // A numbering offset of the settings (unset means 0): its first number,
+    // offset + 1, must be a valid number. Empty when valid, otherwise why it is
+    // refused; offset receives the value when valid.
+    static QString pruefeOffset(const QString& key, const QVariant& wert, int* offset = nullptr);
+    // Widens a text column of an existing table to laenge characters where the
+    // database enforces a smaller one (PostgreSQL); looks before it alters.
+    static void erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
+                                int laenge);
 };
 
 #endif

@@ -14,8 +14,13 @@ public:
     ListenModell(QObject* parent, const QSqlDatabase& db);
 
     bool select() override;
-    // Refused on a damaged database, like every write of the stores.
+    // Refused on a damaged database, like every write of the stores. A field
+    // written at once that the database refuses is not kept as if stored: the
+    // row shows its stored values again and abgelehnt() tells why.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+signals:
+    void abgelehnt(const QString& grund);
 };
 
 #endif

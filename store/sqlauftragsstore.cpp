@@ -123,7 +123,7 @@ void SqlAuftragsStore::createTables()
         return;
     const char* const statements[] = {
         "create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
-        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(5),"
+        "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
         "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
         "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int)",
         "alter table auftrag add column [Komentar] text",
@@ -132,7 +132,7 @@ void SqlAuftragsStore::createTables()
         "create table auftragskunden ([AuftragsNr] integer primary key,[Nr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[Ort] varchar(255),"
         "[Email] varchar(255),[Tel] varchar(255),[Tel2] varchar(255),[Fax] varchar(255),"
-        "[PLZ] varchar(5),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
+        "[PLZ] varchar(10),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
         "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)",
         // Added later; each fails harmlessly where it exists already.
         "alter table auftragskunden add column [Land] varchar(255)",
@@ -153,6 +153,9 @@ void SqlAuftragsStore::createTables()
     QSqlQuery q(m_db);
     for (const char* s : statements)
         q.exec(Datenbank::sql(m_db, s));
+    // Postcodes of every country; the journal of an older program held five characters.
+    for (const char* tabelle : {"auftrag", "auftragskunden"})
+        Datenbank::erweitereSpalte(m_db, tabelle, "PLZ", 10);
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("auftrag");
         if (m_modelGezeigt)
@@ -173,31 +176,39 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
         qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
         return misslungen(q);
     }
-    if (a.Typ != Auftragsart::Rechnung) {
-        q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Typ]=:typ"));
-        q.bindValue(":typ", a.Typ);
-        if (!q.exec()) {
-            qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
-            return misslungen(q);
-        }
-        a.AuftragsNr = (q.next() ? q.value(0).toInt() : 0) + 1;
-        return true;
-    }
-    q.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst"));
-    q.bindValue(":dienst", a.Dienst);
+    // Counted on from numbers in the range only: one imported beyond it (or
+    // stored by an older program) neither overflows nor ends the numbering.
+    const bool rechnung = a.Typ == Auftragsart::Rechnung;
+    q.prepare(Datenbank::sql(m_db, rechnung ? "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst "
+                                              "and [AuftragsNr] between 1 and :groesste"
+                                            : "select max([AuftragsNr]) from auftrag where [Typ]=:typ "
+                                              "and [AuftragsNr] between 1 and :groesste"));
+    q.bindValue(rechnung ? ":dienst" : ":typ", rechnung ? a.Dienst : a.Typ);
+    q.bindValue(":groesste", Datenbank::GroessteNummer);
     if (!q.exec()) {
-        qWarning() << "error inserting Auftrag" << q.lastError().text() << a;
+        qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
     }
-    const int max = q.next() ? q.value(0).toInt() : 0;
-    if (max != 0)
-        a.AuftragsNr = max + 1;
-    else if (a.Dienst == Auftrag::Produkte)
-        a.AuftragsNr = m_settings.value("Rechnung/Offset1", 0).toInt() + 1;
-    else if (a.Dienst == Auftrag::Schulung)
-        a.AuftragsNr = m_settings.value("Rechnung/Offset2", 0).toInt() + 1;
-    else
-        a.AuftragsNr = 1;
+    const qint64 max = q.next() ? q.value(0).toLongLong() : 0;
+    qint64 nr = max + 1;
+    if (rechnung && max == 0 && (a.Dienst == Auftrag::Produkte || a.Dienst == Auftrag::Schulung)) {
+        const QString key = a.Dienst == Auftrag::Produkte ? "Rechnung/Offset1" : "Rechnung/Offset2";
+        int offset = 0;
+        const QString grund = Datenbank::pruefeOffset(key, m_settings.value(key), &offset);
+        if (!grund.isEmpty()) {
+            qWarning() << "error inserting Auftrag: impossible numbering offset" << key
+                       << m_settings.value(key).toString();
+            m_fehler = {Speicherfehler::Ungueltig, grund};
+            return false;
+        }
+        nr = offset + 1;
+    }
+    if (!Datenbank::nummerGueltig(nr)) {
+        qWarning() << "error inserting Auftrag: no number left" << a;
+        m_fehler = {Speicherfehler::Ungueltig, tr("Es ist keine Belegnummer mehr frei.")};
+        return false;
+    }
+    a.AuftragsNr = int(nr);
     return true;
 }
 
@@ -242,6 +253,13 @@ bool SqlAuftragsStore::insertLines(const Auftrag& a)
 
 bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
 {
+    if (a.AuftragsNr > Datenbank::GroessteNummer) {
+        qWarning() << "error inserting Auftrag: impossible value: number" << a.AuftragsNr;
+        m_fehler = {Speicherfehler::Ungueltig, tr("Die Belegnummer %1 liegt nicht zwischen 1 und %2.")
+                                                   .arg(a.AuftragsNr)
+                                                   .arg(Datenbank::GroessteNummer)};
+        return false;
+    }
     if (a.AuftragsNr <= 0 && !naechsteNummer(a))
         return false;
     if (a.Status == AuftragsStatus::Neu)
@@ -364,7 +382,9 @@ bool SqlAuftragsStore::storniereAuftrag(int nr)
 {
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag", [&] {
         QSqlQuery q(m_db);
-        q.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=-1 where [Nr]=:nr"));
+        // A new version, so that a copy read before cannot undo the cancellation.
+        q.prepare(Datenbank::sql(
+            m_db, "update auftrag set [Status]=-1 ,[Version]=coalesce([Version],0)+1 where [Nr]=:nr"));
         q.bindValue(":nr", nr);
         if (!q.exec())
             return misslungen(q);

@@ -16,6 +16,8 @@ namespace {
 const char* const Spalten =
     "[Firma],[Name],[Strasse],[Ort],[Email],[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],"
     "[BIC],[Steuernummer],[Seit],[Land]";
+// Serialises the numbering of new customers (pg_advisory_xact_lock).
+const char* const NummernSperre = "select pg_advisory_xact_lock(1114841446)";
 const char* const Werte =
     ":firma,:name,:strasse,:ort,:email,:tel,:tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,"
     ":steuernummer,:seit,:land";
@@ -45,11 +47,13 @@ void SqlKundenStore::createTable()
     q.exec(Datenbank::sql(m_db,
         "create table kunden ([Nr] integer primary key,[Firma] varchar(255),[Name] varchar(255),"
         "[Strasse] varchar(255),[Ort] varchar(255),[Email] varchar(255),[Tel] varchar(255),"
-        "[Tel2] varchar(255),[Fax] varchar(255),[PLZ] varchar(5),[Bemerkung] varchar(255),"
+        "[Tel2] varchar(255),[Fax] varchar(255),[PLZ] varchar(10),[Bemerkung] varchar(255),"
         "[Typ] integer,[IBAN] varchar(80),[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)"));
     // Added later: harmless on a database that has the column already.
     q.exec(Datenbank::sql(m_db, "alter table kunden add column [Land] varchar(255)"));
     q.exec(Datenbank::sql(m_db, "alter table kunden add column [Version] int default 0"));
+    // Postcodes of every country; the file of an older program held five characters.
+    Datenbank::erweitereSpalte(m_db, "kunden", "PLZ", 10);
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("kunden");
         if (m_modelGezeigt)
@@ -77,42 +81,75 @@ bool SqlKundenStore::pruefeKunde(const Kunde& k, Speicherfehler& f)
     return false;
 }
 
+int SqlKundenStore::naechsteNr()
+{
+    QSqlQuery q(m_db);
+    // Serialises the numbering of the programs sharing a PostgreSQL database;
+    // SQLite serialises every write transaction already.
+    if (Datenbank::istPostgres(m_db) && !q.exec(NummernSperre)) {
+        misslungen("DB", q);
+        return 0;
+    }
+    q.prepare(Datenbank::sql(m_db, "select max([Nr]) from kunden where [Nr] between 1 and :groesste"));
+    q.bindValue(":groesste", Datenbank::GroessteNummer);
+    if (!q.exec()) {
+        misslungen("DB", q);
+        return 0;
+    }
+    const qint64 max = q.next() ? q.value(0).toLongLong() : 0;
+    if (max >= Datenbank::GroessteNummer) {
+        qWarning() << "DB no customer number left";
+        m_fehler = {Speicherfehler::Ungueltig, tr("Es ist keine Kundennummer mehr frei.")};
+        return 0;
+    }
+    return int(max) + 1;
+}
+
+bool SqlKundenStore::insertKunde(Kunde& k)
+{
+    // A number of 0 or below (a new customer, or one imported so) gets the
+    // next number; one beyond the range would stop the numbering after it.
+    if (k.Nr > Datenbank::GroessteNummer) {
+        qWarning() << "DB impossible value: customer number" << k.Nr;
+        m_fehler = {Speicherfehler::Ungueltig,
+                    tr("Die Kundennummer %1 liegt nicht zwischen 1 und %2.")
+                        .arg(k.Nr)
+                        .arg(Datenbank::GroessteNummer)};
+        return false;
+    }
+    const int nr = k.Nr > 0 ? k.Nr : naechsteNr();
+    if (nr == 0)
+        return false;
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, QString("insert into kunden ([Nr],%1) values (:nr,%2)")
+                                       .arg(Spalten, Werte)));
+    q.bindValue(":nr", nr);
+    bindKunde(q, k, ":tel3");
+    q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
+    if (!q.exec())
+        return misslungen("DB", q);
+    if (Datenbank::istPostgres(m_db)) {
+        // The key sequence, used by programs that leave the number to the
+        // database, must not hand out a number given here.
+        QSqlQuery s(m_db);
+        if (!s.exec(Datenbank::sql(m_db, QString("select setval(pg_get_serial_sequence('kunden','Nr'),"
+                                                 "max([Nr])) from kunden where [Nr] between 1 and %1")
+                                             .arg(Datenbank::GroessteNummer))))
+            return misslungen("DB", s);
+    }
+    Datenbank::melde(m_db, "kunden");
+    k.Nr = nr;
+    return true;
+}
+
 bool SqlKundenStore::addKunde(Kunde& k)
 {
     if (!pruefeKunde(k, m_fehler))
         return false;
-    const bool postgres = Datenbank::istPostgres(m_db);
-    int neueNr = k.Nr;
-    const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
-        QSqlQuery q(m_db);
-        if (k.Nr == 0) {
-            q.prepare(Datenbank::sql(m_db, QString("insert into kunden (%1) values (%2)%3")
-                                               .arg(Spalten, Werte,
-                                                    postgres ? " returning [Nr]" : "")));
-        } else {
-            q.prepare(Datenbank::sql(m_db, QString("insert into kunden ([Nr],%1) values (:nr,%2)")
-                                               .arg(Spalten, Werte)));
-            q.bindValue(":nr", k.Nr);
-        }
-        bindKunde(q, k, ":tel3");
-        q.bindValue(":seit", k.Seit.isValid() ? k.Seit : QDate::currentDate());
-        if (!q.exec())
-            return misslungen("DB", q);
-        if (k.Nr == 0)
-            neueNr = postgres ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
-        else if (postgres) {
-            // The key sequence must not hand out a number given explicitly.
-            QSqlQuery s(m_db);
-            if (!s.exec(Datenbank::sql(m_db, "select setval(pg_get_serial_sequence('kunden','Nr'),"
-                                             "greatest(max([Nr]),1),max([Nr])>=1) from kunden")))
-                return misslungen("DB", s);
-        }
-        Datenbank::melde(m_db, "kunden");
-        return true;
-    });
-    if (!ok)
+    Kunde neu = k;
+    if (!Datenbank::schreibe(m_db, m_fehler, "DB", [&] { return insertKunde(neu); }))
         return false;
-    k.Nr = neueNr;
+    k.Nr = neu.Nr;
     m_versionen.insert(k.Nr, 0);
     emit storeChanged();
     return true;
@@ -322,20 +359,28 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
 {
     // The driver quotes the text its own way (some drivers also give the
     // backslash a meaning); the pattern matches at the start of Name or Firma.
+    // "%" and "_" typed are searched for as such: escaped by "!", which no
+    // driver treats specially in a literal (PostgreSQL's default LIKE escape,
+    // the backslash, would swallow a typed one).
     QString muster;
     if (!text.isEmpty() && db.driver()) {
+        QString woertlich = text;
+        woertlich.replace(QLatin1Char('!'), QLatin1String("!!"))
+            .replace(QLatin1Char('%'), QLatin1String("!%"))
+            .replace(QLatin1Char('_'), QLatin1String("!_"));
         QSqlField feld(QString(), QMetaType(QMetaType::QString));
-        feld.setValue(QString(text + QLatin1Char('%')));
+        feld.setValue(QString(woertlich + QLatin1Char('%')));
         muster = db.driver()->formatValue(feld);
     }
     if (typ > 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 or [Firma] like %2 )")
+        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 escape '!' or "
+                                  "[Firma] like %2 escape '!' )")
             .arg(typ - 1)
             .arg(muster);
     if (typ > 0)
         return Datenbank::sql(db, "[Typ]=%1").arg(typ - 1);
     if (typ == 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Name] like %1 or [Firma] like %1").arg(muster);
+        return Datenbank::sql(db, "[Name] like %1 escape '!' or [Firma] like %1 escape '!'").arg(muster);
     return QString();
 }
 

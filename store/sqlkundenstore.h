@@ -38,7 +38,8 @@ public:
     QSqlTableModel* filterModel(int typ, const QString& text) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
 
-    // The filter text of filterModel(typ, text); user text is quoted by db's driver.
+    // The filter text of filterModel(typ, text): Name or Firma starting with
+    // exactly text (no wildcards); user text is quoted by db's driver.
     static QString filterText(const QSqlDatabase& db, int typ, const QString& text);
     // Binds the customer's fields to the placeholders named after them; the
     // statements name the fax placeholder differently.
@@ -55,6 +56,11 @@ public slots:
     void updateModel();
 
 private:
+    // Inside a write transaction: numbers and inserts k (k.Nr set on success);
+    // every insert of a customer goes through it.
+    bool insertKunde(Kunde& k);
+    // The next free customer number, 0 when none is left or the query failed.
+    int naechsteNr();
     Kunde firstKunde(QSqlQuery& q);
     QList<Kunde> alleKunden(QSqlQuery& q);
     QList<Kunde> kundenWhere(const QString& column, const QString& pattern);

@@ -86,6 +86,13 @@ private slots:
             << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1};
         QTest::newRow("a number twice in its numbering is refused")
             << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0};
+        QTest::newRow("an offset beyond the numbers is refused")
+            << 2147483647 << -5 << QStringList{"0/1", "0/0", "3/1"} << QList<int>{0, 0, 1};
+        // "s": stored by an older program, as it is.
+        QTest::newRow("numbers beyond the range refused, the next one counted within")
+            << 0 << 0 << QStringList{"s0/1=2147483647", "s3/1=-7", "0/1", "3/1", "0/0=999999999", "0/0",
+                                     "2/1=1000000000"}
+            << QList<int>{0, 0, 1, 1, 999999999, 0, 0};
         QTest::newRow("a deleted number is not reused, but the highest is")
             << 0 << 0 << QStringList{"0/1", "0/1", "0/1", "x2", "0/1", "x5", "0/1"}
             << QList<int>{1, 2, 3, 0, 4, 0, 4};
@@ -102,6 +109,14 @@ private slots:
         for (const QString& art : auftraege) {
             if (art.startsWith('x')) {
                 QVERIFY(store->delAuftrag(nrs.at(art.mid(1).toInt() - 1)));
+                vergeben << 0;
+                nrs << 0;
+                continue;
+            }
+            if (art.startsWith('s')) {
+                const QStringList t = art.mid(1).split(QRegularExpression("[/=]"));
+                QVERIFY(QSqlQuery().exec(QString("insert into auftrag (\"Typ\", \"Dienst\", \"AuftragsNr\") "
+                                                 "values (%1, %2, %3)").arg(t[0], t[1], t[2])));
                 vergeben << 0;
                 nrs << 0;
                 continue;

@@ -72,6 +72,8 @@ private slots:
         for (const QVariant& v : {QVariant("de_1"), QVariant("de"), QVariant(0), QVariant("fr_1")})
             QTest::newRow(qPrintable("layout " + v.toString()))
                 << "Rechnung/Layout" << v << QVariant(v == "fr_1" ? "fr_1" : "de") << false;
+        QTest::newRow("offset beyond the numbers") << "Rechnung/Offset1" << QVariant(2147483647) << QVariant(0)
+                                                   << false;
         QTest::newRow("printer gone") << "Rechnung/DruckerName" << QVariant("weg") << QVariant("") << false;
         QTest::newRow("rate as fraction") << "Steuer/Satz B" << QVariant(0.07) << QVariant(7.0) << true;
         QTest::newRow("99 copies") << "Rechnung/Copies" << QVariant(99) << QVariant(99) << true;
@@ -95,6 +97,8 @@ private slots:
         }
         Einstellungen d;
         QCOMPARE(wert(&d, key), angezeigt);
+        const QLabel* hinweis = d.findChild<QLabel*>("Rechnung/OffsetHinweis");
+        QCOMPARE(hinweis && !hinweis->isHidden(), QTest::currentDataTag() == QByteArray("offset beyond the numbers"));
         for (auto t : {"trois fois le taux d'intérêt", "40 €", "Pas d'escompte pour paiement anticipé"})
             QVERIFY2(wert(&d, "Rechnung/Mahntext").toString().contains(t), t);
     }
@@ -147,11 +151,15 @@ private slots:
 
         env.leereEinstellungen();
         s.setValue("Nur/hier", 7);
+        QSettings(ini, QSettings::IniFormat).setValue("Rechnung/Offset1", "2147483647");  // refused
         dialoge.antworte(ini);
         QVERIFY(menuBefehl(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}));
         QVariantMap danach = alle();
         QCOMPARE(danach.take("Nur/hier"), QVariant(7));
+        QCOMPARE(danach.value("Rechnung/Offset1"), QVariant());
+        danach["Rechnung/Offset1"] = vorher.value("Rechnung/Offset1");
         QCOMPARE(danach, vorher);
+        QVERIFY(dialoge.fragen.last().text.contains("2147483647"));
     }
 
     void roadFromEmptyInstallation()

@@ -81,7 +81,14 @@ private slots:
         QTest::newRow("firma") << QStringList{"ACME", "", "W", "75001", "P", "Frankreich"} << true;
         QTest::newRow("nur name") << QStringList{"", "Meier", "W", "75001", "P", "X"} << true;
         QTest::newRow("kein name") << QStringList{"", "", "W", "75001", "P", "X"} << false;
-        QTest::newRow("plz 4") << QStringList{"ACME", "", "W", "7500", "P", "X"} << false;
+        QTest::newRow("plz 4 in Frankreich") << QStringList{"ACME", "", "W", "7500", "P", "Frankreich"} << false;
+        QTest::newRow("plz mit Buchstaben in Deutschland")
+            << QStringList{"ACME", "", "W", "1234A", "P", "Deutschland"} << false;
+        QTest::newRow("Belgien") << QStringList{"ACME", "", "W", "1000", "Bruxelles", "Belgien"} << true;
+        QTest::newRow("Niederlande") << QStringList{"ACME", "", "W", "1012 AB", "A", "Niederlande"} << true;
+        QTest::newRow("UK, Zeichen ausser Buchstaben, Ziffern, Blank, Bindestrich fallen weg")
+            << QStringList{"ACME", "", "W", "SW1A 1AA/", "London", "UK"} << true;
+        QTest::newRow("nur Bindestriche") << QStringList{"ACME", "", "W", "--", "P", "Schweiz"} << false;
         QTest::newRow("kein land") << QStringList{"ACME", "", "W", "75001", "P", ""} << false;
     }
     void okayFolgtVollstaendigkeit()
@@ -94,7 +101,12 @@ private slots:
         const QStringList namen{"Firma", "Name", "Strasse", "PLZ", "Ort", "Land"};
         for (int i = 0; i < namen.size(); ++i)
             tippe(&d, namen[i], felder[i]);
-        QCOMPARE(knopf(&d, "Okay")->isEnabled(), okay);
+        // A grey button alone does not say why: the form does.
+        const QLabel* hinweis = d.findChild<QLabel*>("Hinweis");
+        QCOMPARE(QVariantList({knopf(&d, "Okay")->isEnabled(), hinweis && hinweis->isVisible()}),
+                 QVariantList({okay, !okay}));
+        if (okay)
+            QCOMPARE(d.form()->kunde().PLZ, felder[3].remove('/'));
     }
 
     // Return moves on from an empty number or postcode too.

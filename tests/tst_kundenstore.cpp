@@ -84,13 +84,45 @@ private slots:
                  QList<int>({3 + 2, 2, 0, 2}));
     }
 
+    // Numbers given in turn (0: a new customer) after rows stored by an older program.
+    void numbersAtTheirLimits_data()
+    {
+        QTest::addColumn<QList<int>>("alt");
+        QTest::addColumn<QList<int>>("nummern");
+        QTest::addColumn<QList<int>>("vergeben");  // 0: refused
+        QTest::newRow("largest int given") << QList<int>{} << QList<int>{2147483647, 0} << QList<int>{0, 1};
+        QTest::newRow("negative given gets a new number") << QList<int>{} << QList<int>{-5, 0} << QList<int>{1, 2};
+        QTest::newRow("next from numbers in range only")
+            << QList<int>{2147483647, -5, 7} << QList<int>{0, 0} << QList<int>{8, 9};
+        QTest::newRow("last number") << QList<int>{} << QList<int>{999999999, 0, 1000000000}
+                                     << QList<int>{999999999, 0, 0};
+    }
+
+    void numbersAtTheirLimits()
+    {
+        QFETCH(QList<int>, alt);
+        QFETCH(QList<int>, nummern);
+        for (int nr : alt)
+            QVERIFY(QSqlQuery().exec(QString("insert into kunden (\"Nr\", \"Name\") values (%1, 'alt')").arg(nr)));
+        QList<int> vergeben;
+        for (int nr : nummern) {
+            Kunde k = neuerKunde("Neu");
+            k.Nr = nr;
+            const bool ok = store->addKunde(k);
+            vergeben << (ok ? k.Nr : 0);
+            QVERIFY(ok ? store->getKunde(k.Nr).Name == "Neu"
+                       : k.Nr == nr && store->letzterFehler().art == Speicherfehler::Ungueltig);
+        }
+        QTEST(vergeben, "vergeben");
+    }
+
     // The customer list filter: a type (0 = all) and the start of Name or Firma.
     void filterModels_data()
     {
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("muster");
         QTest::addColumn<QStringList>("gefunden");
-        QTest::newRow("all") << 0 << "" << QStringList{"Meier", "Merz", "O'Brien", "Schulz", "Weber"};
+        QTest::newRow("all") << 0 << "" << QStringList{"1%_\\x", "Meier", "Merz", "O'Brien", "Schulz", "Weber"};
         QTest::newRow("type Kunde2") << 2 << "" << QStringList{"Merz", "Weber"};
         QTest::newRow("type Kunde2, Me") << 2 << "Me" << QStringList{"Merz"};
         QTest::newRow("Me in name") << 0 << "Me" << QStringList{"Meier", "Merz"};
@@ -99,7 +131,10 @@ private slots:
         QTest::newRow("widening") << 0 << "x' or '1'='1" << QStringList{};
         QTest::newRow("widening with type") << 1 << "x%' or Typ=1 or Name like '" << QStringList{};
         QTest::newRow("backslash before quote") << 0 << "\\' or 1=1 --" << QStringList{};
-        QTest::newRow("percent keeps meaning") << 0 << "M%z" << QStringList{"Merz"};
+        // What was typed is searched for, wildcards and backslash included.
+        QTest::newRow("percent") << 0 << "M%z" << QStringList{};
+        QTest::newRow("underscore") << 0 << "M_r" << QStringList{};
+        QTest::newRow("percent, underscore, backslash") << 0 << "1%_\\" << QStringList{"1%_\\x"};
     }
 
     void filterModels()
@@ -108,7 +143,7 @@ private slots:
         QFETCH(QString, muster);
         const struct { const char* name; const char* firma; int typ; } daten[] = {
             {"Meier", "", 0}, {"Merz", "", 1}, {"O'Brien", "", 0}, {"Schulz", "", 3},
-            {"Weber", "Schuhhaus Weber", 1}};
+            {"Weber", "Schuhhaus Weber", 1}, {"1%_\\x", "", 0}};
         for (const auto& d : daten) {
             Kunde k = neuerKunde(d.name, d.firma, d.typ);
             QVERIFY(store->addKunde(k));

@@ -116,6 +116,27 @@ private slots:
         QCOMPARE(titel, (QStringList{"Produkte", "Produkte", "Produkt"}));
     }
 
+    // An edit or a delete the database refuses is told; the table shows what is stored.
+    void refusedWritesAreToldAndUndone()
+    {
+        QSqlQuery q;
+        for (const char* s : {"create trigger nein before update on produkte begin select raise(abort, 'gesperrt'); end",
+                              "create trigger nein2 before delete on produkte begin select raise(abort, 'gesperrt'); end"})
+            QVERIFY(q.exec(s));
+        QVERIFY(!store->model()->setData(zelle("2", 2), 7.25));
+        QTRY_COMPARE(dialoge->anzahl("warning"), 1);
+        dialoge->antworte(QMessageBox::Ok);
+        entferne({"2"});
+        QCOMPARE(QVariantList({zelle("2", 2).data(), dialoge->anzahl("warning"), nummern().size()}),
+                 QVariantList({1.0, 2, 3}));
+        QVERIFY(dialoge->fragen.last().text.contains("gesperrt"));
+
+        QVERIFY(q.exec("drop trigger nein"));  // later edits are written, the refused one not again
+        QVERIFY(store->model()->setData(zelle("3", 2), 3.5));
+        QCOMPARE(QList<double>({store->getProdukt("2").Preis, store->getProdukt("3").Preis}),
+                 QList<double>({1.0, 3.5}));
+    }
+
     // "," and "." are the decimal mark in the table as in the row, whatever the locale; the editor
     // opens on the amount stored; what it cannot read changes nothing.
     void priceEditWrittenAtOnceAndLayoutKept()

@@ -6,7 +6,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QTextEdit>
 
 namespace {
@@ -22,6 +24,22 @@ public:
         return input.isEmpty() ? Acceptable : QIntValidator::validate(input, pos);
     }
 };
+
+// Postcodes of every country: letters, digits, blank and hyphen, at most 10
+// ("1000", "1012 AB", "SW1A 1AA", "L-1234"), at least one letter or digit.
+const QRegularExpression PlzZeichen(QStringLiteral("[A-Za-z0-9 \\-]{0,10}"));
+const QRegularExpression PlzGueltig(QStringLiteral("^(?=.*[A-Za-z0-9])[A-Za-z0-9 \\-]{1,10}$"));
+const QRegularExpression FuenfZiffern(QStringLiteral("^[0-9]{5}$"));
+
+// France and Germany, where a postcode is five digits; the country is typed freely.
+bool fuenfstelligePlz(const QString& land)
+{
+    const QString l = land.trimmed().toLower();
+    static const QStringList namen = {"frankreich", "france", "fr", "f", "deutschland", "germany",
+                                      "allemagne", "de", "d"};
+    return namen.contains(l) || l == KundenWidget::tr("Frankreich").toLower()
+           || l == KundenWidget::tr("Deutschland").toLower();
+}
 
 }  // namespace
 
@@ -40,10 +58,10 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_name = neuesFeld("Name");
     m_strasse = neuesFeld("Strasse");
     m_plz = neuesFeld("PLZ");
-    m_plz->setValidator(new ZahlValidator(99999, m_plz));
-    m_plz->setMaxLength(5);
-    // Wide enough for five digits, the town takes the rest.
-    m_plz->setMaximumWidth(m_plz->fontMetrics().horizontalAdvance("000000") + 16);
+    m_plz->setValidator(new QRegularExpressionValidator(PlzZeichen, m_plz));
+    m_plz->setMaxLength(10);
+    // Wide enough for ten characters, the town takes the rest.
+    m_plz->setMaximumWidth(m_plz->fontMetrics().horizontalAdvance("WWWW WWWWW") + 16);
     m_ort = neuesFeld("Ort");
     m_land = neuesFeld("Land");
     m_tel = neuesFeld("Tel1");
@@ -58,6 +76,9 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_bemerkung->setAcceptRichText(false);
     m_bemerkung->setMaximumHeight(80);
     m_bemerkung->setTabChangesFocus(true);
+    m_hinweis = new QLabel(this);
+    m_hinweis->setObjectName("Hinweis");
+    m_hinweis->setWordWrap(true);
 
     auto* plzOrt = new QHBoxLayout;
     plzOrt->addWidget(m_plz, 0);
@@ -71,6 +92,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     form->addRow(tr("Strasse"), m_strasse);
     form->addRow(tr("PLZ/Ort"), plzOrt);
     form->addRow(tr("Land"), m_land);
+    form->addRow(QString(), m_hinweis);
     form->addRow(tr("Tel1"), m_tel);
     form->addRow(tr("Tel2"), m_tel2);
     form->addRow(tr("Fax"), m_fax);
@@ -124,10 +146,27 @@ void KundenWidget::SteuerNr_entered() { m_bemerkung->setFocus(Qt::OtherFocusReas
 void KundenWidget::data_changed()
 {
     emit changed();
-    const bool ok = (!m_firma->text().isEmpty() || !m_name->text().isEmpty())
-                    && !m_strasse->text().isEmpty() && m_plz->text().length() == 5
-                    && !m_ort->text().isEmpty() && !m_land->text().isEmpty();
-    emit input_changed(ok);
+    // What keeps the customer from being stored is said, not only shown by
+    // a disabled button.
+    QStringList fehlt;
+    if (m_firma->text().isEmpty() && m_name->text().isEmpty())
+        fehlt << tr("Firma oder Name fehlt.");
+    if (m_strasse->text().isEmpty())
+        fehlt << tr("Strasse fehlt.");
+    const QString plz = m_plz->text();
+    if (plz.isEmpty())
+        fehlt << tr("PLZ fehlt.");
+    else if (fuenfstelligePlz(m_land->text()) && !FuenfZiffern.match(plz).hasMatch())
+        fehlt << tr("Die PLZ hat in %1 fünf Ziffern.").arg(m_land->text().trimmed());
+    else if (!PlzGueltig.match(plz).hasMatch())
+        fehlt << tr("Die PLZ besteht aus bis zu 10 Buchstaben, Ziffern, Leerzeichen oder Bindestrichen.");
+    if (m_ort->text().isEmpty())
+        fehlt << tr("Ort fehlt.");
+    if (m_land->text().trimmed().isEmpty())
+        fehlt << tr("Land fehlt.");
+    m_hinweis->setText(fehlt.join(' '));
+    m_hinweis->setVisible(!fehlt.isEmpty());
+    emit input_changed(fehlt.isEmpty());
 }
 
 void KundenWidget::clear()

@@ -7,6 +7,7 @@
 
 class KundenStore;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QTextEdit;
 
@@ -70,6 +71,7 @@ private:
     QLineEdit* m_bic;
     QLineEdit* m_steuerNr;
     QTextEdit* m_bemerkung;
+    QLabel* m_hinweis;  // what is missing or wrong for the customer to be stored
 };
 
 #endif

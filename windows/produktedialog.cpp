@@ -5,7 +5,9 @@
 #include "delegates/stringlistdelegate.h"
 #include "platform/interaktion.h"
 #include "records/codetabellen.h"
+#include "store/listenmodell.h"
 #include "store/produktstore.h"
+#include "windows/speicherhinweis.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -93,6 +95,14 @@ void ProdukteDialog::setStore(ProduktStore* s)
     m_view->setModel(m_model);
     if (!m_model)
         return;
+    // Told after the editor has closed, not in the middle of its commit.
+    if (auto* liste = qobject_cast<ListenModell*>(m_model))
+        connect(liste, &ListenModell::abgelehnt, this, [this](const QString& grund) {
+            Interaktion::instance()->warning(
+                this, tr("Produkte"),
+                tr("Die Änderung wurde nicht gespeichert; die Tabelle zeigt wieder den gespeicherten "
+                   "Wert.") + "\n" + grund);
+        }, Qt::QueuedConnection);
     m_view->verticalHeader()->hide();
     // Sized so that the largest price and every column fit the default width.
     const QFontMetrics fm = m_view->fontMetrics();
@@ -169,14 +179,21 @@ void ProdukteDialog::view_context(QPoint p)
         QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel, QMessageBox::Warning);
     if (antwort != QMessageBox::Ok)
         return;
-    if (eines) {
-        m_store->delProdukt(nr);
-        return;
-    }
     // Numbers first: every delete re-selects the model and moves the rows.
     QStringList nummern;
-    for (const QModelIndex& i : zeilen)
-        nummern.prepend(i.data().toString());
-    for (const QString& n : nummern)
-        m_store->delProdukt(n);
+    if (eines)
+        nummern << nr;
+    else
+        for (const QModelIndex& i : zeilen)
+            nummern.prepend(i.data().toString());
+    for (const QString& n : std::as_const(nummern)) {
+        while (!m_store->delProdukt(n)) {
+            // The rest is not tried after a refusal the user gave up on.
+            if (Speicherhinweis::zeige(this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
+                                       tr("Das Produkt %1 wurde nicht gelöscht.").arg(n),
+                                       m_store->letzterFehler())
+                != Speicherhinweis::Wiederholen)
+                return;
+        }
+    }
 }
