@@ -221,8 +221,7 @@ void MainWindow::erfassen(Auftrag& a)
 
 void MainWindow::drucken(Auftrag& a)
 {
-    Drucker* d = renderer();
-    d->setAuftrag(a);
+    const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
     const QString name = m_settings.value("Rechnung/DruckerName").toString();
     printer.setPrinterName(name);
@@ -235,7 +234,7 @@ void MainWindow::drucken(Auftrag& a)
         if (!Interaktion::instance()->printDialog(&printer, this))
             return;
     }
-    if (!d->print(&printer)) {
+    if (!d->print(&printer, a)) {
         Interaktion::instance()->warning(this, tr("Drucken"),
                                          tr("Der Auftrag konnte nicht gedruckt werden."));
         return;
@@ -255,11 +254,12 @@ void MainWindow::drucken(Auftrag& a)
 
 void MainWindow::vorschau(Auftrag a)
 {
-    Drucker* d = renderer();
-    d->setAuftrag(a);
+    const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
     PrintPreview preview(&printer, this);
-    connect(&preview, &PrintPreview::paintRequested, d, &Drucker::print);
+    // The preview repaints on every zoom; each paint renders this one order.
+    connect(&preview, &PrintPreview::paintRequested, this,
+            [d, a](QPrinter* p) { d->print(p, a); });
     preview.exec();
 }
 
@@ -400,6 +400,7 @@ void MainWindow::bearbeiteAuftrag(const Auftrag& a)
     verbindeAuftragsDialog(d);
     d.setAuftrag(a);
     while (d.exec() == QDialog::Accepted) {
+        d.uebernehmeEingaben();
         Auftrag fertig = d.auftrag();
         Speicherhinweis::Antwort weiter;
         do {

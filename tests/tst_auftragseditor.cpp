@@ -225,6 +225,9 @@ private slots:
         d.bestellNrBox()->setValue(4711);
         const QDateTime vorher = QDateTime::currentDateTime().addSecs(-1);
         QTest::mouseClick(d.okKnopf(), Qt::LeftButton);
+        // Reading the order changes nothing; taking the inputs over does.
+        QCOMPARE(QVariantList({d.auftrag().Eingang, d.auftrag().Komentar}), QVariantList({a.Eingang, a.Komentar}));
+        d.uebernehmeEingaben();
         const Auftrag b = d.auftrag();
         QCOMPARE(QVariantList({d.result(), b.Nr, b.AuftragsNr, b.BestellNr, b.Zahlung, b.Komentar, b.Status}),
                  QVariantList({int(QDialog::Accepted), a.Nr, a.AuftragsNr, 4711, int(Zahlungsart::EC),
@@ -242,6 +245,7 @@ private slots:
         oeffne(d, alt);
         QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
         QCOMPARE(QList<int>({int(gedruckt.size()), store->count()}), QList<int>({1, vorher}));
+        d.uebernehmeEingaben();
         QVERIFY(store->saveAuftrag(d.auftrag()));
         QCOMPARE(store->getAuftrag(alt.Nr).Status, int(AuftragsStatus::Gedruckt));
     }
