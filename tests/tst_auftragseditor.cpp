@@ -5,6 +5,7 @@
 #include "tests/support/menuauswahl.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
+#include "windows/auftragsaktionen.h"
 #include "windows/auftragsdialog.h"
 #include "windows/auftragseditor.h"
 #include "windows/kundenauftragsdialog.h"
@@ -147,6 +148,54 @@ private slots:
         QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, 12).data().toInt(),
                              int(a.Zeilen.size())}),
                  QList<int>({AuftragsStatus::Storniert, AuftragsStatus::Storniert, 1}));
+    }
+
+    void befehleJeArt_data()
+    {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("kundenNr");
+        QTest::addColumn<QStringList>("aus");  // disabled entries
+        QTest::newRow("offer") << int(Auftragsart::Angebot) << 3
+                               << QStringList{"XML speichern", "Gutschrift aus Rechnung erstellen"};
+        QTest::newRow("invoice") << int(Auftragsart::Rechnung) << 3
+                                 << QStringList{"Rechnung aus Angebot erstellen"};
+        QTest::newRow("credit note, no customer")
+            << int(Auftragsart::Gutschrift) << 0
+            << QStringList{"Kunden anzeigen", "Rechnung aus Angebot erstellen",
+                           "Gutschrift aus Rechnung erstellen"};
+        QTest::newRow("delivery note")
+            << int(Auftragsart::Lieferschein) << 3
+            << QStringList{"XML speichern", "Rechnung aus Angebot erstellen",
+                           "Gutschrift aus Rechnung erstellen"};
+    }
+
+    // The context menu and the actions that follow the current row enable the same commands.
+    void befehleJeArt()
+    {
+        QFETCH(int, typ);
+        QFETCH(int, kundenNr);
+        QFETCH(QStringList, aus);
+        const int nr = neuImMaerz(typ, kundenNr);
+        AuftragsEditor e;
+        zeigeMaerz(e);
+        MenuAuswahl wahl({});
+        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
+        QVERIFY2(wahl.gezeigt, "no context menu");
+        QStringList alle{"Anzeigen", "Kunden anzeigen", "Druckvorschau", "Drucken", "als PDF speichern",
+                         "XML speichern", "als Email senden", "Rechnung aus Angebot erstellen",
+                         "Gutschrift aus Rechnung erstellen", "Kundendaten anzeigen", "Status setzen"};
+        for (const QString& t : aus)
+            alle.removeOne(t);
+        QCOMPARE(wahl.aktiv, alle);
+
+        e.aktionen()->waehle(Auftrag());
+        e.tabelle()->setCurrentIndex(e.tabelle()->model()->index(0, 1));
+        QStringList gefolgt;
+        for (int b = 0; b <= int(AuftragsBefehl::Kundendaten); ++b)
+            if (e.aktionen()->aktion(AuftragsBefehl(b))->isEnabled())
+                gefolgt << e.aktionen()->aktion(AuftragsBefehl(b))->text();
+        alle.removeLast();
+        QCOMPARE(gefolgt, alle);
     }
 
     void adminLoeschen_data()

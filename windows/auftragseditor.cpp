@@ -12,6 +12,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -119,6 +120,15 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
 {
     AuftragsListe::ersetzeModel(m_view, m_model, model);
     Speicherhinweis::pruefeListe(this, tr("Aufträge"), model);
+    // The commands follow the current row, so a menu or tool bar holding
+    // them acts on the order the user picked.
+    m_aktionen->waehle(Auftrag());
+    if (m_view->selectionModel())
+        connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& index) {
+                    const int nr = index.sibling(index.row(), AuftragsListe::Nr).data().toInt();
+                    m_aktionen->waehle(nr > 0 && m_store ? m_store->getAuftrag(nr) : Auftrag());
+                });
     // A new model brings all columns back.
     for (int spalte : {0, 7, 8, 11, 17, 18})
         m_view->hideColumn(spalte);
