@@ -31,7 +31,6 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
