@@ -1,21 +1,21 @@
 #include "app/mainwindow.h"
 
 #include "platform/interaktion.h"
-#include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
 #include "exchange/tabellenimport.h"
 #include "exchange/xmlaustausch.h"
 #include "print/belegpdf.h"
+#include "print/druckeinrichtung.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
 #include "settings/einstellungen.h"
+#include "settings/einstellungsdatei.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
-#include "store/datenbank.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -31,7 +31,6 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
@@ -222,21 +221,11 @@ void MainWindow::erfassen(Auftrag& a)
 
 void MainWindow::drucken(Auftrag& a)
 {
-    Drucker* d = renderer();
-    d->setAuftrag(a);
+    const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
-    const QString name = m_settings.value("Rechnung/DruckerName").toString();
-    printer.setPrinterName(name);
-    printer.setCopyCount(m_settings.value("Rechnung/Copies", 1).toInt());
-    // The job title names the document in the printer queue.
-    printer.setDocName(QString("%1 %2")
-                           .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
-                           .arg(a.AuftragsNr));
-    if (m_settings.value("Rechnung/ZeigeDialog", true).toBool() || name.isEmpty()) {
-        if (!Interaktion::instance()->printDialog(&printer, this))
-            return;
-    }
-    if (!d->print(&printer)) {
+    if (!Druckeinrichtung::richteEin(printer, a, this))
+        return;
+    if (!d->print(&printer, a)) {
         Interaktion::instance()->warning(this, tr("Drucken"),
                                          tr("Der Auftrag konnte nicht gedruckt werden."));
         return;
@@ -256,11 +245,12 @@ void MainWindow::drucken(Auftrag& a)
 
 void MainWindow::vorschau(Auftrag a)
 {
-    Drucker* d = renderer();
-    d->setAuftrag(a);
+    const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
     PrintPreview preview(&printer, this);
-    connect(&preview, &PrintPreview::paintRequested, d, &Drucker::print);
+    // The preview repaints on every zoom; each paint renders this one order.
+    connect(&preview, &PrintPreview::paintRequested, this,
+            [d, a](QPrinter* p) { d->print(p, a); });
     preview.exec();
 }
 
@@ -401,6 +391,7 @@ void MainWindow::bearbeiteAuftrag(const Auftrag& a)
     verbindeAuftragsDialog(d);
     d.setAuftrag(a);
     while (d.exec() == QDialog::Accepted) {
+        d.uebernehmeEingaben();
         Auftrag fertig = d.auftrag();
         Speicherhinweis::Antwort weiter;
         do {
@@ -451,17 +442,20 @@ void MainWindow::zeigeAuftrag(int nr)
 
 void MainWindow::rechnungFromAngebot(Auftrag a)
 {
-    a.Nr = 0;
-    a.Typ = Auftragsart::Rechnung;
-    a.Status = AuftragsStatus::Neu;
-    a.AuftragsNr = 0;
-    bearbeiteAuftrag(a);
+    leiteAb(a, Auftragsart::Rechnung);
 }
 
 void MainWindow::gutschriftFromRechnung(Auftrag a)
 {
+    leiteAb(a, Auftragsart::Gutschrift);
+}
+
+void MainWindow::leiteAb(Auftrag a, int typ)
+{
+    // A new order of kind typ with everything else of the source; the source
+    // stays as it is.
     a.Nr = 0;
-    a.Typ = Auftragsart::Gutschrift;
+    a.Typ = typ;
     a.Status = AuftragsStatus::Neu;
     a.AuftragsNr = 0;
     bearbeiteAuftrag(a);
@@ -556,85 +550,14 @@ void MainWindow::zeigeProdukte()
     d.exec();
 }
 
-namespace {
-
-QString einstellungsDatei()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-        .absoluteFilePath("belegwerk.ini");
-}
-
-}  // namespace
-
 void MainWindow::exportConfig()
 {
-    const QString titel = tr("Einstellungen exportieren");
-    if (!Passwortablage::lies(m_settings).isEmpty()
-        && Interaktion::instance()->question(
-               this, titel,
-               tr("Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im "
-                  "Klartext. Sie wird nur für Sie lesbar gespeichert.\n\n"
-                  "Einstellungen mit dem Passwort exportieren?"))
-               != QMessageBox::Yes)
-        return;
-    const QString datei = Interaktion::instance()->getSaveFileName(
-        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
-    if (datei.isEmpty())
-        return;
-    // Private before the first value is written; the ini writer keeps the
-    // mode of the file it replaces.
-    const bool neu = !QFileInfo::exists(datei);
-    PrivateAblage::neueDatei(datei);
-    QFile::setPermissions(datei, QFile::ReadOwner | QFile::WriteOwner);
-    QSettings ini(datei, QSettings::IniFormat);
-    ini.clear();
-    const QStringList keys = m_settings.allKeys();
-    for (const QString& key : keys)
-        ini.setValue(key, m_settings.value(key));
-    Passwortablage::alsKlartext(ini, m_settings);
-    ini.sync();
-    if (ini.status() == QSettings::NoError)
-        return;
-    if (neu)
-        QFile::remove(datei);
-    Interaktion::instance()->warning(
-        this, titel,
-        tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(datei)));
+    EinstellungsDatei::exportiere(this);
 }
 
 void MainWindow::importConfig()
 {
-    const QString titel = tr("Einstellungen importieren");
-    const QString datei = Interaktion::instance()->getOpenFileName(
-        this, titel, einstellungsDatei(), tr("Einstellungen (*.ini)"));
-    if (datei.isEmpty())
-        return;
-    QSettings ini(datei, QSettings::IniFormat);
-    if (ini.status() != QSettings::NoError) {
-        Interaktion::instance()->warning(
-            this, titel,
-            tr("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei)));
-        return;
-    }
-    // An offset the numbering would refuse is not taken over.
-    const QStringList offsets{"Rechnung/Offset1", "Rechnung/Offset2"};
-    QStringList abgelehnt;
-    const QStringList keys = ini.allKeys();
-    for (const QString& key : keys) {
-        const QString grund =
-            offsets.contains(key) ? Datenbank::pruefeOffset(key, ini.value(key)) : QString();
-        if (grund.isEmpty())
-            m_settings.setValue(key, ini.value(key));
-        else
-            abgelehnt << grund;
-    }
-    if (!abgelehnt.isEmpty())
-        Interaktion::instance()->warning(
-            this, titel, abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
-    // A password from the file moves into the secret store where one runs.
-    const QString passwort = ini.value("Datenbank/Passwort").toString();
-    if (!passwort.isEmpty())
-        Passwortablage::speichere(m_settings, passwort);
+    EinstellungsDatei::importiere(this);
 }
 
 void MainWindow::exportProdukte()

@@ -85,6 +85,8 @@ private:
     // Runs an order dialog for a; on acceptance stores the order (insert when
     // new, else update). A failed write is reported and the dialog shown again.
     void bearbeiteAuftrag(const Auftrag& a);
+    // Opens a new order of kind typ derived from a (Nr, number and status anew).
+    void leiteAb(Auftrag a, int typ);
     void verbindeAuftragsDialog(AuftragsDialog& d);
     void verbindeKundenDialog(KundenDialog& d);
     // Opens the one order found, lets the user choose among several, or says none was found.

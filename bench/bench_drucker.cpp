@@ -50,10 +50,9 @@ double millisekunden(Drucker& d, const Auftrag& a, const QString& datei)
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(datei);
-    d.setAuftrag(a);
     QElapsedTimer t;
     t.start();
-    d.print(&printer);
+    d.print(&printer, a);
     return t.nsecsElapsed() / 1e6;
 }
 

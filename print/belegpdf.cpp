@@ -12,7 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-QByteArray BelegPdf::seiten(Drucker* d, const Auftrag& a, bool pdfA)
+QByteArray BelegPdf::seiten(const Drucker* d, const Auftrag& a, bool pdfA)
 {
     // QPrinter writes only to a named file; the pages go through a private one.
     QTemporaryFile tmp(QDir(QDir::tempPath()).filePath("belegwerk-XXXXXX.pdf"));
@@ -28,8 +28,7 @@ QByteArray BelegPdf::seiten(Drucker* d, const Auftrag& a, bool pdfA)
                            .arg(a.AuftragsNr));
     if (pdfA)
         printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    d->setAuftrag(a);
-    if (!d->print(&printer))
+    if (!d->print(&printer, a))
         return QByteArray();
     QFile f(tmp.fileName());
     if (!f.open(QIODevice::ReadOnly))
@@ -45,7 +44,7 @@ QString BelegPdf::hinweisText(const QStringList& fehlt)
         .arg(fehlt.join("\n- "));
 }
 
-bool BelegPdf::schreiben(Drucker* d, const Auftrag& a, const QString& datei, QString* hinweis)
+bool BelegPdf::schreiben(const Drucker* d, const Auftrag& a, const QString& datei, QString* hinweis)
 {
     if (hinweis)
         hinweis->clear();

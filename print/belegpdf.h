@@ -22,10 +22,10 @@ public:
     // Paints a with the renderer d into datei (written completely or not at
     // all). *hinweis gets the warning for an invoice written as plain PDF,
     // else stays empty. False when the file could not be written.
-    static bool schreiben(Drucker* d, const Auftrag& a, const QString& datei,
+    static bool schreiben(const Drucker* d, const Auftrag& a, const QString& datei,
                           QString* hinweis = nullptr);
     // The pages of a painted by d; as PDF/A-1b when pdfA. Empty on failure.
-    static QByteArray seiten(Drucker* d, const Auftrag& a, bool pdfA);
+    static QByteArray seiten(const Drucker* d, const Auftrag& a, bool pdfA);
     // Why a has no valid XML (not an invoice, what is missing); empty when it has.
     static QString xmlHindernis(const Auftrag& a);
     // Writes the bare CII XML of a into datei; false with the reason in

@@ -23,16 +23,6 @@ QString datum(const QDateTime& d)
 
 Drucker::Drucker(QObject* parent) : QObject(parent) {}
 
-void Drucker::setAuftrag(const Auftrag& a)
-{
-    m_auftrag = a;
-}
-
-void Drucker::clear()
-{
-    m_auftrag = Auftrag();
-}
-
 QString Drucker::standardMahntext()
 {
     return tr("En cas de retard de paiement, une pénalité égale à trois fois le taux d'intérêt "
@@ -54,12 +44,12 @@ QString Drucker::verbinde(const QStringList& teile, const QString& trenner)
     return voll.join(trenner);
 }
 
-QString Drucker::titelNachArt(const QStringList& titel, const QString& muster) const
+QString Drucker::titelNachArt(const Auftrag& a, const QStringList& titel, const QString& muster)
 {
-    const QString t = titel.value(m_auftrag.Typ, titel.first());
-    if (m_auftrag.Nr <= 0)
+    const QString t = titel.value(a.Typ, titel.first());
+    if (a.Nr <= 0)
         return t;
-    return muster.arg(m_auftrag.AuftragsNr).arg(t);
+    return muster.arg(a.AuftragsNr).arg(t);
 }
 
 void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
@@ -204,21 +194,21 @@ void Drucker::linie(QPainter& p, double x1, double x2, double y)
     p.restore();
 }
 
-QString Drucker::titel() const
+QString Drucker::titel(const Auftrag& a)
 {
     // In the order of the document kinds.
-    return titelNachArt({m_auftrag.Dienst == Auftrag::Schulung ? tr("Facture Service")
+    return titelNachArt(a, {a.Dienst == Auftrag::Schulung ? tr("Facture Service")
                                                                : tr("Facture Matériel"),
                          tr("Bon de livraison"), tr("Note de crédit"), tr("Devis")},
                         tr("%2 Nº %1"));
 }
 
-QString Drucker::zahlungsWort() const
+QString Drucker::zahlungsWort(const Auftrag& a)
 {
     static const char* const woerter[] = {
         QT_TR_NOOP("paiement en espèces"), QT_TR_NOOP("carte EC"), QT_TR_NOOP("transfert"),
         QT_TR_NOOP("débit"), QT_TR_NOOP("carte de crédit"), QT_TR_NOOP("chèques")};
-    const int z = m_auftrag.Zahlung;
+    const int z = a.Zahlung;
     return z >= 0 && z < 6 ? tr(woerter[z]) : QString();
 }
 
@@ -244,7 +234,7 @@ QList<Drucker::Vermerk> Drucker::briefkopf() const
     return v;
 }
 
-QList<Drucker::Vermerk> Drucker::anschrift() const
+QList<Drucker::Vermerk> Drucker::anschrift(const Auftrag& a) const
 {
     QList<Vermerk> v;
     QFont absender = Seitensatz::schrift(8, true);
@@ -256,7 +246,7 @@ QList<Drucker::Vermerk> Drucker::anschrift() const
     if (!zeile.isEmpty())
         v << Vermerk{zeile, absender};
     const QFont fett = Seitensatz::schrift(10, true);
-    const Kunde& k = m_auftrag.Kunde;
+    const Kunde& k = a.Kunde;
     v << Vermerk{verbinde({verbinde({k.Firma, k.Name}, " "), k.Strasse,
                            verbinde({k.PLZ, k.Ort}, " ")},
                           "\n"),
@@ -268,15 +258,15 @@ QList<Drucker::Vermerk> Drucker::anschrift() const
     return v;
 }
 
-QList<Drucker::Vermerk> Drucker::fuss() const
+QList<Drucker::Vermerk> Drucker::fuss(const Auftrag& a) const
 {
     QList<Vermerk> v;
     const QFont klein = Seitensatz::schrift(7);
     const QString text =
-        wert(m_auftrag.Dienst == Auftrag::Schulung ? "Rechnung/Foot" : "Rechnung/Foot2");
+        wert(a.Dienst == Auftrag::Schulung ? "Rechnung/Foot" : "Rechnung/Foot2");
     if (!text.isEmpty())
         v << Vermerk{text, klein};
-    const int typ = m_auftrag.Kunde.Typ;
+    const int typ = a.Kunde.Typ;
     if (typ == KundenTyp::Kunde2 || typ == KundenTyp::Intern)
         v << Vermerk{tr("Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI"), klein};
     auto mit = [this](const char* muster, const QString& schluessel) {
@@ -296,26 +286,26 @@ QList<Drucker::Vermerk> Drucker::fuss() const
     return v;
 }
 
-QList<Drucker::Vermerk> Drucker::zahlung(const Belegbetraege& b) const
+QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& b) const
 {
     QList<Vermerk> v;
     const QFont basis = Seitensatz::schrift(10);
-    const QString wort = zahlungsWort();
-    const bool angebot = m_auftrag.Typ == Auftragsart::Angebot;
+    const QString wort = zahlungsWort(a);
+    const bool angebot = a.Typ == Auftragsart::Angebot;
     if (b.bezahlt() && !angebot) {
-        const QString tag = m_auftrag.Eingang.toString("dd-MM-yyyy");
+        const QString tag = a.Eingang.toString("dd-MM-yyyy");
         v << Vermerk{wort.isEmpty() ? tr("Payé - %1").arg(tag) : tr("Payé par %1 - %2").arg(wort, tag),
                      basis};
         v << Vermerk{tr("Payé"), Seitensatz::schrift(12, true), Qt::red};
         return v;
     }
     v << Vermerk{wort.isEmpty() ? tr("A payer") : tr("A payer par %1").arg(wort), basis};
-    if (m_auftrag.Typ != Auftragsart::Rechnung)
+    if (a.Typ != Auftragsart::Rechnung)
         return v;
     if (b.faelligAm().isValid())
         v << Vermerk{tr("Date d'échéance: %1").arg(b.faelligAm().toString("dd.MM.yyyy")), basis};
     // Late-payment terms are owed to business customers.
-    if (!m_auftrag.Kunde.Firma.trimmed().isEmpty()) {
+    if (!a.Kunde.Firma.trimmed().isEmpty()) {
         const QString mahn = m_settings.value("Rechnung/Mahntext", standardMahntext()).toString();
         if (!mahn.trimmed().isEmpty())
             v << Vermerk{mahn.trimmed(), Seitensatz::schrift(8)};
@@ -323,19 +313,19 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Belegbetraege& b) const
     return v;
 }
 
-bool Drucker::print(QPrinter* printer)
+bool Drucker::print(QPrinter* printer, const Auftrag& a) const
 {
     if (!printer)
         return false;
-    const Belegbetraege b(m_auftrag, Belegbetraege::Layout::Fr1);
+    const Belegbetraege b(a, Belegbetraege::Layout::Fr1);
     const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
     const double links = 20 * mm;
     const double rechts = papier.width() - 15 * mm;
     const double breite = rechts - links;
 
     const QList<Vermerk> kopf = briefkopf();
-    const QList<Vermerk> adresse = anschrift();
-    const QList<Vermerk> unten = fuss();
+    const QList<Vermerk> adresse = anschrift(a);
+    const QList<Vermerk> unten = fuss(a);
     const double adresseX = 100 * mm;
     const double adresseY = 40 * mm;
     const double kopfBreite = adresseX - links - 5 * mm;
@@ -347,7 +337,7 @@ bool Drucker::print(QPrinter* printer)
     const double oben1 = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
                               adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse)) +
                          10 * mm;
-    const QString t = titel();
+    const QString t = titel(a);
     const QFont folgeTitel = Seitensatz::schrift(10, true);
     const double oben = 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm;
     Seitensatz satz(oben1, oben, fussOben - 4 * mm);
@@ -355,18 +345,18 @@ bool Drucker::print(QPrinter* printer)
     absatz(satz, t, Seitensatz::schrift(12, true), links, breite);
     satz.abstand(2 * mm);
     absatz(satz, wert("Rechnung/Head"), Seitensatz::schrift(10), links, breite);
-    if (!m_auftrag.Komentar.trimmed().isEmpty()) {
+    if (!a.Komentar.trimmed().isEmpty()) {
         satz.abstand(3 * mm);
-        absatz(satz, m_auftrag.Komentar, Seitensatz::schrift(10), links, breite);
+        absatz(satz, a.Komentar, Seitensatz::schrift(10), links, breite);
     }
     satz.abstand(5 * mm);
 
-    const bool service = m_auftrag.Dienst == Auftrag::Schulung;
+    const bool service = a.Dienst == Auftrag::Schulung;
     const bool sechs = !service && b.mitSteuer() &&
                        m_settings.value("Steuer/Satz", 0).toInt() != 3;
     QList<Spalte> spalten;
     QList<QStringList> zeilen;
-    const auto& linien = m_auftrag.Zeilen;
+    const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
@@ -413,10 +403,10 @@ bool Drucker::print(QPrinter* printer)
     } else {
         s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
     }
-    vermerke << zahlung(b);
+    vermerke << zahlung(a, b);
     summen(satz, s, vermerke, links, breite, spalten.last().breite);
 
-    const QString datumText = tr("Date: %1").arg(datum(m_auftrag.Eingang));
+    const QString datumText = tr("Date: %1").arg(datum(a.Eingang));
     return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
             stapel(&p, links, 15 * mm, kopfBreite, kopf);

@@ -24,16 +24,12 @@ class Drucker : public QObject
 public:
     explicit Drucker(QObject* parent = nullptr);
 
-    const Auftrag& auftrag() const { return m_auftrag; }
     // The late-payment text printed when "Rechnung/Mahntext" is not set.
     static QString standardMahntext();
 
-public slots:
-    void setAuftrag(const Auftrag& a);
-    void clear();
-    // Paints all pages of the current order on printer; false when the device
-    // could not be opened or a page could not be started.
-    virtual bool print(QPrinter* printer);
+    // Paints all pages of order a on printer; false when the device could not
+    // be opened or a page could not be started. Holds no order between calls.
+    virtual bool print(QPrinter* printer, const Auftrag& a) const;
 
 protected:
     struct Spalte {
@@ -59,7 +55,8 @@ protected:
     static QString verbinde(const QStringList& teile, const QString& trenner);
     // The title of the document's kind (Typ), with its document number filled
     // into muster ("%2 Nº %1") once the order is stored.
-    QString titelNachArt(const QStringList& titel, const QString& muster) const;
+    static QString titelNachArt(const Auftrag& a, const QStringList& titel,
+                                const QString& muster);
 
     // Column widths for the given rows inside gesamt: amounts as wide as the
     // widest (the last column as the total summe), headers never wrapped, the
@@ -83,16 +80,15 @@ protected:
     // A thin rule from x1 to x2 at y.
     static void linie(QPainter& p, double x1, double x2, double y);
 
-    Auftrag m_auftrag;
     QSettings m_settings;
 
 private:
-    QString titel() const;
-    QString zahlungsWort() const;
+    static QString titel(const Auftrag& a);
+    static QString zahlungsWort(const Auftrag& a);
     QList<Vermerk> briefkopf() const;
-    QList<Vermerk> anschrift() const;
-    QList<Vermerk> fuss() const;
-    QList<Vermerk> zahlung(const Belegbetraege& b) const;
+    QList<Vermerk> anschrift(const Auftrag& a) const;
+    QList<Vermerk> fuss(const Auftrag& a) const;
+    QList<Vermerk> zahlung(const Auftrag& a, const Belegbetraege& b) const;
 };
 
 #endif

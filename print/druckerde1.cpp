@@ -40,10 +40,10 @@ double DruckerDE1::prozent(const QVariant& wert)
     return p <= -100.0 ? 0.0 : p;
 }
 
-QString DruckerDE1::titel() const
+QString DruckerDE1::titel(const Auftrag& a)
 {
     // In the order of the document kinds.
-    return titelNachArt({tr("Rechnung"), tr("Lieferschein"), tr("Gutschrift"), tr("Angebot")},
+    return titelNachArt(a, {tr("Rechnung"), tr("Lieferschein"), tr("Gutschrift"), tr("Angebot")},
                         tr("%2 Nr. %1"));
 }
 
@@ -67,7 +67,7 @@ QList<Drucker::Vermerk> DruckerDE1::briefkopf() const
     return v;
 }
 
-QList<Drucker::Vermerk> DruckerDE1::anschrift() const
+QList<Drucker::Vermerk> DruckerDE1::anschrift(const Auftrag& a) const
 {
     QList<Vermerk> v;
     QFont absender = Seitensatz::schrift(7);
@@ -77,25 +77,25 @@ QList<Drucker::Vermerk> DruckerDE1::anschrift() const
          verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
         " · ");
     v << Vermerk{zeile, absender};
-    const Kunde& k = m_auftrag.Kunde;
+    const Kunde& k = a.Kunde;
     v << Vermerk{verbinde({k.Firma, k.Name, k.Strasse, verbinde({k.PLZ, k.Ort}, " ")}, "\n"),
                  Seitensatz::schrift(11)};
     return v;
 }
 
-QList<Drucker::Vermerk> DruckerDE1::info() const
+QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
 {
     const QFont f = Seitensatz::schrift(9);
     QList<Vermerk> v;
-    v << Vermerk{tr("Datum: %1").arg(m_auftrag.Eingang.toString("dd.MM.yyyy")), f};
+    v << Vermerk{tr("Datum: %1").arg(a.Eingang.toString("dd.MM.yyyy")), f};
     // The date of supply: the delivery date, else the date of the document.
     const QDateTime lieferung =
-        m_auftrag.Lieferung.isValid() ? m_auftrag.Lieferung : m_auftrag.Eingang;
-    if (m_auftrag.Typ != Auftragsart::Angebot && lieferung.isValid())
+        a.Lieferung.isValid() ? a.Lieferung : a.Eingang;
+    if (a.Typ != Auftragsart::Angebot && lieferung.isValid())
         v << Vermerk{tr("Lieferdatum: %1").arg(lieferung.toString("dd.MM.yyyy")), f};
-    v << Vermerk{tr("Kunden-Nr.: %1").arg(m_auftrag.Kunde.Nr), f};
-    if (!m_auftrag.Kunde.Steuernummer.trimmed().isEmpty())
-        v << Vermerk{tr("Ihre USt-IdNr.: %1").arg(m_auftrag.Kunde.Steuernummer.trimmed()), f};
+    v << Vermerk{tr("Kunden-Nr.: %1").arg(a.Kunde.Nr), f};
+    if (!a.Kunde.Steuernummer.trimmed().isEmpty())
+        v << Vermerk{tr("Ihre USt-IdNr.: %1").arg(a.Kunde.Steuernummer.trimmed()), f};
     return v;
 }
 
@@ -126,18 +126,18 @@ QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
     return spalten;
 }
 
-bool DruckerDE1::print(QPrinter* printer)
+bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
 {
     if (!printer)
         return false;
-    const Belegbetraege b(m_auftrag, Belegbetraege::Layout::De1);
+    const Belegbetraege b(a, Belegbetraege::Layout::De1);
     const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
     const double rechts = papier.width() - randRechts;
     const double breite = rechts - randLinks;
 
     const QList<Vermerk> kopf = briefkopf();
-    const QList<Vermerk> adresse = anschrift();
-    const QList<Vermerk> infos = info();
+    const QList<Vermerk> adresse = anschrift(a);
+    const QList<Vermerk> infos = info(a);
     const QList<QList<Vermerk>> unten = fuss();
     const double spalte = breite / qMax(1, int(unten.size()));
     double fussHoehe = 0;
@@ -146,7 +146,7 @@ bool DruckerDE1::print(QPrinter* printer)
     const QFont klein = Seitensatz::schrift(8);
     const double seitenZeile = QFontMetricsF(klein).height();
     const double fussOben = papier.height() - 10 * mm - fussHoehe;
-    const QString t = titel();
+    const QString t = titel(a);
     const QFont titelFont = Seitensatz::schrift(12, true);
     const double oben = 20 * mm + Seitensatz::hoehe(t, Seitensatz::schrift(10, true), breite) + 5 * mm;
     // The body starts below the address field and the information block.
@@ -161,7 +161,7 @@ bool DruckerDE1::print(QPrinter* printer)
 
     const bool drei = !b.mitSteuer() || m_settings.value("Steuer/Satz", 0).toInt() == 3;
     QList<QStringList> zeilen;
-    const auto& linien = m_auftrag.Zeilen;
+    const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
@@ -188,10 +188,10 @@ bool DruckerDE1::print(QPrinter* printer)
     QList<Vermerk> vermerke;
     if (b.steuerfall() == Belegbetraege::Steuerfall::Innergemeinschaftlich)
         vermerke << Vermerk{tr("Steuerfreie innergemeinschaftliche Lieferung."), basis};
-    const bool angebot = m_auftrag.Typ == Auftragsart::Angebot;
+    const bool angebot = a.Typ == Auftragsart::Angebot;
     if (b.bezahlt() && !angebot)
         vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};
-    else if (m_auftrag.Typ == Auftragsart::Rechnung && b.faelligAm().isValid())
+    else if (a.Typ == Auftragsart::Rechnung && b.faelligAm().isValid())
         vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
                             basis};
     const QString footer = wert("Rechnung/Footer");

@@ -19,14 +19,13 @@ public:
     // and rates of -100 % or below read as 0.
     static double prozent(const QVariant& wert);
 
-public slots:
-    bool print(QPrinter* printer) override;
+    bool print(QPrinter* printer, const Auftrag& a) const override;
 
 private:
-    QString titel() const;
+    static QString titel(const Auftrag& a);
     QList<Vermerk> briefkopf() const;
-    QList<Vermerk> anschrift() const;
-    QList<Vermerk> info() const;
+    QList<Vermerk> anschrift(const Auftrag& a) const;
+    QList<Vermerk> info(const Auftrag& a) const;
     QList<QList<Vermerk>> fuss() const;
 };
 

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AuftragsAktionen</name>
+    <message>
+        <source>Anzeigen</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Kunden anzeigen</source>
+        <translation>Show customer</translation>
+    </message>
+    <message>
+        <source>Druckvorschau</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>XML speichern</source>
+        <translation>Save XML</translation>
+    </message>
+    <message>
+        <source>als Email senden</source>
+        <translation>Send as e-mail</translation>
+    </message>
+    <message>
+        <source>Rechnung aus Angebot erstellen</source>
+        <translation>Create invoice from offer</translation>
+    </message>
+    <message>
+        <source>Gutschrift aus Rechnung erstellen</source>
+        <translation>Create credit note from invoice</translation>
+    </message>
+    <message>
+        <source>Kundendaten anzeigen</source>
+        <translation>Show customer data</translation>
+    </message>
+</context>
+<context>
     <name>AuftragsDialog</name>
     <message>
         <source>Ok</source>
@@ -87,42 +130,6 @@
         <translation>To</translation>
     </message>
     <message>
-        <source>Anzeigen</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>Kunden anzeigen</source>
-        <translation>Show customer</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Print preview</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>als PDF speichern</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>als Email senden</source>
-        <translation>Send as e-mail</translation>
-    </message>
-    <message>
-        <source>Rechnung aus Angebot erstellen</source>
-        <translation>Create invoice from offer</translation>
-    </message>
-    <message>
-        <source>Gutschrift aus Rechnung erstellen</source>
-        <translation>Create credit note from invoice</translation>
-    </message>
-    <message>
-        <source>Kundendaten anzeigen</source>
-        <translation>Show customer data</translation>
-    </message>
-    <message>
         <source>Löschen</source>
         <translation>Delete</translation>
     </message>
@@ -145,10 +152,6 @@
     <message>
         <source>Aufträge</source>
         <translation>Orders</translation>
-    </message>
-    <message>
-        <source>XML speichern</source>
-        <translation>Save XML</translation>
     </message>
 </context>
 <context>
@@ -752,6 +755,37 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
 </context>
 <context>
+    <name>EinstellungsDatei</name>
+    <message>
+        <source>Einstellungen exportieren</source>
+        <translation>Export settings</translation>
+    </message>
+    <message>
+        <source>Einstellungen importieren</source>
+        <translation>Import settings</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht geschrieben werden.</source>
+        <translation>The file %1 could not be written.</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im Klartext. Sie wird nur für Sie lesbar gespeichert.
+
+Einstellungen mit dem Passwort exportieren?</source>
+        <translation>The file contains all settings, including the database password in plain text. It is saved so that only you can read it.
+
+Export settings including the password?</translation>
+    </message>
+    <message>
+        <source>Einstellungen (*.ini)</source>
+        <translation>Settings (*.ini)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 konnte nicht gelesen werden.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+</context>
+<context>
     <name>FirmaEditor</name>
     <message>
         <source>Firma</source>
@@ -881,26 +915,6 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Rechnungen für KundenNr %1</source>
         <translation>Invoices of customer no. %1</translation>
-    </message>
-    <message>
-        <source>Anzeigen</source>
-        <translation>Show</translation>
-    </message>
-    <message>
-        <source>Druckvorschau</source>
-        <translation>Print preview</translation>
-    </message>
-    <message>
-        <source>Drucken</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>als PDF speichern</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>als Email senden</source>
-        <translation>Send as e-mail</translation>
     </message>
 </context>
 <context>

@@ -226,12 +226,12 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error printing Auftrag"));
             QVERIFY(!PdfSeiten::schreibe(*d, a, env.pfad("fehlt/ordner/beleg.pdf")));
-            QVERIFY(!d->print(nullptr));
+            QVERIFY(!d->print(nullptr, a));
             QPrinter klein(QPrinter::ScreenResolution);
             klein.setOutputFileName(env.pfad("klein.pdf"));
             klein.setPageSize(QPageSize(QSizeF(60, 60), QPageSize::Millimeter));
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("page too small"));
-            QVERIFY(!d->print(&klein));
+            QVERIFY(!d->print(&klein, a));
         }
     }
 };

@@ -135,7 +135,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     zeigeUstIdHinweis();
 }
 
-Auftrag AuftragsDialog::auftrag()
+void AuftragsDialog::uebernehmeEingaben()
 {
     m_auftrag.Zeilen = m_produkte->lines();
     if (m_auftrag.Status == AuftragsStatus::Neu || m_auftrag.Status == AuftragsStatus::Gespeichert)
@@ -146,12 +146,11 @@ Auftrag AuftragsDialog::auftrag()
     m_auftrag.Status = m_status->currentIndex();
     m_auftrag.BestellNr = m_bestellNr->value();
     m_auftrag.Komentar = m_komentar->toPlainText();
-    return m_auftrag;
 }
 
 void AuftragsDialog::print()
 {
-    auftrag();
+    uebernehmeEingaben();
     if (m_auftrag.AuftragsNr == 0) {
         // Nothing unstored is printed; the user keeps all input to retry.
         while (!m_auftragsStore || !m_auftragsStore->addAuftrag(m_auftrag)) {

@@ -28,8 +28,11 @@ public:
     void setProduktStore(ProduktStore* store);
     void setAuftragsStore(AuftragsStore* store);
     void setAuftrag(Auftrag a);
-    // Collects the controls into the held order and returns a copy of it.
-    Auftrag auftrag();
+    // Takes the controls over into the held order; while the order is new or
+    // saved this also moves its Eingang to now.
+    void uebernehmeEingaben();
+    // The held order as last loaded or taken over; changes nothing.
+    const Auftrag& auftrag() const { return m_auftrag; }
 
     QComboBox* typBox() const { return m_typ; }
     QComboBox* dienstBox() const { return m_dienst; }

@@ -4,6 +4,7 @@
 #include "exchange/tabellenexport.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
+#include "windows/auftragsaktionen.h"
 #include "windows/auftragsliste.h"
 #include "windows/speicherhinweis.h"
 
@@ -11,6 +12,7 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -26,7 +28,8 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
       m_view(new QTableView(this)),
       m_von(new QDateEdit(this)),
       m_bis(new QDateEdit(this)),
-      m_aktualisieren(new QPushButton(tr("Aktualisieren"), this))
+      m_aktualisieren(new QPushButton(tr("Aktualisieren"), this)),
+      m_aktionen(new AuftragsAktionen(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,6 +59,7 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &AuftragsEditor::view_context);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &AuftragsEditor::befehl);
 }
 
 AuftragsEditor::~AuftragsEditor()
@@ -116,6 +120,15 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
 {
     AuftragsListe::ersetzeModel(m_view, m_model, model);
     Speicherhinweis::pruefeListe(this, tr("Aufträge"), model);
+    // The commands follow the current row, so a menu or tool bar holding
+    // them acts on the order the user picked.
+    m_aktionen->waehle(Auftrag());
+    if (m_view->selectionModel())
+        connect(m_view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& index) {
+                    const int nr = index.sibling(index.row(), AuftragsListe::Nr).data().toInt();
+                    m_aktionen->waehle(nr > 0 && m_store ? m_store->getAuftrag(nr) : Auftrag());
+                });
     // A new model brings all columns back.
     for (int spalte : {0, 7, 8, 11, 17, 18})
         m_view->hideColumn(spalte);
@@ -129,54 +142,59 @@ void AuftragsEditor::resizeTable()
 void AuftragsEditor::view_context(QPoint p)
 {
     const int nr = AuftragsListe::nrUnter(m_view, p);
-    const int kundenNr = AuftragsListe::nrUnter(m_view, p, AuftragsListe::KundenNr);
     if (nr <= 0 || !m_store)
         return;
     Auftrag a = m_store->getAuftrag(nr);
+    m_aktionen->waehle(a);
 
     QMenu menu(this);
-    QAction* anzeigen = menu.addAction(tr("Anzeigen"));
-    QAction* kunde = menu.addAction(tr("Kunden anzeigen"));
-    QAction* vorschau = menu.addAction(tr("Druckvorschau"));
-    QAction* drucken = menu.addAction(tr("Drucken"));
-    QAction* pdf = menu.addAction(tr("als PDF speichern"));
-    QAction* xml = menu.addAction(tr("XML speichern"));
-    QAction* email = menu.addAction(tr("als Email senden"));
-    QAction* rechnung = menu.addAction(tr("Rechnung aus Angebot erstellen"));
-    QAction* gutschrift = menu.addAction(tr("Gutschrift aus Rechnung erstellen"));
-    QAction* kundendaten = menu.addAction(tr("Kundendaten anzeigen"));
+    m_aktionen->fuelle(&menu, {AuftragsBefehl::Anzeigen, AuftragsBefehl::KundeAnzeigen,
+                               AuftragsBefehl::Vorschau, AuftragsBefehl::Drucken,
+                               AuftragsBefehl::Pdf, AuftragsBefehl::Xml, AuftragsBefehl::Email,
+                               AuftragsBefehl::RechnungAusAngebot,
+                               AuftragsBefehl::GutschriftAusRechnung,
+                               AuftragsBefehl::Kundendaten});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
-
-    kunde->setEnabled(kundenNr >= 1);
-    rechnung->setEnabled(a.Typ == Auftragsart::Angebot);
-    gutschrift->setEnabled(a.Typ == Auftragsart::Rechnung);
-    xml->setEnabled(a.Typ == Auftragsart::Rechnung || a.Typ == Auftragsart::Gutschrift);
-
+    // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
-    if (!gewaehlt)
-        return;
-    if (gewaehlt == anzeigen)
-        emit auftragClicked(nr);
-    else if (gewaehlt == kunde)
-        emit kundeClicked(kundenNr);
-    else if (gewaehlt == vorschau)
-        emit auftragVorschau(a);
-    else if (gewaehlt == drucken)
-        emit auftragDrucken(a);
-    else if (gewaehlt == pdf)
-        emit auftragPDF(a);
-    else if (gewaehlt == xml)
-        emit auftragXML(a);
-    else if (gewaehlt == email)
-        emit auftragEmail(a);
-    else if (gewaehlt == rechnung)
-        emit rechnungFromAngebot(a);
-    else if (gewaehlt == gutschrift)
-        emit gutschriftFromRechnung(a);
-    else if (gewaehlt == kundendaten)
-        emit auftragKunde(a.Kunde);
-    else if (status->actions().contains(gewaehlt))
+    if (gewaehlt && status->actions().contains(gewaehlt))
         AuftragsListe::setzeStatus(m_store, a, gewaehlt->data().toInt(), this);
+}
+
+void AuftragsEditor::befehl(AuftragsBefehl b, Auftrag a)
+{
+    switch (b) {
+    case AuftragsBefehl::Anzeigen:
+        emit auftragClicked(a.Nr);
+        break;
+    case AuftragsBefehl::KundeAnzeigen:
+        emit kundeClicked(a.Kunde.Nr);
+        break;
+    case AuftragsBefehl::Vorschau:
+        emit auftragVorschau(a);
+        break;
+    case AuftragsBefehl::Drucken:
+        emit auftragDrucken(a);
+        break;
+    case AuftragsBefehl::Pdf:
+        emit auftragPDF(a);
+        break;
+    case AuftragsBefehl::Xml:
+        emit auftragXML(a);
+        break;
+    case AuftragsBefehl::Email:
+        emit auftragEmail(a);
+        break;
+    case AuftragsBefehl::RechnungAusAngebot:
+        emit rechnungFromAngebot(a);
+        break;
+    case AuftragsBefehl::GutschriftAusRechnung:
+        emit gutschriftFromRechnung(a);
+        break;
+    case AuftragsBefehl::Kundendaten:
+        emit auftragKunde(a.Kunde);
+        break;
+    }
 }
 
 void AuftragsEditor::view_admin_context(QPoint p)

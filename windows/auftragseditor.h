@@ -2,11 +2,13 @@
 #define AUFTRAGSEDITOR_H
 
 #include "records/auftrag.h"
+#include "records/auftragsbefehl.h"
 
 #include <QPointer>
 #include <QSettings>
 #include <QWidget>
 
+class AuftragsAktionen;
 class AuftragsStore;
 class QDateEdit;
 class QModelIndex;
@@ -33,6 +35,8 @@ public:
     QDateEdit* bisEdit() const { return m_bis; }
     QPushButton* aktualisierenKnopf() const { return m_aktualisieren; }
     QSqlTableModel* model() const { return m_model; }
+    // The order commands, enabled for the order last right-clicked.
+    AuftragsAktionen* aktionen() const { return m_aktionen; }
 
 signals:
     void auftragClicked(int Nr);
@@ -58,11 +62,14 @@ protected slots:
 
 private:
     void zeigeModel(QSqlTableModel* model);
+    // Reports command b for order a by the matching signal.
+    void befehl(AuftragsBefehl b, Auftrag a);
 
     QTableView* m_view;
     QDateEdit* m_von;
     QDateEdit* m_bis;
     QPushButton* m_aktualisieren;
+    AuftragsAktionen* m_aktionen;
     QSqlTableModel* m_model = nullptr;
     QPointer<AuftragsStore> m_store;
     QSettings m_settings;

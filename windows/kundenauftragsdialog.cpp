@@ -2,6 +2,7 @@
 
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
+#include "windows/auftragsaktionen.h"
 #include "windows/auftragsliste.h"
 #include "windows/speicherhinweis.h"
 
@@ -15,7 +16,10 @@
 #include <QVBoxLayout>
 
 KundenAuftragsDialog::KundenAuftragsDialog(QWidget* parent)
-    : QDialog(parent), m_view(new QTableView(this)), m_neu(new QPushButton(tr("Neue Rechnung"), this))
+    : QDialog(parent),
+      m_view(new QTableView(this)),
+      m_neu(new QPushButton(tr("Neue Rechnung"), this)),
+      m_aktionen(new AuftragsAktionen(this))
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -32,6 +36,7 @@ KundenAuftragsDialog::KundenAuftragsDialog(QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this,
             &KundenAuftragsDialog::view_context);
+    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &KundenAuftragsDialog::befehl);
     resize(m_settings.value("KundenAuftragsDialog/size", QSize(610, 300)).toSize());
 }
 
@@ -85,30 +90,40 @@ void KundenAuftragsDialog::view_context(QPoint p)
     if (nr <= 0 || !m_store)
         return;
     Auftrag a = m_store->getAuftrag(nr);
+    m_aktionen->waehle(a);
 
     QMenu menu(this);
-    QAction* anzeigen = menu.addAction(tr("Anzeigen"));
-    QAction* vorschau = menu.addAction(tr("Druckvorschau"));
-    QAction* drucken = menu.addAction(tr("Drucken"));
-    QAction* pdf = menu.addAction(tr("als PDF speichern"));
-    QAction* email = menu.addAction(tr("als Email senden"));
+    m_aktionen->fuelle(&menu, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
+                               AuftragsBefehl::Drucken, AuftragsBefehl::Pdf,
+                               AuftragsBefehl::Email});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Bezahlt);
-
+    // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
-    if (!gewaehlt)
-        return;
-    if (gewaehlt == anzeigen)
-        emit auftragClicked(nr);
-    else if (gewaehlt == vorschau)
-        emit auftragVorschau(a);
-    else if (gewaehlt == drucken)
-        emit auftragDrucken(a);
-    else if (gewaehlt == pdf)
-        emit auftragPDF(a);
-    else if (gewaehlt == email)
-        emit auftragEmail(a);
-    else if (status->actions().contains(gewaehlt))
+    if (gewaehlt && status->actions().contains(gewaehlt))
         AuftragsListe::setzeStatus(m_store, a, gewaehlt->data().toInt(), this);
+}
+
+void KundenAuftragsDialog::befehl(AuftragsBefehl b, Auftrag a)
+{
+    switch (b) {
+    case AuftragsBefehl::Anzeigen:
+        emit auftragClicked(a.Nr);
+        break;
+    case AuftragsBefehl::Vorschau:
+        emit auftragVorschau(a);
+        break;
+    case AuftragsBefehl::Drucken:
+        emit auftragDrucken(a);
+        break;
+    case AuftragsBefehl::Pdf:
+        emit auftragPDF(a);
+        break;
+    case AuftragsBefehl::Email:
+        emit auftragEmail(a);
+        break;
+    default:  // not offered here
+        break;
+    }
 }
 
 void KundenAuftragsDialog::neuPressed()

@@ -2,11 +2,13 @@
 #define KUNDENAUFTRAGSDIALOG_H
 
 #include "records/auftrag.h"
+#include "records/auftragsbefehl.h"
 
 #include <QDialog>
 #include <QPointer>
 #include <QSettings>
 
+class AuftragsAktionen;
 class AuftragsStore;
 class QModelIndex;
 class QPushButton;
@@ -45,8 +47,12 @@ protected slots:
     void neuPressed();
 
 private:
+    // Reports command b for order a by the matching signal.
+    void befehl(AuftragsBefehl b, Auftrag a);
+
     QTableView* m_view;
     QPushButton* m_neu;
+    AuftragsAktionen* m_aktionen;
     QSqlTableModel* m_model = nullptr;
     QPointer<AuftragsStore> m_store;
     int m_kundenNr = 0;

@@ -31,12 +31,11 @@ PdfSeiten::PdfSeiten(const QString& datei)
     }
 }
 
-bool PdfSeiten::schreibe(Drucker& d, const Auftrag& a, const QString& datei, QPrinter::PrinterMode modus)
+bool PdfSeiten::schreibe(const Drucker& d, const Auftrag& a, const QString& datei, QPrinter::PrinterMode modus)
 {
     QPrinter printer(modus);
     printer.setOutputFileName(datei);  // a PDF by its suffix
-    d.setAuftrag(a);
-    return d.print(&printer);
+    return d.print(&printer, a);
 }
 
 Auftrag PdfSeiten::beispiel(int zeilen)

@@ -21,7 +21,7 @@ public:
     };
 
     explicit PdfSeiten(const QString& datei);
-    static bool schreibe(Drucker& d, const Auftrag& a, const QString& datei,
+    static bool schreibe(const Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
     // Invoice 1042 of 02.03.2011 to customer 55 "ACME Dupont" in Lyon; lines
     // "R<i>" "Artikel<i>", quantity 2, amount 100 × i.

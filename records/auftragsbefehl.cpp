@@ -1,0 +1,19 @@
+#include "records/auftragsbefehl.h"
+
+#include "records/codetabellen.h"
+
+bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a)
+{
+    switch (b) {
+    case AuftragsBefehl::KundeAnzeigen:
+        return a.Kunde.Nr >= 1;
+    case AuftragsBefehl::Xml:
+        return a.Typ == Auftragsart::Rechnung || a.Typ == Auftragsart::Gutschrift;
+    case AuftragsBefehl::RechnungAusAngebot:
+        return a.Typ == Auftragsart::Angebot;
+    case AuftragsBefehl::GutschriftAusRechnung:
+        return a.Typ == Auftragsart::Rechnung;
+    default:
+        return true;
+    }
+}
