@@ -324,7 +324,7 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
     // backslash a meaning); the pattern matches at the start of Name or Firma.
     QString muster;
     if (!text.isEmpty() && db.driver()) {
-        QSqlField feld(QString(), QMetaType(QMetaType::QString));
+        QSqlField feld{QString(), QMetaType(QMetaType::QString)};
         feld.setValue(QString(text + QLatin1Char('%')));
         muster = db.driver()->formatValue(feld);
     }
