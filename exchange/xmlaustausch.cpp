@@ -87,9 +87,9 @@ QString zitat(QStringView text)
            + (text.size() > laenge ? QStringLiteral("…\"") : QStringLiteral("\""));
 }
 
-// A record number: missing or empty gives 0; a text that is no int (a number
+// A number or code: missing or empty gives 0; a text that is no int (a number
 // out of range such as 2147483648) would give 0 as well, which stores the record
-// under a new number, so it is noted as impossible.
+// under a new number or as another kind, so it is noted as impossible.
 int nummer(const QXmlStreamAttributes& a, const char* name, QStringList& fehler, int kleinste = std::numeric_limits<int>::min())
 {
     const QStringView text = a.value(QLatin1String(name));
@@ -343,10 +343,11 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
     // A document number is kept as it is; 0 or none asks for a new one.
     a.AuftragsNr = nummer(at, "AuftragsNr", gefunden, 0);
     a.BestellNr = nummer(at, "BestellNr", gefunden);
-    a.Dienst = zahl(at, "Dienst");
-    a.Zahlung = zahl(at, "Zahlungsart");
-    a.Typ = zahl(at, "Typ");
-    a.Status = zahl(at, "Status");
+    // A code that is no number would read as 0 and make the document an invoice, paid in cash.
+    a.Dienst = nummer(at, "Dienst", gefunden);
+    a.Zahlung = nummer(at, "Zahlungsart", gefunden);
+    a.Typ = nummer(at, "Typ", gefunden);
+    a.Status = nummer(at, "Status", gefunden);
     a.Summe = at.value(QLatin1String("Summe")).toDouble();
     while (!r.atEnd()) {
         r.readNext();

@@ -13,6 +13,8 @@
 #include <QSqlTableModel>
 #include <QVariant>
 
+#include <optional>
+
 namespace {
 
 double summeDerZeilen(const Auftrag& a)
@@ -124,27 +126,47 @@ bool istVergeben(QSqlQuery& q, const Auftrag& a)
 
 }  // namespace
 
-// The statements that store a new order, prepared once for a whole run of orders.
+// The statements that store a new order, prepared once for a whole run of
+// orders. Each is prepared at its first use, in the order of use: on PostgreSQL
+// one that cannot be prepared ends the transaction, and the failure must be
+// reported by the step that needed it.
 struct SqlAuftragsStore::Einfuegen
 {
-    explicit Einfuegen(const QSqlDatabase& db) : auftrag(db), kunde(db), zeile(db)
+    explicit Einfuegen(const QSqlDatabase& db) : m_db(db) {}
+
+    QSqlQuery& auftrag()
     {
-        auftrag.prepare(Datenbank::sql(db, QString(
+        return bereit(m_auftrag, QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
             "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
             ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar)%1")
-            .arg(Datenbank::istPostgres(db) ? " returning [Nr]" : "")));
-        kunde.prepare(Datenbank::sql(db,
+            .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : ""));
+    }
+    QSqlQuery& kunde()
+    {
+        return bereit(m_kunde,
             "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
             "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land]) values "
             "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
-            ":bic,:steuernummer,:land)"));
-        zeile.prepare(Datenbank::sql(db, insertLineStatement));
+            ":bic,:steuernummer,:land)");
     }
-    QSqlQuery auftrag;
-    QSqlQuery kunde;
-    QSqlQuery zeile;
+    QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
+
+private:
+    QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
+    {
+        if (!q) {
+            q.emplace(m_db);
+            q->prepare(Datenbank::sql(m_db, text));
+        }
+        return *q;
+    }
+
+    QSqlDatabase m_db;
+    std::optional<QSqlQuery> m_auftrag;
+    std::optional<QSqlQuery> m_kunde;
+    std::optional<QSqlQuery> m_zeile;
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
@@ -289,7 +311,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
 
-    QSqlQuery& q = e.auftrag;
+    QSqlQuery& q = e.auftrag();
     bindAuftragsZeile(q, a);
     q.bindValue(":auftragsnr", a.AuftragsNr);
     if (!q.exec()) {
@@ -299,7 +321,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     a.Nr = Datenbank::istPostgres(m_db) ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
     q.finish();
 
-    QSqlQuery& k = e.kunde;
+    QSqlQuery& k = e.kunde();
     k.bindValue(":anr", a.Nr);
     k.bindValue(":nr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":fax");
@@ -307,7 +329,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
         return misslungen(k);
     }
-    return insertLines(a, e.zeile);
+    return a.Zeilen.isEmpty() || insertLines(a, e.zeile());
 }
 
 bool SqlAuftragsStore::addAuftrag(Auftrag& a)

@@ -190,14 +190,19 @@ Hof 2</Strasse>
                            "<Auftrag AuftragsNr=\"3\" Typ=\"1\"><Eingang>2024-02-29T00:00:00</Eingang></Auftrag></Auftragsliste>"}
             << "1 Aufträge importiert, 2 übersprungen" << "warning"
             << "Lieferschein Nr. 2: Eingang \"2024-02-30T00:00:00\" ist kein mögliches Datum";
+        QTest::newRow("amount not finite")
+            << QStringList{"Importieren", auftraege,
+                           "<Auftragsliste><Auftrag AuftragsNr=\"3\" Typ=\"1\"><Zeile Preis=\"1e999\"/></Auftrag></Auftragsliste>"}
+            << "0 Aufträge importiert, 1 übersprungen" << "warning" << "Lieferschein Nr. 3: Ein Betrag";
         QTest::newRow("number out of range")
             << QStringList{"Importieren", kunden,
                            "<Kundenliste><Kunde Nr=\"2147483648\"><Name>G</Name></Kunde><Kunde Nr=\"7\"/></Kundenliste>"}
             << "1 Kunden importiert, 1 übersprungen" << "warning"
             << "Kunde ohne Nummer (\"G\"): Nr \"2147483648\" ist keine mögliche Nummer";
-        QTest::newRow("negative document number")
-            << QStringList{"Importieren", auftraege, "<Auftragsliste><Auftrag AuftragsNr=\"-5\" Typ=\"2\"/></Auftragsliste>"}
-            << "0 Aufträge importiert, 1 übersprungen" << "warning" << "AuftragsNr \"-5\" ist keine mögliche Nummer";
+        QTest::newRow("document number or kind out of range")
+            << QStringList{"Importieren", auftraege,
+                           "<Auftragsliste><Auftrag AuftragsNr=\"-5\" Typ=\"2\"/><Auftrag Typ=\"4294967296\"/></Auftragsliste>"}
+            << "0 Aufträge importiert, 2 übersprungen" << "warning" << "AuftragsNr \"-5\" ist keine mögliche Nummer";
         QTest::newRow("nested empty list")
             << QStringList{"Importieren", kunden,
                            "<Kundenliste><Kunde Nr=\"5\"/><Gruppe><Kundenliste/></Gruppe><Kunde Nr=\"6\"/></Kundenliste>"}
