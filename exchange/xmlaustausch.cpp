@@ -90,7 +90,8 @@ QString zitat(QStringView text)
 // A number or code: missing or empty gives 0; a text that is no int (a number
 // out of range such as 2147483648) would give 0 as well, which stores the record
 // under a new number or as another kind, so it is noted as impossible.
-int nummer(const QXmlStreamAttributes& a, const char* name, QStringList& fehler, int kleinste = std::numeric_limits<int>::min())
+int nummer(const QXmlStreamAttributes& a, const char* name, QStringList& fehler,
+           int kleinste = std::numeric_limits<int>::min())
 {
     const QStringView text = a.value(QLatin1String(name));
     if (text.isEmpty())
@@ -457,8 +458,9 @@ void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& beri
             bericht.abgebrochen = true;
         } else {
             bericht.abgelehnt += int(liste.size());
-            bericht.abgelehnteSaetze << tr("Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1")
-                                            .arg(m_auftraege->letzterFehler().text);
+            bericht.abgelehnteSaetze
+                << tr("Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1")
+                       .arg(m_auftraege->letzterFehler().text);
         }
         return;
     }

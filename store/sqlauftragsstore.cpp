@@ -288,14 +288,14 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
 
 bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
 {
-    // By position, in the order of the statement: binding by name costs more than storing a line.
+    // The names as literals: converting them at every bind costs more than storing a line.
     for (const AuftragsLine& l : a.Zeilen) {
-        q.bindValue(0, a.Nr);
-        q.bindValue(1, l.Anzahl);
-        q.bindValue(2, l.ProduktNr);
-        q.bindValue(3, l.Produkt);
-        q.bindValue(4, l.Preis);
-        q.bindValue(5, l.Komentar);
+        q.bindValue(QStringLiteral(":nr"), a.Nr);
+        q.bindValue(QStringLiteral(":menge"), l.Anzahl);
+        q.bindValue(QStringLiteral(":pnr"), l.ProduktNr);
+        q.bindValue(QStringLiteral(":produkt"), l.Produkt);
+        q.bindValue(QStringLiteral(":preis"), l.Preis);
+        q.bindValue(QStringLiteral(":komentar"), l.Komentar);
         if (!q.exec()) {
             qWarning() << "error inserting Auftragline" << q.lastError().text() << q.lastQuery() << l;
             return misslungen(q);

@@ -146,7 +146,8 @@ Hof 2</Strasse>
 
         neueDatenbank();
         QSignalSpy geaendert(w->auftragsStore(), SIGNAL(storeChanged()));
-        const auto abbruch = [](qint64 erledigt, qint64 gesamt) { return erledigt * 4 < gesamt * 3; };  // while storing
+        // Cancelled while storing (the second half of the progress).
+        const auto abbruch = [](qint64 erledigt, qint64 gesamt) { return erledigt * 4 < gesamt * 3; };
         QCOMPARE(XmlAustausch(w->kundenStore(), w->auftragsStore()).importAuftraege(datei, abbruch).statusText(),
                  QString("Import abgebrochen, nichts gespeichert"));
         QCOMPARE(QVariantList({w->auftragsStore()->count(), geaendert.count()}), QVariantList({0, 0}));
@@ -160,7 +161,8 @@ Hof 2</Strasse>
                  QString("0 Aufträge importiert, 1000 übersprungen"));
         QCOMPARE(QVariantList({dialoge.anzahl("warning"), dialoge.anzahl("information")}), QVariantList({0, 1}));
         const QString namen = dialoge.fragen.last().text;
-        QVERIFY2(namen.contains("\n   Rechnung Schulung Nr. 1\n   Lieferschein Nr. 1\n") && namen.contains("980 weitere"),
+        QVERIFY2(namen.contains("\n   Rechnung Schulung Nr. 1\n   Lieferschein Nr. 1\n")
+                     && namen.contains("980 weitere"),
                  qPrintable(namen));
     }
 
@@ -185,27 +187,33 @@ Hof 2</Strasse>
                                    << "warning" << "nicht geschrieben";
         QTest::newRow("impossible dates")
             << QStringList{"Importieren", auftraege,
-                           "<Auftragsliste><Auftrag AuftragsNr=\"1\" Typ=\"1\"><Eingang>99999-01-01T00:00:00</Eingang>"
-                           "</Auftrag><Auftrag AuftragsNr=\"2\" Typ=\"1\"><Eingang>2024-02-30T00:00:00</Eingang></Auftrag>"
-                           "<Auftrag AuftragsNr=\"3\" Typ=\"1\"><Eingang>2024-02-29T00:00:00</Eingang></Auftrag></Auftragsliste>"}
+                           "<Auftragsliste><Auftrag AuftragsNr=\"1\" Typ=\"1\">"
+                           "<Eingang>99999-01-01T00:00:00</Eingang></Auftrag>"
+                           "<Auftrag AuftragsNr=\"2\" Typ=\"1\"><Eingang>2024-02-30T00:00:00</Eingang></Auftrag>"
+                           "<Auftrag AuftragsNr=\"3\" Typ=\"1\"><Eingang>2024-02-29T00:00:00</Eingang></Auftrag>"
+                           "</Auftragsliste>"}
             << "1 Aufträge importiert, 2 übersprungen" << "warning"
             << "Lieferschein Nr. 2: Eingang \"2024-02-30T00:00:00\" ist kein mögliches Datum";
         QTest::newRow("amount not finite")
             << QStringList{"Importieren", auftraege,
-                           "<Auftragsliste><Auftrag AuftragsNr=\"3\" Typ=\"1\"><Zeile Preis=\"1e999\"/></Auftrag></Auftragsliste>"}
+                           "<Auftragsliste><Auftrag AuftragsNr=\"3\" Typ=\"1\"><Zeile Preis=\"1e999\"/></Auftrag>"
+                           "</Auftragsliste>"}
             << "0 Aufträge importiert, 1 übersprungen" << "warning" << "Lieferschein Nr. 3: Ein Betrag";
         QTest::newRow("number out of range")
             << QStringList{"Importieren", kunden,
-                           "<Kundenliste><Kunde Nr=\"2147483648\"><Name>G</Name></Kunde><Kunde Nr=\"7\"/></Kundenliste>"}
+                           "<Kundenliste><Kunde Nr=\"2147483648\"><Name>G</Name></Kunde><Kunde Nr=\"7\"/>"
+                           "</Kundenliste>"}
             << "1 Kunden importiert, 1 übersprungen" << "warning"
             << "Kunde ohne Nummer (\"G\"): Nr \"2147483648\" ist keine mögliche Nummer";
         QTest::newRow("document number or kind out of range")
             << QStringList{"Importieren", auftraege,
-                           "<Auftragsliste><Auftrag AuftragsNr=\"-5\" Typ=\"2\"/><Auftrag Typ=\"4294967296\"/></Auftragsliste>"}
+                           "<Auftragsliste><Auftrag AuftragsNr=\"-5\" Typ=\"2\"/><Auftrag Typ=\"4294967296\"/>"
+                           "</Auftragsliste>"}
             << "0 Aufträge importiert, 2 übersprungen" << "warning" << "AuftragsNr \"-5\" ist keine mögliche Nummer";
         QTest::newRow("nested empty list")
             << QStringList{"Importieren", kunden,
-                           "<Kundenliste><Kunde Nr=\"5\"/><Gruppe><Kundenliste/></Gruppe><Kunde Nr=\"6\"/></Kundenliste>"}
+                           "<Kundenliste><Kunde Nr=\"5\"/><Gruppe><Kundenliste/></Gruppe><Kunde Nr=\"6\"/>"
+                           "</Kundenliste>"}
             << "2 Kunden importiert, 0 übersprungen" << "" << "";
         QTest::newRow("number twice")
             << QStringList{"Importieren", auftraege,
