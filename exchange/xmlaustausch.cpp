@@ -177,8 +177,10 @@ void lesefehler(const QXmlStreamReader& r, ImportBericht& bericht)
 // The records of a list up to its end or the first XML error; the start tag of
 // the list begins it anew. A list element nested inside the list is no new list:
 // an empty one must neither drop the records before it nor end the reading.
+// Elements named fremd hold records of another kind with elements of this kind
+// inside (the customer of an order): skipped.
 template<class T>
-QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String element,
+QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String element, QLatin1String fremd,
                    T (*lies)(QXmlStreamReader&, QString*), ImportBericht* bericht,
                    const Fortschritt::Meldung& meldung)
 {
@@ -212,6 +214,8 @@ QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String eleme
         } else if (r.isEndElement() && r.name() == liste) {
             if (--tiefe <= 0)
                 break;
+        } else if (r.isStartElement() && !fremd.isEmpty() && r.name() == fremd) {
+            r.skipCurrentElement();
         }
     }
     if (bericht) {
@@ -421,15 +425,16 @@ int XmlAustausch::writeAuftraege(QXmlStreamWriter& w)
 QList<Kunde> XmlAustausch::leseKunden(QXmlStreamReader& r, ImportBericht* bericht,
                                      const Fortschritt::Meldung& meldung)
 {
-    return leseListe<Kunde>(r, QLatin1String("Kundenliste"), QLatin1String("Kunde"), &readKunde, bericht,
-                            meldung);
+    // An order file chosen by mistake must not make customers of the orders' snapshots.
+    return leseListe<Kunde>(r, QLatin1String("Kundenliste"), QLatin1String("Kunde"), QLatin1String("Auftrag"),
+                            &readKunde, bericht, meldung);
 }
 
 QList<Auftrag> XmlAustausch::leseAuftraege(QXmlStreamReader& r, ImportBericht* bericht,
                                           const Fortschritt::Meldung& meldung)
 {
-    return leseListe<Auftrag>(r, QLatin1String("Auftragsliste"), QLatin1String("Auftrag"), &readAuftrag, bericht,
-                              meldung);
+    return leseListe<Auftrag>(r, QLatin1String("Auftragsliste"), QLatin1String("Auftrag"), QLatin1String(),
+                              &readAuftrag, bericht, meldung);
 }
 
 ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)

@@ -215,6 +215,10 @@ Hof 2</Strasse>
                            "<Kundenliste><Kunde Nr=\"5\"/><Gruppe><Kundenliste/></Gruppe><Kunde Nr=\"6\"/>"
                            "</Kundenliste>"}
             << "2 Kunden importiert, 0 übersprungen" << "" << "";
+        QTest::newRow("order file as customers")
+            << QStringList{"Importieren", kunden,
+                           "<Auftragsliste><Auftrag AuftragsNr=\"4\"><Kunde Nr=\"9\"/></Auftrag></Auftragsliste>"}
+            << "0 Kunden importiert, 0 übersprungen" << "" << "";
         QTest::newRow("number twice")
             << QStringList{"Importieren", auftraege,
                            "<Auftragsliste><Auftrag AuftragsNr=\"7\" Typ=\"3\"/><Auftrag AuftragsNr=\"7\" Typ=\"3\"/>"
