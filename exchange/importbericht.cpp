@@ -1,5 +1,21 @@
 #include "exchange/importbericht.h"
 
+namespace {
+
+// A list that stays readable in a message box however long the file was.
+QString aufzaehlung(const QString& titel, const QStringList& saetze)
+{
+    const qsizetype zeigen = 20;
+    QString text = QLatin1Char('\n') + titel;
+    for (qsizetype i = 0; i < qMin(zeigen, saetze.size()); ++i)
+        text += QLatin1String("\n   ") + saetze.at(i);
+    if (saetze.size() > zeigen)
+        text += QLatin1String("\n   ") + ImportBericht::tr("… und %1 weitere").arg(saetze.size() - zeigen);
+    return text;
+}
+
+}  // namespace
+
 void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
 {
     if (vorhanden)
@@ -12,6 +28,8 @@ void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
 
 QString ImportBericht::statusText() const
 {
+    if (abgebrochen)
+        return tr("Import abgebrochen, nichts gespeichert");
     // Records the store refused are not imported either; the box, where there is one, tells them apart.
     const int uebersprungen = this->uebersprungen + abgelehnt;
     switch (art) {
@@ -43,8 +61,12 @@ QString ImportBericht::fehlerText() const
                 .arg(gespeichert + aktualisiert)
                 .arg(uebersprungen)
                 .arg(abgelehnt);
-    if (abgelehnt > 0)
+    if (abgelehnt > abgelehnteSaetze.size())
         text += QLatin1Char('\n') + tr("Abgelehnte Datensätze hat die Datenbank nicht angenommen; "
                                        "sie stehen im Protokoll.");
+    if (!abgelehnteSaetze.isEmpty())
+        text += aufzaehlung(tr("Nicht gespeichert:"), abgelehnteSaetze);
+    if (!uebersprungeneSaetze.isEmpty())
+        text += aufzaehlung(tr("Übersprungen, weil die Nummer schon vergeben ist:"), uebersprungeneSaetze);
     return text;
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,6 +20,8 @@ public:
 
     // Something the user must be told in a box: a damaged file or refused records.
     bool fehlerhaft() const { return abgelehnt > 0 || !fehler.isEmpty(); }
+    // Worth a box of its own even without a fault: records skipped by name.
+    bool mitHinweis() const { return fehlerhaft() || !uebersprungeneSaetze.isEmpty(); }
     // "n Kunden importiert, m übersprungen" and the like.
     QString statusText() const;
     // The figures, the refused records and the line of the XML error.
@@ -34,6 +37,9 @@ public:
     int abgelehnt = 0;      // refused by the store
     QString fehler;         // why reading stopped early; empty when the file was read whole
     qint64 fehlerZeile = 0;
+    bool abgebrochen = false;         // cancelled by the user: nothing stored
+    QStringList uebersprungeneSaetze;  // which record was skipped, one line each
+    QStringList abgelehnteSaetze;      // which record was refused and why, one line each
 };
 
 #endif

@@ -16,6 +16,7 @@
 #include <QXmlStreamWriter>
 
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -48,6 +49,25 @@ QString xmlText(const QString& s)
     return r;
 }
 
+// A text element. A carriage return goes out as a character reference: a reader
+// turns a bare one into a line feed, and the text would not come back as it was.
+void schreibeText(QXmlStreamWriter& w, QLatin1String name, const QString& text)
+{
+    const QString t = xmlText(text);
+    if (!t.contains(QLatin1Char('\r'))) {
+        w.writeTextElement(name, t);
+        return;
+    }
+    w.writeStartElement(name);
+    const QStringList teile = t.split(QLatin1Char('\r'));
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        if (i > 0)
+            w.writeEntityReference(QStringLiteral("#13"));
+        w.writeCharacters(teile.at(i));
+    }
+    w.writeEndElement();
+}
+
 void schreibeDatum(QXmlStreamWriter& w, const char* name, const QDateTime& dt)
 {
     if (dt.isValid())
@@ -57,6 +77,63 @@ void schreibeDatum(QXmlStreamWriter& w, const char* name, const QDateTime& dt)
 int zahl(const QXmlStreamAttributes& a, const char* name)
 {
     return a.value(QLatin1String(name)).toInt();
+}
+
+// A value quoted in a message, cut short when a file holds a huge one.
+QString zitat(QStringView text)
+{
+    const qsizetype laenge = 40;
+    return QLatin1Char('"') + text.left(laenge).toString()
+           + (text.size() > laenge ? QStringLiteral("…\"") : QStringLiteral("\""));
+}
+
+// A number or code: missing or empty gives 0; a text that is no int (a number
+// out of range such as 2147483648) would give 0 as well, which stores the record
+// under a new number or as another kind, so it is noted as impossible.
+int nummer(const QXmlStreamAttributes& a, const char* name, QStringList& fehler,
+           int kleinste = std::numeric_limits<int>::min())
+{
+    const QStringView text = a.value(QLatin1String(name));
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < kleinste) {
+        fehler << XmlAustausch::tr("%1 %2 ist keine mögliche Nummer").arg(QLatin1String(name), zitat(text));
+        return 0;
+    }
+    return n;
+}
+
+// A date of the file: empty gives none; a text that is no date (30 February,
+// the year 99999) would store the record without its date, so it is noted.
+template<class Datum>
+Datum datum(QXmlStreamReader& r, QStringList& fehler)
+{
+    const QString name = r.name().toString();
+    const QString text = r.readElementText().trimmed();
+    const Datum d = Datum::fromString(text, Qt::ISODate);
+    if (!text.isEmpty() && !d.isValid())
+        fehler << XmlAustausch::tr("%1 %2 ist kein mögliches Datum").arg(name, zitat(text));
+    return d;
+}
+
+QString bezeichnung(const Kunde& k)
+{
+    return k.Nr > 0 ? XmlAustausch::tr("Kunde %1 (%2)").arg(k.Nr).arg(zitat(k.Name))
+                    : XmlAustausch::tr("Kunde ohne Nummer (%1)").arg(zitat(k.Name));
+}
+
+QString bezeichnung(const Auftrag& a)
+{
+    QString art = CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ);
+    if (art.isEmpty())
+        art = XmlAustausch::tr("Beleg der Art %1").arg(a.Typ);
+    // Invoices are numbered per kind of service: the number alone does not say which.
+    if (a.Typ == Auftragsart::Rechnung)
+        art += QLatin1Char(' ') + CodeTabellen::name(CodeTabellen::dienstTypen(), a.Dienst);
+    return a.AuftragsNr > 0 ? XmlAustausch::tr("%1 Nr. %2").arg(art).arg(a.AuftragsNr)
+                            : XmlAustausch::tr("%1 ohne Nummer").arg(art);
 }
 
 QString vorschlag(bool auftraege)
@@ -97,25 +174,55 @@ void lesefehler(const QXmlStreamReader& r, ImportBericht& bericht)
         bericht.fehlerZeile = r.lineNumber();
 }
 
-// The records of a list up to its end or the first XML error; a start tag of
-// the list itself begins it anew.
+// The records of a list up to its end or the first XML error; the start tag of
+// the list begins it anew. A list element nested inside the list is no new list:
+// an empty one must neither drop the records before it nor end the reading.
+// Elements named fremd hold records of another kind with elements of this kind
+// inside (the customer of an order): skipped.
 template<class T>
-QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String element,
-                   T (*lies)(QXmlStreamReader&))
+QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String element, QLatin1String fremd,
+                   T (*lies)(QXmlStreamReader&, QString*), ImportBericht* bericht,
+                   const Fortschritt::Meldung& meldung)
 {
     QList<T> gelesen;
+    QStringList abgelehnt;
+    int tiefe = 0;  // of list elements
+    qint64 anzahl = 0;
+    const qint64 groesse = r.device() ? r.device()->size() : 0;
     while (!r.atEnd()) {
         r.readNext();
         if (r.isStartElement() && r.name() == liste) {
-            gelesen.clear();
+            if (tiefe++ == 0) {
+                gelesen.clear();
+                abgelehnt.clear();
+            }
         } else if (r.isStartElement() && r.name() == element) {
-            const T t = lies(r);
+            QString fehler;
+            const T t = lies(r, &fehler);
             if (r.hasError())
                 break;  // cut off by the error: incomplete
-            gelesen.append(t);
+            if (fehler.isEmpty())
+                gelesen.append(t);
+            else
+                abgelehnt << bezeichnung(t) + QLatin1String(": ") + fehler;
+            if (meldung && ++anzahl % 256 == 0
+                && !meldung(r.device() ? r.device()->pos() : r.characterOffset(), groesse)) {
+                if (bericht)
+                    bericht->abgebrochen = true;
+                return {};
+            }
         } else if (r.isEndElement() && r.name() == liste) {
-            break;
+            if (--tiefe <= 0)
+                break;
+        } else if (r.isStartElement() && !fremd.isEmpty() && r.name() == fremd) {
+            r.skipCurrentElement();
         }
+    }
+    if (bericht) {
+        lesefehler(r, *bericht);
+        bericht->gelesen = int(gelesen.size() + abgelehnt.size());
+        bericht->abgelehnt += int(abgelehnt.size());
+        bericht->abgelehnteSaetze += abgelehnt;
     }
     return gelesen;
 }
@@ -149,7 +256,7 @@ void XmlAustausch::writeKunde(QXmlStreamWriter& w, const Kunde& k)
         w.writeAttribute(QStringLiteral("Typ"), QString::number(k.Typ));
     for (const KundenFeld& f : kundenFelder)
         if (!(k.*f.feld).isEmpty())
-            w.writeTextElement(QLatin1String(f.name), xmlText(k.*f.feld));
+            schreibeText(w, QLatin1String(f.name), k.*f.feld);
     if (k.Seit.isValid())
         w.writeTextElement(QStringLiteral("Seit"), k.Seit.toString(Qt::ISODate));
     w.writeEndElement();
@@ -185,14 +292,16 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
     }
     w.writeEndElement();
     if (!a.Komentar.isEmpty())
-        w.writeTextElement(QStringLiteral("Komentar"), xmlText(a.Komentar));
+        schreibeText(w, QLatin1String("Komentar"), a.Komentar);
     w.writeEndElement();
 }
 
-Kunde XmlAustausch::readKunde(QXmlStreamReader& r)
+namespace {
+
+Kunde leseKunde(QXmlStreamReader& r, QStringList& fehler)
 {
     Kunde k;
-    k.Nr = zahl(r.attributes(), "Nr");
+    k.Nr = nummer(r.attributes(), "Nr", fehler);
     k.Typ = zahl(r.attributes(), "Typ");
     while (!r.atEnd()) {
         r.readNext();
@@ -202,7 +311,7 @@ Kunde XmlAustausch::readKunde(QXmlStreamReader& r)
             continue;
         const QStringView name = r.name();
         if (name == QLatin1String("Seit")) {
-            k.Seit = QDate::fromString(r.readElementText(), Qt::ISODate);
+            k.Seit = datum<QDate>(r, fehler);
             continue;
         }
         bool bekannt = false;
@@ -219,17 +328,31 @@ Kunde XmlAustausch::readKunde(QXmlStreamReader& r)
     return k;
 }
 
-Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r)
+}  // namespace
+
+Kunde XmlAustausch::readKunde(QXmlStreamReader& r, QString* fehler)
+{
+    QStringList gefunden;
+    const Kunde k = leseKunde(r, gefunden);
+    if (fehler)
+        *fehler = gefunden.join(QLatin1String("; "));
+    return k;
+}
+
+Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
 {
     Auftrag a;
+    QStringList gefunden;
     const QXmlStreamAttributes at = r.attributes();
-    a.Nr = zahl(at, "Nr");
-    a.AuftragsNr = zahl(at, "AuftragsNr");
-    a.BestellNr = zahl(at, "BestellNr");
-    a.Dienst = zahl(at, "Dienst");
-    a.Zahlung = zahl(at, "Zahlungsart");
-    a.Typ = zahl(at, "Typ");
-    a.Status = zahl(at, "Status");
+    a.Nr = zahl(at, "Nr");  // the store gives a new one
+    // A document number is kept as it is; 0 or none asks for a new one.
+    a.AuftragsNr = nummer(at, "AuftragsNr", gefunden, 0);
+    a.BestellNr = nummer(at, "BestellNr", gefunden);
+    // A code that is no number would read as 0 and make the document an invoice, paid in cash.
+    a.Dienst = nummer(at, "Dienst", gefunden);
+    a.Zahlung = nummer(at, "Zahlungsart", gefunden);
+    a.Typ = nummer(at, "Typ", gefunden);
+    a.Status = nummer(at, "Status", gefunden);
     a.Summe = at.value(QLatin1String("Summe")).toDouble();
     while (!r.atEnd()) {
         r.readNext();
@@ -239,13 +362,13 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r)
             continue;
         const QStringView name = r.name();
         if (name == QLatin1String("Eingang"))
-            a.Eingang = QDateTime::fromString(r.readElementText(), Qt::ISODate);
+            a.Eingang = datum<QDateTime>(r, gefunden);
         else if (name == QLatin1String("Versand"))
-            a.Lieferung = QDateTime::fromString(r.readElementText(), Qt::ISODate);
+            a.Lieferung = datum<QDateTime>(r, gefunden);
         else if (name == QLatin1String("Druck"))
-            a.Druck = QDateTime::fromString(r.readElementText(), Qt::ISODate);
+            a.Druck = datum<QDateTime>(r, gefunden);
         else if (name == QLatin1String("Kunde"))
-            a.Kunde = readKunde(r);
+            a.Kunde = leseKunde(r, gefunden);
         else if (name == QLatin1String("Komentar"))
             a.Komentar = r.readElementText();
         else if (name == QLatin1String("Zeile")) {
@@ -259,6 +382,8 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r)
             a.Zeilen.append(l);
         }
     }
+    if (fehler)
+        *fehler = gefunden.join(QLatin1String("; "));
     return a;
 }
 
@@ -274,8 +399,8 @@ int XmlAustausch::writeKunden(QXmlStreamWriter& w)
 
 int XmlAustausch::writeAuftraege(QXmlStreamWriter& w)
 {
-    const QList<Auftrag> liste = m_auftraege->getAuftraege(QDateTime(QDate(1900, 1, 1), QTime(0, 0)),
-                                                           QDateTime::currentDateTime());
+    // A backup holds every order: also those without a date or dated ahead.
+    const QList<Auftrag> liste = m_auftraege->getAlleAuftraege();
     QHash<int, Kunde> aktuell;  // one look-up per customer, however many orders are open
     w.writeStartElement(QStringLiteral("Auftragsliste"));
     for (const Auftrag& a : liste) {
@@ -297,43 +422,84 @@ int XmlAustausch::writeAuftraege(QXmlStreamWriter& w)
     return int(liste.size());
 }
 
-QList<Kunde> XmlAustausch::leseKunden(QXmlStreamReader& r)
+QList<Kunde> XmlAustausch::leseKunden(QXmlStreamReader& r, ImportBericht* bericht,
+                                     const Fortschritt::Meldung& meldung)
 {
-    return leseListe<Kunde>(r, QLatin1String("Kundenliste"), QLatin1String("Kunde"), &readKunde);
+    // An order file chosen by mistake must not make customers of the orders' snapshots.
+    return leseListe<Kunde>(r, QLatin1String("Kundenliste"), QLatin1String("Kunde"), QLatin1String("Auftrag"),
+                            &readKunde, bericht, meldung);
 }
 
-QList<Auftrag> XmlAustausch::leseAuftraege(QXmlStreamReader& r)
+QList<Auftrag> XmlAustausch::leseAuftraege(QXmlStreamReader& r, ImportBericht* bericht,
+                                          const Fortschritt::Meldung& meldung)
 {
-    return leseListe<Auftrag>(r, QLatin1String("Auftragsliste"), QLatin1String("Auftrag"), &readAuftrag);
+    return leseListe<Auftrag>(r, QLatin1String("Auftragsliste"), QLatin1String("Auftrag"), QLatin1String(),
+                              &readAuftrag, bericht, meldung);
 }
 
 ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)
 {
     ImportBericht bericht(ImportBericht::Kunden);
-    QList<Kunde> liste = leseKunden(r);
-    lesefehler(r, bericht);
-    bericht.gelesen = int(liste.size());
+    QList<Kunde> liste = leseKunden(r, &bericht);
     // The same number again is the same customer: kept as it is.
     for (Kunde& k : liste)
         bericht.neu(k.Nr > 0 && m_kunden->getKunde(k.Nr).Nr == k.Nr, [&] { return m_kunden->addKunde(k); });
     return bericht;
 }
 
-void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& bericht)
+void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& bericht,
+                                      const Fortschritt::Meldung& meldung)
 {
-    for (Auftrag& a : liste) {
+    for (Auftrag& a : liste)
         a.Nr = 0;
-        bericht.neu(a.AuftragsNr > 0 && m_auftraege->nummerVergeben(a), [&] { return m_auftraege->addAuftrag(a); });
+    bool abgebrochen = false;
+    QList<AuftragsStore::Verbleib> verbleib;
+    const bool ok = m_auftraege->addAuftraege(liste, verbleib, [&](qint64 erledigt, qint64 gesamt) {
+        abgebrochen = meldung && !meldung(erledigt, gesamt);
+        return !abgebrochen;
+    });
+    if (!ok) {
+        if (abgebrochen) {
+            bericht.abgebrochen = true;
+        } else {
+            bericht.abgelehnt += int(liste.size());
+            bericht.abgelehnteSaetze
+                << tr("Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1")
+                       .arg(m_auftraege->letzterFehler().text);
+        }
+        return;
+    }
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        switch (verbleib.at(i).art) {
+        case AuftragsStore::Verbleib::Gespeichert:
+            ++bericht.gespeichert;
+            break;
+        case AuftragsStore::Verbleib::NummerVergeben:
+            ++bericht.uebersprungen;
+            bericht.uebersprungeneSaetze << bezeichnung(liste.at(i));
+            break;
+        case AuftragsStore::Verbleib::Abgelehnt:
+            ++bericht.abgelehnt;
+            bericht.abgelehnteSaetze << bezeichnung(liste.at(i)) + QLatin1String(": ") + verbleib.at(i).grund;
+            break;
+        }
     }
 }
 
-ImportBericht XmlAustausch::readAuftraege(QXmlStreamReader& r)
+ImportBericht XmlAustausch::readAuftraege(QXmlStreamReader& r, const Fortschritt::Meldung& meldung)
 {
+    // One bar for both steps: reading the file is the first half, storing the second.
+    const auto teil = [&meldung](qint64 anfang) -> Fortschritt::Meldung {
+        if (!meldung)
+            return {};
+        return [&meldung, anfang](qint64 erledigt, qint64 gesamt) {
+            return meldung(anfang + (gesamt > 0 ? 500 * erledigt / gesamt : 0), 1000);
+        };
+    };
     ImportBericht bericht(ImportBericht::Auftraege);
-    QList<Auftrag> liste = leseAuftraege(r);
-    lesefehler(r, bericht);
-    bericht.gelesen = int(liste.size());
-    speichereAuftraege(liste, bericht);
+    QList<Auftrag> liste = leseAuftraege(r, &bericht, teil(0));
+    if (!bericht.abgebrochen)
+        speichereAuftraege(liste, bericht, teil(500));
     return bericht;
 }
 
@@ -352,9 +518,10 @@ ImportBericht XmlAustausch::importKunden(const QString& fileName)
     return ausDatei(fileName, ImportBericht::Kunden, [this](QXmlStreamReader& r) { return readKunden(r); });
 }
 
-ImportBericht XmlAustausch::importAuftraege(const QString& fileName)
+ImportBericht XmlAustausch::importAuftraege(const QString& fileName, const Fortschritt::Meldung& meldung)
 {
-    return ausDatei(fileName, ImportBericht::Auftraege, [this](QXmlStreamReader& r) { return readAuftraege(r); });
+    return ausDatei(fileName, ImportBericht::Auftraege,
+                    [this, &meldung](QXmlStreamReader& r) { return readAuftraege(r, meldung); });
 }
 
 QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
@@ -381,11 +548,19 @@ QString XmlAustausch::importiere(QWidget* parent, bool auftraege)
                                                                    tr("Daten (*.xml)"));
     if (datei.isEmpty())
         return QString();
-    const ImportBericht bericht = auftraege ? importAuftraege(datei) : importKunden(datei);
-    if (bericht.fehlerhaft())
-        Interaktion::instance()->warning(parent, titel,
-                                         QDir::toNativeSeparators(datei) + QLatin1String(":\n")
-                                             + bericht.fehlerText());
+    ImportBericht bericht;
+    if (auftraege) {
+        Fortschritt fortschritt(parent, titel);
+        bericht = importAuftraege(datei, fortschritt.meldung());
+    } else {
+        bericht = importKunden(datei);
+    }
+    const QString text = QDir::toNativeSeparators(datei) + QLatin1String(":\n") + bericht.fehlerText();
+    // A cancelled import needs no box: the user knows, and the status bar says nothing was stored.
+    if (!bericht.abgebrochen && bericht.fehlerhaft())
+        Interaktion::instance()->warning(parent, titel, text);
+    else if (!bericht.abgebrochen && bericht.mitHinweis())
+        Interaktion::instance()->information(parent, titel, text);
     return bericht.statusText();
 }
 

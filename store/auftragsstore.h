@@ -8,6 +8,8 @@
 #include <QDateTime>
 #include <QObject>
 
+#include <functional>
+
 class QSqlTableModel;
 
 // The order journal. Every write returns true exactly when it was committed.
@@ -18,8 +20,25 @@ class AuftragsStore : public QObject
 public:
     explicit AuftragsStore(QObject* parent) : QObject(parent) {}
 
+    // Told how far a long operation is (done of total); false cancels it.
+    using Meldung = std::function<bool(qint64 erledigt, qint64 gesamt)>;
+    // What addAuftraege did with one order.
+    struct Verbleib
+    {
+        enum Art { Gespeichert, NummerVergeben, Abgelehnt };
+        Art art = Gespeichert;
+        QString grund;  // why it was refused
+    };
+
     // Fills in record number, document number and status of a new order.
     virtual bool addAuftrag(Auftrag& a) = 0;
+    // Stores many new orders as addAuftrag does, all in one transaction, and
+    // emits storeChanged() once. An order whose document number is taken in its
+    // numbering (stored before or earlier in the list) is left out, and so is one
+    // with a value the store refuses; verbleib gets one entry per order. When
+    // meldung cancels or the database fails, nothing is stored, the orders are
+    // as they were and the result is false.
+    virtual bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung) = 0;
     virtual bool saveAuftrag(const Auftrag& a) = 0;
     virtual bool storniereAuftrag(int nr) = 0;
     virtual Auftrag getAuftrag(int nr) = 0;
@@ -27,6 +46,8 @@ public:
     virtual QList<Auftrag> getAuftraegeByKunde(int kundenNr) = 0;
     virtual QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) = 0;
     virtual QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) = 0;
+    // Every order, whatever its date (none, past or future).
+    virtual QList<Auftrag> getAlleAuftraege() = 0;
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) = 0;
     virtual QSqlTableModel* filterModel(int kundenNr) = 0;

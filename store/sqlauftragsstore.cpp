@@ -13,6 +13,8 @@
 #include <QSqlTableModel>
 #include <QVariant>
 
+#include <optional>
+
 namespace {
 
 double summeDerZeilen(const Auftrag& a)
@@ -101,7 +103,71 @@ const char* const insertLineStatement =
 // serialises every write transaction already.
 const char* const NummernSperre = "select pg_advisory_xact_lock(1114841445)";
 
+// Whether a stored order holds the document number of an order of kind typ:
+// invoices are numbered per kind of service, every other kind of document
+// across both. The kind is part of the text: a value bound for it would make
+// SQLite plan the statement anew at every use (the unique indexes are partial).
+QString vergebenStatement(const QSqlDatabase& db, int typ)
+{
+    return Datenbank::sql(db, QString("select 1 from auftrag where [Typ]=%1 and [AuftragsNr]=:nr%2 limit 1")
+                                  .arg(typ)
+                                  .arg(typ == Auftragsart::Rechnung ? " and [Dienst]=:dienst" : ""));
+}
+
+bool istVergeben(QSqlQuery& q, const Auftrag& a)
+{
+    q.bindValue(":nr", a.AuftragsNr);
+    if (a.Typ == Auftragsart::Rechnung)
+        q.bindValue(":dienst", a.Dienst);
+    const bool vergeben = q.exec() && q.next();
+    q.finish();
+    return vergeben;
+}
+
 }  // namespace
+
+// The statements that store a new order, prepared once for a whole run of
+// orders. Each is prepared at its first use, in the order of use: on PostgreSQL
+// one that cannot be prepared ends the transaction, and the failure must be
+// reported by the step that needed it.
+struct SqlAuftragsStore::Einfuegen
+{
+    explicit Einfuegen(const QSqlDatabase& db) : m_db(db) {}
+
+    QSqlQuery& auftrag()
+    {
+        return bereit(m_auftrag, QString(
+            "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
+            "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar])"
+            " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
+            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar)%1")
+            .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : ""));
+    }
+    QSqlQuery& kunde()
+    {
+        return bereit(m_kunde,
+            "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
+            "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land]) values "
+            "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
+            ":bic,:steuernummer,:land)");
+    }
+    QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
+
+private:
+    QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
+    {
+        if (!q) {
+            q.emplace(m_db);
+            q->prepare(Datenbank::sql(m_db, text));
+        }
+        return *q;
+    }
+
+    QSqlDatabase m_db;
+    std::optional<QSqlQuery> m_auftrag;
+    std::optional<QSqlQuery> m_kunde;
+    std::optional<QSqlQuery> m_zeile;
+};
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
     : AuftragsStore(parent), m_db(QSqlDatabase::database(verbindung))
@@ -231,27 +297,25 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
     return false;
 }
 
-bool SqlAuftragsStore::insertLines(const Auftrag& a)
+bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, insertLineStatement));
+    // The names as literals: converting them at every bind costs more than storing a line.
     for (const AuftragsLine& l : a.Zeilen) {
-        q.bindValue(":nr", a.Nr);
-        q.bindValue(":menge", l.Anzahl);
-        q.bindValue(":pnr", l.ProduktNr);
-        q.bindValue(":produkt", l.Produkt);
-        q.bindValue(":preis", l.Preis);
-        q.bindValue(":komentar", l.Komentar);
+        q.bindValue(QStringLiteral(":nr"), a.Nr);
+        q.bindValue(QStringLiteral(":menge"), l.Anzahl);
+        q.bindValue(QStringLiteral(":pnr"), l.ProduktNr);
+        q.bindValue(QStringLiteral(":produkt"), l.Produkt);
+        q.bindValue(QStringLiteral(":preis"), l.Preis);
+        q.bindValue(QStringLiteral(":komentar"), l.Komentar);
         if (!q.exec()) {
             qWarning() << "error inserting Auftragline" << q.lastError().text() << q.lastQuery() << l;
             return misslungen(q);
         }
     }
-    Datenbank::melde(m_db, "auftrag");
     return true;
 }
 
-bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
+bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
 {
     if (a.AuftragsNr > Datenbank::GroessteNummer) {
         qWarning() << "error inserting Auftrag: impossible value: number" << a.AuftragsNr;
@@ -265,27 +329,17 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
 
-    const bool postgres = Datenbank::istPostgres(m_db);
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString(
-        "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
-        "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar])"
-        " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
-        ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar)%1").arg(postgres ? " returning [Nr]" : "")));
+    QSqlQuery& q = e.auftrag();
     bindAuftragsZeile(q, a);
     q.bindValue(":auftragsnr", a.AuftragsNr);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
     }
-    a.Nr = postgres ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
+    a.Nr = Datenbank::istPostgres(m_db) ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
+    q.finish();
 
-    QSqlQuery k(m_db);
-    k.prepare(Datenbank::sql(m_db,
-        "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
-        "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land]) values "
-        "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
-        ":bic,:steuernummer,:land)"));
+    QSqlQuery& k = e.kunde();
     k.bindValue(":anr", a.Nr);
     k.bindValue(":nr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":fax");
@@ -293,7 +347,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a)
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
         return misslungen(k);
     }
-    return insertLines(a);
+    return a.Zeilen.isEmpty() || insertLines(a, e.zeile());
 }
 
 bool SqlAuftragsStore::addAuftrag(Auftrag& a)
@@ -305,8 +359,13 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
     const int nr = a.Nr;
     const int auftragsNr = a.AuftragsNr;
     const int status = a.Status;
-    if (!Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag",
-                             [&] { return insertAuftrag(a); })) {
+    if (!Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag", [&] {
+            Einfuegen e(m_db);
+            if (!insertAuftrag(a, e))
+                return false;
+            Datenbank::melde(m_db, "auftrag");
+            return true;
+        })) {
         a.Nr = nr;
         a.AuftragsNr = auftragsNr;
         a.Status = status;
@@ -314,6 +373,77 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
     }
     m_versionen.insert(a.Nr, 0);
     emit storeChanged();
+    return true;
+}
+
+bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung)
+{
+    // The fields insertAuftrag writes back, of every order, to undo a run that fails.
+    struct Vorher
+    {
+        int nr, auftragsNr, status;
+    };
+    QList<Vorher> vorher;
+    vorher.reserve(liste.size());
+    for (const Auftrag& a : std::as_const(liste))
+        vorher.append({a.Nr, a.AuftragsNr, a.Status});
+    QList<Verbleib> ergebnis;
+    ergebnis.reserve(liste.size());
+    const qint64 gesamt = liste.size();
+    bool abgebrochen = false;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag", [&] {
+        Einfuegen e(m_db);
+        QHash<int, QSqlQuery> vergeben;  // by kind of document
+        for (qint64 i = 0; i < gesamt; ++i) {
+            // The event loop runs now and then, not after every order: that would cost more than storing.
+            if (i % 256 == 0 && meldung && !meldung(i, gesamt)) {
+                abgebrochen = true;
+                return false;
+            }
+            Auftrag& a = liste[i];
+            Verbleib v;
+            auto frage = vergeben.find(a.Typ);
+            if (a.AuftragsNr > 0 && frage == vergeben.end()) {
+                frage = vergeben.insert(a.Typ, QSqlQuery(m_db));
+                frage->prepare(vergebenStatement(m_db, a.Typ));
+            }
+            if (a.AuftragsNr > 0 && istVergeben(*frage, a)) {
+                v.art = Verbleib::NummerVergeben;
+            } else if (!pruefeWerte(a)) {
+                v = {Verbleib::Abgelehnt, m_fehler.text};
+                m_fehler = {};
+            } else if (!insertAuftrag(a, e)) {
+                return false;
+            }
+            ergebnis.append(v);
+        }
+        if (meldung && !meldung(gesamt, gesamt)) {
+            abgebrochen = true;
+            return false;
+        }
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok) {
+        for (qsizetype i = 0; i < liste.size(); ++i) {
+            liste[i].Nr = vorher[i].nr;
+            liste[i].AuftragsNr = vorher[i].auftragsNr;
+            liste[i].Status = vorher[i].status;
+        }
+        if (abgebrochen)
+            m_fehler = {};
+        return false;
+    }
+    verbleib = ergebnis;
+    bool gespeichert = false;
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        if (ergebnis[i].art == Verbleib::Gespeichert) {
+            m_versionen.insert(liste[i].Nr, 0);
+            gespeichert = true;
+        }
+    }
+    if (gespeichert)
+        emit storeChanged();
     return true;
 }
 
@@ -364,7 +494,12 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         qWarning() << "error deleting Auftragslines" << d.lastError().text() << a;
         return misslungen(d);
     }
-    return insertLines(a);
+    QSqlQuery zeile(m_db);
+    zeile.prepare(Datenbank::sql(m_db, insertLineStatement));
+    if (!insertLines(a, zeile))
+        return false;
+    Datenbank::melde(m_db, "auftrag");
+    return true;
 }
 
 bool SqlAuftragsStore::saveAuftrag(const Auftrag& a)
@@ -477,6 +612,11 @@ QList<Auftrag> SqlAuftragsStore::getAuftraegeByAuftragsNr(int auftragsNr)
     return auftraegeWhere("[AuftragsNr]=:auftragsnr", {{":auftragsnr", auftragsNr}});
 }
 
+QList<Auftrag> SqlAuftragsStore::getAlleAuftraege()
+{
+    return auftraegeWhere("1=1", {});
+}
+
 QSqlTableModel* SqlAuftragsStore::model()
 {
     // No list shows the whole journal; it is read when first asked for, not
@@ -531,15 +671,9 @@ int SqlAuftragsStore::count()
 
 bool SqlAuftragsStore::nummerVergeben(const Auftrag& a)
 {
-    const bool rechnung = a.Typ == Auftragsart::Rechnung;
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString("select 1 from auftrag where [Typ]=:typ and [AuftragsNr]=:nr%1 limit 1")
-                                       .arg(rechnung ? " and [Dienst]=:dienst" : "")));
-    q.bindValue(":typ", a.Typ);
-    q.bindValue(":nr", a.AuftragsNr);
-    if (rechnung)
-        q.bindValue(":dienst", a.Dienst);
-    return q.exec() && q.next();
+    q.prepare(vergebenStatement(m_db, a.Typ));
+    return istVergeben(q, a);
 }
 
 bool SqlAuftragsStore::delAuftrag(int nr)

@@ -29,6 +29,7 @@ public:
     bool deleteAll();
 
     bool addAuftrag(Auftrag& a) override;
+    bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung) override;
     bool saveAuftrag(const Auftrag& a) override;
     bool storniereAuftrag(int nr) override;
     Auftrag getAuftrag(int nr) override;
@@ -36,6 +37,7 @@ public:
     QList<Auftrag> getAuftraegeByKunde(int kundenNr) override;
     QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) override;
     QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) override;
+    QList<Auftrag> getAlleAuftraege() override;
     QSqlTableModel* model() override;
     QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) override;
     QSqlTableModel* filterModel(int kundenNr) override;
@@ -53,12 +55,13 @@ public slots:
     void updateModel();
 
 private:
-    bool insertAuftrag(Auftrag& a);
+    struct Einfuegen;
+    bool insertAuftrag(Auftrag& a, Einfuegen& e);
     bool updateAuftrag(const Auftrag& a);
     bool naechsteNummer(Auftrag& a);
     bool pruefeWerte(const Auftrag& a);
     bool misslungen(const QSqlQuery& q);
-    bool insertLines(const Auftrag& a);
+    bool insertLines(const Auftrag& a, QSqlQuery& q);
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
 

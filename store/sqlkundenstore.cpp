@@ -368,7 +368,7 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
         woertlich.replace(QLatin1Char('!'), QLatin1String("!!"))
             .replace(QLatin1Char('%'), QLatin1String("!%"))
             .replace(QLatin1Char('_'), QLatin1String("!_"));
-        QSqlField feld(QString(), QMetaType(QMetaType::QString));
+        QSqlField feld{QString(), QMetaType(QMetaType::QString)};
         feld.setValue(QString(woertlich + QLatin1Char('%')));
         muster = db.driver()->formatValue(feld);
     }

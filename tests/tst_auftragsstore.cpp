@@ -243,6 +243,15 @@ private slots:
         QVERIFY(!store->addAuftrag(a));
         QCOMPARE(QList<int>({a.Nr, a.AuftragsNr, a.Status, int(changed.count()), anzahl("auftrag")}),
                  QList<int>({0, 0, int(AuftragsStatus::Neu), 0, 1}));
+        // Many at once: the orders stored before the failing one are rolled back with it.
+        QList<Auftrag> liste{auftrag(0, 1), auftrag(0, 1)};
+        liste[1].AuftragsNr = 99;
+        QList<AuftragsStore::Verbleib> verbleib;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(meldung));
+        QVERIFY(!store->addAuftraege(liste, verbleib, {}));
+        QCOMPARE(QList<int>({liste[0].Nr, liste[0].AuftragsNr, liste[0].Status, liste[1].AuftragsNr,
+                             int(changed.count()), anzahl("auftrag"), int(verbleib.size())}),
+                 QList<int>({0, 0, int(AuftragsStatus::Neu), 99, 0, 1, 0}));
 
         // A rewrite that fails leaves the stored order untouched.
         alt.Zeilen = {zeile(9, "Neu", 1.0)};
