@@ -12,6 +12,8 @@ void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
 
 QString ImportBericht::statusText() const
 {
+    if (abgebrochen)
+        return tr("Import abgebrochen, nichts gespeichert");
     // Records the store refused are not imported either; the box, where there is one, tells them apart.
     const int uebersprungen = this->uebersprungen + abgelehnt;
     switch (art) {

@@ -33,6 +33,7 @@ public:
     int uebersprungen = 0;  // present already, or without a number: not stored
     int abgelehnt = 0;      // refused by the store
     QString fehler;         // why reading stopped early; empty when the file was read whole
+    bool abgebrochen = false;  // the user cancelled: nothing stored
     qint64 fehlerZeile = 0;
 };
 

@@ -124,15 +124,15 @@ private slots:
         QVERIFY(zip.abschliessen());
     }
 
-    // The reader alone first: formatted empty rows after the table count once, the sheet of
+    // The reader alone first: formatted empty rows after the table are left out, the sheet of
     // 1,048,576 repeated rows ends after its two filled ones, a flat file is no ODS.
     void importe()
     {
         const std::unique_ptr<QStandardItemModel> m(readODS(env.pfad("lo-out/kunden.ods")));
         QCOMPARE(m->columnCount(), 18);
-        QVERIFY(m->rowCount() <= 4);
+        QCOMPARE(m->rowCount(), 2);
         const std::unique_ptr<QStandardItemModel> g(readODS(env.pfad("lo-out/gross.ods")));
-        QCOMPARE(QSize(g->columnCount(), g->rowCount()), QSize(2, 2));
+        QCOMPARE(QSize(g->columnCount(), g->rowCount()), QSize(2, 1));
         QCOMPARE(g->index(0, 0).data().toString(), QString("A\t1\n2"));
         const std::unique_ptr<QStandardItemModel> keine(readODS(env.pfad("fods/kunden.fods")));
         QCOMPARE(keine->rowCount() + keine->columnCount(), 0);
