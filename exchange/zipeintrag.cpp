@@ -65,6 +65,9 @@ qint64 ZipEintrag::readData(char* data, qint64 maxSize)
 {
     if (atEnd() || !m_datei)
         return -1;
+    // QIODevice asks for nothing at times; the zip library's 0 then is no end.
+    if (maxSize <= 0)
+        return 0;
     const qint64 n = m_datei->read(data, qMin(maxSize, m_maxGroesse + 1 - m_gelesen));
     if (n < 0 || m_datei->getZipError() != UNZ_OK) {
         m_fehler = Lesefehler;

@@ -66,7 +66,7 @@ private:
             << R"( table:number-columns-repeated="30"/></table:table-row></table:table></office:spreadsheet>)"
             << "</office:body></office:document>";
     }
-    // A package with content.xml of the rows given as XML; with beschaedigt one byte of the packed data changed.
+    // A package with content.xml of the rows given as XML; with beschaedigt its packed data is damaged.
     void blatt(const QString& datei, const QString& zeilen, bool beschaedigt = false)
     {
         ZipPaket zip(env.pfad(datei));
@@ -79,8 +79,12 @@ private:
             return;
         QFile f(env.pfad(datei));
         QVERIFY(f.open(QIODevice::ReadWrite));
+        // content.xml is the first entry; its packed data begins after the local header, whose
+        // block type bits become the one deflate does not have.
         QByteArray daten = f.readAll();
-        daten[daten.size() / 2] = char(daten.at(daten.size() / 2) ^ 0x55);
+        const auto wort = [&daten](int i) { return uchar(daten.at(i)) + 256 * uchar(daten.at(i + 1)); };
+        const int beginn = 30 + wort(26) + wort(28);
+        daten[beginn] = char(daten.at(beginn) | 0x06);
         QVERIFY(f.seek(0) && f.write(daten) == daten.size());
     }
     static QString zeile(const QStringList& zellen, const QString& attribute = QString())
