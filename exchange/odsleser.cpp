@@ -136,7 +136,7 @@ QList<OdsLeser::Zelle> OdsLeser::leseZeile(QXmlStreamReader& r)
         else
             zelle = leseZelle(r);
         if (zelle.text.isEmpty()) {
-            leere = qMin<qint64>(leere + mal, maxSpalten);
+            leere = mal >= maxSpalten ? maxSpalten : qMin<qint64>(leere + mal, maxSpalten);
             continue;
         }
         for (; leere > 0 && zellen.size() < maxSpalten; --leere)
