@@ -16,6 +16,30 @@
 namespace {
 
 const char* const SperrEigenschaft = "belegwerkSperrgrund";
+// Set while a schreibe() runs its transaction on the connection.
+const char* const TransaktionEigenschaft = "belegwerkTransaktion";
+
+// Runs schreibe in a savepoint of the transaction that is open already.
+bool imSicherungspunkt(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                       const std::function<bool()>& schreibe)
+{
+    // Savepoints of one name nest; each release or rollback takes the latest.
+    const QString name = QStringLiteral("belegwerk");
+    QSqlQuery q(db);
+    if (!q.exec("savepoint " + name)) {
+        qWarning() << was << "savepoint" << q.lastError().text();
+        f = Datenbank::fehler(q.lastError());
+        return false;
+    }
+    f = {};
+    if (schreibe())
+        return q.exec("release savepoint " + name);
+    if (f.art == Speicherfehler::Keiner)
+        f.art = Speicherfehler::Fehlgeschlagen;
+    q.exec("rollback to savepoint " + name);
+    q.exec("release savepoint " + name);
+    return false;
+}
 
 QString ersetze(const QString& text, const QRegularExpression& muster,
                 const std::function<QString(const QRegularExpressionMatch&)>& durch)
@@ -105,6 +129,9 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
         f = {Speicherfehler::Gesperrt, grund};
         return false;
     }
+    QSqlDriver* treiber = db.driver();
+    if (treiber && treiber->property(TransaktionEigenschaft).toBool())
+        return imSicherungspunkt(db, f, was, schreibe);
     bool begonnen = false;
     if (istSqlite(db)) {
         QSqlQuery q(db);
@@ -123,7 +150,12 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
         }
     }
     f = {};
-    if (schreibe()) {
+    if (treiber)
+        treiber->setProperty(TransaktionEigenschaft, true);
+    const bool geschrieben = schreibe();
+    if (treiber)
+        treiber->setProperty(TransaktionEigenschaft, false);
+    if (geschrieben) {
         if (db.commit())
             return true;
         qWarning() << was << "commit" << db.lastError().text();
@@ -133,6 +165,26 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
     }
     db.rollback();
     return false;
+}
+
+bool Datenbank::stapel(QSqlDatabase& db, Speicherfehler& f, const char* was, qsizetype anzahl,
+                       const std::function<bool(qsizetype)>& einer, QList<bool>& ok,
+                       const std::function<bool(qint64, qint64)>& weiter)
+{
+    ok = QList<bool>(anzahl, false);
+    const bool geschrieben = schreibe(db, f, was, [&] {
+        for (qsizetype i = 0; i < anzahl; ++i) {
+            // Often enough for a moving bar, seldom enough to cost nothing.
+            if (i % 64 == 0 && weiter && !weiter(i, anzahl))
+                return false;
+            ok[i] = einer(i);
+        }
+        // The last chance to cancel: nothing is committed yet.
+        return !weiter || weiter(anzahl, anzahl);
+    });
+    if (!geschrieben)
+        ok.fill(false);
+    return geschrieben;
 }
 
 void Datenbank::folge(QSqlDatabase& db, const QString& tabelle, QObject* empfaenger,

@@ -4,6 +4,7 @@
 #include "store/speicherfehler.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -36,8 +37,17 @@ public:
     // On SQLite the write lock is taken at the start, so that the busy timeout
     // covers waiting for another program. f tells why it failed; a failed
     // begin or commit is logged with the operation's word was.
+    // Inside another schreibe() on the same connection it runs in a savepoint
+    // instead: a failure undoes only its own writes.
     static bool schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
                          const std::function<bool()>& schreibe);
+    // Runs einer(i) for i from 0 to anzahl-1 in one schreibe(), each in its own
+    // savepoint; ok[i] tells which succeeded. weiter(done, anzahl) is asked now
+    // and then; when it returns false, or the transaction fails, nothing is
+    // written, every ok is false and the result is false.
+    static bool stapel(QSqlDatabase& db, Speicherfehler& f, const char* was, qsizetype anzahl,
+                       const std::function<bool(qsizetype)>& einer, QList<bool>& ok,
+                       const std::function<bool(qint64, qint64)>& weiter);
     // The failure for an error of the driver.
     static Speicherfehler fehler(const QSqlError& e);
 

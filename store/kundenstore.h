@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QSqlTableModel;
 
 // The customer file. Every write returns true exactly when it was committed.
@@ -17,6 +19,12 @@ public:
     explicit KundenStore(QObject* parent) : QObject(parent) {}
 
     virtual bool addKunde(Kunde& k) = 0;  // fills in the number of a new customer
+    // Adds the customers in one transaction, each as addKunde() would;
+    // gespeichert[i] tells whether kunden[i] was taken. weiter(done, total) is
+    // told the progress and cancels by returning false. The lists are told of
+    // the change once. False, with nothing stored, when cancelled or failed.
+    virtual bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
+                           const std::function<bool(qint64, qint64)>& weiter) = 0;
     virtual bool saveKunde(const Kunde& k) = 0;
     virtual bool delKunde(int nr) = 0;
     virtual Kunde getKunde(int nr) = 0;

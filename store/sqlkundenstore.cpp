@@ -4,6 +4,7 @@
 #include "store/listenmodell.h"
 
 #include <QDebug>
+#include <QSignalBlocker>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlField>
@@ -151,6 +152,35 @@ bool SqlKundenStore::addKunde(Kunde& k)
         return false;
     k.Nr = neu.Nr;
     m_versionen.insert(k.Nr, 0);
+    emit storeChanged();
+    return true;
+}
+
+bool SqlKundenStore::addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
+                               const std::function<bool(qint64, qint64)>& weiter)
+{
+    const QList<Kunde> vorher = kunden;
+    QList<int> neu;  // numbers taken; forgotten again when the transaction is undone
+    bool ok = false;
+    {
+        // addKunde() tells the lists of every customer; they are told once below.
+        const QSignalBlocker stumm(this);
+        ok = Datenbank::stapel(
+            m_db, m_fehler, "DB", kunden.size(),
+            [&](qsizetype i) {
+                if (!addKunde(kunden[i]))
+                    return false;
+                neu.append(kunden.at(i).Nr);
+                return true;
+            },
+            gespeichert, weiter);
+    }
+    if (!ok) {
+        for (const int nr : std::as_const(neu))
+            m_versionen.remove(nr);
+        kunden = vorher;
+        return false;
+    }
     emit storeChanged();
     return true;
 }

@@ -25,6 +25,8 @@ public:
     void createTable();
 
     bool addKunde(Kunde& k) override;
+    bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
+                   const std::function<bool(qint64, qint64)>& weiter) override;
     bool saveKunde(const Kunde& k) override;
     bool delKunde(int nr) override;
     Kunde getKunde(int nr) override;

@@ -4,6 +4,7 @@
 #include "store/listenmodell.h"
 
 #include <QDebug>
+#include <QSignalBlocker>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -99,6 +100,26 @@ bool SqlProduktStore::saveProdukt(const Produkt& p)
                  "update produkte set [Name]=:name,[Preis]=:preis,[Desc]=:desc,[Typ]=:typ "
                  "where [Nr]=:nr",
                  QString());
+}
+
+bool SqlProduktStore::schreibeProdukte(const QList<Produkt>& produkte, const QList<bool>& neu,
+                                       QList<bool>& gespeichert,
+                                       const std::function<bool(qint64, qint64)>& weiter)
+{
+    bool ok = false;
+    {
+        // Every write tells the lists; they are told once below.
+        const QSignalBlocker stumm(this);
+        ok = Datenbank::stapel(m_db, m_fehler, "schreibeProdukte", produkte.size(),
+                               [&](qsizetype i) {
+                                   return neu.value(i) ? addProdukt(produkte.at(i))
+                                                       : saveProdukt(produkte.at(i));
+                               },
+                               gespeichert, weiter);
+    }
+    if (ok)
+        emit storeChanged();
+    return ok;
 }
 
 bool SqlProduktStore::delProdukt(const QString& nr)

@@ -49,6 +49,26 @@ private slots:
         store->createTable();
     }
 
+    // Many customers in one transaction: one the database refuses (its number is taken) costs only
+    // itself, the lists hear of the change once, and a cancelled run leaves nothing.
+    void addsManyInOneTransaction()
+    {
+        QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
+        Kunde vorhanden = neuerKunde("Weber");
+        vorhanden.Nr = 40;
+        QVERIFY(store->addKunde(vorhanden));
+        QList<Kunde> kunden{neuerKunde("A"), neuerKunde("B"), neuerKunde("C")};
+        kunden[1].Nr = 40;
+        QList<bool> ok;
+        QVERIFY(!store->addKunden(kunden, ok, [](qint64 erledigt, qint64 gesamt) { return erledigt < gesamt; }));
+        QCOMPARE(QList<qsizetype>({store->getKunden().size(), changed.count(), kunden.at(0).Nr}),
+                 QList<qsizetype>({1, 1, 0}));
+        QVERIFY(store->addKunden(kunden, ok, [](qint64, qint64) { return true; }));
+        QCOMPARE(ok, QList<bool>({true, false, true}));
+        QCOMPARE(QVariantList({store->getKunden().size(), changed.count(), store->getKunde(kunden.at(2).Nr).Name}),
+                 QVariantList({3, 2, "C"}));
+    }
+
     void writesNumbersAndRoundTrips()
     {
         QSignalSpy changed(store.get(), &SqlKundenStore::storeChanged);
