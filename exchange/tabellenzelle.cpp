@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-TabellenZelle TabellenZelle::aus(const QVariant& v, bool mitDatum)
+TabellenZelle TabellenZelle::aus(const QVariant& v)
 {
     TabellenZelle z;
     z.text = v.toString();
@@ -26,13 +26,13 @@ TabellenZelle TabellenZelle::aus(const QVariant& v, bool mitDatum)
         }
         break;
     case QMetaType::QDateTime:
-        if (mitDatum && v.toDateTime().isValid()) {
+        if (v.toDateTime().isValid()) {
             z.art = DatumZeit;
             z.zeit = v.toDateTime();
         }
         break;
     case QMetaType::QDate:
-        if (mitDatum && v.toDate().isValid()) {
+        if (v.toDate().isValid()) {
             z.art = Datum;
             z.zeit = QDateTime(v.toDate(), QTime(0, 0));
         }
@@ -110,7 +110,12 @@ qint64 TabellenZelle::datumSerial(const QDate& d)
 QString TabellenZelle::zeitZiffern(const QTime& t)
 {
     const double anteil = QTime(0, 0).secsTo(t) / 3600.0 / 24.0;
-    return QString::number(anteil, 'f', 8).mid(2);
+    // Eight decimals are not enough: 14:34:02 would read back as 14:34:01.99998,
+    // which spreadsheets show as 14:34:01.
+    QString ziffern = QString::number(anteil, 'f', 15).mid(2);
+    while (ziffern.size() > 8 && ziffern.endsWith(QLatin1Char('0')))
+        ziffern.chop(1);
+    return ziffern;
 }
 
 QString TabellenZelle::zahlText(double value)
