@@ -96,9 +96,10 @@ TabellenZelle TabellenQuelle::zelle(int i, int k) const
 {
     const QVariant v = wert(i, k);
     if (m_arten.at(k) != TabellenZelle::Text) {
-        const QVariant d = isoDatum(v);
-        if (d.isValid())
-            return TabellenZelle::aus(d);
+        // A date the spreadsheet cannot hold stays the text it was.
+        const TabellenZelle z = TabellenZelle::aus(isoDatum(v));
+        if (z.art != TabellenZelle::Text)
+            return z;
     }
     return TabellenZelle::aus(v);
 }

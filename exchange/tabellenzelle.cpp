@@ -4,6 +4,7 @@
 
 TabellenZelle TabellenZelle::aus(const QVariant& v)
 {
+    static const QDate ersterTag(1900, 1, 1);
     TabellenZelle z;
     z.text = v.toString();
     // Only the value's type decides: a text that looks like a number (a postcode
@@ -25,14 +26,15 @@ TabellenZelle TabellenZelle::aus(const QVariant& v)
             z.zahl = v.toDouble();
         }
         break;
+    // The 1900 date system of the Excel formats has no day before 1 January 1900.
     case QMetaType::QDateTime:
-        if (v.toDateTime().isValid()) {
+        if (v.toDateTime().isValid() && v.toDateTime().date() >= ersterTag) {
             z.art = DatumZeit;
             z.zeit = v.toDateTime();
         }
         break;
     case QMetaType::QDate:
-        if (v.toDate().isValid()) {
+        if (v.toDate().isValid() && v.toDate() >= ersterTag) {
             z.art = Datum;
             z.zeit = QDateTime(v.toDate(), QTime(0, 0));
         }

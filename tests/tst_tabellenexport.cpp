@@ -30,13 +30,16 @@ private:
     }
 
 private slots:
-    // Not in the read-back files: non-finite numbers, invalid dates, SQL's 64-bit integers, columns past Z.
+    // Not in the read-back files: non-finite numbers, invalid dates and those before 1900, SQL's 64-bit
+    // integers, columns past Z.
     void zellenUndNamen()
     {
         QList<int> arten;
-        for (const QVariant& v : {QVariant(qInf()), QVariant(QDateTime()), QVariant(qlonglong(612345678))})
+        for (const QVariant& v : {QVariant(qInf()), QVariant(QDateTime()), QVariant(qlonglong(612345678)),
+                                  QVariant(QDate(1899, 12, 31)), QVariant(QDate(1900, 1, 1))})
             arten << int(TabellenZelle::aus(v).art);
-        QCOMPARE(arten, QList<int>({TabellenZelle::Text, TabellenZelle::Text, TabellenZelle::Zahl}));
+        QCOMPARE(arten, QList<int>({TabellenZelle::Text, TabellenZelle::Text, TabellenZelle::Zahl,
+                                    TabellenZelle::Text, TabellenZelle::Datum}));
         QStringList namen;
         for (int k : {0, 25, 26, 701, 702})
             namen << TabellenZelle::columnName(k);
