@@ -113,15 +113,13 @@ void OdsExport::content(QTextStream& out, const TabellenQuelle& quelle)
             case TabellenZelle::Datum:
                 out << "<table:table-cell table:style-name=\"ce1\" office:value-type=\"date\" "
                        "office:date-value=\""
-                    << z.zeit.date().toString(Qt::ISODate) << "\"><text:p>"
-                    << z.zeit.toString(QStringLiteral("dd.MM.yyyy"))
+                    << z.isoText().left(10) << "\"><text:p>" << z.anzeigeText()
                     << "</text:p></table:table-cell>\n";
                 break;
             case TabellenZelle::DatumZeit:
                 out << "<table:table-cell table:style-name=\"ce2\" office:value-type=\"date\" "
                        "office:date-value=\""
-                    << z.zeit.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) << "\"><text:p>"
-                    << z.zeit.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
+                    << z.isoText() << "\"><text:p>" << z.anzeigeText()
                     << "</text:p></table:table-cell>\n";
                 break;
             case TabellenZelle::Text:

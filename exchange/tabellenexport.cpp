@@ -119,7 +119,7 @@ bool exportXLS(QAbstractItemModel* model, const QString& fileName, QList<int> ro
                 case TabellenZelle::DatumZeit:
                     out << "<Cell ss:StyleID=\"" << (z.art == TabellenZelle::Datum ? "d" : "dz")
                         << "\"><Data ss:Type=\"DateTime\">"
-                        << z.zeit.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"));
+                        << z.isoText() << ".000";
                     break;
                 case TabellenZelle::Text:
                     out << "<Cell><Data ss:Type=\"String\">" << TabellenZelle::xmlEscape(z.text);

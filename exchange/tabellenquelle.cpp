@@ -57,7 +57,17 @@ TabellenQuelle::TabellenQuelle(QAbstractItemModel* model, const QList<int>& rows
     for (int c = 0; c < m_model->columnCount(QModelIndex()); ++c)
         if (m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != zeilenVersion())
             m_spalten.append(c);
+}
 
+TabellenZelle::Art TabellenQuelle::spaltenArt(int k) const
+{
+    if (m_arten.isEmpty())
+        findeArten();
+    return m_arten.at(k);
+}
+
+void TabellenQuelle::findeArten() const
+{
     // A column is a date column when all its values are dates (or empty), so
     // a single date-like text among free texts stays a text.
     for (int k = 0; k < spalten(); ++k) {
@@ -65,9 +75,10 @@ TabellenQuelle::TabellenQuelle(QAbstractItemModel* model, const QList<int>& rows
         bool text = m_spalten.at(k) < 0;
         for (int i = 0; i < zeilen() && !text; ++i) {
             const QVariant v = wert(i, k);
-            if (v.isNull() || v.toString().isEmpty())
+            const bool istText = v.metaType().id() == QMetaType::QString;
+            if (!v.isValid() || (istText && v.toString().isEmpty()))
                 continue;
-            const QVariant d = isoDatum(v);
+            const QVariant d = istText ? isoDatum(v) : QVariant();
             const TabellenZelle::Art a = datumsArt(d.isValid() ? d : v);
             text = a == TabellenZelle::Text;
             if (art != TabellenZelle::DatumZeit)
@@ -95,7 +106,7 @@ QVariant TabellenQuelle::wert(int i, int k) const
 TabellenZelle TabellenQuelle::zelle(int i, int k) const
 {
     const QVariant v = wert(i, k);
-    if (m_arten.at(k) != TabellenZelle::Text) {
+    if (spaltenArt(k) != TabellenZelle::Text) {
         // A date the spreadsheet cannot hold stays the text it was.
         const TabellenZelle z = TabellenZelle::aus(isoDatum(v));
         if (z.art != TabellenZelle::Text)

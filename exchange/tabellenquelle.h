@@ -30,16 +30,19 @@ public:
     TabellenZelle zelle(int i, int k) const;
     // Datum or DatumZeit when every value of column k is such a date (or
     // empty), else Text.
-    TabellenZelle::Art spaltenArt(int k) const { return m_arten.at(k); }
+    TabellenZelle::Art spaltenArt(int k) const;
 
     // The header of the stores' row version column.
     static QString zeilenVersion() { return QStringLiteral("Version"); }
 
 private:
+    void findeArten() const;
+
     QAbstractItemModel* m_model;
     QList<int> m_rows;
     QList<int> m_spalten;  // model column per written column; -1 the vertical header
-    QList<TabellenZelle::Art> m_arten;
+    // Found on first use, so writers that ask no cell (CSV) do not pay the pass.
+    mutable QList<TabellenZelle::Art> m_arten;
 };
 
 #endif

@@ -124,3 +124,21 @@ QString TabellenZelle::zahlText(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
+
+QString TabellenZelle::isoText() const
+{
+    const QDate d = zeit.date();
+    const QTime t = zeit.time();
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+QString TabellenZelle::anzeigeText() const
+{
+    const QDate d = zeit.date();
+    const QTime t = zeit.time();
+    if (art == Datum)
+        return QString::asprintf("%02d.%02d.%04d", d.day(), d.month(), d.year());
+    return QString::asprintf("%02d.%02d.%04d %02d:%02d:%02d", d.day(), d.month(), d.year(), t.hour(),
+                             t.minute(), t.second());
+}

@@ -29,6 +29,12 @@ public:
     // A number as written into a file: the shortest text that reads back the same value.
     static QString zahlText(double value);
 
+    // A date or date-time cell's value as "yyyy-MM-ddTHH:mm:ss" and as shown,
+    // "dd.MM.yyyy" or "dd.MM.yyyy HH:mm:ss" (formatted directly: a QDateTime
+    // format string costs more than the rest of the cell).
+    QString isoText() const;
+    QString anzeigeText() const;
+
     Art art = Text;
     QString text;  // the display text
     double zahl = 0;
