@@ -35,6 +35,22 @@ const char* const kopfTag =
     " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
     " office:version=\"1.0\"><office:scripts/>";
 
+// The formats of the date cells ("ce1") and date-time cells ("ce2").
+const char* const datumsStile =
+    "<office:automatic-styles>"
+    "<number:date-style style:name=\"N1\"><number:day number:style=\"long\"/>"
+    "<number:text>.</number:text><number:month number:style=\"long\"/>"
+    "<number:text>.</number:text><number:year number:style=\"long\"/></number:date-style>"
+    "<number:date-style style:name=\"N2\"><number:day number:style=\"long\"/>"
+    "<number:text>.</number:text><number:month number:style=\"long\"/>"
+    "<number:text>.</number:text><number:year number:style=\"long\"/>"
+    "<number:text> </number:text><number:hours number:style=\"long\"/>"
+    "<number:text>:</number:text><number:minutes number:style=\"long\"/>"
+    "<number:text>:</number:text><number:seconds number:style=\"long\"/></number:date-style>"
+    "<style:style style:name=\"ce1\" style:family=\"table-cell\" style:data-style-name=\"N1\"/>"
+    "<style:style style:name=\"ce2\" style:family=\"table-cell\" style:data-style-name=\"N2\"/>"
+    "</office:automatic-styles>";
+
 const char* const zeileAuf = "<table:table-row table:style-name=\"ro1\">\n";
 
 void textZelle(QTextStream& out, const QString& text)
@@ -75,7 +91,7 @@ bool OdsExport::schreibe(QAbstractItemModel* model, const QString& fileName,
 
 void OdsExport::content(QTextStream& out, const TabellenQuelle& quelle)
 {
-    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" << kopfTag
+    out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" << kopfTag << datumsStile
         << "<office:body><office:spreadsheet><table:table table:name=\"Tabelle1\" "
            "table:style-name=\"ta1\" table:print=\"false\"><office:forms "
            "form:automatic-focus=\"false\" form:apply-design-mode=\"false\"/>";
@@ -87,13 +103,28 @@ void OdsExport::content(QTextStream& out, const TabellenQuelle& quelle)
     for (int i = 0; i < quelle.zeilen(); ++i) {
         out << zeileAuf;
         for (int k = 0; k < w; ++k) {
-            const TabellenZelle z = TabellenZelle::aus(quelle.wert(i, k), false);
-            if (z.art == TabellenZelle::Zahl) {
+            const TabellenZelle z = quelle.zelle(i, k);
+            switch (z.art) {
+            case TabellenZelle::Zahl:
                 out << "<table:table-cell office:value-type=\"float\" office:value=\""
                     << TabellenZelle::zahlText(z.zahl) << "\"><text:p>"
                     << TabellenZelle::xmlEscape(z.text) << "</text:p></table:table-cell>\n";
-            } else {
+                break;
+            case TabellenZelle::Datum:
+                out << "<table:table-cell table:style-name=\"ce1\" office:value-type=\"date\" "
+                       "office:date-value=\""
+                    << z.isoText().left(10) << "\"><text:p>" << z.anzeigeText()
+                    << "</text:p></table:table-cell>\n";
+                break;
+            case TabellenZelle::DatumZeit:
+                out << "<table:table-cell table:style-name=\"ce2\" office:value-type=\"date\" "
+                       "office:date-value=\""
+                    << z.isoText() << "\"><text:p>" << z.anzeigeText()
+                    << "</text:p></table:table-cell>\n";
+                break;
+            case TabellenZelle::Text:
                 textZelle(out, z.text);
+                break;
             }
         }
         out << "</table:table-row>\n";

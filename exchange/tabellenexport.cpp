@@ -1,6 +1,7 @@
 #include "exchange/tabellenexport.h"
 
 #include "platform/interaktion.h"
+#include "platform/speicherdatei.h"
 #include "exchange/odsexport.h"
 #include "exchange/tabellenquelle.h"
 #include "exchange/tabellenzelle.h"
@@ -11,7 +12,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <functional>
@@ -26,18 +26,18 @@ QString csvFeld(const QVariant& wert)
     QString f = wert.toString();
     static const QString formelAnfang = QStringLiteral("=+-@\t\r");
     if (!f.isEmpty() && formelAnfang.contains(f.front())
-        && TabellenZelle::aus(wert, false).art != TabellenZelle::Zahl)
+        && TabellenZelle::aus(wert).art != TabellenZelle::Zahl)
         f.prepend(QLatin1Char('\''));
     f.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + f + QLatin1Char('"');
 }
 
-// Opens a QSaveFile, lets schreibe fill it through a text stream and commits
+// Opens a SpeicherDatei, lets schreibe fill it through a text stream and commits
 // it only when everything was written, so no partial file replaces the target.
 bool schreibeTextdatei(const QString& fileName, bool textModus,
                        const std::function<void(QTextStream&)>& schreibe)
 {
-    QSaveFile datei(fileName);
+    SpeicherDatei datei(fileName);
     QIODevice::OpenMode modus = QIODevice::WriteOnly;
     if (textModus)
         modus |= QIODevice::Text;
@@ -96,6 +96,10 @@ bool exportXLS(QAbstractItemModel* model, const QString& fileName, QList<int> ro
                "xmlns:x=\"urn:schemas-microsoft-com:office:excel\" "
                "xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\" "
                "xmlns:html=\"http://www.w3.org/TR/REC-html40\">\n"
+               // The formats of the date and date-time cells.
+               "<Styles><Style ss:ID=\"d\"><NumberFormat ss:Format=\"dd.mm.yyyy\"/></Style>"
+               "<Style ss:ID=\"dz\"><NumberFormat ss:Format=\"dd.mm.yyyy hh:mm:ss\"/></Style>"
+               "</Styles>"
                "<Worksheet ss:Name=\"Tabelle1\"><Table>";
         const int w = quelle.spalten();
         out << "<Row>";
@@ -106,11 +110,21 @@ bool exportXLS(QAbstractItemModel* model, const QString& fileName, QList<int> ro
         for (int i = 0; i < quelle.zeilen(); ++i) {
             out << "<Row>";
             for (int k = 0; k < w; ++k) {
-                const TabellenZelle z = TabellenZelle::aus(quelle.wert(i, k), false);
-                if (z.art == TabellenZelle::Zahl)
+                const TabellenZelle z = quelle.zelle(i, k);
+                switch (z.art) {
+                case TabellenZelle::Zahl:
                     out << "<Cell><Data ss:Type=\"Number\">" << TabellenZelle::zahlText(z.zahl);
-                else
+                    break;
+                case TabellenZelle::Datum:
+                case TabellenZelle::DatumZeit:
+                    out << "<Cell ss:StyleID=\"" << (z.art == TabellenZelle::Datum ? "d" : "dz")
+                        << "\"><Data ss:Type=\"DateTime\">"
+                        << z.isoText() << ".000";
+                    break;
+                case TabellenZelle::Text:
                     out << "<Cell><Data ss:Type=\"String\">" << TabellenZelle::xmlEscape(z.text);
+                    break;
+                }
                 out << "</Data></Cell>";
             }
             out << "</Row>";

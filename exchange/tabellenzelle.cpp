@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-TabellenZelle TabellenZelle::aus(const QVariant& v, bool mitDatum)
+TabellenZelle TabellenZelle::aus(const QVariant& v)
 {
+    static const QDate ersterTag(1900, 1, 1);
     TabellenZelle z;
     z.text = v.toString();
     // Only the value's type decides: a text that looks like a number (a postcode
@@ -25,14 +26,15 @@ TabellenZelle TabellenZelle::aus(const QVariant& v, bool mitDatum)
             z.zahl = v.toDouble();
         }
         break;
+    // The 1900 date system of the Excel formats has no day before 1 January 1900.
     case QMetaType::QDateTime:
-        if (mitDatum && v.toDateTime().isValid()) {
+        if (v.toDateTime().isValid() && v.toDateTime().date() >= ersterTag) {
             z.art = DatumZeit;
             z.zeit = v.toDateTime();
         }
         break;
     case QMetaType::QDate:
-        if (mitDatum && v.toDate().isValid()) {
+        if (v.toDate().isValid() && v.toDate() >= ersterTag) {
             z.art = Datum;
             z.zeit = QDateTime(v.toDate(), QTime(0, 0));
         }
@@ -110,10 +112,33 @@ qint64 TabellenZelle::datumSerial(const QDate& d)
 QString TabellenZelle::zeitZiffern(const QTime& t)
 {
     const double anteil = QTime(0, 0).secsTo(t) / 3600.0 / 24.0;
-    return QString::number(anteil, 'f', 8).mid(2);
+    // Eight decimals are not enough: 14:34:02 would read back as 14:34:01.99998,
+    // which spreadsheets show as 14:34:01.
+    QString ziffern = QString::number(anteil, 'f', 15).mid(2);
+    while (ziffern.size() > 8 && ziffern.endsWith(QLatin1Char('0')))
+        ziffern.chop(1);
+    return ziffern;
 }
 
 QString TabellenZelle::zahlText(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString TabellenZelle::isoText() const
+{
+    const QDate d = zeit.date();
+    const QTime t = zeit.time();
+    return QString::asprintf("%04d-%02d-%02dT%02d:%02d:%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+QString TabellenZelle::anzeigeText() const
+{
+    const QDate d = zeit.date();
+    const QTime t = zeit.time();
+    if (art == Datum)
+        return QString::asprintf("%02d.%02d.%04d", d.day(), d.month(), d.year());
+    return QString::asprintf("%02d.%02d.%04d %02d:%02d:%02d", d.day(), d.month(), d.year(), t.hour(),
+                             t.minute(), t.second());
 }

@@ -210,18 +210,15 @@ void XlsxExport::sheet(QTextStream& out)
         << "</sheetView></sheetViews>\n"
         << "<sheetFormatPr baseColWidth=\"10\" defaultRowHeight=\"15\"/>\n";
 
-    // Date columns are recognised by the model's second row.
+    // Date columns get the date format also for rows added later.
     QString cols;
-    if (m_quelle.modellZeilen() > 1) {
-        for (int k = 0; k < w; ++k) {
-            const int typ = m_quelle.modellWert(1, k).metaType().id();
-            const char* stil = typ == QMetaType::QDateTime ? "2" : typ == QMetaType::QDate ? "1"
-                                                                                           : nullptr;
-            if (stil)
-                cols += QStringLiteral("<col min=\"%1\" max=\"%1\" style=\"%2\" width=\"12\"/>\n")
-                            .arg(k + 1)
-                            .arg(QLatin1String(stil));
-        }
+    for (int k = 0; k < w; ++k) {
+        const TabellenZelle::Art art = m_quelle.spaltenArt(k);
+        if (art == TabellenZelle::Datum || art == TabellenZelle::DatumZeit)
+            cols += QStringLiteral("<col min=\"%1\" max=\"%1\" style=\"%2\" width=\"%3\"/>\n")
+                        .arg(k + 1)
+                        .arg(art == TabellenZelle::Datum ? 1 : 2)
+                        .arg(art == TabellenZelle::Datum ? 12 : 19);
     }
     if (!cols.isEmpty())
         out << "<cols>\n" << cols << "</cols>\n";
@@ -236,7 +233,7 @@ void XlsxExport::sheet(QTextStream& out)
         const int r = i + 2;
         out << "<row r=\"" << r << '"' << spans;
         for (int k = 0; k < w; ++k) {
-            const TabellenZelle z = TabellenZelle::aus(m_quelle.wert(i, k), true);
+            const TabellenZelle z = m_quelle.zelle(i, k);
             out << "<c r=\"" << namen.at(k) << r << '"';
             switch (z.art) {
             case TabellenZelle::Zahl:

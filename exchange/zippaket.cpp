@@ -1,41 +1,34 @@
 #include "exchange/zippaket.h"
 
 #include <QDebug>
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTextStream>
 
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 #include <quazip/quazipnewinfo.h>
 
-#include <cstdio>
-
-ZipPaket::ZipPaket(const QString& fileName) : m_ziel(QFileInfo(fileName).absoluteFilePath())
+ZipPaket::ZipPaket(const QString& fileName) : m_datei(fileName)
 {
-    const QFileInfo info(m_ziel);
-    if (info.isDir()) {
-        qWarning() << "cannot create zip over a folder" << m_ziel;
+    if (!m_datei.open(QIODevice::WriteOnly)) {
+        qWarning() << "cannot create zip" << fileName << m_datei.errorString();
         return;
     }
-    do {
-        m_temp = QStringLiteral("%1/.%2.%3.tmp")
-                     .arg(info.absolutePath(), info.fileName())
-                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-    } while (QFile::exists(m_temp));
-    m_zip = std::make_unique<QuaZip>(m_temp);
+    m_zip = std::make_unique<QuaZip>(&m_datei);
+    // QuaZip must not close the file: only commit() may put it in place.
+    m_zip->setAutoClose(false);
     m_ok = m_zip->open(QuaZip::mdCreate);
     if (!m_ok)
-        qWarning() << "cannot create zip" << m_ziel;
+        qWarning() << "cannot create zip" << fileName;
 }
 
 ZipPaket::~ZipPaket()
 {
     if (m_zip && m_zip->isOpen())
         m_zip->close();
-    if (!m_fertig && !m_temp.isEmpty())
-        QFile::remove(m_temp);
+    m_zip.reset();
+    // A file never committed is removed with it; this only makes it explicit.
+    if (m_datei.isOpen())
+        m_datei.cancelWriting();
 }
 
 bool ZipPaket::istOffen() const
@@ -52,7 +45,7 @@ bool ZipPaket::eintrag(const QString& name, const std::function<void(QTextStream
     const int methode = komprimiert ? Z_DEFLATED : 0;
     const int stufe = komprimiert ? Z_DEFAULT_COMPRESSION : 0;
     if (!datei.open(QIODevice::WriteOnly, QuaZipNewInfo(name), nullptr, 0, methode, stufe)) {
-        qWarning() << "cannot open zip entry" << name << "in" << m_ziel;
+        qWarning() << "cannot open zip entry" << name << "in" << m_datei.fileName();
         m_ok = false;
         return false;
     }
@@ -68,7 +61,7 @@ bool ZipPaket::eintrag(const QString& name, const std::function<void(QTextStream
     if (datei.getZipError() != ZIP_OK)
         m_ok = false;
     if (!m_ok)
-        qWarning() << "error writing zip entry" << name << "in" << m_ziel;
+        qWarning() << "error writing zip entry" << name << "in" << m_datei.fileName();
     return m_ok;
 }
 
@@ -81,16 +74,10 @@ bool ZipPaket::abschliessen()
         m_ok = false;
     if (!m_ok)
         return false;
-    // rename() replaces an existing file in one step; where it cannot, remove it first.
-    bool verschoben = std::rename(QFile::encodeName(m_temp).constData(),
-                                  QFile::encodeName(m_ziel).constData())
-                      == 0;
-    if (!verschoben && (!QFile::exists(m_ziel) || QFile::remove(m_ziel)))
-        verschoben = QFile::rename(m_temp, m_ziel);
-    if (!verschoben) {
-        qWarning() << "cannot move zip into place" << m_ziel;
+    if (!m_datei.commit()) {
+        qWarning() << "cannot save zip" << m_datei.fileName() << m_datei.errorString();
+        m_ok = false;
         return false;
     }
-    m_fertig = true;
     return true;
 }

@@ -1,6 +1,8 @@
 #ifndef ZIPPAKET_H
 #define ZIPPAKET_H
 
+#include "platform/speicherdatei.h"
+
 #include <QString>
 
 #include <functional>
@@ -9,28 +11,28 @@
 class QTextStream;
 class QuaZip;
 
-// A zip package written entry by entry under a temporary name in the target's
-// folder and moved into place by abschliessen(), so a failed export leaves
-// neither a half-written package nor a damaged old file behind.
+// A zip package written entry by entry into a SpeicherDatei and committed by
+// abschliessen(), as the other writers save: a failed export leaves neither a
+// half-written package nor a damaged old file behind, a symbolic link at the
+// name is written through to its target, and a name of any length the file
+// system takes can be written.
 class ZipPaket
 {
 public:
     explicit ZipPaket(const QString& fileName);
-    ~ZipPaket();  // removes the temporary file unless abschliessen() succeeded
+    ~ZipPaket();  // discards the package unless abschliessen() succeeded
 
     bool istOffen() const;
     // Writes one UTF-8 entry through fuelle; deflated, or stored when komprimiert is false.
     bool eintrag(const QString& name, const std::function<void(QTextStream&)>& fuelle,
                  bool komprimiert = true);
-    // Closes the package and moves it to the file name; true when all went well.
+    // Closes the package and puts it under the file name; true when all went well.
     bool abschliessen();
 
 private:
-    QString m_ziel;
-    QString m_temp;
-    std::unique_ptr<QuaZip> m_zip;
+    SpeicherDatei m_datei;
+    std::unique_ptr<QuaZip> m_zip;  // declared after m_datei: closed before it goes
     bool m_ok = false;
-    bool m_fertig = false;
 };
 
 #endif

@@ -32,8 +32,12 @@ void UmsatzDiagramm::setzeUmsatz(const QDate& von, const QDate& bis,
 {
     QChart* c = chart();
     c->removeAllSeries();
-    for (QAbstractAxis* achse : c->axes())
+    // removeAxis() hands the axis back to the caller: without delete, every
+    // recomputation would keep the old axes and their labels.
+    for (QAbstractAxis* achse : c->axes()) {
         c->removeAxis(achse);
+        delete achse;
+    }
     m_monate.clear();
 
     auto* balken = new QBarSet(tr("Umsatz"));

@@ -7,6 +7,7 @@
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
+#include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -137,6 +138,14 @@ private slots:
         QFETCH(QString, text);
         const auto d = rechne(produkte, text, {}, {2026, 2, 10}, {2026, 4, 30});
         QCOMPARE(d->diagramm()->monate(), (QList<QDate>{{2026, 2, 1}, {2026, 3, 1}, {2026, 4, 1}}));
+        QTEST(d->diagramm()->werte(), "werte");
+        // A recomputation replaces the axes; the old ones must not stay behind.
+        QList<QPointer<QAbstractAxis>> alt;
+        for (QAbstractAxis* achse : d->diagramm()->chart()->axes())
+            alt << achse;
+        QTest::mouseClick(knopf(d.get(), "Berechnen"), Qt::LeftButton);
+        QCOMPARE(d->diagramm()->chart()->axes().size(), 2);
+        QCOMPARE(alt.count(nullptr), 2);
         QTEST(d->diagramm()->werte(), "werte");
         dialoge.antworte(env.pfad(QTest::currentDataTag()));
         QVERIFY(d->diagramm()->speichereBild());

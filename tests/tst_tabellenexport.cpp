@@ -30,13 +30,16 @@ private:
     }
 
 private slots:
-    // Not in the read-back files: non-finite numbers, invalid dates, SQL's 64-bit integers, columns past Z.
+    // Not in the read-back files: non-finite numbers, invalid dates and those before 1900, SQL's 64-bit
+    // integers, columns past Z.
     void zellenUndNamen()
     {
         QList<int> arten;
-        for (const QVariant& v : {QVariant(qInf()), QVariant(QDateTime()), QVariant(qlonglong(612345678))})
-            arten << int(TabellenZelle::aus(v, true).art);
-        QCOMPARE(arten, QList<int>({TabellenZelle::Text, TabellenZelle::Text, TabellenZelle::Zahl}));
+        for (const QVariant& v : {QVariant(qInf()), QVariant(QDateTime()), QVariant(qlonglong(612345678)),
+                                  QVariant(QDate(1899, 12, 31)), QVariant(QDate(1900, 1, 1))})
+            arten << int(TabellenZelle::aus(v).art);
+        QCOMPARE(arten, QList<int>({TabellenZelle::Text, TabellenZelle::Text, TabellenZelle::Zahl,
+                                    TabellenZelle::Text, TabellenZelle::Datum}));
         QStringList namen;
         for (int k : {0, 25, 26, 701, 702})
             namen << TabellenZelle::columnName(k);
@@ -88,6 +91,38 @@ private slots:
         QVERIFY(QFileInfo(datei).size() < 100000);
         QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList({"alt." + format, "im_weg." + format}));
+    }
+
+    void nameUndVerweis_data() { fehler_data(); }
+
+    // Every writer saves alike: names up to the file system's 255 bytes, new and replaced (keeping
+    // the old file's permissions); a symbolic link at the name is written through to its target.
+    void nameUndVerweis()
+    {
+        QFETCH(QString, format);
+        QStandardItemModel m(2, 3);
+        const Writer w = writer.value(format);
+        const QString ordner = env.pfad("ablage_" + format);
+        QDir().mkpath(ordner);
+        QStringList namen;
+        const auto privat = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+        for (int laenge : {241, 255}) {
+            namen << QString(laenge - format.size() - 1, QLatin1Char('n')) + "." + format;
+            const QString datei = ordner + "/" + namen.last();
+            QVERIFY2(w(&m, datei, {}, false) && QFile::setPermissions(datei, privat) && w(&m, datei, {}, false),
+                     qPrintable(QString::number(laenge)));
+            QCOMPARE(QFile::permissions(datei), privat);
+        }
+        const QString ziel = ordner + "/ziel." + format;
+        QVERIFY(QFile(ziel).open(QIODevice::WriteOnly) && QFile::resize(ziel, 100000));
+        QVERIFY(QFile::link("ziel." + format, ordner + "/verweis." + format));
+        QVERIFY(w(&m, ordner + "/verweis." + format, {}, false));
+        QVERIFY(QFileInfo(ordner + "/verweis." + format).isSymLink());
+        QCOMPARE(liesDatei(ziel).left(2), liesDatei(ordner + "/" + namen.first()).left(2));
+        QVERIFY(QFileInfo(ziel).size() < 100000);
+        namen << "verweis." + format << "ziel." + format;
+        namen.sort();
+        QCOMPARE(QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), namen);
     }
 
     void sqlModelWrittenWhole_data() { fehler_data(); }

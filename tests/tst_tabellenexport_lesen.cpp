@@ -39,11 +39,15 @@ private slots:
         QMap<QString, Writer> schreibe{{"csv", exportCSV}, {"xls", exportXLS}, {"ods", exportODS},
                                        {"xlsx", exportXLSX}};
         QStandardItemModel daten, zeichen, formelModell;
-        daten.setHorizontalHeaderLabels({"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code"});
+        // Eingang as SQLite gives a date column, as ISO text; Notiz has one date-like text among texts;
+        // the stores' row version is no data.
+        daten.setHorizontalHeaderLabels({"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code",
+                                         "Version", "Eingang", "Notiz"});
         fuelleZeilen(daten, {{1, "Müller & Söhne\nGmbH", 1234567.89, "12,50", QDate(2024, 3, 1),
-                              QDateTime(QDate(2024, 3, 1), QTime(10, 30)), "01234"},
+                              QDateTime(QDate(2024, 3, 1), QTime(10, 30)), "01234", 7, "2026-12-07T14:34:02",
+                              "2024-03-01"},
                              {2, quote, -7.25, "0,00", QDate(1900, 3, 1),
-                              QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), "12,50 €"}});
+                              QDateTime(QDate(2023, 12, 31), QTime(23, 59, 59)), "12,50 €", 8, "", "bald"}});
         // U+FFFE, U+FFFF and lone surrogate halves would make the XML files unreadable.
         zeichen.setHorizontalHeaderLabels({"Text"});
         fuelleZeilen(zeichen, {{QString("a") + QChar(0xFFFE) + "b" + QChar(0xFFFF) + "c" + QChar(0xD800) + "d"
@@ -65,7 +69,7 @@ private slots:
 
         // Our CSV is ";"-separated UTF-8: read with every column as text the values stay exact;
         // read with formula evaluation on, no field of the data becomes a formula.
-        QVERIFY(konvertiere("in/text", "CSV:59,34,76,1,1/2/2/2/3/2/4/2/5/2/6/2/7/2"));
+        QVERIFY(konvertiere("in/text", "CSV:59,34,76,1,1/2/2/2/3/2/4/2/5/2/6/2/7/2/8/2/9/2"));
         QVERIFY(konvertiere("in/formel", "CSV:59,34,76,1,,0,false,false,false,false,false,0,true"));
         QVERIFY(konvertiere("in/xml"));
         // openpyxl reads the XLSX workbook's cells as kind:value, dates rounded to the second.
@@ -94,16 +98,17 @@ private slots:
         QTest::addColumn<QString>("datei");
         QTest::addColumn<QList<QStringList>>("erwartet");
         for (const QString f : {"csv", "xls", "ods", "xlsx"}) {
-            const bool x = f == "xlsx";
-            const QString nl = f == "csv" ? "\n" : " ";
+            const bool x = f != "csv";
+            const QString nl = x ? " " : "\n";
             // Texts unchanged even where they look like numbers (line breaks become blanks in the
-            // XML formats); dates with the sheet's formats in XLSX, as ISO text elsewhere.
+            // XML formats); dates as date cells in the sheet's formats, as ISO text in CSV.
             QTest::newRow(qPrintable("daten_" + f)) << "daten_" + f << QList<QStringList>{
-                {"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code"},
+                {"Nr", "Name & <Firma>", "Preis", "Betrag", "Datum", "Zeit", "Code", "Eingang", "Notiz"},
                 {"1", "Müller & Söhne" + nl + "GmbH", "1234567.89", "12,50", x ? "01.03.2024" : "2024-03-01",
-                 x ? "01.03.2024 10:30:00" : "2024-03-01T10:30:00.000", "01234"},
+                 x ? "01.03.2024 10:30:00" : "2024-03-01T10:30:00.000", "01234",
+                 x ? "07.12.2026 14:34:02" : "2026-12-07T14:34:02", "2024-03-01"},
                 {"2", quote, "-7.25", "0,00", x ? "01.03.1900" : "1900-03-01",
-                 x ? "31.12.2023 23:59:59" : "2023-12-31T23:59:59.000", "12,50 €"}};
+                 x ? "31.12.2023 23:59:59" : "2023-12-31T23:59:59.000", "12,50 €", "", "bald"}};
             if (f != "csv")
                 QTest::newRow(qPrintable("zeichen_" + f))
                     << "zeichen_" + f << QList<QStringList>{{"Text"}, {"abcde " + smiley}};
@@ -114,11 +119,12 @@ private slots:
         QTest::newRow("formeln_csv") << "formeln_csv" << (formelnGelesen << QStringList{"-7.25"});
         QTest::newRow("openpyxl") << "openpyxl" << QList<QStringList>{
             {"Tabelle1"},
-            {"s:Nr", "s:Name & <Firma>", "s:Preis", "s:Betrag", "s:Datum", "s:Zeit", "s:Code"},
+            {"s:Nr", "s:Name & <Firma>", "s:Preis", "s:Betrag", "s:Datum", "s:Zeit", "s:Code", "s:Eingang",
+             "s:Notiz"},
             {"n:1.0", "s:Müller & Söhne GmbH", "n:1234567.89", "s:12,50", "d:2024-03-01T00:00:00",
-             "d:2024-03-01T10:30:00", "s:01234"},
+             "d:2024-03-01T10:30:00", "s:01234", "d:2026-12-07T14:34:02", "s:2024-03-01"},
             {"n:2.0", "s:" + quote, "n:-7.25", "s:0,00", "d:1900-03-01T00:00:00", "d:2023-12-31T23:59:59",
-             "s:12,50 €"}};
+             "s:12,50 €", "s:", "s:bald"}};
     }
 
     void zellen()
