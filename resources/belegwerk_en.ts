@@ -197,6 +197,27 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
 </context>
 <context>
+    <name>Betrag</name>
+    <message>
+        <source>%1 €</source>
+        <translation>%1 €</translation>
+    </message>
+</context>
+<context>
+    <name>BetragFeld</name>
+    <message numerus="yes">
+        <source>Bitte eine Zahl mit höchstens %n Nachkommastelle(n) eingeben, mit Komma oder Punkt, ohne Tausenderpunkte (z. B. %1).</source>
+        <translation>
+            <numerusform>Please enter a number with at most %n decimal, with a comma or a point, without thousands separators (e.g. %1).</numerusform>
+            <numerusform>Please enter a number with at most %n decimals, with a comma or a point, without thousands separators (e.g. %1).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bitte eine Zahl von %1 bis %2 eingeben.</source>
+        <translation>Please enter a number from %1 to %2.</translation>
+    </message>
+</context>
+<context>
     <name>CiiAufbau</name>
     <message>
         <source>Exonération TVA</source>
@@ -411,6 +432,13 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Bitte wählen Sie die Datenbankdatei aus.</source>
         <translation>Please choose the database file.</translation>
+    </message>
+</context>
+<context>
+    <name>Datenbank</name>
+    <message>
+        <source>Der Nummernversatz %1 = &quot;%2&quot; liegt nicht zwischen 0 und %3.</source>
+        <translation>The numbering offset %1 = &quot;%2&quot; is not between 0 and %3.</translation>
     </message>
 </context>
 <context>
@@ -784,6 +812,10 @@ Export settings including the password?</translation>
         <source>Die Datei %1 konnte nicht gelesen werden.</source>
         <translation>The file %1 could not be read.</translation>
     </message>
+    <message>
+        <source>Dieser Wert wurde nicht übernommen.</source>
+        <translation>This value was not taken over.</translation>
+    </message>
 </context>
 <context>
     <name>FirmaEditor</name>
@@ -904,6 +936,22 @@ Export settings including the password?</translation>
     <message>
         <source>Abgelehnte Datensätze hat die Datenbank nicht angenommen; sie stehen im Protokoll.</source>
         <translation>Rejected records were not accepted by the database; they are listed in the log.</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Import abgebrochen, nichts gespeichert</source>
+        <translation>Import cancelled, nothing stored</translation>
+    </message>
+    <message>
+        <source>Nicht gespeichert:</source>
+        <translation>Not stored:</translation>
+    </message>
+    <message>
+        <source>Übersprungen, weil die Nummer schon vergeben ist:</source>
+        <translation>Skipped because the number is taken already:</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1195,38 @@ The customer is not saved</translation>
     <message>
         <source>Frankreich</source>
         <translation>France</translation>
+    </message>
+    <message>
+        <source>Deutschland</source>
+        <translation>Germany</translation>
+    </message>
+    <message>
+        <source>Firma oder Name fehlt.</source>
+        <translation>Company or name missing.</translation>
+    </message>
+    <message>
+        <source>Strasse fehlt.</source>
+        <translation>Street missing.</translation>
+    </message>
+    <message>
+        <source>PLZ fehlt.</source>
+        <translation>Postcode missing.</translation>
+    </message>
+    <message>
+        <source>Die PLZ hat in %1 fünf Ziffern.</source>
+        <translation>In %1 the postcode has five digits.</translation>
+    </message>
+    <message>
+        <source>Die PLZ besteht aus bis zu 10 Buchstaben, Ziffern, Leerzeichen oder Bindestrichen.</source>
+        <translation>The postcode consists of up to 10 letters, digits, blanks or hyphens.</translation>
+    </message>
+    <message>
+        <source>Ort fehlt.</source>
+        <translation>Town missing.</translation>
+    </message>
+    <message>
+        <source>Land fehlt.</source>
+        <translation>Country missing.</translation>
     </message>
 </context>
 <context>
@@ -1411,21 +1491,28 @@ Copyright © 2026 the Belegwerk developers.</translation>
         <source>Der Auftrag %1 wurde nicht gefunden.</source>
         <translation>Order %1 was not found.</translation>
     </message>
+</context>
+<context>
+    <name>OdsLeser</name>
     <message>
-        <source>Die Datei enthält alle Einstellungen, auch das Passwort der Datenbank im Klartext. Sie wird nur für Sie lesbar gespeichert.
-
-Einstellungen mit dem Passwort exportieren?</source>
-        <translation>The file contains all settings, including the database password in plain text. It is saved so that only you can read it.
-
-Export settings including the password?</translation>
+        <source>Die Datei &quot;%1&quot; ist beschädigt und konnte nicht ganz gelesen werden.</source>
+        <translation>The file &quot;%1&quot; is damaged and could not be read completely.</translation>
     </message>
     <message>
-        <source>Einstellungen (*.ini)</source>
-        <translation>Settings (*.ini)</translation>
+        <source>Die Tabelle der Datei &quot;%1&quot; ist größer als %2 MB und wird nicht gelesen.</source>
+        <translation>The table of the file &quot;%1&quot; is larger than %2 MB and is not read.</translation>
     </message>
     <message>
-        <source>Die Datei %1 konnte nicht gelesen werden.</source>
-        <translation>The file %1 could not be read.</translation>
+        <source>Die Datei &quot;%1&quot; hat eine Zelle mit mehr als %2 Zeichen und wird nicht gelesen.</source>
+        <translation>The file &quot;%1&quot; has a cell of more than %2 characters and is not read.</translation>
+    </message>
+    <message>
+        <source>Die Datei &quot;%1&quot; ist fehlerhaft (Zeile %2: %3) und wird nicht gelesen.</source>
+        <translation>The file &quot;%1&quot; is faulty (line %2: %3) and is not read.</translation>
+    </message>
+    <message>
+        <source>Die Tabelle der Datei &quot;%1&quot; hat mehr als %2 Zellen und wird nicht gelesen.</source>
+        <translation>The table of the file &quot;%1&quot; has more than %2 cells and is not read.</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1615,14 @@ Export settings including the password?</translation>
         <source>Wollen Sie diese Produkte wirklich permanent löschen</source>
         <translation>Do you really want to delete these products permanently</translation>
     </message>
+    <message>
+        <source>Die Änderung wurde nicht gespeichert; die Tabelle zeigt wieder den gespeicherten Wert.</source>
+        <translation>The change was not stored; the table shows the stored value again.</translation>
+    </message>
+    <message>
+        <source>Das Produkt %1 wurde nicht gelöscht.</source>
+        <translation>The product %1 was not deleted.</translation>
+    </message>
 </context>
 <context>
     <name>ProdukteWidget</name>
@@ -1610,6 +1705,13 @@ Please enter the price.</translation>
     </message>
 </context>
 <context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>RechnungsEditor</name>
     <message>
         <source>de</source>
@@ -1671,6 +1773,10 @@ Please enter the price.</translation>
         <source>Mahntext</source>
         <translation>Reminder text</translation>
     </message>
+    <message>
+        <source>Mit diesem Versatz wird keine Rechnung gespeichert; &quot;OK&quot; speichert den angezeigten Wert.</source>
+        <translation>With this offset no invoice is stored; &quot;OK&quot; stores the value shown.</translation>
+    </message>
 </context>
 <context>
     <name>Speicherhinweis</name>
@@ -1701,6 +1807,14 @@ Please enter the price.</translation>
         <source>Ein Datum liegt nicht in den Jahren 1 bis 9999.</source>
         <translation>A date is not within the years 1 to 9999.</translation>
     </message>
+    <message>
+        <source>Es ist keine Belegnummer mehr frei.</source>
+        <translation>No document number is left.</translation>
+    </message>
+    <message>
+        <source>Die Belegnummer %1 liegt nicht zwischen 1 und %2.</source>
+        <translation>The document number %1 is not between 1 and %2.</translation>
+    </message>
 </context>
 <context>
     <name>SqlKundenStore</name>
@@ -1711,6 +1825,14 @@ Please enter the price.</translation>
     <message>
         <source>Der Kunde hat keine Kundennummer.</source>
         <translation>The customer has no customer number.</translation>
+    </message>
+    <message>
+        <source>Es ist keine Kundennummer mehr frei.</source>
+        <translation>No customer number is left.</translation>
+    </message>
+    <message>
+        <source>Die Kundennummer %1 liegt nicht zwischen 1 und %2.</source>
+        <translation>The customer number %1 is not between 1 and %2.</translation>
     </message>
 </context>
 <context>
@@ -1826,6 +1948,22 @@ Please enter the price.</translation>
         <source>Vendora Kunden importieren</source>
         <translation>Import Vendora customers</translation>
     </message>
+    <message>
+        <source>Die Datei enthält %1 neue Kunden. Sollen sie alle angelegt werden?</source>
+        <translation>The file holds %1 new customers. Create them all?</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält %1 neue Produkte. Sollen sie alle angelegt werden?</source>
+        <translation>The file holds %1 new products. Create them all?</translation>
+    </message>
+    <message>
+        <source>Importieren</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Nichts importiert</source>
+        <translation>Nothing imported</translation>
+    </message>
 </context>
 <context>
     <name>UmsatzDiagramm</name>
@@ -1899,6 +2037,38 @@ Please enter the price.</translation>
     <message>
         <source>Kundendaten importieren</source>
         <translation>Import customer data</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist keine mögliche Nummer</source>
+        <translation>%1 %2 is not a possible number</translation>
+    </message>
+    <message>
+        <source>%1 %2 ist kein mögliches Datum</source>
+        <translation>%1 %2 is not a possible date</translation>
+    </message>
+    <message>
+        <source>Kunde %1 (%2)</source>
+        <translation>Customer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Kunde ohne Nummer (%1)</source>
+        <translation>Customer without number (%1)</translation>
+    </message>
+    <message>
+        <source>Beleg der Art %1</source>
+        <translation>Document of kind %1</translation>
+    </message>
+    <message>
+        <source>%1 Nr. %2</source>
+        <translation>%1 no. %2</translation>
+    </message>
+    <message>
+        <source>%1 ohne Nummer</source>
+        <translation>%1 without number</translation>
+    </message>
+    <message>
+        <source>Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1</source>
+        <translation>The database refused the import, no order was stored: %1</translation>
     </message>
 </context>
 </TS>
