@@ -38,7 +38,6 @@ public:
     QString fehler;         // why reading stopped early; empty when the file was read whole
     bool abgebrochen = false;  // the user cancelled: nothing stored
     qint64 fehlerZeile = 0;
-    bool abgebrochen = false;         // cancelled by the user: nothing stored
     QStringList uebersprungeneSaetze;  // which record was skipped, one line each
     QStringList abgelehnteSaetze;      // which record was refused and why, one line each
 };
