@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QHash>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -227,6 +228,17 @@ QList<T> leseListe(QXmlStreamReader& r, QLatin1String liste, QLatin1String eleme
     return gelesen;
 }
 
+// One bar for both steps of an import: reading the file is the first half
+// (anfang 0), storing the second (anfang 500).
+Fortschritt::Meldung haelfte(const Fortschritt::Meldung& meldung, qint64 anfang)
+{
+    if (!meldung)
+        return {};
+    return [&meldung, anfang](qint64 erledigt, qint64 gesamt) {
+        return meldung(anfang + (gesamt > 0 ? 500 * erledigt / gesamt : 0), 1000);
+    };
+}
+
 ImportBericht ausDatei(const QString& fileName, ImportBericht::Art art,
                        const std::function<ImportBericht(QXmlStreamReader&)>& lies)
 {
@@ -437,13 +449,49 @@ QList<Auftrag> XmlAustausch::leseAuftraege(QXmlStreamReader& r, ImportBericht* b
                               &readAuftrag, bericht, meldung);
 }
 
-ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r)
+ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r, const Fortschritt::Meldung& meldung)
 {
     ImportBericht bericht(ImportBericht::Kunden);
-    QList<Kunde> liste = leseKunden(r, &bericht);
-    // The same number again is the same customer: kept as it is.
-    for (Kunde& k : liste)
-        bericht.neu(k.Nr > 0 && m_kunden->getKunde(k.Nr).Nr == k.Nr, [&] { return m_kunden->addKunde(k); });
+    QList<Kunde> gelesen = leseKunden(r, &bericht, haelfte(meldung, 0));
+    if (bericht.abgebrochen)
+        return bericht;
+    // The same number again, in the database or earlier in the file, is the same customer: kept as it is.
+    QList<Kunde> liste;
+    QSet<int> nummern;
+    for (const Kunde& k : std::as_const(gelesen)) {
+        if (k.Nr > 0 && (nummern.contains(k.Nr) || m_kunden->getKunde(k.Nr).Nr == k.Nr)) {
+            ++bericht.uebersprungen;
+            continue;
+        }
+        nummern.insert(k.Nr);
+        liste.append(k);
+    }
+    bool abgebrochen = false;
+    QList<bool> ok;
+    const Fortschritt::Meldung speichern = haelfte(meldung, 500);
+    const bool geschrieben = m_kunden->addKunden(liste, ok, [&](qint64 erledigt, qint64 gesamt) {
+        abgebrochen = speichern && !speichern(erledigt, gesamt);
+        return !abgebrochen;
+    });
+    if (!geschrieben) {
+        if (abgebrochen) {
+            bericht.abgebrochen = true;
+        } else {
+            bericht.abgelehnt += int(liste.size());
+            bericht.abgelehnteSaetze
+                << tr("Die Datenbank hat den Import abgelehnt, kein Kunde wurde gespeichert: %1")
+                       .arg(m_kunden->letzterFehler().text);
+        }
+        return bericht;
+    }
+    for (qsizetype i = 0; i < liste.size(); ++i) {
+        if (ok.value(i)) {
+            ++bericht.gespeichert;
+        } else {
+            ++bericht.abgelehnt;
+            bericht.abgelehnteSaetze << bezeichnung(liste.at(i));
+        }
+    }
     return bericht;
 }
 
@@ -488,18 +536,10 @@ void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& beri
 
 ImportBericht XmlAustausch::readAuftraege(QXmlStreamReader& r, const Fortschritt::Meldung& meldung)
 {
-    // One bar for both steps: reading the file is the first half, storing the second.
-    const auto teil = [&meldung](qint64 anfang) -> Fortschritt::Meldung {
-        if (!meldung)
-            return {};
-        return [&meldung, anfang](qint64 erledigt, qint64 gesamt) {
-            return meldung(anfang + (gesamt > 0 ? 500 * erledigt / gesamt : 0), 1000);
-        };
-    };
     ImportBericht bericht(ImportBericht::Auftraege);
-    QList<Auftrag> liste = leseAuftraege(r, &bericht, teil(0));
+    QList<Auftrag> liste = leseAuftraege(r, &bericht, haelfte(meldung, 0));
     if (!bericht.abgebrochen)
-        speichereAuftraege(liste, bericht, teil(500));
+        speichereAuftraege(liste, bericht, haelfte(meldung, 500));
     return bericht;
 }
 
@@ -513,9 +553,10 @@ int XmlAustausch::exportAuftraege(const QString& fileName)
     return schreibeDatei(fileName, [this](QXmlStreamWriter& w) { return writeAuftraege(w); });
 }
 
-ImportBericht XmlAustausch::importKunden(const QString& fileName)
+ImportBericht XmlAustausch::importKunden(const QString& fileName, const Fortschritt::Meldung& meldung)
 {
-    return ausDatei(fileName, ImportBericht::Kunden, [this](QXmlStreamReader& r) { return readKunden(r); });
+    return ausDatei(fileName, ImportBericht::Kunden,
+                    [this, &meldung](QXmlStreamReader& r) { return readKunden(r, meldung); });
 }
 
 ImportBericht XmlAustausch::importAuftraege(const QString& fileName, const Fortschritt::Meldung& meldung)
@@ -548,13 +589,9 @@ QString XmlAustausch::importiere(QWidget* parent, bool auftraege)
                                                                    tr("Daten (*.xml)"));
     if (datei.isEmpty())
         return QString();
-    ImportBericht bericht;
-    if (auftraege) {
-        Fortschritt fortschritt(parent, titel);
-        bericht = importAuftraege(datei, fortschritt.meldung());
-    } else {
-        bericht = importKunden(datei);
-    }
+    Fortschritt fortschritt(parent, titel);
+    const ImportBericht bericht = auftraege ? importAuftraege(datei, fortschritt.meldung())
+                                            : importKunden(datei, fortschritt.meldung());
     const QString text = QDir::toNativeSeparators(datei) + QLatin1String(":\n") + bericht.fehlerText();
     // A cancelled import needs no box: the user knows, and the status bar says nothing was stored.
     if (!bericht.abgebrochen && bericht.fehlerhaft())

@@ -35,8 +35,9 @@ public:
     // records written, -1 when the file could not be written.
     int exportKunden(const QString& fileName);
     int exportAuftraege(const QString& fileName);
-    ImportBericht importKunden(const QString& fileName);
-    // The orders of a file in one transaction; meldung shows the progress and can cancel.
+    // The customers or the orders of a file in one transaction; meldung shows
+    // the progress and can cancel, and then nothing is stored.
+    ImportBericht importKunden(const QString& fileName, const Fortschritt::Meldung& meldung = {});
     ImportBericht importAuftraege(const QString& fileName, const Fortschritt::Meldung& meldung = {});
 
     // The lists: every customer; every order, each with the current customer
@@ -44,7 +45,7 @@ public:
     int writeKunden(QXmlStreamWriter& w);
     int writeAuftraege(QXmlStreamWriter& w);
     // Read a list and store it; the report tells what came of every record.
-    ImportBericht readKunden(QXmlStreamReader& r);
+    ImportBericht readKunden(QXmlStreamReader& r, const Fortschritt::Meldung& meldung = {});
     ImportBericht readAuftraege(QXmlStreamReader& r, const Fortschritt::Meldung& meldung = {});
 
     // The records read up to the end of the list or the first XML error; a

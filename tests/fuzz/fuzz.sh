@@ -11,8 +11,11 @@ if ! command -v clang++-14 >/dev/null || ! ls /usr/lib/llvm-14/lib/clang/*/lib/l
     als=""; [ "$(id -u)" -ne 0 ] && als=sudo
     $als apt-get install -y clang-14 libclang-rt-14-dev
 fi
+# The whole program is built again with clang: ccache, where there is one, keeps repeats short.
+cache=""
+command -v ccache >/dev/null && cache="-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
 cmake -S . -B build-fuzz -DBELEGWERK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
+      -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 $cache >/dev/null
 cmake --build build-fuzz --target "$ziel" -j2
 korpus=build-fuzz/korpus-$ziel
 mkdir -p "$korpus"
@@ -20,5 +23,5 @@ if [ -f "tests/fuzz/$ziel.py" ] && [ -z "$(ls -A "$korpus")" ]; then
     python3 "tests/fuzz/$ziel.py" "$korpus"
 fi
 woerter=""
-[ -f "tests/fuzz/$ziel.dict" ] && woerter="-dict=tests/fuzz/$ziel.dict"
+[ -f "tests/fuzz/$ziel.dict" ] && woerter="-dict=$(pwd)/tests/fuzz/$ziel.dict"
 exec "build-fuzz/tests/fuzz/$ziel" $woerter "$@" "$korpus"
