@@ -16,16 +16,6 @@ QString aufzaehlung(const QString& titel, const QStringList& saetze)
 
 }  // namespace
 
-void ImportBericht::neu(bool vorhanden, const std::function<bool()>& speichere)
-{
-    if (vorhanden)
-        ++uebersprungen;
-    else if (speichere())
-        ++gespeichert;
-    else
-        ++abgelehnt;
-}
-
 QString ImportBericht::statusText() const
 {
     if (abgebrochen)

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 
 // What one import did: the figures for the status bar and, when something went
 // wrong, for the one message the user gets.
@@ -26,8 +25,6 @@ public:
     QString statusText() const;
     // The figures, the refused records and the line of the XML error.
     QString fehlerText() const;
-    // Counts one new record: skipped when it is there already, else stored by speichere or refused.
-    void neu(bool vorhanden, const std::function<bool()>& speichere);
 
     Art art;
     int gelesen = 0;        // complete records read from the file
