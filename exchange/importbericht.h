@@ -34,6 +34,7 @@ public:
     int abgelehnt = 0;      // refused by the store
     QString fehler;         // why reading stopped early; empty when the file was read whole
     qint64 fehlerZeile = 0;
+    bool abgebrochen = false;  // cancelled by the user: nothing stored
     QStringList uebersprungeneSaetze;  // which record was skipped, one line each
     QStringList abgelehnteSaetze;      // which record was refused and why, one line each
 };
