@@ -36,7 +36,6 @@ public:
     int uebersprungen = 0;  // present already, or without a number: not stored
     int abgelehnt = 0;      // refused by the store
     QString fehler;         // why reading stopped early; empty when the file was read whole
-    bool abgebrochen = false;  // the user cancelled: nothing stored
     qint64 fehlerZeile = 0;
     bool abgebrochen = false;         // cancelled by the user: nothing stored
     QStringList uebersprungeneSaetze;  // which record was skipped, one line each
