@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "platform/privateablage.h"
 #include "exchange/tabellenexport.h"
@@ -617,8 +618,8 @@ void MainWindow::exportCurrent()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_settings.setValue("MainWindow/geometry", saveGeometry());
-    m_settings.setValue("MainWindow/windowState", saveState(0));
+    Einstellung::setze(Einstellung::MainWindowGeometry, saveGeometry(), m_settings);
+    Einstellung::setze(Einstellung::MainWindowState, saveState(0), m_settings);
     QMainWindow::closeEvent(event);
 }
 

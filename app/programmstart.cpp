@@ -1,5 +1,6 @@
 #include "app/programmstart.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
@@ -63,13 +64,12 @@ bool Programmstart::openDatabase()
     PrivateAblage::ordner(dataDir);
 
     QSettings settings;
-    const QString treiber = settings.value("Datenbank/Treiber", "QSQLITE").toString();
-    const QString name =
-        settings.value("Datenbank/Name", QDir(dataDir).absoluteFilePath("belegwerk.db")).toString();
-    const QString host = settings.value("Datenbank/Host").toString();
-    const QString user = settings.value("Datenbank/User").toString();
+    const QString treiber = Einstellung::text(Einstellung::DatenbankTreiber, settings);
+    const QString name = Einstellung::text(Einstellung::DatenbankName, settings);
+    const QString host = Einstellung::text(Einstellung::DatenbankHost, settings);
+    const QString user = Einstellung::text(Einstellung::DatenbankUser, settings);
     const QString passwort = Passwortablage::lies(settings);
-    const int port = settings.value("Datenbank/Port", 0).toInt();
+    const int port = Einstellung::zahl(Einstellung::DatenbankPort, settings);
 
     QSqlDatabase db = QSqlDatabase::addDatabase(treiber);
     db.setDatabaseName(name);
@@ -146,7 +146,7 @@ int Programmstart::run(QApplication& app)
 
     MainWindow w;
     w.show();
-    w.restoreGeometry(settings.value("MainWindow/geometry").toByteArray());
-    w.restoreState(settings.value("MainWindow/windowState").toByteArray(), 0);
+    w.restoreGeometry(Einstellung::daten(Einstellung::MainWindowGeometry, settings));
+    w.restoreState(Einstellung::daten(Einstellung::MainWindowState, settings), 0);
     return app.exec();
 }

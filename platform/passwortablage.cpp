@@ -1,5 +1,6 @@
 #include "platform/passwortablage.h"
 
+#include "platform/einstellung.h"
 #include "platform/privateablage.h"
 
 #include <qt6keychain/keychain.h>
@@ -12,10 +13,9 @@
 
 namespace {
 
-const char* const schluessel = "Datenbank/Passwort";
 // Set when the password is in the secret store, so that start-up asks the
 // store only then (a locked store would otherwise prompt at every start).
-const char* const imSchluesselbund = "Datenbank/Schluesselbund";
+const Einstellung::Schluessel imSchluesselbund = Einstellung::DatenbankSchluesselbund;
 
 // Runs job to its end; a store that does not answer within a minute counts as
 // absent. The job deletes itself when it ends, even after the time-out.
@@ -24,7 +24,7 @@ bool fuehreAus(QKeychain::Job* job, QString* text = nullptr)
     QEventLoop loop;
     bool ok = false;
     job->setAutoDelete(true);
-    job->setKey(schluessel);
+    job->setKey(Einstellung::name(Einstellung::DatenbankPasswort));
     QObject::connect(job, &QKeychain::Job::finished, &loop, [&](QKeychain::Job* j) {
         ok = j->error() == QKeychain::NoError;
         if (!ok)
@@ -48,7 +48,7 @@ QString dienst()
 
 void Passwortablage::speichere(QSettings& s, const QString& passwort)
 {
-    const bool warDort = s.value(imSchluesselbund).toBool();
+    const bool warDort = Einstellung::schalter(imSchluesselbund, s);
     bool imStore = false;
     if (!passwort.isEmpty()) {
         auto* job = new QKeychain::WritePasswordJob(dienst());
@@ -57,19 +57,19 @@ void Passwortablage::speichere(QSettings& s, const QString& passwort)
     } else if (warDort) {
         fuehreAus(new QKeychain::DeletePasswordJob(dienst()));
     }
-    s.setValue(schluessel, imStore ? QString() : passwort);
+    Einstellung::setze(Einstellung::DatenbankPasswort, imStore ? QString() : passwort, s);
     if (imStore)
-        s.setValue(imSchluesselbund, true);
+        Einstellung::setze(imSchluesselbund, true, s);
     else
-        s.remove(imSchluesselbund);
+        s.remove(Einstellung::name(imSchluesselbund));
     s.sync();
     PrivateAblage::einstellungen();  // the key may hold the password now
 }
 
 QString Passwortablage::lies(QSettings& s)
 {
-    const QString passwort = s.value(schluessel).toString();
-    if (!passwort.isEmpty() || !s.value(imSchluesselbund).toBool())
+    const QString passwort = Einstellung::text(Einstellung::DatenbankPasswort, s);
+    if (!passwort.isEmpty() || !Einstellung::schalter(imSchluesselbund, s))
         return passwort;
     auto* job = new QKeychain::ReadPasswordJob(dienst());
     QString gelesen;
@@ -79,9 +79,9 @@ QString Passwortablage::lies(QSettings& s)
 
 void Passwortablage::alsKlartext(QSettings& ziel, QSettings& quelle)
 {
-    if (!quelle.value(imSchluesselbund).toBool())
+    if (!Einstellung::schalter(imSchluesselbund, quelle))
         return;
-    ziel.setValue(schluessel, lies(quelle));
-    ziel.remove(imSchluesselbund);
+    Einstellung::setze(Einstellung::DatenbankPasswort, lies(quelle), ziel);
+    ziel.remove(Einstellung::name(imSchluesselbund));
 }
 

@@ -1,5 +1,6 @@
 #include "print/belegbetraege.h"
 
+#include "platform/einstellung.h"
 #include "print/druckerde1.h"
 #include "print/layouts.h"
 #include "print/steuer.h"
@@ -19,9 +20,9 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
         const int wahl = Steuer::satzWahl();
         r = 0.0;
         if (wahl == Steuer::SatzB)
-            r = DruckerDE1::prozent(s.value("Steuer/Satz B", 7)) / 100.0;
+            r = DruckerDE1::prozent(s.value(Einstellung::name(Einstellung::SteuerSatzB), 7)) / 100.0;
         else if (wahl <= Steuer::SatzA)
-            r = DruckerDE1::prozent(s.value("Steuer/Satz A", 19)) / 100.0;
+            r = DruckerDE1::prozent(s.value(Einstellung::name(Einstellung::SteuerSatzA), 19)) / 100.0;
     }
 
     const int kundenTyp = a.Kunde.Typ;
@@ -64,7 +65,7 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
     }
 
     if (a.Eingang.isValid()) {
-        const int tage = s.value("Rechnung/Zahlungsziel", 30).toInt();
+        const int tage = Einstellung::zahl(Einstellung::RechnungZahlungsziel, s);
         m_faellig = a.Eingang.date().addDays(qMax(0, tage));
     }
     m_bezahlt = a.Status == AuftragsStatus::Bezahlt;

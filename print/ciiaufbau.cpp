@@ -1,5 +1,6 @@
 #include "print/ciiaufbau.h"
 
+#include "platform/einstellung.h"
 #include "print/laendercodes.h"
 #include "records/codetabellen.h"
 
@@ -78,13 +79,13 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     if (a.BestellNr > 0)
         r.bestellNr = QString::number(a.BestellNr);
 
-    r.verkaeufer.name = s.value("Firma/Firma").toString().trimmed();
-    r.verkaeufer.strasse = s.value("Firma/Strasse").toString().trimmed();
-    r.verkaeufer.plz = s.value("Firma/PLZ").toString().trimmed();
-    r.verkaeufer.ort = s.value("Firma/Ort").toString().trimmed();
-    r.verkaeufer.land = Laendercodes::iso(s.value("Firma/Land", tr("Frankreich")).toString());
-    r.verkaeufer.siren = s.value("Firma/SIREN").toString().trimmed();
-    const QString firmaUstId = s.value("Firma/UStId").toString().trimmed();
+    r.verkaeufer.name = Einstellung::text(Einstellung::FirmaFirma, s).trimmed();
+    r.verkaeufer.strasse = Einstellung::text(Einstellung::FirmaStrasse, s).trimmed();
+    r.verkaeufer.plz = Einstellung::text(Einstellung::FirmaPLZ, s).trimmed();
+    r.verkaeufer.ort = Einstellung::text(Einstellung::FirmaOrt, s).trimmed();
+    r.verkaeufer.land = Laendercodes::iso(Einstellung::text(Einstellung::FirmaLand, s));
+    r.verkaeufer.siren = Einstellung::text(Einstellung::FirmaSIREN, s).trimmed();
+    const QString firmaUstId = Einstellung::text(Einstellung::FirmaUStId, s).trimmed();
     if (!ohneUst)
         r.verkaeufer.ustId = firmaUstId;
 
@@ -136,8 +137,8 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
 
     r.zahlungsmittel = zahlungsmittel(a.Zahlung);
     if (r.zahlungsmittel == CiiRechnung::Ueberweisung) {
-        r.iban = s.value("Firma/IBAN").toString().trimmed();
-        r.bic = s.value("Firma/BIC").toString().trimmed();
+        r.iban = Einstellung::text(Einstellung::FirmaIBAN, s).trimmed();
+        r.bic = Einstellung::text(Einstellung::FirmaBIC, s).trimmed();
     } else if (r.zahlungsmittel == CiiRechnung::Lastschrift) {
         r.iban = k.IBAN.trimmed();
     }

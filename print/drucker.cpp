@@ -25,14 +25,12 @@ Drucker::Drucker(QObject* parent) : QObject(parent) {}
 
 QString Drucker::standardMahntext()
 {
-    return tr("En cas de retard de paiement, une pénalité égale à trois fois le taux d'intérêt "
-              "légal sera exigible, ainsi qu'une indemnité forfaitaire pour frais de recouvrement "
-              "de 40 €. Pas d'escompte pour paiement anticipé.");
+    return Einstellung::standard(Einstellung::RechnungMahntext).toString();
 }
 
-QString Drucker::wert(const QString& schluessel) const
+QString Drucker::wert(Einstellung::Schluessel schluessel) const
 {
-    return m_settings.value(schluessel).toString().trimmed();
+    return Einstellung::text(schluessel, m_settings).trimmed();
 }
 
 QString Drucker::verbinde(const QStringList& teile, const QString& trenner)
@@ -216,18 +214,19 @@ QList<Drucker::Vermerk> Drucker::briefkopf() const
 {
     QList<Vermerk> v;
     const QFont klein = Seitensatz::schrift(9);
-    const QString logo = wert("Rechnung/LogoText");
+    const QString logo = wert(Einstellung::RechnungLogoText);
     if (!logo.isEmpty())
         v << Vermerk{logo, Seitensatz::schrift(7)};
-    const QString firma = wert("Firma/Firma");
+    const QString firma = wert(Einstellung::FirmaFirma);
     if (!firma.isEmpty())
         v << Vermerk{firma, Seitensatz::schrift(14, true)};
     const QStringList zeilen{
-        wert("Firma/Strasse"), verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " "),
-        wert("Firma/Tel").isEmpty() ? QString() : tr("Tél. %1").arg(wert("Firma/Tel")),
-        wert("Firma/Email").isEmpty() ? QString() : tr("E-mail: %1").arg(wert("Firma/Email")),
-        wert("Firma/URL").isEmpty() ? QString() : tr("URL: %1").arg(wert("Firma/URL")),
-        wert("Firma/UStId").isEmpty() ? QString() : tr("N° TVA: %1").arg(wert("Firma/UStId"))};
+        wert(Einstellung::FirmaStrasse), verbinde({wert(Einstellung::FirmaPLZ),
+            wert(Einstellung::FirmaOrt)}, " "),
+        wert(Einstellung::FirmaTel).isEmpty() ? QString() : tr("Tél. %1").arg(wert(Einstellung::FirmaTel)),
+        wert(Einstellung::FirmaEmail).isEmpty() ? QString() : tr("E-mail: %1").arg(wert(Einstellung::FirmaEmail)),
+        wert(Einstellung::FirmaURL).isEmpty() ? QString() : tr("URL: %1").arg(wert(Einstellung::FirmaURL)),
+        wert(Einstellung::FirmaUStId).isEmpty() ? QString() : tr("N° TVA: %1").arg(wert(Einstellung::FirmaUStId))};
     const QString adresse = verbinde(zeilen, "\n");
     if (!adresse.isEmpty())
         v << Vermerk{adresse, klein};
@@ -240,8 +239,8 @@ QList<Drucker::Vermerk> Drucker::anschrift(const Auftrag& a) const
     QFont absender = Seitensatz::schrift(8, true);
     absender.setUnderline(true);
     const QString zeile = verbinde(
-        {wert("Firma/Firma"), wert("Firma/Strasse"),
-         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        {wert(Einstellung::FirmaFirma), wert(Einstellung::FirmaStrasse),
+         verbinde({wert(Einstellung::FirmaPLZ), wert(Einstellung::FirmaOrt)}, " ")},
         " - ");
     if (!zeile.isEmpty())
         v << Vermerk{zeile, absender};
@@ -263,24 +262,26 @@ QList<Drucker::Vermerk> Drucker::fuss(const Auftrag& a) const
     QList<Vermerk> v;
     const QFont klein = Seitensatz::schrift(7);
     const QString text =
-        wert(a.Dienst == Auftrag::Schulung ? "Rechnung/Foot" : "Rechnung/Foot2");
+        wert(a.Dienst == Auftrag::Schulung ? Einstellung::RechnungFoot : Einstellung::RechnungFoot2);
     if (!text.isEmpty())
         v << Vermerk{text, klein};
     const int typ = a.Kunde.Typ;
     if (typ == KundenTyp::Kunde2 || typ == KundenTyp::Intern)
         v << Vermerk{tr("Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI"), klein};
-    auto mit = [this](const char* muster, const QString& schluessel) {
+    auto mit = [this](const char* muster, Einstellung::Schluessel schluessel) {
         const QString w = wert(schluessel);
         return w.isEmpty() ? QString() : tr(muster).arg(w);
     };
     const QString recht = verbinde(
-        {wert("Firma/Firma"), wert("Firma/Rechtsform"), mit(QT_TR_NOOP("SIREN %1"), "Firma/SIREN"),
-         mit(QT_TR_NOOP("RCS %1"), "Firma/RCS"), mit(QT_TR_NOOP("N° TVA %1"), "Firma/UStId")},
+        {wert(Einstellung::FirmaFirma), wert(Einstellung::FirmaRechtsform),
+         mit(QT_TR_NOOP("SIREN %1"), Einstellung::FirmaSIREN), mit(QT_TR_NOOP("RCS %1"), Einstellung::FirmaRCS),
+         mit(QT_TR_NOOP("N° TVA %1"), Einstellung::FirmaUStId)},
         " - ");
     if (!recht.isEmpty())
         v << Vermerk{recht, klein};
     const QString bank = verbinde(
-        {mit(QT_TR_NOOP("IBAN %1"), "Firma/IBAN"), mit(QT_TR_NOOP("BIC %1"), "Firma/BIC")}, " - ");
+        {mit(QT_TR_NOOP("IBAN %1"), Einstellung::FirmaIBAN), mit(QT_TR_NOOP("BIC %1"), Einstellung::FirmaBIC)},
+        " - ");
     if (!bank.isEmpty())
         v << Vermerk{bank, klein};
     return v;
@@ -306,7 +307,7 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& 
         v << Vermerk{tr("Date d'échéance: %1").arg(b.faelligAm().toString("dd.MM.yyyy")), basis};
     // Late-payment terms are owed to business customers.
     if (!a.Kunde.Firma.trimmed().isEmpty()) {
-        const QString mahn = m_settings.value("Rechnung/Mahntext", standardMahntext()).toString();
+        const QString mahn = Einstellung::text(Einstellung::RechnungMahntext, m_settings);
         if (!mahn.trimmed().isEmpty())
             v << Vermerk{mahn.trimmed(), Seitensatz::schrift(8)};
     }
@@ -344,7 +345,7 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
 
     absatz(satz, t, Seitensatz::schrift(12, true), links, breite);
     satz.abstand(2 * mm);
-    absatz(satz, wert("Rechnung/Head"), Seitensatz::schrift(10), links, breite);
+    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(10), links, breite);
     if (!a.Komentar.trimmed().isEmpty()) {
         satz.abstand(3 * mm);
         absatz(satz, a.Komentar, Seitensatz::schrift(10), links, breite);
@@ -353,7 +354,7 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
 
     const bool service = a.Dienst == Auftrag::Schulung;
     const bool sechs = !service && b.mitSteuer() &&
-                       m_settings.value("Steuer/Satz", 0).toInt() != 3;
+                       Einstellung::zahl(Einstellung::SteuerSatz, m_settings) != 3;
     QList<Spalte> spalten;
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;

@@ -1,6 +1,7 @@
 #ifndef DRUCKER_H
 #define DRUCKER_H
 
+#include "platform/einstellung.h"
 #include "records/auftrag.h"
 
 #include <QColor>
@@ -50,7 +51,7 @@ protected:
     };
 
     // A settings text, empty when the key is not set.
-    QString wert(const QString& schluessel) const;
+    QString wert(Einstellung::Schluessel schluessel) const;
     // Non-empty texts joined by trenner.
     static QString verbinde(const QStringList& teile, const QString& trenner);
     // The title of the document's kind (Typ), with its document number filled

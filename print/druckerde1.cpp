@@ -50,18 +50,19 @@ QString DruckerDE1::titel(const Auftrag& a)
 QList<Drucker::Vermerk> DruckerDE1::briefkopf() const
 {
     QList<Vermerk> v;
-    const QString firma = wert("Firma/Firma");
+    const QString firma = wert(Einstellung::FirmaFirma);
     if (!firma.isEmpty())
         v << Vermerk{firma, Seitensatz::schrift(14, true)};
     const QString adresse = verbinde(
-        {wert("Firma/Strasse"), verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " "),
-         wert("Firma/Tel").isEmpty() ? QString() : tr("Tel. %1").arg(wert("Firma/Tel")),
-         wert("Firma/Email").isEmpty() ? QString() : tr("E-Mail: %1").arg(wert("Firma/Email")),
-         wert("Firma/URL")},
+        {wert(Einstellung::FirmaStrasse), verbinde({wert(Einstellung::FirmaPLZ),
+            wert(Einstellung::FirmaOrt)}, " "),
+         wert(Einstellung::FirmaTel).isEmpty() ? QString() : tr("Tel. %1").arg(wert(Einstellung::FirmaTel)),
+         wert(Einstellung::FirmaEmail).isEmpty() ? QString() : tr("E-Mail: %1").arg(wert(Einstellung::FirmaEmail)),
+         wert(Einstellung::FirmaURL)},
         "\n");
     if (!adresse.isEmpty())
         v << Vermerk{adresse, Seitensatz::schrift(9)};
-    const QString logo = wert("Rechnung/LogoText");
+    const QString logo = wert(Einstellung::RechnungLogoText);
     if (!logo.isEmpty())
         v << Vermerk{logo, Seitensatz::schrift(7)};
     return v;
@@ -73,8 +74,8 @@ QList<Drucker::Vermerk> DruckerDE1::anschrift(const Auftrag& a) const
     QFont absender = Seitensatz::schrift(7);
     absender.setUnderline(true);
     const QString zeile = verbinde(
-        {wert("Firma/Firma"), wert("Firma/Strasse"),
-         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        {wert(Einstellung::FirmaFirma), wert(Einstellung::FirmaStrasse),
+         verbinde({wert(Einstellung::FirmaPLZ), wert(Einstellung::FirmaOrt)}, " ")},
         " · ");
     v << Vermerk{zeile, absender};
     const Kunde& k = a.Kunde;
@@ -102,22 +103,22 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
 QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
 {
     const QFont f = Seitensatz::schrift(7);
-    auto mit = [this](const char* muster, const QString& schluessel) {
+    auto mit = [this](const char* muster, Einstellung::Schluessel schluessel) {
         const QString w = wert(schluessel);
         return w.isEmpty() ? QString() : tr(muster).arg(w);
     };
     const QString firma = verbinde(
-        {wert("Firma/Firma"), wert("Firma/Rechtsform"), wert("Firma/Strasse"),
-         verbinde({wert("Firma/PLZ"), wert("Firma/Ort")}, " ")},
+        {wert(Einstellung::FirmaFirma), wert(Einstellung::FirmaRechtsform), wert(Einstellung::FirmaStrasse),
+         verbinde({wert(Einstellung::FirmaPLZ), wert(Einstellung::FirmaOrt)}, " ")},
         "\n");
     const QString steuer =
-        verbinde({mit(QT_TR_NOOP("Steuer-Nr.: %1"), "Firma/SteuerNr"),
-                  mit(QT_TR_NOOP("USt-IdNr.: %1"), "Firma/UStId"), wert("Firma/RCS")},
+        verbinde({mit(QT_TR_NOOP("Steuer-Nr.: %1"), Einstellung::FirmaSteuerNr),
+                  mit(QT_TR_NOOP("USt-IdNr.: %1"), Einstellung::FirmaUStId), wert(Einstellung::FirmaRCS)},
                  "\n");
     const QString bank = verbinde(
-        {wert("Firma/Bank"), mit(QT_TR_NOOP("IBAN: %1"), "Firma/IBAN"),
-         mit(QT_TR_NOOP("BIC: %1"), "Firma/BIC"), mit(QT_TR_NOOP("BLZ %1"), "Firma/BLZ"),
-         mit(QT_TR_NOOP("Konto-Nr. %1"), "Firma/KontoNr")},
+        {wert(Einstellung::FirmaBank), mit(QT_TR_NOOP("IBAN: %1"), Einstellung::FirmaIBAN),
+         mit(QT_TR_NOOP("BIC: %1"), Einstellung::FirmaBIC), mit(QT_TR_NOOP("BLZ %1"), Einstellung::FirmaBLZ),
+         mit(QT_TR_NOOP("Konto-Nr. %1"), Einstellung::FirmaKontoNr)},
         "\n");
     QList<QList<Vermerk>> spalten;
     spalten << QList<Vermerk>{Vermerk{firma, f}} << QList<Vermerk>{Vermerk{steuer, f}};
@@ -156,10 +157,10 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
 
     absatz(satz, t, titelFont, randLinks, breite);
     satz.abstand(2 * mm);
-    absatz(satz, wert("Rechnung/Head"), Seitensatz::schrift(9), randLinks, breite);
+    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
     satz.abstand(5 * mm);
 
-    const bool drei = !b.mitSteuer() || m_settings.value("Steuer/Satz", 0).toInt() == 3;
+    const bool drei = !b.mitSteuer() || Einstellung::zahl(Einstellung::SteuerSatz, m_settings) == 3;
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
@@ -194,7 +195,7 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
     else if (a.Typ == Auftragsart::Rechnung && b.faelligAm().isValid())
         vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
                             basis};
-    const QString footer = wert("Rechnung/Footer");
+    const QString footer = wert(Einstellung::RechnungFooter);
     if (!footer.isEmpty())
         vermerke << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
     summen(satz, s, vermerke, randLinks, breite, spalten.last().breite);

@@ -1,5 +1,6 @@
 #include "print/layouts.h"
 
+#include "platform/einstellung.h"
 #include "print/druckerde1.h"
 
 #include <QSettings>
@@ -8,7 +9,7 @@ namespace Layouts {
 
 bool deutsch()
 {
-    const QString name = QSettings().value("Rechnung/Layout", 1).toString();
+    const QString name = Einstellung::text(Einstellung::RechnungLayout);
     bool zahl = false;
     const int index = name.toInt(&zahl);
     return name == "de" || name == "de_1" || (zahl && index == 0);

@@ -1,28 +1,30 @@
 #include "print/steuer.h"
 
+#include "platform/einstellung.h"
+
 #include <QSettings>
 
 #include <cmath>
 
 int Steuer::modus()
 {
-    return QSettings().value("Steuer/Typ", 0).toInt();
+    return Einstellung::zahl(Einstellung::SteuerTyp);
 }
 
 int Steuer::satzWahl()
 {
-    return QSettings().value("Steuer/Satz", 0).toInt();
+    return Einstellung::zahl(Einstellung::SteuerSatz);
 }
 
 double Steuer::satz()
 {
     QSettings s;
-    const int wahl = s.value("Steuer/Satz", 0).toInt();
+    const int wahl = Einstellung::zahl(Einstellung::SteuerSatz, s);
     double r = 0.0;
     if (wahl == SatzB)
-        r = s.value("Steuer/Satz B", 0.196).toDouble();
+        r = Einstellung::dezimal(Einstellung::SteuerSatzB, s);
     else if (wahl <= SatzA)
-        r = s.value("Steuer/Satz A", 0.196).toDouble();
+        r = Einstellung::dezimal(Einstellung::SteuerSatzA, s);
     // "nan" and "inf" parse as numbers, and -100 % divides by zero in the
     // gross mode: either would put inf or NaN on every amount.
     if (!std::isfinite(r) || r <= -1.0)

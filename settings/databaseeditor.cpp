@@ -1,5 +1,6 @@
 #include "settings/databaseeditor.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
@@ -17,10 +18,10 @@
 
 namespace {
 
-QLineEdit* textFeld(QWidget* parent, const char* key)
+QLineEdit* textFeld(QWidget* parent, Einstellung::Schluessel key)
 {
     auto* feld = new QLineEdit(parent);
-    feld->setObjectName(key);
+    feld->setObjectName(Einstellung::name(key));
     return feld;
 }
 
@@ -37,18 +38,18 @@ QString datenOrdner()
 DatabaseEditor::DatabaseEditor(QWidget* parent)
     : QWidget(parent),
       m_treiber(new QComboBox(this)),
-      m_name(textFeld(this, "Datenbank/Name")),
+      m_name(textFeld(this, Einstellung::DatenbankName)),
       m_datei(new QToolButton(this)),
-      m_user(textFeld(this, "Datenbank/User")),
-      m_passwort(textFeld(this, "Datenbank/Passwort")),
-      m_host(textFeld(this, "Datenbank/Host")),
+      m_user(textFeld(this, Einstellung::DatenbankUser)),
+      m_passwort(textFeld(this, Einstellung::DatenbankPasswort)),
+      m_host(textFeld(this, Einstellung::DatenbankHost)),
       m_port(new QSpinBox(this))
 {
-    m_treiber->setObjectName("Datenbank/Treiber");
+    m_treiber->setObjectName(Einstellung::name(Einstellung::DatenbankTreiber));
     m_datei->setText("...");
     m_datei->setToolTip(tr("Datenbankdatei wählen"));
     m_name->setMinimumWidth(60 * m_name->fontMetrics().averageCharWidth());
-    m_port->setObjectName("Datenbank/Port");
+    m_port->setObjectName(Einstellung::name(Einstellung::DatenbankPort));
     m_port->setRange(0, 65535);
     m_port->setSpecialValueText(tr("Standard"));
 
@@ -80,28 +81,28 @@ void DatabaseEditor::load()
     const QStringList treiber = QSqlDatabase::drivers();
     m_treiber->clear();
     m_treiber->addItems(treiber);
-    const QString ordner = datenOrdner();
-    const int pos = treiber.indexOf(m_settings.value("Datenbank/Treiber", "QSQLITE").toString());
+    datenOrdner();  // created for the default database file
+    const int pos = treiber.indexOf(Einstellung::text(Einstellung::DatenbankTreiber, m_settings));
     if (pos >= 0)
         m_treiber->setCurrentIndex(pos);
     m_name->setText(
-        m_settings.value("Datenbank/Name", QDir(ordner).absoluteFilePath("belegwerk.db")).toString());
-    m_user->setText(m_settings.value("Datenbank/User").toString());
+        Einstellung::text(Einstellung::DatenbankName, m_settings));
+    m_user->setText(Einstellung::text(Einstellung::DatenbankUser, m_settings));
     m_passwort->setEchoMode(QLineEdit::Password);
     m_passwort->setText(Passwortablage::lies(m_settings));
-    m_host->setText(m_settings.value("Datenbank/Host").toString());
-    m_port->setValue(m_settings.value("Datenbank/Port").toInt());
+    m_host->setText(Einstellung::text(Einstellung::DatenbankHost, m_settings));
+    m_port->setValue(Einstellung::zahl(Einstellung::DatenbankPort, m_settings));
     driverChanged();
 }
 
 void DatabaseEditor::save()
 {
-    m_settings.setValue("Datenbank/Treiber", m_treiber->currentText());
-    m_settings.setValue("Datenbank/Name", m_name->text());
-    m_settings.setValue("Datenbank/User", m_user->text());
+    Einstellung::setze(Einstellung::DatenbankTreiber, m_treiber->currentText(), m_settings);
+    Einstellung::setze(Einstellung::DatenbankName, m_name->text(), m_settings);
+    Einstellung::setze(Einstellung::DatenbankUser, m_user->text(), m_settings);
     Passwortablage::speichere(m_settings, m_passwort->text());
-    m_settings.setValue("Datenbank/Host", m_host->text());
-    m_settings.setValue("Datenbank/Port", m_port->value());
+    Einstellung::setze(Einstellung::DatenbankHost, m_host->text(), m_settings);
+    Einstellung::setze(Einstellung::DatenbankPort, m_port->value(), m_settings);
 }
 
 void DatabaseEditor::driverChanged()

@@ -1,5 +1,6 @@
 #include "settings/einstellungsdatei.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
@@ -74,7 +75,8 @@ void EinstellungsDatei::importiere(QWidget* parent)
         return;
     }
     // An offset the numbering would refuse is not taken over.
-    const QStringList offsets{"Rechnung/Offset1", "Rechnung/Offset2"};
+    const QStringList offsets{Einstellung::name(Einstellung::RechnungOffset1),
+        Einstellung::name(Einstellung::RechnungOffset2)};
     QStringList abgelehnt;
     const QStringList keys = ini.allKeys();
     for (const QString& key : keys) {
@@ -89,7 +91,7 @@ void EinstellungsDatei::importiere(QWidget* parent)
         Interaktion::instance()->warning(
             parent, titel, abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
     // A password from the file moves into the secret store where one runs.
-    const QString passwort = ini.value("Datenbank/Passwort").toString();
+    const QString passwort = Einstellung::text(Einstellung::DatenbankPasswort, ini);
     if (!passwort.isEmpty())
         Passwortablage::speichere(settings, passwort);
 }

@@ -1,5 +1,7 @@
 #include "settings/firmaeditor.h"
 
+#include "platform/einstellung.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
 
@@ -8,31 +10,31 @@ namespace {
 struct Zeile
 {
     const char* label;
-    const char* key;
+    Einstellung::Schluessel key;
     const char* beispiel;  // placeholder showing what belongs in the field
 };
 
 const Zeile zeilen[] = {
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Firma"), "Firma/Firma", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Strasse"), "Firma/Strasse", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "PLZ"), "Firma/PLZ", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Ort"), "Firma/Ort", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Tel"), "Firma/Tel", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Email"), "Firma/Email", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "URL"), "Firma/URL", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Bank"), "Firma/Bank", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "BLZ"), "Firma/BLZ", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Konto"), "Firma/KontoNr", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "SteuerNr"), "Firma/SteuerNr", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "UStId"), "Firma/UStId", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "Rechtsform, Kapital"), "Firma/Rechtsform",
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Firma"), Einstellung::FirmaFirma, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Strasse"), Einstellung::FirmaStrasse, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "PLZ"), Einstellung::FirmaPLZ, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Ort"), Einstellung::FirmaOrt, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Tel"), Einstellung::FirmaTel, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Email"), Einstellung::FirmaEmail, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "URL"), Einstellung::FirmaURL, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Bank"), Einstellung::FirmaBank, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "BLZ"), Einstellung::FirmaBLZ, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Konto"), Einstellung::FirmaKontoNr, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "SteuerNr"), Einstellung::FirmaSteuerNr, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "UStId"), Einstellung::FirmaUStId, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Rechtsform, Kapital"), Einstellung::FirmaRechtsform,
      QT_TRANSLATE_NOOP("FirmaEditor", "z. B. SARL au capital de 10 000 €")},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "SIREN/SIRET"), "Firma/SIREN",
+    {QT_TRANSLATE_NOOP("FirmaEditor", "SIREN/SIRET"), Einstellung::FirmaSIREN,
      QT_TRANSLATE_NOOP("FirmaEditor", "9 oder 14 Ziffern")},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "RCS"), "Firma/RCS",
+    {QT_TRANSLATE_NOOP("FirmaEditor", "RCS"), Einstellung::FirmaRCS,
      QT_TRANSLATE_NOOP("FirmaEditor", "z. B. RCS Lyon")},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "IBAN"), "Firma/IBAN", nullptr},
-    {QT_TRANSLATE_NOOP("FirmaEditor", "BIC"), "Firma/BIC", nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "IBAN"), Einstellung::FirmaIBAN, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "BIC"), Einstellung::FirmaBIC, nullptr},
 };
 
 }  // namespace
@@ -43,7 +45,7 @@ FirmaEditor::FirmaEditor(QWidget* parent) : QWidget(parent)
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (const Zeile& z : zeilen) {
         auto* feld = new QLineEdit(this);
-        feld->setObjectName(z.key);
+        feld->setObjectName(Einstellung::name(z.key));
         // Wide enough for an IBAN of 34 characters with its blanks.
         feld->setMinimumWidth(45 * feld->fontMetrics().averageCharWidth());
         if (z.beispiel)

@@ -1,5 +1,6 @@
 #include "settings/rechnungseditor.h"
 
+#include "platform/einstellung.h"
 #include "print/drucker.h"
 #include "print/layouts.h"
 #include "store/datenbank.h"
@@ -15,10 +16,10 @@
 namespace {
 
 // A text field showing zeilen lines without scrolling, 50 characters wide.
-QPlainTextEdit* textFeld(QWidget* parent, const char* key, int zeilen = 3)
+QPlainTextEdit* textFeld(QWidget* parent, Einstellung::Schluessel key, int zeilen = 3)
 {
     auto* feld = new QPlainTextEdit(parent);
-    feld->setObjectName(key);
+    feld->setObjectName(Einstellung::name(key));
     feld->setTabChangesFocus(true);
     const QFontMetrics fm = feld->fontMetrics();
     const int rand = 2 * (feld->frameWidth() + int(feld->document()->documentMargin()));
@@ -28,10 +29,10 @@ QPlainTextEdit* textFeld(QWidget* parent, const char* key, int zeilen = 3)
     return feld;
 }
 
-QSpinBox* zahlFeld(QWidget* parent, const char* key, int min, int max)
+QSpinBox* zahlFeld(QWidget* parent, Einstellung::Schluessel key, int min, int max)
 {
     auto* box = new QSpinBox(parent);
-    box->setObjectName(key);
+    box->setObjectName(Einstellung::name(key));
     box->setRange(min, max);
     return box;
 }
@@ -41,27 +42,27 @@ QSpinBox* zahlFeld(QWidget* parent, const char* key, int min, int max)
 RechnungsEditor::RechnungsEditor(QWidget* parent)
     : QWidget(parent),
       m_druckerNamen(QPrinterInfo::availablePrinterNames()),
-      m_kopf(textFeld(this, "Rechnung/Head")),
-      m_fussSchulung(textFeld(this, "Rechnung/Foot")),
-      m_fussProdukte(textFeld(this, "Rechnung/Foot2")),
-      m_logoText(textFeld(this, "Rechnung/LogoText")),
+      m_kopf(textFeld(this, Einstellung::RechnungHead)),
+      m_fussSchulung(textFeld(this, Einstellung::RechnungFoot)),
+      m_fussProdukte(textFeld(this, Einstellung::RechnungFoot2)),
+      m_logoText(textFeld(this, Einstellung::RechnungLogoText)),
       m_drucker(new QComboBox(this)),
       m_zeigeDialog(new QCheckBox(this)),
-      m_kopien(zahlFeld(this, "Rechnung/Copies", 1, 99)),
+      m_kopien(zahlFeld(this, Einstellung::RechnungCopies, 1, 99)),
       // The first number, offset + 1, must be a valid document number.
-      m_offsetProdukte(zahlFeld(this, "Rechnung/Offset1", 0, Datenbank::GroessteNummer - 1)),
-      m_offsetSchulung(zahlFeld(this, "Rechnung/Offset2", 0, Datenbank::GroessteNummer - 1)),
+      m_offsetProdukte(zahlFeld(this, Einstellung::RechnungOffset1, 0, Datenbank::GroessteNummer - 1)),
+      m_offsetSchulung(zahlFeld(this, Einstellung::RechnungOffset2, 0, Datenbank::GroessteNummer - 1)),
       m_offsetHinweis(new QLabel(this)),
       m_layout(new QComboBox(this)),
-      m_zahlungsziel(zahlFeld(this, "Rechnung/Zahlungsziel", 0, 365)),
-      m_mahntext(textFeld(this, "Rechnung/Mahntext", 5))
+      m_zahlungsziel(zahlFeld(this, Einstellung::RechnungZahlungsziel, 0, 365)),
+      m_mahntext(textFeld(this, Einstellung::RechnungMahntext, 5))
 {
-    m_drucker->setObjectName("Rechnung/DruckerName");
+    m_drucker->setObjectName(Einstellung::name(Einstellung::RechnungDruckerName));
     m_drucker->addItems(m_druckerNamen);
     m_drucker->setMinimumContentsLength(24);
     m_drucker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_zeigeDialog->setObjectName("Rechnung/ZeigeDialog");
-    m_layout->setObjectName("Rechnung/Layout");
+    m_zeigeDialog->setObjectName(Einstellung::name(Einstellung::RechnungZeigeDialog));
+    m_layout->setObjectName(Einstellung::name(Einstellung::RechnungLayout));
     m_layout->addItems({tr("de"), tr("fr_1")});
     m_zahlungsziel->setSuffix(tr(" Tage"));
     m_offsetHinweis->setObjectName("Rechnung/OffsetHinweis");
@@ -88,13 +89,13 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
 
 void RechnungsEditor::load()
 {
-    m_kopf->setPlainText(m_settings.value("Rechnung/Head").toString());
-    m_fussSchulung->setPlainText(m_settings.value("Rechnung/Foot").toString());
-    m_fussProdukte->setPlainText(m_settings.value("Rechnung/Foot2").toString());
-    m_logoText->setPlainText(m_settings.value("Rechnung/LogoText").toString());
+    m_kopf->setPlainText(Einstellung::text(Einstellung::RechnungHead, m_settings));
+    m_fussSchulung->setPlainText(Einstellung::text(Einstellung::RechnungFoot, m_settings));
+    m_fussProdukte->setPlainText(Einstellung::text(Einstellung::RechnungFoot2, m_settings));
+    m_logoText->setPlainText(Einstellung::text(Einstellung::RechnungLogoText, m_settings));
     m_drucker->setCurrentIndex(
-        m_druckerNamen.indexOf(m_settings.value("Rechnung/DruckerName").toString()));
-    m_zeigeDialog->setChecked(m_settings.value("Rechnung/ZeigeDialog", true).toBool());
+        m_druckerNamen.indexOf(Einstellung::text(Einstellung::RechnungDruckerName, m_settings)));
+    m_zeigeDialog->setChecked(Einstellung::schalter(Einstellung::RechnungZeigeDialog, m_settings));
     // An offset the numbering refuses (from a settings file, say) is not
     // shown as a nearby valid one: the page says so and offers 0 instead.
     QStringList ungueltig;
@@ -110,27 +111,27 @@ void RechnungsEditor::load()
                              + tr("Mit diesem Versatz wird keine Rechnung gespeichert; "
                                   "\"OK\" speichert den angezeigten Wert."));
     m_offsetHinweis->setVisible(!ungueltig.isEmpty());
-    m_kopien->setValue(m_settings.value("Rechnung/Copies", 1).toInt());
+    m_kopien->setValue(Einstellung::zahl(Einstellung::RechnungCopies, m_settings));
     // Printing also understands the layout's name; either form shows its entry.
     m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);
     // The defaults the invoice prints while the keys are unset.
-    m_zahlungsziel->setValue(m_settings.value("Rechnung/Zahlungsziel", 30).toInt());
+    m_zahlungsziel->setValue(Einstellung::zahl(Einstellung::RechnungZahlungsziel, m_settings));
     m_mahntext->setPlainText(
-        m_settings.value("Rechnung/Mahntext", Drucker::standardMahntext()).toString());
+        Einstellung::text(Einstellung::RechnungMahntext, m_settings));
 }
 
 void RechnungsEditor::save()
 {
-    m_settings.setValue("Rechnung/Head", m_kopf->toPlainText());
-    m_settings.setValue("Rechnung/Foot", m_fussSchulung->toPlainText());
-    m_settings.setValue("Rechnung/Foot2", m_fussProdukte->toPlainText());
-    m_settings.setValue("Rechnung/LogoText", m_logoText->toPlainText());
-    m_settings.setValue("Rechnung/DruckerName", m_drucker->currentText());
-    m_settings.setValue("Rechnung/ZeigeDialog", m_zeigeDialog->isChecked());
-    m_settings.setValue("Rechnung/Copies", m_kopien->value());
-    m_settings.setValue("Rechnung/Offset1", m_offsetProdukte->value());
-    m_settings.setValue("Rechnung/Offset2", m_offsetSchulung->value());
-    m_settings.setValue("Rechnung/Layout", m_layout->currentIndex());
-    m_settings.setValue("Rechnung/Zahlungsziel", m_zahlungsziel->value());
-    m_settings.setValue("Rechnung/Mahntext", m_mahntext->toPlainText());
+    Einstellung::setze(Einstellung::RechnungHead, m_kopf->toPlainText(), m_settings);
+    Einstellung::setze(Einstellung::RechnungFoot, m_fussSchulung->toPlainText(), m_settings);
+    Einstellung::setze(Einstellung::RechnungFoot2, m_fussProdukte->toPlainText(), m_settings);
+    Einstellung::setze(Einstellung::RechnungLogoText, m_logoText->toPlainText(), m_settings);
+    Einstellung::setze(Einstellung::RechnungDruckerName, m_drucker->currentText(), m_settings);
+    Einstellung::setze(Einstellung::RechnungZeigeDialog, m_zeigeDialog->isChecked(), m_settings);
+    Einstellung::setze(Einstellung::RechnungCopies, m_kopien->value(), m_settings);
+    Einstellung::setze(Einstellung::RechnungOffset1, m_offsetProdukte->value(), m_settings);
+    Einstellung::setze(Einstellung::RechnungOffset2, m_offsetSchulung->value(), m_settings);
+    Einstellung::setze(Einstellung::RechnungLayout, m_layout->currentIndex(), m_settings);
+    Einstellung::setze(Einstellung::RechnungZahlungsziel, m_zahlungsziel->value(), m_settings);
+    Einstellung::setze(Einstellung::RechnungMahntext, m_mahntext->toPlainText(), m_settings);
 }

@@ -1,6 +1,7 @@
 #include "settings/steuereditor.h"
 
 #include "delegates/betragfeld.h"
+#include "platform/einstellung.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +14,10 @@ namespace {
 // Rates in hundredths of a percent: 19.6 % is 1960, shown as "19.60".
 const int satzStellen = 2;
 
-BetragFeld* satzFeld(QWidget* parent, const char* key)
+BetragFeld* satzFeld(QWidget* parent, Einstellung::Schluessel key)
 {
     auto* feld = new BetragFeld(parent);
-    feld->setObjectName(key);
+    feld->setObjectName(Einstellung::name(key));
     feld->setFormat(satzStellen, QStringLiteral("%"), 0, 9999);
     feld->setMaximumWidth(10 * feld->fontMetrics().averageCharWidth() + 12);
     return feld;
@@ -27,19 +28,19 @@ qint64 hundertstelProzent(double bruch)
     return std::isfinite(bruch) ? std::llround(bruch * 10000.0) : 0;
 }
 
-void ladeSatz(BetragFeld* feld, const QSettings& s, const char* key)
+void ladeSatz(BetragFeld* feld, const QSettings& s, Einstellung::Schluessel key)
 {
-    feld->setWert(hundertstelProzent(s.value(key, 0.196).toDouble()));
+    feld->setWert(hundertstelProzent(Einstellung::dezimal(key, s)));
 }
 
 // A rate left as loaded keeps the stored value to the last digit; an
 // unreadable one is not stored (its field shows why).
-void speichereSatz(const BetragFeld* feld, QSettings& s, const char* key)
+void speichereSatz(const BetragFeld* feld, QSettings& s, Einstellung::Schluessel key)
 {
     const std::optional<qint64> wert = feld->wert();
-    if (!wert || *wert == hundertstelProzent(s.value(key, 0.196).toDouble()))
+    if (!wert || *wert == hundertstelProzent(Einstellung::dezimal(key, s)))
         return;
-    s.setValue(key, double(*wert) / 10000.0);
+    Einstellung::setze(key, double(*wert) / 10000.0, s);
 }
 
 }  // namespace
@@ -48,15 +49,15 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     : QWidget(parent),
       m_typ(new QComboBox(this)),
       m_satz(new QComboBox(this)),
-      m_satzA(satzFeld(this, "Steuer/Satz A")),
-      m_satzB(satzFeld(this, "Steuer/Satz B")),
+      m_satzA(satzFeld(this, Einstellung::SteuerSatzA)),
+      m_satzB(satzFeld(this, Einstellung::SteuerSatzB)),
       m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this))
 {
-    m_typ->setObjectName("Steuer/Typ");
+    m_typ->setObjectName(Einstellung::name(Einstellung::SteuerTyp));
     m_typ->addItems({"Brutto", "Netto", "Keine"});
-    m_satz->setObjectName("Steuer/Satz");
+    m_satz->setObjectName(Einstellung::name(Einstellung::SteuerSatz));
     m_satz->addItems({"A", "B", "Beide", "Keiner"});
-    m_filter->setObjectName("Produkte/filter");
+    m_filter->setObjectName(Einstellung::name(Einstellung::ProdukteFilter));
 
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -69,18 +70,18 @@ SteuerEditor::SteuerEditor(QWidget* parent)
 
 void SteuerEditor::load()
 {
-    m_typ->setCurrentIndex(m_settings.value("Steuer/Typ", 0).toInt());
-    m_satz->setCurrentIndex(m_settings.value("Steuer/Satz", 0).toInt());
-    ladeSatz(m_satzA, m_settings, "Steuer/Satz A");
-    ladeSatz(m_satzB, m_settings, "Steuer/Satz B");
-    m_filter->setChecked(m_settings.value("Produkte/filter").toBool());
+    m_typ->setCurrentIndex(Einstellung::zahl(Einstellung::SteuerTyp, m_settings));
+    m_satz->setCurrentIndex(Einstellung::zahl(Einstellung::SteuerSatz, m_settings));
+    ladeSatz(m_satzA, m_settings, Einstellung::SteuerSatzA);
+    ladeSatz(m_satzB, m_settings, Einstellung::SteuerSatzB);
+    m_filter->setChecked(Einstellung::schalter(Einstellung::ProdukteFilter, m_settings));
 }
 
 void SteuerEditor::save()
 {
-    m_settings.setValue("Steuer/Typ", m_typ->currentIndex());
-    m_settings.setValue("Steuer/Satz", m_satz->currentIndex());
-    speichereSatz(m_satzA, m_settings, "Steuer/Satz A");
-    speichereSatz(m_satzB, m_settings, "Steuer/Satz B");
-    m_settings.setValue("Produkte/filter", m_filter->isChecked());
+    Einstellung::setze(Einstellung::SteuerTyp, m_typ->currentIndex(), m_settings);
+    Einstellung::setze(Einstellung::SteuerSatz, m_satz->currentIndex(), m_settings);
+    speichereSatz(m_satzA, m_settings, Einstellung::SteuerSatzA);
+    speichereSatz(m_satzB, m_settings, Einstellung::SteuerSatzB);
+    Einstellung::setze(Einstellung::ProdukteFilter, m_filter->isChecked(), m_settings);
 }

@@ -2,6 +2,7 @@
 
 #include "delegates/formateddoubledelegate.h"
 #include "exchange/tabellenexport.h"
+#include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "stats/umsatzdiagramm.h"
 #include "store/auftragsstore.h"
@@ -115,13 +116,14 @@ StatistikDialog::StatistikDialog(const QString& name, int summenSpalte, QWidget*
     m_view->setItemDelegateForColumn(summenSpalte, m_betragDelegate.get());
     m_view->setModel(m_model);
 
-    resize(m_settings.value(m_name + "/size", QSize(610, 300)).toSize());
+    resize(m_settings.value(Einstellung::fenster(m_name, Einstellung::Groesse), QSize(610, 300)).toSize());
 }
 
 StatistikDialog::~StatistikDialog()
 {
-    m_settings.setValue(m_name + "/header", m_view->horizontalHeader()->saveState());
-    m_settings.setValue(m_name + "/size", size());
+    m_settings.setValue(Einstellung::fenster(m_name, Einstellung::Kopfzeile),
+        m_view->horizontalHeader()->saveState());
+    m_settings.setValue(Einstellung::fenster(m_name, Einstellung::Groesse), size());
     m_view->setItemDelegateForColumn(m_summenSpalte, nullptr);
 }
 
@@ -170,7 +172,8 @@ void StatistikDialog::zeigeErgebnis(const QMap<QDate, Betrag>& proMonat)
         delete altesModel;
         m_neu = false;
     }
-    const QByteArray kopf = m_settings.value(m_name + "/header").toByteArray();
+    const QByteArray kopf = m_settings.value(Einstellung::fenster(m_name,
+        Einstellung::Kopfzeile)).toByteArray();
     if (!kopf.isEmpty()) {
         // Column widths and order only: the rows stay in the order computed.
         const QSignalBlocker still(m_view->horizontalHeader());

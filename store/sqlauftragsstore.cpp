@@ -1,5 +1,6 @@
 #include "store/sqlauftragsstore.h"
 
+#include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "store/datenbank.h"
 #include "store/listenmodell.h"
@@ -258,12 +259,15 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
     const qint64 max = q.next() ? q.value(0).toLongLong() : 0;
     qint64 nr = max + 1;
     if (rechnung && max == 0 && (a.Dienst == Auftrag::Produkte || a.Dienst == Auftrag::Schulung)) {
-        const QString key = a.Dienst == Auftrag::Produkte ? "Rechnung/Offset1" : "Rechnung/Offset2";
+        const Einstellung::Schluessel key = a.Dienst == Auftrag::Produkte
+                                                ? Einstellung::RechnungOffset1
+                                                : Einstellung::RechnungOffset2;
+        const QVariant gespeichert = Einstellung::wert(key, m_settings);
         int offset = 0;
-        const QString grund = Datenbank::pruefeOffset(key, m_settings.value(key), &offset);
+        const QString grund = Datenbank::pruefeOffset(Einstellung::name(key), gespeichert, &offset);
         if (!grund.isEmpty()) {
-            qWarning() << "error inserting Auftrag: impossible numbering offset" << key
-                       << m_settings.value(key).toString();
+            qWarning() << "error inserting Auftrag: impossible numbering offset"
+                       << Einstellung::name(key) << gespeichert.toString();
             m_fehler = {Speicherfehler::Ungueltig, grund};
             return false;
         }

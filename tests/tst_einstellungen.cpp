@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/programmstart.h"
+#include "platform/einstellung.h"
 #include "settings/databaseeditor.h"
 #include "settings/einstellungen.h"
 #include "store/auftragsstore.h"
@@ -160,6 +161,37 @@ private slots:
         danach["Rechnung/Offset1"] = vorher.value("Rechnung/Offset1");
         QCOMPARE(danach, vorher);
         QVERIFY(dialoge.fragen.last().text.contains("2147483647"));
+    }
+
+    // Every key of the table: one name each, its default of its type, and a
+    // value of its type read back alike from the store and from an ini file.
+    void keyTable()
+    {
+        QSet<QString> namen;
+        QTemporaryDir ordner;
+        QSettings ini(ordner.filePath("belegwerk.ini"), QSettings::IniFormat);
+        for (int i = 0; i < Einstellung::Anzahl; ++i) {
+            const auto k = Einstellung::Schluessel(i);
+            const QString name = Einstellung::name(k);
+            QVERIFY2(!namen.contains(name), qPrintable(name));
+            namen << name;
+            const QMetaType typ(Einstellung::typ(k));
+            const QVariant standard = Einstellung::standard(k);
+            QVERIFY2(!standard.isValid() || standard.metaType() == typ, qPrintable(name));
+            QCOMPARE(Einstellung::wert(k), standard);
+            QVariant v(QStringLiteral("7"));
+            if (typ.id() == QMetaType::Double)
+                v = 0.055;
+            QVERIFY(v.convert(typ));
+            Einstellung::setze(k, v);
+            Einstellung::setze(k, v, ini);
+        }
+        ini.sync();
+        QSettings gelesen(ini.fileName(), QSettings::IniFormat);
+        for (int i = 0; i < Einstellung::Anzahl; ++i) {
+            const auto k = Einstellung::Schluessel(i);
+            QCOMPARE(Einstellung::wert(k, gelesen).toString(), Einstellung::wert(k).toString());
+        }
     }
 
     void roadFromEmptyInstallation()

@@ -1,5 +1,6 @@
 #include "windows/auftragseditor.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "exchange/tabellenexport.h"
 #include "records/codetabellen.h"
@@ -64,7 +65,8 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
 
 AuftragsEditor::~AuftragsEditor()
 {
-    m_settings.setValue("AuftragsEditor/header", m_view->horizontalHeader()->saveState());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Kopfzeile),
+        m_view->horizontalHeader()->saveState());
     m_view->setModel(nullptr);
     delete m_model;
 }
@@ -136,7 +138,8 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
 
 void AuftragsEditor::resizeTable()
 {
-    AuftragsListe::setzeSpalten(m_view, m_settings, "AuftragsEditor/header");
+    AuftragsListe::setzeSpalten(m_view, m_settings, Einstellung::fenster(staticMetaObject,
+        Einstellung::Kopfzeile));
 }
 
 void AuftragsEditor::view_context(QPoint p)

@@ -1,5 +1,6 @@
 #include "windows/kundenauftragsdialog.h"
 
+#include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "windows/auftragsaktionen.h"
@@ -37,13 +38,15 @@ KundenAuftragsDialog::KundenAuftragsDialog(QWidget* parent)
     connect(m_view, &QWidget::customContextMenuRequested, this,
             &KundenAuftragsDialog::view_context);
     connect(m_aktionen, &AuftragsAktionen::befohlen, this, &KundenAuftragsDialog::befehl);
-    resize(m_settings.value("KundenAuftragsDialog/size", QSize(610, 300)).toSize());
+    const QString groesse = Einstellung::fenster(staticMetaObject, Einstellung::Groesse);
+    resize(m_settings.value(groesse, QSize(610, 300)).toSize());
 }
 
 KundenAuftragsDialog::~KundenAuftragsDialog()
 {
-    m_settings.setValue("KundenAuftragsDialog/header", m_view->horizontalHeader()->saveState());
-    m_settings.setValue("KundenAuftragsDialog/size", geometry().size());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Kopfzeile),
+        m_view->horizontalHeader()->saveState());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Groesse), geometry().size());
     m_view->setModel(nullptr);
     delete m_model;
 }
@@ -81,7 +84,8 @@ void KundenAuftragsDialog::selected(QModelIndex idx)
 
 void KundenAuftragsDialog::resizeTable()
 {
-    AuftragsListe::setzeSpalten(m_view, m_settings, "KundenAuftragsDialog/header");
+    AuftragsListe::setzeSpalten(m_view, m_settings, Einstellung::fenster(staticMetaObject,
+        Einstellung::Kopfzeile));
 }
 
 void KundenAuftragsDialog::view_context(QPoint p)

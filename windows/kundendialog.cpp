@@ -1,5 +1,6 @@
 #include "windows/kundendialog.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "store/kundenstore.h"
 #include "windows/kundenwidget.h"
@@ -10,10 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-const char* const GroesseKey = "KundenDialog/size";
-}
 
 KundenDialog::KundenDialog(QWidget* parent) : QDialog(parent)
 {
@@ -54,14 +51,15 @@ KundenDialog::KundenDialog(QWidget* parent) : QDialog(parent)
     connect(m_form, &KundenWidget::changed, this, &KundenDialog::data_changed);
     setWindowTitle(tr("Neuer Kunde"));
 
-    const QSize groesse = m_settings.value(GroesseKey).toSize();
+    const QSize groesse = m_settings.value(Einstellung::fenster(staticMetaObject,
+        Einstellung::Groesse)).toSize();
     if (groesse.isValid())
         resize(groesse);
 }
 
 KundenDialog::~KundenDialog()
 {
-    m_settings.setValue(GroesseKey, size());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Groesse), size());
 }
 
 QPushButton* KundenDialog::neuerKnopf(const QString& text)

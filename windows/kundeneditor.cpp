@@ -1,6 +1,7 @@
 #include "windows/kundeneditor.h"
 
 #include "exchange/tabellenexport.h"
+#include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "store/kundenstore.h"
 #include "windows/speicherhinweis.h"
@@ -16,10 +17,6 @@
 #include <QSqlTableModel>
 #include <QTableView>
 #include <QVBoxLayout>
-
-namespace {
-const char* const HeaderKey = "KundenEditor/header";
-}
 
 KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
 {
@@ -58,7 +55,8 @@ KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
 
 KundenEditor::~KundenEditor()
 {
-    m_settings.setValue(HeaderKey, m_view->horizontalHeader()->saveState());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Kopfzeile),
+        m_view->horizontalHeader()->saveState());
     // The store parents its filtered models; the one shown belongs to us.
     delete m_model;
 }
@@ -77,7 +75,8 @@ void KundenEditor::setStore(KundenStore* store)
     // One line per customer; long addresses are elided rather than doubling the rows.
     m_view->setWordWrap(false);
     m_view->horizontalHeader()->setStretchLastSection(true);
-    const QByteArray header = m_settings.value(HeaderKey).toByteArray();
+    const QByteArray header = m_settings.value(Einstellung::fenster(staticMetaObject,
+        Einstellung::Kopfzeile)).toByteArray();
     if (!header.isEmpty())
         m_view->horizontalHeader()->restoreState(header);
     else

@@ -3,6 +3,7 @@
 #include "delegates/betragfeld.h"
 #include "delegates/formateddoubledelegate.h"
 #include "delegates/stringlistdelegate.h"
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "records/codetabellen.h"
 #include "store/listenmodell.h"
@@ -77,13 +78,15 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
 
     m_view->setSortingEnabled(true);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    resize(m_settings.value("ProdukteDialog/size", QSize(640, 400)).toSize());
+    const QString groesse = Einstellung::fenster(staticMetaObject, Einstellung::Groesse);
+    resize(m_settings.value(groesse, QSize(640, 400)).toSize());
 }
 
 ProdukteDialog::~ProdukteDialog()
 {
-    m_settings.setValue("ProdukteDialog/header", m_view->horizontalHeader()->saveState());
-    m_settings.setValue("ProdukteDialog/size", size());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Kopfzeile),
+        m_view->horizontalHeader()->saveState());
+    m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Groesse), size());
     // The model belongs to the store and outlives this view.
     m_view->setModel(nullptr);
 }
@@ -115,7 +118,8 @@ void ProdukteDialog::setStore(ProduktStore* s)
     geld->setParent(m_view);
     m_view->setItemDelegateForColumn(2, geld);
     m_view->setItemDelegateForColumn(4, new StringListDelegate(CodeTabellen::produktTypen(), m_view));
-    const QByteArray kopf = m_settings.value("ProdukteDialog/header").toByteArray();
+    const QByteArray kopf = m_settings.value(Einstellung::fenster(staticMetaObject,
+        Einstellung::Kopfzeile)).toByteArray();
     if (!kopf.isEmpty())
         m_view->horizontalHeader()->restoreState(kopf);
 }

@@ -1,5 +1,6 @@
 #include "windows/produktewidget.h"
 
+#include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "delegates/betragfeld.h"
 #include "delegates/formateddoubledelegate.h"
@@ -168,7 +169,7 @@ void ProdukteWidget::setTyp(Auftrag::dienstTyp typ)
 
 void ProdukteWidget::filtereProdukte(int typ)
 {
-    if (!m_store || !m_settings.value("Produkte/filter", false).toBool())
+    if (!m_store || !Einstellung::schalter(Einstellung::ProdukteFilter, m_settings))
         return;
     QSqlTableModel* alt = m_filterModel;
     m_filterModel = m_store->filterModel(typ);
