@@ -2,6 +2,7 @@
 
 #include "exchange/tabellenzelle.h"
 #include "platform/interaktion.h"
+#include "platform/speicherdatei.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 #include <QSet>
 #include <QStandardPaths>
 #include <QXmlStreamReader>
@@ -146,7 +146,7 @@ QString vorschlag(bool auftraege)
 int schreibeDatei(const QString& fileName, const std::function<int(QXmlStreamWriter&)>& liste)
 {
     // Committed only when complete: a failure leaves an existing backup untouched.
-    QSaveFile datei(fileName);
+    SpeicherDatei datei(fileName);
     if (!datei.open(QIODevice::WriteOnly)) {
         qWarning() << "cannot open" << fileName << datei.errorString();
         return -1;

@@ -1,5 +1,6 @@
 #include "print/belegpdf.h"
 
+#include "platform/speicherdatei.h"
 #include "print/ciiaufbau.h"
 #include "print/drucker.h"
 #include "print/facturxpdf.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 QByteArray BelegPdf::seiten(const Drucker* d, const Auftrag& a, bool pdfA)
@@ -94,7 +94,7 @@ bool BelegPdf::speichere(const QString& datei, const QByteArray& inhalt)
 {
     // Written beside the target and moved into place when complete, so a
     // failure never leaves a half-written or stale file under that name.
-    QSaveFile f(datei);
+    SpeicherDatei f(datei);
     if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
         return false;
     return f.commit();

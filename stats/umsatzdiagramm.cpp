@@ -1,6 +1,7 @@
 #include "stats/umsatzdiagramm.h"
 
 #include "platform/interaktion.h"
+#include "platform/speicherdatei.h"
 
 #include <QBarSeries>
 #include <QBarSet>
@@ -9,7 +10,6 @@
 #include <QImage>
 #include <QLocale>
 #include <QMenu>
-#include <QSaveFile>
 #include <QValueAxis>
 
 UmsatzDiagramm::UmsatzDiagramm(QWidget* parent) : QChartView(parent)
@@ -117,7 +117,7 @@ bool UmsatzDiagramm::speichereBild()
     if (!isVisible())
         resize(size().expandedTo(QSize(800, 480)));
     const QImage bild = grab().toImage();
-    QSaveFile f(datei);
+    SpeicherDatei f(datei);
     if (!f.open(QIODevice::WriteOnly) || !bild.save(&f, "PNG") || !f.commit()) {
         Interaktion::instance()->warning(this, tr("Diagramm speichern"),
                                          tr("Die Datei %1 konnte nicht geschrieben werden.")
