@@ -239,6 +239,27 @@ Fortschritt::Meldung haelfte(const Fortschritt::Meldung& meldung, qint64 anfang)
     };
 }
 
+// Runs a store's bulk write under meldung. When it fails, the report tells
+// whether the user cancelled or the database refused the whole run (why).
+bool speichereAlle(ImportBericht& bericht, qsizetype anzahl, const Fortschritt::Meldung& meldung,
+                   const std::function<bool(const Fortschritt::Meldung&)>& schreibe,
+                   const std::function<QString()>& warum)
+{
+    bool abgebrochen = false;
+    if (schreibe([&](qint64 erledigt, qint64 gesamt) {
+            abgebrochen = meldung && !meldung(erledigt, gesamt);
+            return !abgebrochen;
+        }))
+        return true;
+    if (abgebrochen) {
+        bericht.abgebrochen = true;
+    } else {
+        bericht.abgelehnt += int(anzahl);
+        bericht.abgelehnteSaetze << warum();
+    }
+    return false;
+}
+
 ImportBericht ausDatei(const QString& fileName, ImportBericht::Art art,
                        const std::function<ImportBericht(QXmlStreamReader&)>& lies)
 {
@@ -466,24 +487,16 @@ ImportBericht XmlAustausch::readKunden(QXmlStreamReader& r, const Fortschritt::M
         nummern.insert(k.Nr);
         liste.append(k);
     }
-    bool abgebrochen = false;
     QList<bool> ok;
-    const Fortschritt::Meldung speichern = haelfte(meldung, 500);
-    const bool geschrieben = m_kunden->addKunden(liste, ok, [&](qint64 erledigt, qint64 gesamt) {
-        abgebrochen = speichern && !speichern(erledigt, gesamt);
-        return !abgebrochen;
-    });
-    if (!geschrieben) {
-        if (abgebrochen) {
-            bericht.abgebrochen = true;
-        } else {
-            bericht.abgelehnt += int(liste.size());
-            bericht.abgelehnteSaetze
-                << tr("Die Datenbank hat den Import abgelehnt, kein Kunde wurde gespeichert: %1")
-                       .arg(m_kunden->letzterFehler().text);
-        }
+    const bool geschrieben = speichereAlle(
+        bericht, liste.size(), haelfte(meldung, 500),
+        [&](const Fortschritt::Meldung& weiter) { return m_kunden->addKunden(liste, ok, weiter); },
+        [&] {
+            return tr("Die Datenbank hat den Import abgelehnt, kein Kunde wurde gespeichert: %1")
+                .arg(m_kunden->letzterFehler().text);
+        });
+    if (!geschrieben)
         return bericht;
-    }
     for (qsizetype i = 0; i < liste.size(); ++i) {
         if (ok.value(i)) {
             ++bericht.gespeichert;
@@ -500,23 +513,18 @@ void XmlAustausch::speichereAuftraege(QList<Auftrag>& liste, ImportBericht& beri
 {
     for (Auftrag& a : liste)
         a.Nr = 0;
-    bool abgebrochen = false;
     QList<AuftragsStore::Verbleib> verbleib;
-    const bool ok = m_auftraege->addAuftraege(liste, verbleib, [&](qint64 erledigt, qint64 gesamt) {
-        abgebrochen = meldung && !meldung(erledigt, gesamt);
-        return !abgebrochen;
-    });
-    if (!ok) {
-        if (abgebrochen) {
-            bericht.abgebrochen = true;
-        } else {
-            bericht.abgelehnt += int(liste.size());
-            bericht.abgelehnteSaetze
-                << tr("Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1")
-                       .arg(m_auftraege->letzterFehler().text);
-        }
+    const bool ok = speichereAlle(
+        bericht, liste.size(), meldung,
+        [&](const Fortschritt::Meldung& weiter) {
+            return m_auftraege->addAuftraege(liste, verbleib, weiter);
+        },
+        [&] {
+            return tr("Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1")
+                .arg(m_auftraege->letzterFehler().text);
+        });
+    if (!ok)
         return;
-    }
     for (qsizetype i = 0; i < liste.size(); ++i) {
         switch (verbleib.at(i).art) {
         case AuftragsStore::Verbleib::Gespeichert:
