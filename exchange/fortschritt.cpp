@@ -34,3 +34,11 @@ Fortschritt::Meldung Fortschritt::ohne()
 {
     return [](qint64, qint64) { return true; };
 }
+
+Fortschritt::Meldung Fortschritt::merkend(const Meldung& weiter, bool& abgebrochen)
+{
+    return [weiter, &abgebrochen](qint64 erledigt, qint64 gesamt) {
+        abgebrochen = weiter && !weiter(erledigt, gesamt);
+        return !abgebrochen;
+    };
+}

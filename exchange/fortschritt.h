@@ -28,6 +28,9 @@ public:
 
     // A Meldung that never cancels, for callers without a window.
     static Meldung ohne();
+    // weiter (which may be empty: never cancels), remembering in abgebrochen
+    // whether it cancelled.
+    static Meldung merkend(const Meldung& weiter, bool& abgebrochen);
 
 private:
     std::unique_ptr<QProgressDialog> m_dialog;

@@ -88,15 +88,6 @@ void zaehle(ImportBericht& bericht, bool geschrieben, const QList<bool>& neu, co
     }
 }
 
-// weiter, remembering whether it cancelled.
-Fortschritt::Meldung merkeAbbruch(const Fortschritt::Meldung& weiter, bool& abgebrochen)
-{
-    return [weiter, &abgebrochen](qint64 erledigt, qint64 gesamt) {
-        abgebrochen = !weiter(erledigt, gesamt);
-        return !abgebrochen;
-    };
-}
-
 ImportBericht abgebrochen(ImportBericht bericht)
 {
     bericht.gelesen = 0;
@@ -111,7 +102,7 @@ ImportBericht schreibe(ImportBericht bericht, ProduktStore* store, const QList<P
 {
     bool abbruch = false;
     QList<bool> ok;
-    const bool geschrieben = store->schreibeProdukte(produkte, neu, ok, merkeAbbruch(weiter, abbruch));
+    const bool geschrieben = store->schreibeProdukte(produkte, neu, ok, Fortschritt::merkend(weiter, abbruch));
     if (abbruch)
         return abgebrochen(bericht);
     zaehle(bericht, geschrieben, neu, ok);
@@ -241,7 +232,7 @@ ImportBericht TabellenImport::kundenVDA(QAbstractItemModel* tabelle, KundenStore
         return abgebrochen(bericht);
     bool abbruch = false;
     QList<bool> ok;
-    const bool geschrieben = store->addKunden(kunden, ok, merkeAbbruch(weiter, abbruch));
+    const bool geschrieben = store->addKunden(kunden, ok, Fortschritt::merkend(weiter, abbruch));
     if (abbruch)
         return abgebrochen(bericht);
     zaehle(bericht, geschrieben, QList<bool>(kunden.size(), true), ok);
@@ -259,7 +250,7 @@ QString TabellenImport::ausDatei(
     bool abbruch = false;
     QString fehler;
     const std::unique_ptr<QStandardItemModel> tabelle(
-        readODS(datei, &fehler, merkeAbbruch(fortschritt.meldung(), abbruch)));
+        readODS(datei, &fehler, Fortschritt::merkend(fortschritt.meldung(), abbruch)));
     if (!fehler.isEmpty()) {
         Interaktion::instance()->warning(parent, titel, fehler);
         return tr("Nichts importiert");

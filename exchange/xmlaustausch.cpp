@@ -246,10 +246,7 @@ bool speichereAlle(ImportBericht& bericht, qsizetype anzahl, const Fortschritt::
                    const std::function<QString()>& warum)
 {
     bool abgebrochen = false;
-    if (schreibe([&](qint64 erledigt, qint64 gesamt) {
-            abgebrochen = meldung && !meldung(erledigt, gesamt);
-            return !abgebrochen;
-        }))
+    if (schreibe(Fortschritt::merkend(meldung, abgebrochen)))
         return true;
     if (abgebrochen) {
         bericht.abgebrochen = true;
