@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing Belegwerk need.
-# Skips apt entirely when everything is present already.
+# Skips apt entirely when everything is present already. Extra package names
+# given as arguments are installed too (scripts/package.sh adds its tools).
 set -euo pipefail
 
 PACKAGES=(
@@ -14,6 +15,7 @@ PACKAGES=(
   qt6-charts-dev qtkeychain-qt6-dev
   postgresql libqt6sql6-psql
   libqpdf-dev qpdf libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
+  "$@"
 )
 
 missing=()
