@@ -4,6 +4,7 @@
 #include "store/listenmodell.h"
 
 #include <QDebug>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -387,31 +388,36 @@ QSqlTableModel* SqlKundenStore::model()
 
 QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QString& text)
 {
-    // The driver quotes the text its own way (some drivers also give the
-    // backslash a meaning); the pattern matches at the start of Name or Firma.
-    // "%" and "_" typed are searched for as such: escaped by "!", which no
-    // driver treats specially in a literal (PostgreSQL's default LIKE escape,
-    // the backslash, would swallow a typed one).
-    QString muster;
-    if (!text.isEmpty() && db.driver()) {
-        QString woertlich = text;
+    // Every word typed must occur somewhere in the customer's number, name,
+    // company, street, postcode, town, telephone numbers or e-mail address.
+    // The driver quotes each pattern its own way (some drivers also give the
+    // backslash a meaning). "%" and "_" typed are searched for as such:
+    // escaped by "!", which no driver treats specially in a literal
+    // (PostgreSQL's default LIKE escape, the backslash, would swallow a typed one).
+    QStringList bedingungen;
+    if (typ > 0)
+        bedingungen << Datenbank::sql(db, "[Typ]=%1").arg(typ - 1);
+    const QStringList woerter = db.driver() ? text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts)
+                                            : QStringList();
+    for (const QString& wort : woerter) {
+        QString woertlich = wort;
         woertlich.replace(QLatin1Char('!'), QLatin1String("!!"))
             .replace(QLatin1Char('%'), QLatin1String("!%"))
             .replace(QLatin1Char('_'), QLatin1String("!_"));
         QSqlField feld{QString(), QMetaType(QMetaType::QString)};
-        feld.setValue(QString(woertlich + QLatin1Char('%')));
-        muster = db.driver()->formatValue(feld);
+        feld.setValue(QString(QLatin1Char('%') + woertlich + QLatin1Char('%')));
+        const QString muster = db.driver()->formatValue(feld);
+        QStringList spalten;
+        for (const char* spalte : {"Name", "Firma", "Strasse", "PLZ", "Ort", "Tel", "Tel2", "Email"})
+            spalten << Datenbank::sql(db, QString("[%1] like ").arg(spalte)) + muster
+                           + QLatin1String(" escape '!'");
+        bool zahl = false;
+        const qlonglong nr = wort.toLongLong(&zahl);
+        if (zahl && nr > 0)
+            spalten << Datenbank::sql(db, "[Nr]=%1").arg(nr);
+        bedingungen << "( " + spalten.join(" or ") + " )";
     }
-    if (typ > 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Typ]=%1 and ( [Name] like %2 escape '!' or "
-                                  "[Firma] like %2 escape '!' )")
-            .arg(typ - 1)
-            .arg(muster);
-    if (typ > 0)
-        return Datenbank::sql(db, "[Typ]=%1").arg(typ - 1);
-    if (typ == 0 && !text.isEmpty())
-        return Datenbank::sql(db, "[Name] like %1 escape '!' or [Firma] like %1 escape '!'").arg(muster);
-    return QString();
+    return bedingungen.join(" and ");
 }
 
 QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text)

@@ -18,9 +18,12 @@ private:
     SqlKundenStore* store = nullptr;
     QMap<QString, int> nummern;  // customer name -> Nr
 
-    void neuerKunde(const QString& firma, const QString& name, int typ, const QString& email)
+    void neuerKunde(const QString& firma, const QString& name, int typ, const QString& email,
+                    const QString& ort = QString(), const QString& tel = QString())
     {
         Kunde k;
+        k.Ort = ort;
+        k.Tel = tel;
         k.Firma = firma;
         k.Name = name;
         k.Typ = typ;
@@ -41,10 +44,10 @@ private slots:
         store = new SqlKundenStore(nullptr);
         store->createTable();
         dialoge = new SkriptInteraktion;
-        neuerKunde("ACME", "Meier", 0, "m@acme.fr");
+        neuerKunde("ACME", "Meier", 0, "m@acme.fr", "Lyon");
         neuerKunde("", "O'Brien", 1, "");
-        neuerKunde("Obelix SARL", "Martin", 3, "martin@obelix.fr");
-        neuerKunde("", "Oberle", 3, "");
+        neuerKunde("Obelix SARL", "Martin", 3, "martin@obelix.fr", "Lyon");
+        neuerKunde("", "Oberle", 3, "", "Paris", "04 78 12 55");
     }
     void cleanup()
     {
@@ -53,7 +56,7 @@ private slots:
         Testumgebung::schliesseDatenbank();
     }
 
-    // Type and text together; "Alle" shows everyone.
+    // Type and text together, every word anywhere; "Alle" shows everyone.
     void filter_data()
     {
         QTest::addColumn<int>("typ");
@@ -62,6 +65,13 @@ private slots:
         QTest::newRow("O'Brien") << 0 << "O'B" << QStringList{"O'Brien"};
         QTest::newRow("firma") << 0 << "AC" << QStringList{"Meier"};
         QTest::newRow("intern") << 4 << "Obe" << QStringList{"Martin", "Oberle"};
+        QTest::newRow("word inside") << 0 << "brie" << QStringList{"O'Brien"};
+        QTest::newRow("town") << 0 << "lyon" << QStringList{"Martin", "Meier"};
+        QTest::newRow("phone") << 0 << "78 12" << QStringList{"Oberle"};
+        QTest::newRow("e-mail") << 0 << "obelix.fr" << QStringList{"Martin"};
+        QTest::newRow("two words") << 0 << "lyon acme" << QStringList{"Meier"};
+        QTest::newRow("customer number") << 0 << "3" << QStringList{"Martin"};
+        QTest::newRow("% typed") << 0 << "%" << QStringList{};
     }
     void filter()
     {
