@@ -16,6 +16,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -28,12 +29,18 @@ void Programmstart::benenneAnwendung()
 {
     QCoreApplication::setApplicationName("Belegwerk-lindtal");
     QCoreApplication::setOrganizationDomain(organisationDomain);
+    // The name the desktop shows; the settings stay under the application name.
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Belegwerk"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.belegwerk.Belegwerk"));
     PrivateAblage::einstellungen();
 }
 
 QString Programmstart::sprache(const QStringList& args, const QString& systemLocale)
 {
+    // German is the source language; any other system language falls back to it.
     QString lang = systemLocale.left(2);
+    if (lang != QLatin1String("fr") && lang != QLatin1String("en"))
+        lang = QStringLiteral("de");
     const int pos = args.indexOf("-l");
     if (pos > 0 && pos + 1 < args.size())
         lang = args.at(pos + 1);
@@ -51,7 +58,9 @@ void Programmstart::ladeUebersetzungen(const QString& lang, const QString& appDi
         qWarning() << "unable to load qt_" << lang;
 
     const QString base = "belegwerk_" + lang;
-    if (programm.load(base, appDir))
+    // Installed, the catalogues live in share/belegwerk/translations beside bin/.
+    if (programm.load(base, appDir)
+        || programm.load(base, appDir + "../share/belegwerk/translations"))
         QCoreApplication::installTranslator(&programm);
     else
         qWarning() << "unable to load " << appDir << base;
@@ -128,6 +137,17 @@ void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
     q.exec("drop table auftragskunden");
 }
 
+void Programmstart::passeAnBildschirm(QWidget& fenster)
+{
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    if (!bildschirm)
+        return;
+    const QRect frei = bildschirm->availableGeometry();
+    QRect rahmen(QPoint(), frei.size() * 0.8);
+    rahmen.moveCenter(frei.center());
+    fenster.setGeometry(rahmen);
+}
+
 int Programmstart::run(QApplication& app)
 {
     benenneAnwendung();
@@ -145,8 +165,11 @@ int Programmstart::run(QApplication& app)
     frageAuftraegeLoeschen(args);
 
     MainWindow w;
+    const QByteArray geometrie = Einstellung::daten(Einstellung::MainWindowGeometry, settings);
+    if (geometrie.isEmpty())
+        passeAnBildschirm(w);
     w.show();
-    w.restoreGeometry(Einstellung::daten(Einstellung::MainWindowGeometry, settings));
+    w.restoreGeometry(geometrie);
     w.restoreState(Einstellung::daten(Einstellung::MainWindowState, settings), 0);
     return app.exec();
 }

@@ -6,6 +6,7 @@
 
 class QApplication;
 class QTranslator;
+class QWidget;
 
 // The program's start-up: identity, translations, the one database connection,
 // the optional wipe of all orders, then the main window and the event loop.
@@ -21,7 +22,7 @@ public:
     // readable by the user alone.
     static void benenneAnwendung();
     // The language code: "-l CODE" after the program name, else the first two
-    // letters of systemLocale.
+    // letters of systemLocale when that is "fr" or "en", otherwise "de".
     static QString sprache(const QStringList& args, const QString& systemLocale);
     // Loads and installs "qt_"+lang and "belegwerk_"+lang where found.
     static void ladeUebersetzungen(const QString& lang, const QString& appDir, QTranslator& qt,
@@ -31,6 +32,8 @@ public:
     static bool openDatabase();
     // openDatabase(), telling the user when it failed or the file is damaged.
     static bool verbindeDatenbank();
+    // First start: most of the primary screen's free area, centred.
+    static void passeAnBildschirm(QWidget& fenster);
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };

@@ -40,14 +40,74 @@ private slots:
     void init() { env = new Testumgebung; }
     void cleanup() { delete env; }
 
+    void sprache_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("sprache");
+        const QStringList ohne{"belegwerk"};
+        QTest::newRow("German desktop") << ohne << "de_DE" << "de";
+        QTest::newRow("French desktop") << ohne << "fr_FR" << "fr";
+        QTest::newRow("English desktop") << ohne << "en_GB" << "en";
+        QTest::newRow("other language: German") << ohne << "it_IT" << "de";
+        QTest::newRow("no locale: German") << ohne << "C" << "de";
+        QTest::newRow("-l chooses") << QStringList{"belegwerk", "--admin", "-l", "en", "x"} << "fr_FR" << "en";
+        // "-l" counts after the program name only, followed by a code, and in small letters.
+        QTest::newRow("-l last") << QStringList{"belegwerk", "-l"} << "de_DE" << "de";
+        QTest::newRow("-l as program") << QStringList{"-l", "fr"} << "de_DE" << "de";
+        QTest::newRow("-L") << QStringList{"belegwerk", "-L", "fr"} << "de_DE" << "de";
+    }
+
     void sprache()
     {
-        QStringList sprachen;
-        for (const QStringList& args : {QStringList{"belegwerk"}, {"belegwerk", "--admin", "-l", "en", "x"},
-                                        {"belegwerk", "-l"}, {"-l", "fr"}, {"belegwerk", "-L", "fr"}})
-            sprachen << Programmstart::sprache(args, "de_DE");
-        // "-l" counts after the program name only, followed by a code, and in small letters.
-        QCOMPARE(sprachen, (QStringList{"de", "en", "de", "de", "de"}));
+        QFETCH(QStringList, args);
+        QFETCH(QString, locale);
+        QFETCH(QString, sprache);
+        QCOMPARE(Programmstart::sprache(args, locale), sprache);
+    }
+
+    // Every text of the French catalogue is translated.
+    void franzoesischerKatalog()
+    {
+        QFile ts(qEnvironmentVariable("BELEGWERK_SOURCE_DIR") + "/resources/belegwerk_fr.ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QXmlStreamReader r(&ts);
+        QStringList offen;
+        QString quelle;
+        while (!r.atEnd()) {
+            if (r.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (r.name() == QLatin1String("source"))
+                quelle = r.readElementText();
+            else if (r.name() == QLatin1String("translation")
+                     && r.attributes().value("type") == QLatin1String("unfinished"))
+                offen << quelle;
+        }
+        QVERIFY2(!r.hasError(), qPrintable(r.errorString()));
+        QVERIFY2(offen.isEmpty(), qPrintable(offen.join(" | ")));
+    }
+
+    // On a French desktop the program and Qt's own dialogs speak French
+    // (ctest runs this as tst_programmstart_fr with LANG=fr_FR.UTF-8).
+    void franzoesischerStart()
+    {
+        const QString lang = Programmstart::sprache(QCoreApplication::arguments(), QLocale::system().name());
+        if (QLocale::system().language() != QLocale::French)
+            QSKIP("needs LANG=fr_FR.UTF-8");
+        QCOMPARE(lang, QString("fr"));
+        env->neueDatenbank();
+        QTranslator qt, programm;
+        // The catalogues are built beside the program, one folder above the tests.
+        Programmstart::ladeUebersetzungen(lang, QCoreApplication::applicationDirPath() + "/../", qt, programm);
+        QStringList texte;
+        {
+            MainWindow w;
+            texte << w.tabs()->tabText(0) << w.tabs()->tabText(1)
+                  << QCoreApplication::translate("QPlatformTheme", "Cancel");
+        }
+        QCoreApplication::removeTranslator(&qt);
+        QCoreApplication::removeTranslator(&programm);
+        QCOMPARE(texte, QStringList({"Clients", "Documents", "Annuler"}));
     }
 
     // The administrator mode is chosen by the exact switch "--admin": three tabs and its icon.
