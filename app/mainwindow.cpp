@@ -15,16 +15,19 @@
 #include "records/codetabellen.h"
 #include "settings/einstellungen.h"
 #include "settings/einstellungsdatei.h"
+#include "settings/firmaeditor.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
 #include "windows/auftragsdialog.h"
+#include "windows/auftragsaktionen.h"
 #include "windows/auftragseditor.h"
 #include "windows/kundenauftragsdialog.h"
 #include "windows/kundendialog.h"
 #include "windows/kundeneditor.h"
+#include "windows/firmenhinweis.h"
 #include "windows/produktedialog.h"
 #include "windows/speicherhinweis.h"
 
@@ -32,14 +35,17 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QSqlTableModel>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -66,8 +72,16 @@ QString dokumentDatei(QWidget* parent, const QString& titel, const QString& name
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
-    m_tabs = new QTabWidget(this);
-    setCentralWidget(m_tabs);
+    setWindowTitle(QStringLiteral("Belegwerk"));
+    auto* mitte = new QWidget(this);
+    m_hinweis = new Firmenhinweis(mitte);
+    m_tabs = new QTabWidget(mitte);
+    auto* spalte = new QVBoxLayout(mitte);
+    spalte->setContentsMargins(0, 0, 0, 0);
+    spalte->addWidget(m_hinweis);
+    spalte->addWidget(m_tabs);
+    setCentralWidget(mitte);
+    connect(m_hinweis, &Firmenhinweis::firmaEingeben, this, &MainWindow::zeigeFirmendaten);
 
     m_drucker = new Drucker(this);
     m_druckerDE1 = new DruckerDE1(this);
@@ -79,9 +93,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_auftragsStore->createTables();
     PrivateAblage::raeumeMailAnhaengeAuf();
 
-    baueMenues();
-
     auto* kunden = new KundenEditor;
+    m_kunden = kunden;
     kunden->setStore(kundenStore());
     connect(kunden, &KundenEditor::neuerKunde, this, &MainWindow::neuerKunde);
     connect(kunden, &KundenEditor::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
@@ -91,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_tabs->addTab(kunden, tr("Kunden"));
 
     auto* auftraege = new AuftragsEditor;
+    m_auftraege = auftraege;
     auftraege->setStore(auftragsStore());
     connect(auftraege, &AuftragsEditor::auftragClicked, this, &MainWindow::zeigeAuftrag);
     connect(auftraege, &AuftragsEditor::auftragVorschau, this, &MainWindow::vorschau);
@@ -104,6 +118,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
     connect(auftraege, &AuftragsEditor::auftragKunde, this, qOverload<Kunde&>(&MainWindow::zeigeKunde));
     m_tabs->addTab(auftraege, tr("Aufträge"));
+    baueMenues();
 
     if (QCoreApplication::arguments().contains("--admin")) {
         setWindowIcon(QIcon(":/printer_admin_icon.png"));
@@ -114,9 +129,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     }
 }
 
-QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)())
+QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
+                             const QKeySequence& kuerzel)
 {
     auto* a = new QAction(text, this);
+    a->setShortcut(kuerzel);
     connect(a, &QAction::triggered, this, slot);
     menu->addAction(a);
     return a;
@@ -124,42 +141,137 @@ QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow:
 
 void MainWindow::baueMenues()
 {
-    QMenu* programm = menuBar()->addMenu(tr("Belegwerk"));
-    QMenu* vendora = programm->addMenu(tr("Vendora"));
-    eintrag(vendora, tr("Produkte importieren"), &MainWindow::importProdukteVDA);
-    eintrag(vendora, tr("Kunden importieren"), &MainWindow::importKundenVDA);
-    QMenu* exportieren = programm->addMenu(tr("Exportieren"));
-    eintrag(exportieren, tr("Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
-    eintrag(exportieren, tr("Produkte exportieren"), &MainWindow::exportProdukte);
-    eintrag(exportieren, tr("Einstellungen exportieren"), &MainWindow::exportConfig);
-    eintrag(exportieren, tr("Auftragsdaten exportieren"), &MainWindow::exportAuftragsData);
-    eintrag(exportieren, tr("Kundedaten exportieren"), &MainWindow::exportKundenData);
-    QMenu* importieren = programm->addMenu(tr("Importieren"));
-    eintrag(importieren, tr("Einstellungen importieren"), &MainWindow::importConfig);
-    eintrag(importieren, tr("Produkte importieren"), &MainWindow::importProdukte);
-    eintrag(importieren, tr("Auftragsdaten importieren"), &MainWindow::importAuftragsData);
-    eintrag(importieren, tr("Kundendaten importieren"), &MainWindow::importKundenData);
-    auto* beenden = new QAction(tr("Beenden"), this);
+    QMenu* programm = menuBar()->addMenu(tr("&Belegwerk"));
+    QMenu* vendora = programm->addMenu(tr("&Vendora"));
+    eintrag(vendora, tr("&Produkte importieren"), &MainWindow::importProdukteVDA);
+    eintrag(vendora, tr("&Kunden importieren"), &MainWindow::importKundenVDA);
+    QMenu* exportieren = programm->addMenu(tr("&Exportieren"));
+    eintrag(exportieren, tr("&Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
+    eintrag(exportieren, tr("&Produkte exportieren"), &MainWindow::exportProdukte);
+    eintrag(exportieren, tr("&Einstellungen exportieren"), &MainWindow::exportConfig);
+    eintrag(exportieren, tr("Auf&tragsdaten exportieren"), &MainWindow::exportAuftragsData);
+    eintrag(exportieren, tr("&Kundedaten exportieren"), &MainWindow::exportKundenData);
+    QMenu* importieren = programm->addMenu(tr("&Importieren"));
+    eintrag(importieren, tr("&Einstellungen importieren"), &MainWindow::importConfig);
+    eintrag(importieren, tr("&Produkte importieren"), &MainWindow::importProdukte);
+    eintrag(importieren, tr("&Auftragsdaten importieren"), &MainWindow::importAuftragsData);
+    eintrag(importieren, tr("&Kundendaten importieren"), &MainWindow::importKundenData);
+    programm->addSeparator();
+    auto* beenden = new QAction(tr("&Beenden"), this);
+    beenden->setShortcut(QKeySequence::Quit);
     connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
     programm->addAction(beenden);
 
-    QMenu* kunde = menuBar()->addMenu(tr("Kunde"));
-    eintrag(kunde, tr("Kunde zu KundenNr anzeigen"), &MainWindow::zeigeKundeByNr);
-    QMenu* auftrag = menuBar()->addMenu(tr("Auftrag"));
-    eintrag(auftrag, tr("Auftrag zu RechungsNr anzeigen"), &MainWindow::zeigeAuftragByNr);
-    eintrag(auftrag, tr("Auftrag zu BestellNr anzeigen"), &MainWindow::zeigeAuftragByBestellNr);
-    QMenu* statistik = menuBar()->addMenu(tr("Statistik"));
-    eintrag(statistik, tr("Kunden"), &MainWindow::zeigeStatKunden);
-    eintrag(statistik, tr("Produkte"), &MainWindow::zeigeStatProdukte);
-    QMenu* einstellungen = menuBar()->addMenu(tr("Einstellungen"));
-    eintrag(einstellungen, tr("Produkte"), &MainWindow::zeigeProdukte);
+    // The commands of the lists are the same actions as in their context
+    // menus, so both share one enable rule and one shortcut.
+    QMenu* kunde = menuBar()->addMenu(tr("&Kunde"));
+    QAction* neuKunde = eintrag(kunde, tr("&Neuer Kunde"), &MainWindow::neuerKunde, QKeySequence::New);
+    QAction* suche = eintrag(kunde, tr("&Suchen"), &MainWindow::suchen, QKeySequence::Find);
+    eintrag(kunde, tr("Kunde zu KundenNr &anzeigen"), &MainWindow::zeigeKundeByNr);
+    QMenu* auftrag = menuBar()->addMenu(tr("&Auftrag"));
+    QAction* neuAuftrag = eintrag(auftrag, tr("&Neuer Auftrag…"), &MainWindow::neuerAuftragFuerKunde,
+                                  QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    eintrag(auftrag, tr("Auftrag zu &RechungsNr anzeigen"), &MainWindow::zeigeAuftragByNr);
+    eintrag(auftrag, tr("Auftrag zu &BestellNr anzeigen"), &MainWindow::zeigeAuftragByBestellNr);
+    auftrag->addSeparator();
+    AuftragsAktionen* aktionen = m_auftraege->aktionen();
+    aktionen->aktion(AuftragsBefehl::Drucken)->setShortcut(QKeySequence::Print);
+    aktionen->fuelle(auftrag, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
+                               AuftragsBefehl::Drucken, AuftragsBefehl::Pdf, AuftragsBefehl::Email,
+                               AuftragsBefehl::RechnungAusAngebot,
+                               AuftragsBefehl::GutschriftAusRechnung});
+    QMenu* statistik = menuBar()->addMenu(tr("&Statistik"));
+    eintrag(statistik, tr("&Kunden"), &MainWindow::zeigeStatKunden);
+    eintrag(statistik, tr("&Produkte"), &MainWindow::zeigeStatProdukte);
+    QMenu* einstellungen = menuBar()->addMenu(tr("&Einstellungen"));
+    eintrag(einstellungen, tr("&Produkte"), &MainWindow::zeigeProdukte);
     einstellungen->addSeparator();
-    eintrag(einstellungen, tr("Einstellungen"), &MainWindow::zeigeEinstellungen);
-    QMenu* hilfe = menuBar()->addMenu(tr("Hilfe"));
-    eintrag(hilfe, tr("About"), &MainWindow::about);
-    auto* aboutQt = new QAction(tr("About Qt"), this);
+    eintrag(einstellungen, tr("&Einstellungen"), &MainWindow::zeigeEinstellungen,
+            QKeySequence::Preferences);
+    QMenu* hilfeMenu = menuBar()->addMenu(tr("&Hilfe"));
+    QAction* hilfeAktion = eintrag(hilfeMenu, tr("&Hilfe"), &MainWindow::hilfe,
+                                   QKeySequence::HelpContents);
+    eintrag(hilfeMenu, tr("&About"), &MainWindow::about);
+    auto* aboutQt = new QAction(tr("About &Qt"), this);
     connect(aboutQt, &QAction::triggered, qApp, &QApplication::aboutQt);
-    hilfe->addAction(aboutQt);
+    hilfeMenu->addAction(aboutQt);
+
+    QToolBar* leiste = addToolBar(tr("Werkzeugleiste"));
+    leiste->setObjectName("werkzeugleiste");
+    leiste->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    leiste->setMovable(false);
+    neuKunde->setIcon(QIcon::fromTheme("contact-new"));
+    neuAuftrag->setIcon(QIcon::fromTheme("document-new"));
+    suche->setIcon(QIcon::fromTheme("edit-find"));
+    hilfeAktion->setIcon(QIcon::fromTheme("help-contents"));
+    aktionen->aktion(AuftragsBefehl::Drucken)->setIcon(QIcon::fromTheme("document-print"));
+    aktionen->aktion(AuftragsBefehl::Vorschau)->setIcon(QIcon::fromTheme("document-print-preview"));
+    leiste->addAction(neuKunde);
+    leiste->addAction(neuAuftrag);
+    leiste->addAction(suche);
+    leiste->addSeparator();
+    leiste->addAction(aktionen->aktion(AuftragsBefehl::Vorschau));
+    leiste->addAction(aktionen->aktion(AuftragsBefehl::Drucken));
+    leiste->addSeparator();
+    leiste->addAction(hilfeAktion);
+}
+
+void MainWindow::zeigeFirmendaten()
+{
+    Einstellungen d;
+    d.tabs()->setCurrentWidget(d.findChild<FirmaEditor*>());
+    d.exec();
+    m_hinweis->aktualisiere();
+}
+
+void MainWindow::neuerAuftragFuerKunde()
+{
+    const QList<Kunde> kunden = m_kundenStore->getKunden();
+    if (kunden.isEmpty()) {
+        neuerKunde();
+        return;
+    }
+    QStringList zeilen;
+    for (const Kunde& k : kunden)
+        zeilen << QStringLiteral("%1 – %2").arg(k.Nr).arg(QStringList({k.Firma, k.Name}).join(", "));
+    bool ok = false;
+    const QString wahl = Interaktion::instance()->getItem(
+        this, tr("Neuer Auftrag"), tr("Für welchen Kunden?"), zeilen, 0, &ok);
+    const int zeile = zeilen.indexOf(wahl);
+    if (ok && zeile >= 0)
+        neuerAuftrag(kunden.at(zeile));
+}
+
+void MainWindow::suchen()
+{
+    m_tabs->setCurrentWidget(m_kunden);
+    if (auto* filter = m_kunden->findChild<QLineEdit*>()) {
+        filter->setFocus(Qt::ShortcutFocusReason);
+        filter->selectAll();
+    }
+}
+
+void MainWindow::hilfe()
+{
+    Interaktion::instance()->information(
+        this, tr("Hilfe"),
+        tr("Zuerst einrichten\n"
+           "Einstellungen › Firma: Name, Anschrift, Bankverbindung und USt-IdNr. Ihrer Firma; "
+           "sie stehen im Briefkopf jeder Rechnung. Einstellungen › Steuer: Steuerart und "
+           "Steuersätze. Einstellungen › Produkte: Ihre Waren und Schulungen.\n\n"
+           "Rechnung schreiben\n"
+           "Kunde › Neuer Kunde (Strg+N) oder einen Kunden in der Liste wählen, dann „Neue "
+           "Rechnung“ im Kontextmenü oder Auftrag › Neuer Auftrag (Strg+Umschalt+N). Positionen "
+           "erfassen; „Drucken“ speichert den Auftrag, gibt ihm die nächste Nummer seiner Art und "
+           "druckt ihn. Aus einem Angebot wird im Kontextmenü eine Rechnung.\n\n"
+           "Gutschrift\n"
+           "Im Reiter „Aufträge“ die Rechnung wählen: „Gutschrift aus Rechnung erstellen“.\n\n"
+           "Zahlungen\n"
+           "Ist eine Rechnung bezahlt, im Kontextmenü „Status setzen“ › „Bezahlt“ wählen.\n\n"
+           "Datensicherung\n"
+           "Alle Daten stehen in der Datenbank, ohne weitere Einstellung in der Datei "
+           "belegwerk.db im Datenordner des Benutzers. Sichern Sie diese Datei regelmäßig bei "
+           "geschlossenem Programm, dazu die Einstellungen (Belegwerk › Exportieren)."));
 }
 
 Drucker* MainWindow::drucker()
@@ -540,6 +652,7 @@ void MainWindow::zeigeEinstellungen()
 {
     Einstellungen d;
     d.exec();
+    m_hinweis->aktualisiere();
     m_produktStore->updateModel();
     m_kundenStore->updateModel();
 }

@@ -4,11 +4,15 @@
 #include "app/maininterface.h"
 #include "records/auftrag.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QSettings>
 
 class AuftragsDialog;
+class AuftragsEditor;
+class Firmenhinweis;
 class KundenDialog;
+class KundenEditor;
 class QMenu;
 class QTabWidget;
 class SqlAuftragsStore;
@@ -75,13 +79,21 @@ protected slots:
     void importProdukte();
     void importProdukteVDA();
     void importKundenVDA();
+    // The settings dialog opened at the company page; the notice follows.
+    void zeigeFirmendaten();
+    // A new order for a customer chosen from the customer file.
+    void neuerAuftragFuerKunde();
+    // The customer list with the cursor in its filter.
+    void suchen();
+    void hilfe();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void baueMenues();
-    QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)());
+    QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
+                     const QKeySequence& kuerzel = QKeySequence());
     // Runs an order dialog for a; on acceptance stores the order (insert when
     // new, else update). A failed write is reported and the dialog shown again.
     void bearbeiteAuftrag(const Auftrag& a);
@@ -100,6 +112,9 @@ private:
     Drucker* m_drucker = nullptr;
     Drucker* m_druckerDE1 = nullptr;
     QTabWidget* m_tabs = nullptr;
+    Firmenhinweis* m_hinweis = nullptr;
+    KundenEditor* m_kunden = nullptr;
+    AuftragsEditor* m_auftraege = nullptr;
     SqlAuftragsStore* m_auftragsStore = nullptr;
     SqlKundenStore* m_kundenStore = nullptr;
     SqlProduktStore* m_produktStore = nullptr;

@@ -55,7 +55,7 @@ TabellenQuelle::TabellenQuelle(QAbstractItemModel* model, const QList<int>& rows
     if (verticalHeader)
         m_spalten.append(-1);
     for (int c = 0; c < m_model->columnCount(QModelIndex()); ++c)
-        if (m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString() != zeilenVersion())
+        if (kopfVon(c) != zeilenVersion())
             m_spalten.append(c);
 }
 
@@ -91,7 +91,14 @@ void TabellenQuelle::findeArten() const
 QString TabellenQuelle::kopf(int k) const
 {
     const int c = m_spalten.at(k);
-    return c < 0 ? QString() : m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    return c < 0 ? QString() : kopfVon(c);
+}
+
+QString TabellenQuelle::kopfVon(int c) const
+{
+    const QVariant name = m_model->headerData(c, Qt::Horizontal, SpaltenName);
+    return name.isValid() ? name.toString()
+                          : m_model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
 }
 
 QVariant TabellenQuelle::wert(int i, int k) const

@@ -32,11 +32,16 @@ public:
     // empty), else Text.
     TabellenZelle::Art spaltenArt(int k) const;
 
+    // The header role holding a column's own name where the list shows a
+    // readable title instead; exports write that name.
+    static constexpr int SpaltenName = Qt::UserRole + 17;
+
     // The header of the stores' row version column.
     static QString zeilenVersion() { return QStringLiteral("Version"); }
 
 private:
     void findeArten() const;
+    QString kopfVon(int c) const;  // the column name of model column c
 
     QAbstractItemModel* m_model;
     QList<int> m_rows;

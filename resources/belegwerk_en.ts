@@ -901,6 +901,17 @@ Export settings including the password?</translation>
     </message>
 </context>
 <context>
+    <name>Firmenhinweis</name>
+    <message>
+        <source>&amp;Firmendaten eingeben…</source>
+        <translation>Enter &amp;company data…</translation>
+    </message>
+    <message>
+        <source>Bitte tragen Sie zuerst die Daten Ihrer Firma ein: Name, Anschrift und Bankverbindung stehen im Briefkopf jeder Rechnung.</source>
+        <translation>Please enter your company data first: name, address and bank details appear in the letterhead of every invoice.</translation>
+    </message>
+</context>
+<context>
     <name>FormatedDateTimeDelegate</name>
     <message>
         <source>Date not set</source>
@@ -1244,108 +1255,12 @@ The customer is not saved</translation>
         <translation>Order admin</translation>
     </message>
     <message>
-        <source>Belegwerk</source>
-        <translation>Belegwerk</translation>
-    </message>
-    <message>
-        <source>Vendora</source>
-        <translation>Vendora</translation>
-    </message>
-    <message>
-        <source>Produkte importieren</source>
-        <translation>Import products</translation>
-    </message>
-    <message>
-        <source>Kunden importieren</source>
-        <translation>Import customers</translation>
-    </message>
-    <message>
-        <source>Exportieren</source>
-        <translation>Export</translation>
-    </message>
-    <message>
-        <source>Aktuelle Ansicht exportieren</source>
-        <translation>Export current view</translation>
-    </message>
-    <message>
         <source>Produkte exportieren</source>
         <translation>Export products</translation>
     </message>
     <message>
-        <source>Einstellungen exportieren</source>
-        <translation>Export settings</translation>
-    </message>
-    <message>
-        <source>Auftragsdaten exportieren</source>
-        <translation>Export order data</translation>
-    </message>
-    <message>
-        <source>Kundedaten exportieren</source>
-        <translation>Export customer data</translation>
-    </message>
-    <message>
-        <source>Importieren</source>
-        <translation>Import</translation>
-    </message>
-    <message>
-        <source>Einstellungen importieren</source>
-        <translation>Import settings</translation>
-    </message>
-    <message>
-        <source>Auftragsdaten importieren</source>
-        <translation>Import order data</translation>
-    </message>
-    <message>
-        <source>Kundendaten importieren</source>
-        <translation>Import customer data</translation>
-    </message>
-    <message>
-        <source>Beenden</source>
-        <translation>Quit</translation>
-    </message>
-    <message>
-        <source>Kunde</source>
-        <translation>Customer</translation>
-    </message>
-    <message>
-        <source>Kunde zu KundenNr anzeigen</source>
-        <translation>Show customer by number</translation>
-    </message>
-    <message>
-        <source>Auftrag</source>
-        <translation>Order</translation>
-    </message>
-    <message>
-        <source>Auftrag zu RechungsNr anzeigen</source>
-        <translation>Show order by document number</translation>
-    </message>
-    <message>
-        <source>Auftrag zu BestellNr anzeigen</source>
-        <translation>Show order by order reference</translation>
-    </message>
-    <message>
-        <source>Statistik</source>
-        <translation>Statistics</translation>
-    </message>
-    <message>
-        <source>Produkte</source>
-        <translation>Products</translation>
-    </message>
-    <message>
-        <source>Einstellungen</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
         <source>Hilfe</source>
         <translation>Help</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>About Qt</source>
-        <translation>About Qt</translation>
     </message>
     <message>
         <source>Alle Aufträge löschen</source>
@@ -1490,6 +1405,168 @@ Copyright © 2026 the Belegwerk developers.</translation>
     <message>
         <source>Der Auftrag %1 wurde nicht gefunden.</source>
         <translation>Order %1 was not found.</translation>
+    </message>
+    <message>
+        <source>&amp;Belegwerk</source>
+        <translation>&amp;Belegwerk</translation>
+    </message>
+    <message>
+        <source>&amp;Vendora</source>
+        <translation>&amp;Vendora</translation>
+    </message>
+    <message>
+        <source>&amp;Produkte importieren</source>
+        <translation>Import &amp;products</translation>
+    </message>
+    <message>
+        <source>&amp;Kunden importieren</source>
+        <translation>Import &amp;customers</translation>
+    </message>
+    <message>
+        <source>&amp;Exportieren</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>&amp;Aktuelle Ansicht exportieren</source>
+        <translation>Export &amp;current view</translation>
+    </message>
+    <message>
+        <source>&amp;Produkte exportieren</source>
+        <translation>Export &amp;products</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen exportieren</source>
+        <translation>Export &amp;settings</translation>
+    </message>
+    <message>
+        <source>Auf&amp;tragsdaten exportieren</source>
+        <translation>Export &amp;order data</translation>
+    </message>
+    <message>
+        <source>&amp;Kundedaten exportieren</source>
+        <translation>Export customer &amp;data</translation>
+    </message>
+    <message>
+        <source>&amp;Importieren</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen importieren</source>
+        <translation>Import &amp;settings</translation>
+    </message>
+    <message>
+        <source>&amp;Auftragsdaten importieren</source>
+        <translation>Import &amp;order data</translation>
+    </message>
+    <message>
+        <source>&amp;Kundendaten importieren</source>
+        <translation>Import &amp;customer data</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Kunde</source>
+        <translation>&amp;Customer</translation>
+    </message>
+    <message>
+        <source>&amp;Neuer Kunde</source>
+        <translation>&amp;New customer</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Kunde zu KundenNr &amp;anzeigen</source>
+        <translation>&amp;Show customer by number</translation>
+    </message>
+    <message>
+        <source>&amp;Auftrag</source>
+        <translation>&amp;Order</translation>
+    </message>
+    <message>
+        <source>&amp;Neuer Auftrag…</source>
+        <translation>&amp;New order…</translation>
+    </message>
+    <message>
+        <source>Auftrag zu &amp;RechungsNr anzeigen</source>
+        <translation>Show order by &amp;document number</translation>
+    </message>
+    <message>
+        <source>Auftrag zu &amp;BestellNr anzeigen</source>
+        <translation>Show order by order &amp;reference</translation>
+    </message>
+    <message>
+        <source>&amp;Statistik</source>
+        <translation>&amp;Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Kunden</source>
+        <translation>&amp;Customers</translation>
+    </message>
+    <message>
+        <source>&amp;Produkte</source>
+        <translation>&amp;Products</translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Werkzeugleiste</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Neuer Auftrag</source>
+        <translation>New order</translation>
+    </message>
+    <message>
+        <source>Für welchen Kunden?</source>
+        <translation>For which customer?</translation>
+    </message>
+    <message>
+        <source>Zuerst einrichten
+Einstellungen › Firma: Name, Anschrift, Bankverbindung und USt-IdNr. Ihrer Firma; sie stehen im Briefkopf jeder Rechnung. Einstellungen › Steuer: Steuerart und Steuersätze. Einstellungen › Produkte: Ihre Waren und Schulungen.
+
+Rechnung schreiben
+Kunde › Neuer Kunde (Strg+N) oder einen Kunden in der Liste wählen, dann „Neue Rechnung“ im Kontextmenü oder Auftrag › Neuer Auftrag (Strg+Umschalt+N). Positionen erfassen; „Drucken“ speichert den Auftrag, gibt ihm die nächste Nummer seiner Art und druckt ihn. Aus einem Angebot wird im Kontextmenü eine Rechnung.
+
+Gutschrift
+Im Reiter „Aufträge“ die Rechnung wählen: „Gutschrift aus Rechnung erstellen“.
+
+Zahlungen
+Ist eine Rechnung bezahlt, im Kontextmenü „Status setzen“ › „Bezahlt“ wählen.
+
+Datensicherung
+Alle Daten stehen in der Datenbank, ohne weitere Einstellung in der Datei belegwerk.db im Datenordner des Benutzers. Sichern Sie diese Datei regelmäßig bei geschlossenem Programm, dazu die Einstellungen (Belegwerk › Exportieren).</source>
+        <translation>Set up first
+Settings › Company: your company&apos;s name, address, bank details and VAT ID; they appear in the letterhead of every invoice. Settings › Tax: tax mode and rates. Settings › Products: your goods and training courses.
+
+Writing an invoice
+Customer › New customer (Ctrl+N) or pick a customer in the list, then “New invoice” in the context menu, or Order › New order (Ctrl+Shift+N). Enter the lines; “Print” saves the order, gives it the next number of its kind and prints it. An offer becomes an invoice through the context menu.
+
+Credit note
+In the “Orders” tab pick the invoice: “Create credit note from invoice”.
+
+Payments
+When an invoice is paid, choose “Set status” › “Paid” in the context menu.
+
+Backup
+All data lives in the database, without other settings in the file belegwerk.db in the user&apos;s data folder. Back this file up regularly while the program is closed, together with the settings (Belegwerk › Export).</translation>
     </message>
 </context>
 <context>
@@ -1779,6 +1856,129 @@ Please enter the price.</translation>
     </message>
 </context>
 <context>
+    <name>Spaltentitel</name>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Belegnr.</source>
+        <translation>Document no.</translation>
+    </message>
+    <message>
+        <source>Kundennr.</source>
+        <translation>Customer no.</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Company</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Straße</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Telefon 2</source>
+        <translation>Phone 2</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>IBAN</source>
+        <translation>IBAN</translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation>BIC</translation>
+    </message>
+    <message>
+        <source>Steuernummer</source>
+        <translation>Tax number</translation>
+    </message>
+    <message>
+        <source>Kunde seit</source>
+        <translation>Customer since</translation>
+    </message>
+    <message>
+        <source>Summe</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Lieferdatum</source>
+        <translation>Delivery date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Zahlungsart</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <source>Bestellnr.</source>
+        <translation>Order ref.</translation>
+    </message>
+    <message>
+        <source>Leistung</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Kommentar</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Preis</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Beschreibung</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+<context>
     <name>Speicherhinweis</name>
     <message>
         <source>Die Datenbank wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es gleich noch einmal.</source>
@@ -1917,6 +2117,34 @@ Please enter the price.</translation>
     <message>
         <source>MwSt Satz B</source>
         <translation>VAT rate B</translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation>Gross</translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Keine</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Beide</source>
+        <translation>Both</translation>
+    </message>
+    <message>
+        <source>Keiner</source>
+        <translation>Neither</translation>
     </message>
 </context>
 <context>
@@ -2069,6 +2297,10 @@ Please enter the price.</translation>
     <message>
         <source>Die Datenbank hat den Import abgelehnt, kein Auftrag wurde gespeichert: %1</source>
         <translation>The database refused the import, no order was stored: %1</translation>
+    </message>
+    <message>
+        <source>Die Datenbank hat den Import abgelehnt, kein Kunde wurde gespeichert: %1</source>
+        <translation>The database refused the import, no customer was stored: %1</translation>
     </message>
 </context>
 </TS>

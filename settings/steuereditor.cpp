@@ -54,9 +54,10 @@ SteuerEditor::SteuerEditor(QWidget* parent)
       m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this))
 {
     m_typ->setObjectName(Einstellung::name(Einstellung::SteuerTyp));
-    m_typ->addItems({"Brutto", "Netto", "Keine"});
+    // The stored value is the position, so the names may follow the language.
+    m_typ->addItems({tr("Brutto"), tr("Netto"), tr("Keine")});
     m_satz->setObjectName(Einstellung::name(Einstellung::SteuerSatz));
-    m_satz->addItems({"A", "B", "Beide", "Keiner"});
+    m_satz->addItems({tr("A"), tr("B"), tr("Beide"), tr("Keiner")});
     m_filter->setObjectName(Einstellung::name(Einstellung::ProdukteFilter));
 
     auto* form = new QFormLayout(this);

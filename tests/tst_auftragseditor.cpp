@@ -8,6 +8,7 @@
 #include "windows/auftragsaktionen.h"
 #include "windows/auftragsdialog.h"
 #include "windows/auftragseditor.h"
+#include "windows/auftragsliste.h"
 #include "windows/kundenauftragsdialog.h"
 #include "windows/produktewidget.h"
 
@@ -229,10 +230,14 @@ private slots:
         zeigeMaerz(e);
         dialoge.antworte(env.pfad("auftraege.csv"));
         e.save();
-        // The coded columns are written as their names.
+        // The coded columns are written as their names, the header as the column names
+        // while the list shows readable titles.
         const QString csv = liesDatei(env.pfad("auftraege.csv"));
         for (const char* name : {"\"Gespeichert\"", "\"Angebot\"", "\"Bar\"", "\"Produkte\""})
             QVERIFY2(csv.contains(name), qPrintable(csv));
+        QVERIFY2(csv.startsWith("\"Nr\";\"AuftragsNr\";\"KundenNr\";\"Firma\""), qPrintable(csv.left(80)));
+        QCOMPARE(e.tabelle()->model()->headerData(AuftragsListe::Eingang, Qt::Horizontal).toString(),
+                 QString("Datum"));
     }
 
     void kundenAuftraege()

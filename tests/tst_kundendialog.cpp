@@ -175,6 +175,44 @@ private slots:
                      QStringList({"Atelier Roux", "Dupont"}));
     }
 
+    // Escape with typed input asks; the default goes on editing. Nothing typed closes at once.
+    void verlassenFragt_data()
+    {
+        QTest::addColumn<bool>("getippt");
+        QTest::addColumn<QVariant>("antwort");
+        QTest::addColumn<bool>("offen");
+        QTest::newRow("nothing typed") << false << QVariant() << false;
+        QTest::newRow("typed, default") << true << QVariant() << true;
+        QTest::newRow("typed, discard") << true << QVariant(int(QMessageBox::Discard)) << false;
+    }
+
+    void verlassenFragt()
+    {
+        QFETCH(bool, getippt);
+        QFETCH(QVariant, antwort);
+        QFETCH(bool, offen);
+        KundenDialog d;
+        oeffne(d, gespeicherterKunde());
+        if (getippt)
+            tippe(&d, "Name", "Dupont");
+        if (antwort.isValid())
+            dialoge->antworte(antwort);
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QCOMPARE(QVariantList({dialoge->fragen.size(), d.isVisible()}), QVariantList({int(getippt), offen}));
+    }
+
+    // Tab moves on from the remark; Ctrl+Tab types a tab into it.
+    void tabInBemerkung()
+    {
+        KundenDialog d;
+        oeffne(d);
+        auto* bemerkung = d.findChild<QTextEdit*>("Bemerkung");
+        bemerkung->setFocus();
+        QTest::keyClick(bemerkung, Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(bemerkung, Qt::Key_Tab);
+        QCOMPARE(QVariantList({bemerkung->toPlainText(), bemerkung->hasFocus()}), QVariantList({"\t", false}));
+    }
+
     void nurLesen()
     {
         KundenDialog d;

@@ -8,7 +8,9 @@
 #include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
+#include "settings/einstellungen.h"
 #include "windows/auftragsdialog.h"
+#include "windows/firmenhinweis.h"
 #include "windows/kundeneditor.h"
 #include "windows/produktewidget.h"
 
@@ -212,6 +214,58 @@ private slots:
         QCoreApplication::removeTranslator(&qt);
         QCoreApplication::removeTranslator(&programm);
         QCOMPARE(texte, (QStringList{"Customers", "Facture Matériel"}));
+    }
+
+    // Without company data a notice leads to the settings' company page; it goes once the data is there.
+    void firstStart()
+    {
+        auto* hinweis = w->findChild<Firmenhinweis*>();
+        QCOMPARE(QVariantList({w->windowTitle(), hinweis->isVisible()}), QVariantList({"Belegwerk", true}));
+        QString seite;
+        mitDialog([&] { hinweis->knopf()->click(); }, [&](QDialog* d) {
+            seite = static_cast<Einstellungen*>(d)->tabs()->currentWidget()->metaObject()->className();
+            for (const char* key : {"Firma/Firma", "Firma/Ort"})
+                QTest::keyClicks(d->findChild<QLineEdit*>(key), "Lindtal");
+            d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        QCOMPARE(QVariantList({seite, hinweis->isVisible()}), QVariantList({"FirmaEditor", false}));
+    }
+
+    // The desktop's shortcuts reach the commands; a new order from anywhere asks for its customer.
+    void shortcuts_data()
+    {
+        QTest::addColumn<QKeySequence>("taste");
+        QTest::addColumn<QStringList>("fragen");
+        QTest::addColumn<QStringList>("dialoge");
+        QTest::newRow("new customer") << QKeySequence(QKeySequence::New) << QStringList() << QStringList{"KundenDialog"};
+        QTest::newRow("new order") << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N) << QStringList{"getItem"}
+                                   << QStringList{"AuftragsDialog"};
+        QTest::newRow("help") << QKeySequence(QKeySequence::HelpContents) << QStringList{"information"}
+                              << QStringList();
+    }
+
+    void shortcuts()
+    {
+        QFETCH(QKeySequence, taste);
+        QFETCH(QStringList, fragen);
+        QFETCH(QStringList, dialoge);
+        const Kunde k = kunde();
+        QVERIFY(zeige(w.get()));
+        if (fragen.contains("getItem"))
+            this->dialoge->antworte(0);
+        mitDialog([&] { QTest::keySequence(w.get(), taste); });
+        QCOMPARE(this->dialoge->arten(), fragen);
+        QCOMPARE(geoeffnet, dialoge);
+    }
+
+    // Ctrl+F puts the cursor into the customer filter, from any tab.
+    void findShortcut()
+    {
+        QVERIFY(zeige(w.get()));
+        w->tabs()->setCurrentIndex(1);
+        QTest::keySequence(w.get(), QKeySequence::Find);
+        QCOMPARE(w->tabs()->currentIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), w->tabs()->widget(0)->findChild<QLineEdit*>());
     }
 
     void unknownOrderOpensNothing()

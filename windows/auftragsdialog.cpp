@@ -5,6 +5,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/produktstore.h"
+#include "windows/eingabeschutz.h"
 #include "windows/produktewidget.h"
 #include "windows/speicherhinweis.h"
 
@@ -51,6 +52,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
 {
     m_bestellNr->setRange(0, 10000000);
     m_komentar->setMaximumHeight(80);
+    Eingabeschutz::tabVerlaesst(m_komentar);
     m_produkte->setMinimumWidth(700);
 
     auto* form = new QFormLayout(this);
@@ -90,6 +92,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
     connect(m_typ, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &AuftragsDialog::zeigeUstIdHinweis);
     data_changed();
+    m_anfang = eingaben();
 }
 
 void AuftragsDialog::setProduktStore(ProduktStore* store)
@@ -133,6 +136,25 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     m_status->setEnabled(a.Nr != 0);
     data_changed();
     zeigeUstIdHinweis();
+    m_anfang = eingaben();
+}
+
+QString AuftragsDialog::eingaben() const
+{
+    QStringList teile{QString::number(m_typ->currentIndex()), QString::number(m_dienst->currentIndex()),
+                      QString::number(m_zahlung->currentIndex()), QString::number(m_status->currentIndex()),
+                      QString::number(m_bestellNr->value()), m_komentar->toPlainText()};
+    for (const AuftragsLine& l : m_produkte->lines())
+        teile << QString::number(l.Anzahl) << l.ProduktNr << l.Produkt << l.Komentar
+              << QString::number(l.Preis, 'g', 17);
+    return teile.join(QChar(0x1f));
+}
+
+void AuftragsDialog::reject()
+{
+    if (eingaben() != m_anfang && !Eingabeschutz::verwerfen(this))
+        return;
+    QDialog::reject();
 }
 
 void AuftragsDialog::uebernehmeEingaben()

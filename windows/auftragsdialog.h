@@ -53,10 +53,14 @@ signals:
 
 public slots:
     void print();
+    // Asks before changes typed into the dialog are dropped.
+    void reject() override;
     void data_changed();
     void typ_changed();
 
 private:
+    // What the user can change, as one text, to tell whether anything was changed.
+    QString eingaben() const;
     void zeigeUstIdHinweis();
 
     Auftrag m_auftrag;
@@ -76,6 +80,7 @@ private:
     QPushButton* m_ok;
     QPushButton* m_abbrechen;
     QPushButton* m_drucken;
+    QString m_anfang;  // eingaben() as the dialog was filled
 };
 
 #endif

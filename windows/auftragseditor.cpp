@@ -8,6 +8,7 @@
 #include "windows/auftragsaktionen.h"
 #include "windows/auftragsliste.h"
 #include "windows/speicherhinweis.h"
+#include "exchange/tabellenquelle.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -231,7 +232,8 @@ void AuftragsEditor::save()
     const int spalten = m_model->columnCount();
     auto kopie = std::make_unique<QStandardItemModel>(zeilen, spalten);
     for (int c = 0; c < spalten; ++c)
-        kopie->setHeaderData(c, Qt::Horizontal, m_model->headerData(c, Qt::Horizontal));
+        for (int rolle : {int(Qt::DisplayRole), TabellenQuelle::SpaltenName})
+            kopie->setHeaderData(c, Qt::Horizontal, m_model->headerData(c, Qt::Horizontal, rolle), rolle);
 
     const QStringList status = CodeTabellen::auftragsStatus();
     const QStringList typen = CodeTabellen::auftragsarten();

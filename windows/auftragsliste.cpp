@@ -6,6 +6,7 @@
 #include "delegates/stringlistdelegate.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
+#include "windows/spaltentitel.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -47,6 +48,7 @@ void AuftragsListe::setzeSpalten(QTableView* view, QSettings& settings, const QS
 void AuftragsListe::ersetzeModel(QTableView* view, QSqlTableModel*& current, QSqlTableModel* neu)
 {
     QItemSelectionModel* auswahl = view->selectionModel();
+    Spaltentitel::setze(neu);
     view->setModel(neu);
     // setModel() leaves the old selection model to the caller.
     if (auswahl && auswahl != view->selectionModel())

@@ -3,6 +3,7 @@
 #include "platform/einstellung.h"
 #include "platform/interaktion.h"
 #include "store/kundenstore.h"
+#include "windows/eingabeschutz.h"
 #include "windows/kundenwidget.h"
 #include "windows/speicherhinweis.h"
 
@@ -90,6 +91,13 @@ void KundenDialog::setKunde(const Kunde& k)
     m_form->setKunde(k);
     setWindowTitle(tr("Kundendetails für %1").arg(k.Firma + " " + k.Name));
     m_modified = false;
+}
+
+void KundenDialog::reject()
+{
+    if (m_modified && !m_readOnly && !Eingabeschutz::verwerfen(this))
+        return;
+    QDialog::reject();
 }
 
 void KundenDialog::kunde_changed(bool ok)

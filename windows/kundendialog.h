@@ -34,6 +34,8 @@ signals:
 
 public slots:
     void setKunde(const Kunde& k);
+    // Asks before changes typed into the form are dropped.
+    void reject() override;
     void neueRechnung();
     void listRechnungen();
     void sendEmail();

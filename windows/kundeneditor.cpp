@@ -5,6 +5,7 @@
 #include "records/codetabellen.h"
 #include "store/kundenstore.h"
 #include "windows/speicherhinweis.h"
+#include "windows/spaltentitel.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -113,6 +114,7 @@ void KundenEditor::zeigeModell(int typ, const QString& text)
     const QByteArray layout = header->saveState();
     QSqlTableModel* alt = m_model;
     m_model = m_store->filterModel(typ, text);
+    Spaltentitel::setze(m_model);
     m_view->setModel(m_model);
     Speicherhinweis::pruefeListe(this, tr("Kunden"), m_model);
     if (hatLayout) {

@@ -1,6 +1,7 @@
 #include "windows/kundenwidget.h"
 
 #include "records/codetabellen.h"
+#include "windows/eingabeschutz.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -75,7 +76,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_bemerkung->setObjectName("Bemerkung");
     m_bemerkung->setAcceptRichText(false);
     m_bemerkung->setMaximumHeight(80);
-    m_bemerkung->setTabChangesFocus(true);
+    Eingabeschutz::tabVerlaesst(m_bemerkung);
     m_hinweis = new QLabel(this);
     m_hinweis->setObjectName("Hinweis");
     m_hinweis->setWordWrap(true);

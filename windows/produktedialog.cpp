@@ -9,6 +9,7 @@
 #include "store/listenmodell.h"
 #include "store/produktstore.h"
 #include "windows/speicherhinweis.h"
+#include "windows/spaltentitel.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -95,6 +96,7 @@ void ProdukteDialog::setStore(ProduktStore* s)
 {
     m_store = s;
     m_model = s ? s->model() : nullptr;
+    Spaltentitel::setze(m_model);
     m_view->setModel(m_model);
     if (!m_model)
         return;

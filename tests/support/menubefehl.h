@@ -7,7 +7,7 @@
 #include <QMenuBar>
 
 // Triggers the menu-bar entry at the path of texts ({"Belegwerk", "Importieren",
-// "Produkte importieren"}); false when it is missing or disabled.
+// "Produkte importieren"}, mnemonics left out); false when it is missing or disabled.
 inline bool menuBefehl(QMainWindow& w, const QStringList& pfad)
 {
     QList<QAction*> aktionen = w.menuBar()->actions();
@@ -15,7 +15,7 @@ inline bool menuBefehl(QMainWindow& w, const QStringList& pfad)
     for (const QString& text : pfad) {
         gefunden = nullptr;
         for (QAction* a : aktionen)
-            if (a->text() == text && a->isEnabled())
+            if (QString(a->text()).remove(QLatin1Char('&')) == text && a->isEnabled())
                 gefunden = a;
         if (!gefunden)
             return false;
