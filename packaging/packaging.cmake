@@ -26,8 +26,11 @@ add_custom_command(OUTPUT ${GZ_DIR}/changelog.Debian.gz ${GZ_DIR}/belegwerk.1.gz
   COMMAND gzip -9n -c ${PKG}/belegwerk.1 > ${GZ_DIR}/belegwerk.1.gz
   DEPENDS ${PKG}/changelog ${PKG}/belegwerk.1 VERBATIM)
 add_custom_target(belegwerk_packaging_docs ALL DEPENDS ${GZ_DIR}/changelog.Debian.gz ${GZ_DIR}/belegwerk.1.gz)
-install(FILES ${GZ_DIR}/changelog.Debian.gz ${PKG}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${GZ_DIR}/changelog.Debian.gz ${PKG}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/belegwerk)
 install(FILES ${GZ_DIR}/belegwerk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PKG}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME belegwerk)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME belegwerk)
@@ -35,12 +38,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "invoicing for a small business selling goods and courses")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "invoicing for a small business selling goods and courses
- Belegwerk keeps the customer file, the product catalogue and the journal of
- commercial documents (invoices, delivery notes, credit notes, offers), prints
- them, saves them as PDF, mails them, computes tax, shows turnover statistics
- and exchanges its data as spreadsheets and XML. Its interface is German,
- French or English.")
+# The extended description; CPack puts the summary above it as the synopsis.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Belegwerk keeps the customer file, the product catalogue and the journal of
+commercial documents (invoices, delivery notes, credit notes, offers), prints
+them, saves them as PDF, mails them, computes tax, shows turnover statistics
+and exchanges its data as spreadsheets and XML. Its interface is German,
+French or English.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Belegwerk developers <belegwerk@belegwerk.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -760,6 +760,17 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
 </context>
 <context>
+    <name>Eingabeschutz</name>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Discard changes?</translation>
+    </message>
+    <message>
+        <source>Ihre Eingaben sind nicht gespeichert. Wollen Sie sie verwerfen?</source>
+        <translation>Your input has not been saved. Do you want to discard it?</translation>
+    </message>
+</context>
+<context>
     <name>Einstellungen</name>
     <message>
         <source>Einstellungen</source>
@@ -1597,6 +1608,29 @@ All data lives in the database, without other settings in the file belegwerk.db 
     <message>
         <source>Vorschau</source>
         <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>ProduktLineModel</name>
+    <message>
+        <source>Menge</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Produktnr.</source>
+        <translation>Product no.</translation>
+    </message>
+    <message>
+        <source>Produkt</source>
+        <translation>Product</translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation>Gross</translation>
     </message>
 </context>
 <context>

@@ -760,6 +760,17 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
 </context>
 <context>
+    <name>Eingabeschutz</name>
+    <message>
+        <source>Änderungen verwerfen?</source>
+        <translation>Abandonner les modifications ?</translation>
+    </message>
+    <message>
+        <source>Ihre Eingaben sind nicht gespeichert. Wollen Sie sie verwerfen?</source>
+        <translation>Vos saisies ne sont pas enregistrées. Voulez-vous les abandonner ?</translation>
+    </message>
+</context>
+<context>
     <name>Einstellungen</name>
     <message>
         <source>Einstellungen</source>
@@ -1597,6 +1608,29 @@ Toutes les données sont dans la base de données, sans autre réglage dans le f
     <message>
         <source>Vorschau</source>
         <translation>Aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>ProduktLineModel</name>
+    <message>
+        <source>Menge</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Produktnr.</source>
+        <translation>N° produit</translation>
+    </message>
+    <message>
+        <source>Produkt</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Netto</source>
+        <translation>HT</translation>
+    </message>
+    <message>
+        <source>Brutto</source>
+        <translation>TTC</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,8 @@
 #include "windows/spaltentitel.h"
 
 #include <QCoreApplication>
+
+#include <algorithm>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
@@ -36,10 +38,15 @@ void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
 void AuftragsListe::setzeSpalten(QTableView* view, QSettings& settings, const QString& key)
 {
     view->setColumnWidth(Nr, 50);
-    view->setColumnWidth(AuftragsNr, 80);
+    // Wide enough for the title, which the narrower column cut off.
+    const QString titel = view->model() ? view->model()->headerData(AuftragsNr, Qt::Horizontal).toString()
+                                        : QString();
+    view->setColumnWidth(AuftragsNr, std::max(80, view->fontMetrics().horizontalAdvance(titel) + 24));
     view->setColumnWidth(Ort, 50);
     // Wide enough for "dd.MM.yyyy hh:mm:ss", which 50 pixels cut off.
     view->setColumnWidth(Eingang, view->fontMetrics().horizontalAdvance("00.00.0000 00:00:00 ") + 12);
+    // The last column takes what the window gives beyond the others.
+    view->horizontalHeader()->setStretchLastSection(true);
     const QByteArray state = settings.value(key).toByteArray();
     if (!state.isEmpty())
         view->horizontalHeader()->restoreState(state);

@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
 {
     m_view = new QTableView(this);
@@ -87,10 +89,15 @@ void KundenEditor::setStore(KundenStore* store)
 void KundenEditor::passeSpaltenAn()
 {
     m_view->resizeColumnsToContents();
-    // A long remark must not push the other columns out of sight.
-    const int breiteste = m_view->fontMetrics().horizontalAdvance(QString(40, QLatin1Char('x')));
-    for (int spalte = 0; spalte < m_view->model()->columnCount(); ++spalte)
-        m_view->setColumnWidth(spalte, std::min(m_view->columnWidth(spalte), breiteste));
+    // A long remark must not push the other columns out of sight, and the
+    // names and addresses get room before the first customer is there.
+    const int zeichen = m_view->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    const QStringList breit = {"Firma", "Name", "Strasse", "Ort", "Email"};
+    for (int spalte = 0; spalte < m_view->model()->columnCount(); ++spalte) {
+        const bool text = m_model && breit.contains(m_model->record().fieldName(spalte));
+        m_view->setColumnWidth(spalte, std::clamp(m_view->columnWidth(spalte), text ? 18 * zeichen : 0,
+                                                  40 * zeichen));
+    }
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 8);
 }
 

@@ -61,10 +61,12 @@ Belegbetraege ProduktLineModel::betraege() const
 
 QVariant ProduktLineModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    static const char* const namen[] = {"Menge", "ProduktNr", "Produkt", "Preis", "Preis2"};
+    static const char* const namen[] = {QT_TR_NOOP("Menge"), QT_TR_NOOP("Produktnr."),
+                                        QT_TR_NOOP("Produkt"), QT_TR_NOOP("Netto"),
+                                        QT_TR_NOOP("Brutto")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 4)
         return QVariant();
-    return QString(namen[section]);
+    return tr(namen[section]);
 }
 
 void ProduktLineModel::setLines(const QList<AuftragsLine>& lines)
