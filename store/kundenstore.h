@@ -36,7 +36,9 @@ public:
     virtual Kunde getKundeByEmail(const QString& email) = 0;
     virtual QSqlTableModel* model() = 0;
     // typ is a selector position: 0 all types, otherwise customer type typ-1.
-    virtual QSqlTableModel* filterModel(int typ, const QString& text) = 0;
+    // Sorted by column sortSpalte when it is not negative, in the one query.
+    virtual QSqlTableModel* filterModel(int typ, const QString& text, int sortSpalte = -1,
+                                        Qt::SortOrder ordnung = Qt::AscendingOrder) = 0;
 
     // Why the last operation failed (Keiner after a success).
     virtual Speicherfehler letzterFehler() const { return {}; }

@@ -420,11 +420,14 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
     return bedingungen.join(" and ");
 }
 
-QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text)
+QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text, int sortSpalte,
+                                            Qt::SortOrder ordnung)
 {
     auto* m = new ListenModell(this, m_db);
     m->setTable("kunden");
     m->setFilter(filterText(m_db, typ, text));
+    if (sortSpalte >= 0)
+        m->setSort(sortSpalte, ordnung);
     m_fehler = m->select() ? Speicherfehler() : Datenbank::fehler(m->lastError());
     m_filterModels.append(m);
     return m;

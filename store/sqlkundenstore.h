@@ -37,11 +37,12 @@ public:
     QList<Kunde> getKunden() override;
     Kunde getKundeByEmail(const QString& email) override;
     QSqlTableModel* model() override;
-    QSqlTableModel* filterModel(int typ, const QString& text) override;
+    QSqlTableModel* filterModel(int typ, const QString& text, int sortSpalte = -1,
+                                Qt::SortOrder ordnung = Qt::AscendingOrder) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
 
-    // The filter text of filterModel(typ, text): Name or Firma starting with
-    // exactly text (no wildcards); user text is quoted by db's driver.
+    // The filter text of filterModel(typ, text): each word of text (no
+    // wildcards) within one of the searched fields; quoted by db's driver.
     static QString filterText(const QSqlDatabase& db, int typ, const QString& text);
     // Binds the customer's fields to the placeholders named after them; the
     // statements name the fax placeholder differently.

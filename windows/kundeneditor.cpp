@@ -120,14 +120,16 @@ void KundenEditor::zeigeModell(int typ, const QString& text)
     // A new model resets the header: keep widths, hidden columns and the sort order.
     const QByteArray layout = header->saveState();
     QSqlTableModel* alt = m_model;
-    m_model = m_store->filterModel(typ, text);
+    // Sorted as the header shows it within the one query of this keystroke.
+    const bool sortiert = hatLayout && m_view->isSortingEnabled() && header->sortIndicatorSection() >= 0;
+    m_model = sortiert ? m_store->filterModel(typ, text, header->sortIndicatorSection(),
+                                              header->sortIndicatorOrder())
+                       : m_store->filterModel(typ, text);
     Spaltentitel::setze(m_model);
     m_view->setModel(m_model);
     Speicherhinweis::pruefeListe(this, tr("Kunden"), m_model);
     if (hatLayout) {
         header->restoreState(layout);
-        if (m_view->isSortingEnabled() && header->sortIndicatorSection() >= 0)
-            m_model->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     }
     if (alt)
         alt->deleteLater();
