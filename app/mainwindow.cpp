@@ -258,15 +258,13 @@ void MainWindow::drucken(Auftrag& a)
         return;
     if (ausArchiv(a)) {
         // Issued at the first print; every print shows the archived file.
-        QString hinweis;
-        const QByteArray datei = ausgestellteDatei(a, tr("Drucken"), &hinweis);
+        // Paper needs no e-invoice: what a plain PDF lacks is said when one is saved.
+        const QByteArray datei = ausgestellteDatei(a, tr("Drucken"), nullptr);
         if (datei.isEmpty())
             return;
         if (!PdfSeitenDruck::richteEin(&printer, datei) || !PdfSeitenDruck::drucke(&printer, datei))
             Interaktion::instance()->warning(this, tr("Drucken"),
                                              tr("Der Auftrag konnte nicht gedruckt werden."));
-        else if (!hinweis.isEmpty())
-            Interaktion::instance()->warning(this, tr("Elektronische Rechnung"), hinweis);
         return;
     }
     if (!d->print(&printer, a)) {
