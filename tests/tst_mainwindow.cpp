@@ -136,9 +136,12 @@ private slots:
 
         mitDialog(rufe, [](QDialog* d) { d->accept(); });
         const Auftrag neu = w->auftragsStore()->getAuftrag(q.Nr + 1);
+        // A credit note names the invoice it corrects.
         QCOMPARE(QVariantList({w->auftragsStore()->count(), neu.Typ, neu.Zeilen.size(),
-                               w->auftragsStore()->getAuftrag(q.Nr).Typ, neu.Kunde.Name}),
-                 QVariantList({2, neuerTyp, 1, quelle, "Meier"}));
+                               w->auftragsStore()->getAuftrag(q.Nr).Typ, neu.Kunde.Name, neu.Bezug,
+                               neu.BezugBelegNr}),
+                 QVariantList({2, neuerTyp, 1, quelle, "Meier", neuerTyp == 2 ? q.Nr : 0,
+                               neuerTyp == 2 ? QString("FM1") : QString()}));
     }
 
     void findByNumber()
@@ -230,6 +233,30 @@ private slots:
         QCOMPARE(geoeffnet, QStringList{"PrintPreview"});
         QCOMPARE(QList<int>({a.Status, w->auftragsStore()->getAuftrag(a.Nr).Status}),
                  QList<int>(2, danach));
+    }
+
+    // An issued invoice opens read-only and says why; "Ok" keeps its date and lines.
+    void issuedInvoiceOpensReadOnly()
+    {
+        kunde("meier@example.com");
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt);
+        QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+        const Auftrag fest = w->auftragsStore()->getAuftrag(a.Nr);
+        QVERIFY(fest.Ausgestellt.isValid());
+        QString hinweis;
+        bool zeilenGesperrt = false;
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
+                  [&](QDialog* d) {
+                      auto* dialog = qobject_cast<AuftragsDialog*>(d);
+                      hinweis = dialog->ausgestelltHinweis()->text();
+                      zeilenGesperrt = !dialog->produkte()->isEnabled();
+                      dialog->statusBox()->setCurrentIndex(AuftragsStatus::Fertig);
+                      d->accept();
+                  });
+        QVERIFY2(hinweis.contains("Korrekturen nur über eine Gutschrift"), qPrintable(hinweis));
+        const Auftrag danach = w->auftragsStore()->getAuftrag(a.Nr);
+        QCOMPARE(QVariantList({zeilenGesperrt, danach.Eingang, danach.Status, danach.Summe}),
+                 QVariantList({true, fest.Eingang, int(AuftragsStatus::Fertig), fest.Summe}));
     }
 
     void englishCatalogue()
