@@ -10,7 +10,9 @@
 #include "print/druckeinrichtung.h"
 #include "print/drucker.h"
 #include "print/druckerde1.h"
+#include "print/facturxpdf.h"
 #include "print/layouts.h"
+#include "print/pdfseitendruck.h"
 #include "print/printpreview.h"
 #include "records/codetabellen.h"
 #include "settings/einstellungen.h"
@@ -18,6 +20,7 @@
 #include "settings/firmaeditor.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
+#include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -332,12 +335,50 @@ void MainWindow::erfassen(Auftrag& a)
         m_auftragsStore->addAuftrag(a);
 }
 
+bool MainWindow::ausArchiv(const Auftrag& a)
+{
+    return a.Nr > 0 && Ausstellung::wirdAusgestellt(a);
+}
+
+QByteArray MainWindow::ausgestellteDatei(Auftrag& a, const QString& titel, QString* hinweis)
+{
+    QByteArray datei = m_auftragsStore->archivierterBeleg(a.Nr);
+    if (!datei.isEmpty())
+        return datei;
+    Auftrag neu = Ausstellung::vorbereiten(a, QDateTime::currentDateTime());
+    datei = BelegPdf::datei(renderer(), neu, hinweis);
+    if (datei.isEmpty()) {
+        Interaktion::instance()->warning(this, titel, tr("Der Beleg konnte nicht erstellt werden."));
+        return datei;
+    }
+    while (!m_auftragsStore->stelleAus(neu, datei)) {
+        if (Speicherhinweis::zeige(this, titel,
+                                   tr("Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben."),
+                                   m_auftragsStore->letzterFehler())
+            != Speicherhinweis::Wiederholen)
+            return QByteArray();
+    }
+    a = neu;
+    return datei;
+}
+
 void MainWindow::drucken(Auftrag& a)
 {
     const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
     if (!Druckeinrichtung::richteEin(printer, a, this))
         return;
+    if (ausArchiv(a)) {
+        // Issued at the first print; every print shows the archived file.
+        // Paper needs no e-invoice: what a plain PDF lacks is said when one is saved.
+        const QByteArray datei = ausgestellteDatei(a, tr("Drucken"), nullptr);
+        if (datei.isEmpty())
+            return;
+        if (!PdfSeitenDruck::richteEin(&printer, datei) || !PdfSeitenDruck::drucke(&printer, datei))
+            Interaktion::instance()->warning(this, tr("Drucken"),
+                                             tr("Der Auftrag konnte nicht gedruckt werden."));
+        return;
+    }
     if (!d->print(&printer, a)) {
         Interaktion::instance()->warning(this, tr("Drucken"),
                                          tr("Der Auftrag konnte nicht gedruckt werden."));
@@ -360,10 +401,18 @@ void MainWindow::vorschau(Auftrag a)
 {
     const Drucker* d = renderer();
     QPrinter printer(QPrinter::ScreenResolution);
+    // An issued document is previewed as it was issued; previewing issues nothing.
+    const QByteArray datei = a.Nr > 0 ? m_auftragsStore->archivierterBeleg(a.Nr) : QByteArray();
+    if (!datei.isEmpty())
+        PdfSeitenDruck::richteEin(&printer, datei);
     PrintPreview preview(&printer, this);
     // The preview repaints on every zoom; each paint renders this one order.
-    connect(&preview, &PrintPreview::paintRequested, this,
-            [d, a](QPrinter* p) { d->print(p, a); });
+    connect(&preview, &PrintPreview::paintRequested, this, [d, a, datei](QPrinter* p) {
+        if (datei.isEmpty())
+            d->print(p, a);
+        else
+            PdfSeitenDruck::drucke(p, datei);
+    });
     preview.exec();
 }
 
@@ -381,8 +430,18 @@ bool MainWindow::alsPDFspeichern(Auftrag a, QString filename)
 {
     // Invoices and credit notes become Factur-X; one that cannot be valid is
     // written all the same, as plain PDF, and the user learns what is missing.
+    // They are issued with the first file; every later file is that one.
+    const QString titel = tr("Auftrag als PDF speichern");
     QString hinweis;
-    const bool ok = BelegPdf::schreiben(renderer(), a, filename, &hinweis);
+    bool ok = false;
+    if (ausArchiv(a)) {
+        const QByteArray datei = ausgestellteDatei(a, titel, &hinweis);
+        if (datei.isEmpty())
+            return false;
+        ok = BelegPdf::speichere(filename, datei);
+    } else {
+        ok = BelegPdf::schreiben(renderer(), a, filename, &hinweis);
+    }
     if (!ok)
         Interaktion::instance()->warning(
             this, tr("Auftrag als PDF speichern"),
@@ -396,12 +455,30 @@ void MainWindow::XMLspeichern(Auftrag a)
 {
     // What keeps the invoice from being valid is said before a file is chosen.
     const QString titel = tr("Rechnung als XML speichern");
-    QString fehler = BelegPdf::xmlHindernis(a);
+    const bool ausgestellt = ausArchiv(a) && !m_auftragsStore->archivierterBeleg(a.Nr).isEmpty();
+    QString fehler = ausgestellt ? QString() : BelegPdf::xmlHindernis(a);
     if (fehler.isEmpty()) {
         const QString datei =
             dokumentDatei(this, titel, tr("Auftrag%1.xml").arg(a.Nr), tr("XML ( *.xml )"));
-        if (datei.isEmpty() || BelegPdf::xmlSchreiben(a, datei, &fehler))
+        if (datei.isEmpty())
             return;
+        if (!ausArchiv(a)) {
+            if (BelegPdf::xmlSchreiben(a, datei, &fehler))
+                return;
+        } else {
+            // The XML of the issued file, whatever the order or the settings say now.
+            QString hinweis;
+            const QByteArray pdf = ausgestellteDatei(a, titel, &hinweis);
+            if (pdf.isEmpty())
+                return;
+            const QByteArray xml = FacturXPdf::xmlAus(pdf);
+            if (xml.isEmpty())
+                fehler = tr("Der Beleg wurde ohne elektronische Rechnung ausgestellt.");
+            else if (BelegPdf::speichere(datei, xml))
+                return;
+            else
+                fehler = tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(datei));
+        }
     }
     Interaktion::instance()->warning(this, titel, fehler);
 }
@@ -567,10 +644,23 @@ void MainWindow::leiteAb(Auftrag a, int typ)
 {
     // A new order of kind typ with everything else of the source; the source
     // stays as it is.
+    const Auftrag quelle = a;
     a.Nr = 0;
     a.Typ = typ;
     a.Status = AuftragsStatus::Neu;
     a.AuftragsNr = 0;
+    a.BelegNr.clear();
+    a.Ausgestellt = QDateTime();
+    a.Faellig = QDate();
+    a.Bezug = 0;
+    a.BezugBelegNr.clear();
+    a.BezugDatum = QDate();
+    // A credit note names the invoice it corrects.
+    if (typ == Auftragsart::Gutschrift && quelle.Typ == Auftragsart::Rechnung) {
+        a.Bezug = quelle.Nr;
+        a.BezugBelegNr = quelle.belegNummer();
+        a.BezugDatum = quelle.Eingang.date();
+    }
     bearbeiteAuftrag(a);
 }
 

@@ -106,6 +106,13 @@ private:
                          const QString& keinerText, const QString& wahlTitel,
                          const QString& wahlText, const QStringList& zeilen);
     int frageNummer(const QString& titel, const QString& text, bool* ok);
+    // The file of the invoice or credit note a as issued: the archived one, or,
+    // for one not issued yet, the file issued now (a then holds the issued
+    // order, and *hinweis the warning for an invoice issued as plain PDF). Empty,
+    // the user told why, when it cannot be issued.
+    QByteArray ausgestellteDatei(Auftrag& a, const QString& titel, QString* hinweis);
+    // Whether a is a stored document that prints from its archived file.
+    static bool ausArchiv(const Auftrag& a);
     // What an import or export did, in the status bar; nothing for a cancelled command.
     void meldeStatus(const QString& text);
 

@@ -132,6 +132,16 @@ void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
     if (antwort != QMessageBox::Yes || !Datenbank::sperrgrund(QSqlDatabase::database()).isEmpty())
         return;
     QSqlQuery q(QSqlDatabase::database());
+    // Issued documents are kept; a journal from before they existed has none.
+    if (q.exec(Datenbank::sql(QSqlDatabase::database(),
+                              "select count(*) from auftrag where [Ausgestellt] is not null"))
+        && q.next() && q.value(0).toInt() > 0) {
+        Interaktion::instance()->warning(
+            nullptr, QObject::tr("Alle Aufträge löschen"),
+            QObject::tr("%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.",
+                        "", q.value(0).toInt()));
+        return;
+    }
     q.exec("drop table auftrag");
     q.exec("drop table auftragslines");
     q.exec("drop table auftragskunden");

@@ -64,6 +64,12 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::RechnungMahntext, "Rechnung/Mahntext", T::QString, {}},  // translated: see standard()
         {E::MainWindowGeometry, "MainWindow/geometry", T::QByteArray, {}},
         {E::MainWindowState, "MainWindow/windowState", T::QByteArray, {}},
+        // Prefixes of the document numbers, one per series, so that no two documents share one.
+        {E::NummernRechnung1, "Nummern/Rechnung1", T::QString, QStringLiteral("FM")},
+        {E::NummernRechnung0, "Nummern/Rechnung0", T::QString, QStringLiteral("FS")},
+        {E::NummernGutschrift, "Nummern/Gutschrift", T::QString, QStringLiteral("AV")},
+        {E::NummernAngebot, "Nummern/Angebot", T::QString, QStringLiteral("DE")},
+        {E::NummernLieferschein, "Nummern/Lieferschein", T::QString, QStringLiteral("BL")},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

@@ -64,7 +64,9 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
         m_zeilen << z;
     }
 
-    if (a.Eingang.isValid()) {
+    if (a.Faellig.isValid()) {
+        m_faellig = a.Faellig;  // fixed when the document was issued
+    } else if (a.Eingang.isValid()) {
         const int tage = Einstellung::zahl(Einstellung::RechnungZahlungsziel, s);
         m_faellig = a.Eingang.date().addDays(qMax(0, tage));
     }

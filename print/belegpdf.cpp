@@ -25,7 +25,7 @@ QByteArray BelegPdf::seiten(const Drucker* d, const Auftrag& a, bool pdfA)
     printer.setCreator(QStringLiteral("Belegwerk"));
     printer.setDocName(QString("%1 %2")
                            .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
-                           .arg(a.AuftragsNr));
+                           .arg(a.belegNummer()));
     if (pdfA)
         printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     if (!d->print(&printer, a))
@@ -46,29 +46,30 @@ QString BelegPdf::hinweisText(const QStringList& fehlt)
 
 bool BelegPdf::schreiben(const Drucker* d, const Auftrag& a, const QString& datei, QString* hinweis)
 {
+    const QByteArray inhalt = BelegPdf::datei(d, a, hinweis);
+    return !inhalt.isEmpty() && speichere(datei, inhalt);
+}
+
+QByteArray BelegPdf::datei(const Drucker* d, const Auftrag& a, QString* hinweis)
+{
     if (hinweis)
         hinweis->clear();
-    if (!CiiAufbau::elektronisch(a)) {
-        const QByteArray pdf = seiten(d, a, false);
-        return !pdf.isEmpty() && speichere(datei, pdf);
-    }
+    if (!CiiAufbau::elektronisch(a))
+        return seiten(d, a, false);
     const CiiAufbau cii(a);
     if (!cii.gueltig()) {
         if (hinweis)
             *hinweis = hinweisText(cii.fehlt());
-        const QByteArray pdf = seiten(d, a, false);
-        return !pdf.isEmpty() && speichere(datei, pdf);
+        return seiten(d, a, false);
     }
     const QByteArray pdfA = seiten(d, a, true);
     if (pdfA.isEmpty())
-        return false;
+        return QByteArray();
     QString fehler;
     const QByteArray fx = FacturXPdf::einbetten(pdfA, cii.rechnung().xml(), &fehler);
-    if (fx.isEmpty()) {
+    if (fx.isEmpty())
         qWarning() << "error writing Factur-X" << fehler;
-        return false;
-    }
-    return speichere(datei, fx);
+    return fx;
 }
 
 QString BelegPdf::xmlHindernis(const Auftrag& a)

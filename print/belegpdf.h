@@ -24,6 +24,10 @@ public:
     // else stays empty. False when the file could not be written.
     static bool schreiben(const Drucker* d, const Auftrag& a, const QString& datei,
                           QString* hinweis = nullptr);
+    // The file schreiben would write, as bytes; empty on failure.
+    static QByteArray datei(const Drucker* d, const Auftrag& a, QString* hinweis = nullptr);
+    // Writes inhalt into datei completely or not at all.
+    static bool speichere(const QString& datei, const QByteArray& inhalt);
     // The pages of a painted by d; as PDF/A-1b when pdfA. Empty on failure.
     static QByteArray seiten(const Drucker* d, const Auftrag& a, bool pdfA);
     // Why a has no valid XML (not an invoice, what is missing); empty when it has.
@@ -33,9 +37,6 @@ public:
     static bool xmlSchreiben(const Auftrag& a, const QString& datei, QString* fehler = nullptr);
     // The warning naming the missing items.
     static QString hinweisText(const QStringList& fehlt);
-
-private:
-    static bool speichere(const QString& datei, const QByteArray& inhalt);
 };
 
 #endif

@@ -73,7 +73,11 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     const auto vz = [umkehren](Betrag x) { return umkehren ? -x : x; };
     const qint64 vzMenge = umkehren ? -1 : 1;
 
-    r.nummer = a.AuftragsNr > 0 ? QString::number(a.AuftragsNr) : QString();
+    r.nummer = a.belegNummer();
+    if (a.Typ == Auftragsart::Gutschrift) {
+        r.bezugNr = a.BezugBelegNr;
+        r.bezugDatum = a.BezugDatum;
+    }
     r.typCode = a.Typ == Auftragsart::Gutschrift ? 381 : 380;
     r.datum = a.Eingang.date();
     if (a.BestellNr > 0)

@@ -228,6 +228,19 @@ QByteArray CiiRechnung::xml() const
         s.text("TotalPrepaidAmount", bezahlt.zahl());
     s.text("DuePayableAmount", (brutto - bezahlt).zahl());
     s.zu();
+    if (!bezugNr.isEmpty()) {
+        s.auf("InvoiceReferencedDocument");
+        s.text("IssuerAssignedID", bezugNr);
+        if (bezugDatum.isValid()) {
+            s.auf("FormattedIssueDateTime");
+            w.writeStartElement(qdtNs, "DateTimeString");
+            w.writeAttribute("format", "102");
+            w.writeCharacters(bezugDatum.toString("yyyyMMdd"));
+            w.writeEndElement();
+            s.zu();
+        }
+        s.zu();
+    }
     s.zu();
 
     s.zu();  // SupplyChainTradeTransaction

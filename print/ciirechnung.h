@@ -65,6 +65,8 @@ public:
     QString bic;
     QDate faellig;        // left out when null
     QString zahlungsText; // payment terms as printed, may stay empty
+    QString bezugNr;      // a credit note: the invoice it corrects; left out when empty
+    QDate bezugDatum;     // and that invoice's date; left out when null
 
     QByteArray xml() const;
 };

@@ -17,7 +17,7 @@ bool Druckeinrichtung::richteEin(QPrinter& printer, const Auftrag& a, QWidget* p
     // The job title names the document in the printer queue.
     printer.setDocName(QString("%1 %2")
                            .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
-                           .arg(a.AuftragsNr));
+                           .arg(a.belegNummer()));
     if (Einstellung::schalter(Einstellung::RechnungZeigeDialog, settings) || name.isEmpty())
         return Interaktion::instance()->printDialog(&printer, parent);
     return true;

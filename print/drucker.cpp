@@ -47,7 +47,7 @@ QString Drucker::titelNachArt(const Auftrag& a, const QStringList& titel, const 
     const QString t = titel.value(a.Typ, titel.first());
     if (a.Nr <= 0)
         return t;
-    return muster.arg(a.AuftragsNr).arg(t);
+    return muster.arg(a.belegNummer(), t);
 }
 
 void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
@@ -407,7 +407,10 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
     vermerke << zahlung(a, b);
     summen(satz, s, vermerke, links, breite, spalten.last().breite);
 
-    const QString datumText = tr("Date: %1").arg(datum(a.Eingang));
+    QString datumText = tr("Date: %1").arg(datum(a.Eingang));
+    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
+        datumText += "\n" + tr("Avoir sur facture Nº %1 du %2")
+                                .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy"));
     return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
             stapel(&p, links, 15 * mm, kopfBreite, kopf);

@@ -89,6 +89,10 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
     const QFont f = Seitensatz::schrift(9);
     QList<Vermerk> v;
     v << Vermerk{tr("Datum: %1").arg(a.Eingang.toString("dd.MM.yyyy")), f};
+    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
+        v << Vermerk{tr("Zur Rechnung %1 vom %2")
+                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
+                     f};
     // The date of supply: the delivery date, else the date of the document.
     const QDateTime lieferung =
         a.Lieferung.isValid() ? a.Lieferung : a.Eingang;

@@ -4,6 +4,7 @@
 #define POINTERHOLDER_TRANSITION 4
 
 #include <QDateTime>
+#include <QDebug>
 #include <QRegularExpression>
 
 #include <qpdf/QPDF.hh>
@@ -135,6 +136,24 @@ QByteArray FacturXPdf::einbetten(const QByteArray& pdf, const QByteArray& xml, Q
     } catch (const std::exception& e) {
         if (fehler)
             *fehler = QString::fromLocal8Bit(e.what());
+    }
+    return QByteArray();
+}
+
+QByteArray FacturXPdf::xmlAus(const QByteArray& pdf)
+{
+    try {
+        QPDF q;
+        q.setSuppressWarnings(true);
+        q.processMemoryFile("beleg.pdf", pdf.constData(), size_t(pdf.size()));
+        const auto anhang = QPDFEmbeddedFileDocumentHelper(q).getEmbeddedFile(dateiName);
+        if (!anhang)
+            return QByteArray();
+        std::shared_ptr<Buffer> b = 
+            anhang->getEmbeddedFileStream().getStreamData(qpdf_dl_all);
+        return QByteArray(reinterpret_cast<const char*>(b->getBuffer()), qsizetype(b->getSize()));
+    } catch (const std::exception& e) {
+        qWarning() << "reading Factur-X" << e.what();
     }
     return QByteArray();
 }

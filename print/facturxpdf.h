@@ -18,6 +18,9 @@ public:
     static QByteArray einbetten(const QByteArray& pdf, const QByteArray& xml,
                                 QString* fehler = nullptr);
 
+    // The invoice XML carried by a Factur-X file; empty when it carries none.
+    static QByteArray xmlAus(const QByteArray& pdf);
+
     // The XMP packet xmp of a PDF/A-1 file rewritten for PDF/A-3 with the
     // Factur-X schema; empty when xmp declares no PDF/A part.
     static QByteArray xmpFuerFacturX(const QByteArray& xmp);

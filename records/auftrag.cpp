@@ -9,3 +9,10 @@ QDebug operator<<(QDebug dbg, const Auftrag& a)
     dbg << "(" << a.Nr << a.Kunde << a.Eingang << a.Lieferung << a.Zeilen.size() << ")";
     return dbg;
 }
+
+QString Auftrag::belegNummer() const
+{
+    if (!BelegNr.isEmpty())
+        return BelegNr;
+    return AuftragsNr > 0 ? QString::number(AuftragsNr) : QString();
+}

@@ -31,6 +31,19 @@ public:
     int AuftragsNr = 0;  // document number, assigned on first save
     double Summe = 0.0;
     QString Komentar;
+    // The document number as printed and in the e-invoice: the prefix of its
+    // series and AuftragsNr, fixed when the order is first stored.
+    QString BelegNr;
+    QDateTime Ausgestellt;  // null until the document is issued; then it is final
+    QDate Faellig;          // due date, fixed at issue
+    int Bezug = 0;          // a credit note: record number of the invoice it corrects
+    // Read with the order, not stored: number and date of the invoice Bezug names.
+    QString BezugBelegNr;
+    QDate BezugDatum;
+
+    // The number to print: BelegNr, or for an order stored before numbers had
+    // prefixes its AuftragsNr; empty while the order has none.
+    QString belegNummer() const;
 };
 
 QDebug operator<<(QDebug dbg, const Auftrag& a);

@@ -12,7 +12,7 @@ PACKAGES=(
   poppler-utils libreoffice-calc-nogui python3-openpyxl
   xvfb xauth fonts-dejavu-core
   cups cups-client printer-driver-cups-pdf
-  qt6-charts-dev qtkeychain-qt6-dev
+  qt6-charts-dev qtkeychain-qt6-dev qt6-pdf-dev
   postgresql libqt6sql6-psql
   libqpdf-dev qpdf libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
   "$@"

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
 #include <QSpinBox>
@@ -36,6 +37,10 @@ QSpinBox* zahlFeld(QWidget* parent, Einstellung::Schluessel key, int min, int ma
     box->setRange(min, max);
     return box;
 }
+
+const Einstellung::Schluessel praefixSchluessel[] = {
+    Einstellung::NummernRechnung1, Einstellung::NummernRechnung0, Einstellung::NummernGutschrift,
+    Einstellung::NummernAngebot, Einstellung::NummernLieferschein};
 
 }  // namespace
 
@@ -82,6 +87,16 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     form->addRow(tr("Produkt Offset"), m_offsetProdukte);
     form->addRow(tr("Schulung Offset"), m_offsetSchulung);
     form->addRow(QString(), m_offsetHinweis);
+    const QStringList praefixNamen = {tr("Präfix Rechnung Produkte"), tr("Präfix Rechnung Schulung"),
+                                      tr("Präfix Gutschrift"), tr("Präfix Angebot"),
+                                      tr("Präfix Lieferschein")};
+    for (int i = 0; i < praefixNamen.size(); ++i) {
+        auto* feld = new QLineEdit(this);
+        feld->setObjectName(Einstellung::name(praefixSchluessel[i]));
+        feld->setMaxLength(20);
+        m_praefixe << feld;
+        form->addRow(praefixNamen.at(i), feld);
+    }
     form->addRow(tr("Layout"), m_layout);
     form->addRow(tr("Zahlungsziel"), m_zahlungsziel);
     form->addRow(tr("Mahntext"), m_mahntext);
@@ -118,6 +133,8 @@ void RechnungsEditor::load()
     m_zahlungsziel->setValue(Einstellung::zahl(Einstellung::RechnungZahlungsziel, m_settings));
     m_mahntext->setPlainText(
         Einstellung::text(Einstellung::RechnungMahntext, m_settings));
+    for (int i = 0; i < m_praefixe.size(); ++i)
+        m_praefixe[i]->setText(Einstellung::text(praefixSchluessel[i], m_settings));
 }
 
 void RechnungsEditor::save()
@@ -134,4 +151,6 @@ void RechnungsEditor::save()
     Einstellung::setze(Einstellung::RechnungLayout, m_layout->currentIndex(), m_settings);
     Einstellung::setze(Einstellung::RechnungZahlungsziel, m_zahlungsziel->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungMahntext, m_mahntext->toPlainText(), m_settings);
+    for (int i = 0; i < m_praefixe.size(); ++i)
+        Einstellung::setze(praefixSchluessel[i], m_praefixe[i]->text().trimmed(), m_settings);
 }

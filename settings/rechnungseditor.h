@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
 class QSpinBox;
 
@@ -39,6 +40,7 @@ private:
     QComboBox* m_layout;
     QSpinBox* m_zahlungsziel;
     QPlainTextEdit* m_mahntext;
+    QList<QLineEdit*> m_praefixe;  // one per numbering series
     QSettings m_settings;
 };
 

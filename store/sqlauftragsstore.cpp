@@ -2,6 +2,7 @@
 
 #include "platform/einstellung.h"
 #include "records/codetabellen.h"
+#include "store/ausstellung.h"
 #include "store/datenbank.h"
 #include "store/listenmodell.h"
 #include "store/sqlkundenstore.h"
@@ -68,6 +69,10 @@ Auftrag auftragFromQuery(const QSqlQuery& q)
     a.Eingang = r.value("Eingang").toDateTime();
     a.Lieferung = r.value("Lieferung").toDateTime();
     a.Komentar = r.value("Komentar").toString();
+    a.BelegNr = r.value("BelegNr").toString();
+    a.Ausgestellt = r.value("Ausgestellt").toDateTime();
+    a.Faellig = r.value("Faellig").toDate();
+    a.Bezug = r.value("Bezug").toInt();
     a.Kunde.Nr = r.value("KundenNr").toInt();
     a.Kunde.Firma = r.value("Firma").toString();
     a.Kunde.Name = r.value("Name").toString();
@@ -115,6 +120,36 @@ QString vergebenStatement(const QSqlDatabase& db, int typ)
                                   .arg(typ == Auftragsart::Rechnung ? " and [Dienst]=:dienst" : ""));
 }
 
+// The condition that selects the numbering series of a: invoices per kind of
+// service, every other kind of document across both.
+QString serie(const Auftrag& a)
+{
+    return a.Typ == Auftragsart::Rechnung ? QString("[Typ]=0 and [Dienst]=%1").arg(a.Dienst)
+                                          : QString("[Typ]=%1").arg(a.Typ);
+}
+
+// Whether two orders agree in everything an issued document fixes.
+bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
+{
+    const auto kunde = [](const Kunde& k) {
+        return QStringList{QString::number(k.Nr), k.Firma, k.Name, k.Strasse, k.Ort, k.Tel, k.Tel2,
+                           k.Fax, k.Email, k.PLZ, k.Land, k.Bemerkung, k.IBAN, k.BIC,
+                           k.Steuernummer, QString::number(k.Typ)};
+    };
+    if (x.Typ != y.Typ || x.Dienst != y.Dienst || x.Zahlung != y.Zahlung || x.BestellNr != y.BestellNr
+        || x.Komentar != y.Komentar || x.Eingang != y.Eingang || x.Lieferung != y.Lieferung
+        || kunde(x.Kunde) != kunde(y.Kunde) || x.Zeilen.size() != y.Zeilen.size())
+        return false;
+    for (int i = 0; i < x.Zeilen.size(); ++i) {
+        const AuftragsLine& l = x.Zeilen.at(i);
+        const AuftragsLine& m = y.Zeilen.at(i);
+        if (l.Anzahl != m.Anzahl || l.ProduktNr != m.ProduktNr || l.Produkt != m.Produkt
+            || l.Preis != m.Preis || l.Komentar != m.Komentar)
+            return false;
+    }
+    return true;
+}
+
 bool istVergeben(QSqlQuery& q, const Auftrag& a)
 {
     q.bindValue(":nr", a.AuftragsNr);
@@ -139,9 +174,10 @@ struct SqlAuftragsStore::Einfuegen
     {
         return bereit(m_auftrag, QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
-            "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar])"
+            "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar],"
+            "[BelegNr],[Bezug])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
-            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar)%1")
+            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug)%1")
             .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : ""));
     }
     QSqlQuery& kunde()
@@ -153,6 +189,7 @@ struct SqlAuftragsStore::Einfuegen
             ":bic,:steuernummer,:land)");
     }
     QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
+    QSqlQuery& belegNr() { return bereit(m_belegNr, "select 1 from auftrag where [BelegNr]=:b"); }
 
 private:
     QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
@@ -168,6 +205,7 @@ private:
     std::optional<QSqlQuery> m_auftrag;
     std::optional<QSqlQuery> m_kunde;
     std::optional<QSqlQuery> m_zeile;
+    std::optional<QSqlQuery> m_belegNr;
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
@@ -216,10 +254,24 @@ void SqlAuftragsStore::createTables()
         "create unique index auftrag_art_eindeutig on auftrag([Typ], [AuftragsNr]) where [Typ]<>0",
         "create unique index auftrag_rechnung_eindeutig on auftrag([Dienst], [AuftragsNr]) "
         "where [Typ]=0",
+        // Issued documents: the number as printed, the issue, the due date, the
+        // invoice a credit note corrects, and the exact files issued.
+        "alter table auftrag add column [BelegNr] varchar(255)",
+        "alter table auftrag add column [Ausgestellt] DateTime",
+        "alter table auftrag add column [Faellig] Date",
+        "alter table auftrag add column [Bezug] int default 0",
     };
     QSqlQuery q(m_db);
     for (const char* s : statements)
         q.exec(Datenbank::sql(m_db, s));
+    q.exec(Datenbank::sql(m_db, QString("create table belegarchiv ([Auftrag] int primary key,"
+                                        "[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1)")
+                                    .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob")));
+    vergibBelegNrAlter();
+    // Printed numbers are unique across the company (fails harmlessly where
+    // equal prefixes gave doubles already).
+    q.exec(Datenbank::sql(m_db, "create unique index auftrag_belegnr on auftrag([BelegNr])"));
+    erzeugeSchutz();
     // Postcodes of every country; the journal of an older program held five characters.
     for (const char* tabelle : {"auftrag", "auftragskunden"})
         Datenbank::erweitereSpalte(m_db, tabelle, "PLZ", 10);
@@ -246,8 +298,8 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
     // Counted on from numbers in the range only: one imported beyond it (or
     // stored by an older program) neither overflows nor ends the numbering.
     const bool rechnung = a.Typ == Auftragsart::Rechnung;
-    q.prepare(Datenbank::sql(m_db, rechnung ? "select max([AuftragsNr]) from auftrag where [Dienst]=:dienst "
-                                              "and [AuftragsNr] between 1 and :groesste"
+    q.prepare(Datenbank::sql(m_db, rechnung ? "select max([AuftragsNr]) from auftrag where [Typ]=0 and "
+                                              "[Dienst]=:dienst and [AuftragsNr] between 1 and :groesste"
                                             : "select max([AuftragsNr]) from auftrag where [Typ]=:typ "
                                               "and [AuftragsNr] between 1 and :groesste"));
     q.bindValue(rechnung ? ":dienst" : ":typ", rechnung ? a.Dienst : a.Typ);
@@ -330,12 +382,30 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     }
     if (a.AuftragsNr <= 0 && !naechsteNummer(a))
         return false;
+    // A new document is never issued yet; its printed number is fixed now.
+    a.Ausgestellt = QDateTime();
+    a.Faellig = QDate();
+    a.BelegNr = Ausstellung::praefix(a, m_settings) + QString::number(a.AuftragsNr);
+    QSqlQuery& b = e.belegNr();
+    b.bindValue(":b", a.BelegNr);
+    if (!b.exec())
+        return misslungen(b);
+    const bool doppelt = b.next();
+    b.finish();
+    if (doppelt) {
+        qWarning() << "error inserting Auftrag: number taken" << a.BelegNr;
+        return misslungen(tr("Die Belegnummer %1 ist schon vergeben: die Präfixe der Nummernkreise "
+                             "in den Einstellungen müssen sich unterscheiden.")
+                              .arg(a.BelegNr));
+    }
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
 
     QSqlQuery& q = e.auftrag();
     bindAuftragsZeile(q, a);
     q.bindValue(":auftragsnr", a.AuftragsNr);
+    q.bindValue(":belegnr", a.BelegNr);
+    q.bindValue(":bezug", a.Bezug);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
@@ -363,6 +433,7 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
     const int nr = a.Nr;
     const int auftragsNr = a.AuftragsNr;
     const int status = a.Status;
+    const QString belegNr = a.BelegNr;
     if (!Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag", [&] {
             Einfuegen e(m_db);
             if (!insertAuftrag(a, e))
@@ -373,6 +444,7 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
         a.Nr = nr;
         a.AuftragsNr = auftragsNr;
         a.Status = status;
+        a.BelegNr = belegNr;
         return false;
     }
     m_versionen.insert(a.Nr, 0);
@@ -386,11 +458,12 @@ bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verb
     struct Vorher
     {
         int nr, auftragsNr, status;
+        QString belegNr;
     };
     QList<Vorher> vorher;
     vorher.reserve(liste.size());
     for (const Auftrag& a : std::as_const(liste))
-        vorher.append({a.Nr, a.AuftragsNr, a.Status});
+        vorher.append({a.Nr, a.AuftragsNr, a.Status, a.BelegNr});
     QList<Verbleib> ergebnis;
     ergebnis.reserve(liste.size());
     const qint64 gesamt = liste.size();
@@ -433,6 +506,7 @@ bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verb
             liste[i].Nr = vorher[i].nr;
             liste[i].AuftragsNr = vorher[i].auftragsNr;
             liste[i].Status = vorher[i].status;
+            liste[i].BelegNr = vorher[i].belegNr;
         }
         if (abgebrochen)
             m_fehler = {};
@@ -506,15 +580,154 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     return true;
 }
 
+bool SqlAuftragsStore::updateStatus(const Auftrag& a)
+{
+    const bool geprueft = m_versionen.contains(a.Nr);
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, QString("update auftrag set [Status]=:status ,"
+                                           "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
+                                       .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
+    q.bindValue(":status", a.Status);
+    q.bindValue(":nr", a.Nr);
+    if (geprueft)
+        q.bindValue(":version", m_versionen.value(a.Nr));
+    if (!q.exec()) {
+        qWarning() << "error updateing Auftrag" << q.lastError().text() << a;
+        return misslungen(q);
+    }
+    if (geprueft && q.numRowsAffected() == 0) {
+        qWarning() << "error updateing Auftrag: changed elsewhere" << a.Nr;
+        m_fehler = {Speicherfehler::Geaendert, QString()};
+        return false;
+    }
+    Datenbank::melde(m_db, "auftrag");
+    return true;
+}
+
+bool SqlAuftragsStore::misslungen(const QString& grund)
+{
+    m_fehler = {Speicherfehler::Ungueltig, grund};
+    return false;
+}
+
 bool SqlAuftragsStore::saveAuftrag(const Auftrag& a)
 {
-    if (!pruefeWerte(a) || !Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag",
-                                                    [&] { return updateAuftrag(a); }))
+    if (!pruefeWerte(a))
+        return false;
+    // An issued document only moves its status on; reading it must not
+    // forget which version the caller's copy came from.
+    QSqlQuery f(m_db);
+    f.prepare(Datenbank::sql(m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr"));
+    f.bindValue(":nr", a.Nr);
+    const bool fest = f.exec() && f.next() && !f.value(0).isNull();
+    f.finish();
+    if (fest) {
+        const auto version = m_versionen.constFind(a.Nr);
+        const std::optional<int> vorher =
+            version == m_versionen.cend() ? std::nullopt : std::optional<int>(version.value());
+        const Auftrag gespeichert = getAuftrag(a.Nr);
+        if (vorher)
+            m_versionen[a.Nr] = *vorher;
+        else
+            m_versionen.remove(a.Nr);
+        if (!gleicherInhalt(a, gespeichert) || a.Status < AuftragsStatus::Gedruckt) {
+            qWarning() << "error updateing Auftrag: issued" << a.Nr;
+            return misslungen(Ausstellung::grund(gespeichert));
+        }
+    }
+    if (!Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag",
+                             [&] { return fest ? updateStatus(a) : updateAuftrag(a); }))
         return false;
     if (m_versionen.contains(a.Nr))
         m_versionen[a.Nr] += 1;
     emit storeChanged();
     return true;
+}
+
+bool SqlAuftragsStore::stelleAus(Auftrag& a, const QByteArray& datei)
+{
+    if (a.Nr < 1 || !a.Ausgestellt.isValid() || datei.isEmpty())
+        return misslungen(tr("Der Beleg ist nicht gespeichert oder hat keine Datei."));
+    if (!pruefeWerte(a))
+        return false;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error issuing Auftrag", [&] {
+        QSqlQuery f(m_db);
+        f.prepare(Datenbank::sql(m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr"));
+        f.bindValue(":nr", a.Nr);
+        if (!f.exec())
+            return misslungen(f);
+        if (!f.next()) {
+            m_fehler = {Speicherfehler::Geaendert, QString()};
+            return false;
+        }
+        if (!f.value(0).isNull())
+            return misslungen(tr("Der Beleg %1 ist schon ausgestellt.").arg(a.belegNummer()));
+        f.finish();
+        // Lines and snapshot first: once the row is issued, the database refuses them.
+        if (!updateAuftrag(a))
+            return false;
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, "update auftrag set [Ausgestellt]=:zeit ,[Faellig]=:faellig "
+                                       "where [Nr]=:nr and [Ausgestellt] is null"));
+        q.bindValue(":zeit", isoText(a.Ausgestellt));
+        q.bindValue(":faellig", a.Faellig.isValid() ? QVariant(a.Faellig.toString(Qt::ISODate)) : QVariant());
+        q.bindValue(":nr", a.Nr);
+        if (!q.exec())
+            return misslungen(q);
+        QSqlQuery archiv(m_db);
+        archiv.prepare(Datenbank::sql(m_db, "insert into belegarchiv ([Auftrag],[Zeit],[Sha256],[Datei]) "
+                                            "values (:nr,:zeit,:sha,:datei)"));
+        archiv.bindValue(":nr", a.Nr);
+        archiv.bindValue(":zeit", a.Ausgestellt.toString(Qt::ISODate));
+        archiv.bindValue(":sha", Ausstellung::pruefsumme(datei));
+        archiv.bindValue(":datei", datei);
+        if (!archiv.exec()) {
+            qWarning() << "error issuing Auftrag: archive" << archiv.lastError().text();
+            return misslungen(archiv);
+        }
+        if (a.Typ == Auftragsart::Gutschrift && a.Bezug > 0) {
+            QSqlQuery s(m_db);
+            s.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=:status ,"
+                                           "[Version]=coalesce([Version],0)+1 where [Nr]=:nr and [Typ]=0"));
+            s.bindValue(":status", int(AuftragsStatus::Storniert));
+            s.bindValue(":nr", a.Bezug);
+            if (!s.exec())
+                return misslungen(s);
+        }
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok)
+        return false;
+    if (m_versionen.contains(a.Nr))
+        m_versionen[a.Nr] += 1;
+    m_versionen.remove(a.Bezug);
+    emit storeChanged();
+    return true;
+}
+
+QByteArray SqlAuftragsStore::archivierterBeleg(int nr)
+{
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, "select [Datei] from belegarchiv where [Auftrag]=:nr"));
+    q.bindValue(":nr", nr);
+    if (!q.exec()) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return QByteArray();
+    }
+    m_fehler = {};
+    return q.next() ? q.value(0).toByteArray() : QByteArray();
+}
+
+int SqlAuftragsStore::ausgestellteBelege()
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(Datenbank::sql(m_db, "select count(*) from auftrag where [Ausgestellt] is not null"))
+        || !q.next()) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return -1;
+    }
+    return q.value(0).toInt();
 }
 
 bool SqlAuftragsStore::storniereAuftrag(int nr)
@@ -585,6 +798,28 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
         const auto it = position.constFind(k.value(nrSpalte).toInt());
         if (it != position.cend())
             liste[it.value()].Kunde = SqlKundenStore::kundeFromQuery(k);
+    }
+
+    // Number and date of the invoices that credit notes correct.
+    QHash<int, QList<int>> bezuege;  // invoice Nr -> positions
+    for (int i = 0; i < liste.size(); ++i)
+        if (liste.at(i).Bezug > 0)
+            bezuege[liste.at(i).Bezug] << i;
+    if (!bezuege.isEmpty()) {
+        QSqlQuery b(m_db);
+        b.prepare(Datenbank::sql(m_db, "select [Nr],[BelegNr],[AuftragsNr],[Eingang] from auftrag where "
+                                       "[Nr] in (select [Bezug] from auftrag where %1)")
+                      .arg(bedingung));
+        bindAll(b, werte);
+        b.exec();
+        while (b.next()) {
+            const QString nummer =
+                b.value(1).isNull() ? QString::number(b.value(2).toInt()) : b.value(1).toString();
+            for (int i : bezuege.value(b.value(0).toInt())) {
+                liste[i].BezugBelegNr = nummer;
+                liste[i].BezugDatum = b.value(3).toDateTime().date();
+            }
+        }
     }
     return liste;
 }
@@ -688,6 +923,39 @@ bool SqlAuftragsStore::delAuftrag(int nr)
         {"delete from auftragskunden where [AuftragsNr]=:Nr", "error on delete Auftragskunden"},
     };
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Auftrag", [&] {
+        // Under the numbering's lock, so that no number is given while the last is checked.
+        QSqlQuery p(m_db);
+        if (Datenbank::istPostgres(m_db) && !p.exec(NummernSperre))
+            return misslungen(p);
+        p.prepare(Datenbank::sql(m_db, "select [Typ],[Dienst],[AuftragsNr],[Ausgestellt],[BelegNr] "
+                                       "from auftrag where [Nr]=:nr"));
+        p.bindValue(":nr", nr);
+        if (!p.exec())
+            return misslungen(p);
+        if (p.next()) {
+            Auftrag a;
+            a.Typ = p.value(0).toInt();
+            a.Dienst = p.value(1).toInt();
+            a.AuftragsNr = p.value(2).toInt();
+            a.BelegNr = p.value(4).toString();
+            if (!p.value(3).isNull()) {
+                qWarning() << "error on delete Auftrag: issued" << nr;
+                return misslungen(tr("Der Beleg %1 ist ausgestellt und kann nicht gelöscht werden.")
+                                      .arg(a.belegNummer()));
+            }
+            QSqlQuery m(m_db);
+            m.prepare(Datenbank::sql(m_db, "select max([AuftragsNr]) from auftrag where " + serie(a)
+                                               + " and [AuftragsNr] between 1 and :groesste"));
+            m.bindValue(":groesste", Datenbank::GroessteNummer);
+            if (!m.exec())
+                return misslungen(m);
+            if (m.next() && Datenbank::nummerGueltig(a.AuftragsNr) && a.AuftragsNr < m.value(0).toInt()) {
+                qWarning() << "error on delete Auftrag: not the last of its series" << nr;
+                return misslungen(tr("Nur der letzte Beleg eines Nummernkreises kann gelöscht werden, "
+                                     "damit keine Nummer fehlt; %1 ist es nicht.")
+                                      .arg(a.belegNummer()));
+            }
+        }
         for (const auto& s : statements) {
             QSqlQuery q(m_db);
             q.prepare(Datenbank::sql(m_db, s[0]));
@@ -712,6 +980,14 @@ bool SqlAuftragsStore::deleteAll()
     // A model still reading auftrag holds the table; SQLite would refuse the
     // DROP ("database table is locked"). The models are read again afterwards.
     m_filterModels.removeAll(QPointer<QSqlTableModel>());
+    const int ausgestellt = ausgestellteBelege();
+    if (ausgestellt != 0) {
+        qWarning() << "error on drop table: issued documents" << ausgestellt;
+        if (ausgestellt > 0)
+            misslungen(tr("%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.",
+                          "", ausgestellt));
+        return false;
+    }
     m_model->query().finish();
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->query().finish();
@@ -838,4 +1114,118 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.KundenTyp = k.value(6).toInt();
     }
     return liste;
+}
+
+void SqlAuftragsStore::vergibBelegNrAlter()
+{
+    // Orders stored before numbers had prefixes keep their number and get the
+    // prefix of their series, so that the documents of all series differ.
+    QSqlQuery q(m_db);
+    if (!q.exec(Datenbank::sql(m_db, "select 1 from auftrag where [BelegNr] is null and [AuftragsNr]>0 "
+                                     "and [Typ] is not null limit 1"))
+        || !q.next())
+        return;
+    q.finish();
+    const struct {
+        const char* wo;
+        int typ, dienst;
+    } serien[] = {{"[Typ]=0 and [Dienst]=0", 0, 0},
+                  {"[Typ]=0 and ([Dienst]<>0 or [Dienst] is null)", 0, 1},
+                  {"[Typ]=2", 2, 0},
+                  {"[Typ]=3", 3, 0},
+                  {"[Typ] not in (0,2,3)", 1, 0}};
+    Speicherfehler f;
+    Datenbank::schreibe(m_db, f, "error numbering Auftrag", [&] {
+        for (const auto& s : serien) {
+            Auftrag a;
+            a.Typ = s.typ;
+            a.Dienst = s.dienst;
+            QSqlQuery u(m_db);
+            u.prepare(Datenbank::sql(m_db, QString("update auftrag set [BelegNr]=cast(:p as varchar(255)) || "
+                                                   "cast([AuftragsNr] as varchar(20)) where [BelegNr] is null "
+                                                   "and [AuftragsNr]>0 and %1").arg(s.wo)));
+            u.bindValue(":p", Ausstellung::praefix(a, m_settings));
+            if (!u.exec()) {
+                qWarning() << "error numbering Auftrag" << u.lastError().text();
+                return false;
+            }
+        }
+        return true;
+    });
+}
+
+void SqlAuftragsStore::erzeugeSchutz()
+{
+    // Everything of an issued document but its status (which only moves on)
+    // is final; no program or tool sharing the database can change it.
+    const QStringList fest = {"KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
+                              "Summe", "Eingang", "Lieferung", "Typ", "Zahlung", "BestellNr",
+                              "Dienst", "AuftragsNr", "Komentar", "BelegNr", "Ausgestellt",
+                              "Faellig", "Bezug"};
+    const QString fehler = QStringLiteral("belegwerk: Ausgestellt - der Beleg ist unveraenderlich");
+    QSqlQuery q(m_db);
+    if (Datenbank::istPostgres(m_db)) {
+        QStringList neu, alt;
+        for (const QString& s : fest) {
+            neu << QString("new.\"%1\"").arg(s);
+            alt << QString("old.\"%1\"").arg(s);
+        }
+        const QString anweisungen[] = {
+            QString("create or replace function belegwerk_auftrag_fest() returns trigger language plpgsql as $$ "
+                    "begin if old.\"Ausgestellt\" is not null and (tg_op = 'DELETE' or new.\"Status\" < 2 "
+                    "or row(%1) is distinct from row(%2)) then raise exception '%3'; end if; "
+                    "if tg_op = 'DELETE' then return old; end if; return new; end $$")
+                .arg(neu.join(','), alt.join(','), fehler),
+            "create or replace trigger auftrag_fest before update or delete on auftrag for each row "
+            "execute function belegwerk_auftrag_fest()",
+            QString("create or replace function belegwerk_teil_fest() returns trigger language plpgsql as $$ "
+                    "declare nr int; begin "
+                    "if tg_op <> 'INSERT' then nr := (to_jsonb(old) ->> tg_argv[0])::int; "
+                    "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                    "raise exception '%1'; end if; end if; "
+                    "if tg_op <> 'DELETE' then nr := (to_jsonb(new) ->> tg_argv[0])::int; "
+                    "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                    "raise exception '%1'; end if; return new; end if; return old; end $$")
+                .arg(fehler),
+            "create or replace trigger auftragslines_fest before insert or update or delete on auftragslines "
+            "for each row execute function belegwerk_teil_fest('Auftrag')",
+            "create or replace trigger auftragskunden_fest before insert or update or delete on auftragskunden "
+            "for each row execute function belegwerk_teil_fest('AuftragsNr')",
+            QString("create or replace function belegwerk_archiv_fest() returns trigger language plpgsql as $$ "
+                    "begin raise exception '%1'; end $$").arg(fehler),
+            "create or replace trigger belegarchiv_fest before update or delete on belegarchiv "
+            "for each row execute function belegwerk_archiv_fest()",
+        };
+        for (const QString& a : anweisungen)
+            if (!q.exec(a))
+                qWarning() << "error creating trigger" << q.lastError().text();
+        return;
+    }
+    QStringList geaendert = {"new.[Status] < 2"};
+    for (const QString& s : fest)
+        geaendert << QString("new.[%1] is not old.[%1]").arg(s);
+    const QString abbruch = QString("begin select raise(abort, '%1'); end").arg(fehler);
+    const QString ausgestellt("exists (select 1 from auftrag where [Nr]=%1 and [Ausgestellt] is not null)");
+    QStringList anweisungen = {
+        QString("create trigger if not exists auftrag_fest before update on auftrag when "
+                "old.[Ausgestellt] is not null and (%1) %2").arg(geaendert.join(" or "), abbruch),
+        QString("create trigger if not exists auftrag_fest_loeschen before delete on auftrag when "
+                "old.[Ausgestellt] is not null %1").arg(abbruch),
+        QString("create trigger if not exists belegarchiv_fest before update on belegarchiv %1").arg(abbruch),
+        QString("create trigger if not exists belegarchiv_fest_loeschen before delete on belegarchiv %1")
+            .arg(abbruch),
+    };
+    const QStringList teile[] = {{"auftragslines", "Auftrag"}, {"auftragskunden", "AuftragsNr"}};
+    for (const QStringList& t : teile) {
+        anweisungen << QString("create trigger if not exists %1_fest_neu before insert on %1 when %2 %3")
+                           .arg(t[0], ausgestellt.arg("new.[" + t[1] + "]"), abbruch)
+                    << QString("create trigger if not exists %1_fest_aendern before update on %1 when %2 or %3 %4")
+                           .arg(t[0], ausgestellt.arg("new.[" + t[1] + "]"),
+                                ausgestellt.arg("old.[" + t[1] + "]"), abbruch)
+                    << QString("create trigger if not exists %1_fest_loeschen before delete on %1 when %2 %3")
+                           .arg(t[0], ausgestellt.arg("old.[" + t[1] + "]"), abbruch);
+    }
+    for (const QString& a : anweisungen)
+        if (!q.exec(Datenbank::sql(m_db, a)))
+            qWarning() << "error creating trigger" << q.lastError().text();
 }

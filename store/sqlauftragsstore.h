@@ -31,6 +31,9 @@ public:
     bool addAuftrag(Auftrag& a) override;
     bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung) override;
     bool saveAuftrag(const Auftrag& a) override;
+    bool stelleAus(Auftrag& a, const QByteArray& datei) override;
+    QByteArray archivierterBeleg(int nr) override;
+    int ausgestellteBelege() override;
     bool storniereAuftrag(int nr) override;
     Auftrag getAuftrag(int nr) override;
     QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) override;
@@ -58,6 +61,10 @@ private:
     struct Einfuegen;
     bool insertAuftrag(Auftrag& a, Einfuegen& e);
     bool updateAuftrag(const Auftrag& a);
+    bool updateStatus(const Auftrag& a);
+    void erzeugeSchutz();
+    void vergibBelegNrAlter();
+    bool misslungen(const QString& grund);
     bool naechsteNummer(Auftrag& a);
     bool pruefeWerte(const Auftrag& a);
     bool misslungen(const QSqlQuery& q);

@@ -1,4 +1,6 @@
+#include "delegates/formateddatetimedelegate.h"
 #include "records/codetabellen.h"
+#include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
@@ -117,6 +119,10 @@ private slots:
 
     void init()
     {
+        // The program keeps issued documents; a test's are released by hand.
+        QSqlQuery q;
+        q.exec("drop trigger auftrag_fest");
+        q.exec("update auftrag set \"Ausgestellt\"=null");
         QVERIFY(store->deleteAll());
         dialoge.vergiss();
         env.leereEinstellungen();
@@ -204,23 +210,36 @@ private slots:
     {
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<bool>("geloescht");
-        QTest::newRow("geschlossen") << QVariant() << false;
-        QTest::newRow("Ja") << QVariant(int(QMessageBox::Yes)) << true;
+        QTest::addColumn<bool>("ausgestellt");
+        QTest::newRow("geschlossen") << QVariant() << false << false;
+        QTest::newRow("Ja") << QVariant(int(QMessageBox::Yes)) << true << false;
+        QTest::newRow("ausgestellt: bleibt, die Liste zeigt es") << QVariant(int(QMessageBox::Yes)) << false << true;
     }
 
     void adminLoeschen()
     {
         QFETCH(QVariant, antwort);
         QFETCH(bool, geloescht);
+        QFETCH(bool, ausgestellt);
         const int nr = neuImMaerz();
+        Auftrag a = Ausstellung::vorbereiten(store->getAuftrag(nr), QDateTime(QDate(2021, 3, 5), QTime(11, 0)));
+        QVERIFY(!ausgestellt || store->stelleAus(a, "%PDF"));
         AuftragsEditor e;
         zeigeMaerz(e, true);
         dialoge.antworte(antwort);
         MenuAuswahl wahl({"Löschen"});
-        emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
-        QCOMPARE(QVariantList({dialoge.arten(), store->getAuftrag(nr).Nr == 0,
-                               e.tabelle()->model()->rowCount() == 0}),
-                 QVariantList({QStringList{"question"}, geloescht, geloescht}));
+        const QPoint zeile = zeileVon(e.tabelle(), nr);
+        const int spalte = qobject_cast<QSqlTableModel*>(e.tabelle()->model())->fieldIndex("Ausgestellt");
+        const QModelIndex zelle = e.tabelle()->indexAt(zeile).siblingAtColumn(spalte);
+        const auto* datum = qobject_cast<FormatedDateTimeDelegate*>(e.tabelle()->itemDelegateForColumn(spalte));
+        QVERIFY(datum);
+        const QString gezeigt = ausgestellt ? datum->text(zelle.data()) : QString();
+        emit e.tabelle()->customContextMenuRequested(zeile);
+        QCOMPARE(QVariantList({dialoge.arten().size(), store->getAuftrag(nr).Nr == 0,
+                               e.tabelle()->model()->rowCount() == 0, e.tabelle()->isColumnHidden(spalte),
+                               gezeigt}),
+                 QVariantList({ausgestellt ? 2 : 1, geloescht, geloescht, false,
+                               ausgestellt ? QString("05.03.2021 11:00") : QString()}));
     }
 
     void export_()

@@ -1,4 +1,6 @@
+#include "print/ciiaufbau.h"
 #include "records/codetabellen.h"
+#include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
 #include "tests/support/testumgebung.h"
 
@@ -67,35 +69,51 @@ private slots:
         store->createTables();
     }
 
-    // Orders "typ/dienst[=number]" stored in turn ("xk" deletes that of step k), and the numbers given.
+    // Orders "typ/dienst[=number]" stored in turn ("xk" deletes that of step k: 0 done, -1
+    // refused; "key=value" sets a prefix), the numbers given, and the printed numbers of
+    // all orders after the next start (empty: not checked).
     void numbering_data()
     {
         QTest::addColumn<int>("offset1");
         QTest::addColumn<int>("offset2");
         QTest::addColumn<QStringList>("auftraege");
         QTest::addColumn<QList<int>>("nummern");
+        QTest::addColumn<QStringList>("belege");
         QTest::newRow("invoices and an offer start at 1")
-            << 0 << 0 << QStringList{"0/1", "0/1", "3/1"} << QList<int>{1, 2, 1};
+            << 0 << 0 << QStringList{"0/1", "0/1", "3/1"} << QList<int>{1, 2, 1} << QStringList();
         QTest::newRow("offsets per service") << 1000 << 500 << QStringList{"0/1", "0/0", "0/1", "0/0"}
-                                             << QList<int>{1001, 501, 1002, 502};
+                                             << QList<int>{1001, 501, 1002, 502} << QStringList();
         QTest::newRow("credit notes across service kinds")
-            << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3};
-        QTest::newRow("invoice counts other kinds of its service")
-            << 0 << 0 << QStringList{"1/0", "1/0", "0/0"} << QList<int>{1, 2, 3};
+            << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3} << QStringList();
+        QTest::newRow("invoices count only invoices of their service")
+            << 0 << 0 << QStringList{"1/0", "3/0", "0/0"} << QList<int>{1, 1, 1} << QStringList();
+        QTest::newRow("each series its own prefix, BT-1 the printed number")
+            << 0 << 0 << QStringList{"0/1", "0/0", "2/1", "3/1", "0/1", "3/0", "1/1", "2/0", "0/0"}
+            << QList<int>{1, 1, 1, 1, 2, 2, 1, 2, 2}
+            << QStringList{"FM1", "FS1", "AV1", "DE1", "FM2", "DE2", "BL1", "AV2", "FS2"};
+        QTest::newRow("prefix from the settings, the year in it")
+            << 0 << 0 << QStringList{"Nummern/Rechnung1=FM-2026-", "0/1", "0/1"} << QList<int>{0, 1, 2}
+            << QStringList{"FM-2026-1", "FM-2026-2"};
+        QTest::newRow("equal prefixes: refused, never a number twice")
+            << 0 << 0 << QStringList{"Nummern/Angebot=FM", "0/1", "3/1"} << QList<int>{0, 1, 0}
+            << QStringList{"FM1"};
+        QTest::newRow("older orders keep their number with the prefix of their series")
+            << 0 << 0 << QStringList{"s0/1=7", "s3/1=7", "s2/0=7", "0/1"} << QList<int>{0, 0, 0, 8}
+            << QStringList{"FM7", "DE7", "AV7", "FM8"};
         QTest::newRow("given numbers kept, a negative one replaced")
-            << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1};
+            << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1} << QStringList();
         QTest::newRow("a number twice in its numbering is refused")
-            << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0};
+            << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0} << QStringList();
         QTest::newRow("an offset beyond the numbers is refused")
-            << 2147483647 << -5 << QStringList{"0/1", "0/0", "3/1"} << QList<int>{0, 0, 1};
+            << 2147483647 << -5 << QStringList{"0/1", "0/0", "3/1"} << QList<int>{0, 0, 1} << QStringList();
         // "s": stored by an older program, as it is.
         QTest::newRow("numbers beyond the range refused, the next one counted within")
             << 0 << 0 << QStringList{"s0/1=2147483647", "s3/1=-7", "0/1", "3/1", "0/0=999999999", "0/0",
                                      "2/1=1000000000"}
-            << QList<int>{0, 0, 1, 1, 999999999, 0, 0};
-        QTest::newRow("a deleted number is not reused, but the highest is")
-            << 0 << 0 << QStringList{"0/1", "0/1", "0/1", "x2", "0/1", "x5", "0/1"}
-            << QList<int>{1, 2, 3, 0, 4, 0, 4};
+            << QList<int>{0, 0, 1, 1, 999999999, 0, 0} << QStringList();
+        QTest::newRow("only the last of a series is deleted, its number used again")
+            << 0 << 0 << QStringList{"0/1", "0/1", "3/1", "x1", "x2", "0/1", "x3"}
+            << QList<int>{1, 2, 1, -1, 0, 2, 0} << QStringList{"FM1", "FM2"};
     }
 
     void numbering()
@@ -107,9 +125,14 @@ private slots:
         QSettings().setValue("Rechnung/Offset2", offset2);
         QList<int> vergeben, nrs;
         for (const QString& art : auftraege) {
-            if (art.startsWith('x')) {
-                QVERIFY(store->delAuftrag(nrs.at(art.mid(1).toInt() - 1)));
+            if (art.contains("Nummern/")) {
+                QSettings().setValue(art.section('=', 0, 0), art.section('=', 1));
                 vergeben << 0;
+                nrs << 0;
+                continue;
+            }
+            if (art.startsWith('x')) {
+                vergeben << (store->delAuftrag(nrs.at(art.mid(1).toInt() - 1)) ? 0 : -1);
                 nrs << 0;
                 continue;
             }
@@ -128,10 +151,24 @@ private slots:
             const bool ok = store->addAuftrag(a);
             vergeben << (ok ? a.AuftragsNr : 0);
             nrs << a.Nr;
-            if (ok)
-                QCOMPARE(store->getAuftrag(a.Nr).AuftragsNr, a.AuftragsNr);
+            if (ok) {
+                const Auftrag gelesen = store->getAuftrag(a.Nr);
+                QCOMPARE(QStringList({QString::number(gelesen.AuftragsNr), gelesen.BelegNr}),
+                         QStringList({QString::number(a.AuftragsNr), a.BelegNr}));
+                if (CiiAufbau::elektronisch(a))
+                    QCOMPARE(CiiAufbau(gelesen).rechnung().nummer, a.BelegNr);
+            }
         }
         QTEST(vergeben, "nummern");
+        QFETCH(QStringList, belege);
+        if (belege.isEmpty())
+            return;
+        store->createTables();  // the next start
+        QStringList gespeichert;
+        for (QSqlQuery q("select \"BelegNr\" from auftrag where \"BelegNr\" is not null order by \"Nr\"");
+             q.next();)
+            gespeichert << q.value(0).toString();
+        QCOMPARE(gespeichert, belege);
     }
 
     void writeReadAndRewrite()
@@ -163,6 +200,7 @@ private slots:
         Auftrag gedruckt = a;
         gedruckt.AuftragsNr = 0;  // a document number is stored once only
         gedruckt.Status = AuftragsStatus::Gedruckt;
+        gedruckt.Typ = Auftragsart::Angebot;  // a stays the last invoice, which may be deleted
         QVERIFY(store->addAuftrag(gedruckt));
         QCOMPARE(gedruckt.Status, int(AuftragsStatus::Gedruckt));
         QVERIFY(store->delAuftrag(a.Nr));
@@ -179,6 +217,62 @@ private slots:
         QVERIFY(store->saveAuftrag(gedruckt));
         QCOMPARE(QVariantList({anzahl("auftragskunden"), store->getAuftrag(gedruckt.Nr).Kunde.Name}),
                  QVariantList({0, "Neu"}));
+    }
+
+    // An issued invoice keeps its lines, amounts and dates; only its status moves on, and
+    // the file issued is kept with its checksum. Its credit note cancels it when issued.
+    void issuedDocumentIsFinal()
+    {
+        QSettings().setValue("Rechnung/Zahlungsziel", 10);
+        Auftrag a = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), QDateTime(QDate(2026, 3, 2), QTime(9, 30)));
+        const QByteArray datei("%PDF-1.7 die ausgestellte Datei");
+        QVERIFY(store->stelleAus(a, datei));
+        Auftrag fest = store->getAuftrag(a.Nr);
+        QCOMPARE(QVariantList({fest.Status, fest.Ausgestellt, fest.Eingang, fest.Faellig}),
+                 QVariantList({int(AuftragsStatus::Gedruckt), a.Ausgestellt, a.Ausgestellt, QDate(2026, 3, 12)}));
+        QCOMPARE(store->archivierterBeleg(a.Nr), datei);
+        QSqlQuery q("select \"Sha256\" from belegarchiv");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(),
+                 QString(QCryptographicHash::hash(datei, QCryptographicHash::Sha256).toHex()));
+
+        Auftrag geaendert = fest;
+        geaendert.Zeilen << zeile(1, "Kabel", 9.0);
+        Auftrag zurueck = fest;
+        zurueck.Status = AuftragsStatus::Gespeichert;
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
+        QVERIFY(!store->saveAuftrag(geaendert) && !store->saveAuftrag(zurueck));
+        QVERIFY(store->letzterFehler().text.contains("Korrekturen nur über eine Gutschrift"));
+        QVERIFY(!store->delAuftrag(a.Nr) && !store->deleteAll());
+        QVERIFY(store->letzterFehler().text.startsWith("1 "));
+        QVERIFY(!store->stelleAus(fest, "anders"));
+        fest.Status = AuftragsStatus::Bezahlt;
+        QVERIFY(store->saveAuftrag(fest));
+        QCOMPARE(QVariantList({store->getAuftrag(a.Nr).Status, int(store->getAuftrag(a.Nr).Zeilen.size()),
+                               store->ausgestellteBelege()}),
+                 QVariantList({int(AuftragsStatus::Bezahlt), 2, 1}));
+
+        Auftrag gutschrift = fest;
+        gutschrift.Nr = 0;
+        gutschrift.Typ = Auftragsart::Gutschrift;
+        gutschrift.Status = AuftragsStatus::Neu;
+        gutschrift.Bezug = a.Nr;
+        QVERIFY(store->addAuftrag(gutschrift));
+        gutschrift = store->getAuftrag(gutschrift.Nr);
+        QCOMPARE(QVariantList({gutschrift.BezugBelegNr, gutschrift.BezugDatum}),
+                 QVariantList({fest.BelegNr, QDate(2026, 3, 2)}));
+        const QByteArray xml = CiiAufbau(gutschrift).rechnung().xml();
+        QVERIFY(QString(xml).contains(QRegularExpression(
+            "<ram:InvoiceReferencedDocument>\\s*<ram:IssuerAssignedID>FM1</ram:IssuerAssignedID>\\s*"
+            "<ram:FormattedIssueDateTime>\\s*<qdt:DateTimeString format=\"102\">20260302<")));
+        gutschrift = Ausstellung::vorbereiten(gutschrift, QDateTime::currentDateTime());
+        QVERIFY(store->stelleAus(gutschrift, "gutschrift"));
+        QCOMPARE(store->getAuftrag(a.Nr).Status, int(AuftragsStatus::Storniert));
     }
 
     void readingByKeys()

@@ -126,7 +126,7 @@ private slots:
         const QString pdf = neuePdfs().first();
         // cups-pdf names the file after the job's title (its text cannot be read
         // back: the queue's PostScript route drops the font encodings).
-        QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_4242"), qPrintable(pdf));
+        QVERIFY2(QFileInfo(pdf).fileName().contains("Rechnung_FM4242"), qPrintable(pdf));
         // cups-pdf may still be writing: read the file until it is complete.
         QTRY_VERIFY2_WITH_TIMEOUT(lauf("pdfinfo", {pdf}).contains(QRegularExpression("Pages:\\s+1\\b")),
                                   "the invoice is one page", 20000);

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "store/auftragsstore.h"
 #include "print/belegbetraege.h"
 #include "print/belegpdf.h"
 #include "print/drucker.h"
@@ -217,6 +218,8 @@ private slots:
         f.a.Kunde.Steuernummer.clear();
         SkriptInteraktion dialoge;
         MainWindow w;
+        f.a.Nr = f.a.AuftragsNr = 0;  // an invoice is issued from the store
+        QVERIFY(w.auftragsStore()->addAuftrag(f.a));
         const QString pdf = env.pfad("einfach.pdf");
         bool ok = false;
         QMetaObject::invokeMethod(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, ok),

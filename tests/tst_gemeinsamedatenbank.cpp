@@ -1,4 +1,6 @@
 #include "app/programmstart.h"
+#include "records/codetabellen.h"
+#include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -24,8 +26,9 @@ Auftrag rechnung(int dienst)
     return a;
 }
 
-// One program of the concurrency test: stores n invoices of both services with an order
-// list open, as the main window has; while another program holds the database it tries again.
+// One program of the concurrency test: stores n documents with an order list open, as the
+// main window has, in turn invoices of both services, credit notes and offers, and issues
+// the invoices and credit notes; while another program holds the database it tries again.
 int speichereAlsKind(const QString& einstellungen, int n)
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen);
@@ -37,12 +40,20 @@ int speichereAlsKind(const QString& einstellungen, int n)
     std::unique_ptr<QSqlTableModel> liste(
         store.filterModel(QDateTime(QDate(2000, 1, 1), QTime()), QDateTime(QDate(2100, 1, 1), QTime())));
     int fehler = 0;
-    for (int i = 0; i < n; ++i) {
-        Auftrag a = rechnung(i % 2);
-        for (int versuche = 0; !store.addAuftrag(a) && store.letzterFehler().art == Speicherfehler::Belegt
+    const auto wiederholt = [&store](const std::function<bool()>& schreibe) {
+        for (int versuche = 0; !schreibe() && store.letzterFehler().art == Speicherfehler::Belegt
                                && ++versuche < 20;) {
         }
-        fehler += store.letzterFehler().art == Speicherfehler::Keiner ? 0 : 1;
+        return store.letzterFehler().art == Speicherfehler::Keiner ? 0 : 1;
+    };
+    for (int i = 0; i < n; ++i) {
+        Auftrag a = rechnung(i % 2);
+        a.Typ = i % 4 == 2 ? Auftragsart::Gutschrift : i % 4 == 3 ? Auftragsart::Angebot : Auftragsart::Rechnung;
+        fehler += wiederholt([&] { return store.addAuftrag(a); });
+        if (Ausstellung::wirdAusgestellt(a)) {
+            Auftrag b = Ausstellung::vorbereiten(a, QDateTime::currentDateTime());
+            fehler += wiederholt([&] { return store.stelleAus(b, "%PDF"); });
+        }
     }
     return std::min(fehler, 99);
 }
@@ -87,7 +98,7 @@ private slots:
         QStringList indexe;
         while (q.next())
             indexe << q.value(0).toString();
-        QCOMPARE(indexe, (QStringList{"auftrag_art_eindeutig", "auftrag_auftragsnr", "auftrag_dienst_nummer",
+        QCOMPARE(indexe, (QStringList{"auftrag_art_eindeutig", "auftrag_auftragsnr", "auftrag_belegnr", "auftrag_dienst_nummer",
                                       "auftrag_eingang", "auftrag_kundennr", "auftrag_rechnung_eindeutig",
                                       "auftrag_typ_nummer", "auftragslines_auftrag"}));
         Kunde k;
@@ -126,16 +137,23 @@ private slots:
             ergebnisse << (p.waitForFinished(240000) ? p.exitCode() : -1);
         QCOMPARE(ergebnisse, QList<int>(programme, 0));
 
-        // Each numbering 1..n without a double or a gap, and every line stored.
+        // Each series 1..n without a double or a gap, every printed number once, every
+        // line stored, and every invoice and credit note issued.
         QSqlQuery q("select count(*), count(distinct \"AuftragsNr\"), min(\"AuftragsNr\"), "
-                    "max(\"AuftragsNr\"), (select count(*) from auftragslines) from auftrag "
-                    "group by \"Dienst\" order by \"Dienst\"");
+                    "max(\"AuftragsNr\"), count(distinct \"BelegNr\"), count(\"Ausgestellt\") "
+                    "from auftrag group by \"Typ\", case when \"Typ\"=0 then \"Dienst\" end "
+                    "order by \"Typ\", 1");
         QList<int> werte;
         while (q.next())
-            for (int i = 0; i < 5; ++i)
+            for (int i = 0; i < 6; ++i)
                 werte << q.value(i).toInt();
-        const int n = programme * jeProgramm / 2;
-        QCOMPARE(werte, (QList<int>{n, n, 1, n, 4 * n, n, n, 1, n, 4 * n}));
+        const int n = programme * jeProgramm / 4;
+        QCOMPARE(werte, (QList<int>{n, n, 1, n, n, n, n, n, 1, n, n, n, n, n, 1, n, n, n, n, n, 1, n, n, 0}));
+        QSqlQuery alle("select count(distinct \"BelegNr\"), (select count(*) from auftragslines), "
+                       "(select count(*) from belegarchiv) from auftrag");
+        QVERIFY(alle.next());
+        QCOMPARE(QList<int>({alle.value(0).toInt(), alle.value(1).toInt(), alle.value(2).toInt()}),
+                 QList<int>({4 * n, 8 * n, 3 * n}));
     }
 
     void secondSaveOfAChangedRecordIsTold()
@@ -166,6 +184,24 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
             QVERIFY(!hier.saveAuftrag(meins));
             QCOMPARE(hier.getAuftrag(a.Nr).Status, -1);
+
+            // An issued invoice is final for every connection; only its status moves on.
+            Auftrag b = rechnung(1);
+            QVERIFY(hier.addAuftrag(b));
+            Auftrag fest = Ausstellung::vorbereiten(hier.getAuftrag(b.Nr), QDateTime::currentDateTime());
+            QVERIFY(hier.stelleAus(fest, "%PDF"));
+            QSqlDatabase zweite = QSqlDatabase::database("zweite");
+            for (const char* s : {"update auftragslines set \"Preis\"=1", "delete from auftragslines",
+                                     "insert into auftragslines (\"Auftrag\") select \"Nr\" from auftrag where \"Ausgestellt\" is not null",
+                                     "update auftragskunden set \"Name\"='x'", "update auftrag set \"Summe\"=1",
+                                     "update auftrag set \"Status\"=1", "delete from auftrag",
+                                     "update belegarchiv set \"Datei\"=null", "delete from belegarchiv"})
+                QVERIFY2(!QSqlQuery(zweite).exec(s), s);
+            QVERIFY(QSqlQuery(zweite).exec("update auftrag set \"Status\"=3"));
+            QCOMPARE(QVariantList({hier.getAuftrag(b.Nr).Summe, int(hier.getAuftrag(b.Nr).Zeilen.size()),
+                                   hier.archivierterBeleg(b.Nr)}),
+                     QVariantList({5.0, 2, QByteArray("%PDF")}));
+            QVERIFY(!dort.storniereAuftrag(b.Nr));
 
             // The customer dialog offers to reload a customer changed elsewhere.
             Kunde anderswo = kundenDort.getKunde(k.Nr);

@@ -14,6 +14,8 @@
 #include "windows/kundeneditor.h"
 #include "windows/produktewidget.h"
 
+#include <QPdfDocument>
+#include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -103,7 +105,12 @@ private slots:
         QCOMPARE(QList<double>({double(w->auftragsStore()->count()), double(a.AuftragsNr), double(a.Status),
                                 a.Summe}),
                  QList<double>({1, 1, AuftragsStatus::Gedruckt, 32.5}));
-        const QString text = PdfSeiten(pdf).text();
+        // Paper shows the pages of the file issued and archived.
+        QFile archiv(env->pfad("archiv.pdf"));
+        QVERIFY(archiv.open(QIODevice::WriteOnly) && archiv.write(w->auftragsStore()->archivierterBeleg(a.Nr)) > 0);
+        archiv.close();
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        const QString text = PdfSeiten(archiv.fileName()).text();
         for (const QString& teil : {QString("Meier"), QString("Câble"), QString("Prise"), QString("30.00"),
                                     QString::number(32.5 * 1.196, 'f', 2)})
             QVERIFY2(text.contains(teil), qPrintable(text));  // the last: the gross total
@@ -131,9 +138,12 @@ private slots:
 
         mitDialog(rufe, [](QDialog* d) { d->accept(); });
         const Auftrag neu = w->auftragsStore()->getAuftrag(q.Nr + 1);
+        // A credit note names the invoice it corrects.
         QCOMPARE(QVariantList({w->auftragsStore()->count(), neu.Typ, neu.Zeilen.size(),
-                               w->auftragsStore()->getAuftrag(q.Nr).Typ, neu.Kunde.Name}),
-                 QVariantList({2, neuerTyp, 1, quelle, "Meier"}));
+                               w->auftragsStore()->getAuftrag(q.Nr).Typ, neu.Kunde.Name, neu.Bezug,
+                               neu.BezugBelegNr}),
+                 QVariantList({2, neuerTyp, 1, quelle, "Meier", neuerTyp == 2 ? q.Nr : 0,
+                               neuerTyp == 2 ? QString("FM1") : QString()}));
     }
 
     void findByNumber()
@@ -169,13 +179,38 @@ private slots:
         QCOMPARE(dialoge->arten(), (QStringList{"getSaveFileName", "warning"}));
         QVERIFY(!QFileInfo::exists(datei));
 
-        // A PDF saved and opened; the status is unchanged.
+        // A PDF saved and opened. The invoice was issued with the first attempt: its status,
+        // date and file are fixed, whatever the settings say later.
         dialoge->vergiss();
         dialoge->antworte(env->pfad("Auftrag.pdf"));
         QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
         QCOMPARE(dialoge->urls, QList<QUrl>{QUrl::fromLocalFile(env->pfad("Auftrag.pdf"))});
         QVERIFY(PdfSeiten(env->pfad("Auftrag.pdf")).text().contains("Câble"));
-        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gespeichert));
+        const Auftrag fest = w->auftragsStore()->getAuftrag(a.Nr);
+        QCOMPARE(QVariantList({fest.Status, fest.Ausgestellt.isValid(), fest.Eingang}),
+                 QVariantList({int(AuftragsStatus::Gedruckt), true, fest.Ausgestellt}));
+        const auto ausgaben = [&](const QString& name) {
+            Auftrag kopie = w->auftragsStore()->getAuftrag(a.Nr);
+            dialoge->antworte(env->pfad(name + ".pdf"));
+            QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, kopie));
+            dialoge->antworte(env->pfad(name + "-papier.pdf"));
+            QMetaObject::invokeMethod(w.get(), "drucken", Q_ARG(Auftrag&, kopie));
+            QFile f(env->pfad(name + ".pdf"));
+            QPdfDocument papier;
+            papier.load(env->pfad(name + "-papier.pdf"));
+            return std::make_pair(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(),
+                                  papier.render(0, QSize(595, 842)));
+        };
+        const auto vorher = ausgaben("vorher");
+        PdfSeiten::setze({{"Steuer/Satz A", 0.055}, {"Firma/Strasse", "1 rue Neuve"},
+                          {"Nummern/Rechnung1", "NEU"}});
+        const auto nachher = ausgaben("nachher");
+        QVERIFY(!vorher.second.isNull() && nachher.second == vorher.second);
+        QVERIFY(nachher.first == vorher.first);
+        QSqlQuery q("select \"Sha256\" from belegarchiv");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(),
+                 QString(QCryptographicHash::hash(nachher.first, QCryptographicHash::Sha256).toHex()));
     }
 
     void printingChangesOnlySavedOrders_data()
@@ -200,6 +235,30 @@ private slots:
         QCOMPARE(geoeffnet, QStringList{"PrintPreview"});
         QCOMPARE(QList<int>({a.Status, w->auftragsStore()->getAuftrag(a.Nr).Status}),
                  QList<int>(2, danach));
+    }
+
+    // An issued invoice opens read-only and says why; "Ok" keeps its date and lines.
+    void issuedInvoiceOpensReadOnly()
+    {
+        kunde("meier@example.com");
+        const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt);
+        QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+        const Auftrag fest = w->auftragsStore()->getAuftrag(a.Nr);
+        QVERIFY(fest.Ausgestellt.isValid());
+        QString hinweis;
+        bool zeilenGesperrt = false;
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
+                  [&](QDialog* d) {
+                      auto* dialog = qobject_cast<AuftragsDialog*>(d);
+                      hinweis = dialog->ausgestelltHinweis()->text();
+                      zeilenGesperrt = !dialog->produkte()->isEnabled();
+                      dialog->statusBox()->setCurrentIndex(AuftragsStatus::Fertig);
+                      d->accept();
+                  });
+        QVERIFY2(hinweis.contains("Korrekturen nur über eine Gutschrift"), qPrintable(hinweis));
+        const Auftrag danach = w->auftragsStore()->getAuftrag(a.Nr);
+        QCOMPARE(QVariantList({zeilenGesperrt, danach.Eingang, danach.Status, danach.Summe}),
+                 QVariantList({true, fest.Eingang, int(AuftragsStatus::Fertig), fest.Summe}));
     }
 
     void englishCatalogue()

@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "app/programmstart.h"
+#include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -131,10 +132,12 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<bool>("geloescht");
+        QTest::addColumn<bool>("ausgestellt");  // one of the orders issued
         const QStringList mit{"belegwerk", "--clearAuftrag"};
-        QTest::newRow("no switch") << QStringList{"belegwerk"} << QVariant(int(QMessageBox::Yes)) << false;
-        QTest::newRow("answered No") << mit << QVariant(int(QMessageBox::No)) << false;
-        QTest::newRow("answered Yes") << mit << QVariant(int(QMessageBox::Yes)) << true;
+        QTest::newRow("no switch") << QStringList{"belegwerk"} << QVariant(int(QMessageBox::Yes)) << false << false;
+        QTest::newRow("answered No") << mit << QVariant(int(QMessageBox::No)) << false << false;
+        QTest::newRow("answered Yes") << mit << QVariant(int(QMessageBox::Yes)) << true << false;
+        QTest::newRow("an issued document is kept") << mit << QVariant(int(QMessageBox::Yes)) << false << true;
     }
 
     void clearAuftrag()
@@ -142,6 +145,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QVariant, antwort);
         QFETCH(bool, geloescht);
+        QFETCH(bool, ausgestellt);
         env->neueDatenbank();
         {
             Stores s;
@@ -150,11 +154,14 @@ private slots:
             QVERIFY(s.produkte.addProdukt(Produkt("P1", "Kabel", 3.0)));
             Auftrag a, b;
             QVERIFY(s.auftraege.addAuftrag(a) && s.auftraege.addAuftrag(b));
+            b = Ausstellung::vorbereiten(b, QDateTime::currentDateTime());
+            QVERIFY(!ausgestellt || s.auftraege.stelleAus(b, "%PDF"));
         }
         SkriptInteraktion dialoge;
         dialoge.antworte(antwort);
         Programmstart::frageAuftraegeLoeschen(args);
         QCOMPARE(dialoge.anzahl("question"), args.size() - 1);
+        QVERIFY(!ausgestellt || dialoge.fragen.last().text.startsWith("1 "));
 
         // The next start creates the tables again; customers and products stay.
         Stores s;

@@ -4,6 +4,7 @@
 #include "print/ciiaufbau.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
+#include "store/ausstellung.h"
 #include "store/produktstore.h"
 #include "windows/eingabeschutz.h"
 #include "windows/produktewidget.h"
@@ -44,6 +45,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
       m_bestellNr(new QSpinBox(this)),
       m_kundeLabel(new QLabel(this)),
       m_ustIdHinweis(new QLabel(this)),
+      m_ausgestelltHinweis(new QLabel(this)),
       m_komentar(new QPlainTextEdit(this)),
       m_produkte(new ProdukteWidget(this)),
       m_ok(knopf(tr("Ok"), this)),
@@ -56,6 +58,9 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
     m_produkte->setMinimumWidth(700);
 
     auto* form = new QFormLayout(this);
+    m_ausgestelltHinweis->setWordWrap(true);
+    m_ausgestelltHinweis->hide();
+    form->addRow(m_ausgestelltHinweis);
     form->addRow(tr("Typ"), m_typ);
     form->addRow(tr("Auftragsart"), m_dienst);
     form->addRow(tr("Zahlungsart"), m_zahlung);
@@ -116,7 +121,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     else
         setWindowTitle(tr("%1: %2")
                            .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
-                           .arg(a.AuftragsNr));
+                           .arg(a.belegNummer()));
 
     setzeCode(m_typ, a.Typ);
     setzeCode(m_dienst, a.Dienst);
@@ -131,9 +136,17 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     m_bestellNr->setValue(a.BestellNr);
 
     const bool neu = a.Status == AuftragsStatus::Neu;
-    m_typ->setEnabled(neu);
-    m_dienst->setEnabled(neu);
+    // An issued document is final: only its status moves on.
+    const bool fest = Ausstellung::istAusgestellt(a);
+    m_typ->setEnabled(neu && !fest);
+    m_dienst->setEnabled(neu && !fest);
     m_status->setEnabled(a.Nr != 0);
+    m_zahlung->setEnabled(!fest);
+    m_bestellNr->setEnabled(!fest);
+    m_komentar->setReadOnly(fest);
+    m_produkte->setEnabled(!fest);
+    m_ausgestelltHinweis->setText(fest ? Ausstellung::grund(a) : QString());
+    m_ausgestelltHinweis->setVisible(fest);
     data_changed();
     zeigeUstIdHinweis();
     m_anfang = eingaben();
@@ -159,6 +172,10 @@ void AuftragsDialog::reject()
 
 void AuftragsDialog::uebernehmeEingaben()
 {
+    if (Ausstellung::istAusgestellt(m_auftrag)) {
+        m_auftrag.Status = m_status->currentIndex();
+        return;
+    }
     m_auftrag.Zeilen = m_produkte->lines();
     if (m_auftrag.Status == AuftragsStatus::Neu || m_auftrag.Status == AuftragsStatus::Gespeichert)
         m_auftrag.Eingang = QDateTime::currentDateTime();

@@ -47,6 +47,8 @@ public:
     QPushButton* druckenKnopf() const { return m_drucken; }
     // Says which VAT numbers an intra-community invoice lacks; hidden otherwise.
     QLabel* ustIdHinweis() const { return m_ustIdHinweis; }
+    // Says that an issued document is final and how it is corrected; hidden otherwise.
+    QLabel* ausgestelltHinweis() const { return m_ausgestelltHinweis; }
 
 signals:
     void drucken(Auftrag& a);
@@ -75,6 +77,7 @@ private:
     QSpinBox* m_bestellNr;
     QLabel* m_kundeLabel;
     QLabel* m_ustIdHinweis;
+    QLabel* m_ausgestelltHinweis;
     QPlainTextEdit* m_komentar;
     ProdukteWidget* m_produkte;
     QPushButton* m_ok;

@@ -133,7 +133,7 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
                     m_aktionen->waehle(nr > 0 && m_store ? m_store->getAuftrag(nr) : Auftrag());
                 });
     // A new model brings all columns back.
-    for (int spalte : {0, 7, 8, 11, 17, 18})
+    for (int spalte : {0, 7, 8, 11, 17, 18, AuftragsListe::spalte(m_view, "Bezug")})
         m_view->hideColumn(spalte);
 }
 
@@ -217,7 +217,8 @@ void AuftragsEditor::view_admin_context(QPoint p)
         return;
     if (!m_store->delAuftrag(nr))
         Interaktion::instance()->warning(this, tr("Auftrag löschen"),
-                                         tr("Der Auftrag konnte nicht gelöscht werden."));
+                                         tr("Der Auftrag konnte nicht gelöscht werden.") + "\n"
+                                             + m_store->letzterFehler().text);
 }
 
 void AuftragsEditor::save()

@@ -18,6 +18,12 @@
 #include <QSqlTableModel>
 #include <QTableView>
 
+int AuftragsListe::spalte(QTableView* view, const char* name)
+{
+    const auto* model = qobject_cast<const QSqlTableModel*>(view->model());
+    return model ? model->fieldIndex(QString::fromLatin1(name)) : -1;
+}
+
 void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
                                    const QStringList& zahlungen, const QStringList& status)
 {
@@ -27,6 +33,11 @@ void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
     eingang->setParent(parent);
     view->setItemDelegateForColumn(Summe, summe);
     view->setItemDelegateForColumn(Eingang, eingang);
+    if (spalte(view, "Ausgestellt") >= 0) {
+        auto* ausgestellt = new FormatedDateTimeDelegate("dd.MM.yyyy hh:mm");
+        ausgestellt->setParent(parent);
+        view->setItemDelegateForColumn(spalte(view, "Ausgestellt"), ausgestellt);
+    }
     view->setItemDelegateForColumn(Status, new StringListDelegate(status, parent));
     view->setItemDelegateForColumn(Typ,
                                    new StringListDelegate(CodeTabellen::auftragsarten(), parent));

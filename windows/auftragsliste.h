@@ -21,7 +21,10 @@ public:
     enum Spalte { Nr = 0, AuftragsNr = 1, KundenNr = 2, Ort = 7, Summe = 9, Eingang = 10,
                   Status = 12, Typ = 13, Zahlung = 14, Dienst = 16 };
 
-    // Installs the column delegates, created with parent as their parent.
+    // The column of that name in view's model; -1 where there is none.
+    static int spalte(QTableView* view, const char* name);
+    // Installs the column delegates, created with parent as their parent; the
+    // issue date shows which documents are issued and final.
     static void setzeDelegaten(QTableView* view, QWidget* parent, const QStringList& zahlungen,
                                const QStringList& status);
     // The fixed widths, then the header state stored under key, if any.

@@ -64,7 +64,8 @@ void KundenAuftragsDialog::setStore(AuftragsStore* store)
         return;
     AuftragsListe::ersetzeModel(m_view, m_model, store->filterModel(m_kundenNr));
     Speicherhinweis::pruefeListe(this, windowTitle(), m_model);
-    for (int spalte : {0, 2, 3, 4, 5, 6, 7, 8, 11, 15, 16, 17, 18})
+    for (int spalte : {0, 2, 3, 4, 5, 6, 7, 8, 11, 15, 16, 17, 18, AuftragsListe::spalte(m_view, "Faellig"),
+                       AuftragsListe::spalte(m_view, "Bezug")})
         m_view->hideColumn(spalte);
     m_view->setSortingEnabled(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
