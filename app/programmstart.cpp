@@ -6,6 +6,7 @@
 #include "platform/privateablage.h"
 #include "app/mainwindow.h"
 #include "store/datenbank.h"
+#include "store/verbindung.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -23,6 +24,13 @@
 // already; there is no codec left to set.
 
 const char* const Programmstart::organisationDomain = "belegwerk.example";
+
+namespace {
+
+// Why openDatabase() refused the configured database, for the user's message.
+QString abgelehnt;
+
+}  // namespace
 
 void Programmstart::benenneAnwendung()
 {
@@ -71,7 +79,16 @@ bool Programmstart::openDatabase()
     const QString passwort = Passwortablage::lies(settings);
     const int port = Einstellung::zahl(Einstellung::DatenbankPort, settings);
 
+    abgelehnt = Verbindung::pruefe(treiber, name);
+    if (!abgelehnt.isEmpty()) {
+        qWarning() << "database refused" << abgelehnt;
+        // Registered without a driver, so that every statement fails and nothing
+        // lands in a stand-in database.
+        QSqlDatabase::addDatabase(QString());
+        return false;
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(treiber);
+    Verbindung::richteEin(db, settings);
     db.setDatabaseName(name);
     db.setHostName(host);
     db.setPort(port);
@@ -107,7 +124,9 @@ bool Programmstart::verbindeDatenbank()
     Interaktion::instance()->warning(
         nullptr, QObject::tr("Datenbank"),
         QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
-            + QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text());
+            + (abgelehnt.isEmpty()
+                   ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text()
+                   : abgelehnt));
     return false;
 }
 
