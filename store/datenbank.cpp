@@ -57,58 +57,6 @@ QString ersetze(const QString& text, const QRegularExpression& muster,
     return ergebnis + text.mid(bisher);
 }
 
-bool schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,
-                         const std::function<bool()>& schreibe)
-{
-    const QString grund = Datenbank::sperrgrund(db);
-    if (!grund.isEmpty()) {
-        qWarning() << was << "database damaged, nothing written" << grund;
-        f = {Speicherfehler::Gesperrt, grund};
-        return false;
-    }
-    QSqlDriver* treiber = db.driver();
-    if (treiber && treiber->property(TransaktionEigenschaft).toBool())
-        return imSicherungspunkt(db, f, was, schreibe);
-    bool begonnen = false;
-    if (Datenbank::istSqlite(db)) {
-        QSqlQuery q(db);
-        begonnen = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
-        if (!begonnen) {
-            qWarning() << was << "begin transaction" << q.lastError().text();
-            f = Datenbank::fehler(q.lastError());
-            return false;
-        }
-    } else {
-        begonnen = db.transaction();
-        if (!begonnen) {
-            qWarning() << was << "begin transaction" << db.lastError().text();
-            f = Datenbank::fehler(db.lastError());
-            return false;
-        }
-    }
-    f = {};
-    if (treiber)
-        treiber->setProperty(TransaktionEigenschaft, true);
-    const bool geschrieben = schreibe();
-    if (treiber)
-        treiber->setProperty(TransaktionEigenschaft, false);
-    if (geschrieben) {
-        if (db.commit())
-            return true;
-        qWarning() << was << "commit" << db.lastError().text();
-        f = Datenbank::fehler(db.lastError());
-        // The answer to the commit may be what was lost, not the commit itself.
-        if (Verbindung::verloren(db, db.lastError())) {
-            f.art = Speicherfehler::Ungewiss;
-            return false;
-        }
-    } else if (f.art == Speicherfehler::Keiner) {
-        f.art = Speicherfehler::Fehlgeschlagen;
-    }
-    db.rollback();
-    return false;
-}
-
 }  // namespace
 
 bool Datenbank::istPostgres(const QSqlDatabase& db)
@@ -174,6 +122,58 @@ Speicherfehler Datenbank::fehler(const QSqlError& e)
     if (code == QLatin1String("57014"))  // the statement ran out of its time bound
         return {Speicherfehler::Zeitueberschreitung, e.text()};
     return {belegt ? Speicherfehler::Belegt : Speicherfehler::Fehlgeschlagen, e.text()};
+}
+
+bool Datenbank::schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                               const std::function<bool()>& schreibe)
+{
+    const QString grund = sperrgrund(db);
+    if (!grund.isEmpty()) {
+        qWarning() << was << "database damaged, nothing written" << grund;
+        f = {Speicherfehler::Gesperrt, grund};
+        return false;
+    }
+    QSqlDriver* treiber = db.driver();
+    if (treiber && treiber->property(TransaktionEigenschaft).toBool())
+        return imSicherungspunkt(db, f, was, schreibe);
+    bool begonnen = false;
+    if (istSqlite(db)) {
+        QSqlQuery q(db);
+        begonnen = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        if (!begonnen) {
+            qWarning() << was << "begin transaction" << q.lastError().text();
+            f = fehler(q.lastError());
+            return false;
+        }
+    } else {
+        begonnen = db.transaction();
+        if (!begonnen) {
+            qWarning() << was << "begin transaction" << db.lastError().text();
+            f = fehler(db.lastError());
+            return false;
+        }
+    }
+    f = {};
+    if (treiber)
+        treiber->setProperty(TransaktionEigenschaft, true);
+    const bool geschrieben = schreibe();
+    if (treiber)
+        treiber->setProperty(TransaktionEigenschaft, false);
+    if (geschrieben) {
+        if (db.commit())
+            return true;
+        qWarning() << was << "commit" << db.lastError().text();
+        f = fehler(db.lastError());
+        // The answer to the commit may be what was lost, not the commit itself.
+        if (Verbindung::verloren(db, db.lastError())) {
+            f.art = Speicherfehler::Ungewiss;
+            return false;
+        }
+    } else if (f.art == Speicherfehler::Keiner) {
+        f.art = Speicherfehler::Fehlgeschlagen;
+    }
+    db.rollback();
+    return false;
 }
 
 bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,

@@ -96,6 +96,11 @@ public:
     // database enforces a smaller one (PostgreSQL); looks before it alters.
     static void erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
                                 int laenge);
+
+private:
+    // One attempt of schreibe(), without opening a lost connection again.
+    static bool schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                               const std::function<bool()>& schreibe);
 };
 
 #endif
