@@ -72,6 +72,9 @@ int main(int argc, char* argv[])
         SqlKundenStore kunden(nullptr);
         SqlProduktStore produkte(nullptr);
         SqlAuftragsStore auftraege(nullptr);
+        produkte.createTable();
+        kunden.createTable();
+        auftraege.createTables();
         daten.fuelle(kunden, produkte, auftraege, umfang);
         Auftrag a = zwanzigZeilen();
         auftraege.addAuftrag(a);
