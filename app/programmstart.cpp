@@ -111,7 +111,7 @@ bool Programmstart::openDatabase()
 
 bool Programmstart::verbindeDatenbank()
 {
-    if (openDatabase()) {
+    if (openDatabase() || fragePasswort()) {
         const QString befund = Datenbank::sperrgrund(QSqlDatabase::database());
         if (befund.isEmpty())
             return true;
@@ -128,6 +128,28 @@ bool Programmstart::verbindeDatenbank()
                    ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text()
                    : abgelehnt));
     return false;
+}
+
+bool Programmstart::fragePasswort()
+{
+    // A server that wants a password none is stored for (an import that
+    // changed the server dropped it): asked once, and kept when it works.
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    if (!abgelehnt.isEmpty() || !Datenbank::istPostgres(db) || !db.password().isEmpty()
+        || !db.lastError().text().contains(QLatin1String("password")))
+        return false;
+    bool ok = false;
+    const QString passwort = Interaktion::instance()->getPassword(
+        nullptr, QObject::tr("Datenbank"),
+        QObject::tr("Passwort für %1 auf %2:").arg(db.userName(), db.hostName()), &ok);
+    if (!ok || passwort.isEmpty())
+        return false;
+    db.setPassword(passwort);
+    if (!db.open())
+        return false;
+    QSettings settings;
+    Passwortablage::speichere(settings, passwort);
+    return true;
 }
 
 void Programmstart::frageAuftraegeLoeschen(const QStringList& args)

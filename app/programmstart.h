@@ -31,6 +31,9 @@ public:
     static bool openDatabase();
     // openDatabase(), telling the user when it failed or the file is damaged.
     static bool verbindeDatenbank();
+    // After a failed open: asks for the password a server wants when none is
+    // stored, and keeps it when the connection then opens.
+    static bool fragePasswort();
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };

@@ -308,6 +308,44 @@ private slots:
         QCOMPARE(auftraege.getAuftrag(a.Nr).Zeilen.size(), 2);
     }
 
+    // A server that wants the password an import dropped: start-up asks for it.
+    void passwordAskedWhenMissing()
+    {
+        if (!Testumgebung::postgres())
+            QSKIP("a server's password");
+        QSqlDatabase db = QSqlDatabase::database();
+        QFile hba(db.hostName() + "/data/pg_hba.conf");
+        QVERIFY(hba.open(QIODevice::ReadOnly));
+        const QByteArray vorher = hba.readAll();
+        hba.close();
+        const auto lade = [] { return QSqlQuery().exec("select pg_reload_conf()"); };
+        const auto ohnePasswort = [&] {
+            QSqlDatabase probe = QSqlDatabase::cloneDatabase(db, "probe");
+            const bool offen = probe.open();
+            probe = QSqlDatabase();
+            QSqlDatabase::removeDatabase("probe");
+            return offen;
+        };
+        const auto zurueck = qScopeGuard([&] {
+            if (hba.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                hba.write(vorher);
+            hba.close();
+            lade();
+        });
+        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'") && hba.open(QIODevice::WriteOnly));
+        hba.write("local all all scram-sha-256\n" + vorher);
+        hba.close();
+        QVERIFY(lade());
+        QTRY_VERIFY(!ohnePasswort());
+        env.schreibeVerbindung();
+        Testumgebung::schliesseDatenbank();
+        SkriptInteraktion dialoge;
+        dialoge.antworte(QString("geheim"));
+        QVERIFY(Programmstart::verbindeDatenbank());
+        QCOMPARE(dialoge.arten(), QStringList{"getText"});
+        QCOMPARE(QSettings().value("Datenbank/Passwort").toString(), QString("geheim"));
+    }
+
     void busyDatabaseOffersRetry()
     {
         if (Testumgebung::postgres())
