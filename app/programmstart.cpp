@@ -6,6 +6,7 @@
 #include "platform/privateablage.h"
 #include "app/mainwindow.h"
 #include "store/datenbank.h"
+#include "store/verbindung.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -24,6 +25,13 @@
 // already; there is no codec left to set.
 
 const char* const Programmstart::organisationDomain = "belegwerk.example";
+
+namespace {
+
+// Why openDatabase() refused the configured database, for the user's message.
+QString abgelehnt;
+
+}  // namespace
 
 void Programmstart::benenneAnwendung()
 {
@@ -80,7 +88,16 @@ bool Programmstart::openDatabase()
     const QString passwort = Passwortablage::lies(settings);
     const int port = Einstellung::zahl(Einstellung::DatenbankPort, settings);
 
+    abgelehnt = Verbindung::pruefe(treiber, name);
+    if (!abgelehnt.isEmpty()) {
+        qWarning() << "database refused" << abgelehnt;
+        // Registered without a driver, so that every statement fails and nothing
+        // lands in a stand-in database.
+        QSqlDatabase::addDatabase(QString());
+        return false;
+    }
     QSqlDatabase db = QSqlDatabase::addDatabase(treiber);
+    Verbindung::richteEin(db, settings);
     db.setDatabaseName(name);
     db.setHostName(host);
     db.setPort(port);
@@ -103,7 +120,7 @@ bool Programmstart::openDatabase()
 
 bool Programmstart::verbindeDatenbank()
 {
-    if (openDatabase()) {
+    if (openDatabase() || fragePasswort()) {
         const QString befund = Datenbank::sperrgrund(QSqlDatabase::database());
         if (befund.isEmpty())
             return true;
@@ -116,8 +133,32 @@ bool Programmstart::verbindeDatenbank()
     Interaktion::instance()->warning(
         nullptr, QObject::tr("Datenbank"),
         QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
-            + QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text());
+            + (abgelehnt.isEmpty()
+                   ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text()
+                   : abgelehnt));
     return false;
+}
+
+bool Programmstart::fragePasswort()
+{
+    // A server that wants a password none is stored for (an import that
+    // changed the server dropped it): asked once, and kept when it works.
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    if (!abgelehnt.isEmpty() || !Datenbank::istPostgres(db) || !db.password().isEmpty()
+        || !db.lastError().text().contains(QLatin1String("password")))
+        return false;
+    bool ok = false;
+    const QString passwort = Interaktion::instance()->getPassword(
+        nullptr, QObject::tr("Datenbank"),
+        QObject::tr("Passwort für %1 auf %2:").arg(db.userName(), db.hostName()), &ok);
+    if (!ok || passwort.isEmpty())
+        return false;
+    db.setPassword(passwort);
+    if (!db.open())
+        return false;
+    QSettings settings;
+    Passwortablage::speichere(settings, passwort);
+    return true;
 }
 
 void Programmstart::frageAuftraegeLoeschen(const QStringList& args)

@@ -34,6 +34,9 @@ public:
     static bool verbindeDatenbank();
     // First start: most of the primary screen's free area, centred.
     static void passeAnBildschirm(QWidget& fenster);
+    // After a failed open: asks for the password a server wants when none is
+    // stored, and keeps it when the connection then opens.
+    static bool fragePasswort();
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };

@@ -25,6 +25,11 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::DatenbankPasswort, "Datenbank/Passwort", T::QString, {}},
         {E::DatenbankPort, "Datenbank/Port", T::Int, {}},
         {E::DatenbankSchluesselbund, "Datenbank/Schluesselbund", T::Bool, {}},
+        // Seconds a shared database may take to connect, answer or grant a lock.
+        {E::DatenbankZeitlimit, "Datenbank/Zeitlimit", T::Int, 10},
+        // libpq's sslmode: disable, prefer, require or verify-full (checked against the CA file).
+        {E::DatenbankSSL, "Datenbank/SSL", T::QString, QStringLiteral("prefer")},
+        {E::DatenbankCA, "Datenbank/CA", T::QString, {}},
         {E::FirmaFirma, "Firma/Firma", T::QString, {}},
         {E::FirmaStrasse, "Firma/Strasse", T::QString, {}},
         {E::FirmaPLZ, "Firma/PLZ", T::QString, {}},

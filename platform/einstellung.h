@@ -15,7 +15,7 @@ class Einstellung
 public:
     enum Schluessel {
         DatenbankTreiber, DatenbankName, DatenbankHost, DatenbankUser, DatenbankPasswort,
-        DatenbankPort, DatenbankSchluesselbund,
+        DatenbankPort, DatenbankSchluesselbund, DatenbankZeitlimit, DatenbankSSL, DatenbankCA,
         FirmaFirma, FirmaStrasse, FirmaPLZ, FirmaOrt, FirmaTel, FirmaEmail, FirmaURL, FirmaBank,
         FirmaBLZ, FirmaKontoNr, FirmaSteuerNr, FirmaUStId, FirmaRechtsform, FirmaSIREN, FirmaRCS,
         FirmaIBAN, FirmaBIC, FirmaLand,

@@ -20,3 +20,8 @@ void Interaktion::install(Interaktion* i)
 {
     installed = i;
 }
+
+QString Interaktion::getPassword(QWidget* parent, const QString& title, const QString& label, bool* ok)
+{
+    return getText(parent, title, label, QString(), ok);
+}

@@ -39,6 +39,9 @@ public:
     virtual int getInt(QWidget* parent, const QString& title, const QString& label, int value = 0,
                        int min = -2147483647, int max = 2147483647, int step = 1,
                        bool* ok = nullptr) = 0;
+    // A password input: the text is not shown; tests answer it as getText().
+    virtual QString getPassword(QWidget* parent, const QString& title, const QString& label,
+                                bool* ok = nullptr);
     // Tells why a text cannot be taken, or an empty string when it can.
     using Pruefung = std::function<QString(const QString&)>;
     // A text input whose OK stays disabled, with pruefe's hint shown, while

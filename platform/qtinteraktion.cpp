@@ -42,6 +42,12 @@ QString QtInteraktion::getText(QWidget* parent, const QString& title, const QStr
     return QInputDialog::getText(parent, title, label, QLineEdit::Normal, text, ok);
 }
 
+QString QtInteraktion::getPassword(QWidget* parent, const QString& title, const QString& label,
+                                   bool* ok)
+{
+    return QInputDialog::getText(parent, title, label, QLineEdit::Password, QString(), ok);
+}
+
 int QtInteraktion::getInt(QWidget* parent, const QString& title, const QString& label, int value,
                           int min, int max, int step, bool* ok)
 {

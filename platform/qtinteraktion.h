@@ -13,6 +13,8 @@ public:
                                          QMessageBox::Icon icon) override;
     void information(QWidget* parent, const QString& title, const QString& text) override;
     void warning(QWidget* parent, const QString& title, const QString& text) override;
+    QString getPassword(QWidget* parent, const QString& title, const QString& label,
+                        bool* ok) override;
     QString getText(QWidget* parent, const QString& title, const QString& label,
                     const QString& text, bool* ok) override;
     int getInt(QWidget* parent, const QString& title, const QString& label, int value, int min,

@@ -4,6 +4,7 @@
 #include "platform/interaktion.h"
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
+#include "store/verbindung.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -43,8 +44,12 @@ DatabaseEditor::DatabaseEditor(QWidget* parent)
       m_user(textFeld(this, Einstellung::DatenbankUser)),
       m_passwort(textFeld(this, Einstellung::DatenbankPasswort)),
       m_host(textFeld(this, Einstellung::DatenbankHost)),
-      m_port(new QSpinBox(this))
+      m_port(new QSpinBox(this)),
+      m_ssl(new QComboBox(this)),
+      m_ca(textFeld(this, Einstellung::DatenbankCA))
 {
+    m_ssl->setObjectName(Einstellung::name(Einstellung::DatenbankSSL));
+    m_ssl->addItems(Verbindung::sslModi());
     m_treiber->setObjectName(Einstellung::name(Einstellung::DatenbankTreiber));
     m_datei->setText("...");
     m_datei->setToolTip(tr("Datenbankdatei wählen"));
@@ -64,6 +69,8 @@ DatabaseEditor::DatabaseEditor(QWidget* parent)
     form->addRow(tr("Passwort"), m_passwort);
     form->addRow(tr("Host"), m_host);
     form->addRow(tr("Port"), m_port);
+    form->addRow(tr("SSL"), m_ssl);
+    form->addRow(tr("CA-Datei"), m_ca);
     auto* hinweis = new QLabel(
         tr("Die Datenbank wird beim Start geöffnet: Änderungen auf dieser Seite wirken erst "
            "beim nächsten Start des Programms."),
@@ -78,7 +85,11 @@ DatabaseEditor::DatabaseEditor(QWidget* parent)
 
 void DatabaseEditor::load()
 {
-    const QStringList treiber = QSqlDatabase::drivers();
+    // Only the drivers the program supports: another one could load any library.
+    QStringList treiber;
+    for (const QString& t : Verbindung::treiber())
+        if (QSqlDatabase::isDriverAvailable(t))
+            treiber << t;
     m_treiber->clear();
     m_treiber->addItems(treiber);
     datenOrdner();  // created for the default database file
@@ -92,17 +103,28 @@ void DatabaseEditor::load()
     m_passwort->setText(Passwortablage::lies(m_settings));
     m_host->setText(Einstellung::text(Einstellung::DatenbankHost, m_settings));
     m_port->setValue(Einstellung::zahl(Einstellung::DatenbankPort, m_settings));
+    m_ssl->setCurrentIndex(
+        qMax(0, m_ssl->findText(Einstellung::text(Einstellung::DatenbankSSL, m_settings))));
+    m_ca->setText(Einstellung::text(Einstellung::DatenbankCA, m_settings));
     driverChanged();
 }
 
 void DatabaseEditor::save()
 {
+    const QString grund = Verbindung::pruefe(m_treiber->currentText(), m_name->text());
+    if (!grund.isEmpty()) {
+        Interaktion::instance()->warning(this, tr("Datenbank"),
+                                         grund + '\n' + tr("Die Datenbankeinstellungen bleiben unverändert."));
+        return;
+    }
     Einstellung::setze(Einstellung::DatenbankTreiber, m_treiber->currentText(), m_settings);
     Einstellung::setze(Einstellung::DatenbankName, m_name->text(), m_settings);
     Einstellung::setze(Einstellung::DatenbankUser, m_user->text(), m_settings);
     Passwortablage::speichere(m_settings, m_passwort->text());
     Einstellung::setze(Einstellung::DatenbankHost, m_host->text(), m_settings);
     Einstellung::setze(Einstellung::DatenbankPort, m_port->value(), m_settings);
+    Einstellung::setze(Einstellung::DatenbankSSL, m_ssl->currentText(), m_settings);
+    Einstellung::setze(Einstellung::DatenbankCA, m_ca->text(), m_settings);
 }
 
 void DatabaseEditor::driverChanged()

@@ -33,6 +33,8 @@ private:
     QLineEdit* m_passwort;
     QLineEdit* m_host;
     QSpinBox* m_port;
+    QComboBox* m_ssl;
+    QLineEdit* m_ca;
     QSettings m_settings;
 };
 

@@ -5,14 +5,28 @@
 #include "platform/passwortablage.h"
 #include "platform/privateablage.h"
 #include "store/datenbank.h"
+#include "store/verbindung.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 
 namespace {
+
+// A key of the program's table, or a window's column layout or size; the
+// secret-store flag describes this installation only.
+bool bekannt(const QString& key)
+{
+    for (int i = 0; i < Einstellung::Anzahl; ++i)
+        if (Einstellung::name(Einstellung::Schluessel(i)) == key)
+            return i != Einstellung::DatenbankSchluesselbund;
+    static const QRegularExpression fenster(QStringLiteral("^\\w+/(header|size)$"));
+    return fenster.match(key).hasMatch();
+}
 
 QString einstellungsDatei()
 {
@@ -77,22 +91,70 @@ void EinstellungsDatei::importiere(QWidget* parent)
     // An offset the numbering would refuse is not taken over.
     const QStringList offsets{Einstellung::name(Einstellung::RechnungOffset1),
         Einstellung::name(Einstellung::RechnungOffset2)};
-    QStringList abgelehnt;
+    const QString passwortKey = Einstellung::name(Einstellung::DatenbankPasswort);
+    QStringList abgelehnt, unbekannt;
+    QMap<QString, QVariant> neu;  // the keys whose value the file changes
     const QStringList keys = ini.allKeys();
     for (const QString& key : keys) {
+        if (!bekannt(key)) {
+            unbekannt << key;
+            continue;
+        }
         const QString grund =
             offsets.contains(key) ? Datenbank::pruefeOffset(key, ini.value(key)) : QString();
-        if (grund.isEmpty())
-            settings.setValue(key, ini.value(key));
-        else
+        const QVariant alt = settings.value(key), wert = ini.value(key);
+        if (!grund.isEmpty())
             abgelehnt << grund;
+        else if (key != passwortKey && !(alt == wert || (alt.isValid() && alt.toString() == wert.toString())))
+            neu.insert(key, wert);
     }
+    // The database is checked as it would be opened at the next start.
+    const auto kuenftig = [&](Einstellung::Schluessel k) {
+        return neu.value(Einstellung::name(k), Einstellung::wert(k, settings)).toString();
+    };
+    const QString verboten = Verbindung::pruefe(kuenftig(Einstellung::DatenbankTreiber),
+                                                kuenftig(Einstellung::DatenbankName));
+    if (!verboten.isEmpty()) {
+        Interaktion::instance()->warning(parent, titel,
+                                         verboten + '\n' + tr("Es wurde nichts übernommen."));
+        return;
+    }
+    // The stored password belongs to the server it was given for: a file that
+    // points elsewhere without a password of its own drops it.
+    const QString passwort = Einstellung::text(Einstellung::DatenbankPasswort, ini);
+    bool anderesZiel = false;
+    for (auto k : {Einstellung::DatenbankTreiber, Einstellung::DatenbankHost, Einstellung::DatenbankPort,
+                   Einstellung::DatenbankUser, Einstellung::DatenbankName})
+        anderesZiel = anderesZiel || neu.contains(Einstellung::name(k));
+    const QString gespeichert = Passwortablage::lies(settings);
+    const bool passwortNeu = !passwort.isEmpty() && passwort != gespeichert;
+    const bool passwortWeg = passwort.isEmpty() && anderesZiel && !gespeichert.isEmpty();
+
+    QStringList liste = neu.keys();
+    if (passwortNeu)
+        liste << passwortKey;
+    if (passwortWeg)
+        liste << passwortKey + ' ' + tr("(wird gelöscht und beim nächsten Start erfragt)");
+    if (liste.isEmpty()) {
+        Interaktion::instance()->information(
+            parent, titel,
+            (abgelehnt.isEmpty() ? QString() : abgelehnt.join('\n') + '\n')
+                + tr("Die Datei ändert keine Einstellung."));
+        return;
+    }
+    QString frage = tr("Diese Einstellungen werden geändert:") + "\n" + liste.join('\n');
+    if (!unbekannt.isEmpty())
+        frage += "\n\n" + tr("Unbekannt, nicht übernommen:") + "\n" + unbekannt.join('\n');
+    if (Interaktion::instance()->question(parent, titel, frage + "\n\n" + tr("Übernehmen?"),
+                                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+        != QMessageBox::Ok)
+        return;
+    for (auto it = neu.cbegin(); it != neu.cend(); ++it)
+        settings.setValue(it.key(), it.value());
+    // A password from the file moves into the secret store where one runs.
+    if (passwortNeu || passwortWeg)
+        Passwortablage::speichere(settings, passwort);
     if (!abgelehnt.isEmpty())
         Interaktion::instance()->warning(
             parent, titel, abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
-    // A password from the file moves into the secret store where one runs.
-    const QString passwort = Einstellung::text(Einstellung::DatenbankPasswort, ini);
-    if (!passwort.isEmpty())
-        Passwortablage::speichere(settings, passwort);
 }
-

@@ -15,8 +15,10 @@ public:
     // Asks before writing the database password in clear text; the file is
     // readable by its owner only. Reports a file that could not be written.
     static void exportiere(QWidget* parent);
-    // Takes over every key of the chosen file; a password moves into the
-    // secret store where one runs.
+    // Takes over the keys of the chosen file that the program knows, after
+    // listing those it changes and asking; refuses a database the program
+    // would not open. A password moves into the secret store where one runs;
+    // a changed server without one drops the stored password.
     static void importiere(QWidget* parent);
 };
 

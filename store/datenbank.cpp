@@ -1,5 +1,7 @@
 #include "store/datenbank.h"
 
+#include "store/verbindung.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -117,11 +119,13 @@ Speicherfehler Datenbank::fehler(const QSqlError& e)
     const int sqlite = code.size() < 5 ? code.toInt(&zahl) & 0xff : 0;
     const bool belegt = code == "55P03" || code == "40001" || code == "40P01"
                         || (zahl && (sqlite == 5 || sqlite == 6));
+    if (code == QLatin1String("57014"))  // the statement ran out of its time bound
+        return {Speicherfehler::Zeitueberschreitung, e.text()};
     return {belegt ? Speicherfehler::Belegt : Speicherfehler::Fehlgeschlagen, e.text()};
 }
 
-bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
-                         const std::function<bool()>& schreibe)
+bool Datenbank::schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                               const std::function<bool()>& schreibe)
 {
     const QString grund = sperrgrund(db);
     if (!grund.isEmpty()) {
@@ -160,11 +164,70 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
             return true;
         qWarning() << was << "commit" << db.lastError().text();
         f = fehler(db.lastError());
+        // The answer to the commit may be what was lost, not the commit itself.
+        if (Verbindung::verloren(db, db.lastError())) {
+            f.art = Speicherfehler::Ungewiss;
+            return false;
+        }
     } else if (f.art == Speicherfehler::Keiner) {
         f.art = Speicherfehler::Fehlgeschlagen;
     }
     db.rollback();
     return false;
+}
+
+bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                         const std::function<bool()>& schreibe,
+                         const std::function<bool()>& gespeichert)
+{
+    if (schreibeEinmal(db, f, was, schreibe))
+        return true;
+    // A lost connection is opened again, so that the user's "Wiederholen" can
+    // succeed; what was written in the transaction is gone with it.
+    QSqlDriver* treiber = db.driver();
+    const bool innen = treiber && treiber->property(TransaktionEigenschaft).toBool();
+    if (!innen && (f.art == Speicherfehler::Fehlgeschlagen || f.art == Speicherfehler::Ungewiss)
+        && Verbindung::verloren(db, QSqlError(QString(), f.text, QSqlError::UnknownError))) {
+        if (f.art == Speicherfehler::Fehlgeschlagen)
+            f.art = Speicherfehler::Unterbrochen;
+        if (Verbindung::oeffneNeu(db) && f.art == Speicherfehler::Ungewiss && gespeichert) {
+            if (gespeichert()) {
+                qWarning() << was << "stored after all: the commit's answer was lost";
+                f = {};
+                return true;
+            }
+            f.art = Speicherfehler::Unterbrochen;
+        }
+    }
+    return false;
+}
+
+bool Datenbank::wiederVerbunden(QSqlDatabase& db, const QSqlError& e)
+{
+    // Inside a transaction the writes before would be gone: schreibe() decides.
+    QSqlDriver* treiber = db.driver();
+    if (treiber && treiber->property(TransaktionEigenschaft).toBool())
+        return false;
+    return Verbindung::verloren(db, e) && Verbindung::oeffneNeu(db);
+}
+
+bool Datenbank::lies(QSqlDatabase& db, QSqlQuery& q)
+{
+    if (q.exec())
+        return true;
+    if (!wiederVerbunden(db, q.lastError()))
+        return false;
+    // A prepared statement lives on the connection: prepared again on the new one.
+    const QString text = q.lastQuery();
+    const QVariantList werte = q.boundValues();
+    const bool vorwaerts = q.isForwardOnly();
+    q = QSqlQuery(db);
+    q.setForwardOnly(vorwaerts);
+    if (!q.prepare(text))
+        return false;
+    for (int i = 0; i < werte.size(); ++i)
+        q.bindValue(i, werte.at(i));
+    return q.exec();
 }
 
 bool Datenbank::stapel(QSqlDatabase& db, Speicherfehler& f, const char* was, qsizetype anzahl,

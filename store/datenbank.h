@@ -14,6 +14,7 @@ class QDateTime;
 class QSqlDatabase;
 class QObject;
 class QSqlError;
+class QSqlQuery;
 class QVariant;
 
 // What the SQL stores share about their connection: the driver's dialect,
@@ -39,8 +40,14 @@ public:
     // begin or commit is logged with the operation's word was.
     // Inside another schreibe() on the same connection it runs in a savepoint
     // instead: a failure undoes only its own writes.
+    // A lost connection is opened again and f tells Unterbrochen (nothing
+    // written, trying again is safe); when the answer to the commit was lost,
+    // gespeichert (when given) is asked on the new connection whether the
+    // write arrived: true makes the result true, false Unterbrochen; without
+    // it f tells Ungewiss.
     static bool schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
-                         const std::function<bool()>& schreibe);
+                         const std::function<bool()>& schreibe,
+                         const std::function<bool()>& gespeichert = {});
     // Runs einer(i) for i from 0 to anzahl-1 in one schreibe(), each in its own
     // savepoint; ok[i] tells which succeeded. weiter(done, anzahl) is asked now
     // and then; when it returns false, or the transaction fails, nothing is
@@ -48,6 +55,12 @@ public:
     static bool stapel(QSqlDatabase& db, Speicherfehler& f, const char* was, qsizetype anzahl,
                        const std::function<bool(qsizetype)>& einer, QList<bool>& ok,
                        const std::function<bool(qint64, qint64)>& weiter);
+    // Executes the read q; when the connection turns out lost (outside a write
+    // transaction), opens it again and repeats q once on it. Whether q succeeded.
+    static bool lies(QSqlDatabase& db, QSqlQuery& q);
+    // Whether e meant a lost connection, outside a write transaction, that is
+    // now open again (then the failed read may be repeated).
+    static bool wiederVerbunden(QSqlDatabase& db, const QSqlError& e);
     // The failure for an error of the driver.
     static Speicherfehler fehler(const QSqlError& e);
 
@@ -83,6 +96,11 @@ public:
     // database enforces a smaller one (PostgreSQL); looks before it alters.
     static void erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
                                 int laenge);
+
+private:
+    // One attempt of schreibe(), without opening a lost connection again.
+    static bool schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,
+                               const std::function<bool()>& schreibe);
 };
 
 #endif

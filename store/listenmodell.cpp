@@ -4,16 +4,36 @@
 
 #include <QDebug>
 #include <QSqlError>
+#include <QSqlRecord>
 
 ListenModell::ListenModell(QObject* parent, const QSqlDatabase& db) : QSqlTableModel(parent, db) {}
 
 bool ListenModell::select()
 {
-    if (!QSqlTableModel::select())
-        return false;
+    // A failed selection leaves the model without its columns, so that every
+    // later one would fail as well: they are read again first.
+    if (record().isEmpty() && !tableName().isEmpty())
+        liesSpaltenNeu();
+    // A lost connection is opened again and the list read once more; a list
+    // that still fails keeps lastError() for the window to tell.
+    if (!QSqlTableModel::select()) {
+        QSqlDatabase db = database();
+        if (!Datenbank::wiederVerbunden(db, lastError()))
+            return false;
+        liesSpaltenNeu();
+        if (!QSqlTableModel::select())
+            return false;
+    }
     while (canFetchMore())
         fetchMore();
     return true;
+}
+
+void ListenModell::liesSpaltenNeu()
+{
+    const QString f = filter();
+    setTable(tableName());
+    setFilter(f);
 }
 
 bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int role)
@@ -32,6 +52,8 @@ bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int 
         const QString fehler = lastError().text();
         qWarning() << "field not written" << tableName() << fehler;
         revertRow(index.row());
+        QSqlDatabase db = database();
+        Datenbank::wiederVerbunden(db, lastError());  // the next edit goes to a working connection
         selectRow(index.row());
         emit abgelehnt(fehler);
     }

@@ -21,6 +21,9 @@ public:
 
 signals:
     void abgelehnt(const QString& grund);
+
+private:
+    void liesSpaltenNeu();  // the table's columns, keeping the filter
 };
 
 #endif

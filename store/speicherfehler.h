@@ -14,6 +14,9 @@ struct Speicherfehler
         Ungueltig,       // a value the database cannot hold (text says which)
         Gesperrt,        // the database file is damaged; nothing is written
         Fehlgeschlagen,  // any other failure of the database (text is its message)
+        Zeitueberschreitung,  // the server did not answer within the bound; trying again may help
+        Unterbrochen,    // the connection was lost, nothing written; it is open again when it could be
+        Ungewiss,        // the connection was lost at the commit: whether it was stored is unknown
     };
     Art art = Keiner;
     QString text;

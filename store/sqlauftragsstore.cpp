@@ -440,6 +440,13 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
                 return false;
             Datenbank::melde(m_db, "auftrag");
             return true;
+        }, [&] {
+            // The record number came from the key sequence before the commit:
+            // no other order ever gets it, so it tells whether this one arrived.
+            QSqlQuery q(m_db);
+            q.prepare(Datenbank::sql(m_db, "select 1 from auftrag where [Nr]=:nr"));
+            q.bindValue(":nr", a.Nr);
+            return q.exec() && q.next();
         })) {
         a.Nr = nr;
         a.AuftragsNr = auftragsNr;
@@ -757,7 +764,7 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare("select * from auftrag where " + bedingung);
     bindAll(q, werte);
-    if (!q.exec()) {
+    if (!Datenbank::lies(m_db, q)) {
         m_fehler = Datenbank::fehler(q.lastError());
         return liste;
     }
@@ -778,7 +785,11 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
                                    "from auftrag where %1) order by [Auftrag], [Nr]")
                   .arg(bedingung));
     bindAll(l, werte);
-    l.exec();
+    // Orders without their lines or customer would look complete: none then.
+    if (!Datenbank::lies(m_db, l)) {
+        m_fehler = Datenbank::fehler(l.lastError());
+        return {};
+    }
     const int auftragSpalte = l.record().indexOf("Auftrag");
     while (l.next()) {
         const auto it = position.constFind(l.value(auftragSpalte).toInt());
@@ -792,7 +803,10 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
                                    "from auftrag where %1)")
                   .arg(bedingung));
     bindAll(k, werte);
-    k.exec();
+    if (!Datenbank::lies(m_db, k)) {
+        m_fehler = Datenbank::fehler(k.lastError());
+        return {};
+    }
     const int nrSpalte = k.record().indexOf("AuftragsNr");
     while (k.next()) {
         const auto it = position.constFind(k.value(nrSpalte).toInt());
@@ -1040,7 +1054,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
                                    "[KundenNr],[Firma],[Name],[PLZ],[Ort] from auftrag a where ")
               + where);
     bindAll(q, werte);
-    q.exec();
+    Datenbank::lies(m_db, q);
     while (q.next()) {
         AuftragsKennzahlen a;
         a.Nr = q.value(0).toInt();
@@ -1100,7 +1114,10 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
                                    "k.[AuftragsNr]=a.[Nr] where ")
               + where);
     bindAll(k, werte);
-    k.exec();
+    if (!Datenbank::lies(m_db, k)) {
+        m_fehler = Datenbank::fehler(k.lastError());
+        return {};
+    }
     while (k.next()) {
         const auto it = position.constFind(k.value(0).toInt());
         if (it == position.cend())

@@ -305,7 +305,7 @@ QList<Kunde> SqlKundenStore::alleKunden(QSqlQuery& q)
 {
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     QList<Kunde> kunden;
-    if (!q.exec()) {
+    if (!Datenbank::lies(m_db, q)) {
         m_fehler = Datenbank::fehler(q.lastError());
         return kunden;
     }

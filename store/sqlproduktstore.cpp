@@ -129,7 +129,7 @@ bool SqlProduktStore::delProdukt(const QString& nr)
 
 Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
 {
-    m_fehler = q.exec() ? Speicherfehler() : Datenbank::fehler(q.lastError());
+    m_fehler = Datenbank::lies(m_db, q) ? Speicherfehler() : Datenbank::fehler(q.lastError());
     Produkt p;
     if (q.next()) {
         const QSqlRecord r = q.record();

@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <unistd.h>
+
 // Settings dialog, settings file and the road from an empty installation to an invoice.
 class TestEinstellungen : public QObject
 {
@@ -154,6 +156,7 @@ private slots:
         s.setValue("Nur/hier", 7);
         QSettings(ini, QSettings::IniFormat).setValue("Rechnung/Offset1", "2147483647");  // refused
         dialoge.antworte(ini);
+        dialoge.antworte(QMessageBox::Ok);
         QVERIFY(menuBefehl(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}));
         QVariantMap danach = alle();
         QCOMPARE(danach.take("Nur/hier"), QVariant(7));
@@ -161,6 +164,77 @@ private slots:
         danach["Rechnung/Offset1"] = vorher.value("Rechnung/Offset1");
         QCOMPARE(danach, vorher);
         QVERIFY(dialoge.fragen.last().text.contains("2147483647"));
+    }
+
+    // An imported file names the keys it changes and is applied on Ok only; it
+    // cannot bring another driver, a file others can write, or take the stored
+    // password to another server.
+    void importChecksAndAsks_data()
+    {
+        QTest::addColumn<QVariantMap>("datei");
+        QTest::addColumn<bool>("ok");          // Ok to the question, or the default (refused: not asked)
+        QTest::addColumn<QString>("gesagt");   // part of the one message shown
+        QTest::addColumn<QVariantMap>("danach");  // invalid: unset
+        const QVariantMap host{{"Datenbank/Host", "fremd.example"}};
+        QTest::newRow("host: password dropped") << host << true << "Datenbank/Passwort"
+            << QVariantMap{{"Datenbank/Host", "fremd.example"}, {"Datenbank/Passwort", ""}};
+        QTest::newRow("default cancels") << host << false << "Datenbank/Host"
+            << QVariantMap{{"Datenbank/Host", "db.example"}, {"Datenbank/Passwort", "geheim"}};
+        QTest::newRow("password of the file kept")
+            << QVariantMap{{"Datenbank/Host", "fremd.example"}, {"Datenbank/Passwort", "neu"}} << true
+            << "Datenbank/Host" << QVariantMap{{"Datenbank/Passwort", "neu"}};
+        QTest::newRow("unknown key left out")
+            << QVariantMap{{"Firma/Firma", "Roux"}, {"Fremd/Befehl", "x"}, {"Datenbank/Schluesselbund", true}}
+            << true << "Fremd/Befehl"
+            << QVariantMap{{"Firma/Firma", "Roux"}, {"Fremd/Befehl", QVariant()},
+                           {"Datenbank/Schluesselbund", QVariant()}, {"Datenbank/Passwort", "geheim"}};
+        QTest::newRow("driver of a library")
+            << QVariantMap{{"Datenbank/Treiber", "QODBC"}, {"Datenbank/Name", "DRIVER=/tmp/evil.so"}} << false
+            << "QODBC" << QVariantMap{{"Datenbank/Treiber", "QPSQL"}, {"Datenbank/Name", QVariant()}};
+        QTest::newRow("file of another user") << QVariantMap{{"Datenbank/Treiber", "QSQLITE"}} << false
+                                              << "anderen Benutzer" << QVariantMap{{"Datenbank/Treiber", "QPSQL"}};
+        QTest::newRow("file writable by others") << QVariantMap{{"Datenbank/Treiber", "QSQLITE"}} << false
+                                                 << "beschreibbar" << QVariantMap{{"Datenbank/Treiber", "QPSQL"}};
+    }
+
+    void importChecksAndAsks()
+    {
+        QFETCH(QVariantMap, datei);
+        QFETCH(bool, ok);
+        QFETCH(QString, gesagt);
+        QFETCH(QVariantMap, danach);
+        QSettings s;
+        s.setValue("Datenbank/Treiber", "QPSQL");
+        s.setValue("Datenbank/Host", "db.example");
+        s.setValue("Datenbank/Passwort", "geheim");
+        const QString db = env.pfad("fremd.db");
+        if (QString(QTest::currentDataTag()).startsWith("file")) {
+            QFile::remove(db);
+            QVERIFY(QFile(db).open(QIODevice::WriteOnly));
+            datei["Datenbank/Name"] = db;
+            if (!QString(QTest::currentDataTag()).contains("another"))
+                QVERIFY(QFile::setPermissions(db, QFileDevice::Permissions(0x6666)));
+            else if (::geteuid() != 0)
+                QSKIP("a file of another user needs root");
+            else
+                QVERIFY(::chown(QFile::encodeName(db).constData(), 65534, 65534) == 0);
+        }
+        // A file of its own per row: the ini reader caches what it read under the name.
+        const QString ini = env.pfad(QString(QTest::currentDataTag()) + ".ini");
+        {
+            QSettings f(ini, QSettings::IniFormat);
+            for (auto it = datei.begin(); it != datei.end(); ++it)
+                f.setValue(it.key(), it.value());
+        }
+        dialoge.antworte(ini);
+        if (ok)
+            dialoge.antworte(QMessageBox::Ok);
+        MainWindow w;
+        QVERIFY(menuBefehl(w, {"Belegwerk", "Importieren", "Einstellungen importieren"}));
+        QCOMPARE(dialoge.fragen.size(), 2);
+        QVERIFY2(dialoge.fragen.last().text.contains(gesagt), qPrintable(dialoge.fragen.last().text));
+        for (auto it = danach.begin(); it != danach.end(); ++it)
+            QCOMPARE(s.value(it.key()), it.value());
     }
 
     // Every key of the table: one name each, its default of its type, and a

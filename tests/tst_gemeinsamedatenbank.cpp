@@ -6,6 +6,8 @@
 #include "store/sqlproduktstore.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
+#include "tests/support/zwischenstelle.h"
+#include "windows/speicherhinweis.h"
 #include "windows/kundendialog.h"
 #include "windows/kundenwidget.h"
 
@@ -74,6 +76,27 @@ private:
         SqlProduktStore(nullptr).createTable();
         SqlKundenStore(nullptr).createTable();
         SqlAuftragsStore(nullptr).createTables();
+    }
+
+    // The server's socket, behind the connection of init().
+    static QString serverSocket()
+    {
+        const QSqlDatabase db = QSqlDatabase::database();
+        return db.hostName() + "/.s.PGSQL." + QString::number(db.port());
+    }
+    // Opens the default connection as start-up does, with the time bound
+    // sekunden, through z when given.
+    bool verbinde(int sekunden, const Zwischenstelle* z = nullptr)
+    {
+        env.schreibeVerbindung();
+        QSettings s;
+        s.setValue("Datenbank/Zeitlimit", sekunden);
+        if (z) {
+            s.setValue("Datenbank/Host", "127.0.0.1");
+            s.setValue("Datenbank/Port", z->port());
+        }
+        Testumgebung::schliesseDatenbank();
+        return Programmstart::openDatabase();
     }
 
 private slots:
@@ -220,6 +243,143 @@ private slots:
                      QStringList({"Metz", "Roux"}));
         }
         QSqlDatabase::removeDatabase("zweite");
+    }
+
+    // Waits on a slow or unreachable server, a locked row and a workstation
+    // hanging in a transaction end after the time bound, and say so.
+    void boundedWaits_data()
+    {
+        QTest::addColumn<int>("art");  // of the failure to save; -1: no connection
+        QTest::newRow("slow server") << int(Speicherfehler::Zeitueberschreitung);
+        QTest::newRow("row locked elsewhere") << int(Speicherfehler::Belegt);
+        QTest::newRow("hung workstation") << int(Speicherfehler::Keiner);
+        QTest::newRow("black-holed network") << -1;
+    }
+
+    void boundedWaits()
+    {
+        if (!Testumgebung::postgres())
+            QSKIP("the bounds of a shared database");
+        QFETCH(int, art);
+        const QByteArray fall = QTest::currentDataTag();
+        Zwischenstelle z(serverSocket());
+        Kunde k;
+        QVERIFY(SqlKundenStore(nullptr).addKunde(k));
+        {
+            QSqlDatabase anderes = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "anderes");
+            QVERIFY(anderes.open());
+            QSqlQuery q(anderes);
+            if (fall == "slow server")
+                QVERIFY(q.exec("create function langsam() returns trigger language plpgsql as "
+                               "$$ begin perform pg_sleep(5); return new; end $$")
+                        && q.exec("create trigger langsam before update on kunden for each row "
+                                  "execute function langsam()"));
+            if (fall == "row locked elsewhere")
+                QVERIFY(anderes.transaction() && q.exec("update kunden set \"Ort\"='Metz'"));
+            if (fall == "hung workstation") {
+                // Bounded itself, it takes the customer numbering and stops answering.
+                QVERIFY(verbinde(1, &z));
+                QSqlDatabase haengt = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "haengt");
+                QVERIFY(haengt.open() && haengt.transaction());
+                QVERIFY(QSqlQuery(haengt).exec("select pg_advisory_xact_lock(1114841446)"));
+                z.schwarzesLoch(true);
+            }
+            if (fall == "black-holed network")
+                z.schwarzesLoch(true);
+            QCOMPARE(verbinde(fall == "hung workstation" ? 4 : 1, fall == "hung workstation" ? nullptr : &z),
+                     art >= 0);
+            if (art < 0) {
+                QVERIFY2(QSqlDatabase::database(QSqlDatabase::defaultConnection, false)
+                             .lastError().text().contains("timeout"),
+                         "connecting ended by its bound");
+            } else {
+                SqlKundenStore store(nullptr);
+                Kunde neu;
+                k.Name = "Roux";
+                QCOMPARE(store.saveKunde(k) && store.addKunde(neu), art == Speicherfehler::Keiner);
+                QCOMPARE(int(store.letzterFehler().art), art);
+                if (art == Speicherfehler::Zeitueberschreitung) {
+                    SkriptInteraktion dialoge;
+                    dialoge.antworte(QMessageBox::Retry);
+                    QCOMPARE(Speicherhinweis::zeige(nullptr, "Kunde", "nicht gespeichert", store.letzterFehler()),
+                             Speicherhinweis::Wiederholen);
+                    QVERIFY(dialoge.fragen.first().text.contains("nicht rechtzeitig"));
+                }
+            }
+            anderes.rollback();
+        }
+        QSqlDatabase::removeDatabase("anderes");
+        QSqlDatabase::removeDatabase("haengt");
+    }
+
+    // A lost connection is opened again: a read is repeated on it, a failed
+    // write can be, and a commit whose answer was lost is found stored.
+    void lostConnectionReopens()
+    {
+        if (!Testumgebung::postgres())
+            QSKIP("a connection of a shared database");
+        Zwischenstelle z(serverSocket());
+        QVERIFY(verbinde(3, &z));
+        SqlKundenStore kunden(nullptr);
+        SqlAuftragsStore auftraege(nullptr);
+        Kunde k, l;
+        QVERIFY(kunden.addKunde(k));
+        z.trenneAlle();
+        QVERIFY(!kunden.addKunde(l));
+        QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Unterbrochen);
+        QVERIFY(kunden.addKunde(l));  // "Wiederholen"
+        z.trenneAlle();
+        QCOMPARE(kunden.getKunden().size(), 2);
+        z.trenneAlle();
+        QCOMPARE(kunden.getKunde(l.Nr).Nr, l.Nr);
+        z.trenneAlle();
+        QVERIFY(kunden.model()->select());
+        QCOMPARE(kunden.model()->rowCount(), 2);
+
+        Auftrag a = rechnung(1);
+        z.trenneNachCommit();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("stored after all"));
+        QVERIFY(auftraege.addAuftrag(a));
+        QCOMPARE(auftraege.count(), 1);
+        QCOMPARE(auftraege.getAuftrag(a.Nr).Zeilen.size(), 2);
+    }
+
+    // A server that wants the password an import dropped: start-up asks for it.
+    void passwordAskedWhenMissing()
+    {
+        if (!Testumgebung::postgres())
+            QSKIP("a server's password");
+        QSqlDatabase db = QSqlDatabase::database();
+        QFile hba(db.hostName() + "/data/pg_hba.conf");
+        QVERIFY(hba.open(QIODevice::ReadOnly));
+        const QByteArray vorher = hba.readAll();
+        hba.close();
+        const auto lade = [] { return QSqlQuery().exec("select pg_reload_conf()"); };
+        const auto ohnePasswort = [&] {
+            QSqlDatabase probe = QSqlDatabase::cloneDatabase(db, "probe");
+            const bool offen = probe.open();
+            probe = QSqlDatabase();
+            QSqlDatabase::removeDatabase("probe");
+            return offen;
+        };
+        const auto zurueck = qScopeGuard([&] {
+            if (hba.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                hba.write(vorher);
+            hba.close();
+            lade();
+        });
+        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'") && hba.open(QIODevice::WriteOnly));
+        hba.write("local all all scram-sha-256\n" + vorher);
+        hba.close();
+        QVERIFY(lade());
+        QTRY_VERIFY(!ohnePasswort());
+        env.schreibeVerbindung();
+        Testumgebung::schliesseDatenbank();
+        SkriptInteraktion dialoge;
+        dialoge.antworte(QString("geheim"));
+        QVERIFY(Programmstart::verbindeDatenbank());
+        QCOMPARE(dialoge.arten(), QStringList{"getText"});
+        QCOMPARE(QSettings().value("Datenbank/Passwort").toString(), QString("geheim"));
     }
 
     void busyDatabaseOffersRetry()

@@ -12,6 +12,7 @@
 #include <QtWidgets>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -173,8 +174,11 @@ private slots:
     {
         QTest::addColumn<QString>("treiber");
         QTest::addColumn<QString>("grund");  // named in the warning
-        QTest::newRow("driver missing") << "QNICHTDA" << "Driver not loaded";
+        QTest::newRow("own file") << "QSQLITE" << "";  // opened
+        QTest::newRow("driver not supported") << "QNICHTDA" << "nicht unterstützt";
         QTest::newRow("server unreachable") << "QPSQL" << "127.0.0.1";
+        QTest::newRow("file of another user") << "QSQLITE" << "anderen Benutzer";
+        QTest::newRow("file writable by others") << "QSQLITE" << "beschreibbar";
     }
 
     void connectionFailureIsReported()
@@ -185,7 +189,21 @@ private slots:
         s.setValue("Datenbank/Treiber", treiber);
         s.setValue("Datenbank/Host", "127.0.0.1");
         s.setValue("Datenbank/Port", 1);
+        // A file the customers' data must not go into stays as it is.
+        const QString datei = env->pfad("fremd.db");
+        QVERIFY(QFile(datei).open(QIODevice::WriteOnly));
+        s.setValue("Datenbank/Name", datei);
+        if (grund == "beschreibbar")
+            QVERIFY(QFile::setPermissions(datei, QFileDevice::Permissions(0x6666)));
+        else if (grund == "anderen Benutzer" && ::geteuid() != 0)
+            QSKIP("a file of another user needs root");
+        else if (grund == "anderen Benutzer")
+            QVERIFY(::chown(QFile::encodeName(datei).constData(), 65534, 65534) == 0);
         SkriptInteraktion dialoge;
+        if (grund.isEmpty()) {
+            QVERIFY(Programmstart::verbindeDatenbank());
+            return;
+        }
         QVERIFY(!Programmstart::verbindeDatenbank());
         QCOMPARE(dialoge.arten(), QStringList{"warning"});
         QVERIFY2(dialoge.fragen.first().text.contains(grund), qPrintable(dialoge.fragen.first().text));
@@ -194,6 +212,7 @@ private slots:
         w.show();
         QVERIFY(w.kundenStore()->getKunden().isEmpty());
         QCOMPARE(w.auftragsStore()->count(), -1);  // failed, not "no orders"
+        QCOMPARE(QFileInfo(datei).size(), 0);
     }
 
     void defaultDatabasePrivate()

@@ -20,6 +20,27 @@ Speicherhinweis::Antwort Speicherhinweis::zeige(QWidget* parent, const QString& 
                        == QMessageBox::Retry
                    ? Wiederholen
                    : Aufgeben;
+    case Speicherfehler::Zeitueberschreitung:
+    case Speicherfehler::Unterbrochen:
+        return i->question(parent, titel,
+                           text + "\n"
+                               + (f.art == Speicherfehler::Unterbrochen
+                                      ? tr("Die Verbindung zur Datenbank war unterbrochen; es "
+                                           "wurde nichts gespeichert.")
+                                      : tr("Der Datenbankserver hat nicht rechtzeitig "
+                                           "geantwortet; es wurde nichts gespeichert."))
+                               + "\n" + f.text,
+                           QMessageBox::Retry | QMessageBox::Cancel, QMessageBox::Cancel,
+                           QMessageBox::Warning)
+                       == QMessageBox::Retry
+                   ? Wiederholen
+                   : Aufgeben;
+    case Speicherfehler::Ungewiss:
+        i->warning(parent, titel,
+                   text + "\n" + tr("Die Verbindung zur Datenbank brach beim Abschluss ab; ob "
+                                    "gespeichert wurde, ist unbekannt. Bitte prüfen Sie die "
+                                    "Liste, bevor Sie es noch einmal eingeben."));
+        return Aufgeben;
     case Speicherfehler::Geaendert:
         return i->question(parent, titel,
                            text + "\n" + tr("Er wurde inzwischen an einem anderen Arbeitsplatz "
