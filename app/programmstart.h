@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QApplication;
+class QTextStream;
 class QTranslator;
 
 // The program's start-up: identity, translations, the one database connection,
@@ -31,6 +32,11 @@ public:
     static bool openDatabase();
     // openDatabase(), telling the user when it failed or the file is damaged.
     static bool verbindeDatenbank();
+    // Whether args ask for a command without a window ("--backup FILE", "--check").
+    static bool ohneFenster(const QStringList& args);
+    // Runs that command on the database of the settings and prints what it
+    // did into aus; the exit code, 0 only when everything went well.
+    static int kommandozeile(const QStringList& args, QTextStream& aus);
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };
