@@ -75,6 +75,9 @@ protected slots:
     void importProdukte();
     void importProdukteVDA();
     void importKundenVDA();
+    void sichereDaten();
+    void stelleDatenWiederHer();
+    void uebertrageDaten();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -8,6 +8,7 @@
 #include "store/datenbank.h"
 #include "store/datenpruefung.h"
 #include "store/datensicherung.h"
+#include "store/sicherungsplan.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -114,6 +115,15 @@ bool Programmstart::verbindeDatenbank()
     return false;
 }
 
+void Programmstart::sichereTaeglich(const QDateTime& jetzt)
+{
+    const QString fehler = Sicherungsplan::taeglich(QSqlDatabase::database(), jetzt);
+    if (!fehler.isEmpty())
+        Interaktion::instance()->warning(
+            nullptr, QObject::tr("Datensicherung"),
+            QObject::tr("Die automatische Datensicherung ist misslungen:") + "\n" + fehler);
+}
+
 bool Programmstart::ohneFenster(const QStringList& args)
 {
     return args.contains("--backup") || args.contains("--check");
@@ -194,7 +204,8 @@ int Programmstart::run(QApplication& app)
     ladeUebersetzungen(lang, appDir, qtTranslator, programmTranslator);
 
     QApplication::setWindowIcon(QIcon(":/logo.png"));
-    verbindeDatenbank();
+    if (verbindeDatenbank())
+        sichereTaeglich(QDateTime::currentDateTime());
     frageAuftraegeLoeschen(args);
 
     MainWindow w;

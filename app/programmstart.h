@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QApplication;
+class QDateTime;
 class QTextStream;
 class QTranslator;
 
@@ -32,6 +33,8 @@ public:
     static bool openDatabase();
     // openDatabase(), telling the user when it failed or the file is damaged.
     static bool verbindeDatenbank();
+    // The automatic backup of the day, on its first start; a failure is shown.
+    static void sichereTaeglich(const QDateTime& jetzt);
     // Whether args ask for a command without a window ("--backup FILE", "--check").
     static bool ohneFenster(const QStringList& args);
     // Runs that command on the database of the settings and prints what it

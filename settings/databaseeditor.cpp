@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -71,6 +72,12 @@ DatabaseEditor::DatabaseEditor(QWidget* parent)
     hinweis->setObjectName("hinweis");
     hinweis->setWordWrap(true);
     form->addRow(hinweis);
+    m_sicherungOrdner = textFeld(this, Einstellung::SicherungOrdner);
+    m_sicherungStand = new QLabel(this);
+    m_sicherungStand->setObjectName(Einstellung::name(Einstellung::SicherungLetzte));
+    m_sicherungStand->setWordWrap(true);
+    form->addRow(tr("Ordner der täglichen Datensicherung"), m_sicherungOrdner);
+    form->addRow(tr("Letzte Datensicherung"), m_sicherungStand);
 
     connect(m_treiber, &QComboBox::currentIndexChanged, this, &DatabaseEditor::driverChanged);
     connect(m_datei, &QToolButton::pressed, this, &DatabaseEditor::selDBFile);
@@ -92,6 +99,14 @@ void DatabaseEditor::load()
     m_passwort->setText(Passwortablage::lies(m_settings));
     m_host->setText(Einstellung::text(Einstellung::DatenbankHost, m_settings));
     m_port->setValue(Einstellung::zahl(Einstellung::DatenbankPort, m_settings));
+    m_sicherungOrdner->setText(Einstellung::text(Einstellung::SicherungOrdner, m_settings));
+    const QDateTime letzte = QDateTime::fromString(
+        Einstellung::text(Einstellung::SicherungLetzte, m_settings), Qt::ISODate);
+    const QString fehler = Einstellung::text(Einstellung::SicherungFehler, m_settings);
+    QString stand = letzte.isValid() ? letzte.toString("dd.MM.yyyy hh:mm:ss") : tr("noch keine");
+    if (!fehler.isEmpty())
+        stand += '\n' + tr("Die letzte automatische Datensicherung ist misslungen: %1").arg(fehler);
+    m_sicherungStand->setText(stand);
     driverChanged();
 }
 
@@ -103,6 +118,7 @@ void DatabaseEditor::save()
     Passwortablage::speichere(m_settings, m_passwort->text());
     Einstellung::setze(Einstellung::DatenbankHost, m_host->text(), m_settings);
     Einstellung::setze(Einstellung::DatenbankPort, m_port->value(), m_settings);
+    Einstellung::setze(Einstellung::SicherungOrdner, m_sicherungOrdner->text(), m_settings);
 }
 
 void DatabaseEditor::driverChanged()

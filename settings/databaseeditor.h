@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
@@ -33,6 +34,8 @@ private:
     QLineEdit* m_passwort;
     QLineEdit* m_host;
     QSpinBox* m_port;
+    QLineEdit* m_sicherungOrdner;
+    QLabel* m_sicherungStand;
     QSettings m_settings;
 };
 

@@ -2,10 +2,15 @@
 #include "store/datenbank.h"
 #include "store/datenpruefung.h"
 #include "store/datensicherung.h"
+#include "store/sicherungsplan.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
+#include "app/mainwindow.h"
+#include "platform/einstellung.h"
+#include "tests/support/menubefehl.h"
 #include "tests/support/pgserver.h"
+#include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
 #include <QtSql>
@@ -334,6 +339,86 @@ private slots:
         pg.close();
         pg = QSqlDatabase();
         QSqlDatabase::removeDatabase("pg");
+    }
+
+    // Daily starts over a year and a half leave the newest 7 days, the newest
+    // of each of 4 weeks and of each of 12 months; other files stay untouched.
+    void rotation()
+    {
+        QStringList dateien{"notizen.txt"};
+        QDate tag(2025, 1, 1);
+        for (int i = 0; i < 540; ++i, tag = tag.addDays(1)) {
+            dateien << Sicherungsplan::dateiname(tag);
+            dateien = Sicherungsplan::behalten(dateien) + QStringList{"notizen.txt"};
+        }
+        dateien.removeAll("notizen.txt");
+        QStringList erwartet;
+        for (const char* t : {"2025-07-31", "2025-08-31", "2025-09-30", "2025-10-31", "2025-11-30",
+                              "2025-12-31", "2026-01-31", "2026-02-28", "2026-03-31", "2026-04-30",
+                              "2026-05-31", "2026-06-07", "2026-06-14", "2026-06-18", "2026-06-19",
+                              "2026-06-20", "2026-06-21", "2026-06-22", "2026-06-23", "2026-06-24"})
+            erwartet << Sicherungsplan::dateiname(QDate::fromString(t, Qt::ISODate));
+        dateien.sort();
+        QCOMPARE(dateien, erwartet);
+    }
+
+    // The first start of a day backs up, later ones that day do not; a failure
+    // is recorded, shown at start, and the next start tries again.
+    void taeglich()
+    {
+        fuelle();
+        QSqlDatabase db = QSqlDatabase::database();
+        const QString ordner = env->pfad("auto");
+        Einstellung::setze(Einstellung::SicherungOrdner, ordner);
+        const QDateTime morgens(QDate(2026, 3, 2), QTime(8, 0));
+        QVERIFY(Sicherungsplan::taeglich(db, morgens).isEmpty());
+        QVERIFY(Sicherungsplan::taeglich(db, morgens.addSecs(3600)).isEmpty());
+        QCOMPARE(Einstellung::text(Einstellung::SicherungLetzte), morgens.toString(Qt::ISODate));
+        const QString datei = QDir(ordner).filePath(Sicherungsplan::dateiname(morgens.date()));
+        QCOMPARE(Datensicherung::pruefe(datei).anzahl.value("auftrag"), 12);
+        QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 1);
+
+        // A folder that cannot be made: reported at start, the last success kept.
+        QFile datei2(env->pfad("blockiert"));
+        QVERIFY(datei2.open(QIODevice::WriteOnly));
+        Einstellung::setze(Einstellung::SicherungOrdner, env->pfad("blockiert/auto"));
+        SkriptInteraktion skript;
+        Programmstart::sichereTaeglich(morgens.addDays(1));
+        QCOMPARE(skript.arten(), QStringList{"warning"});
+        QVERIFY(!Einstellung::text(Einstellung::SicherungFehler).isEmpty());
+        QCOMPARE(Einstellung::text(Einstellung::SicherungLetzte), morgens.toString(Qt::ISODate));
+
+        Einstellung::setze(Einstellung::SicherungOrdner, ordner);
+        Programmstart::sichereTaeglich(morgens.addDays(1));
+        QCOMPARE(skript.arten(), QStringList{"warning"});
+        QVERIFY(Einstellung::text(Einstellung::SicherungFehler).isEmpty());
+        QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 2);
+    }
+
+    // The window's restore asks with "No" as default, and on "Yes" replaces the
+    // data and shows it in the lists.
+    void wiederherstellenImFenster()
+    {
+        fuelle();
+        const QString datei = env->pfad("sicherung");
+        QVERIFY(Datensicherung::sichere(QSqlDatabase::database(), datei).isEmpty());
+        Einstellung::setze(Einstellung::SicherungOrdner, env->pfad("auto"));
+        MainWindow w;
+        auto* kunden = static_cast<SqlKundenStore*>(w.kundenStore());
+        QSqlQuery(QSqlDatabase::database()).exec("delete from kunden");
+        kunden->updateModel();
+        QCOMPARE(kunden->model()->rowCount(), 0);
+        SkriptInteraktion skript;
+        skript.antworte(datei);  // the question unanswered: its default
+        QVERIFY(menuBefehl(w, {"Belegwerk", "Datensicherung wiederherstellen"}));
+        QCOMPARE(skript.arten(), (QStringList{"getOpenFileName", "question"}));
+        QCOMPARE(kunden->model()->rowCount(), 0);
+        skript.antworte(datei);
+        skript.antworte(QMessageBox::Yes);
+        QVERIFY(menuBefehl(w, {"Belegwerk", "Datensicherung wiederherstellen"}));
+        QCOMPARE(skript.arten().last(), "information");
+        QCOMPARE(kunden->model()->rowCount(), 3);
+        QCOMPARE(QDir(env->pfad("auto")).entryList(QDir::Files).size(), 1);
     }
 
     // "--check" and "--backup" without a window: a fault found is a non-zero exit.
