@@ -268,9 +268,10 @@ private slots:
         }
 
         // Changes after the backup that a restore undoes.
-        QVERIFY(QSqlQuery(db).exec("delete from kunden where Nr=2"));
-        QVERIFY(QSqlQuery(db).exec("update auftrag set Komentar='neu' where Nr=1"));
-        QVERIFY(QSqlQuery(db).exec("insert into produkte (Nr, Name) values ('neu', 'neu')"));
+        for (const char* aenderung : {"delete from kunden where [Nr]=2",
+                                      "update auftrag set [Komentar]='neu' where [Nr]=1",
+                                      "insert into produkte ([Nr], [Name]) values ('neu', 'neu')"})
+            QVERIFY(QSqlQuery(db).exec(Datenbank::sql(db, aenderung)));
         const auto geaendert = inhalt(db);
         const QString vorher = env->pfad("vorher");
 
