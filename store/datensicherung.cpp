@@ -620,28 +620,6 @@ Datensicherung::Inhalt Datensicherung::pruefe(const QString& datei)
     return inhalt;
 }
 
-QMap<QString, QVariant> Datensicherung::einstellungen(const QString& datei)
-{
-    QMap<QString, QVariant> werte;
-    Verbindung v(datei, true);
-    if (!v.db.open())
-        return werte;
-    {
-        QSqlQuery q(v.db);
-        q.exec(QStringLiteral("select Schluessel, Wert from %1").arg(EinstellungsTabelle));
-        while (q.next()) {
-            QByteArray daten = q.value(1).toByteArray();
-            QDataStream s(&daten, QIODevice::ReadOnly);
-            s.setVersion(QDataStream::Qt_6_0);
-            QVariant wert;
-            s >> wert;
-            if (s.status() == QDataStream::Ok && q.value(0).toString() != "Datenbank/Passwort")
-                werte.insert(q.value(0).toString(), wert);
-        }
-    }
-    return werte;
-}
-
 QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& datei,
                                         const QString& vorher)
 {

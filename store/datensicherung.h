@@ -47,8 +47,6 @@ public:
     // success, else the reason; on failure nothing has changed.
     static QString stelleWiederHer(const QSqlDatabase& db, const QString& datei,
                                    const QString& vorher);
-    // The settings a backup holds (the password never).
-    static QMap<QString, QVariant> einstellungen(const QString& datei);
     // Copies every table of von into nach, which holds no rows, keeping every
     // number; sequences of nach continue after them. Empty on success, else why.
     static QString uebertrage(const QSqlDatabase& von, const QSqlDatabase& nach);
