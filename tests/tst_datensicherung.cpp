@@ -189,12 +189,12 @@ private slots:
         kind.start(QCoreApplication::applicationFilePath(), {"--speichere", env->pfad("settings"), "500"});
         QVERIFY(kind.waitForStarted());
         QStringList sicherungen;
-        while (kind.state() != QProcess::NotRunning && sicherungen.size() < 40) {
+        while (kind.state() != QProcess::NotRunning && sicherungen.size() < 200) {
             const QString datei = env->pfad(QString("laufend%1").arg(sicherungen.size()));
             const QString fehler = Datensicherung::sichere(QSqlDatabase::database(), datei);
             QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
             sicherungen << datei;
-            kind.waitForFinished(50);
+            kind.waitForFinished(1);
         }
         QVERIFY(kind.state() == QProcess::NotRunning || kind.waitForFinished(240000));
         QCOMPARE(kind.exitCode(), 0);
