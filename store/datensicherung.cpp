@@ -639,6 +639,8 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
         // The backup attached to the same connection: one insert-select per table.
         {
             QSqlQuery q(ziel);
+            // Left over when an earlier detach failed; harmless otherwise.
+            q.exec(QStringLiteral("detach database belegwerk_sicherung"));
             q.prepare(QStringLiteral("attach database ? as belegwerk_sicherung"));
             q.addBindValue(datei);
             if (!q.exec())
