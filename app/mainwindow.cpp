@@ -32,6 +32,7 @@
 #include "windows/kundeneditor.h"
 #include "windows/firmenhinweis.h"
 #include "windows/produktedialog.h"
+#include "windows/sicherungsbefehle.h"
 #include "windows/speicherhinweis.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QSqlDatabase>
 #include <QStatusBar>
 #include <QSqlTableModel>
 #include <QStandardPaths>
@@ -142,6 +144,29 @@ QAction* MainWindow::eintrag(QMenu* menu, const QString& text, void (MainWindow:
     return a;
 }
 
+void MainWindow::sichereDaten()
+{
+    SicherungsBefehle::erstelle(this, QSqlDatabase::database());
+}
+
+void MainWindow::stelleDatenWiederHer()
+{
+    if (!SicherungsBefehle::stelleWiederHer(this, QSqlDatabase::database()))
+        return;
+    // Tables and indexes of this program version, then every list anew.
+    m_produktStore->createTable();
+    m_kundenStore->createTable();
+    m_auftragsStore->createTables();
+    m_produktStore->updateModel();
+    m_kundenStore->updateModel();
+    m_auftragsStore->updateModel();
+}
+
+void MainWindow::uebertrageDaten()
+{
+    SicherungsBefehle::uebertrage(this, QSqlDatabase::database());
+}
+
 void MainWindow::baueMenues()
 {
     QMenu* programm = menuBar()->addMenu(tr("&Belegwerk"));
@@ -159,6 +184,10 @@ void MainWindow::baueMenues()
     eintrag(importieren, tr("&Produkte importieren"), &MainWindow::importProdukte);
     eintrag(importieren, tr("&Auftragsdaten importieren"), &MainWindow::importAuftragsData);
     eintrag(importieren, tr("&Kundendaten importieren"), &MainWindow::importKundenData);
+    programm->addSeparator();
+    eintrag(programm, tr("Daten&sicherung erstellen"), &MainWindow::sichereDaten);
+    eintrag(programm, tr("Datensicherung &wiederherstellen"), &MainWindow::stelleDatenWiederHer);
+    eintrag(programm, tr("Daten &übertragen"), &MainWindow::uebertrageDaten);
     programm->addSeparator();
     auto* beenden = new QAction(tr("&Beenden"), this);
     beenden->setShortcut(QKeySequence::Quit);

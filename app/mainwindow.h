@@ -86,6 +86,9 @@ protected slots:
     // The customer list with the cursor in its filter.
     void suchen();
     void hilfe();
+    void sichereDaten();
+    void stelleDatenWiederHer();
+    void uebertrageDaten();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,9 @@
 #include "app/mainwindow.h"
 #include "store/datenbank.h"
 #include "store/verbindung.h"
+#include "store/datenpruefung.h"
+#include "store/datensicherung.h"
+#include "store/sicherungsplan.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -19,6 +22,7 @@
 #include <QSqlQuery>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTextStream>
 #include <QTranslator>
 
 // Qt 6 reads sources, tr() texts and the local 8-bit encoding as UTF-8
@@ -159,6 +163,63 @@ bool Programmstart::fragePasswort()
     QSettings settings;
     Passwortablage::speichere(settings, passwort);
     return true;
+void Programmstart::sichereTaeglich(const QDateTime& jetzt)
+{
+    const QString fehler = Sicherungsplan::taeglich(QSqlDatabase::database(), jetzt);
+    if (!fehler.isEmpty())
+        Interaktion::instance()->warning(
+            nullptr, QObject::tr("Datensicherung"),
+            QObject::tr("Die automatische Datensicherung ist misslungen:") + "\n" + fehler);
+}
+
+bool Programmstart::ohneFenster(const QStringList& args)
+{
+    return args.contains("--backup") || args.contains("--check");
+}
+
+int Programmstart::kommandozeile(const QStringList& args, QTextStream& aus)
+{
+    const auto text = [](const char* t) { return QCoreApplication::translate("Programmstart", t); };
+    benenneAnwendung();
+    const int sicherung = args.indexOf("--backup");
+    if (sicherung > 0 && (sicherung + 1 >= args.size() || args.at(sicherung + 1).startsWith("--"))) {
+        aus << text("Aufruf: belegwerk --backup DATEI | --check") << Qt::endl;
+        return 2;
+    }
+    if (!openDatabase()) {
+        aus << text("Die Datenbank konnte nicht geöffnet werden:") << ' '
+            << QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text()
+            << Qt::endl;
+        return 2;
+    }
+    const QSqlDatabase db = QSqlDatabase::database();
+    int ergebnis = 0;
+    if (sicherung > 0) {
+        const QString datei = args.at(sicherung + 1);
+        Datensicherung::Inhalt inhalt;
+        const QString fehler = Datensicherung::sichere(db, datei, &inhalt);
+        if (!fehler.isEmpty()) {
+            aus << fehler << Qt::endl;
+            ergebnis = 1;
+        } else {
+            aus << text("Datensicherung geschrieben:") << ' ' << datei << Qt::endl;
+            for (auto it = inhalt.anzahl.cbegin(); it != inhalt.anzahl.cend(); ++it)
+                aus << "  " << it.key() << ": " << it.value() << Qt::endl;
+            aus << "  SHA-256: " << inhalt.sha256 << Qt::endl;
+        }
+    }
+    if (args.contains("--check")) {
+        const Datenpruefung::Befund befund = Datenpruefung::pruefe(db);
+        for (const QString& g : befund.geprueft)
+            aus << text("Geprüft:") << ' ' << g << Qt::endl;
+        for (const QString& f : befund.fehler)
+            aus << text("FEHLER:") << ' ' << f << Qt::endl;
+        if (befund.fehler.isEmpty())
+            aus << text("Keine Fehler gefunden.") << Qt::endl;
+        else
+            ergebnis = 1;
+    }
+    return ergebnis;
 }
 
 void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
@@ -212,7 +273,8 @@ int Programmstart::run(QApplication& app)
     ladeUebersetzungen(lang, appDir, qtTranslator, programmTranslator);
 
     QApplication::setWindowIcon(QIcon(":/logo.png"));
-    verbindeDatenbank();
+    if (verbindeDatenbank())
+        sichereTaeglich(QDateTime::currentDateTime());
     frageAuftraegeLoeschen(args);
 
     MainWindow w;

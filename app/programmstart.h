@@ -5,6 +5,8 @@
 #include <QStringList>
 
 class QApplication;
+class QDateTime;
+class QTextStream;
 class QTranslator;
 class QWidget;
 
@@ -37,6 +39,13 @@ public:
     // After a failed open: asks for the password a server wants when none is
     // stored, and keeps it when the connection then opens.
     static bool fragePasswort();
+    // The automatic backup of the day, on its first start; a failure is shown.
+    static void sichereTaeglich(const QDateTime& jetzt);
+    // Whether args ask for a command without a window ("--backup FILE", "--check").
+    static bool ohneFenster(const QStringList& args);
+    // Runs that command on the database of the settings and prints what it
+    // did into aus; the exit code, 0 only when everything went well.
+    static int kommandozeile(const QStringList& args, QTextStream& aus);
     // With "--clearAuftrag": asks, and on Yes drops the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };

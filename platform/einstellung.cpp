@@ -75,6 +75,10 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::NummernGutschrift, "Nummern/Gutschrift", T::QString, QStringLiteral("AV")},
         {E::NummernAngebot, "Nummern/Angebot", T::QString, QStringLiteral("DE")},
         {E::NummernLieferschein, "Nummern/Lieferschein", T::QString, QStringLiteral("BL")},
+        // The automatic daily backup: its folder, its last success, its last failure.
+        {E::SicherungOrdner, "Sicherung/Ordner", T::QString, {}},  // computed: see standard()
+        {E::SicherungLetzte, "Sicherung/Letzte", T::QString, {}},  // ISO 8601 date-time
+        {E::SicherungFehler, "Sicherung/Fehler", T::QString, {}},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);
@@ -107,6 +111,9 @@ QVariant Einstellung::standard(Schluessel k)
     case DatenbankName:
         return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
             .absoluteFilePath("belegwerk.db");
+    case SicherungOrdner:
+        return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+            .absoluteFilePath("sicherungen");
     case FirmaLand:
         return QCoreApplication::translate("CiiAufbau", frankreich);
     case RechnungMahntext:

@@ -25,6 +25,7 @@ public:
         RechnungCopies, RechnungLayout, RechnungZahlungsziel, RechnungMahntext,
         MainWindowGeometry, MainWindowState,
         NummernRechnung1, NummernRechnung0, NummernGutschrift, NummernAngebot, NummernLieferschein,
+        SicherungOrdner, SicherungLetzte, SicherungFehler,
         Anzahl
     };
     // The keys a window forms from its class name.

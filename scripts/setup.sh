@@ -15,6 +15,7 @@ PACKAGES=(
   qt6-charts-dev qtkeychain-qt6-dev qt6-pdf-dev
   postgresql libqt6sql6-psql
   libqpdf-dev qpdf libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
+  libsqlite3-dev libssl-dev
   "$@"
 )
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -78,6 +79,12 @@ DatabaseEditor::DatabaseEditor(QWidget* parent)
     hinweis->setObjectName("hinweis");
     hinweis->setWordWrap(true);
     form->addRow(hinweis);
+    m_sicherungOrdner = textFeld(this, Einstellung::SicherungOrdner);
+    m_sicherungStand = new QLabel(this);
+    m_sicherungStand->setObjectName(Einstellung::name(Einstellung::SicherungLetzte));
+    m_sicherungStand->setWordWrap(true);
+    form->addRow(tr("Ordner der täglichen Datensicherung"), m_sicherungOrdner);
+    form->addRow(tr("Letzte Datensicherung"), m_sicherungStand);
 
     connect(m_treiber, &QComboBox::currentIndexChanged, this, &DatabaseEditor::driverChanged);
     connect(m_datei, &QToolButton::pressed, this, &DatabaseEditor::selDBFile);
@@ -106,6 +113,14 @@ void DatabaseEditor::load()
     m_ssl->setCurrentIndex(
         qMax(0, m_ssl->findText(Einstellung::text(Einstellung::DatenbankSSL, m_settings))));
     m_ca->setText(Einstellung::text(Einstellung::DatenbankCA, m_settings));
+    m_sicherungOrdner->setText(Einstellung::text(Einstellung::SicherungOrdner, m_settings));
+    const QDateTime letzte = QDateTime::fromString(
+        Einstellung::text(Einstellung::SicherungLetzte, m_settings), Qt::ISODate);
+    const QString fehler = Einstellung::text(Einstellung::SicherungFehler, m_settings);
+    QString stand = letzte.isValid() ? letzte.toString("dd.MM.yyyy hh:mm:ss") : tr("noch keine");
+    if (!fehler.isEmpty())
+        stand += '\n' + tr("Die letzte automatische Datensicherung ist misslungen: %1").arg(fehler);
+    m_sicherungStand->setText(stand);
     driverChanged();
 }
 
@@ -125,6 +140,7 @@ void DatabaseEditor::save()
     Einstellung::setze(Einstellung::DatenbankPort, m_port->value(), m_settings);
     Einstellung::setze(Einstellung::DatenbankSSL, m_ssl->currentText(), m_settings);
     Einstellung::setze(Einstellung::DatenbankCA, m_ca->text(), m_settings);
+    Einstellung::setze(Einstellung::SicherungOrdner, m_sicherungOrdner->text(), m_settings);
 }
 
 void DatabaseEditor::driverChanged()

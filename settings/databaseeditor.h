@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QToolButton;
@@ -35,6 +36,8 @@ private:
     QSpinBox* m_port;
     QComboBox* m_ssl;
     QLineEdit* m_ca;
+    QLineEdit* m_sicherungOrdner;
+    QLabel* m_sicherungStand;
     QSettings m_settings;
 };
 
