@@ -64,6 +64,11 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::RechnungMahntext, "Rechnung/Mahntext", T::QString, {}},  // translated: see standard()
         {E::MainWindowGeometry, "MainWindow/geometry", T::QByteArray, {}},
         {E::MainWindowState, "MainWindow/windowState", T::QByteArray, {}},
+        // The seller's small-business franchise (art. 293 B CGI, § 19 UStG).
+        {E::SteuerFranchise, "Steuer/Franchise", T::Bool, false},
+        // Training is exempt; unset, as the layouts always had it: exempt in
+        // "fr_1", taxed in the German layout.
+        {E::SteuerSchulung, "Steuer/Schulung", T::Bool, {}},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

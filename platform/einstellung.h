@@ -24,6 +24,7 @@ public:
         RechnungOffset1, RechnungOffset2, RechnungDruckerName, RechnungZeigeDialog,
         RechnungCopies, RechnungLayout, RechnungZahlungsziel, RechnungMahntext,
         MainWindowGeometry, MainWindowState,
+        SteuerFranchise, SteuerSchulung,
         Anzahl
     };
     // The keys a window forms from its class name.
