@@ -767,7 +767,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
-                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort] from auftrag a where ")
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst] from auftrag a where ")
               + where);
     bindAll(q, werte);
     q.exec();
@@ -786,6 +786,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.Name = q.value(8).toString();
         a.PLZ = q.value(9).toString();
         a.Ort = q.value(10).toString();
+        a.Dienst = q.value(11).toInt();
         position.insert(a.Nr, liste.size());
         liste.append(std::move(a));
     }
@@ -828,7 +829,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery k(m_db);
     k.setForwardOnly(Datenbank::vorwaerts(m_db));
     k.prepare(Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],"
-                                   "k.[Ort],k.[Typ] from auftrag a join auftragskunden k on "
+                                   "k.[Ort],k.[Typ],k.[Land],k.[Steuernummer] from auftrag a join auftragskunden k on "
                                    "k.[AuftragsNr]=a.[Nr] where ")
               + where);
     bindAll(k, werte);
@@ -844,6 +845,8 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.PLZ = k.value(4).toString();
         a.Ort = k.value(5).toString();
         a.KundenTyp = k.value(6).toInt();
+        a.Land = k.value(7).toString();
+        a.Steuernummer = k.value(8).toString();
     }
     return liste;
 }
