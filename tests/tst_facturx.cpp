@@ -149,6 +149,9 @@ private slots:
             const QString xml = env.pfad(f.name + ".xml");
             lauf("pdfdetach", {"-savefile", "factur-x.xml", "-o", xml, pdf});
             const QByteArray inhalt = lies(xml);
+            // No rate chosen ("Beide", "Keiner") is no zero-rating of ordinary goods.
+            if (inhalt.contains("<ram:CategoryCode>Z<"))
+                abweichungen << f.name + ": zero-rated";
 
             // The totals the customer reads are the totals the accounting reads.
             const PdfSeiten text(pdf);
