@@ -39,10 +39,10 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
         m_layout = Layouts::deutsch() ? Layout::De1 : Layout::Fr1;
     const bool de = m_layout == Layout::De1;
     const QSettings s;
-    m_modus = Steuer::modus();
-    m_land = Steuer::land(de);
+    m_modus = Steuer::modus(s);
+    m_land = Steuer::land(de, s);
     // Lines stored before lines had a rate take the rate of the settings.
-    const double regel = Steuer::regelsatz(de);
+    const double regel = Steuer::regelsatz(de, s);
     // The mode "Keine" (and any unknown mode) always meant: the seller charges no VAT.
     const bool franchise = Einstellung::schalter(Einstellung::SteuerFranchise, s) ||
                            (m_modus != Steuer::Brutto && m_modus != Steuer::Netto);

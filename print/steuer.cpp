@@ -9,13 +9,12 @@
 
 namespace {
 
-double gelesen(Einstellung::Schluessel k, bool deutsch, bool zweiter)
+double gelesen(Einstellung::Schluessel k, bool deutsch, bool zweiter, const QSettings& s)
 {
-    const QSettings s;
     if (s.contains(Einstellung::name(k)))
         return Steuer::prozent(s.value(Einstellung::name(k)));
-    if (Steuer::landGesetzt()) {
-        const QList<double> saetze = Steuer::landesSaetze(Steuer::land(deutsch));
+    if (Steuer::landGesetzt(s)) {
+        const QList<double> saetze = Steuer::landesSaetze(Steuer::land(deutsch, s));
         if (!saetze.isEmpty())
             return saetze.value(zweiter ? 1 : 0, saetze.first());
     }
@@ -26,27 +25,26 @@ double gelesen(Einstellung::Schluessel k, bool deutsch, bool zweiter)
 
 }  // namespace
 
-int Steuer::modus()
+int Steuer::modus(const QSettings& s)
 {
-    return Einstellung::zahl(Einstellung::SteuerTyp);
+    return Einstellung::zahl(Einstellung::SteuerTyp, s);
 }
 
-int Steuer::satzWahl()
+int Steuer::satzWahl(const QSettings& s)
 {
-    return Einstellung::zahl(Einstellung::SteuerSatz);
+    return Einstellung::zahl(Einstellung::SteuerSatz, s);
 }
 
-bool Steuer::landGesetzt()
+bool Steuer::landGesetzt(const QSettings& s)
 {
-    const QSettings s;
     return s.contains(Einstellung::name(Einstellung::FirmaLand)) &&
            !Einstellung::text(Einstellung::FirmaLand, s).trimmed().isEmpty();
 }
 
-QString Steuer::land(bool deutschesLayout)
+QString Steuer::land(bool deutschesLayout, const QSettings& s)
 {
-    if (landGesetzt())
-        return Laendercodes::iso(Einstellung::text(Einstellung::FirmaLand));
+    if (landGesetzt(s))
+        return Laendercodes::iso(Einstellung::text(Einstellung::FirmaLand, s));
     return deutschesLayout ? QStringLiteral("DE") : QStringLiteral("FR");
 }
 
@@ -72,23 +70,23 @@ double Steuer::prozent(const QVariant& wert)
     return p <= -100.0 ? 0.0 : p;
 }
 
-double Steuer::prozentA(bool deutschesLayout)
+double Steuer::prozentA(bool deutschesLayout, const QSettings& s)
 {
-    return gelesen(Einstellung::SteuerSatzA, deutschesLayout, false);
+    return gelesen(Einstellung::SteuerSatzA, deutschesLayout, false, s);
 }
 
-double Steuer::prozentB(bool deutschesLayout)
+double Steuer::prozentB(bool deutschesLayout, const QSettings& s)
 {
-    return gelesen(Einstellung::SteuerSatzB, deutschesLayout, true);
+    return gelesen(Einstellung::SteuerSatzB, deutschesLayout, true, s);
 }
 
-double Steuer::regelsatz(bool deutschesLayout)
+double Steuer::regelsatz(bool deutschesLayout, const QSettings& s)
 {
-    const int wahl = satzWahl();
+    const int wahl = satzWahl(s);
     if (wahl == SatzB)
-        return prozentB(deutschesLayout);
+        return prozentB(deutschesLayout, s);
     if (wahl <= SatzA)
-        return prozentA(deutschesLayout);
+        return prozentA(deutschesLayout, s);
     return 0.0;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QList>
+#include <QSettings>
 #include <QString>
 
 // The tax settings. Stored line amounts are never converted; whether they are
@@ -16,14 +17,14 @@ public:
     enum Modus { Brutto = 0, Netto = 1, Keine = 2 };        // "Steuer/Typ"
     enum SatzWahl { SatzA = 0, SatzB = 1, Beide = 2, Keiner = 3 };  // "Steuer/Satz"
 
-    static int modus();     // "Steuer/Typ", default 0
-    static int satzWahl();  // "Steuer/Satz", default 0
+    static int modus(const QSettings& s = QSettings());     // "Steuer/Typ", default 0
+    static int satzWahl(const QSettings& s = QSettings());  // "Steuer/Satz", default 0
 
     // The seller's country as ISO code: "Firma/Land" where it is set; unset,
     // "DE" for the German layout and "FR" for "fr_1", as each always assumed.
-    static QString land(bool deutschesLayout);
+    static QString land(bool deutschesLayout, const QSettings& s = QSettings());
     // True when "Firma/Land" holds a value of its own.
-    static bool landGesetzt();
+    static bool landGesetzt(const QSettings& s = QSettings());
     // The rates of a country in percent, standard rate first: FR 20, 10, 5.5,
     // 2.1; DE 19, 7; empty for other countries.
     static QList<double> landesSaetze(const QString& iso);
@@ -34,10 +35,11 @@ public:
     // below read as 0. Never changed: the country's standard or reduced rate
     // once the country is set, else 19.6 % both in "fr_1" and 19 % / 7 % in
     // the German layout.
-    static double prozentA(bool deutschesLayout);
-    static double prozentB(bool deutschesLayout);
+    static double prozentA(bool deutschesLayout, const QSettings& s = QSettings());
+    static double prozentB(bool deutschesLayout, const QSettings& s = QSettings());
+    // The store may be given, so one computation opens it once.
     // The rate of the selector in percent: B for 1, A for 0 or less, else 0.
-    static double regelsatz(bool deutschesLayout);
+    static double regelsatz(bool deutschesLayout, const QSettings& s = QSettings());
     // A stored rate read as percent (see prozentA).
     static double prozent(const QVariant& wert);
 
