@@ -67,6 +67,9 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
     m_zeilen.reserve(a.Zeilen.size());
     for (const AuftragsLine& l : a.Zeilen) {
         QString kat = l.Kategorie.trimmed().toUpper();
+        // A category typed into the catalogue that the law does not know reads as none.
+        if (!QStringList{"S", "Z", "E", "AE", "K", "G", "O"}.contains(kat))
+            kat.clear();
         double satz = std::isfinite(l.Satz) && l.Satz > 0.0 ? l.Satz : 0.0;
         const bool alt = kat.isEmpty();
         if (alt)
