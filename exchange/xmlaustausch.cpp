@@ -16,8 +16,10 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cmath>
 #include <functional>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -319,6 +321,11 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
         w.writeAttribute(QStringLiteral("Preis"), TabellenZelle::zahlText(l.Preis));
         if (!l.Komentar.isEmpty())
             w.writeAttribute(QStringLiteral("Komentar"), xmlText(l.Komentar));
+        // Lines without a VAT category stay without, and read as the tax settings say.
+        if (!l.Kategorie.isEmpty()) {
+            w.writeAttribute(QStringLiteral("Kategorie"), xmlText(l.Kategorie));
+            w.writeAttribute(QStringLiteral("Satz"), TabellenZelle::zahlText(l.Satz));
+        }
     }
     w.writeEndElement();
     if (!a.Komentar.isEmpty())
@@ -409,6 +416,12 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
             l.Produkt = z.value(QLatin1String("Produkt")).toString();
             l.Preis = z.value(QLatin1String("Preis")).toDouble();
             l.Komentar = z.value(QLatin1String("Komentar")).toString();
+            // Only the categories the documents know; a rate that is no number is none.
+            const QString kategorie = z.value(QLatin1String("Kategorie")).toString().trimmed().toUpper();
+            const double satz = z.value(QLatin1String("Satz")).toDouble();
+            if (QStringList{"S", "Z", "E", "AE", "K", "G", "O"}.contains(kategorie) && std::isfinite(satz)
+                && satz >= 0.0 && satz < 100.0)
+                std::tie(l.Kategorie, l.Satz) = std::make_tuple(kategorie, satz);
             a.Zeilen.append(l);
         }
     }

@@ -79,6 +79,11 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::SicherungOrdner, "Sicherung/Ordner", T::QString, {}},  // computed: see standard()
         {E::SicherungLetzte, "Sicherung/Letzte", T::QString, {}},  // ISO 8601 date-time
         {E::SicherungFehler, "Sicherung/Fehler", T::QString, {}},
+        // The seller's small-business franchise (art. 293 B CGI, § 19 UStG).
+        {E::SteuerFranchise, "Steuer/Franchise", T::Bool, false},
+        // Training is exempt; unset, as the layouts always had it: exempt in
+        // "fr_1", taxed in the German layout.
+        {E::SteuerSchulung, "Steuer/Schulung", T::Bool, {}},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

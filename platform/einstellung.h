@@ -26,6 +26,7 @@ public:
         MainWindowGeometry, MainWindowState,
         NummernRechnung1, NummernRechnung0, NummernGutschrift, NummernAngebot, NummernLieferschein,
         SicherungOrdner, SicherungLetzte, SicherungFehler,
+        SteuerFranchise, SteuerSchulung,
         Anzahl
     };
     // The keys a window forms from its class name.

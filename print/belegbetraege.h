@@ -9,34 +9,42 @@
 #include <QList>
 #include <QString>
 
-// The amounts of one document, as the chosen layout prints them:
-// every line's net, tax and gross rounded once, every total the sum of the
-// rounded lines, so columns and totals agree. Stored amounts stay as they are;
-// the settings are read once, when the amounts are computed.
+// The amounts of one document as the law computes them: each line's VAT
+// category and rate from the line, the customer's situation and the seller's
+// settings; each line's net in cents; the VAT of each category and rate that
+// rate applied to the category's net total; gross = net + VAT. Stored amounts
+// stay as they are; the settings are read once, when the amounts are computed.
 class Belegbetraege
 {
     Q_DECLARE_TR_FUNCTIONS(Belegbetraege)
 
 public:
     enum class Layout { Gewaehlt, Fr1, De1 };
-    // Why a document carries tax or not.
-    enum class Steuerfall {
-        Standard,               // tax at the rate of the settings (modes 0 and 1)
-        Befreit,                // service invoice of layout "fr_1": "Exonération TVA"
-        Innergemeinschaftlich,  // customer type 1: intra-community, no tax charged
-        NichtSteuerbar          // customer type 3 or mode 2: outside the tax
+    // Why a line carries the VAT it carries; each has its printed ground.
+    enum class Grund {
+        Keiner,                 // taxed (S, Z)
+        Innergemeinschaftlich,  // K: goods to a business in another EU country
+        Autoliquidation,        // AE: services to a business in another EU country
+        Ausfuhr,                // G: goods leaving the EU
+        Drittland,              // O: services to a business outside the EU
+        Franchise,              // E: the seller's small-business franchise
+        Schulung,               // E: exempt training
+        Intern                  // O: internal customer, outside the scope of VAT
     };
 
     struct Zeile {
         int anzahl = 0;
         double einzelNetto = 0.0;  // unit net price in euros, unrounded (net / quantity)
         Betrag netto;
-        Betrag steuer;
-        Betrag brutto;             // always netto + steuer
-        double satz = 0.0;         // rate of this line as a fraction (0 without tax)
+        QString kategorie;         // EN 16931 VAT category
+        double prozent = 0.0;      // rate in percent; 0 unless S
+        Grund grund = Grund::Keiner;
     };
+    // One entry of the VAT breakdown: one category and rate.
     struct Satzsumme {
-        double satz = 0.0;  // fraction
+        QString kategorie;
+        double prozent = 0.0;
+        Grund grund = Grund::Keiner;
         Betrag netto;
         Betrag steuer;
     };
@@ -46,20 +54,25 @@ public:
 
     // The layout the amounts were computed for (never Gewaehlt).
     Layout layout() const { return m_layout; }
-    Steuerfall steuerfall() const { return m_fall; }
-    // True when tax is charged: the document shows net and tax columns.
-    bool mitSteuer() const { return m_fall == Steuerfall::Standard; }
-    // The rate charged as a fraction (0 unless Standard).
-    double satz() const { return m_satz; }
-    // The rate in percent as printed ("19.6", "19").
-    QString satzText() const;
+    // The seller's country (ISO code) whose law applies.
+    const QString& land() const { return m_land; }
+    // True when some line is taxed (S or Z): the document shows the VAT.
+    bool mitSteuer() const { return m_mitSteuer; }
     // One entry per order line, in line order.
     const QList<Zeile>& zeilen() const { return m_zeilen; }
     Betrag netto() const { return m_netto; }
     Betrag steuer() const { return m_steuer; }
     Betrag brutto() const { return m_brutto; }
-    // Net and tax per rate (one entry; every line shares the rate).
-    QList<Satzsumme> aufschluesselung() const;
+    // Net and VAT per category and rate, in the order the lines first name them.
+    const QList<Satzsumme>& aufschluesselung() const { return m_gruppen; }
+    // The grounds of the untaxed lines as printed, one per ground.
+    QStringList gruende() const;
+    // The printed ground of g under the seller's law; empty for Keiner.
+    QString grundText(Grund g) const;
+    // The VATEX code of g, empty where the list has none.
+    static QString grundCode(Grund g, const QString& land);
+    // A rate as printed: "20", "5.5".
+    static QString prozentText(double p);
     // Eingang plus "Rechnung/Zahlungsziel" days (default 30); null without Eingang.
     QDate faelligAm() const { return m_faellig; }
     // True when the order's status is "Bezahlt".
@@ -70,10 +83,11 @@ public:
 
 private:
     Layout m_layout;
-    Steuerfall m_fall = Steuerfall::Standard;
-    double m_satz = 0.0;
+    QString m_land;
+    bool m_mitSteuer = false;
     int m_modus = 0;  // "Steuer/Typ" as read
     QList<Zeile> m_zeilen;
+    QList<Satzsumme> m_gruppen;
     Betrag m_netto;
     Betrag m_steuer;
     Betrag m_brutto;

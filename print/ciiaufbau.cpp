@@ -43,29 +43,13 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     const QSettings s;
     CiiRechnung& r = m_rechnung;
 
-    // The tax case of the printed page decides the category.
-    QString kat = "S";
-    CiiRechnung::Steuer steuer;
-    switch (b.steuerfall()) {
-    case Belegbetraege::Steuerfall::Standard:
-        kat = b.satz() > 0.0 ? "S" : "Z";
-        break;
-    case Belegbetraege::Steuerfall::Befreit:
-        kat = "E";
-        steuer.grund = tr("Exonération TVA");
-        break;
-    case Belegbetraege::Steuerfall::Innergemeinschaftlich:
-        kat = "K";
-        steuer.grund = tr("Livraisons intracommunautaires, art. 262 ter I du CGI");
-        steuer.grundCode = "VATEX-EU-IC";
-        break;
-    case Belegbetraege::Steuerfall::NichtSteuerbar:
-        kat = "O";
-        steuer.grund = tr("Non soumis à la TVA");
-        steuer.grundCode = "VATEX-EU-O";
-        break;
-    }
-    const bool ohneUst = kat == "O";  // outside VAT: no VAT numbers at all
+    // The categories of the printed page: each line's, one VAT group per category and rate.
+    QStringList kategorien;
+    for (const Belegbetraege::Satzsumme& t : b.aufschluesselung())
+        kategorien << t.kategorie;
+    const bool ohneUst = kategorien.contains("O");  // outside VAT: no VAT numbers at all
+    const bool nurBefreit = !kategorien.isEmpty() && kategorien.count("E") == kategorien.size();
+    const bool innergemeinschaftlich = kategorien.contains("K") || kategorien.contains("AE");
 
     // A credit note entered with negative amounts is stated with positive
     // ones; its type code already says the money flows back.
@@ -87,11 +71,13 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     r.verkaeufer.strasse = Einstellung::text(Einstellung::FirmaStrasse, s).trimmed();
     r.verkaeufer.plz = Einstellung::text(Einstellung::FirmaPLZ, s).trimmed();
     r.verkaeufer.ort = Einstellung::text(Einstellung::FirmaOrt, s).trimmed();
-    r.verkaeufer.land = Laendercodes::iso(Einstellung::text(Einstellung::FirmaLand, s));
+    r.verkaeufer.land = b.land();
     r.verkaeufer.siren = Einstellung::text(Einstellung::FirmaSIREN, s).trimmed();
     const QString firmaUstId = Einstellung::text(Einstellung::FirmaUStId, s).trimmed();
     if (!ohneUst)
         r.verkaeufer.ustId = firmaUstId;
+    // The tax number stands for a seller without VAT number (franchise, exempt training).
+    r.verkaeufer.steuerNr = Einstellung::text(Einstellung::FirmaSteuerNr, s).trimmed();
 
     const Kunde& k = a.Kunde;
     r.kaeufer.name = (k.Firma.trimmed().isEmpty() ? k.Name : k.Firma).trimmed();
@@ -102,7 +88,7 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     if (!ohneUst)
         r.kaeufer.ustId = k.Steuernummer.trimmed();
 
-    if (kat == "K") {
+    if (kategorien.contains("K")) {
         // Intra-community supplies name where and when the goods went.
         r.lieferort = true;
         r.lieferDatum = a.Lieferung.isValid() ? a.Lieferung.date() : a.Eingang.date();
@@ -121,14 +107,16 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         p.menge = l.Anzahl != 0 ? l.Anzahl * vzMenge : 1;
         if ((p.netto < Betrag()) != (p.menge < 0) && p.netto != Betrag())
             p.menge = -p.menge;
-        p.kategorie = kat;
-        p.prozent = b.zeilen().at(i).satz * 100.0;
+        p.kategorie = b.zeilen().at(i).kategorie;
+        p.prozent = b.zeilen().at(i).prozent;
         r.positionen << p;
     }
     for (const Belegbetraege::Satzsumme& t : b.aufschluesselung()) {
-        CiiRechnung::Steuer e = steuer;
-        e.kategorie = kat;
-        e.prozent = t.satz * 100.0;
+        CiiRechnung::Steuer e;
+        e.kategorie = t.kategorie;
+        e.prozent = t.prozent;
+        e.grund = b.grundText(t.grund);
+        e.grundCode = Belegbetraege::grundCode(t.grund, b.land());
         e.basis = vz(t.netto);
         e.betrag = vz(t.steuer);
         r.steuern << e;
@@ -152,15 +140,22 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     pruefe(!r.positionen.isEmpty(), tr("mindestens eine Position"));
     pruefe(!r.verkaeufer.name.isEmpty(), tr("Name der Firma (Einstellungen, Firma)"));
     pruefe(!r.verkaeufer.land.isEmpty(), tr("Land der Firma"));
-    pruefe(ohneUst || !firmaUstId.isEmpty(), tr("USt-IdNr. der Firma (Einstellungen, Firma)"),
-           kat == "K");
+    // An exempt seller may name its tax number instead; the others need the VAT number.
+    pruefe(ohneUst || !firmaUstId.isEmpty() || (nurBefreit && !r.verkaeufer.steuerNr.isEmpty()),
+           tr("USt-IdNr. der Firma (Einstellungen, Firma)"), innergemeinschaftlich);
+    // The buyer must find the seller by VAT number or legal registration.
+    pruefe(!r.verkaeufer.ustId.isEmpty() || !r.verkaeufer.siren.isEmpty(),
+           tr("USt-IdNr. oder SIREN/Registernummer der Firma (Einstellungen, Firma)"));
+    // Outside VAT cannot share an e-invoice with taxed or exempt lines.
+    pruefe(!ohneUst || kategorien.size() == 1,
+           tr("getrennte Rechnungen für nicht steuerbare und andere Positionen"));
     pruefe(!r.kaeufer.name.isEmpty(), tr("Name oder Firma des Kunden"));
     if (k.Land.trimmed().isEmpty())
         pruefe(false, tr("Land des Kunden"));
     else
         pruefe(!r.kaeufer.land.isEmpty(),
                tr("Land des Kunden (\"%1\" ist kein bekanntes Land)").arg(k.Land.trimmed()));
-    pruefe(kat != "K" || !r.kaeufer.ustId.isEmpty(), tr("USt-IdNr. des Kunden"), true);
+    pruefe(!innergemeinschaftlich || !r.kaeufer.ustId.isEmpty(), tr("USt-IdNr. des Kunden"), true);
     pruefe(r.zahlungsmittel != CiiRechnung::Ueberweisung || !r.iban.isEmpty(),
            tr("IBAN der Firma (Zahlung per Überweisung)"));
 }

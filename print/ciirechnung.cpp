@@ -77,6 +77,10 @@ public:
             auf("SpecifiedTaxRegistration");
             mitAttribut("ID", QString(p.ustId).remove(' '), "schemeID", "VA");
             zu();
+        } else if (!p.steuerNr.isEmpty()) {
+            auf("SpecifiedTaxRegistration");
+            mitAttribut("ID", p.steuerNr, "schemeID", "FC");
+            zu();
         }
         zu();
     }

@@ -22,6 +22,7 @@ public:
         QString ort;
         QString land;   // ISO 3166-1 alpha-2
         QString ustId;  // VAT number; left out when empty
+        QString steuerNr;  // tax number, written only without VAT number
         QString siren;  // legal registration (SIREN or SIRET); left out when empty
     };
     struct Position {
@@ -30,7 +31,7 @@ public:
         QString beschreibung;
         qint64 menge = 0;
         Betrag netto;  // line net amount
-        QString kategorie;  // VAT category code: S, Z, E, K, O
+        QString kategorie;  // VAT category code: S, Z, E, AE, K, G, O
         double prozent = 0.0;
     };
     struct Steuer {
@@ -38,7 +39,7 @@ public:
         double prozent = 0.0;
         Betrag basis;
         Betrag betrag;
-        QString grund;      // exemption reason (E, K, O)
+        QString grund;      // exemption reason (E, AE, K, G, O)
         QString grundCode;  // VATEX code, may stay empty
     };
     // UNTDID 4461 payment means: 10 cash, 20 cheque, 54 credit card,

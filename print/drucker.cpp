@@ -265,9 +265,6 @@ QList<Drucker::Vermerk> Drucker::fuss(const Auftrag& a) const
         wert(a.Dienst == Auftrag::Schulung ? Einstellung::RechnungFoot : Einstellung::RechnungFoot2);
     if (!text.isEmpty())
         v << Vermerk{text, klein};
-    const int typ = a.Kunde.Typ;
-    if (typ == KundenTyp::Kunde2 || typ == KundenTyp::Intern)
-        v << Vermerk{tr("Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI"), klein};
     auto mit = [this](const char* muster, Einstellung::Schluessel schluessel) {
         const QString w = wert(schluessel);
         return w.isEmpty() ? QString() : tr(muster).arg(w);
@@ -352,58 +349,50 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
     }
     satz.abstand(5 * mm);
 
-    const bool service = a.Dienst == Auftrag::Schulung;
-    const bool sechs = !service && b.mitSteuer() &&
-                       Einstellung::zahl(Einstellung::SteuerSatz, m_settings) != 3;
+    // Lines show their net and rate; the VAT is computed per rate on the totals.
+    const bool steuer = b.mitSteuer();
     QList<Spalte> spalten;
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
-        const QString text = verbinde({l.Produkt, l.Komentar}, "\n");
-        if (service)
-            zeilen << QStringList{l.ProduktNr, text,
-                                  Betrag::ausEuro(z.einzelNetto).zahl(),
-                                  QString::number(l.Anzahl), tr("EXOTV"),
-                                  z.netto.zahl()};
-        else if (sechs)
-            zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
-                                  z.netto.zahl(), z.steuer.zahl(),
-                                  z.brutto.zahl()};
-        else
-            zeilen << QStringList{l.ProduktNr, text, QString::number(l.Anzahl),
-                                  z.brutto.zahl()};
+        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"),
+                          QString::number(l.Anzahl), Betrag::ausEuro(z.einzelNetto).zahl()};
+        if (steuer)
+            zeile << (z.grund == Belegbetraege::Grund::Keiner
+                          ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
+                          : QStringLiteral("-"));
+        zeilen << (zeile << z.netto.zahl());
     }
     const double ref = 30 * mm;
-    if (service)
-        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Prix €"), true},
-                   {tr("Quant."), true}, {tr("C.TVA"), true}, {tr("Total €"), true}};
-    else if (sechs)
-        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
-                   {tr("Prix Net €"), true}, {tr("TVA %1% €").arg(b.satzText()), true},
-                   {tr("Prix €"), true}};
-    else
-        spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
-                   {tr("Prix €"), true}};
+    spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
+               {steuer ? tr("Prix unit. HT €") : tr("Prix €"), true}};
+    if (steuer)
+        spalten << Spalte{tr("TVA"), true};
+    spalten << Spalte{steuer ? tr("Total HT €") : tr("Total €"), true};
     spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
     tabelle(satz, spalten, zeilen, links);
     satz.abstand(4 * mm);
 
+    // The VAT breakdown: base and VAT of each rate, then the grounds of what is untaxed.
     QList<Summenzeile> s;
-    QList<Vermerk> vermerke;
-    if (service) {
-        s << Summenzeile{tr("Sous-total"), b.netto().zahl()}
-          << Summenzeile{tr("TVA"), Betrag().zahl()}
-          << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
-        vermerke << Vermerk{tr("Exonération TVA"), Seitensatz::schrift(10)};
-    } else if (sechs) {
-        s << Summenzeile{tr("Base TVA %1%").arg(b.satzText()), b.netto().zahl()}
-          << Summenzeile{tr("TVA %1%").arg(b.satzText()), b.steuer().zahl()}
-          << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
-    } else {
-        s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
+    for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
+        if (g.grund != Belegbetraege::Grund::Keiner) {
+            s << Summenzeile{tr("Total HT non soumis à TVA"), g.netto.zahl()};
+            continue;
+        }
+        const QString p = Belegbetraege::prozentText(g.prozent);
+        s << Summenzeile{tr("Base TVA %1%").arg(p), g.netto.zahl()}
+          << Summenzeile{tr("TVA %1%").arg(p), g.steuer.zahl()};
     }
+    if (b.aufschluesselung().size() > 1)
+        s << Summenzeile{tr("Total HT"), b.netto().zahl()}
+          << Summenzeile{tr("Total TVA"), b.steuer().zahl()};
+    s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
+    QList<Vermerk> vermerke;
+    for (const QString& g : b.gruende())
+        vermerke << Vermerk{g, Seitensatz::schrift(10)};
     vermerke << zahlung(a, b);
     summen(satz, s, vermerke, links, breite, spalten.last().breite);
 

@@ -9,8 +9,6 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <cmath>
-
 namespace {
 
 const double mm = Seitensatz::mm;
@@ -28,17 +26,6 @@ const double infoLinks = 125 * mm;
 }  // namespace
 
 DruckerDE1::DruckerDE1(QObject* parent) : Drucker(parent) {}
-
-double DruckerDE1::prozent(const QVariant& wert)
-{
-    bool ok = false;
-    double p = wert.toDouble(&ok);
-    if (!ok || !std::isfinite(p))
-        return 0.0;
-    if (p < 1.0)
-        p *= 100.0;
-    return p <= -100.0 ? 0.0 : p;
-}
 
 QString DruckerDE1::titel(const Auftrag& a)
 {
@@ -164,35 +151,47 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
     absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
     satz.abstand(5 * mm);
 
-    const bool drei = !b.mitSteuer() || Einstellung::zahl(Einstellung::SteuerSatz, m_settings) == 3;
+    // Lines show their net and rate; the VAT is computed per rate on the totals.
+    const bool steuer = b.mitSteuer();
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
         QStringList zeile{QString::number(l.Anzahl), verbinde({l.Produkt, l.Komentar}, "\n")};
-        if (!drei)
-            zeile << z.netto.zahl() << z.steuer.zahl();
-        zeile << z.brutto.zahl();
-        zeilen << zeile;
+        if (steuer)
+            zeile << (z.grund == Belegbetraege::Grund::Keiner
+                          ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
+                          : QStringLiteral("-"));
+        zeilen << (zeile << z.netto.zahl());
     }
     QList<Spalte> spalten{{tr("Menge"), true}, {tr("Produkt")}};
-    if (!drei)
-        spalten << Spalte{tr("Netto €"), true} << Spalte{tr("MwSt €"), true};
-    spalten << Spalte{tr("Preis €"), true};
+    if (steuer)
+        spalten << Spalte{tr("USt."), true};
+    spalten << Spalte{steuer ? tr("Netto €") : tr("Preis €"), true};
     spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
     tabelle(satz, spalten, zeilen, randLinks);
     satz.abstand(4 * mm);
 
+    // The VAT breakdown: net and VAT of each rate, then the grounds of what is untaxed.
     QList<Summenzeile> s;
-    if (!drei)
-        s << Summenzeile{tr("Netto"), b.netto().zahl()}
-          << Summenzeile{tr("MwSt %1 %").arg(b.satzText()), b.steuer().zahl()};
+    for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
+        if (g.grund != Belegbetraege::Grund::Keiner) {
+            s << Summenzeile{tr("Netto ohne USt."), g.netto.zahl()};
+            continue;
+        }
+        const QString p = Belegbetraege::prozentText(g.prozent);
+        s << Summenzeile{tr("Netto %1 %").arg(p), g.netto.zahl()}
+          << Summenzeile{tr("MwSt %1 %").arg(p), g.steuer.zahl()};
+    }
+    if (b.aufschluesselung().size() > 1)
+        s << Summenzeile{tr("Netto gesamt"), b.netto().zahl()}
+          << Summenzeile{tr("MwSt gesamt"), b.steuer().zahl()};
     s << Summenzeile{tr("Summe"), b.brutto().zahl(), true};
     const QFont basis = Seitensatz::schrift(10);
     QList<Vermerk> vermerke;
-    if (b.steuerfall() == Belegbetraege::Steuerfall::Innergemeinschaftlich)
-        vermerke << Vermerk{tr("Steuerfreie innergemeinschaftliche Lieferung."), basis};
+    for (const QString& g : b.gruende())
+        vermerke << Vermerk{g, basis};
     const bool angebot = a.Typ == Auftragsart::Angebot;
     if (b.bezahlt() && !angebot)
         vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};

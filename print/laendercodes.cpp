@@ -1,6 +1,7 @@
 #include "print/laendercodes.h"
 
 #include <QHash>
+#include <QStringList>
 
 namespace {
 
@@ -95,6 +96,13 @@ namespace Laendercodes {
 QString iso(const QString& land)
 {
     return tabelle().value(schluessel(land));
+}
+
+bool eu(const QString& iso)
+{
+    static const QStringList mitglieder = QString("AT BE BG CY CZ DE DK EE ES FI FR GR HR HU IE IT "
+                                                  "LT LU LV MT NL PL PT RO SE SI SK").split(' ');
+    return mitglieder.contains(iso);
 }
 
 }  // namespace Laendercodes

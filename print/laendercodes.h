@@ -11,6 +11,8 @@ namespace Laendercodes {
 // The code for land; a two-letter code that is in the table passes as it is.
 // Empty for an empty or unknown name: the caller must not guess a country.
 QString iso(const QString& land);
+// True for the member states of the European Union.
+bool eu(const QString& iso);
 
 }  // namespace Laendercodes
 

@@ -15,6 +15,9 @@ AuftragsKennzahlen AuftragsKennzahlen::aus(const Auftrag& a)
     k.PLZ = a.Kunde.PLZ;
     k.Ort = a.Kunde.Ort;
     k.KundenTyp = a.Kunde.Typ;
+    k.Dienst = a.Dienst;
+    k.Land = a.Kunde.Land;
+    k.Steuernummer = a.Kunde.Steuernummer;
     k.Zeilen = a.Zeilen;
     return k;
 }
@@ -28,5 +31,19 @@ Kunde AuftragsKennzahlen::kunde() const
     k.PLZ = PLZ;
     k.Ort = Ort;
     k.Typ = KundenTyp;
+    k.Land = Land;
+    k.Steuernummer = Steuernummer;
     return k;
+}
+
+Auftrag AuftragsKennzahlen::auftrag() const
+{
+    Auftrag a;
+    a.Nr = Nr;
+    a.Typ = Typ;
+    a.Dienst = Dienst;
+    a.Status = Status;
+    a.Kunde = kunde();
+    a.Zeilen = Zeilen;
+    return a;
 }

@@ -25,11 +25,17 @@ public:
     QString PLZ;
     QString Ort;
     int KundenTyp = 0;
-    QList<AuftragsLine> Zeilen;  // Anzahl, ProduktNr, Produkt and Preis
+    // What decides the VAT, so the turnover is the document's net.
+    int Dienst = Auftrag::Produkte;
+    QString Land;
+    QString Steuernummer;
+    QList<AuftragsLine> Zeilen;  // Anzahl, ProduktNr, Produkt, Preis, Kategorie and Satz
 
     static AuftragsKennzahlen aus(const Auftrag& a);
     // The customer as stored with the order, as far as these fields hold it.
     ::Kunde kunde() const;
+    // The order as far as these fields hold it: enough for its document's amounts.
+    Auftrag auftrag() const;
 };
 
 #endif

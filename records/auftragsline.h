@@ -7,7 +7,7 @@
 class QDebug;
 
 // One line of an order. Preis is the price of the whole line
-// (quantity times unit price).
+// (quantity times unit price), with its own VAT category and rate.
 class AuftragsLine
 {
 public:
@@ -16,6 +16,11 @@ public:
     QString ProduktNr;
     QString Komentar;
     double Preis = 0.0;
+    // EN 16931 VAT category ("S", "Z", "E", "AE", "K", "G", "O"); empty for
+    // lines stored before lines had one: they read as the tax settings say.
+    // Initialised, so lists of the first five fields stay complete initialisers.
+    QString Kategorie = QString();
+    double Satz = 0.0;  // the rate in percent (20, 5.5)
 };
 
 QDebug operator<<(QDebug dbg, const AuftragsLine& l);

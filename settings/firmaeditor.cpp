@@ -19,6 +19,9 @@ const Zeile zeilen[] = {
     {QT_TRANSLATE_NOOP("FirmaEditor", "Strasse"), Einstellung::FirmaStrasse, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "PLZ"), Einstellung::FirmaPLZ, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Ort"), Einstellung::FirmaOrt, nullptr},
+    // Decides the law of the invoices: German rates and grounds for Germany.
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Land"), Einstellung::FirmaLand,
+     QT_TRANSLATE_NOOP("FirmaEditor", "z. B. Frankreich, Deutschland")},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Tel"), Einstellung::FirmaTel, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Email"), Einstellung::FirmaEmail, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "URL"), Einstellung::FirmaURL, nullptr},
@@ -63,6 +66,11 @@ void FirmaEditor::load()
 
 void FirmaEditor::save()
 {
-    for (QLineEdit* feld : m_felder)
-        m_settings.setValue(feld->objectName(), feld->text());
+    for (QLineEdit* feld : m_felder) {
+        // An empty country stays unset: its default keeps the invoices' country.
+        if (feld->objectName() == Einstellung::name(Einstellung::FirmaLand) && feld->text().trimmed().isEmpty())
+            m_settings.remove(feld->objectName());
+        else
+            m_settings.setValue(feld->objectName(), feld->text());
+    }
 }

@@ -2,6 +2,8 @@
 
 #include "delegates/betragfeld.h"
 #include "platform/einstellung.h"
+#include "print/layouts.h"
+#include "print/steuer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,22 +25,27 @@ BetragFeld* satzFeld(QWidget* parent, Einstellung::Schluessel key)
     return feld;
 }
 
-qint64 hundertstelProzent(double bruch)
+// The rate as the documents read it, in hundredths of a percent.
+qint64 geltenderSatz(Einstellung::Schluessel key)
 {
-    return std::isfinite(bruch) ? std::llround(bruch * 10000.0) : 0;
+    const bool de = Layouts::deutsch();
+    const double p = key == Einstellung::SteuerSatzA ? Steuer::prozentA(de) : Steuer::prozentB(de);
+    return std::isfinite(p) ? std::llround(p * 100.0) : 0;
 }
 
-void ladeSatz(BetragFeld* feld, const QSettings& s, Einstellung::Schluessel key)
+void ladeSatz(BetragFeld* feld, Einstellung::Schluessel key)
 {
-    feld->setWert(hundertstelProzent(Einstellung::dezimal(key, s)));
+    feld->setWert(geltenderSatz(key));
+    feld->setProperty("geladen", feld->wert().value_or(0));
 }
 
-// A rate left as loaded keeps the stored value to the last digit; an
-// unreadable one is not stored (its field shows why).
+// A rate left as loaded keeps the stored value to the last digit, or stays
+// unset so the country's rates apply (also when the country changes in the
+// same dialog); an unreadable one is not stored (its field shows why).
 void speichereSatz(const BetragFeld* feld, QSettings& s, Einstellung::Schluessel key)
 {
     const std::optional<qint64> wert = feld->wert();
-    if (!wert || *wert == hundertstelProzent(Einstellung::dezimal(key, s)))
+    if (!wert || *wert == feld->property("geladen").toLongLong())
         return;
     Einstellung::setze(key, double(*wert) / 10000.0, s);
 }
@@ -51,7 +58,9 @@ SteuerEditor::SteuerEditor(QWidget* parent)
       m_satz(new QComboBox(this)),
       m_satzA(satzFeld(this, Einstellung::SteuerSatzA)),
       m_satzB(satzFeld(this, Einstellung::SteuerSatzB)),
-      m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this))
+      m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this)),
+      m_franchise(new QCheckBox(tr("Kleinunternehmer: keine Umsatzsteuer (§ 19 UStG, art. 293 B CGI)"), this)),
+      m_schulung(new QCheckBox(tr("Schulungen sind steuerfrei (Bildungsträger)"), this))
 {
     m_typ->setObjectName(Einstellung::name(Einstellung::SteuerTyp));
     // The stored value is the position, so the names may follow the language.
@@ -59,6 +68,8 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     m_satz->setObjectName(Einstellung::name(Einstellung::SteuerSatz));
     m_satz->addItems({tr("A"), tr("B"), tr("Beide"), tr("Keiner")});
     m_filter->setObjectName(Einstellung::name(Einstellung::ProdukteFilter));
+    m_franchise->setObjectName(Einstellung::name(Einstellung::SteuerFranchise));
+    m_schulung->setObjectName(Einstellung::name(Einstellung::SteuerSchulung));
 
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -67,15 +78,22 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     form->addRow(tr("MwSt Satz A"), m_satzA);
     form->addRow(tr("MwSt Satz B"), m_satzB);
     form->addRow(m_filter);
+    form->addRow(m_franchise);
+    form->addRow(m_schulung);
 }
 
 void SteuerEditor::load()
 {
     m_typ->setCurrentIndex(Einstellung::zahl(Einstellung::SteuerTyp, m_settings));
     m_satz->setCurrentIndex(Einstellung::zahl(Einstellung::SteuerSatz, m_settings));
-    ladeSatz(m_satzA, m_settings, Einstellung::SteuerSatzA);
-    ladeSatz(m_satzB, m_settings, Einstellung::SteuerSatzB);
+    ladeSatz(m_satzA, Einstellung::SteuerSatzA);
+    ladeSatz(m_satzB, Einstellung::SteuerSatzB);
     m_filter->setChecked(Einstellung::schalter(Einstellung::ProdukteFilter, m_settings));
+    m_franchise->setChecked(Einstellung::schalter(Einstellung::SteuerFranchise, m_settings));
+    // Unset, training is exempt as "fr_1" always had it.
+    m_schulung->setChecked(m_settings.contains(m_schulung->objectName())
+                               ? Einstellung::schalter(Einstellung::SteuerSchulung, m_settings)
+                               : !Layouts::deutsch());
 }
 
 void SteuerEditor::save()
@@ -85,4 +103,8 @@ void SteuerEditor::save()
     speichereSatz(m_satzA, m_settings, Einstellung::SteuerSatzA);
     speichereSatz(m_satzB, m_settings, Einstellung::SteuerSatzB);
     Einstellung::setze(Einstellung::ProdukteFilter, m_filter->isChecked(), m_settings);
+    Einstellung::setze(Einstellung::SteuerFranchise, m_franchise->isChecked(), m_settings);
+    // Left unset while it says what the layout always did.
+    if (m_settings.contains(m_schulung->objectName()) || m_schulung->isChecked() == Layouts::deutsch())
+        Einstellung::setze(Einstellung::SteuerSchulung, m_schulung->isChecked(), m_settings);
 }

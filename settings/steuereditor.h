@@ -8,8 +8,9 @@ class BetragFeld;
 class QCheckBox;
 class QComboBox;
 
-// Settings page of the tax mode, the rates and the product filter. Rates are
-// shown as percentages and stored as fractions (19.6 % as 0.196).
+// Settings page of the tax mode, the rates, the product filter, the franchise
+// and the training exemption. Rates are shown as percentages as the documents
+// read them and stored as fractions (19.6 % as 0.196) once changed.
 class SteuerEditor : public QWidget
 {
     Q_OBJECT
@@ -27,6 +28,8 @@ private:
     BetragFeld* m_satzA;
     BetragFeld* m_satzB;
     QCheckBox* m_filter;
+    QCheckBox* m_franchise;
+    QCheckBox* m_schulung;
     QSettings m_settings;
 };
 

@@ -1,5 +1,6 @@
 #include "stats/kundenstatdialog.h"
 
+#include "print/belegbetraege.h"
 #include "store/kundenstore.h"
 
 #include <QComboBox>
@@ -95,11 +96,12 @@ void KundenStatDialog::updateModel()
     const QString text = m_filter->text();
 
     QMap<int, Posten> proKunde;  // ascending customer numbers
-    const QList<AuftragsKennzahlen> auftraege = gefilterteAuftraege(false);
+    const QList<AuftragsKennzahlen> auftraege = gefilterteAuftraege(true);
     for (const AuftragsKennzahlen& a : auftraege) {
         Posten& p = proKunde[a.KundenNr];
         ++p.anzahl;
-        const Betrag summe = Betrag::ausEuro(a.Summe);
+        // The net the document prints.
+        const Betrag summe = Belegbetraege(a.auftrag()).netto();
         p.summe += summe;
         p.proMonat[monat(a)] += summe;
         p.letzter = &a;

@@ -1,5 +1,7 @@
 #include "stats/produktstatdialog.h"
 
+#include "print/belegbetraege.h"
+
 #include <algorithm>
 
 #include <QHash>
@@ -40,11 +42,14 @@ void ProduktStatDialog::updateModel()
     QMap<QDate, Betrag> proMonat;
     for (const AuftragsKennzahlen& a : gefilterteAuftraege(true)) {
         Betrag summe;
-        for (const AuftragsLine& l : a.Zeilen) {
+        // Each line's net as the document prints it.
+        const Belegbetraege b(a.auftrag());
+        for (int i = 0; i < a.Zeilen.size(); ++i) {
+            const AuftragsLine& l = a.Zeilen.at(i);
             Menge& m = mengen[l.ProduktNr];
             m.name = l.Produkt;  // the name of the last line met wins
             m.anzahl += l.Anzahl;
-            const Betrag preis = Betrag::ausEuro(l.Preis);
+            const Betrag preis = b.zeilen().at(i).netto;
             m.summe += preis;
             summe += preis;
         }

@@ -92,6 +92,8 @@ AuftragsLine lineFromQuery(const QSqlQuery& q)
     l.Produkt = r.value("Produkt").toString();
     l.Komentar = r.value("Komentar").toString();
     l.Preis = r.value("Preis").toDouble();
+    l.Kategorie = r.value("Kategorie").toString();
+    l.Satz = r.value("Satz").toDouble();
     return l;
 }
 
@@ -102,8 +104,8 @@ void bindAll(QSqlQuery& q, const QVariantMap& werte)
 }
 
 const char* const insertLineStatement =
-    "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar]) values "
-    "(:nr,:menge,:pnr,:produkt,:preis,:komentar)";
+    "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar],"
+    "[Kategorie],[Satz]) values (:nr,:menge,:pnr,:produkt,:preis,:komentar,:kat,:satz)";
 
 // Serialises the numbering of the programs sharing a PostgreSQL database; SQLite
 // serialises every write transaction already.
@@ -242,6 +244,8 @@ void SqlAuftragsStore::createTables()
         // Added later; each fails harmlessly where it exists already.
         "alter table auftragskunden add column [Land] varchar(255)",
         "alter table auftrag add column [Version] int default 0",
+        "alter table auftragslines add column [Kategorie] varchar(2)",
+        "alter table auftragslines add column [Satz] double",
         "create index auftragslines_auftrag on auftragslines([Auftrag])",
         "create index auftrag_eingang on auftrag([Eingang])",
         "create index auftrag_kundennr on auftrag([KundenNr])",
@@ -339,7 +343,7 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
     QString grund;
     bool endlich = Datenbank::gueltig(summeDerZeilen(a));
     for (const AuftragsLine& l : a.Zeilen)
-        endlich = endlich && Datenbank::gueltig(l.Preis);
+        endlich = endlich && Datenbank::gueltig(l.Preis) && Datenbank::gueltig(l.Satz);
     if (!endlich)
         grund = tr("Ein Betrag oder die Summe ist keine endliche Zahl.");
     else if (!Datenbank::gueltig(a.Eingang) || !Datenbank::gueltig(a.Lieferung))
@@ -363,6 +367,8 @@ bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
         q.bindValue(QStringLiteral(":produkt"), l.Produkt);
         q.bindValue(QStringLiteral(":preis"), l.Preis);
         q.bindValue(QStringLiteral(":komentar"), l.Komentar);
+        q.bindValue(QStringLiteral(":kat"), l.Kategorie);
+        q.bindValue(QStringLiteral(":satz"), l.Satz);
         if (!q.exec()) {
             qWarning() << "error inserting Auftragline" << q.lastError().text() << q.lastQuery() << l;
             return misslungen(q);
@@ -1051,7 +1057,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
-                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort] from auftrag a where ")
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst] from auftrag a where ")
               + where);
     bindAll(q, werte);
     Datenbank::lies(m_db, q);
@@ -1070,6 +1076,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.Name = q.value(8).toString();
         a.PLZ = q.value(9).toString();
         a.Ort = q.value(10).toString();
+        a.Dienst = q.value(11).toInt();
         position.insert(a.Nr, liste.size());
         liste.append(std::move(a));
     }
@@ -1083,7 +1090,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         // lines by the line index, instead of testing every line of the journal;
         // ordered as it walks, so nothing is sorted, each order's lines by Nr.
         l.prepare(Datenbank::sql(m_db, "select l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],"
-                                       "l.[Preis] from auftrag a join auftragslines l on "
+                                       "l.[Preis],l.[Kategorie],l.[Satz] from auftrag a join auftragslines l on "
                                        "l.[Auftrag]=a.[Nr] where ")
                   + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"));
         bindAll(l, werte);
@@ -1102,6 +1109,8 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
             zeile.ProduktNr = l.value(2).toString();
             zeile.Produkt = l.value(3).toString();
             zeile.Preis = l.value(4).toDouble();
+            zeile.Kategorie = l.value(5).toString();
+            zeile.Satz = l.value(6).toDouble();
             liste[stelle].Zeilen.append(std::move(zeile));
         }
     }
@@ -1110,7 +1119,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery k(m_db);
     k.setForwardOnly(Datenbank::vorwaerts(m_db));
     k.prepare(Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],"
-                                   "k.[Ort],k.[Typ] from auftrag a join auftragskunden k on "
+                                   "k.[Ort],k.[Typ],k.[Land],k.[Steuernummer] from auftrag a join auftragskunden k on "
                                    "k.[AuftragsNr]=a.[Nr] where ")
               + where);
     bindAll(k, werte);
@@ -1129,6 +1138,8 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.PLZ = k.value(4).toString();
         a.Ort = k.value(5).toString();
         a.KundenTyp = k.value(6).toInt();
+        a.Land = k.value(7).toString();
+        a.Steuernummer = k.value(8).toString();
     }
     return liste;
 }

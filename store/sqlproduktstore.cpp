@@ -19,6 +19,8 @@ void bindProdukt(QSqlQuery& q, const Produkt& p)
     q.bindValue(":preis", p.Preis);
     q.bindValue(":desc", p.Desc);
     q.bindValue(":typ", p.Typ);
+    q.bindValue(":kat", p.Kategorie);
+    q.bindValue(":satz", p.Satz);
 }
 
 }  // namespace
@@ -46,7 +48,10 @@ void SqlProduktStore::createTable()
     QSqlQuery q(m_db);
     q.exec(Datenbank::sql(m_db, "create table produkte ([Nr] varchar(16) primary key,"
                                 "[Name] varchar(255),[Preis] double,[Desc] varchar(255),[Typ] int)"));
-    if (m_model->columnCount() == 0) {
+    // Added later; each fails harmlessly where it exists already.
+    q.exec(Datenbank::sql(m_db, "alter table produkte add column [Kategorie] varchar(2)"));
+    q.exec(Datenbank::sql(m_db, "alter table produkte add column [Satz] double"));
+    if (m_model->columnCount() == 0 || m_model->fieldIndex("Kategorie") < 0) {
         m_model->setTable("produkte");
         m_model->select();
     }
@@ -89,16 +94,16 @@ bool SqlProduktStore::addProdukt(const Produkt& p)
         return false;
     }
     return write("addProdukt", &p,
-                 "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ]) values "
-                 "(:nr,:name,:preis,:desc,:typ)",
+                 "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ],[Kategorie],[Satz]) values "
+                 "(:nr,:name,:preis,:desc,:typ,:kat,:satz)",
                  QString());
 }
 
 bool SqlProduktStore::saveProdukt(const Produkt& p)
 {
     return write("saveProdukt", &p,
-                 "update produkte set [Name]=:name,[Preis]=:preis,[Desc]=:desc,[Typ]=:typ "
-                 "where [Nr]=:nr",
+                 "update produkte set [Name]=:name,[Preis]=:preis,[Desc]=:desc,[Typ]=:typ,"
+                 "[Kategorie]=:kat,[Satz]=:satz where [Nr]=:nr",
                  QString());
 }
 
@@ -138,6 +143,8 @@ Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
         p.Preis = r.value("Preis").toDouble();
         p.Desc = r.value("Desc").toString();
         p.Typ = r.value("Typ").toInt();
+        p.Kategorie = r.value("Kategorie").toString();
+        p.Satz = r.value("Satz").toDouble();
     }
     return p;
 }

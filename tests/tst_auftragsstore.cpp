@@ -1,6 +1,8 @@
+#include "print/belegbetraege.h"
 #include "print/ciiaufbau.h"
 #include "records/codetabellen.h"
 #include "store/ausstellung.h"
+#include "store/datenbank.h"
 #include "store/sqlauftragsstore.h"
 #include "tests/support/testumgebung.h"
 
@@ -8,6 +10,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 class TestAuftragsStore : public QObject
 {
@@ -50,7 +53,7 @@ private:
                          k.IBAN, k.Land};
         for (const AuftragsLine& l : a.Zeilen)
             f << QString::number(l.Anzahl) << l.Produkt << l.ProduktNr << l.Komentar
-              << QString::number(l.Preis);
+              << QString::number(l.Preis) << l.Kategorie << QString::number(l.Satz);
         return f;
     }
 
@@ -179,6 +182,7 @@ private slots:
         a.BestellNr = 4711;
         a.Zahlung = 2;
         a.Komentar = "Lieferung an Tor 2";
+        std::tie(a.Zeilen[1].Kategorie, a.Zeilen[1].Satz) = std::make_tuple("S", 5.5);
         QVERIFY(store->addAuftrag(a));
         QCOMPARE(QList<int>({a.Nr, a.Status}), QList<int>({1, int(AuftragsStatus::Gespeichert)}));
         QStringList erwartet = felder(a);
@@ -273,6 +277,43 @@ private slots:
         gutschrift = Ausstellung::vorbereiten(gutschrift, QDateTime::currentDateTime());
         QVERIFY(store->stelleAus(gutschrift, "gutschrift"));
         QCOMPARE(store->getAuftrag(a.Nr).Status, int(AuftragsStatus::Storniert));
+    }
+
+    // An order written before lines had a VAT category and rate: the columns are
+    // added, its lines read without category, and it prints the amounts it printed.
+    void olderOrderPrintsAsBefore()
+    {
+        env.neueDatenbank();
+        QSqlQuery q;
+        for (const char* s :
+             {"create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
+              "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
+              "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
+              "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int)",
+              "create table auftragslines ([Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
+              "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text)",
+              "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
+              "[Dienst]) values (1,5,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,1)",
+              "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
+              "[Dienst]) values (2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0)",
+              "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis]) values (1,2,'Kabel',10.0),"
+              "(1,1,'Stecker',2.5),(2,2,'Kurs',10.0),(2,1,'Skript',2.5)"})
+            QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(), s)), qPrintable(q.lastError().text()));
+        store.reset(new SqlAuftragsStore(nullptr));
+        store->createTables();
+        QStringList summen;
+        for (int nr : {1, 2}) {
+            const Auftrag a = store->getAuftrag(nr);
+            QCOMPARE(a.Zeilen.size(), 2);
+            QVERIFY(a.Zeilen[0].Kategorie.isEmpty());
+            for (auto layout : {Belegbetraege::Layout::Fr1, Belegbetraege::Layout::De1}) {
+                const Belegbetraege b(a, layout);
+                summen << QString("%1 %2 %3").arg(b.netto().zahl(), b.steuer().zahl(), b.brutto().zahl());
+            }
+        }
+        // As printed before: 19.6 % in "fr_1", 19 % in the German layout, training exempt in "fr_1" only.
+        QCOMPARE(summen, QStringList({"12.50 2.45 14.95", "12.50 2.38 14.88", "12.50 0.00 12.50",
+                                      "12.50 2.38 14.88"}));
     }
 
     void readingByKeys()

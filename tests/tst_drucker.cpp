@@ -46,39 +46,64 @@ private slots:
         };
         const QVariantMap brutto{{"Steuer/Typ", 1}, {"Steuer/Satz A", 0.25}},
             intern{{"KundenTyp", KundenTyp::Intern}}, eu{{"KundenTyp", KundenTyp::Kunde2}};
+        const QVariantMap rc{{"KundenTyp", KundenTyp::Kunde2}, {"UStId", "DE999"}};
         zeile("net stored", false, {}, {},
-              {"Prix Net € TVA 19.6% €", "R1 Artikel1 2 100.00 19.60 119.60",
+              {"Prix unit. HT € TVA Total HT €", "R1 Artikel1 2 50.00 19.6 % 100.00",
                "Base TVA 19.6% 300.00", "TVA 19.6% 58.80", "Total TTC 358.80"});
-        zeile("gross stored", false, brutto, {}, {"R1 Artikel1 2 80.00 20.00 100.00", "Base TVA 25% 240.00",
+        zeile("gross stored", false, brutto, {}, {"R1 Artikel1 2 40.00 25 % 80.00", "Base TVA 25% 240.00",
                                                   "TVA 25% 60.00", "Total TTC 300.00"});
-        zeile("half cents: totals are sums of the lines", false, {},
+        zeile("half cents: the rate applied to the net total", false, {},
               {{"Zeilen", QVariantList{QPointF(1, 0.125), QPointF(1, 0.125), QPointF(1, 0.125)}}},
-              {"0.13 0.02 0.15", "Base TVA 19.6% 0.39", "TVA 19.6% 0.06", "Total TTC 0.45"});
+              {"Base TVA 19.6% 0.39", "TVA 19.6% 0.08", "Total TTC 0.47"});
         zeile("1.25 at 19.6 %: the line editor shows the printed cents", false, {},
-              {{"Zeilen", QVariantList{QPointF(1, 1.25)}}}, {"0.25 1.50", "Total TTC 1.50"});
-        zeile("no lines", false, {}, {{"Zeilen", QVariantList{}}}, {"Total TTC 0.00", "Base TVA 19.6% 0.00"});
-        zeile("no tax", false, {{"Steuer/Typ", 2}}, {},
-              {"R1 Artikel1 2 100.00", "Total TTC 300.00"}, {"Prix Net", "Base TVA"});
-        zeile("no rate", false, {{"Steuer/Satz", 3}}, {}, {"Total TTC 300.00"}, {"Base TVA"});
-        zeile("internal customer", false, brutto, intern,
-              {"R1 Artikel1 2 100.00", "Total TTC 300.00", "Livraisons Intracommunautaires"},
-              {"Base TVA"});
-        zeile("intra-community: no tax charged", false, brutto, eu,
-              {"80.00", "Total TTC 240.00", "Art. 262 ter"}, {"Base TVA", "300.00"});
-        zeile("service, gross stored", false, brutto, {{"Dienst", Auftrag::Schulung}},
-              {"40.00 2 EXOTV 80.00", "Sous-total 240.00", "TVA 0.00", "Total TTC 240.00",
-               "Exonération TVA"});
+              {{"Zeilen", QVariantList{QPointF(1, 1.25)}}}, {"TVA 19.6% 0.25", "Total TTC 1.50"});
+        zeile("no lines", false, {}, {{"Zeilen", QVariantList{}}}, {"Total TTC 0.00"});
+        zeile("no tax: the franchise and its ground", false, {{"Steuer/Typ", 2}}, {},
+              {"Prix € Total €", "R1 Artikel1 2 50.00 100.00", "Total TTC 300.00",
+               "TVA non applicable, art. 293 B du CGI"},
+              {"HT €", "Base TVA"});
+        zeile("no rate", false, {{"Steuer/Satz", 3}}, {}, {"Total TTC 300.00", "art. 293 B"}, {"Base TVA"});
+        zeile("internal customer: outside VAT, not intra-community", false, brutto, intern,
+              {"R1 Artikel1 2 50.00 100.00", "Total TTC 300.00", "Opération interne"},
+              {"Base TVA", "Intracommunautaires"});
+        zeile("intra-community: no tax charged", false, brutto, rc,
+              {"80.00", "Total TTC 240.00", "Exonération de TVA, article 262 ter I du CGI"},
+              {"Base TVA", "300.00"});
+        zeile("training exempt: the article, no code as header", false, brutto,
+              {{"Dienst", Auftrag::Schulung}},
+              {"Prix € Total €", "Total HT non soumis à TVA 240.00", "Total TTC 240.00",
+               "Exonération de TVA, article 261-4-4° a du CGI"},
+              {"EXOTV", "TVA 25%"});
+        zeile("training for an EU business: reverse charge", false, {},
+              {{"Dienst", Auftrag::Schulung}, {"Land", "Deutschland"}, {"UStId", "DE999"}},
+              {"Total TTC 300.00", "Autoliquidation"}, {"Exonération", "Intracommunautaires"});
+        zeile("goods to Switzerland: export", false, {}, {{"Land", "Schweiz"}},
+              {"Total TTC 300.00", "Exonération de TVA, article 262 I du CGI"}, {"TVA 19.6%"});
+        zeile("goods to the USA, German seller: export", true, {{"Firma/Land", "Deutschland"}},
+              {{"Land", "USA"}}, {"Summe 300.00", "Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)"},
+              {"MwSt 19"});
+        zeile("two rates on one invoice", false, {}, {{"Saetze", QVariantList{20, 5.5}}},
+              {"R1 Artikel1 2 50.00 20 % 100.00", "R2 Artikel2 2 100.00 5.5 % 200.00",
+               "Base TVA 20% 100.00", "TVA 20% 20.00", "Base TVA 5.5% 200.00", "TVA 5.5% 11.00",
+               "Total HT 300.00", "Total TVA 31.00", "Total TTC 331.00"});
+        zeile("de two rates", true, {}, {{"Saetze", QVariantList{19, 7}}},
+              {"Netto 19 % 100.00", "MwSt 19 % 19.00", "Netto 7 % 200.00", "MwSt 7 % 14.00",
+               "Summe 333.00"});
+        zeile("French seller: 20 %", false, {{"Firma/Land", "France"}}, {}, {"TVA 20% 60.00"});
+        zeile("German seller: 19 %", false, {{"Firma/Land", "Deutschland"}}, {}, {"TVA 19% 57.00"});
         zeile("de standard rates", true, {}, {},
-              {"Menge Produkt Netto € MwSt € Preis €", "2 Artikel1 100.00 19.00 119.00",
-               "Netto 300.00", "MwSt 19 % 57.00", "Summe 357.00"});
+              {"Menge Produkt USt. Netto €", "2 Artikel1 19 % 100.00",
+               "Netto 19 % 300.00", "MwSt 19 % 57.00", "Summe 357.00"});
         zeile("de rate B", true, {{"Steuer/Satz", 1}, {"Steuer/Satz B", 7}}, {},
-              {"2 Artikel1 100.00 7.00 107.00", "Summe 321.00"});
+              {"2 Artikel1 7 % 100.00", "Summe 321.00"});
         zeile("de gross stored", true, brutto, {},
-              {"2 Artikel1 80.00 20.00 100.00", "MwSt 25 % 60.00", "Summe 300.00"});
+              {"2 Artikel1 25 % 80.00", "MwSt 25 % 60.00", "Summe 300.00"});
         zeile("de no rate", true, {{"Steuer/Satz", 3}}, {},
-              {"Menge Produkt Preis €", "2 Artikel1 100.00", "Summe 300.00"}, {"MwSt"});
-        zeile("de intra-community", true, {}, eu,
-              {"Summe 300.00", "Steuerfreie innergemeinschaftliche Lieferung"}, {"MwSt"});
+              {"Menge Produkt Preis €", "2 Artikel1 100.00", "Summe 300.00",
+               "Gemäß § 19 UStG wird keine Umsatzsteuer berechnet."},
+              {"MwSt"});
+        zeile("de intra-community", true, {}, rc,
+              {"Summe 300.00", "Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)"}, {"MwSt"});
         // Zero and negative quantities and broken rates print no "inf" or "nan".
         const QVariantMap null{{"Zeilen", QVariantList{QPointF(0, -5), QPointF(-3, 0), QPointF(1, 0)}}};
         for (int i = 0; i < 4; ++i)
@@ -158,6 +183,7 @@ private slots:
                                   {"Dienst", &a.Dienst}, {"KundenTyp", &a.Kunde.Typ}})
             *feld = beleg.value(name, *feld).toInt();
         a.Kunde.Steuernummer = beleg.value("UStId").toString();
+        a.Kunde.Land = beleg.value("Land").toString();
         if (beleg.contains("Zeilen"))
             a.Zeilen.clear();
         for (const QVariant& z : beleg.value("Zeilen").toList()) {  // quantity, amount
@@ -166,6 +192,9 @@ private slots:
             l.Produkt = QString("Zeile%1").arg(l.Anzahl);
             a.Zeilen << l;
         }
+        const QVariantList saetze = beleg.value("Saetze").toList();
+        for (int i = 0; i < saetze.size(); ++i)
+            std::tie(a.Zeilen[i].Kategorie, a.Zeilen[i].Satz) = std::make_tuple("S", saetze[i].toDouble());
         Drucker fr;
         DruckerDE1 de;
         const QString t = PdfSeiten(pdf(deutsch ? de : fr, a)).text();
@@ -184,13 +213,17 @@ private slots:
         w.setAuftrag(a);
         const QString summe = w.summenLabel()->text(), zahl = "(-?\\d+\\.\\d\\d)";
         const auto brutto = QRegularExpression((deutsch ? "Summe " : "TTC ") + zahl).match(t);
-        const auto netto = QRegularExpression((deutsch ? "Netto " : "Base TVA \\S+ ") + zahl).match(t);
+        // The net total: the last net of the breakdown.
+        QRegularExpressionMatch netto;
+        auto alle = QRegularExpression("(?:Total HT|Base TVA \\S+|Netto gesamt|Netto \\S+ %) " + zahl).globalMatch(t);
+        while (alle.hasNext())
+            netto = alle.next();
         QVERIFY2(summe.startsWith("Summe: " + brutto.captured(1) + " €"), qPrintable(summe));
         QVERIFY2(!netto.hasMatch() || summe.contains("( " + netto.captured(1) + " €"), qPrintable(summe));
         const auto* geld = qobject_cast<FormatedDoubleDelegate*>(w.tabelle()->itemDelegateForColumn(4));
         for (int i = 0; i < a.Zeilen.size(); ++i) {
-            const QString brutto = geld->text(w.tabelle()->model()->index(i, 4).data()).chopped(2);
-            QVERIFY2(t.contains(" " + brutto), qPrintable(brutto + " not in " + t));
+            const QString netto = geld->text(w.tabelle()->model()->index(i, 3).data()).chopped(2);
+            QVERIFY2(t.contains(" " + netto), qPrintable(netto + " not in " + t));
         }
     }
 
@@ -212,7 +245,7 @@ private slots:
             werte << w.summenLabel()->text();
         }
         QCOMPARE(werte, (QStringList{"100.00 € 119.60 €", "1.25 € 1.50 €", "Summe: 121.10 € ( 101.25 € )",
-                                     "83.61 € 100.00 €", "1.05 € 1.25 €", "Summe: 101.25 € ( 84.66 € )",
+                                     "83.61 € 100.00 €", "1.05 € 1.26 €", "Summe: 101.25 € ( 84.66 € )",
                                      "100.00 € 100.00 €", "1.25 € 1.25 €", ""}));
     }
 

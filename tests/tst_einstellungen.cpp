@@ -66,7 +66,8 @@ private slots:
         const QVariantMap vorgaben{{"Steuer/Typ", "Brutto"}, {"Steuer/Satz", "A"}, {"Steuer/Satz A", 19.6},
             {"Steuer/Satz B", 19.6}, {"Produkte/filter", false}, {"Rechnung/ZeigeDialog", true},
             {"Rechnung/Copies", 1}, {"Rechnung/Offset1", 0}, {"Rechnung/Offset2", 0},
-            {"Rechnung/Layout", "fr_1"}, {"Rechnung/Zahlungsziel", 30}, {"Datenbank/Treiber", "QSQLITE"},
+            {"Rechnung/Layout", "fr_1"}, {"Rechnung/Zahlungsziel", 30}, {"Steuer/Franchise", false},
+            {"Steuer/Schulung", true}, {"Datenbank/Treiber", "QSQLITE"},
             {"Datenbank/Name", QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
                                    + "/belegwerk.db"}};
         for (auto it = vorgaben.begin(); it != vorgaben.end(); ++it)
@@ -104,6 +105,22 @@ private slots:
         QCOMPARE(hinweis && !hinweis->isHidden(), QTest::currentDataTag() == QByteArray("offset beyond the numbers"));
         for (auto t : {"trois fois le taux d'intérêt", "40 €", "Pas d'escompte pour paiement anticipé"})
             QVERIFY2(wert(&d, "Rechnung/Mahntext").toString().contains(t), t);
+    }
+
+    // Rates never changed follow the company's country, and stay unset when saved unchanged.
+    void saetzeNachLand()
+    {
+        QSettings().setValue("Firma/Land", "Deutschland");
+        {
+            Einstellungen d;
+            QCOMPARE(QVariantList({wert(&d, "Steuer/Satz A"), wert(&d, "Steuer/Satz B")}),
+                     QVariantList({19.0, 7.0}));
+            setze(&d, "Firma/Land", "France");
+            ok(&d);
+        }
+        QVERIFY(!QSettings().contains("Steuer/Satz A") && !QSettings().contains("Steuer/Satz B"));
+        Einstellungen d;
+        QCOMPARE(QVariantList({wert(&d, "Steuer/Satz A"), wert(&d, "Steuer/Satz B")}), QVariantList({20.0, 10.0}));
     }
 
     // The file button follows the driver, stored or chosen; Cancel stores nothing.

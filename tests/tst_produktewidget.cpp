@@ -1,4 +1,5 @@
 #include "platform/qtinteraktion.h"
+#include "print/steuer.h"
 #include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menuauswahl.h"
@@ -9,6 +10,8 @@
 
 #include <QtTest>
 #include <QtWidgets>
+
+#include <tuple>
 
 // The order-line entry: look-up by number and name, completion, the price
 // dialog of unknown products, the line menu and the sum label.
@@ -47,7 +50,9 @@ private slots:
         Produkt kabel("K-1", "Kabel", 20.0);
         kabel.Desc = "Kupferkabel 3 m";
         QVERIFY(store->addProdukt(kabel));
-        QVERIFY(store->addProdukt(Produkt("S-2", "Stecker", 5.5)));
+        Produkt stecker("S-2", "Stecker", 5.5);
+        std::tie(stecker.Kategorie, stecker.Satz) = std::make_tuple("S", 5.5);
+        QVERIFY(store->addProdukt(stecker));
         QVERIFY(store->addProdukt(Produkt("KS-3", "Kabelschuh", 0.25)));
     }
 
@@ -171,6 +176,11 @@ private slots:
         menu(0, {"entfernen"});
         QCOMPARE(QVariantList({w->lines().size(), zeile(0).ProduktNr, w->summe()}),
                  QVariantList({2, "S-2", 91.0}));
+        // The line takes the product's VAT and changes it through the menu.
+        QCOMPARE(QVariantList({zeile(0).Kategorie, zeile(0).Satz, zeile(1).Kategorie}), QVariantList({"S", 5.5, ""}));
+        dialoge.antworte(int(Steuer::auswahl(false).size() - 1));  // the last: exempt training
+        menu(0, {"MwSt ändern"});
+        QCOMPARE(QVariantList({zeile(0).Kategorie, zeile(0).Satz}), QVariantList({"E", 0.0}));
     }
 
     // The boxes a user sees read "," and "." alike under a German locale, show the amount

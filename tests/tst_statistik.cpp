@@ -96,25 +96,34 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("erwartet");  // "Nr|Anzahl|Summe" (products: "Nr|Name|Anzahl|Summe"), then the total row
-        QTest::newRow("all Alle, range edges") << false << "0,0,0,0" << "" << QStringList{"1|2|25.5", "2|1|-10", "3|1|13", "4|1|32", "|5|60.5"};
-        QTest::newRow("Rechnung") << false << "1,0,0,0" << "" << QStringList{"1|1|20", "3|1|13", "4|1|32", "|3|65"};
-        QTest::newRow("payment Bar") << false << "0,1,0,0" << "" << QStringList{"1|1|20", "2|1|-10", "4|1|32", "|3|42"};
-        QTest::newRow("status Gedruckt") << false << "0,0,3,0" << "" << QStringList{"1|1|20", "|1|20"};
-        QTest::newRow("Kunde1, no Intern") << false << "0,0,0,1" << "" << QStringList{"1|2|25.5", "|2|25.5"};
-        QTest::newRow("deleted customer's type") << false << "0,0,0,3" << "" << QStringList{"4|1|32", "|1|32"};
-        QTest::newRow("Firma") << false << "0,0,0,0" << "ACME" << QStringList{"1|2|25.5", "|2|25.5"};
-        QTest::newRow("Name only") << false << "0,0,0,0" << "Dupont" << QStringList{"2|1|-10", "|1|-10"};
-        QTest::newRow("case-sensitive") << false << "0,0,0,0" << "meier" << QStringList{"|0|0"};
-        QTest::newRow("deleted customer's name") << false << "0,0,0,0" << "Ancien" << QStringList{"4|1|32", "|1|32"};
-        QTest::newRow("total row alone") << false << "2,0,0,0" << "" << QStringList{"|0|0"};
-        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|3|30", "9|Neun|2|9", "P1|Stift neu|3|10", "P2|Heft|1|5.5", "|Summe|11|60.5"};
-        QTest::newRow("products, credit note as stored") << true << "3,0,0,0" << "" << QStringList{"P1|Stift neu|1|-10", "|Summe|1|-10"};
+        QTest::addColumn<QVariantMap>("einstellungen");
+        QTest::newRow("all Alle, range edges") << false << "0,0,0,0" << "" << QStringList{"1|2|25.5", "2|1|-10", "3|1|13", "4|1|32", "|5|60.5"} << QVariantMap();
+        QTest::newRow("Rechnung") << false << "1,0,0,0" << "" << QStringList{"1|1|20", "3|1|13", "4|1|32", "|3|65"} << QVariantMap();
+        QTest::newRow("payment Bar") << false << "0,1,0,0" << "" << QStringList{"1|1|20", "2|1|-10", "4|1|32", "|3|42"} << QVariantMap();
+        QTest::newRow("status Gedruckt") << false << "0,0,3,0" << "" << QStringList{"1|1|20", "|1|20"} << QVariantMap();
+        QTest::newRow("Kunde1, no Intern") << false << "0,0,0,1" << "" << QStringList{"1|2|25.5", "|2|25.5"} << QVariantMap();
+        QTest::newRow("deleted customer's type") << false << "0,0,0,3" << "" << QStringList{"4|1|32", "|1|32"} << QVariantMap();
+        QTest::newRow("Firma") << false << "0,0,0,0" << "ACME" << QStringList{"1|2|25.5", "|2|25.5"} << QVariantMap();
+        QTest::newRow("Name only") << false << "0,0,0,0" << "Dupont" << QStringList{"2|1|-10", "|1|-10"} << QVariantMap();
+        QTest::newRow("case-sensitive") << false << "0,0,0,0" << "meier" << QStringList{"|0|0"} << QVariantMap();
+        QTest::newRow("deleted customer's name") << false << "0,0,0,0" << "Ancien" << QStringList{"4|1|32", "|1|32"} << QVariantMap();
+        QTest::newRow("total row alone") << false << "2,0,0,0" << "" << QStringList{"|0|0"} << QVariantMap();
+        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|3|30", "9|Neun|2|9", "P1|Stift neu|3|10", "P2|Heft|1|5.5", "|Summe|11|60.5"} << QVariantMap();
+        QTest::newRow("products, credit note as stored") << true << "3,0,0,0" << "" << QStringList{"P1|Stift neu|1|-10", "|Summe|1|-10"} << QVariantMap();
+        // The documents' net: tax taken out of gross amounts, not from the internal customer's.
+        QTest::newRow("gross stored: the documents' net") << false << "0,0,0,0" << ""
+            << QStringList{"1|2|21.32", "2|1|-8.36", "3|1|13", "4|1|26.75", "|5|52.71"}
+            << QVariantMap{{"Steuer/Typ", 1}};
     }
+    void cleanup() { env.leereEinstellungen(); }
     void zaehlen()
     {
         QFETCH(bool, produkte);
         QFETCH(QString, filter);
         QFETCH(QString, text);
+        QFETCH(QVariantMap, einstellungen);
+        for (auto it = einstellungen.cbegin(); it != einstellungen.cend(); ++it)
+            QSettings().setValue(it.key(), it.value());
         const auto d = rechne(produkte, text, filter);
         const QStandardItemModel* m = d->ergebnis();
         QTEST(zeilen(m, produkte ? QList<int>{0, 1, 2, 3} : QList<int>{0, 5, 6}), "erwartet");

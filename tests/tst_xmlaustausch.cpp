@@ -70,7 +70,7 @@ Hof 2</Strasse>
       </Kunde>
       <Zeilen>
          <Zeile Menge="1" ProduktNr="A1" Produkt="Anlage" Preis="1234567.89" Komentar="mit Aufbau"/>
-         <Zeile Menge="2" ProduktNr="" Produkt="Schraube" Preis="0.25"/>
+         <Zeile Menge="2" ProduktNr="" Produkt="Schraube" Preis="0.25" Kategorie="S" Satz="5.5"/>
       </Zeilen>
       <Komentar>Danke</Komentar>
    </Auftrag>

@@ -229,12 +229,12 @@ void AuftragsDialog::typ_changed()
 void AuftragsDialog::zeigeUstIdHinweis()
 {
     // Said while the order is entered, so the invoice does not fall back to a
-    // plain PDF later; the lines play no part in it.
+    // plain PDF later; one line of the tax settings stands for the lines.
     Auftrag a = m_auftrag;
     a.Kunde = m_kunde;
     a.Typ = m_typ->currentIndex();
     a.Dienst = m_dienst->currentIndex();
-    a.Zeilen.clear();
+    a.Zeilen = {AuftragsLine()};
     const QStringList fehlt =
         CiiAufbau::elektronisch(a) ? CiiAufbau(a).fehlendeUstIds() : QStringList();
     m_ustIdHinweis->setText(

@@ -5,6 +5,8 @@
 #include "delegates/betragfeld.h"
 #include "delegates/formateddoubledelegate.h"
 #include "print/belegbetraege.h"
+#include "print/layouts.h"
+#include "print/steuer.h"
 #include "records/dezimaltext.h"
 #include "store/produktstore.h"
 #include "windows/ascompleter.h"
@@ -23,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -143,7 +146,7 @@ void ProdukteWidget::setAuftrag(Auftrag a)
 {
     m_model->setLines(a.Zeilen);
     m_dienst = a.Dienst;
-    m_kundenTyp = a.Kunde.Typ;
+    m_kunde = a.Kunde;
     filtereProdukte(a.Dienst);
     updateSumme();
 }
@@ -212,6 +215,8 @@ void ProdukteWidget::eingabe(QString text)
     l.ProduktNr = p.Nr;
     l.Komentar = p.Desc;
     l.Preis = menge * p.Preis;
+    // The product's VAT; none: the rate of the tax settings when printed.
+    std::tie(l.Kategorie, l.Satz) = std::make_tuple(p.Kategorie, p.Satz);
     m_view->scrollTo(m_model->appendLine(l));
     updateSumme();
 }
@@ -243,6 +248,7 @@ void ProdukteWidget::view_item_context(QPoint pos)
     QAction* preis = menu.addAction(tr("Preis ändern"));
     QAction* menge = menu.addAction(tr("Menge ändern"));
     QAction* komentar = menu.addAction(tr("Komentar ändern"));
+    QAction* mwst = menu.addAction(tr("MwSt ändern"));
     QAction* a = menu.exec(m_view->mapToGlobal(pos));
     if (!a || !index.isValid())
         return;
@@ -267,6 +273,22 @@ void ProdukteWidget::view_item_context(QPoint pos)
                                          &ok);
         if (ok) {
             l.Komentar = text;
+            m_model->setLine(index, l);
+        }
+    } else if (a == mwst) {
+        const QList<Steuer::Wahl> wahl = Steuer::auswahl(Layouts::deutsch());
+        QStringList texte;
+        int jetzt = 0;
+        for (const Steuer::Wahl& w : wahl) {
+            if (w.kategorie == l.Kategorie && w.satz == l.Satz)
+                jetzt = texte.size();
+            texte << w.text;
+        }
+        const QString gewaehlt =
+            ia->getItem(this, tr("MwSt ändern"), tr("Umsatzsteuer der Zeile:"), texte, jetzt, &ok);
+        if (ok && texte.contains(gewaehlt)) {
+            const Steuer::Wahl& w = wahl.at(texte.indexOf(gewaehlt));
+            std::tie(l.Kategorie, l.Satz) = std::make_tuple(w.kategorie, w.satz);
             m_model->setLine(index, l);
         }
     }
@@ -299,11 +321,11 @@ void ProdukteWidget::mengeAendern(const QModelIndex& index)
 void ProdukteWidget::updateSumme()
 {
     // The totals of the document this order prints as: the service kind and
-    // the customer type decide the tax as they do on paper, for the sum and
-    // for the lines' columns alike.
+    // the customer's situation decide the tax as they do on paper, for the
+    // sum and for the lines' columns alike.
     Auftrag a;
     a.Dienst = m_dienst;
-    a.Kunde.Typ = m_kundenTyp;
+    a.Kunde = m_kunde;
     m_model->setRahmen(a);
     const QString text = m_model->betraege().summenText();
     if (!text.isNull())

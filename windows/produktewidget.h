@@ -71,7 +71,7 @@ private:
     QSqlTableModel* m_filterModel = nullptr;  // owned; the store hands it out
     bool m_privat = false;
     int m_dienst = Auftrag::Produkte;  // of the order shown: the sum follows its tax
-    int m_kundenTyp = 0;
+    Kunde m_kunde;  // whose situation decides the VAT
     QSettings m_settings;
 };
 

@@ -34,11 +34,11 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
         return l.Produkt;
     case 3:
     case 4: {
-        // Each line is rounded on its own, so the line alone gives its printed amounts.
+        // The line alone: its net as printed, and its gross at its own rate.
         Auftrag a = m_rahmen;
         a.Zeilen = {l};
-        const Belegbetraege::Zeile z = Belegbetraege(a).zeilen().value(0);
-        return (index.column() == 3 ? z.netto : z.brutto).euro();
+        const Belegbetraege b(a);
+        return (index.column() == 3 ? b.netto() : b.brutto()).euro();
     }
     }
     return QVariant();
