@@ -163,6 +163,8 @@ bool Programmstart::fragePasswort()
     QSettings settings;
     Passwortablage::speichere(settings, passwort);
     return true;
+}
+
 void Programmstart::sichereTaeglich(const QDateTime& jetzt)
 {
     const QString fehler = Sicherungsplan::taeglich(QSqlDatabase::database(), jetzt);
