@@ -364,6 +364,9 @@ void MainWindow::vorschau(Auftrag a)
     // The preview repaints on every zoom; each paint renders this one order.
     connect(&preview, &PrintPreview::paintRequested, this,
             [d, a](QPrinter* p) { d->print(p, a); });
+    // Printed and saved as from the list: the status follows, invoices become Factur-X.
+    connect(&preview, &PrintPreview::drucken, this, [this, &a] { drucken(a); });
+    connect(&preview, &PrintPreview::pdfSpeichern, this, [this, &a] { PDFspeichern(a); });
     preview.exec();
 }
 

@@ -202,6 +202,24 @@ private slots:
                  QList<int>(2, danach));
     }
 
+    // The preview prints and saves as the lists do: the status follows, the PDF holds the order.
+    void previewPrintsAndSaves()
+    {
+        kunde();
+        Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); },
+                  [this](QDialog* d) {
+                      dialoge->antworte(env->pfad("vorschau.pdf"));
+                      d->findChild<QToolButton*>("pdf")->click();
+                      dialoge->antworte(env->pfad("druck.pdf"));
+                      d->findChild<QToolButton*>("drucken")->click();
+                      d->reject();
+                  });
+        QVERIFY(PdfSeiten(env->pfad("vorschau.pdf")).text().contains("Meier"));
+        QVERIFY(QFileInfo(env->pfad("druck.pdf")).size() > 0);
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gedruckt));
+    }
+
     void englishCatalogue()
     {
         const QString appDir = QCoreApplication::applicationDirPath() + "/../";  // where CMake builds it
