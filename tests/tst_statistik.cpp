@@ -39,6 +39,9 @@ private:
                                                     : new KundenStatDialog);
         d->setKundenStore(kunden.get());
         d->setAuftragsStore(auftraege.get());
+        d->findChild<QDateEdit*>("von")->setDate(von);
+        d->findChild<QDateEdit*>("bis")->setDate(bis);
+        d->findChild<QCheckBox*>("summe")->setChecked(true);
         const QStringList f = filter.split(',', Qt::SkipEmptyParts);
         int i = 0;
         for (const char* name : {"art", "zahlung", "status", "typ"})
@@ -46,9 +49,6 @@ private:
                 box->setCurrentIndex(f[i++].toInt());
         if (!produkte)
             d->findChild<QLineEdit*>("filter")->setText(text);
-        d->findChild<QDateEdit*>("von")->setDate(von);
-        d->findChild<QDateEdit*>("bis")->setDate(bis);
-        d->findChild<QCheckBox*>("summe")->setChecked(true);
         // Drop-downs and dates take effect at once, the text on "Berechnen".
         if (!text.isEmpty())
             QTest::mouseClick(knopf(d.get(), "Berechnen"), Qt::LeftButton);
