@@ -442,6 +442,9 @@ void MainWindow::vorschau(Auftrag a)
         else
             PdfSeitenDruck::drucke(p, datei);
     });
+    // Printed and saved as from the list: the status follows, invoices become Factur-X.
+    connect(&preview, &PrintPreview::drucken, this, [this, &a] { drucken(a); });
+    connect(&preview, &PrintPreview::pdfSpeichern, this, [this, &a] { PDFspeichern(a); });
     preview.exec();
 }
 
@@ -539,12 +542,21 @@ void MainWindow::sendAuftragsEmail(Auftrag a)
     query.addQueryItem("subject", tr("Ihr Auftrag"));
     query.addQueryItem("attachment", pdf);
     url.setQuery(query);
-    Interaktion::instance()->openUrl(url);
+    oeffneMail(url);
 }
 
 void MainWindow::sendEmail(Kunde k)
 {
-    Interaktion::instance()->openUrl(mailUrl(k.Email));
+    oeffneMail(mailUrl(k.Email));
+}
+
+void MainWindow::oeffneMail(const QUrl& url)
+{
+    if (!Interaktion::instance()->openUrl(url))
+        Interaktion::instance()->warning(
+            this, tr("als Email senden"),
+            tr("Es konnte kein Email-Programm geöffnet werden. Bitte richten Sie eines "
+               "als Standardprogramm für Emails ein."));
 }
 
 void MainWindow::verbindeKundenDialog(KundenDialog& d)
@@ -586,7 +598,7 @@ void MainWindow::zeigeKunde(Kunde& k)
 void MainWindow::listAuftraege(Kunde k)
 {
     KundenAuftragsDialog d;
-    d.setKundenNr(k.Nr);
+    d.setKunde(k);
     d.setStore(auftragsStore());
     connect(&d, &KundenAuftragsDialog::auftragClicked, this, &MainWindow::zeigeAuftrag);
     connect(&d, &KundenAuftragsDialog::auftragDrucken, this, &MainWindow::drucken);
@@ -702,8 +714,15 @@ void MainWindow::zeigeKundeByNr()
 {
     bool ok = false;
     const int nr = frageNummer(tr("Kunden anzeigen"), tr("Bitte geben sie die Kundennummer ein"), &ok);
-    if (ok)
-        zeigeKunde(nr);
+    if (!ok)
+        return;
+    // An empty form would store a new customer under the number typed.
+    if (kundenStore()->getKunde(nr).Nr == 0) {
+        Interaktion::instance()->information(this, tr("Kunden anzeigen"),
+                                             tr("Der Kunde %1 wurde nicht gefunden.").arg(nr));
+        return;
+    }
+    zeigeKunde(nr);
 }
 
 void MainWindow::zeigeGefundenen(const QList<Auftrag>& liste, const QString& keinerTitel,

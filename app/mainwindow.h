@@ -15,6 +15,7 @@ class KundenDialog;
 class KundenEditor;
 class QMenu;
 class QTabWidget;
+class QUrl;
 class SqlAuftragsStore;
 class SqlKundenStore;
 class SqlProduktStore;
@@ -95,6 +96,8 @@ protected:
 
 private:
     void baueMenues();
+    // Hands url to the mail program; says so when there is none.
+    void oeffneMail(const QUrl& url);
     QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
                      const QKeySequence& kuerzel = QKeySequence());
     // Runs an order dialog for a; on acceptance stores the order (insert when

@@ -106,7 +106,9 @@ int main(int argc, char* argv[])
     int zeilen = 0;
     const double ms = millis([&] {
         KundenAuftragsDialog d;
-        d.setKundenNr(1);
+        Kunde k;
+        k.Nr = 1;
+        d.setKunde(k);
         d.setStore(&auftraege);
         d.show();
         QApplication::processEvents();

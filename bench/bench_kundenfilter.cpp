@@ -1,5 +1,5 @@
 // Typing into the customer list's filter with 50,000 customers: each keystroke
-// builds and selects a new filtered model. Prints the time per keystroke.
+// narrows the list read once (and sorted by number, as the header shows). Prints the time per keystroke.
 #include "store/sqlkundenstore.h"
 #include "windows/kundeneditor.h"
 

@@ -10,6 +10,7 @@
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QRegularExpression>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -147,16 +148,21 @@ bool exportXLSX(QAbstractItemModel* model, const QString& fileName, QList<int> r
 
 bool exportTabelle(QWidget* parent, const QString& caption, QAbstractItemModel* model)
 {
+    QString filter;
     QString fileName = Interaktion::instance()->getSaveFileName(
         parent, caption, QString(),
         QCoreApplication::translate(
             "TabellenExport",
-            "Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"));
+            "Open Document ( *.ods );;Excel 2007+ (*.xlsx);;Excel ( *.xls);;CSV (*.csv)"),
+        &filter);
     if (fileName.isEmpty())
         return false;
     // Only the name itself counts: a dot in a folder name is no extension.
-    if (!QFileInfo(fileName).fileName().contains(QLatin1Char('.')))
-        fileName += QLatin1String(".xlsx");
+    // A name without one gets the ending of the chosen filter.
+    if (!QFileInfo(fileName).fileName().contains(QLatin1Char('.'))) {
+        const QRegularExpressionMatch endung = QRegularExpression("\\*(\\.\\w+)").match(filter);
+        fileName += endung.hasMatch() ? endung.captured(1) : QLatin1String(".xlsx");
+    }
 
     const QString endung = QFileInfo(fileName).suffix().toLower();
     bool geschrieben = false;

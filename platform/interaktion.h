@@ -54,13 +54,15 @@ public:
     virtual QString getItem(QWidget* parent, const QString& title, const QString& label,
                             const QStringList& items, int current = 0, bool* ok = nullptr) = 0;
 
-    // File choices; an empty name means cancelled.
+    // File choices; an empty name means cancelled. *gewaehlterFilter gets the
+    // filter the user left selected.
     virtual QString getOpenFileName(QWidget* parent, const QString& caption,
                                     const QString& dir = QString(),
                                     const QString& filter = QString()) = 0;
     virtual QString getSaveFileName(QWidget* parent, const QString& caption,
                                     const QString& dir = QString(),
-                                    const QString& filter = QString()) = 0;
+                                    const QString& filter = QString(),
+                                    QString* gewaehlterFilter = nullptr) = 0;
 
     // The print dialog for printer; true when the user chose to print.
     virtual bool printDialog(QPrinter* printer, QWidget* parent) = 0;

@@ -100,9 +100,9 @@ QString QtInteraktion::getOpenFileName(QWidget* parent, const QString& caption, 
 }
 
 QString QtInteraktion::getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                                       const QString& filter)
+                                       const QString& filter, QString* gewaehlterFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return QFileDialog::getSaveFileName(parent, caption, dir, filter, gewaehlterFilter);
 }
 
 bool QtInteraktion::printDialog(QPrinter* printer, QWidget* parent)

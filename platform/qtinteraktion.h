@@ -26,7 +26,8 @@ public:
     QString getOpenFileName(QWidget* parent, const QString& caption, const QString& dir,
                             const QString& filter) override;
     QString getSaveFileName(QWidget* parent, const QString& caption, const QString& dir,
-                            const QString& filter) override;
+                            const QString& filter,
+                            QString* gewaehlterFilter) override;
     bool printDialog(QPrinter* printer, QWidget* parent) override;
     bool openUrl(const QUrl& url) override;
 };

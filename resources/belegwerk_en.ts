@@ -986,6 +986,10 @@ Export settings including the password?</translation>
         <source>Rechnungen für KundenNr %1</source>
         <translation>Invoices of customer no. %1</translation>
     </message>
+    <message>
+        <source>Rechnungen für %1</source>
+        <translation>Invoices for %1</translation>
+    </message>
 </context>
 <context>
     <name>KundenDialog</name>
@@ -1150,6 +1154,10 @@ The customer is not saved</translation>
     <message>
         <source>Summe</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>T&amp;yp</source>
+        <translation>T&amp;ype</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1587,14 @@ When an invoice is paid, choose “Set status” › “Paid” in the context m
 Backup
 All data lives in the database, without other settings in the file belegwerk.db in the user&apos;s data folder. Back this file up regularly while the program is closed, together with the settings (Belegwerk › Export).</translation>
     </message>
+    <message>
+        <source>Es konnte kein Email-Programm geöffnet werden. Bitte richten Sie eines als Standardprogramm für Emails ein.</source>
+        <translation>No mail program could be opened. Please set one up as the default program for e-mail.</translation>
+    </message>
+    <message>
+        <source>Der Kunde %1 wurde nicht gefunden.</source>
+        <translation>Customer %1 was not found.</translation>
+    </message>
 </context>
 <context>
     <name>OdsLeser</name>
@@ -1608,6 +1624,54 @@ All data lives in the database, without other settings in the file belegwerk.db 
     <message>
         <source>Vorschau</source>
         <translation>Preview</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern…</source>
+        <translation>Save as &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>Erste Seite</source>
+        <translation>First page</translation>
+    </message>
+    <message>
+        <source>Vorige Seite</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Nächste Seite</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Letzte Seite</source>
+        <translation>Last page</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>von %1</source>
+        <translation>of %1</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2181,18 @@ Please enter the price.</translation>
     <message>
         <source>Diagramm</source>
         <translation>Chart</translation>
+    </message>
+    <message>
+        <source>&amp;Art</source>
+        <translation>&amp;Kind</translation>
+    </message>
+    <message>
+        <source>&amp;Zahlung</source>
+        <translation>&amp;Payment</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus</source>
+        <translation>S&amp;tatus</translation>
     </message>
 </context>
 <context>

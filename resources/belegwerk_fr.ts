@@ -986,6 +986,10 @@ Exporter les paramètres avec le mot de passe ?</translation>
         <source>Rechnungen für KundenNr %1</source>
         <translation>Factures du client n° %1</translation>
     </message>
+    <message>
+        <source>Rechnungen für %1</source>
+        <translation>Factures de %1</translation>
+    </message>
 </context>
 <context>
     <name>KundenDialog</name>
@@ -1150,6 +1154,10 @@ Le client n&apos;est pas enregistré</translation>
     <message>
         <source>Summe</source>
         <translation>Total</translation>
+    </message>
+    <message>
+        <source>T&amp;yp</source>
+        <translation>T&amp;ype</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1587,14 @@ Quand une facture est payée, choisir « Changer le statut » › « Payé » da
 Sauvegarde
 Toutes les données sont dans la base de données, sans autre réglage dans le fichier belegwerk.db du dossier de données de l&apos;utilisateur. Sauvegardez ce fichier régulièrement, programme fermé, ainsi que les paramètres (Belegwerk › Exporter).</translation>
     </message>
+    <message>
+        <source>Es konnte kein Email-Programm geöffnet werden. Bitte richten Sie eines als Standardprogramm für Emails ein.</source>
+        <translation>Aucun programme de messagerie n&apos;a pu être ouvert. Veuillez en définir un comme programme par défaut pour les e-mails.</translation>
+    </message>
+    <message>
+        <source>Der Kunde %1 wurde nicht gefunden.</source>
+        <translation>Le client %1 n&apos;a pas été trouvé.</translation>
+    </message>
 </context>
 <context>
     <name>OdsLeser</name>
@@ -1608,6 +1624,54 @@ Toutes les données sont dans la base de données, sans autre réglage dans le f
     <message>
         <source>Vorschau</source>
         <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>&amp;Drucken…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Als &amp;PDF speichern…</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>Als PDF speichern</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Erste Seite</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Vorige Seite</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Nächste Seite</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Letzte Seite</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Seite</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Vergrößern</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Verkleinern</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>von %1</source>
+        <translation>sur %1</translation>
     </message>
 </context>
 <context>
@@ -2117,6 +2181,18 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Diagramm</source>
         <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>&amp;Art</source>
+        <translation>Typ&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;Zahlung</source>
+        <translation>&amp;Paiement</translation>
+    </message>
+    <message>
+        <source>S&amp;tatus</source>
+        <translation>S&amp;tatut</translation>
     </message>
 </context>
 <context>

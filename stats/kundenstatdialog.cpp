@@ -37,12 +37,17 @@ KundenStatDialog::KundenStatDialog(QWidget* parent)
     m_typ->setObjectName(QStringLiteral("typ"));
     m_filter->setObjectName(QStringLiteral("filter"));
     m_filter->setMinimumWidth(120);
+    auto* typ = new QLabel(tr("T&yp"), this);
+    typ->setBuddy(m_typ);
+    fuegeFilterEin(typ);
     fuegeFilterEin(m_typ);
     fuegeFilterEin(new QLabel(tr("Filter"), this));
     fuegeFilterEin(m_filter, 10);
     tabelle()->setContextMenuPolicy(Qt::CustomContextMenu);
 
     connect(m_berechnen, &QPushButton::pressed, this, &KundenStatDialog::updateModel);
+    connect(this, &StatistikDialog::filterGeaendert, this, &KundenStatDialog::updateModel);
+    connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenStatDialog::updateModel);
     connect(m_exportieren, &QPushButton::pressed, this, &KundenStatDialog::save);
     connect(tabelle(), &QAbstractItemView::doubleClicked, this, &KundenStatDialog::selected);
     connect(tabelle(), &QWidget::customContextMenuRequested, this, &KundenStatDialog::view_context);

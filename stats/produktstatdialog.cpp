@@ -24,6 +24,7 @@ ProduktStatDialog::ProduktStatDialog(QWidget* parent)
 {
     setWindowTitle(tr("Produktstatistik"));
     connect(m_berechnen, &QPushButton::pressed, this, &ProduktStatDialog::updateModel);
+    connect(this, &StatistikDialog::filterGeaendert, this, &ProduktStatDialog::updateModel);
     connect(m_exportieren, &QPushButton::pressed, this, &ProduktStatDialog::save);
     updateModel();
 }

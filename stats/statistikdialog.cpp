@@ -82,15 +82,24 @@ StatistikDialog::StatistikDialog(const QString& name, int summenSpalte, QWidget*
     m_filterZeile->addWidget(m_berechnen);
     m_filterZeile->addSpacing(20);
     m_einfuegeStelle = m_filterZeile->count();
-    m_filterZeile->addWidget(m_art);
-    m_filterZeile->addWidget(m_zahlung);
-    m_filterZeile->addWidget(m_status);
+    for (const auto& [text, box] : {std::pair{tr("&Art"), m_art}, std::pair{tr("&Zahlung"), m_zahlung},
+                                    std::pair{tr("S&tatus"), m_status}}) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(box);
+        m_filterZeile->addWidget(label);
+        m_filterZeile->addWidget(box);
+        // The figures follow each choice; "Berechnen" reads the database again.
+        connect(box, &QComboBox::currentIndexChanged, this, &StatistikDialog::filterGeaendert);
+    }
     m_filterZeile->addSpacing(10);
     m_filterZeile->addWidget(new QLabel(tr("Von"), this));
     m_filterZeile->addWidget(m_von);
     m_filterZeile->addWidget(new QLabel(tr("Bis"), this));
     m_filterZeile->addWidget(m_bis);
     m_filterZeile->addWidget(m_summe);
+    connect(m_von, &QDateEdit::dateChanged, this, &StatistikDialog::filterGeaendert);
+    connect(m_bis, &QDateEdit::dateChanged, this, &StatistikDialog::filterGeaendert);
+    connect(m_summe, &QCheckBox::toggled, this, &StatistikDialog::filterGeaendert);
 
     // The chart is a second page beside the table, so the table keeps its room.
     m_seiten->addTab(m_view, tr("Tabelle"));

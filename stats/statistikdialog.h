@@ -42,6 +42,10 @@ public:
     QStandardItemModel* ergebnis() const { return m_model; }
     UmsatzDiagramm* diagramm() const { return m_diagramm; }
 
+signals:
+    // A filter of the row changed: the figures are computed again.
+    void filterGeaendert();
+
 protected:
     // name: the class name for the settings keys; summenSpalte: the money column.
     StatistikDialog(const QString& name, int summenSpalte, QWidget* parent);

@@ -265,10 +265,13 @@ private slots:
         const int b = neu(QDateTime(QDate(2015, 1, 1), QTime(8, 0)), 3, 5);
         neuImMaerz(0, 6);
         KundenAuftragsDialog d;
-        d.setKundenNr(5);
+        Kunde k;
+        k.Nr = 5, k.Name = "Meier", k.Firma = "ACME";
+        d.setKunde(k);
         d.setStore(store);
         d.show();
         QCOMPARE(nummern(d.tabelle()), QList<int>({a, b}));  // of every date
+        QCOMPARE(d.windowTitle(), QString("Rechnungen für Meier (ACME)"));
     }
 
     void felderUndSammlung_data()

@@ -261,6 +261,24 @@ private slots:
                  QVariantList({true, fest.Eingang, int(AuftragsStatus::Fertig), fest.Summe}));
     }
 
+    // The preview prints and saves as the lists do: the status follows, the PDF holds the order.
+    void previewPrintsAndSaves()
+    {
+        kunde();
+        Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
+        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); },
+                  [this](QDialog* d) {
+                      dialoge->antworte(env->pfad("vorschau.pdf"));
+                      d->findChild<QToolButton*>("pdf")->click();
+                      dialoge->antworte(env->pfad("druck.pdf"));
+                      d->findChild<QToolButton*>("drucken")->click();
+                      d->reject();
+                  });
+        QVERIFY(PdfSeiten(env->pfad("vorschau.pdf")).text().contains("Meier"));
+        QVERIFY(QFileInfo(env->pfad("druck.pdf")).size() > 0);
+        QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gedruckt));
+    }
+
     void englishCatalogue()
     {
         const QString appDir = QCoreApplication::applicationDirPath() + "/../";  // where CMake builds it
@@ -327,12 +345,28 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), w->tabs()->widget(0)->findChild<QLineEdit*>());
     }
 
-    void unknownOrderOpensNothing()
+    // A number that does not exist is said to be missing; no empty form opens.
+    void unknownNumberOpensNothing_data()
     {
-        mitDialog([this] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, 42)); });
+        QTest::addColumn<QString>("befehl");
+        QTest::addColumn<QStringList>("fragen");
+        QTest::newRow("order") << "zeigeAuftrag" << QStringList{"warning"};
+        QTest::newRow("customer") << "zeigeKundeByNr" << QStringList{"getInt", "information"};
+    }
+    void unknownNumberOpensNothing()
+    {
+        QFETCH(QString, befehl);
+        QFETCH(QStringList, fragen);
+        dialoge->antworte(42);
+        mitDialog([&] {
+            if (befehl == "zeigeAuftrag")
+                QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, 42));
+            else
+                QMetaObject::invokeMethod(w.get(), qPrintable(befehl));
+        });
         QCOMPARE(QVariantList({dialoge->arten(), geoeffnet.size(), w->auftragsStore()->count()}),
-                 QVariantList({QStringList{"warning"}, 0, 0}));
-        QVERIFY(dialoge->fragen.first().text.contains("42"));
+                 QVariantList({fragen, 0, 0}));
+        QVERIFY(dialoge->fragen.last().text.contains("42"));
     }
 
     void savedOrderOfDeletedCustomerKeepsItsCustomer()
@@ -372,8 +406,14 @@ private slots:
             teile << item.first;
         QCOMPARE(teile, QStringList({"mailto", k.Email})
                             + (mitRechnung ? QStringList({"subject", "attachment"}) : QStringList()));
-        if (!mitRechnung)
+        if (!mitRechnung) {
+            // Without a mail program the user is told.
+            dialoge->vergiss();
+            dialoge->urlsOeffnen = false;
+            QMetaObject::invokeMethod(w.get(), "sendEmail", Q_ARG(Kunde, k));
+            QCOMPARE(dialoge->arten(), (QStringList{"openUrl", "warning"}));
             return;
+        }
 
         // Each PDF under a new name, in a folder of its own that only the user may enter.
         const QString pdf = QUrlQuery(url).queryItemValue("attachment", QUrl::FullyDecoded);

@@ -146,12 +146,13 @@ private slots:
 
     void befehl_data()
     {
-        QTest::addColumn<QString>("antwort");  // empty: cancelled
+        QTest::addColumn<QString>("antwort");  // empty: cancelled; "name|chosen filter"
         QTest::addColumn<QString>("datei");    // expected file; empty: none
         QTest::addColumn<QString>("anfang");   // its first bytes
         QTest::addColumn<bool>("warnung");
         // The folder's name has a dot, which is no extension.
         QTest::newRow("no dot in the name gets .xlsx") << "liste" << "liste.xlsx" << "PK" << false;
+        QTest::newRow("no dot, ODS filter chosen") << "liste|Open Document ( *.ods )" << "liste.ods" << "PK" << false;
         QTest::newRow("ods") << "l.ods" << "l.ods" << "PK" << false;
         QTest::newRow("upper-case CSV") << "L.CSV" << "L.CSV" << "\"" << false;
         QTest::newRow("upper-case XLS") << "L2.XLS" << "L2.XLS" << "<?xml" << false;
@@ -170,7 +171,10 @@ private slots:
         QDir().mkpath(ordner);
         QStandardItemModel m(2, 3);
         SkriptInteraktion dialoge;
-        dialoge.antworte(antwort.isEmpty() ? QVariant() : QVariant(ordner + "/" + antwort));
+        const QStringList wahl = antwort.split('|');
+        dialoge.antworte(antwort.isEmpty() ? QVariant()
+                         : wahl.size() > 1 ? QVariant(QStringList{ordner + "/" + wahl[0], wahl[1]})
+                                           : QVariant(ordner + "/" + antwort));
         QCOMPARE(exportTabelle(nullptr, "Kunden exportieren", &m), !datei.isEmpty());
         QCOMPARE(dialoge.anzahl("warning"), warnung ? 1 : 0);
         if (warnung)

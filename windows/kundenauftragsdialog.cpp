@@ -51,10 +51,14 @@ KundenAuftragsDialog::~KundenAuftragsDialog()
     delete m_model;
 }
 
-void KundenAuftragsDialog::setKundenNr(int nr)
+void KundenAuftragsDialog::setKunde(const Kunde& k)
 {
-    m_kundenNr = nr;
-    setWindowTitle(tr("Rechnungen für KundenNr %1").arg(nr));
+    m_kundenNr = k.Nr;
+    QString name = k.Name.trimmed();
+    if (!k.Firma.trimmed().isEmpty())
+        name = name.isEmpty() ? k.Firma.trimmed() : QString("%1 (%2)").arg(name, k.Firma.trimmed());
+    setWindowTitle(name.isEmpty() ? tr("Rechnungen für KundenNr %1").arg(k.Nr)
+                                  : tr("Rechnungen für %1").arg(name));
 }
 
 void KundenAuftragsDialog::setStore(AuftragsStore* store)

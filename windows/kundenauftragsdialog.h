@@ -4,6 +4,8 @@
 #include "records/auftrag.h"
 #include "records/auftragsbefehl.h"
 
+#include "records/kunde.h"
+
 #include <QDialog>
 #include <QPointer>
 #include <QSettings>
@@ -25,8 +27,8 @@ public:
     explicit KundenAuftragsDialog(QWidget* parent = nullptr);
     ~KundenAuftragsDialog() override;
 
-    // Call before setStore().
-    void setKundenNr(int nr);
+    // The customer whose orders are listed, titled by name; call before setStore().
+    void setKunde(const Kunde& k);
     void setStore(AuftragsStore* store);
 
     QTableView* tabelle() const { return m_view; }

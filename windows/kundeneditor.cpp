@@ -4,6 +4,7 @@
 #include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "store/kundenstore.h"
+#include "windows/kundenfilter.h"
 #include "windows/speicherhinweis.h"
 #include "windows/spaltentitel.h"
 
@@ -24,6 +25,8 @@
 KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
 {
     m_view = new QTableView(this);
+    m_filterModell = new KundenFilter(this);
+    m_view->setModel(m_filterModell);
     m_typ = new QComboBox(this);
     m_typ->addItem(tr("Alle"));
     m_typ->addItems(CodeTabellen::kundenTypen());
@@ -60,14 +63,23 @@ KundenEditor::~KundenEditor()
 {
     m_settings.setValue(Einstellung::fenster(staticMetaObject, Einstellung::Kopfzeile),
         m_view->horizontalHeader()->saveState());
-    // The store parents its filtered models; the one shown belongs to us.
+    // The store parents its list models; the one shown belongs to us.
+    m_filterModell->setSourceModel(nullptr);
     delete m_model;
 }
 
 void KundenEditor::setStore(KundenStore* store)
 {
     m_store = store;
-    zeigeModell(0, QString());
+    // The whole list is read once and again when the store reports a change;
+    // the filter narrows it in memory, so typing costs no query.
+    QSqlTableModel* alt = m_model;
+    m_model = store ? store->filterModel(0, QString()) : nullptr;
+    Spaltentitel::setze(m_model);
+    m_filterModell->setSourceModel(m_model);
+    delete alt;
+    Speicherhinweis::pruefeListe(this, tr("Kunden"), m_model);
+    updateFilter();
     versteckeSpalten();
     connect(m_view, &QAbstractItemView::doubleClicked, this, &KundenEditor::selected,
             Qt::UniqueConnection);
@@ -113,26 +125,7 @@ void KundenEditor::versteckeSpalten()
 
 void KundenEditor::zeigeModell(int typ, const QString& text)
 {
-    if (!m_store)
-        return;
-    QHeaderView* header = m_view->horizontalHeader();
-    const bool hatLayout = m_model != nullptr;
-    // A new model resets the header: keep widths, hidden columns and the sort order.
-    const QByteArray layout = header->saveState();
-    QSqlTableModel* alt = m_model;
-    // Sorted as the header shows it within the one query of this keystroke.
-    const bool sortiert = hatLayout && m_view->isSortingEnabled() && header->sortIndicatorSection() >= 0;
-    m_model = sortiert ? m_store->filterModel(typ, text, header->sortIndicatorSection(),
-                                              header->sortIndicatorOrder())
-                       : m_store->filterModel(typ, text);
-    Spaltentitel::setze(m_model);
-    m_view->setModel(m_model);
-    Speicherhinweis::pruefeListe(this, tr("Kunden"), m_model);
-    if (hatLayout) {
-        header->restoreState(layout);
-    }
-    if (alt)
-        alt->deleteLater();
+    m_filterModell->setzeFilter(typ, text);
 }
 
 void KundenEditor::updateFilter()
@@ -142,6 +135,8 @@ void KundenEditor::updateFilter()
 
 void KundenEditor::resetFilter()
 {
+    m_typ->setCurrentIndex(0);
+    m_filter->clear();
     zeigeModell(0, QString());
 }
 

@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QWidget>
 
+class KundenFilter;
 class KundenStore;
 class QComboBox;
 class QLineEdit;
@@ -15,8 +16,8 @@ class QMenu;
 class QSqlTableModel;
 class QTableView;
 
-// The "Kunden" tab: every customer, narrowed by type and by the beginning of
-// name or company. Commands go to the main window as signals.
+// The "Kunden" tab: every customer, narrowed by type and by words found in
+// the number, name, address, phones or e-mail. Commands go to the main window as signals.
 class KundenEditor : public QWidget
 {
     Q_OBJECT
@@ -57,7 +58,8 @@ private:
     QComboBox* m_typ;
     QLineEdit* m_filter;
     QSettings m_settings;
-    QPointer<QSqlTableModel> m_model;
+    QPointer<QSqlTableModel> m_model;  // every customer
+    KundenFilter* m_filterModell;      // what the view shows
 };
 
 #endif

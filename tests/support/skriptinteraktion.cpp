@@ -68,9 +68,14 @@ QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, con
 }
 
 QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString& dir,
-                                           const QString& filter)
+                                           const QString& filter, QString* gewaehlterFilter)
 {
-    return naechste("getSaveFileName", caption, filter, {}, nullptr, dir).toString();
+    const QVariant a = naechste("getSaveFileName", caption, filter, {}, nullptr, dir);
+    if (a.typeId() != QMetaType::QStringList)
+        return a.toString();
+    if (gewaehlterFilter)
+        *gewaehlterFilter = a.toStringList().value(1);
+    return a.toStringList().value(0);
 }
 
 bool SkriptInteraktion::printDialog(QPrinter* printer, QWidget*)

@@ -28,7 +28,7 @@ public:
     ~SkriptInteraktion() override { Interaktion::install(nullptr); }
 
     // The next answers: a QMessageBox::StandardButton, the text, number or chosen position (int) of an
-    // input, a file name, a bool for printDialog() or a QString: print into that PDF file. Null cancels.
+    // input, a file name (or a list of name and chosen filter), a bool for printDialog() or a QString: print into that PDF file. Null cancels.
     // A text typed into a checked input must be accepted by its check, or the test fails.
     void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
     // Text typed into the next checked input that its check must refuse (the test fails when it
@@ -74,14 +74,16 @@ public:
     QString getOpenFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter) override;
     QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
-                            const QString& filter) override;
+                            const QString& filter,
+                            QString* gewaehlterFilter) override;
     bool printDialog(QPrinter* printer, QWidget*) override;
     bool openUrl(const QUrl& url) override
     {
         fragen.append({"openUrl", QString(), url.toString(), {}, {}, {}});
         urls.append(url);
-        return true;
+        return urlsOeffnen;
     }
+    bool urlsOeffnen = true;  // false: as if no program took the link
 
 private:
     // Records the question; the scripted answer, or sonst when there is none (then *ok is false).
