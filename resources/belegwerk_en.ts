@@ -170,6 +170,13 @@
     </message>
 </context>
 <context>
+    <name>Ausstellung</name>
+    <message>
+        <source>Ausgestellt am %1 — Korrekturen nur über eine Gutschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BelegPdf</name>
     <message>
         <source>Die Rechnung wurde als einfache PDF-Datei geschrieben, nicht als elektronische Rechnung (Factur-X), denn es fehlt:
@@ -197,6 +204,65 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
 </context>
 <context>
+    <name>Belegbetraege</name>
+    <message>
+        <source>Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuerschuldnerschaft des Leistungsempfängers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht im Inland steuerbare Leistung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gemäß § 19 UStG wird keine Umsatzsteuer berechnet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steuerfrei nach § 4 Nr. 21 UStG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht steuerbarer Innenumsatz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exonération de TVA, article 262 ter I du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autoliquidation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exonération de TVA, article 262 I du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVA non applicable, art. 259-1 du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVA non applicable, art. 293 B du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exonération de TVA, article 261-4-4° a du CGI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opération interne, hors du champ de la TVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Betrag</name>
     <message>
         <source>%1 €</source>
@@ -219,18 +285,6 @@ Please complete the settings or the customer and save the invoice again.</transl
 </context>
 <context>
     <name>CiiAufbau</name>
-    <message>
-        <source>Exonération TVA</source>
-        <translation>Exonération TVA</translation>
-    </message>
-    <message>
-        <source>Livraisons intracommunautaires, art. 262 ter I du CGI</source>
-        <translation>Livraisons intracommunautaires, art. 262 ter I du CGI</translation>
-    </message>
-    <message>
-        <source>Non soumis à la TVA</source>
-        <translation>Non soumis à la TVA</translation>
-    </message>
     <message>
         <source>Frankreich</source>
         <translation>Frankreich</translation>
@@ -278,6 +332,14 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>IBAN der Firma (Zahlung per Überweisung)</source>
         <translation>Company IBAN (payment by bank transfer)</translation>
+    </message>
+    <message>
+        <source>USt-IdNr. oder SIREN/Registernummer der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>getrennte Rechnungen für nicht steuerbare und andere Positionen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -433,12 +495,158 @@ Please complete the settings or the customer and save the invoice again.</transl
         <source>Bitte wählen Sie die Datenbankdatei aus.</source>
         <translation>Please choose the database file.</translation>
     </message>
+    <message>
+        <source>SSL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CA-Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ordner der täglichen Datensicherung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letzte Datensicherung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>noch keine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die letzte automatische Datensicherung ist misslungen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbankeinstellungen bleiben unverändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Datenbank</name>
     <message>
         <source>Der Nummernversatz %1 = &quot;%2&quot; liegt nicht zwischen 0 und %3.</source>
         <translation>The numbering offset %1 = &quot;%2&quot; is not between 0 and %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Datenpruefung</name>
+    <message>
+        <source>Die Datenbank ist nicht geöffnet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unversehrtheit der Datenbankdatei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei ist beschädigt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belegnummern ohne Doppel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechnungsnummer %1 (Dienst %2) ist %3-mal vergeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belegnummer %1 (Art %2) ist %3-mal vergeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belegnummer %1 ist %2-mal vergeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Archiv der ausgestellten Belege</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der ausgestellte Auftrag %1 fehlt im Belegarchiv.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der archivierte Beleg des Auftrags %1 stimmt nicht mit seiner Prüfsumme überein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Datensicherung</name>
+    <message>
+        <source>Die Datei %1 lässt sich nicht anlegen: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbank lässt sich nicht öffnen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Sicherung ist misslungen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei %1 lässt sich nicht schreiben: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist keine Datensicherung von Belegwerk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht lesen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist unvollständig: sie wurde abgeschnitten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei lässt sich nicht öffnen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datensicherung hat ein Format, das dieses Programm nicht kennt (Version %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ist beschädigt: Tabellen oder Zeilen stimmen nicht mit dem Verzeichnis der Sicherung überein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Prüfsumme stimmt nicht: der Inhalt der Datei wurde verändert oder ist beschädigt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die bisherigen Daten ließen sich nicht sichern; nichts wurde geändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datensicherung lässt sich nicht lesen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Wiederherstellung ist misslungen; nichts wurde geändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank lässt sich nicht lesen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank ist nicht leer (Tabelle %1): es wird nichts übertragen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Übertragung ist misslungen; die Zieldatenbank ist unverändert.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -512,14 +720,6 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>Quant.</translation>
     </message>
     <message>
-        <source>Prix Net €</source>
-        <translation>Prix Net €</translation>
-    </message>
-    <message>
-        <source>TVA %1% €</source>
-        <translation>TVA %1% €</translation>
-    </message>
-    <message>
         <source>Prix €</source>
         <translation>Prix €</translation>
     </message>
@@ -540,20 +740,8 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>Facture Service</translation>
     </message>
     <message>
-        <source>C.TVA</source>
-        <translation>C.TVA</translation>
-    </message>
-    <message>
         <source>Total €</source>
         <translation>Total €</translation>
-    </message>
-    <message>
-        <source>Exonération TVA</source>
-        <translation>Exonération TVA</translation>
-    </message>
-    <message>
-        <source>Sous-total</source>
-        <translation>Sous-total</translation>
     </message>
     <message>
         <source>TVA</source>
@@ -592,10 +780,6 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>N° TVA: %1</translation>
     </message>
     <message>
-        <source>Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI</source>
-        <translation>Livraisons Intracommunautaires - Art. 262 ter, 1-1° du CGI</translation>
-    </message>
-    <message>
         <source>SIREN %1</source>
         <translation>SIREN %1</translation>
     </message>
@@ -628,12 +812,36 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>Date d&apos;échéance: %1</translation>
     </message>
     <message>
-        <source>EXOTV</source>
-        <translation>EXOTV</translation>
-    </message>
-    <message>
         <source>Page %1 / %2</source>
         <translation>Page %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prix unit. HT €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total HT €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total HT non soumis à TVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total HT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total TVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avoir sur facture Nº %1 du %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -653,10 +861,6 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Produkt</source>
         <translation>Produkt</translation>
-    </message>
-    <message>
-        <source>MwSt €</source>
-        <translation>MwSt €</translation>
     </message>
     <message>
         <source>Preis €</source>
@@ -735,16 +939,8 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>Netto €</translation>
     </message>
     <message>
-        <source>Netto</source>
-        <translation>Netto</translation>
-    </message>
-    <message>
         <source>MwSt %1 %</source>
         <translation>MwSt %1 %</translation>
-    </message>
-    <message>
-        <source>Steuerfreie innergemeinschaftliche Lieferung.</source>
-        <translation>Steuerfreie innergemeinschaftliche Lieferung.</translation>
     </message>
     <message>
         <source>Betrag dankend erhalten.</source>
@@ -757,6 +953,34 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Seite %1 von %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Zur Rechnung %1 vom %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto ohne USt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netto gesamt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MwSt gesamt</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -826,6 +1050,30 @@ Export settings including the password?</translation>
     <message>
         <source>Dieser Wert wurde nicht übernommen.</source>
         <translation>This value was not taken over.</translation>
+    </message>
+    <message>
+        <source>Es wurde nichts übernommen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(wird gelöscht und beim nächsten Start erfragt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei ändert keine Einstellung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Einstellungen werden geändert:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannt, nicht übernommen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Übernehmen?</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -909,6 +1157,14 @@ Export settings including the password?</translation>
     <message>
         <source>BIC</source>
         <translation>BIC</translation>
+    </message>
+    <message>
+        <source>Land</source>
+        <translation type="unfinished">Country</translation>
+    </message>
+    <message>
+        <source>z. B. Frankreich, Deutschland</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1595,6 +1851,30 @@ All data lives in the database, without other settings in the file belegwerk.db 
         <source>Der Kunde %1 wurde nicht gefunden.</source>
         <translation>Customer %1 was not found.</translation>
     </message>
+    <message>
+        <source>Daten&amp;sicherung erstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensicherung &amp;wiederherstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten &amp;übertragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg konnte nicht erstellt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg wurde ohne elektronische Rechnung ausgestellt.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OdsLeser</name>
@@ -1855,6 +2135,14 @@ Please enter the price.</translation>
         <source>Bitte geben sie die neue Menge an.</source>
         <translation>Please enter the new quantity.</translation>
     </message>
+    <message>
+        <source>MwSt ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umsatzsteuer der Zeile:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -1877,6 +2165,25 @@ Please enter the price.</translation>
     <message>
         <source>Die Datenbankdatei ist beschädigt. Sie wird nicht verändert; es kann nichts gespeichert werden.</source>
         <translation>The database file is damaged. It will not be changed; nothing can be saved.</translation>
+    </message>
+    <message>
+        <source>Passwort für %1 auf %2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensicherung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die automatische Datensicherung ist misslungen:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1951,6 +2258,108 @@ Please enter the price.</translation>
     <message>
         <source>Mit diesem Versatz wird keine Rechnung gespeichert; &quot;OK&quot; speichert den angezeigten Wert.</source>
         <translation>With this offset no invoice is stored; &quot;OK&quot; stores the value shown.</translation>
+    </message>
+    <message>
+        <source>Präfix Rechnung Produkte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Präfix Rechnung Schulung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Präfix Gutschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Präfix Angebot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Präfix Lieferschein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SicherungsBefehle</name>
+    <message>
+        <source>Datensicherung (*%1);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensicherung erstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datensicherung %1 wurde geschrieben. Sie enthält:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datensicherung wiederherstellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datei wird nicht wiederhergestellt; nichts wurde geändert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datensicherung vom %1 (Belegwerk %2) enthält:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle jetzigen Daten werden durch sie ersetzt. Die jetzigen Daten werden vorher in %1 gesichert. Wiederherstellen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten wurden wiederhergestellt. Die vorigen Daten liegen in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten übertragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SQLite-Datenbank (*.db);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server der PostgreSQL-Datenbank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name der Datenbank:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zieldatenbank lässt sich nicht öffnen: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Daten wurden nach %1 übertragen. Um mit ihr zu arbeiten, stellen Sie sie in den Einstellungen als Datenbank ein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sicherungsplan</name>
+    <message>
+        <source>Der Ordner %1 lässt sich nicht anlegen.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2094,6 +2503,18 @@ Please enter the price.</translation>
         <source>Die Liste konnte nicht gelesen werden:</source>
         <translation>The list could not be read:</translation>
     </message>
+    <message>
+        <source>Die Verbindung zur Datenbank war unterbrochen; es wurde nichts gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Datenbankserver hat nicht rechtzeitig geantwortet; es wurde nichts gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Verbindung zur Datenbank brach beim Abschluss ab; ob gespeichert wurde, ist unbekannt. Bitte prüfen Sie die Liste, bevor Sie es noch einmal eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SqlAuftragsStore</name>
@@ -2112,6 +2533,33 @@ Please enter the price.</translation>
     <message>
         <source>Die Belegnummer %1 liegt nicht zwischen 1 und %2.</source>
         <translation>The document number %1 is not between 1 and %2.</translation>
+    </message>
+    <message>
+        <source>Die Belegnummer %1 ist schon vergeben: die Präfixe der Nummernkreise in den Einstellungen müssen sich unterscheiden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg ist nicht gespeichert oder hat keine Datei.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg %1 ist schon ausgestellt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Beleg %1 ist ausgestellt und kann nicht gelöscht werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur der letzte Beleg eines Nummernkreises kann gelöscht werden, damit keine Nummer fehlt; %1 ist es nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2205,6 +2653,18 @@ Please enter the price.</translation>
         <source>Summe: %1 €</source>
         <translation>Total: %1 €</translation>
     </message>
+    <message>
+        <source>S %1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z 0 % (Nullsatz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E steuerfrei (Schulung)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SteuerEditor</name>
@@ -2255,6 +2715,14 @@ Please enter the price.</translation>
     <message>
         <source>Keiner</source>
         <translation>Neither</translation>
+    </message>
+    <message>
+        <source>Kleinunternehmer: keine Umsatzsteuer (§ 19 UStG, art. 293 B CGI)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schulungen sind steuerfrei (Bildungsträger)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2332,6 +2800,21 @@ Please enter the price.</translation>
     <message>
         <source>Als PNG speichern</source>
         <translation>Save as PNG</translation>
+    </message>
+</context>
+<context>
+    <name>Verbindung</name>
+    <message>
+        <source>Der Datenbanktreiber &quot;%1&quot; wird nicht unterstützt (nur %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei %1 gehört einem anderen Benutzer (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Datenbankdatei %1 ist für andere Benutzer beschreibbar.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
