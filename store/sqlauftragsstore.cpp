@@ -540,29 +540,15 @@ bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verb
 
 bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
 {
-    // Only an order read by this store can have been changed elsewhere since.
-    const bool geprueft = m_versionen.contains(a.Nr);
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString(
-        "update auftrag set [KundenNr]=:knr ,[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
+    const bool ok = aktualisiere(q, a,
+        "[KundenNr]=:knr ,[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[PLZ]=:plz ,[Ort]=:ort ,[Bemerkung]=:bemerkung ,[Summe]=:summe ,[Eingang]=:eingang ,"
         "[Lieferung]=:lieferung ,[Status]=:status ,[Typ]=:typ ,[Zahlung]=:zahl ,"
-        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar ,"
-        "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
-        .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
-    bindAuftragsZeile(q, a);
-    q.bindValue(":nr", a.Nr);
-    if (geprueft)
-        q.bindValue(":version", m_versionen.value(a.Nr));
-    if (!q.exec()) {
-        qWarning() << "error updateing Auftrag" << q.lastError().text() << a;
-        return misslungen(q);
-    }
-    if (geprueft && q.numRowsAffected() == 0) {
-        qWarning() << "error updateing Auftrag: changed elsewhere" << a.Nr;
-        m_fehler = {Speicherfehler::Geaendert, QString()};
+        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar",
+        [&a](QSqlQuery& q) { bindAuftragsZeile(q, a); });
+    if (!ok)
         return false;
-    }
 
     QSqlQuery k(m_db);
     k.prepare(Datenbank::sql(m_db,
@@ -595,12 +581,23 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
 
 bool SqlAuftragsStore::updateStatus(const Auftrag& a)
 {
-    const bool geprueft = m_versionen.contains(a.Nr);
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString("update auftrag set [Status]=:status ,"
-                                           "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
-                                       .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
-    q.bindValue(":status", a.Status);
+    if (!aktualisiere(q, a, "[Status]=:status",
+                      [&a](QSqlQuery& q) { q.bindValue(":status", a.Status); }))
+        return false;
+    Datenbank::melde(m_db, "auftrag");
+    return true;
+}
+
+bool SqlAuftragsStore::aktualisiere(QSqlQuery& q, const Auftrag& a, const QString& spalten,
+                                    const std::function<void(QSqlQuery&)>& binde)
+{
+    // Only an order read by this store can have been changed elsewhere since.
+    const bool geprueft = m_versionen.contains(a.Nr);
+    q.prepare(Datenbank::sql(m_db, QString("update auftrag set %1 ,[Version]=coalesce([Version],0)+1 "
+                                           "where [Nr]=:nr%2")
+                                       .arg(spalten, geprueft ? " and coalesce([Version],0)=:version" : "")));
+    binde(q);
     q.bindValue(":nr", a.Nr);
     if (geprueft)
         q.bindValue(":version", m_versionen.value(a.Nr));
@@ -613,7 +610,6 @@ bool SqlAuftragsStore::updateStatus(const Auftrag& a)
         m_fehler = {Speicherfehler::Geaendert, QString()};
         return false;
     }
-    Datenbank::melde(m_db, "auftrag");
     return true;
 }
 

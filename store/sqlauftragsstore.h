@@ -10,6 +10,9 @@
 #include <QSqlDatabase>
 #include <QVariantMap>
 
+#include <functional>
+
+
 class QSqlQuery;
 
 // The order store over auftrag, auftragslines and auftragskunden. Numbers new
@@ -62,6 +65,10 @@ private:
     bool insertAuftrag(Auftrag& a, Einfuegen& e);
     bool updateAuftrag(const Auftrag& a);
     bool updateStatus(const Auftrag& a);
+    // Updates the named columns of a's row; where this store read the row, only while
+    // nobody else changed it since.
+    bool aktualisiere(QSqlQuery& q, const Auftrag& a, const QString& spalten,
+                      const std::function<void(QSqlQuery&)>& binde);
     void erzeugeSchutz();
     void vergibBelegNrAlter();
     bool misslungen(const QString& grund);
