@@ -12,7 +12,6 @@
 
 #include <functional>
 
-
 class QSqlQuery;
 
 // The order store over auftrag, auftragslines and auftragskunden. Numbers new
