@@ -284,6 +284,66 @@ bool setzeFolgen(QSqlDatabase& ziel, const QString& tabelle, const QList<Spalte>
     return true;
 }
 
+// Triggers guard issued documents against change and deletion. Replacing all
+// data lifts them inside its own write transaction and puts them back before
+// the commit: DDL is transactional on SQLite and PostgreSQL, so a failure
+// rolls back to the guarded database, and no other connection ever sees it
+// unguarded.
+class Schutz
+{
+public:
+    bool hebeAuf(QSqlDatabase& db, QString& fehler)
+    {
+        QSqlQuery q(db);
+        QStringList weg;
+        if (Datenbank::istSqlite(db)) {
+            // In main: an attached backup has triggers of its own.
+            if (!q.exec(QStringLiteral("select name, sql from main.sqlite_master "
+                                       "where type='trigger' and sql is not null")))
+                return gescheitert(q, fehler);
+            static const QRegularExpression kopf(QStringLiteral("^\\s*create\\s+trigger\\s+"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+            while (q.next()) {
+                const QString n = name(db, q.value(0).toString(), QSqlDriver::TableName);
+                weg << QStringLiteral("drop trigger main.") + n;
+                m_zurueck << q.value(1).toString().replace(kopf, QStringLiteral("create trigger main."));
+            }
+        } else {
+            if (!q.exec(QStringLiteral("select c.relname, t.tgname from pg_trigger t join pg_class c "
+                                       "on c.oid=t.tgrelid where not t.tgisinternal and t.tgenabled='O' "
+                                       "and c.relnamespace=(select oid from pg_namespace "
+                                       "where nspname=current_schema())")))
+                return gescheitert(q, fehler);
+            while (q.next()) {
+                const QString t = name(db, q.value(0).toString(), QSqlDriver::TableName);
+                const QString n = name(db, q.value(1).toString(), QSqlDriver::TableName);
+                weg << QStringLiteral("alter table %1 disable trigger %2").arg(t, n);
+                m_zurueck << QStringLiteral("alter table %1 enable trigger %2").arg(t, n);
+            }
+        }
+        for (const QString& a : weg)
+            if (!q.exec(a))
+                return gescheitert(q, fehler);
+        return true;
+    }
+    bool stelleHer(QSqlDatabase& db, QString& fehler)
+    {
+        QSqlQuery q(db);
+        for (const QString& a : m_zurueck)
+            if (!q.exec(a))
+                return gescheitert(q, fehler);
+        return true;
+    }
+
+private:
+    static bool gescheitert(const QSqlQuery& q, QString& fehler)
+    {
+        fehler = fehlerText(q);
+        return false;
+    }
+    QStringList m_zurueck;
+};
+
 // SHA-256 of OpenSSL: six times as fast as QCryptographicHash's, which
 // otherwise takes most of a backup's time.
 class Sha256
@@ -656,6 +716,9 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
                 neue << q.value(0).toString();
         }
         Datenbank::schreibe(ziel, sf, "restoring backup", [&] {
+            Schutz schutz;
+            if (!schutz.hebeAuf(ziel, fehler))
+                return false;
             QSqlQuery q(ziel);
             for (const QString& t : alte) {
                 if (!q.exec(QStringLiteral("delete from main.%1").arg(name(ziel, t, QSqlDriver::TableName)))) {
@@ -674,7 +737,7 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
                     return false;
                 }
             }
-            return true;
+            return schutz.stelleHer(ziel, fehler);
         });
         QSqlQuery(ziel).exec(QStringLiteral("detach database belegwerk_sicherung"));
     } else {
@@ -683,6 +746,9 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
             return tr("Die Datensicherung lässt sich nicht lesen: %1").arg(quelle.db.lastError().text());
         const QStringList neue = tabellen(quelle.db);
         Datenbank::schreibe(ziel, sf, "restoring backup", [&] {
+            Schutz schutz;
+            if (!schutz.hebeAuf(ziel, fehler))
+                return false;
             QSqlQuery q(ziel);
             for (const QString& t : alte) {
                 if (!q.exec(QStringLiteral("delete from %1").arg(name(ziel, t, QSqlDriver::TableName)))) {
@@ -698,7 +764,7 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
                     return false;
                 Datenbank::melde(ziel, t);
             }
-            return true;
+            return schutz.stelleHer(ziel, fehler);
         });
     }
     if (!fehler.isEmpty() || sf.art != Speicherfehler::Keiner) {
@@ -733,6 +799,11 @@ QString Datensicherung::uebertrage(const QSqlDatabase& von, const QSqlDatabase& 
                        ? QStringLiteral("start transaction isolation level repeatable read read only")
                        : QStringLiteral("begin"));
         Datenbank::schreibe(ziel, sf, "transferring data", [&] {
+            // Tables made by the program have the guards: issued orders come
+            // before their lines.
+            Schutz schutz;
+            if (!schutz.hebeAuf(ziel, fehler))
+                return false;
             for (const QString& t : quellTabellen) {
                 const QList<Spalte> liste = spalten(quelle.db, t);
                 if (!legeAn(ziel, t, liste, fehler)
@@ -740,7 +811,7 @@ QString Datensicherung::uebertrage(const QSqlDatabase& von, const QSqlDatabase& 
                     || !setzeFolgen(ziel, t, liste, fehler))
                     return false;
             }
-            return true;
+            return schutz.stelleHer(ziel, fehler);
         });
         lesen.exec(QStringLiteral("commit"));
     }

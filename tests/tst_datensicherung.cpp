@@ -32,17 +32,6 @@ Auftrag auftrag(int zeilen, int typ = 0)
     return a;
 }
 
-// The tables and columns the program adds elsewhere, for databases made without them.
-void ergaenzeSchema(QSqlDatabase db)
-{
-    QSqlQuery q(db);
-    q.exec(Datenbank::sql(db, "alter table auftrag add column [BelegNr] text"));
-    q.exec(Datenbank::sql(db, "alter table auftrag add column [Ausgestellt] text"));
-    q.exec(Datenbank::sql(db, QString("create table if not exists belegarchiv ([Auftrag] int, "
-                                      "[Zeit] text, [Sha256] text, [Datei] %1)")
-                                  .arg(Datenbank::istPostgres(db) ? "bytea" : "blob")));
-}
-
 void archiviere(QSqlDatabase db, int nr, const QByteArray& pdf)
 {
     QSqlQuery q(db);
@@ -53,7 +42,7 @@ void archiviere(QSqlDatabase db, int nr, const QByteArray& pdf)
     q.addBindValue(QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex()));
     q.addBindValue(pdf);
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
-    QVERIFY(q.exec(Datenbank::sql(db, QString("update auftrag set [Ausgestellt]='2024-05-06', "
+    QVERIFY(q.exec(Datenbank::sql(db, QString("update auftrag set [Ausgestellt]='2024-05-06T10:00:00', "
                                               "[BelegNr]='RE-%1' where [Nr]=%1").arg(nr))));
 }
 
@@ -66,7 +55,6 @@ void fuelle()
     produkte.createTable();
     kunden.createTable();
     auftraege.createTables();
-    ergaenzeSchema(QSqlDatabase::database());
     for (int i = 0; i < 3; ++i) {
         Kunde k;
         k.Name = QString("Kunde %1 äöü").arg(i);
@@ -228,6 +216,7 @@ private slots:
         QTest::newRow("an SQLite file of another program") << "fremd";
         QTest::newRow("a text file") << "text";
         QTest::newRow("missing") << "fehlt";
+        QTest::newRow("data the database refuses halfway") << "ziel";
     }
     void wiederherstellen()
     {
@@ -254,7 +243,7 @@ private slots:
             QVERIFY(s.open());
             QSqlQuery q(s);
             QVERIFY(q.exec(schaden == "fremd" ? "drop table belegwerk_manifest"
-                                              : "update auftragslines set Preis=Preis+1 where Nr=3"));
+                                              : "update auftragslines set Preis=Preis+1 where Nr=11"));
             q.finish();
             s.close();
             s = QSqlDatabase();
@@ -268,23 +257,32 @@ private slots:
         }
 
         // Changes after the backup that a restore undoes.
-        for (const char* aenderung : {"delete from kunden where [Nr]=2",
-                                      "update auftrag set [Komentar]='neu' where [Nr]=1",
+        for (const char* aenderung : {"delete from kunden where [Nr]=3",
+                                      "update auftrag set [Komentar]='neu' where [Nr]=5",
                                       "insert into produkte ([Nr], [Name]) values ('neu', 'neu')"})
             QVERIFY(QSqlQuery(db).exec(Datenbank::sql(db, aenderung)));
+        if (schaden == "ziel")  // the backup holds two customers with this remark
+            QVERIFY(QSqlQuery(db).exec(Datenbank::sql(db, "create unique index nein on kunden([Bemerkung])")));
         const auto geaendert = inhalt(db);
         const QString vorher = env->pfad("vorher");
 
         const QString fehler = Datensicherung::stelleWiederHer(db, datei, vorher);
+        // Issued documents stay guarded, whether the restore failed or not.
+        const auto geschuetzt = [&db] {
+            for (const char* s : {"delete from belegarchiv", "update auftrag set [Komentar]='x' where [Nr]=1"})
+                QVERIFY(!QSqlQuery(db).exec(Datenbank::sql(db, s)));
+        };
         if (!schaden.isEmpty()) {
             QVERIFY(!fehler.isEmpty());
-            QVERIFY(!Datensicherung::pruefe(datei).fehler.isEmpty());
+            QCOMPARE(Datensicherung::pruefe(datei).fehler.isEmpty(), schaden == "ziel");
             QCOMPARE(inhalt(db), geaendert);
-            QVERIFY(!QFile::exists(vorher));
+            QCOMPARE(QFile::exists(vorher), schaden == "ziel");
+            geschuetzt();
             return;
         }
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QCOMPARE(inhalt(db), gesichert);
+        geschuetzt();
         // The replaced data is one more backup, which restores in turn.
         QVERIFY(Datensicherung::pruefe(vorher).fehler.isEmpty());
         QVERIFY(Datensicherung::stelleWiederHer(db, vorher, env->pfad("vorher2")).isEmpty());
@@ -325,8 +323,10 @@ private slots:
             QVERIFY(q.exec("delete from auftrag where \"Nr\"=13"));
         }
 
-        // Back into a new file, once directly and once through a backup of the shared database.
+        // Back into a new file, once directly (the program made its tables, with
+        // their guards) and once through a backup of the shared database.
         env->neueDatenbank();
+        SqlAuftragsStore(nullptr).createTables();
         fehler = Datensicherung::uebertrage(pg, QSqlDatabase::database());
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QCOMPARE(inhalt(QSqlDatabase::database()), original);
@@ -442,19 +442,22 @@ private slots:
         {
         QSqlDatabase db = QSqlDatabase::database();
         QSqlQuery q(db);
+        // A foreign tool must drop the database's guard first.
         if (schaden == "kippen") {
+            q.exec(Testumgebung::postgres() ? "drop trigger belegarchiv_fest on belegarchiv"
+                                            : "drop trigger belegarchiv_fest");
             q.prepare(Datenbank::sql(db, "update belegarchiv set [Datei]=? where [Auftrag]=2"));
             QByteArray pdf("%PDF-1.7\n");
             pdf += QByteArray(2000, char(2)) + QByteArray("\0\xfe", 2);
             q.addBindValue(pdf);
             QVERIFY(q.exec());
         } else if (schaden == "doppelt") {
-            // Past the database's own guard, as an older program or a hand edit could.
             q.exec("drop index auftrag_art_eindeutig");
             q.exec("drop index auftrag_rechnung_eindeutig");
             QVERIFY(q.exec(Datenbank::sql(db, "update auftrag set [AuftragsNr]=1 where [Nr]=5")));
         } else if (schaden == "belegnr") {
-            QVERIFY(q.exec(Datenbank::sql(db, "update auftrag set [BelegNr]='RE-1' where [Nr]=2")));
+            q.exec("drop index auftrag_belegnr");
+            QVERIFY(q.exec(Datenbank::sql(db, "update auftrag set [BelegNr]='RE-1' where [Nr]=5")));
         } else if (schaden == "archiv") {
             QVERIFY(q.exec(Datenbank::sql(db, "update auftrag set [Ausgestellt]='2024-05-07' where [Nr]=7")));
         }
