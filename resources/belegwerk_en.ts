@@ -173,7 +173,7 @@
     <name>Ausstellung</name>
     <message>
         <source>Ausgestellt am %1 — Korrekturen nur über eine Gutschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Issued on %1 — corrections only by a credit note</translation>
     </message>
 </context>
 <context>
@@ -207,59 +207,59 @@ Please complete the settings or the customer and save the invoice again.</transl
     <name>Belegbetraege</name>
     <message>
         <source>Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)</translation>
     </message>
     <message>
         <source>Steuerschuldnerschaft des Leistungsempfängers</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschuldnerschaft des Leistungsempfängers</translation>
     </message>
     <message>
         <source>Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)</translation>
     </message>
     <message>
         <source>Nicht im Inland steuerbare Leistung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Inland steuerbare Leistung</translation>
     </message>
     <message>
         <source>Gemäß § 19 UStG wird keine Umsatzsteuer berechnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemäß § 19 UStG wird keine Umsatzsteuer berechnet.</translation>
     </message>
     <message>
         <source>Steuerfrei nach § 4 Nr. 21 UStG</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfrei nach § 4 Nr. 21 UStG</translation>
     </message>
     <message>
         <source>Nicht steuerbarer Innenumsatz</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht steuerbarer Innenumsatz</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 262 ter I du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 262 ter I du CGI</translation>
     </message>
     <message>
         <source>Autoliquidation</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoliquidation</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 262 I du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 262 I du CGI</translation>
     </message>
     <message>
         <source>TVA non applicable, art. 259-1 du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA non applicable, art. 259-1 du CGI</translation>
     </message>
     <message>
         <source>TVA non applicable, art. 293 B du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA non applicable, art. 293 B du CGI</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 261-4-4° a du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 261-4-4° a du CGI</translation>
     </message>
     <message>
         <source>Opération interne, hors du champ de la TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération interne, hors du champ de la TVA</translation>
     </message>
 </context>
 <context>
@@ -335,11 +335,11 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>USt-IdNr. oder SIREN/Registernummer der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company VAT ID or SIREN/registration number (Settings, Company)</translation>
     </message>
     <message>
         <source>getrennte Rechnungen für nicht steuerbare und andere Positionen</source>
-        <translation type="unfinished"></translation>
+        <translation>separate invoices for lines outside the scope of VAT and other lines</translation>
     </message>
 </context>
 <context>
@@ -497,31 +497,31 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>CA-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>CA file</translation>
     </message>
     <message>
         <source>Ordner der täglichen Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Daily backup folder</translation>
     </message>
     <message>
         <source>Letzte Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Last backup</translation>
     </message>
     <message>
         <source>noch keine</source>
-        <translation type="unfinished"></translation>
+        <translation>none yet</translation>
     </message>
     <message>
         <source>Die letzte automatische Datensicherung ist misslungen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The last automatic backup failed: %1</translation>
     </message>
     <message>
         <source>Die Datenbankeinstellungen bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database settings remain unchanged.</translation>
     </message>
 </context>
 <context>
@@ -535,118 +535,118 @@ Please complete the settings or the customer and save the invoice again.</transl
     <name>Datenpruefung</name>
     <message>
         <source>Die Datenbank ist nicht geöffnet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database is not open: %1</translation>
     </message>
     <message>
         <source>Unversehrtheit der Datenbankdatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Integrity of the database file</translation>
     </message>
     <message>
         <source>Die Datenbankdatei ist beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file is damaged: %1</translation>
     </message>
     <message>
         <source>Belegnummern ohne Doppel</source>
-        <translation type="unfinished"></translation>
+        <translation>No duplicate document numbers</translation>
     </message>
     <message>
         <source>Rechnungsnummer %1 (Dienst %2) ist %3-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoice number %1 (service %2) is assigned %3 times.</translation>
     </message>
     <message>
         <source>Belegnummer %1 (Art %2) ist %3-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Document number %1 (kind %2) is assigned %3 times.</translation>
     </message>
     <message>
         <source>Belegnummer %1 ist %2-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Document number %1 is assigned %2 times.</translation>
     </message>
     <message>
         <source>Archiv der ausgestellten Belege</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive of issued documents</translation>
     </message>
     <message>
         <source>Der ausgestellte Auftrag %1 fehlt im Belegarchiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>The issued order %1 is missing from the document archive.</translation>
     </message>
     <message>
         <source>Der archivierte Beleg des Auftrags %1 stimmt nicht mit seiner Prüfsumme überein.</source>
-        <translation type="unfinished"></translation>
+        <translation>The archived document of order %1 does not match its checksum.</translation>
     </message>
 </context>
 <context>
     <name>Datensicherung</name>
     <message>
         <source>Die Datei %1 lässt sich nicht anlegen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be created: %2</translation>
     </message>
     <message>
         <source>Die Datenbank lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The database cannot be opened: %1</translation>
     </message>
     <message>
         <source>Die Sicherung ist misslungen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup failed: %1</translation>
     </message>
     <message>
         <source>Die Datei %1 lässt sich nicht schreiben: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be written: %2</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datensicherung von Belegwerk.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not a Belegwerk backup.</translation>
     </message>
     <message>
         <source>Die Datei lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file cannot be read: %1</translation>
     </message>
     <message>
         <source>Die Datei ist unvollständig: sie wurde abgeschnitten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is incomplete: it has been truncated.</translation>
     </message>
     <message>
         <source>Die Datei lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file cannot be opened: %1</translation>
     </message>
     <message>
         <source>Die Datei ist beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged: %1</translation>
     </message>
     <message>
         <source>Die Datensicherung hat ein Format, das dieses Programm nicht kennt (Version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup has a format this program does not know (version %1).</translation>
     </message>
     <message>
         <source>Die Datei ist beschädigt: Tabellen oder Zeilen stimmen nicht mit dem Verzeichnis der Sicherung überein.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is damaged: tables or rows do not match the backup&apos;s index.</translation>
     </message>
     <message>
         <source>Die Prüfsumme stimmt nicht: der Inhalt der Datei wurde verändert oder ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The checksum does not match: the file&apos;s content has been changed or is damaged.</translation>
     </message>
     <message>
         <source>Die bisherigen Daten ließen sich nicht sichern; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The current data could not be backed up; nothing was changed.</translation>
     </message>
     <message>
         <source>Die Datensicherung lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup cannot be read: %1</translation>
     </message>
     <message>
         <source>Die Wiederherstellung ist misslungen; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The restore failed; nothing was changed.</translation>
     </message>
     <message>
         <source>Die Zieldatenbank lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The target database cannot be read: %1</translation>
     </message>
     <message>
         <source>Die Zieldatenbank ist nicht leer (Tabelle %1): es wird nichts übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The target database is not empty (table %1): nothing is transferred.</translation>
     </message>
     <message>
         <source>Die Übertragung ist misslungen; die Zieldatenbank ist unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The transfer failed; the target database is unchanged.</translation>
     </message>
 </context>
 <context>
@@ -817,31 +817,31 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Prix unit. HT €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix unit. HT €</translation>
     </message>
     <message>
         <source>Total HT €</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT €</translation>
     </message>
     <message>
         <source>Total HT non soumis à TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT non soumis à TVA</translation>
     </message>
     <message>
         <source>Total HT</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT</translation>
     </message>
     <message>
         <source>Total TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Total TVA</translation>
     </message>
     <message>
         <source>Avoir sur facture Nº %1 du %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir sur facture Nº %1 du %2</translation>
     </message>
 </context>
 <context>
@@ -956,31 +956,31 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>Zur Rechnung %1 vom %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Rechnung %1 vom %2</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>USt.</source>
-        <translation type="unfinished"></translation>
+        <translation>USt.</translation>
     </message>
     <message>
         <source>Netto ohne USt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto ohne USt.</translation>
     </message>
     <message>
         <source>Netto %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto %1 %</translation>
     </message>
     <message>
         <source>Netto gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto gesamt</translation>
     </message>
     <message>
         <source>MwSt gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt gesamt</translation>
     </message>
 </context>
 <context>
@@ -1053,27 +1053,27 @@ Export settings including the password?</translation>
     </message>
     <message>
         <source>Es wurde nichts übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nothing was taken over.</translation>
     </message>
     <message>
         <source>(wird gelöscht und beim nächsten Start erfragt)</source>
-        <translation type="unfinished"></translation>
+        <translation>(will be deleted and asked for at the next start)</translation>
     </message>
     <message>
         <source>Die Datei ändert keine Einstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file changes no setting.</translation>
     </message>
     <message>
         <source>Diese Einstellungen werden geändert:</source>
-        <translation type="unfinished"></translation>
+        <translation>These settings will be changed:</translation>
     </message>
     <message>
         <source>Unbekannt, nicht übernommen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown, not taken over:</translation>
     </message>
     <message>
         <source>Übernehmen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Take over?</translation>
     </message>
 </context>
 <context>
@@ -1160,11 +1160,11 @@ Export settings including the password?</translation>
     </message>
     <message>
         <source>Land</source>
-        <translation type="unfinished">Country</translation>
+        <translation>Country</translation>
     </message>
     <message>
         <source>z. B. Frankreich, Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. France, Germany</translation>
     </message>
 </context>
 <context>
@@ -1853,27 +1853,27 @@ All data lives in the database, without other settings in the file belegwerk.db 
     </message>
     <message>
         <source>Daten&amp;sicherung erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create &amp;backup</translation>
     </message>
     <message>
         <source>Datensicherung &amp;wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restore backup</translation>
     </message>
     <message>
         <source>Daten &amp;übertragen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transfer data</translation>
     </message>
     <message>
         <source>Der Beleg konnte nicht erstellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document could not be created.</translation>
     </message>
     <message>
         <source>Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document could not be issued; nothing was output.</translation>
     </message>
     <message>
         <source>Der Beleg wurde ohne elektronische Rechnung ausgestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document was issued without an electronic invoice.</translation>
     </message>
 </context>
 <context>
@@ -2137,11 +2137,11 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>MwSt ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change VAT</translation>
     </message>
     <message>
         <source>Umsatzsteuer der Zeile:</source>
-        <translation type="unfinished"></translation>
+        <translation>VAT of the line:</translation>
     </message>
 </context>
 <context>
@@ -2168,21 +2168,21 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Passwort für %1 auf %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password for %1 on %2:</translation>
     </message>
     <message>
         <source>Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Die automatische Datensicherung ist misslungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>The automatic backup failed:</translation>
     </message>
     <message numerus="yes">
         <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n issued document must be kept; nothing was deleted.</numerusform>
+            <numerusform>%n issued documents must be kept; nothing was deleted.</numerusform>
         </translation>
     </message>
 </context>
@@ -2261,105 +2261,105 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Präfix Rechnung Produkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix invoice products</translation>
     </message>
     <message>
         <source>Präfix Rechnung Schulung</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix invoice training</translation>
     </message>
     <message>
         <source>Präfix Gutschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix credit note</translation>
     </message>
     <message>
         <source>Präfix Angebot</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix offer</translation>
     </message>
     <message>
         <source>Präfix Lieferschein</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefix delivery note</translation>
     </message>
 </context>
 <context>
     <name>SicherungsBefehle</name>
     <message>
         <source>Datensicherung (*%1);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup (*%1);;All files (*)</translation>
     </message>
     <message>
         <source>Datensicherung erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create backup</translation>
     </message>
     <message>
         <source>Die Datensicherung %1 wurde geschrieben. Sie enthält:</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup %1 has been written. It contains:</translation>
     </message>
     <message>
         <source>Datensicherung wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore backup</translation>
     </message>
     <message>
         <source>Die Datei wird nicht wiederhergestellt; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is not restored; nothing was changed.</translation>
     </message>
     <message>
         <source>Die Datensicherung vom %1 (Belegwerk %2) enthält:</source>
-        <translation type="unfinished"></translation>
+        <translation>The backup of %1 (Belegwerk %2) contains:</translation>
     </message>
     <message>
         <source>Alle jetzigen Daten werden durch sie ersetzt. Die jetzigen Daten werden vorher in %1 gesichert. Wiederherstellen?</source>
-        <translation type="unfinished"></translation>
+        <translation>All current data will be replaced by it. The current data is first backed up to %1. Restore?</translation>
     </message>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder %1 cannot be created.</translation>
     </message>
     <message>
         <source>Die Daten wurden wiederhergestellt. Die vorigen Daten liegen in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The data has been restored. The previous data is in %1.</translation>
     </message>
     <message>
         <source>Daten übertragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfer data</translation>
     </message>
     <message>
         <source>SQLite-Datenbank (*.db);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>SQLite database (*.db);;All files (*)</translation>
     </message>
     <message>
         <source>Server der PostgreSQL-Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>PostgreSQL database server:</translation>
     </message>
     <message>
         <source>Name der Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Database name:</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>User:</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Password:</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port:</translation>
     </message>
     <message>
         <source>Die Zieldatenbank lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The target database cannot be opened: %1</translation>
     </message>
     <message>
         <source>Alle Daten wurden nach %1 übertragen. Um mit ihr zu arbeiten, stellen Sie sie in den Einstellungen als Datenbank ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>All data has been transferred to %1. To work with it, set it as the database in the settings.</translation>
     </message>
 </context>
 <context>
     <name>Sicherungsplan</name>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder %1 cannot be created.</translation>
     </message>
 </context>
 <context>
@@ -2505,15 +2505,15 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Die Verbindung zur Datenbank war unterbrochen; es wurde nichts gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the database was interrupted; nothing was saved.</translation>
     </message>
     <message>
         <source>Der Datenbankserver hat nicht rechtzeitig geantwortet; es wurde nichts gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database server did not answer in time; nothing was saved.</translation>
     </message>
     <message>
         <source>Die Verbindung zur Datenbank brach beim Abschluss ab; ob gespeichert wurde, ist unbekannt. Bitte prüfen Sie die Liste, bevor Sie es noch einmal eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>The connection to the database broke off while finishing; it is unknown whether it was saved. Please check the list before you enter it again.</translation>
     </message>
 </context>
 <context>
@@ -2536,29 +2536,29 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Die Belegnummer %1 ist schon vergeben: die Präfixe der Nummernkreise in den Einstellungen müssen sich unterscheiden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document number %1 is already taken: the prefixes of the number ranges in the settings must differ.</translation>
     </message>
     <message>
         <source>Der Beleg ist nicht gespeichert oder hat keine Datei.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document is not saved or has no file.</translation>
     </message>
     <message>
         <source>Der Beleg %1 ist schon ausgestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document %1 has already been issued.</translation>
     </message>
     <message>
         <source>Der Beleg %1 ist ausgestellt und kann nicht gelöscht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document %1 has been issued and cannot be deleted.</translation>
     </message>
     <message>
         <source>Nur der letzte Beleg eines Nummernkreises kann gelöscht werden, damit keine Nummer fehlt; %1 ist es nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only the last document of a number range can be deleted, so that no number is missing; %1 is not.</translation>
     </message>
     <message numerus="yes">
         <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n issued document must be kept; nothing was deleted.</numerusform>
+            <numerusform>%n issued documents must be kept; nothing was deleted.</numerusform>
         </translation>
     </message>
 </context>
@@ -2655,15 +2655,15 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>S %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>S %1 %</translation>
     </message>
     <message>
         <source>Z 0 % (Nullsatz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Z 0 % (zero rate)</translation>
     </message>
     <message>
         <source>E steuerfrei (Schulung)</source>
-        <translation type="unfinished"></translation>
+        <translation>E exempt (training)</translation>
     </message>
 </context>
 <context>
@@ -2718,11 +2718,11 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Kleinunternehmer: keine Umsatzsteuer (§ 19 UStG, art. 293 B CGI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Small business: no VAT (§ 19 UStG, art. 293 B CGI)</translation>
     </message>
     <message>
         <source>Schulungen sind steuerfrei (Bildungsträger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Training courses are VAT-exempt (training provider)</translation>
     </message>
 </context>
 <context>
@@ -2806,15 +2806,15 @@ Please enter the price.</translation>
     <name>Verbindung</name>
     <message>
         <source>Der Datenbanktreiber &quot;%1&quot; wird nicht unterstützt (nur %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>The database driver &quot;%1&quot; is not supported (only %2).</translation>
     </message>
     <message>
         <source>Die Datenbankdatei %1 gehört einem anderen Benutzer (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file %1 belongs to another user (%2).</translation>
     </message>
     <message>
         <source>Die Datenbankdatei %1 ist für andere Benutzer beschreibbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>The database file %1 is writable by other users.</translation>
     </message>
 </context>
 <context>

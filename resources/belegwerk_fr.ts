@@ -173,7 +173,7 @@
     <name>Ausstellung</name>
     <message>
         <source>Ausgestellt am %1 — Korrekturen nur über eine Gutschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Émis le %1 — corrections uniquement par un avoir</translation>
     </message>
 </context>
 <context>
@@ -207,59 +207,59 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <name>Belegbetraege</name>
     <message>
         <source>Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)</translation>
     </message>
     <message>
         <source>Steuerschuldnerschaft des Leistungsempfängers</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerschuldnerschaft des Leistungsempfängers</translation>
     </message>
     <message>
         <source>Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)</translation>
     </message>
     <message>
         <source>Nicht im Inland steuerbare Leistung</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Inland steuerbare Leistung</translation>
     </message>
     <message>
         <source>Gemäß § 19 UStG wird keine Umsatzsteuer berechnet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemäß § 19 UStG wird keine Umsatzsteuer berechnet.</translation>
     </message>
     <message>
         <source>Steuerfrei nach § 4 Nr. 21 UStG</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerfrei nach § 4 Nr. 21 UStG</translation>
     </message>
     <message>
         <source>Nicht steuerbarer Innenumsatz</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht steuerbarer Innenumsatz</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 262 ter I du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 262 ter I du CGI</translation>
     </message>
     <message>
         <source>Autoliquidation</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoliquidation</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 262 I du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 262 I du CGI</translation>
     </message>
     <message>
         <source>TVA non applicable, art. 259-1 du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA non applicable, art. 259-1 du CGI</translation>
     </message>
     <message>
         <source>TVA non applicable, art. 293 B du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA non applicable, art. 293 B du CGI</translation>
     </message>
     <message>
         <source>Exonération de TVA, article 261-4-4° a du CGI</source>
-        <translation type="unfinished"></translation>
+        <translation>Exonération de TVA, article 261-4-4° a du CGI</translation>
     </message>
     <message>
         <source>Opération interne, hors du champ de la TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération interne, hors du champ de la TVA</translation>
     </message>
 </context>
 <context>
@@ -335,11 +335,11 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>USt-IdNr. oder SIREN/Registernummer der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de TVA ou SIREN/n° d&apos;immatriculation de l&apos;entreprise (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>getrennte Rechnungen für nicht steuerbare und andere Positionen</source>
-        <translation type="unfinished"></translation>
+        <translation>des factures séparées pour les lignes hors du champ de la TVA et les autres lignes</translation>
     </message>
 </context>
 <context>
@@ -497,31 +497,31 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>SSL</source>
-        <translation type="unfinished"></translation>
+        <translation>SSL</translation>
     </message>
     <message>
         <source>CA-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CA</translation>
     </message>
     <message>
         <source>Ordner der täglichen Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de la sauvegarde quotidienne</translation>
     </message>
     <message>
         <source>Letzte Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière sauvegarde</translation>
     </message>
     <message>
         <source>noch keine</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune pour l&apos;instant</translation>
     </message>
     <message>
         <source>Die letzte automatische Datensicherung ist misslungen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La dernière sauvegarde automatique a échoué : %1</translation>
     </message>
     <message>
         <source>Die Datenbankeinstellungen bleiben unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres de la base de données restent inchangés.</translation>
     </message>
 </context>
 <context>
@@ -535,118 +535,118 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <name>Datenpruefung</name>
     <message>
         <source>Die Datenbank ist nicht geöffnet: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données n&apos;est pas ouverte : %1</translation>
     </message>
     <message>
         <source>Unversehrtheit der Datenbankdatei</source>
-        <translation type="unfinished"></translation>
+        <translation>Intégrité du fichier de base de données</translation>
     </message>
     <message>
         <source>Die Datenbankdatei ist beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données est endommagé : %1</translation>
     </message>
     <message>
         <source>Belegnummern ohne Doppel</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéros de document sans doublon</translation>
     </message>
     <message>
         <source>Rechnungsnummer %1 (Dienst %2) ist %3-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de facture %1 (service %2) est attribué %3 fois.</translation>
     </message>
     <message>
         <source>Belegnummer %1 (Art %2) ist %3-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de document %1 (type %2) est attribué %3 fois.</translation>
     </message>
     <message>
         <source>Belegnummer %1 ist %2-mal vergeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de document %1 est attribué %2 fois.</translation>
     </message>
     <message>
         <source>Archiv der ausgestellten Belege</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive des documents émis</translation>
     </message>
     <message>
         <source>Der ausgestellte Auftrag %1 fehlt im Belegarchiv.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document émis %1 manque dans l&apos;archive des documents.</translation>
     </message>
     <message>
         <source>Der archivierte Beleg des Auftrags %1 stimmt nicht mit seiner Prüfsumme überein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document archivé %1 ne correspond pas à sa somme de contrôle.</translation>
     </message>
 </context>
 <context>
     <name>Datensicherung</name>
     <message>
         <source>Die Datei %1 lässt sich nicht anlegen: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Die Datenbank lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données : %1</translation>
     </message>
     <message>
         <source>Die Sicherung ist misslungen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a échoué : %1</translation>
     </message>
     <message>
         <source>Die Datei %1 lässt sich nicht schreiben: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Die Datei ist keine Datensicherung von Belegwerk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas une sauvegarde de Belegwerk.</translation>
     </message>
     <message>
         <source>Die Datei lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier : %1</translation>
     </message>
     <message>
         <source>Die Datei ist unvollständig: sie wurde abgeschnitten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est incomplet : il a été tronqué.</translation>
     </message>
     <message>
         <source>Die Datei lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier : %1</translation>
     </message>
     <message>
         <source>Die Datei ist beschädigt: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé : %1</translation>
     </message>
     <message>
         <source>Die Datensicherung hat ein Format, das dieses Programm nicht kennt (Version %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde a un format que ce programme ne connaît pas (version %1).</translation>
     </message>
     <message>
         <source>Die Datei ist beschädigt: Tabellen oder Zeilen stimmen nicht mit dem Verzeichnis der Sicherung überein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé : les tables ou les lignes ne correspondent pas à l&apos;index de la sauvegarde.</translation>
     </message>
     <message>
         <source>Die Prüfsumme stimmt nicht: der Inhalt der Datei wurde verändert oder ist beschädigt.</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme de contrôle ne correspond pas : le contenu du fichier a été modifié ou est endommagé.</translation>
     </message>
     <message>
         <source>Die bisherigen Daten ließen sich nicht sichern; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données actuelles n&apos;ont pas pu être sauvegardées ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Die Datensicherung lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la sauvegarde : %1</translation>
     </message>
     <message>
         <source>Die Wiederherstellung ist misslungen; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>La restauration a échoué ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Die Zieldatenbank lässt sich nicht lesen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la base de données cible : %1</translation>
     </message>
     <message>
         <source>Die Zieldatenbank ist nicht leer (Tabelle %1): es wird nichts übertragen.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données cible n&apos;est pas vide (table %1) : rien n&apos;est transféré.</translation>
     </message>
     <message>
         <source>Die Übertragung ist misslungen; die Zieldatenbank ist unverändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le transfert a échoué ; la base de données cible est inchangée.</translation>
     </message>
 </context>
 <context>
@@ -817,31 +817,31 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>Prix unit. HT €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix unit. HT €</translation>
     </message>
     <message>
         <source>Total HT €</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT €</translation>
     </message>
     <message>
         <source>Total HT non soumis à TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT non soumis à TVA</translation>
     </message>
     <message>
         <source>Total HT</source>
-        <translation type="unfinished"></translation>
+        <translation>Total HT</translation>
     </message>
     <message>
         <source>Total TVA</source>
-        <translation type="unfinished"></translation>
+        <translation>Total TVA</translation>
     </message>
     <message>
         <source>Avoir sur facture Nº %1 du %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir sur facture Nº %1 du %2</translation>
     </message>
 </context>
 <context>
@@ -956,31 +956,31 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>Zur Rechnung %1 vom %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zur Rechnung %1 vom %2</translation>
     </message>
     <message>
         <source>%1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %</translation>
     </message>
     <message>
         <source>USt.</source>
-        <translation type="unfinished"></translation>
+        <translation>USt.</translation>
     </message>
     <message>
         <source>Netto ohne USt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto ohne USt.</translation>
     </message>
     <message>
         <source>Netto %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto %1 %</translation>
     </message>
     <message>
         <source>Netto gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>Netto gesamt</translation>
     </message>
     <message>
         <source>MwSt gesamt</source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt gesamt</translation>
     </message>
 </context>
 <context>
@@ -1053,27 +1053,27 @@ Exporter les paramètres avec le mot de passe ?</translation>
     </message>
     <message>
         <source>Es wurde nichts übernommen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été repris.</translation>
     </message>
     <message>
         <source>(wird gelöscht und beim nächsten Start erfragt)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sera supprimé et demandé au prochain démarrage)</translation>
     </message>
     <message>
         <source>Die Datei ändert keine Einstellung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne modifie aucun paramètre.</translation>
     </message>
     <message>
         <source>Diese Einstellungen werden geändert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres seront modifiés :</translation>
     </message>
     <message>
         <source>Unbekannt, nicht übernommen:</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnus, non repris :</translation>
     </message>
     <message>
         <source>Übernehmen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre ?</translation>
     </message>
 </context>
 <context>
@@ -1160,11 +1160,11 @@ Exporter les paramètres avec le mot de passe ?</translation>
     </message>
     <message>
         <source>Land</source>
-        <translation type="unfinished">Pays</translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>z. B. Frankreich, Deutschland</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. France, Allemagne</translation>
     </message>
 </context>
 <context>
@@ -1853,27 +1853,27 @@ Toutes les données sont dans la base de données, sans autre réglage dans le f
     </message>
     <message>
         <source>Daten&amp;sicherung erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une &amp;sauvegarde</translation>
     </message>
     <message>
         <source>Datensicherung &amp;wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>Daten &amp;übertragen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transférer les données</translation>
     </message>
     <message>
         <source>Der Beleg konnte nicht erstellt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;a pas pu être émis ; rien n&apos;a été produit.</translation>
     </message>
     <message>
         <source>Der Beleg wurde ohne elektronische Rechnung ausgestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document a été émis sans facture électronique.</translation>
     </message>
 </context>
 <context>
@@ -2137,11 +2137,11 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>MwSt ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la TVA</translation>
     </message>
     <message>
         <source>Umsatzsteuer der Zeile:</source>
-        <translation type="unfinished"></translation>
+        <translation>TVA de la ligne :</translation>
     </message>
 </context>
 <context>
@@ -2168,21 +2168,21 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Passwort für %1 auf %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de %1 sur %2 :</translation>
     </message>
     <message>
         <source>Datensicherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde</translation>
     </message>
     <message>
         <source>Die automatische Datensicherung ist misslungen:</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde automatique a échoué :</translation>
     </message>
     <message numerus="yes">
         <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n document émis doit être conservé ; rien n&apos;a été supprimé.</numerusform>
+            <numerusform>%n documents émis doivent être conservés ; rien n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
 </context>
@@ -2261,105 +2261,105 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Präfix Rechnung Produkte</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe facture produits</translation>
     </message>
     <message>
         <source>Präfix Rechnung Schulung</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe facture formation</translation>
     </message>
     <message>
         <source>Präfix Gutschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe avoir</translation>
     </message>
     <message>
         <source>Präfix Angebot</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe devis</translation>
     </message>
     <message>
         <source>Präfix Lieferschein</source>
-        <translation type="unfinished"></translation>
+        <translation>Préfixe bon de livraison</translation>
     </message>
 </context>
 <context>
     <name>SicherungsBefehle</name>
     <message>
         <source>Datensicherung (*%1);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde (*%1);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Datensicherung erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une sauvegarde</translation>
     </message>
     <message>
         <source>Die Datensicherung %1 wurde geschrieben. Sie enthält:</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde %1 a été écrite. Elle contient :</translation>
     </message>
     <message>
         <source>Datensicherung wiederherstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>Die Datei wird nicht wiederhergestellt; nichts wurde geändert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;est pas restauré ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Die Datensicherung vom %1 (Belegwerk %2) enthält:</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde du %1 (Belegwerk %2) contient :</translation>
     </message>
     <message>
         <source>Alle jetzigen Daten werden durch sie ersetzt. Die jetzigen Daten werden vorher in %1 gesichert. Wiederherstellen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données actuelles seront remplacées par celle-ci. Les données actuelles sont d&apos;abord sauvegardées dans %1. Restaurer ?</translation>
     </message>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Die Daten wurden wiederhergestellt. Die vorigen Daten liegen in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ont été restaurées. Les données précédentes se trouvent dans %1.</translation>
     </message>
     <message>
         <source>Daten übertragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Transférer les données</translation>
     </message>
     <message>
         <source>SQLite-Datenbank (*.db);;Alle Dateien (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Base de données SQLite (*.db);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Server der PostgreSQL-Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Serveur de la base de données PostgreSQL :</translation>
     </message>
     <message>
         <source>Name der Datenbank:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la base de données :</translation>
     </message>
     <message>
         <source>Benutzer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisateur :</translation>
     </message>
     <message>
         <source>Passwort:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe :</translation>
     </message>
     <message>
         <source>Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>Port :</translation>
     </message>
     <message>
         <source>Die Zieldatenbank lässt sich nicht öffnen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir la base de données cible : %1</translation>
     </message>
     <message>
         <source>Alle Daten wurden nach %1 übertragen. Um mit ihr zu arbeiten, stellen Sie sie in den Einstellungen als Datenbank ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données ont été transférées vers %1. Pour travailler avec elle, choisissez-la comme base de données dans les paramètres.</translation>
     </message>
 </context>
 <context>
     <name>Sicherungsplan</name>
     <message>
         <source>Der Ordner %1 lässt sich nicht anlegen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
 </context>
 <context>
@@ -2505,15 +2505,15 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Die Verbindung zur Datenbank war unterbrochen; es wurde nichts gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à la base de données a été interrompue ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Der Datenbankserver hat nicht rechtzeitig geantwortet; es wurde nichts gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de base de données n&apos;a pas répondu à temps ; rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Die Verbindung zur Datenbank brach beim Abschluss ab; ob gespeichert wurde, ist unbekannt. Bitte prüfen Sie die Liste, bevor Sie es noch einmal eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à la base de données a été coupée à la validation ; on ne sait pas si l&apos;enregistrement a eu lieu. Veuillez vérifier la liste avant de le saisir à nouveau.</translation>
     </message>
 </context>
 <context>
@@ -2536,29 +2536,29 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Die Belegnummer %1 ist schon vergeben: die Präfixe der Nummernkreise in den Einstellungen müssen sich unterscheiden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le numéro de document %1 est déjà attribué : les préfixes des séries de numéros dans les paramètres doivent être différents.</translation>
     </message>
     <message>
         <source>Der Beleg ist nicht gespeichert oder hat keine Datei.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document n&apos;est pas enregistré ou n&apos;a pas de fichier.</translation>
     </message>
     <message>
         <source>Der Beleg %1 ist schon ausgestellt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document %1 est déjà émis.</translation>
     </message>
     <message>
         <source>Der Beleg %1 ist ausgestellt und kann nicht gelöscht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document %1 est émis et ne peut pas être supprimé.</translation>
     </message>
     <message>
         <source>Nur der letzte Beleg eines Nummernkreises kann gelöscht werden, damit keine Nummer fehlt; %1 ist es nicht.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seul le dernier document d&apos;une série de numéros peut être supprimé, afin qu&apos;aucun numéro ne manque ; %1 ne l&apos;est pas.</translation>
     </message>
     <message numerus="yes">
         <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n document émis doit être conservé ; rien n&apos;a été supprimé.</numerusform>
+            <numerusform>%n documents émis doivent être conservés ; rien n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
 </context>
@@ -2655,15 +2655,15 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>S %1 %</source>
-        <translation type="unfinished"></translation>
+        <translation>S %1 %</translation>
     </message>
     <message>
         <source>Z 0 % (Nullsatz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Z 0 % (taux zéro)</translation>
     </message>
     <message>
         <source>E steuerfrei (Schulung)</source>
-        <translation type="unfinished"></translation>
+        <translation>E exonéré (formation)</translation>
     </message>
 </context>
 <context>
@@ -2718,11 +2718,11 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Kleinunternehmer: keine Umsatzsteuer (§ 19 UStG, art. 293 B CGI)</source>
-        <translation type="unfinished"></translation>
+        <translation>Franchise en base : pas de TVA (§ 19 UStG, art. 293 B CGI)</translation>
     </message>
     <message>
         <source>Schulungen sind steuerfrei (Bildungsträger)</source>
-        <translation type="unfinished"></translation>
+        <translation>Les formations sont exonérées de TVA (organisme de formation)</translation>
     </message>
 </context>
 <context>
@@ -2806,15 +2806,15 @@ Veuillez indiquer le prix.</translation>
     <name>Verbindung</name>
     <message>
         <source>Der Datenbanktreiber &quot;%1&quot; wird nicht unterstützt (nur %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pilote de base de données « %1 » n&apos;est pas pris en charge (seulement %2).</translation>
     </message>
     <message>
         <source>Die Datenbankdatei %1 gehört einem anderen Benutzer (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données %1 appartient à un autre utilisateur (%2).</translation>
     </message>
     <message>
         <source>Die Datenbankdatei %1 ist für andere Benutzer beschreibbar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de base de données %1 est accessible en écriture aux autres utilisateurs.</translation>
     </message>
 </context>
 <context>
