@@ -11,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include <cmath>
@@ -350,4 +351,46 @@ void Datenbank::erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const 
     if (!a.exec(sql(db, QString("alter table %1 alter column [%2] type varchar(%3)")
                             .arg(tabelle, spalte, QString::number(laenge)))))
         qWarning() << "widening" << tabelle << spalte << a.lastError().text();
+}
+
+bool Datenbank::aendereSchema(QSqlDatabase& db, const QString& anweisung)
+{
+    QSqlQuery q(db);
+    if (q.exec(anweisung))
+        return true;
+    qWarning() << "error changing the schema" << q.lastError().text() << q.lastQuery();
+    return false;
+}
+
+void Datenbank::erzeugeTabelle(QSqlDatabase& db, const QString& tabelle, const QString& spalten)
+{
+    if (!db.tables().contains(tabelle, Qt::CaseInsensitive))
+        aendereSchema(db, sql(db, QString("create table %1 (%2)").arg(tabelle, spalten)));
+}
+
+void Datenbank::ergaenzeSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
+                               const QString& typ)
+{
+    // Field names compare without case, as SQLite does.
+    const QSqlRecord spalten = db.record(tabelle);
+    if (!spalten.isEmpty() && !spalten.contains(spalte))
+        aendereSchema(db, sql(db, QString("alter table %1 add column [%2] %3").arg(tabelle, spalte, typ)));
+}
+
+void Datenbank::erzeuge(QSqlDatabase& db, const QString& name, const QString& anweisung)
+{
+    QSqlQuery q(db);
+    q.prepare(istPostgres(db)
+                  ? QStringLiteral("select 1 from pg_indexes where schemaname=current_schema() and indexname=:n "
+                                   "union all select 1 from pg_trigger t join pg_class c on c.oid=t.tgrelid "
+                                   "join pg_namespace s on s.oid=c.relnamespace "
+                                   "where s.nspname=current_schema() and t.tgname=:n")
+                  : QStringLiteral("select 1 from sqlite_master where type in ('index','trigger') and name=:n"));
+    q.bindValue(QStringLiteral(":n"), name);
+    if (!q.exec()) {
+        qWarning() << "error reading the schema" << q.lastError().text();
+        return;
+    }
+    if (!q.next())
+        aendereSchema(db, anweisung);
 }

@@ -97,6 +97,20 @@ public:
     static void erweitereSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
                                 int laenge);
 
+    // Start-up changes the schema only where something is missing: on a shared
+    // database each such statement waits for every workstation's open
+    // transaction on the table and holds up their writes meanwhile.
+    // Creates tabelle with spalten ("[Nr] integer primary key,...") if it is missing.
+    static void erzeugeTabelle(QSqlDatabase& db, const QString& tabelle, const QString& spalten);
+    // Adds the column spalte of typ to tabelle if it is missing.
+    static void ergaenzeSpalte(QSqlDatabase& db, const QString& tabelle, const QString& spalte,
+                               const QString& typ);
+    // Runs anweisung (as given, for this database), which creates the index or
+    // trigger name, if it is missing.
+    static void erzeuge(QSqlDatabase& db, const QString& name, const QString& anweisung);
+    // Runs a schema statement as given; a failure is logged.
+    static bool aendereSchema(QSqlDatabase& db, const QString& anweisung);
+
 private:
     // One attempt of schreibe(), without opening a lost connection again.
     static bool schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* was,

@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -228,53 +229,58 @@ void SqlAuftragsStore::createTables()
 {
     if (!Datenbank::sperrgrund(m_db).isEmpty())
         return;
-    const char* const statements[] = {
-        "create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
+    Datenbank::erzeugeTabelle(m_db, "auftrag",
+        "[Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
         "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
-        "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int)",
-        "alter table auftrag add column [Komentar] text",
-        "create table auftragslines ([Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
-        "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text)",
-        "create table auftragskunden ([AuftragsNr] integer primary key,[Nr] int,"
+        "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Komentar", "text");
+    Datenbank::erzeugeTabelle(m_db, "auftragslines",
+        "[Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
+        "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text");
+    Datenbank::erzeugeTabelle(m_db, "auftragskunden",
+        "[AuftragsNr] integer primary key,[Nr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[Ort] varchar(255),"
         "[Email] varchar(255),[Tel] varchar(255),[Tel2] varchar(255),[Fax] varchar(255),"
         "[PLZ] varchar(10),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
-        "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)",
-        // Added later; each fails harmlessly where it exists already.
-        "alter table auftragskunden add column [Land] varchar(255)",
-        "alter table auftrag add column [Version] int default 0",
-        "alter table auftragslines add column [Kategorie] varchar(2)",
-        "alter table auftragslines add column [Satz] double",
-        "create index auftragslines_auftrag on auftragslines([Auftrag])",
-        "create index auftrag_eingang on auftrag([Eingang])",
-        "create index auftrag_kundennr on auftrag([KundenNr])",
-        "create index auftrag_auftragsnr on auftrag([AuftragsNr])",
+        "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date");
+    // Added later.
+    Datenbank::ergaenzeSpalte(m_db, "auftragskunden", "Land", "varchar(255)");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Version", "int default 0");
+    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Kategorie", "varchar(2)");
+    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Satz", "double");
+    const char* const indexe[][2] = {
+        {"auftragslines_auftrag", "create index auftragslines_auftrag on auftragslines([Auftrag])"},
+        {"auftrag_eingang", "create index auftrag_eingang on auftrag([Eingang])"},
+        {"auftrag_kundennr", "create index auftrag_kundennr on auftrag([KundenNr])"},
+        {"auftrag_auftragsnr", "create index auftrag_auftragsnr on auftrag([AuftragsNr])"},
         // The numbering of every new order asks for these two maxima.
-        "create index auftrag_typ_nummer on auftrag([Typ], [AuftragsNr])",
-        "create index auftrag_dienst_nummer on auftrag([Dienst], [AuftragsNr])",
+        {"auftrag_typ_nummer", "create index auftrag_typ_nummer on auftrag([Typ], [AuftragsNr])"},
+        {"auftrag_dienst_nummer", "create index auftrag_dienst_nummer on auftrag([Dienst], [AuftragsNr])"},
         // No document number twice within its numbering, whatever goes wrong
-        // elsewhere (fails harmlessly on a journal that has such doubles).
-        "create unique index auftrag_art_eindeutig on auftrag([Typ], [AuftragsNr]) where [Typ]<>0",
-        "create unique index auftrag_rechnung_eindeutig on auftrag([Dienst], [AuftragsNr]) "
-        "where [Typ]=0",
-        // Issued documents: the number as printed, the issue, the due date, the
-        // invoice a credit note corrects, and the exact files issued.
-        "alter table auftrag add column [BelegNr] varchar(255)",
-        "alter table auftrag add column [Ausgestellt] DateTime",
-        "alter table auftrag add column [Faellig] Date",
-        "alter table auftrag add column [Bezug] int default 0",
+        // elsewhere (fails, and is tried again at the next start, on a journal
+        // that has such doubles).
+        {"auftrag_art_eindeutig",
+         "create unique index auftrag_art_eindeutig on auftrag([Typ], [AuftragsNr]) where [Typ]<>0"},
+        {"auftrag_rechnung_eindeutig",
+         "create unique index auftrag_rechnung_eindeutig on auftrag([Dienst], [AuftragsNr]) where [Typ]=0"},
     };
-    QSqlQuery q(m_db);
-    for (const char* s : statements)
-        q.exec(Datenbank::sql(m_db, s));
-    q.exec(Datenbank::sql(m_db, QString("create table belegarchiv ([Auftrag] int primary key,"
-                                        "[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1)")
-                                    .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob")));
+    for (const auto& i : indexe)
+        Datenbank::erzeuge(m_db, i[0], Datenbank::sql(m_db, i[1]));
+    // Issued documents: the number as printed, the issue, the due date, the
+    // invoice a credit note corrects, and the exact files issued.
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "BelegNr", "varchar(255)");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Ausgestellt", "DateTime");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Faellig", "Date");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Bezug", "int default 0");
+    Datenbank::erzeugeTabelle(m_db, "belegarchiv",
+                              QString("[Auftrag] int primary key,[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1")
+                                  .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob"));
     vergibBelegNrAlter();
-    // Printed numbers are unique across the company (fails harmlessly where
-    // equal prefixes gave doubles already).
-    q.exec(Datenbank::sql(m_db, "create unique index auftrag_belegnr on auftrag([BelegNr])"));
+    // Printed numbers are unique across the company (fails, and is tried again,
+    // where equal prefixes gave doubles already).
+    Datenbank::erzeuge(m_db, "auftrag_belegnr",
+                       Datenbank::sql(m_db, "create unique index auftrag_belegnr on auftrag([BelegNr])"));
     erzeugeSchutz();
     // Postcodes of every country; the journal of an older program held five characters.
     for (const char* tabelle : {"auftrag", "auftragskunden"})
@@ -1187,42 +1193,52 @@ void SqlAuftragsStore::erzeugeSchutz()
                               "Dienst", "AuftragsNr", "Komentar", "BelegNr", "Ausgestellt",
                               "Faellig", "Bezug"};
     const QString fehler = QStringLiteral("belegwerk: Ausgestellt - der Beleg ist unveraenderlich");
-    QSqlQuery q(m_db);
     if (Datenbank::istPostgres(m_db)) {
         QStringList neu, alt;
         for (const QString& s : fest) {
             neu << QString("new.\"%1\"").arg(s);
             alt << QString("old.\"%1\"").arg(s);
         }
-        const QString anweisungen[] = {
-            QString("create or replace function belegwerk_auftrag_fest() returns trigger language plpgsql as $$ "
-                    "begin if old.\"Ausgestellt\" is not null and (tg_op = 'DELETE' or new.\"Status\" < 2 "
-                    "or row(%1) is distinct from row(%2)) then raise exception '%3'; end if; "
-                    "if tg_op = 'DELETE' then return old; end if; return new; end $$")
-                .arg(neu.join(','), alt.join(','), fehler),
-            "create or replace trigger auftrag_fest before update or delete on auftrag for each row "
-            "execute function belegwerk_auftrag_fest()",
-            QString("create or replace function belegwerk_teil_fest() returns trigger language plpgsql as $$ "
-                    "declare nr int; begin "
-                    "if tg_op <> 'INSERT' then nr := (to_jsonb(old) ->> tg_argv[0])::int; "
-                    "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
-                    "raise exception '%1'; end if; end if; "
-                    "if tg_op <> 'DELETE' then nr := (to_jsonb(new) ->> tg_argv[0])::int; "
-                    "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
-                    "raise exception '%1'; end if; return new; end if; return old; end $$")
-                .arg(fehler),
-            "create or replace trigger auftragslines_fest before insert or update or delete on auftragslines "
-            "for each row execute function belegwerk_teil_fest('Auftrag')",
-            "create or replace trigger auftragskunden_fest before insert or update or delete on auftragskunden "
-            "for each row execute function belegwerk_teil_fest('AuftragsNr')",
-            QString("create or replace function belegwerk_archiv_fest() returns trigger language plpgsql as $$ "
-                    "begin raise exception '%1'; end $$").arg(fehler),
-            "create or replace trigger belegarchiv_fest before update or delete on belegarchiv "
-            "for each row execute function belegwerk_archiv_fest()",
+        // Each function replaced only where its text differs.
+        const QString funktionen[][2] = {
+            {"belegwerk_auftrag_fest",
+             QString(" begin if old.\"Ausgestellt\" is not null and (tg_op = 'DELETE' or new.\"Status\" < 2 "
+                     "or row(%1) is distinct from row(%2)) then raise exception '%3'; end if; "
+                     "if tg_op = 'DELETE' then return old; end if; return new; end ")
+                 .arg(neu.join(','), alt.join(','), fehler)},
+            {"belegwerk_teil_fest",
+             QString(" declare nr int; begin "
+                     "if tg_op <> 'INSERT' then nr := (to_jsonb(old) ->> tg_argv[0])::int; "
+                     "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                     "raise exception '%1'; end if; end if; "
+                     "if tg_op <> 'DELETE' then nr := (to_jsonb(new) ->> tg_argv[0])::int; "
+                     "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                     "raise exception '%1'; end if; return new; end if; return old; end ")
+                 .arg(fehler)},
+            {"belegwerk_archiv_fest", QString(" begin raise exception '%1'; end ").arg(fehler)},
         };
-        for (const QString& a : anweisungen)
-            if (!q.exec(a))
-                qWarning() << "error creating trigger" << q.lastError().text();
+        for (const auto& f : funktionen) {
+            QSqlQuery q(m_db);
+            q.prepare("select prosrc from pg_proc p join pg_namespace s on s.oid=p.pronamespace "
+                      "where s.nspname=current_schema() and p.proname=:name");
+            q.bindValue(":name", f[0]);
+            if (q.exec() && q.next() && q.value(0).toString() == f[1])
+                continue;
+            Datenbank::aendereSchema(m_db, QString("create or replace function %1() returns trigger "
+                                                   "language plpgsql as $$%2$$").arg(f[0], f[1]));
+        }
+        const char* const ausloeser[][2] = {
+            {"auftrag_fest", "create or replace trigger auftrag_fest before update or delete on auftrag "
+                             "for each row execute function belegwerk_auftrag_fest()"},
+            {"auftragslines_fest", "create or replace trigger auftragslines_fest before insert or update or delete "
+                                   "on auftragslines for each row execute function belegwerk_teil_fest('Auftrag')"},
+            {"auftragskunden_fest", "create or replace trigger auftragskunden_fest before insert or update or delete "
+                                    "on auftragskunden for each row execute function belegwerk_teil_fest('AuftragsNr')"},
+            {"belegarchiv_fest", "create or replace trigger belegarchiv_fest before update or delete on belegarchiv "
+                                 "for each row execute function belegwerk_archiv_fest()"},
+        };
+        for (const auto& t : ausloeser)
+            Datenbank::erzeuge(m_db, t[0], t[1]);
         return;
     }
     QStringList geaendert = {"new.[Status] < 2"};
@@ -1249,7 +1265,7 @@ void SqlAuftragsStore::erzeugeSchutz()
                     << QString("create trigger if not exists %1_fest_loeschen before delete on %1 when %2 %3")
                            .arg(t[0], ausgestellt.arg("old.[" + t[1] + "]"), abbruch);
     }
+    static const QRegularExpression name(QStringLiteral("^create trigger if not exists (\\w+)"));
     for (const QString& a : anweisungen)
-        if (!q.exec(Datenbank::sql(m_db, a)))
-            qWarning() << "error creating trigger" << q.lastError().text();
+        Datenbank::erzeuge(m_db, name.match(a).captured(1), Datenbank::sql(m_db, a));
 }

@@ -45,15 +45,14 @@ void SqlKundenStore::createTable()
 {
     if (!Datenbank::sperrgrund(m_db).isEmpty())
         return;
-    QSqlQuery q(m_db);
-    q.exec(Datenbank::sql(m_db,
-        "create table kunden ([Nr] integer primary key,[Firma] varchar(255),[Name] varchar(255),"
+    Datenbank::erzeugeTabelle(m_db, "kunden",
+        "[Nr] integer primary key,[Firma] varchar(255),[Name] varchar(255),"
         "[Strasse] varchar(255),[Ort] varchar(255),[Email] varchar(255),[Tel] varchar(255),"
         "[Tel2] varchar(255),[Fax] varchar(255),[PLZ] varchar(10),[Bemerkung] varchar(255),"
-        "[Typ] integer,[IBAN] varchar(80),[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date)"));
-    // Added later: harmless on a database that has the column already.
-    q.exec(Datenbank::sql(m_db, "alter table kunden add column [Land] varchar(255)"));
-    q.exec(Datenbank::sql(m_db, "alter table kunden add column [Version] int default 0"));
+        "[Typ] integer,[IBAN] varchar(80),[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date");
+    // Added later.
+    Datenbank::ergaenzeSpalte(m_db, "kunden", "Land", "varchar(255)");
+    Datenbank::ergaenzeSpalte(m_db, "kunden", "Version", "int default 0");
     // Postcodes of every country; the file of an older program held five characters.
     Datenbank::erweitereSpalte(m_db, "kunden", "PLZ", 10);
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {

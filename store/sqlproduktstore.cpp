@@ -45,12 +45,11 @@ void SqlProduktStore::createTable()
 {
     if (!Datenbank::sperrgrund(m_db).isEmpty())
         return;
-    QSqlQuery q(m_db);
-    q.exec(Datenbank::sql(m_db, "create table produkte ([Nr] varchar(16) primary key,"
-                                "[Name] varchar(255),[Preis] double,[Desc] varchar(255),[Typ] int)"));
-    // Added later; each fails harmlessly where it exists already.
-    q.exec(Datenbank::sql(m_db, "alter table produkte add column [Kategorie] varchar(2)"));
-    q.exec(Datenbank::sql(m_db, "alter table produkte add column [Satz] double"));
+    Datenbank::erzeugeTabelle(m_db, "produkte", "[Nr] varchar(16) primary key,"
+                                                "[Name] varchar(255),[Preis] double,[Desc] varchar(255),[Typ] int");
+    // Added later.
+    Datenbank::ergaenzeSpalte(m_db, "produkte", "Kategorie", "varchar(2)");
+    Datenbank::ergaenzeSpalte(m_db, "produkte", "Satz", "double");
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Kategorie") < 0) {
         m_model->setTable("produkte");
         m_model->select();

@@ -179,6 +179,26 @@ private slots:
                  QList<int>({4 * n, 8 * n, 3 * n}));
     }
 
+    // A start while another workstation stores neither waits for it nor holds
+    // up its writes: the schema it finds complete is left as it is.
+    void startDuringAnotherTransaction()
+    {
+        if (!Testumgebung::postgres())
+            QSKIP("locks of a shared database");
+        {
+            QSqlDatabase anderes = QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "anderes");
+            QVERIFY(anderes.open() && anderes.transaction());
+            // As storing holds them; a report's reading holds a weaker lock.
+            QVERIFY(QSqlQuery(anderes).exec("lock table produkte, kunden, auftrag, auftragslines, "
+                                            "auftragskunden, belegarchiv in row exclusive mode"));
+            QVERIFY(QSqlQuery().exec("set lock_timeout = 100"));
+            QTest::failOnWarning(QRegularExpression("."));
+            erzeugeTabellen();
+            anderes.rollback();
+        }
+        QSqlDatabase::removeDatabase("anderes");
+    }
+
     void secondSaveOfAChangedRecordIsTold()
     {
         QVERIFY(QSqlDatabase::cloneDatabase(QSqlDatabase::database(), "zweite").open());
