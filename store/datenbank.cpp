@@ -364,7 +364,8 @@ bool Datenbank::aendereSchema(QSqlDatabase& db, const QString& anweisung)
 
 void Datenbank::erzeugeTabelle(QSqlDatabase& db, const QString& tabelle, const QString& spalten)
 {
-    if (!db.tables().contains(tabelle, Qt::CaseInsensitive))
+    // The table as the statements find it (search path), not only in one schema.
+    if (db.record(tabelle).isEmpty())
         aendereSchema(db, sql(db, QString("create table %1 (%2)").arg(tabelle, spalten)));
 }
 
