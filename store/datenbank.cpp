@@ -1,10 +1,12 @@
 #include "store/datenbank.h"
 
+#include "platform/einstellung.h"
 #include "store/verbindung.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlDatabase>
@@ -12,6 +14,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QThread>
 #include <QVariant>
 
 #include <cmath>
@@ -21,6 +24,8 @@ namespace {
 const char* const SperrEigenschaft = "belegwerkSperrgrund";
 // Set while a schreibe() runs its transaction on the connection.
 const char* const TransaktionEigenschaft = "belegwerkTransaktion";
+// The server process of the connection, asked once per connection.
+const char* const SitzungEigenschaft = "belegwerkSitzung";
 
 // Runs schreibe in a savepoint of the transaction that is open already.
 bool imSicherungspunkt(QSqlDatabase& db, Speicherfehler& f, const char* was,
@@ -181,17 +186,26 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
                          const std::function<bool()>& schreibe,
                          const std::function<bool()>& gespeichert)
 {
+    QSqlDriver* treiber = db.driver();
+    if (gespeichert && treiber && istPostgres(db) && !treiber->property(SitzungEigenschaft).isValid()) {
+        QSqlQuery q(db);
+        if (q.exec("select pg_backend_pid()") && q.next())
+            treiber->setProperty(SitzungEigenschaft, q.value(0));
+    }
     if (schreibeEinmal(db, f, was, schreibe))
         return true;
     // A lost connection is opened again, so that the user's "Wiederholen" can
     // succeed; what was written in the transaction is gone with it.
-    QSqlDriver* treiber = db.driver();
     const bool innen = treiber && treiber->property(TransaktionEigenschaft).toBool();
     if (!innen && (f.art == Speicherfehler::Fehlgeschlagen || f.art == Speicherfehler::Ungewiss)
         && Verbindung::verloren(db, QSqlError(QString(), f.text, QSqlError::UnknownError))) {
         if (f.art == Speicherfehler::Fehlgeschlagen)
             f.art = Speicherfehler::Unterbrochen;
+        const QVariant alteSitzung = treiber ? treiber->property(SitzungEigenschaft) : QVariant();
+        if (treiber)
+            treiber->setProperty(SitzungEigenschaft, QVariant());
         if (Verbindung::oeffneNeu(db) && f.art == Speicherfehler::Ungewiss && gespeichert) {
+            warteAufEnde(db, alteSitzung);
             if (gespeichert()) {
                 qWarning() << was << "stored after all: the commit's answer was lost";
                 f = {};
@@ -201,6 +215,22 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
         }
     }
     return false;
+}
+
+void Datenbank::warteAufEnde(QSqlDatabase& db, const QVariant& sitzung)
+{
+    // The server may still be committing when the new connection asks; only
+    // once the old session has ended does the look-up tell the truth.
+    if (!sitzung.isValid())
+        return;
+    QSqlQuery q(db);
+    q.prepare("select 1 from pg_stat_activity where pid = ?");
+    q.addBindValue(sitzung);
+    QElapsedTimer uhr;
+    uhr.start();
+    const qint64 grenze = 1000LL * qBound(1, Einstellung::zahl(Einstellung::DatenbankZeitlimit), 3600);
+    while (q.exec() && q.next() && uhr.elapsed() < grenze)
+        QThread::msleep(20);
 }
 
 bool Datenbank::wiederVerbunden(QSqlDatabase& db, const QSqlError& e)

@@ -58,6 +58,8 @@ public:
     // Executes the read q; when the connection turns out lost (outside a write
     // transaction), opens it again and repeats q once on it. Whether q succeeded.
     static bool lies(QSqlDatabase& db, QSqlQuery& q);
+    // Waits, at most the statement bound, until the server session sitzung has ended.
+    static void warteAufEnde(QSqlDatabase& db, const QVariant& sitzung);
     // Whether e meant a lost connection, outside a write transaction, that is
     // now open again (then the failed read may be repeated).
     static bool wiederVerbunden(QSqlDatabase& db, const QSqlError& e);
