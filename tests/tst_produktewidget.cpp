@@ -154,10 +154,13 @@ private slots:
         QTest::keyClicks(w->eingabeZeile(), "Rabatt");
         dialoge.antworte("10");
         QTest::mouseClick(w->prozentKnopf(), Qt::LeftButton);
-        QCOMPARE(QVariantList({zeile(2).Produkt, zeile(2).Preis, zeile(2).Anzahl, w->summe()}),
-                 QVariantList({"Rabatt", -25.5, 1, 229.5}));
+        // One reduction per rate: the cable's rate from the settings, the plug's 5.5 %.
+        QCOMPARE(QVariantList({zeile(2).Produkt, zeile(2).Preis, zeile(2).Anzahl, zeile(2).Kategorie,
+                               zeile(3).Preis, zeile(3).Satz, w->summe()}),
+                 QVariantList({"Rabatt", -20.0, 1, "", -5.5, 5.5, 229.5}));
         QTest::mouseClick(w->prozentKnopf(), Qt::LeftButton);  // cancelled
-        QCOMPARE(w->lines().size(), 3);
+        QCOMPARE(w->lines().size(), 4);
+        menu(3, {"entfernen"});
 
         dialoge.antworte("45.50");
         menu(1, {"Preis ändern"});

@@ -232,10 +232,26 @@ void ProdukteWidget::prozente()
         pruefeProzent, &ok);
     const std::optional<qint64> prozent = leseDezimal(text, prozentStellen, QStringLiteral("%"));
     if (ok && prozent) {
-        // The reduction is an amount in whole cents, as it prints.
+        // One reduction per VAT category and rate, so that each rate's base shrinks
+        // by its share; each an amount in whole cents, as it prints.
+        QList<AuftragsLine> gruppen;
+        QList<Betrag> summen;
+        for (const AuftragsLine& z : m_model->lines()) {
+            qsizetype i = 0;
+            while (i < gruppen.size() && (gruppen[i].Kategorie != z.Kategorie || gruppen[i].Satz != z.Satz))
+                ++i;
+            if (i == gruppen.size()) {
+                std::tie(l.Kategorie, l.Satz) = std::make_tuple(z.Kategorie, z.Satz);
+                gruppen << l;
+                summen << Betrag();
+            }
+            summen[i] = summen[i] + Betrag::ausEuro(z.Preis);
+        }
         const double anteil = double(*prozent) / 10000.0;
-        l.Preis = (-Betrag::ausEuro(m_model->summe()).anteil(anteil)).euro();
-        m_view->scrollTo(m_model->appendLine(l));
+        for (qsizetype i = 0; i < gruppen.size(); ++i) {
+            gruppen[i].Preis = (-summen[i].anteil(anteil)).euro();
+            m_view->scrollTo(m_model->appendLine(gruppen[i]));
+        }
     }
     updateSumme();
 }
