@@ -284,6 +284,30 @@ bool setzeFolgen(QSqlDatabase& ziel, const QString& tabelle, const QList<Spalte>
     return true;
 }
 
+// Empties the tables before they are filled again; schema "main." names the
+// database's own tables while a backup is attached beside them.
+bool leere(QSqlDatabase& ziel, const QStringList& tabellen, const QString& schema, QString& fehler)
+{
+    QSqlQuery q(ziel);
+    for (const QString& t : tabellen) {
+        if (!q.exec(QStringLiteral("delete from %1%2").arg(schema, name(ziel, t, QSqlDriver::TableName)))) {
+            fehler = t + ": " + fehlerText(q);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A table of another connection, created where missing, its rows copied and
+// its key sequences set after them.
+bool kopiereTabelle(const QSqlDatabase& von, QSqlDatabase& nach, const QString& tabelle, QString& fehler)
+{
+    const QList<Spalte> liste = spalten(von, tabelle);
+    return legeAn(nach, tabelle, liste, fehler)
+           && kopiereZeilen(von, nach, tabelle, spaltenNamen(liste), fehler)
+           && setzeFolgen(nach, tabelle, liste, fehler);
+}
+
 // Triggers guard issued documents against change and deletion. Replacing all
 // data lifts them inside its own write transaction and puts them back before
 // the commit: DDL is transactional on SQLite and PostgreSQL, so a failure
@@ -518,8 +542,7 @@ QString kopiereAusPostgres(const QSqlDatabase& von, QSqlDatabase& nach)
         return fehlerText(q);
     QString fehler;
     for (const QString& t : Datensicherung::tabellen(von)) {
-        const QList<Spalte> liste = spalten(von, t);
-        if (!legeAn(nach, t, liste, fehler) || !kopiereZeilen(von, nach, t, spaltenNamen(liste), fehler))
+        if (!kopiereTabelle(von, nach, t, fehler))
             break;
     }
     q.exec(QStringLiteral("commit"));
@@ -719,13 +742,9 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
             Schutz schutz;
             if (!schutz.hebeAuf(ziel, fehler))
                 return false;
+            if (!leere(ziel, alte, QStringLiteral("main."), fehler))
+                return false;
             QSqlQuery q(ziel);
-            for (const QString& t : alte) {
-                if (!q.exec(QStringLiteral("delete from main.%1").arg(name(ziel, t, QSqlDriver::TableName)))) {
-                    fehler = t + ": " + fehlerText(q);
-                    return false;
-                }
-            }
             for (const QString& t : neue) {
                 const QList<Spalte> liste = spalten(ziel, t, QStringLiteral("belegwerk_sicherung"));
                 if (!legeAn(ziel, t, liste, fehler))
@@ -749,18 +768,10 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
             Schutz schutz;
             if (!schutz.hebeAuf(ziel, fehler))
                 return false;
-            QSqlQuery q(ziel);
-            for (const QString& t : alte) {
-                if (!q.exec(QStringLiteral("delete from %1").arg(name(ziel, t, QSqlDriver::TableName)))) {
-                    fehler = t + ": " + fehlerText(q);
-                    return false;
-                }
-            }
+            if (!leere(ziel, alte, QString(), fehler))
+                return false;
             for (const QString& t : neue) {
-                const QList<Spalte> liste = spalten(quelle.db, t);
-                if (!legeAn(ziel, t, liste, fehler)
-                    || !kopiereZeilen(quelle.db, ziel, t, spaltenNamen(liste), fehler)
-                    || !setzeFolgen(ziel, t, liste, fehler))
+                if (!kopiereTabelle(quelle.db, ziel, t, fehler))
                     return false;
                 Datenbank::melde(ziel, t);
             }
@@ -805,10 +816,7 @@ QString Datensicherung::uebertrage(const QSqlDatabase& von, const QSqlDatabase& 
             if (!schutz.hebeAuf(ziel, fehler))
                 return false;
             for (const QString& t : quellTabellen) {
-                const QList<Spalte> liste = spalten(quelle.db, t);
-                if (!legeAn(ziel, t, liste, fehler)
-                    || !kopiereZeilen(quelle.db, ziel, t, spaltenNamen(liste), fehler)
-                    || !setzeFolgen(ziel, t, liste, fehler))
+                if (!kopiereTabelle(quelle.db, ziel, t, fehler))
                     return false;
             }
             return schutz.stelleHer(ziel, fehler);
