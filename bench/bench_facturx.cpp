@@ -1,3 +1,5 @@
+#include "bench/support/beispielrechnung.h"
+#include "bench/support/messung.h"
 #include "print/belegpdf.h"
 #include "print/ciiaufbau.h"
 #include "print/drucker.h"
@@ -10,47 +12,11 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <algorithm>
 
 // Saves a 20-line invoice as Factur-X and as plain PDF, alternately in the same
 // run, and prints the median of each, their ratio and the parts of the
 // Factur-X save (pages as PDF/A-1b, XML, the PDF/A-3 step).
 // Usage: bench_facturx [rounds, default 15]
-namespace {
-
-Auftrag rechnung()
-{
-    Auftrag a;
-    a.Nr = 1;
-    a.AuftragsNr = 1001;
-    a.Zahlung = Zahlungsart::Ueberweisung;
-    a.Status = AuftragsStatus::Gedruckt;
-    a.Eingang = QDateTime(QDate(2026, 3, 2), QTime(9, 0));
-    a.Kunde.Nr = 12;
-    a.Kunde.Firma = "ACME";
-    a.Kunde.Strasse = "3 rue Neuve";
-    a.Kunde.PLZ = "69002";
-    a.Kunde.Ort = "Lyon";
-    a.Kunde.Land = "Frankreich";
-    for (int i = 0; i < 20; ++i) {
-        AuftragsLine l;
-        l.Anzahl = 1 + i % 5;
-        l.ProduktNr = QString("P-%1").arg(i);
-        l.Produkt = QString("Produit numéro %1").arg(i);
-        l.Preis = 12.5 * l.Anzahl;
-        a.Zeilen << l;
-    }
-    return a;
-}
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
-}
-
-}  // namespace
-
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -63,7 +29,10 @@ int main(int argc, char** argv)
     s.setValue("Firma/IBAN", "FR7630006000011234567890189");
     const int runden = argc > 1 ? qMax(1, atoi(argv[1])) : 15;
 
-    const Auftrag a = rechnung();
+    Auftrag a = BenchMessung::beispielRechnung();
+    a.Nr = 1;
+    a.AuftragsNr = 1001;
+    a.Status = AuftragsStatus::Gedruckt;
     Drucker d;
     QList<double> fx, einfach, seiten, xml, schritt;
     QElapsedTimer t;
@@ -98,12 +67,12 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     out << QString("20-line invoice, median of %1 rounds\n").arg(runden);
     out << QString("  Factur-X save: %1 ms (pages PDF/A-1b %2 ms, XML %3 ms, PDF/A-3 step %4 ms)\n")
-               .arg(median(fx), 0, 'f', 1)
-               .arg(median(seiten), 0, 'f', 1)
-               .arg(median(xml), 0, 'f', 2)
-               .arg(median(schritt), 0, 'f', 1);
-    out << QString("  plain PDF save: %1 ms\n").arg(median(einfach), 0, 'f', 1);
+               .arg(BenchMessung::median(fx), 0, 'f', 1)
+               .arg(BenchMessung::median(seiten), 0, 'f', 1)
+               .arg(BenchMessung::median(xml), 0, 'f', 2)
+               .arg(BenchMessung::median(schritt), 0, 'f', 1);
+    out << QString("  plain PDF save: %1 ms\n").arg(BenchMessung::median(einfach), 0, 'f', 1);
     out << QString("  ratio Factur-X / plain: %1 (goal 1.5)\n")
-               .arg(median(fx) / median(einfach), 0, 'f', 2);
+               .arg(BenchMessung::median(fx) / BenchMessung::median(einfach), 0, 'f', 2);
     return 0;
 }

@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <algorithm>
+
 namespace BenchMessung {
 
 double millis(const std::function<void()>& f)
@@ -11,6 +13,12 @@ double millis(const std::function<void()>& f)
     t.start();
     f();
     return t.nsecsElapsed() / 1e6;
+}
+
+double median(QList<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.isEmpty() ? 0.0 : v.at(v.size() / 2);
 }
 
 long vmHwmKb()
