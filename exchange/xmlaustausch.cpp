@@ -38,6 +38,8 @@ const KundenFeld kundenFelder[] = {
     {"Tel2", &Kunde::Tel2},   {"Fax", &Kunde::Fax},
     {"Steuernummer", &Kunde::Steuernummer}, {"IBAN", &Kunde::IBAN},
     {"BIC", &Kunde::BIC},     {"Bemerkung", &Kunde::Bemerkung},
+    {"Siren", &Kunde::Siren}, {"EAdresse", &Kunde::EAdresse},
+    {"LeitwegId", &Kunde::LeitwegId},
 };
 
 // XML cannot carry control characters other than tab and line ends; the
@@ -330,6 +332,8 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
     w.writeEndElement();
     if (!a.Komentar.isEmpty())
         schreibeText(w, QLatin1String("Komentar"), a.Komentar);
+    if (!a.Lieferanschrift.isEmpty())
+        schreibeText(w, QLatin1String("Lieferanschrift"), a.Lieferanschrift);
     w.writeEndElement();
 }
 
@@ -408,6 +412,8 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
             a.Kunde = leseKunde(r, gefunden);
         else if (name == QLatin1String("Komentar"))
             a.Komentar = r.readElementText();
+        else if (name == QLatin1String("Lieferanschrift"))
+            a.Lieferanschrift = r.readElementText();
         else if (name == QLatin1String("Zeile")) {
             const QXmlStreamAttributes z = r.attributes();
             AuftragsLine l;

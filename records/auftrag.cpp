@@ -16,3 +16,13 @@ QString Auftrag::belegNummer() const
         return BelegNr;
     return AuftragsNr > 0 ? QString::number(AuftragsNr) : QString();
 }
+
+Auftrag::Leistungsart Auftrag::leistungsart() const
+{
+    if (Dienst == Schulung)
+        return Leistungsart::Dienste;
+    bool waren = false, dienste = false;
+    for (const AuftragsLine& l : Zeilen)
+        (l.istLeistung() ? dienste : waren) = true;
+    return dienste ? (waren ? Leistungsart::Beides : Leistungsart::Dienste) : Leistungsart::Waren;
+}

@@ -16,6 +16,8 @@ class Auftrag
 {
 public:
     enum dienstTyp { Schulung = 0, Produkte = 1 };
+    // What a document bills, as French invoices and e-invoices must say.
+    enum class Leistungsart { Waren, Dienste, Beides };
 
     int Nr = 0;        // database key; 0: not yet stored
     int Typ = 0;       // Auftragsart
@@ -31,6 +33,9 @@ public:
     int AuftragsNr = 0;  // document number, assigned on first save
     double Summe = 0.0;
     QString Komentar;
+    // Where the goods go, its lines separated by line breaks; empty: the
+    // billing address.
+    QString Lieferanschrift;
     // The document number as printed and in the e-invoice: the prefix of its
     // series and AuftragsNr, fixed when the order is first stored.
     QString BelegNr;
@@ -44,6 +49,9 @@ public:
     // The number to print: BelegNr, or for an order stored before numbers had
     // prefixes its AuftragsNr; empty while the order has none.
     QString belegNummer() const;
+    // Training is a service; a goods order bills services on its lines
+    // with a time or flat-fee unit.
+    Leistungsart leistungsart() const;
 };
 
 QDebug operator<<(QDebug dbg, const Auftrag& a);

@@ -21,6 +21,12 @@ public:
     // Initialised, so lists of the first five fields stay complete initialisers.
     QString Kategorie = QString();
     double Satz = 0.0;  // the rate in percent (20, 5.5)
+    // The unit of Anzahl as typed ("Stück", "heure", "kg"); empty: pieces.
+    QString Einheit = QString();
+
+    // Whether the line bills a service rather than goods: its unit is time or
+    // a flat fee.
+    bool istLeistung() const;
 };
 
 QDebug operator<<(QDebug dbg, const AuftragsLine& l);

@@ -25,7 +25,12 @@ public:
     QString Bemerkung;
     QString IBAN;
     QString BIC;
-    QString Steuernummer;
+    QString Steuernummer;  // the VAT id
+    QString Siren;         // French company register number (9 digits)
+    // The electronic invoicing address; empty: the SIREN serves.
+    QString EAdresse;
+    // A German public buyer's routing id; non-empty: it receives XRechnung.
+    QString LeitwegId;
     int Typ = 0;  // KundenTyp
     QDate Seit;
 };

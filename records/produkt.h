@@ -20,6 +20,7 @@ public:
     // "Z" 0, "E" 0: exempt training); empty: the rate of the tax settings.
     QString Kategorie;
     double Satz = 0.0;
+    QString Einheit;  // the unit a new line takes; empty: pieces
 };
 
 #endif

@@ -53,6 +53,7 @@ void bindAuftragsZeile(QSqlQuery& q, const Auftrag& a)
     q.bindValue(":bestell", a.BestellNr);
     q.bindValue(":dienst", a.Dienst);
     q.bindValue(":komentar", a.Komentar);
+    q.bindValue(":lieferanschrift", a.Lieferanschrift);
 }
 
 Auftrag auftragFromQuery(const QSqlQuery& q)
@@ -70,6 +71,7 @@ Auftrag auftragFromQuery(const QSqlQuery& q)
     a.Eingang = r.value("Eingang").toDateTime();
     a.Lieferung = r.value("Lieferung").toDateTime();
     a.Komentar = r.value("Komentar").toString();
+    a.Lieferanschrift = r.value("Lieferanschrift").toString();
     a.BelegNr = r.value("BelegNr").toString();
     a.Ausgestellt = r.value("Ausgestellt").toDateTime();
     a.Faellig = r.value("Faellig").toDate();
@@ -137,10 +139,10 @@ bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
     const auto kunde = [](const Kunde& k) {
         return QStringList{QString::number(k.Nr), k.Firma, k.Name, k.Strasse, k.Ort, k.Tel, k.Tel2,
                            k.Fax, k.Email, k.PLZ, k.Land, k.Bemerkung, k.IBAN, k.BIC,
-                           k.Steuernummer, QString::number(k.Typ)};
+                           k.Steuernummer, QString::number(k.Typ), k.Siren, k.EAdresse, k.LeitwegId};
     };
     if (x.Typ != y.Typ || x.Dienst != y.Dienst || x.Zahlung != y.Zahlung || x.BestellNr != y.BestellNr
-        || x.Komentar != y.Komentar || x.Eingang != y.Eingang || x.Lieferung != y.Lieferung
+        || x.Komentar != y.Komentar || x.Lieferanschrift != y.Lieferanschrift || x.Eingang != y.Eingang || x.Lieferung != y.Lieferung
         || kunde(x.Kunde) != kunde(y.Kunde) || x.Zeilen.size() != y.Zeilen.size())
         return false;
     for (int i = 0; i < x.Zeilen.size(); ++i) {
@@ -178,18 +180,19 @@ struct SqlAuftragsStore::Einfuegen
         return bereit(m_auftrag, QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
             "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar],"
-            "[BelegNr],[Bezug])"
+            "[BelegNr],[Bezug],[Lieferanschrift])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
-            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug)%1")
+            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift)%1")
             .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : ""));
     }
     QSqlQuery& kunde()
     {
         return bereit(m_kunde,
             "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
-            "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land]) values "
+            "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land],[Siren],"
+            "[EAdresse],[LeitwegId]) values "
             "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
-            ":bic,:steuernummer,:land)");
+            ":bic,:steuernummer,:land,:siren,:eadresse,:leitwegid)");
     }
     QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
     QSqlQuery& belegNr() { return bereit(m_belegNr, "select 1 from auftrag where [BelegNr]=:b"); }
@@ -273,6 +276,9 @@ void SqlAuftragsStore::createTables()
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Ausgestellt", "DateTime");
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Faellig", "Date");
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Bezug", "int default 0");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Lieferanschrift", "text");
+    for (const char* spalte : {"Siren", "EAdresse", "LeitwegId"})
+        Datenbank::ergaenzeSpalte(m_db, "auftragskunden", spalte, "varchar(255)");
     Datenbank::erzeugeTabelle(m_db, "belegarchiv",
                               QString("[Auftrag] int primary key,[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1")
                                   .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob"));
@@ -551,7 +557,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         "[KundenNr]=:knr ,[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[PLZ]=:plz ,[Ort]=:ort ,[Bemerkung]=:bemerkung ,[Summe]=:summe ,[Eingang]=:eingang ,"
         "[Lieferung]=:lieferung ,[Status]=:status ,[Typ]=:typ ,[Zahlung]=:zahl ,"
-        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar",
+        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar ,[Lieferanschrift]=:lieferanschrift",
         [&a](QSqlQuery& q) { bindAuftragsZeile(q, a); });
     if (!ok)
         return false;
@@ -561,7 +567,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
         "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-        "[Land]=:land where [AuftragsNr]=:nr"));
+        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid where [AuftragsNr]=:nr"));
     k.bindValue(":knr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
@@ -1191,7 +1197,7 @@ void SqlAuftragsStore::erzeugeSchutz()
     const QStringList fest = {"KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
                               "Summe", "Eingang", "Lieferung", "Typ", "Zahlung", "BestellNr",
                               "Dienst", "AuftragsNr", "Komentar", "BelegNr", "Ausgestellt",
-                              "Faellig", "Bezug"};
+                              "Faellig", "Bezug", "Lieferanschrift"};
     const QString fehler = QStringLiteral("belegwerk: Ausgestellt - der Beleg ist unveraenderlich");
     if (Datenbank::istPostgres(m_db)) {
         QStringList neu, alt;
@@ -1265,6 +1271,11 @@ void SqlAuftragsStore::erzeugeSchutz()
                     << QString("create trigger if not exists %1_fest_loeschen before delete on %1 when %2 %3")
                            .arg(t[0], ausgestellt.arg("old.[" + t[1] + "]"), abbruch);
     }
+    // A guard made before a column joined the final ones is made anew.
+    QSqlQuery alt(m_db);
+    if (alt.exec("select sql from sqlite_master where type='trigger' and name='auftrag_fest'") && alt.next()
+        && !alt.value(0).toString().contains(fest.last()))
+        Datenbank::aendereSchema(m_db, "drop trigger auftrag_fest");
     static const QRegularExpression name(QStringLiteral("^create trigger if not exists (\\w+)"));
     for (const QString& a : anweisungen)
         Datenbank::erzeuge(m_db, name.match(a).captured(1), Datenbank::sql(m_db, a));

@@ -269,7 +269,8 @@ private slots:
         const QString fehler = Datensicherung::stelleWiederHer(db, datei, vorher);
         // Issued documents stay guarded, whether the restore failed or not.
         const auto geschuetzt = [&db] {
-            for (const char* s : {"delete from belegarchiv", "update auftrag set [Komentar]='x' where [Nr]=1"})
+            for (const char* s : {"delete from belegarchiv", "update auftrag set [Komentar]='x' where [Nr]=1",
+                                  "update auftrag set [Lieferanschrift]='x' where [Nr]=1"})
                 QVERIFY(!QSqlQuery(db).exec(Datenbank::sql(db, s)));
         };
         if (!schaden.isEmpty()) {

@@ -236,7 +236,7 @@ private slots:
             QSqlDatabase zweite = QSqlDatabase::database("zweite");
             for (const char* s : {"update auftragslines set \"Preis\"=1", "delete from auftragslines",
                                      "insert into auftragslines (\"Auftrag\") select \"Nr\" from auftrag where \"Ausgestellt\" is not null",
-                                     "update auftragskunden set \"Name\"='x'", "update auftrag set \"Summe\"=1",
+                                     "update auftragskunden set \"Name\"='x'", "update auftrag set \"Summe\"=1", "update auftrag set \"Lieferanschrift\"='x'",
                                      "update auftrag set \"Status\"=1", "delete from auftrag",
                                      "update belegarchiv set \"Datei\"=null", "delete from belegarchiv"})
                 QVERIFY2(!QSqlQuery(zweite).exec(s), s);

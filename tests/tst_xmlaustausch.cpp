@@ -126,6 +126,9 @@ Hof 2</Strasse>
             k.Nr = 101 + i;  // apart from the orders' customers, whose snapshots go out while they are missing
             k.Name = QString("Kunde %1").arg(i);
             k.Seit = QDate(2010, 1, 1).addDays(i);
+            k.Siren = i % 2 ? QString::number(732829320 + i) : QString();
+            k.EAdresse = i % 3 ? QString() : QString("0225:%1").arg(i);
+            k.LeitwegId = i % 5 ? QString() : QString("991-0%1-66").arg(i);
             QVERIFY(w->kundenStore()->addKunde(k));
         }
         const QString kundenDatei = env.pfad("kunden.xml");
@@ -147,6 +150,8 @@ Hof 2</Strasse>
                 a.Eingang = QDateTime();
             a.Lieferung = i % 2 ? a.Eingang.addDays(3) : QDateTime();
             a.Komentar = i % 3 ? QString("Bitte \"schnell\"\nliefern %1").arg(i) : QString();
+            a.Lieferanschrift = i % 5 ? QString() : QString("Lager %1\n1 rue du Port").arg(i);
+            a.Kunde.Siren = i % 2 ? QString() : "732829320";
             for (int z = 0; z < i % 4; ++z)
                 a.Zeilen.append({z + 1, "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab", z * 1234567.89 + i * 0.01});
             QVERIFY(w->auftragsStore()->addAuftrag(a));
