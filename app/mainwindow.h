@@ -39,14 +39,9 @@ public:
     Drucker* renderer();
     QTabWidget* tabs() const { return m_tabs; }
 
-public slots:
-    void clearAuftraege();
-
 protected slots:
-    void speichern(Auftrag& a);
     void drucken(Auftrag& a);
     void vorschau(Auftrag a);
-    void erfassen(Auftrag& a);
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
     void XMLspeichern(Auftrag a);

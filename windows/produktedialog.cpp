@@ -193,13 +193,10 @@ void ProdukteDialog::view_context(QPoint p)
         for (const QModelIndex& i : zeilen)
             nummern.prepend(i.data().toString());
     for (const QString& n : std::as_const(nummern)) {
-        while (!m_store->delProdukt(n)) {
-            // The rest is not tried after a refusal the user gave up on.
-            if (Speicherhinweis::zeige(this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
-                                       tr("Das Produkt %1 wurde nicht gelöscht.").arg(n),
-                                       m_store->letzterFehler())
-                != Speicherhinweis::Wiederholen)
-                return;
-        }
+        // The rest is not tried after a refusal the user gave up on.
+        if (!Speicherhinweis::wiederhole(this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
+                                         tr("Das Produkt %1 wurde nicht gelöscht.").arg(n), m_store.data(),
+                                         [&] { return m_store->delProdukt(n); }))
+            return;
     }
 }
