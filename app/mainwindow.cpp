@@ -306,11 +306,6 @@ void MainWindow::hilfe()
            "geschlossenem Programm, dazu die Einstellungen (Belegwerk › Exportieren)."));
 }
 
-Drucker* MainWindow::drucker()
-{
-    return m_drucker;
-}
-
 Drucker* MainWindow::renderer()
 {
     return Layouts::deutsch() ? m_druckerDE1 : m_drucker;

@@ -31,7 +31,6 @@ public:
     [[nodiscard]] virtual bool delProdukt(const QString& nr) = 0;
     virtual Produkt getProdukt(const QString& nr) = 0;
     virtual Produkt getProduktByName(const QString& name) = 0;
-    virtual QList<Produkt> getProdukte() = 0;
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(int typ) = 0;
 

@@ -28,7 +28,6 @@ public:
     [[nodiscard]] bool delProdukt(const QString& nr) override;
     Produkt getProdukt(const QString& nr) override;
     Produkt getProduktByName(const QString& name) override;
-    QList<Produkt> getProdukte() override;
     QSqlTableModel* model() override;
     QSqlTableModel* filterModel(int typ) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
