@@ -306,11 +306,6 @@ void MainWindow::hilfe()
            "geschlossenem Programm, dazu die Einstellungen (Belegwerk › Exportieren)."));
 }
 
-Drucker* MainWindow::drucker()
-{
-    return m_drucker;
-}
-
 Drucker* MainWindow::renderer()
 {
     return Layouts::deutsch() ? m_druckerDE1 : m_drucker;
@@ -331,39 +326,6 @@ ProduktStore* MainWindow::produktStore()
     return m_produktStore;
 }
 
-void MainWindow::clearAuftraege()
-{
-    const auto antwort = Interaktion::instance()->question(
-        this, tr("Alle Aufträge löschen"),
-        tr("Wollen sie wirklich unwiderruflich alle Aufträge löschen?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
-    if (antwort != QMessageBox::Yes)
-        return;
-    while (!m_auftragsStore->deleteAll()) {
-        if (Speicherhinweis::zeige(this, tr("Alle Aufträge löschen"),
-                                   tr("Die Aufträge konnten nicht gelöscht werden."),
-                                   m_auftragsStore->letzterFehler())
-            != Speicherhinweis::Wiederholen)
-            return;
-    }
-}
-
-void MainWindow::speichern(Auftrag& a)
-{
-    if (!m_kundenStore)
-        return;
-    if (a.Kunde.Nr > 0)
-        m_kundenStore->saveKunde(a.Kunde);
-    else
-        m_kundenStore->addKunde(a.Kunde);
-}
-
-void MainWindow::erfassen(Auftrag& a)
-{
-    if (m_auftragsStore)
-        m_auftragsStore->addAuftrag(a);
-}
-
 bool MainWindow::ausArchiv(const Auftrag& a)
 {
     return a.Nr > 0 && Ausstellung::wirdAusgestellt(a);
@@ -380,13 +342,10 @@ QByteArray MainWindow::ausgestellteDatei(Auftrag& a, const QString& titel, QStri
         Interaktion::instance()->warning(this, titel, tr("Der Beleg konnte nicht erstellt werden."));
         return datei;
     }
-    while (!m_auftragsStore->stelleAus(neu, datei)) {
-        if (Speicherhinweis::zeige(this, titel,
-                                   tr("Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben."),
-                                   m_auftragsStore->letzterFehler())
-            != Speicherhinweis::Wiederholen)
-            return QByteArray();
-    }
+    if (!Speicherhinweis::wiederhole(
+            this, titel, tr("Der Beleg konnte nicht ausgestellt werden; es wurde nichts ausgegeben."),
+            m_auftragsStore, [&] { return m_auftragsStore->stelleAus(neu, datei); }))
+        return QByteArray();
     a = neu;
     return datei;
 }
@@ -624,16 +583,14 @@ void MainWindow::bearbeiteAuftrag(const Auftrag& a)
     while (d.exec() == QDialog::Accepted) {
         d.uebernehmeEingaben();
         Auftrag fertig = d.auftrag();
-        Speicherhinweis::Antwort weiter;
-        do {
-            const bool ok = fertig.Nr == 0 ? m_auftragsStore->addAuftrag(fertig)
-                                           : m_auftragsStore->saveAuftrag(fertig);
-            if (ok)
-                return;
-            weiter = Speicherhinweis::zeige(this, tr("Auftrag speichern"),
-                                            tr("Der Auftrag konnte nicht gespeichert werden."),
-                                            m_auftragsStore->letzterFehler());
-        } while (weiter == Speicherhinweis::Wiederholen);
+        Speicherhinweis::Antwort weiter = Speicherhinweis::Aufgeben;
+        const auto schreibe = [&] {
+            return fertig.Nr == 0 ? m_auftragsStore->addAuftrag(fertig) : m_auftragsStore->saveAuftrag(fertig);
+        };
+        if (Speicherhinweis::wiederhole(this, tr("Auftrag speichern"),
+                                        tr("Der Auftrag konnte nicht gespeichert werden."), m_auftragsStore,
+                                        schreibe, &weiter))
+            return;
         // Nothing typed is lost unless the user chose to reload what is stored.
         if (weiter == Speicherhinweis::NeuLaden)
             fertig = m_auftragsStore->getAuftrag(fertig.Nr);

@@ -1,7 +1,6 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "app/maininterface.h"
 #include "records/auftrag.h"
 
 #include <QKeySequence>
@@ -9,10 +8,14 @@
 #include <QSettings>
 
 class AuftragsDialog;
+class AuftragsStore;
+class Drucker;
 class AuftragsEditor;
 class Firmenhinweis;
 class KundenDialog;
 class KundenEditor;
+class KundenStore;
+class ProduktStore;
 class QMenu;
 class QTabWidget;
 class QUrl;
@@ -22,31 +25,24 @@ class SqlProduktStore;
 
 // The one top-level window: owns the stores and the renderers, shows the
 // lists as tabs and routes every command of the lists and dialogs.
-class MainWindow : public QMainWindow, public MainInterface
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
-    Q_INTERFACES(MainInterface)
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
 
-    Drucker* drucker() override;
-    AuftragsStore* auftragsStore() override;
-    KundenStore* kundenStore() override;
-    ProduktStore* produktStore() override;
+    AuftragsStore* auftragsStore();
+    KundenStore* kundenStore();
+    ProduktStore* produktStore();
 
     // The renderer of the layout chosen in the settings at this moment.
     Drucker* renderer();
     QTabWidget* tabs() const { return m_tabs; }
 
-public slots:
-    void clearAuftraege();
-
 protected slots:
-    void speichern(Auftrag& a);
     void drucken(Auftrag& a);
     void vorschau(Auftrag a);
-    void erfassen(Auftrag& a);
     void PDFspeichern(Auftrag a);
     bool alsPDFspeichern(Auftrag a, QString filename);
     void XMLspeichern(Auftrag a);

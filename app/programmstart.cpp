@@ -10,6 +10,7 @@
 #include "store/datenpruefung.h"
 #include "store/datensicherung.h"
 #include "store/sicherungsplan.h"
+#include "store/sqlauftragsstore.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -235,20 +236,12 @@ void Programmstart::frageAuftraegeLoeschen(const QStringList& args)
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning);
     if (antwort != QMessageBox::Yes || !Datenbank::sperrgrund(QSqlDatabase::database()).isEmpty())
         return;
-    QSqlQuery q(QSqlDatabase::database());
-    // Issued documents are kept; a journal from before they existed has none.
-    if (q.exec(Datenbank::sql(QSqlDatabase::database(),
-                              "select count(*) from auftrag where [Ausgestellt] is not null"))
-        && q.next() && q.value(0).toInt() > 0) {
-        Interaktion::instance()->warning(
-            nullptr, QObject::tr("Alle Aufträge löschen"),
-            QObject::tr("%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.",
-                        "", q.value(0).toInt()));
-        return;
-    }
-    q.exec("drop table auftrag");
-    q.exec("drop table auftragslines");
-    q.exec("drop table auftragskunden");
+    // The store keeps issued documents and says so; a journal without tables yet is emptied all the same.
+    SqlAuftragsStore store(nullptr);
+    store.createTables();
+    if (!store.deleteAll() && !store.letzterFehler().text.isEmpty())
+        Interaktion::instance()->warning(nullptr, QObject::tr("Alle Aufträge löschen"),
+                                         store.letzterFehler().text);
 }
 
 void Programmstart::passeAnBildschirm(QWidget& fenster)

@@ -46,7 +46,7 @@ public:
     // Runs that command on the database of the settings and prints what it
     // did into aus; the exit code, 0 only when everything went well.
     static int kommandozeile(const QStringList& args, QTextStream& aus);
-    // With "--clearAuftrag": asks, and on Yes drops the order tables.
+    // With "--clearAuftrag": asks, and on Yes empties the order tables.
     static void frageAuftraegeLoeschen(const QStringList& args);
 };
 

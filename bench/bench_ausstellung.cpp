@@ -42,8 +42,8 @@ int main(int argc, char** argv)
         // Round 0 warms fonts and caches and is not counted.
         Auftrag vorher = BenchMessung::beispielRechnung();
         Auftrag neu = BenchMessung::beispielRechnung();
-        store.addAuftrag(vorher);
-        store.addAuftrag(neu);
+        if (!store.addAuftrag(vorher) || !store.addAuftrag(neu))
+            qFatal("the sample invoices were not stored");
         const double p = BenchMessung::millis([&] { BelegPdf::schreiben(&d, vorher, tmp.filePath("vorher.pdf")); });
         bool ok = false;
         const double a = BenchMessung::millis([&] {

@@ -317,7 +317,8 @@ int main(int argc, char* argv[])
         LeereDatenbank leer;
         ic = millis([&] {
             for (Auftrag& a : leseCsv(csv))
-                leer.auftraege.addAuftrag(a);
+                if (!leer.auftraege.addAuftrag(a))
+                    qFatal("an imported order was not stored");
         });
     }
     zeige("import into an empty database", ix, ic);

@@ -77,7 +77,8 @@ int main(int argc, char* argv[])
         auftraege.createTables();
         daten.fuelle(kunden, produkte, auftraege, umfang);
         Auftrag a = zwanzigZeilen();
-        auftraege.addAuftrag(a);
+        if (!auftraege.addAuftrag(a))
+            qFatal("the sample invoice was not stored");
         nr = a.Nr;
         db.close();
     }

@@ -57,6 +57,18 @@ private:
     int m_row;
 };
 
+// The columns read: of the product file, and of the external program's product and customer lists.
+namespace ProduktDatei {
+enum Spalte { Nr, Name, Preis, Desc, Typ };
+}
+namespace VdaProdukt {
+enum Spalte { Nr = 0, Name = 2, Preis = 19 };
+}
+namespace VdaKunde {
+enum Spalte { Firma = 0, Nr = 1, Typ = 2, Name = 3, Strasse = 4, Strasse2 = 5, PLZ = 7, Ort = 8, Land = 9,
+              Steuernummer = 10, Tel2 = 12, Tel = 13, Fax = 14, Email = 15, Seit = 16, Bemerkung = 17 };
+}
+
 // Passes every row with text in spalten to lies; false when the user cancelled.
 bool jedeZeile(QAbstractItemModel* tabelle, const QList<int>& spalten, ImportBericht& bericht,
                const Fortschritt::Meldung& weiter, const std::function<void(const Zeile&)>& lies)
@@ -144,8 +156,10 @@ ImportBericht TabellenImport::produkte(QAbstractItemModel* tabelle, ProduktStore
     QList<Produkt> produkte;
     QList<bool> neu;
     QHash<QString, qsizetype> zuletzt;  // number -> its latest write in produkte
-    const bool gelesen = jedeZeile(tabelle, {0, 1, 2, 3, 4}, bericht, weiter, [&](const Zeile& z) {
-        const QString nr = z.text(0);
+    const bool gelesen = jedeZeile(tabelle, {ProduktDatei::Nr, ProduktDatei::Name, ProduktDatei::Preis, ProduktDatei::Desc,
+                                                  ProduktDatei::Typ},
+                                   bericht, weiter, [&](const Zeile& z) {
+        const QString nr = z.text(ProduktDatei::Nr);
         if (nr.isEmpty()) {
             ++bericht.uebersprungen;
             return;
@@ -158,14 +172,14 @@ ImportBericht TabellenImport::produkte(QAbstractItemModel* tabelle, ProduktStore
             p = Produkt();
             p.Nr = nr;
         }
-        if (hat(1))
-            p.Name = z.text(1);
-        if (hat(2))
-            p.Preis = z.zahl(2);
-        if (hat(3))
-            p.Desc = z.text(3);
-        if (hat(4))
-            p.Typ = z.ganzzahl(4);
+        if (hat(ProduktDatei::Name))
+            p.Name = z.text(ProduktDatei::Name);
+        if (hat(ProduktDatei::Preis))
+            p.Preis = z.zahl(ProduktDatei::Preis);
+        if (hat(ProduktDatei::Desc))
+            p.Desc = z.text(ProduktDatei::Desc);
+        if (hat(ProduktDatei::Typ))
+            p.Typ = z.ganzzahl(ProduktDatei::Typ);
         zuletzt.insert(nr, produkte.size());
         produkte.append(p);
         neu.append(istNeu);
@@ -181,8 +195,9 @@ ImportBericht TabellenImport::produkteVDA(QAbstractItemModel* tabelle, ProduktSt
     ImportBericht bericht(ImportBericht::Produkte);
     QList<Produkt> produkte;
     QSet<QString> nummern;  // of this file
-    const bool gelesen = jedeZeile(tabelle, {0, 2, 19}, bericht, weiter, [&](const Zeile& z) {
-        const Produkt p(z.text(0), z.text(2), z.zahl(19));
+    const bool gelesen = jedeZeile(tabelle, {VdaProdukt::Nr, VdaProdukt::Name, VdaProdukt::Preis}, bericht, weiter,
+                                   [&](const Zeile& z) {
+        const Produkt p(z.text(VdaProdukt::Nr), z.text(VdaProdukt::Name), z.zahl(VdaProdukt::Preis));
         // A product that exists is left as it is; the store would refuse it anyway.
         if (!p.Nr.isEmpty() && (nummern.contains(p.Nr) || !store->getProdukt(p.Nr).Nr.isEmpty())) {
             ++bericht.uebersprungen;
@@ -202,24 +217,26 @@ ImportBericht TabellenImport::kundenVDA(QAbstractItemModel* tabelle, KundenStore
     ImportBericht bericht(ImportBericht::Kunden);
     QList<Kunde> kunden;
     QSet<int> nummern;  // of this file
-    const QList<int> spalten{0, 1, 2, 3, 4, 5, 7, 8, 9, 10, 12, 13, 14, 15, 16, 17};
+    using namespace VdaKunde;
+    const QList<int> spalten{Firma, Nr, Typ, Name, Strasse, Strasse2, PLZ, Ort, Land, Steuernummer, Tel2, Tel, Fax,
+                             Email, Seit, Bemerkung};
     const bool gelesen = jedeZeile(tabelle, spalten, bericht, weiter, [&](const Zeile& z) {
         Kunde k;
-        k.Firma = z.text(0);
-        k.Nr = z.ganzzahl(1);
-        k.Typ = z.ganzzahl(2);
-        k.Name = z.text(3);
-        k.Strasse = z.text(4) + QLatin1Char('\n') + z.text(5);
-        k.PLZ = z.text(7);
-        k.Ort = z.text(8);
-        k.Land = z.text(9);
-        k.Steuernummer = z.text(10);
-        k.Tel2 = z.text(12);
-        k.Tel = z.text(13);
-        k.Fax = z.text(14);
-        k.Email = z.text(15);
-        k.Seit = QDate::fromString(z.text(16), QStringLiteral("dd.MM.yyyy"));
-        k.Bemerkung = z.text(17);
+        k.Firma = z.text(Firma);
+        k.Nr = z.ganzzahl(Nr);
+        k.Typ = z.ganzzahl(Typ);
+        k.Name = z.text(Name);
+        k.Strasse = z.text(Strasse) + QLatin1Char('\n') + z.text(Strasse2);
+        k.PLZ = z.text(PLZ);
+        k.Ort = z.text(Ort);
+        k.Land = z.text(Land);
+        k.Steuernummer = z.text(Steuernummer);
+        k.Tel2 = z.text(Tel2);
+        k.Tel = z.text(Tel);
+        k.Fax = z.text(Fax);
+        k.Email = z.text(Email);
+        k.Seit = QDate::fromString(z.text(Seit), QStringLiteral("dd.MM.yyyy"));
+        k.Bemerkung = z.text(Bemerkung);
         qDebug() << "importKundenVDA" << k.Nr << k.Seit;
         if (k.Nr > 0 && (nummern.contains(k.Nr) || store->getKunde(k.Nr).Nr == k.Nr)) {
             ++bericht.uebersprungen;

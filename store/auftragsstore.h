@@ -31,27 +31,28 @@ public:
     };
 
     // Fills in record number, document number and status of a new order.
-    virtual bool addAuftrag(Auftrag& a) = 0;
+    [[nodiscard]] virtual bool addAuftrag(Auftrag& a) = 0;
     // Stores many new orders as addAuftrag does, all in one transaction, and
     // emits storeChanged() once. An order whose document number is taken in its
     // numbering (stored before or earlier in the list) is left out, and so is one
     // with a value the store refuses; verbleib gets one entry per order. When
     // meldung cancels or the database fails, nothing is stored, the orders are
     // as they were and the result is false.
-    virtual bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung) = 0;
+    [[nodiscard]] virtual bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib,
+                                            const Meldung& meldung) = 0;
     // Rewrites a stored order. An issued one only moves its status on; any
     // other change is refused.
-    virtual bool saveAuftrag(const Auftrag& a) = 0;
+    [[nodiscard]] virtual bool saveAuftrag(const Auftrag& a) = 0;
     // Issues the stored order a (prepared by Ausstellung::vorbereiten): writes
     // it with its issue time, due date and status and archives datei, the
     // exact file issued, in one transaction. A credit note's invoice becomes
     // "Storniert". Refused for an order issued already.
-    virtual bool stelleAus(Auftrag& a, const QByteArray& datei) = 0;
+    [[nodiscard]] virtual bool stelleAus(Auftrag& a, const QByteArray& datei) = 0;
     // The archived file of order nr; empty when it was never issued.
     virtual QByteArray archivierterBeleg(int nr) = 0;
     // How many documents are issued; -1 when the query failed.
     virtual int ausgestellteBelege() = 0;
-    virtual bool storniereAuftrag(int nr) = 0;
+    [[nodiscard]] virtual bool storniereAuftrag(int nr) = 0;
     virtual Auftrag getAuftrag(int nr) = 0;
     virtual QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) = 0;
     virtual QList<Auftrag> getAuftraegeByKunde(int kundenNr) = 0;
@@ -65,7 +66,7 @@ public:
     virtual int count() = 0;  // -1 when the query failed
     // Refused for an issued document and for one that is not the last of its
     // numbering series (its number is then used again), so no series has a gap.
-    virtual bool delAuftrag(int nr) = 0;
+    [[nodiscard]] virtual bool delAuftrag(int nr) = 0;
 
     // What the statistics need of the orders of getAuftraege(von, bis), in the
     // same order; lines only when mitZeilen. Stores that cannot do better

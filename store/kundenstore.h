@@ -18,15 +18,15 @@ class KundenStore : public QObject
 public:
     explicit KundenStore(QObject* parent) : QObject(parent) {}
 
-    virtual bool addKunde(Kunde& k) = 0;  // fills in the number of a new customer
+    [[nodiscard]] virtual bool addKunde(Kunde& k) = 0;  // fills in the number of a new customer
     // Adds the customers in one transaction, each as addKunde() would;
     // gespeichert[i] tells whether kunden[i] was taken. weiter(done, total) is
     // told the progress and cancels by returning false. The lists are told of
     // the change once. False, with nothing stored, when cancelled or failed.
-    virtual bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
-                           const std::function<bool(qint64, qint64)>& weiter) = 0;
-    virtual bool saveKunde(const Kunde& k) = 0;
-    virtual bool delKunde(int nr) = 0;
+    [[nodiscard]] virtual bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
+                                         const std::function<bool(qint64, qint64)>& weiter) = 0;
+    [[nodiscard]] virtual bool saveKunde(const Kunde& k) = 0;
+    [[nodiscard]] virtual bool delKunde(int nr) = 0;
     virtual Kunde getKunde(int nr) = 0;
     virtual Kunde getKundeByTel(const QString& tel) = 0;
     virtual QList<Kunde> getKundenByName(const QString& name) = 0;

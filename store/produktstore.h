@@ -18,20 +18,19 @@ class ProduktStore : public QObject
 public:
     explicit ProduktStore(QObject* parent) : QObject(parent) {}
 
-    virtual bool addProdukt(const Produkt& p) = 0;
-    virtual bool saveProdukt(const Produkt& p) = 0;
+    [[nodiscard]] virtual bool addProdukt(const Produkt& p) = 0;
+    [[nodiscard]] virtual bool saveProdukt(const Produkt& p) = 0;
     // Adds (where neu[i]) or saves every product in one transaction, each as
     // addProdukt() or saveProdukt() would, in order; gespeichert[i] tells
     // whether produkte[i] was written. weiter(done, total) is told the progress
     // and cancels by returning false. The lists are told of the change once.
     // False, with nothing stored, when cancelled or failed.
-    virtual bool schreibeProdukte(const QList<Produkt>& produkte, const QList<bool>& neu,
-                                  QList<bool>& gespeichert,
-                                  const std::function<bool(qint64, qint64)>& weiter) = 0;
-    virtual bool delProdukt(const QString& nr) = 0;
+    [[nodiscard]] virtual bool schreibeProdukte(const QList<Produkt>& produkte, const QList<bool>& neu,
+                                                QList<bool>& gespeichert,
+                                                const std::function<bool(qint64, qint64)>& weiter) = 0;
+    [[nodiscard]] virtual bool delProdukt(const QString& nr) = 0;
     virtual Produkt getProdukt(const QString& nr) = 0;
     virtual Produkt getProduktByName(const QString& name) = 0;
-    virtual QList<Produkt> getProdukte() = 0;
     virtual QSqlTableModel* model() = 0;
     virtual QSqlTableModel* filterModel(int typ) = 0;
 

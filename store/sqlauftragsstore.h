@@ -28,15 +28,16 @@ public:
     ~SqlAuftragsStore() override;
 
     void createTables();
-    bool deleteAll();
+    [[nodiscard]] bool deleteAll();
 
-    bool addAuftrag(Auftrag& a) override;
-    bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung) override;
-    bool saveAuftrag(const Auftrag& a) override;
-    bool stelleAus(Auftrag& a, const QByteArray& datei) override;
+    [[nodiscard]] bool addAuftrag(Auftrag& a) override;
+    [[nodiscard]] bool addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib,
+                                    const Meldung& meldung) override;
+    [[nodiscard]] bool saveAuftrag(const Auftrag& a) override;
+    [[nodiscard]] bool stelleAus(Auftrag& a, const QByteArray& datei) override;
     QByteArray archivierterBeleg(int nr) override;
     int ausgestellteBelege() override;
-    bool storniereAuftrag(int nr) override;
+    [[nodiscard]] bool storniereAuftrag(int nr) override;
     Auftrag getAuftrag(int nr) override;
     QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) override;
     QList<Auftrag> getAuftraegeByKunde(int kundenNr) override;
@@ -47,7 +48,7 @@ public:
     QSqlTableModel* filterModel(const QDateTime& von, const QDateTime& bis) override;
     QSqlTableModel* filterModel(int kundenNr) override;
     int count() override;
-    bool delAuftrag(int nr) override;
+    [[nodiscard]] bool delAuftrag(int nr) override;
     QList<AuftragsKennzahlen> getAuftraegeFuerStatistik(const QDateTime& von, const QDateTime& bis,
                                                         bool mitZeilen) override;
     bool nummerVergeben(const Auftrag& a) override;

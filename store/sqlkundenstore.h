@@ -24,11 +24,11 @@ public:
 
     void createTable();
 
-    bool addKunde(Kunde& k) override;
-    bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
-                   const std::function<bool(qint64, qint64)>& weiter) override;
-    bool saveKunde(const Kunde& k) override;
-    bool delKunde(int nr) override;
+    [[nodiscard]] bool addKunde(Kunde& k) override;
+    [[nodiscard]] bool addKunden(QList<Kunde>& kunden, QList<bool>& gespeichert,
+                                 const std::function<bool(qint64, qint64)>& weiter) override;
+    [[nodiscard]] bool saveKunde(const Kunde& k) override;
+    [[nodiscard]] bool delKunde(int nr) override;
     Kunde getKunde(int nr) override;
     Kunde getKundeByTel(const QString& tel) override;
     QList<Kunde> getKundenByName(const QString& name) override;

@@ -164,12 +164,6 @@ Produkt SqlProduktStore::getProduktByName(const QString& name)
     return firstProdukt(q);
 }
 
-QList<Produkt> SqlProduktStore::getProdukte()
-{
-    // Nothing relies on a full list; the catalogue is reached through model().
-    return {};
-}
-
 QSqlTableModel* SqlProduktStore::model()
 {
     return m_model;

@@ -20,15 +20,14 @@ public:
 
     void createTable();
 
-    bool addProdukt(const Produkt& p) override;
-    bool saveProdukt(const Produkt& p) override;
-    bool schreibeProdukte(const QList<Produkt>& produkte, const QList<bool>& neu,
-                          QList<bool>& gespeichert,
-                          const std::function<bool(qint64, qint64)>& weiter) override;
-    bool delProdukt(const QString& nr) override;
+    [[nodiscard]] bool addProdukt(const Produkt& p) override;
+    [[nodiscard]] bool saveProdukt(const Produkt& p) override;
+    [[nodiscard]] bool schreibeProdukte(const QList<Produkt>& produkte, const QList<bool>& neu,
+                                        QList<bool>& gespeichert,
+                                        const std::function<bool(qint64, qint64)>& weiter) override;
+    [[nodiscard]] bool delProdukt(const QString& nr) override;
     Produkt getProdukt(const QString& nr) override;
     Produkt getProduktByName(const QString& name) override;
-    QList<Produkt> getProdukte() override;
     QSqlTableModel* model() override;
     QSqlTableModel* filterModel(int typ) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }

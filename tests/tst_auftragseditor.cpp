@@ -1,4 +1,5 @@
 #include "delegates/formateddatetimedelegate.h"
+#include "delegates/stringlistdelegate.h"
 #include "records/codetabellen.h"
 #include "store/ausstellung.h"
 #include "store/sqlauftragsstore.h"
@@ -272,6 +273,19 @@ private slots:
         d.show();
         QCOMPARE(nummern(d.tabelle()), QList<int>({a, b}));  // of every date
         QCOMPARE(d.windowTitle(), QString("Rechnungen für Meier (ACME)"));
+        // Every status and payment is named, a cancelled order paid by cheque's too.
+        Auftrag storniert = store->getAuftrag(b);
+        std::tie(storniert.Status, storniert.Zahlung) = std::pair(AuftragsStatus::Storniert, Zahlungsart::Scheck);
+        QVERIFY(store->saveAuftrag(storniert));
+        QStringList texte;
+        for (const char* name : {"Status", "Zahlung"}) {
+            const int spalte = AuftragsListe::spalte(d.tabelle(), name);
+            auto* codes = qobject_cast<StringListDelegate*>(d.tabelle()->itemDelegateForColumn(spalte));
+            for (int r = 0; r < d.tabelle()->model()->rowCount(); ++r)
+                if (d.tabelle()->model()->index(r, 0).data().toInt() == b)
+                    texte << codes->text(d.tabelle()->model()->index(r, spalte).data());
+        }
+        QCOMPARE(texte, QStringList({"Storniert", "Scheck"}));
     }
 
     void felderUndSammlung_data()

@@ -2,6 +2,7 @@
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -118,7 +119,7 @@ private slots:
         a.AuftragsNr = 4242;
         QVERIFY(w.kundenStore()->addKunde(a.Kunde) && w.auftragsStore()->addAuftrag(a));
 
-        QMetaObject::invokeMethod(&w, "drucken", Q_ARG(Auftrag&, a));
+        RUFE(&w, "drucken", Q_ARG(Auftrag&, a));
         QVERIFY2(dialoge.fragen.isEmpty(), "no dialog may be shown");
         QCOMPARE(w.auftragsStore()->getAuftrag(a.Nr).Status, int(AuftragsStatus::Gedruckt));
 

@@ -159,12 +159,12 @@ private slots:
         MainWindow w;
         const QVariantMap vorher = alle();
         const QString ini = env.pfad("export.ini");
-        QMetaObject::invokeMethod(&w, "exportConfig");  // the question's default: no
+        RUFE(&w, "exportConfig");  // the question's default: no
         QVERIFY(dialoge.fragen.value(0).text.contains("Passwort"));
         QVERIFY(!QFileInfo::exists(ini) && dialoge.anzahl("getSaveFileName") == 0);
         dialoge.antworte(QMessageBox::Yes);
         dialoge.antworte(ini);
-        QMetaObject::invokeMethod(&w, "exportConfig");
+        RUFE(&w, "exportConfig");
         QCOMPARE(QFileInfo(ini).permissions() & 0x0077, QFileDevice::Permissions());
         const QString filter = dialoge.fragen.last().text;
         QVERIFY2(QDir::match(filter.section('(', 1).section(')', 0, 0), "belegwerk.ini"), qPrintable(filter));
@@ -299,7 +299,7 @@ private slots:
         a.Zeilen = {{1, "Formation", "", {}, 200.0}};  // the line's net amount
         QVERIFY(w.auftragsStore()->addAuftrag(a));
         bool gedruckt = false;
-        QMetaObject::invokeMethod(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, gedruckt), Q_ARG(Auftrag, a),
+        RUFE(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, gedruckt), Q_ARG(Auftrag, a),
                                   Q_ARG(QString, env.pfad("rechnung.pdf")));
         QVERIFY(gedruckt);
         const QString text = PdfSeiten(env.pfad("rechnung.pdf")).text();

@@ -5,6 +5,7 @@
 #include "print/drucker.h"
 #include "print/layouts.h"
 #include "records/codetabellen.h"
+#include "tests/support/bedienung.h"
 #include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
@@ -382,7 +383,7 @@ private slots:
         QVERIFY(w.auftragsStore()->addAuftrag(f.a));
         const QString pdf = env.pfad("einfach.pdf");
         bool ok = false;
-        QMetaObject::invokeMethod(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, ok),
+        RUFE(&w, "alsPDFspeichern", Q_RETURN_ARG(bool, ok),
                                   Q_ARG(Auftrag, f.a), Q_ARG(QString, pdf));
         QVERIFY(ok);
         QVERIFY(lauf("pdftotext", {pdf, "-"}).contains("Martin"));

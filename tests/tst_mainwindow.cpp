@@ -132,7 +132,7 @@ private slots:
         QFETCH(int, neuerTyp);
         kunde();
         const Auftrag q = gespeichert(quelle, AuftragsStatus::Gespeichert);
-        auto rufe = [&] { QMetaObject::invokeMethod(w.get(), qPrintable(befehl), Q_ARG(Auftrag, q)); };
+        auto rufe = [&] { RUFE(w.get(), qPrintable(befehl), Q_ARG(Auftrag, q)); };
         mitDialog(rufe);  // cancelled: nothing stored
         QCOMPARE(w->auftragsStore()->count(), 1);
 
@@ -157,10 +157,10 @@ private slots:
         int gezeigt = 0;
         int angeboten = 0;
         mitDialog([&] {
-            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByNr");
-            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByBestellNr");
+            RUFE(w.get(), "zeigeAuftragByNr");
+            RUFE(w.get(), "zeigeAuftragByBestellNr");
             angeboten = dialoge->fragen.last().auswahl.size();
-            QMetaObject::invokeMethod(w.get(), "zeigeAuftragByNr");
+            RUFE(w.get(), "zeigeAuftragByNr");
         }, [&](QDialog* d) {
             gezeigt = qobject_cast<AuftragsDialog*>(d)->auftrag().Nr;
             d->reject();
@@ -175,7 +175,7 @@ private slots:
         const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
         const QString datei = env->pfad("fehlt/Auftrag.pdf");
         dialoge->antworte(datei);
-        QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
+        RUFE(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
         QCOMPARE(dialoge->arten(), (QStringList{"getSaveFileName", "warning"}));
         QVERIFY(!QFileInfo::exists(datei));
 
@@ -183,7 +183,7 @@ private slots:
         // date and file are fixed, whatever the settings say later.
         dialoge->vergiss();
         dialoge->antworte(env->pfad("Auftrag.pdf"));
-        QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
+        RUFE(w.get(), "PDFspeichern", Q_ARG(Auftrag, a));
         QCOMPARE(dialoge->urls, QList<QUrl>{QUrl::fromLocalFile(env->pfad("Auftrag.pdf"))});
         QVERIFY(PdfSeiten(env->pfad("Auftrag.pdf")).text().contains("Câble"));
         const Auftrag fest = w->auftragsStore()->getAuftrag(a.Nr);
@@ -192,9 +192,9 @@ private slots:
         const auto ausgaben = [&](const QString& name) {
             Auftrag kopie = w->auftragsStore()->getAuftrag(a.Nr);
             dialoge->antworte(env->pfad(name + ".pdf"));
-            QMetaObject::invokeMethod(w.get(), "PDFspeichern", Q_ARG(Auftrag, kopie));
+            [&] { RUFE(w.get(), "PDFspeichern", Q_ARG(Auftrag, kopie)); }();
             dialoge->antworte(env->pfad(name + "-papier.pdf"));
-            QMetaObject::invokeMethod(w.get(), "drucken", Q_ARG(Auftrag&, kopie));
+            [&] { RUFE(w.get(), "drucken", Q_ARG(Auftrag&, kopie)); }();
             QFile f(env->pfad(name + ".pdf"));
             QPdfDocument papier;
             papier.load(env->pfad(name + "-papier.pdf"));
@@ -229,9 +229,9 @@ private slots:
         QFETCH(int, danach);
         Auftrag a = gespeichert(Auftragsart::Rechnung, status);
         dialoge->antworte(antwort.toBool() ? QVariant(env->pfad("druck.pdf")) : antwort);
-        QMetaObject::invokeMethod(w.get(), "drucken", Q_ARG(Auftrag&, a));
+        RUFE(w.get(), "drucken", Q_ARG(Auftrag&, a));
         // The preview never changes the status either.
-        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); });
+        mitDialog([&] { RUFE(w.get(), "vorschau", Q_ARG(Auftrag, a)); });
         QCOMPARE(geoeffnet, QStringList{"PrintPreview"});
         QCOMPARE(QList<int>({a.Status, w->auftragsStore()->getAuftrag(a.Nr).Status}),
                  QList<int>(2, danach));
@@ -242,12 +242,12 @@ private slots:
     {
         kunde("meier@example.com");
         const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt);
-        QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+        RUFE(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
         const Auftrag fest = w->auftragsStore()->getAuftrag(a.Nr);
         QVERIFY(fest.Ausgestellt.isValid());
         QString hinweis;
         bool zeilenGesperrt = false;
-        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
+        mitDialog([&] { RUFE(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
                   [&](QDialog* d) {
                       auto* dialog = qobject_cast<AuftragsDialog*>(d);
                       hinweis = dialog->ausgestelltHinweis()->text();
@@ -266,7 +266,7 @@ private slots:
     {
         kunde();
         Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
-        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "vorschau", Q_ARG(Auftrag, a)); },
+        mitDialog([&] { RUFE(w.get(), "vorschau", Q_ARG(Auftrag, a)); },
                   [this](QDialog* d) {
                       dialoge->antworte(env->pfad("vorschau.pdf"));
                       d->findChild<QToolButton*>("pdf")->click();
@@ -360,9 +360,9 @@ private slots:
         dialoge->antworte(42);
         mitDialog([&] {
             if (befehl == "zeigeAuftrag")
-                QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, 42));
+                RUFE(w.get(), "zeigeAuftrag", Q_ARG(int, 42));
             else
-                QMetaObject::invokeMethod(w.get(), qPrintable(befehl));
+                RUFE(w.get(), qPrintable(befehl));
         });
         QCOMPARE(QVariantList({dialoge->arten(), geoeffnet.size(), w->auftragsStore()->count()}),
                  QVariantList({fragen, 0, 0}));
@@ -374,7 +374,7 @@ private slots:
         const Kunde k = kunde();
         const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
         QVERIFY(w->kundenStore()->delKunde(k.Nr));
-        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
+        mitDialog([&] { RUFE(w.get(), "zeigeAuftrag", Q_ARG(int, a.Nr)); },
                   [](QDialog* d) { d->accept(); });
         QCOMPARE(geoeffnet, QStringList{"AuftragsDialog"});
         QCOMPARE(w->auftragsStore()->getAuftrag(a.Nr).Kunde.Name, QString("Meier"));
@@ -394,9 +394,9 @@ private slots:
         const Auftrag a = gespeichert(Auftragsart::Rechnung, AuftragsStatus::Gespeichert);
         for (int i = 0; i < 2; ++i) {
             if (mitRechnung)
-                QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
+                RUFE(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
             else
-                QMetaObject::invokeMethod(w.get(), "sendEmail", Q_ARG(Kunde, k));
+                RUFE(w.get(), "sendEmail", Q_ARG(Kunde, k));
         }
         QCOMPARE(dialoge->urls.size(), 2);
         // What the mail program gets is the encoded text.
@@ -410,7 +410,7 @@ private slots:
             // Without a mail program the user is told.
             dialoge->vergiss();
             dialoge->urlsOeffnen = false;
-            QMetaObject::invokeMethod(w.get(), "sendEmail", Q_ARG(Kunde, k));
+            RUFE(w.get(), "sendEmail", Q_ARG(Kunde, k));
             QCOMPARE(dialoge->arten(), (QStringList{"openUrl", "warning"}));
             return;
         }
@@ -429,7 +429,7 @@ private slots:
         k.Email.clear();
         QVERIFY(w->kundenStore()->saveKunde(k));
         dialoge->vergiss();
-        mitDialog([&] { QMetaObject::invokeMethod(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a)); });
+        mitDialog([&] { RUFE(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a)); });
         QVERIFY(dialoge->urls.isEmpty());
         QCOMPARE(dialoge->arten(), QStringList{"warning"});
         QCOMPARE(geoeffnet, QStringList{"KundenDialog"});

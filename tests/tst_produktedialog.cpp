@@ -41,7 +41,7 @@ private:
             d->tabelle()->selectionModel()->select(zelle(n, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         MenuAuswahl menu({"entfernen"});
         const QPoint p = d->tabelle()->visualRect(zelle(nr.first(), 1)).center();
-        QMetaObject::invokeMethod(d.get(), "view_context", Q_ARG(QPoint, p));
+        RUFE(d.get(), "view_context", Q_ARG(QPoint, p));
     }
     void oeffne()
     {

@@ -30,7 +30,6 @@ public:
     void setSeparator(const QString& separator);
     void setMinLength(int length);
 
-    QTableView* tablePopup() const { return m_table; }
     QListView* listPopup() const { return m_list; }
     bool popupVisible() const;
 

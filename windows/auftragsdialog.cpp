@@ -192,18 +192,14 @@ void AuftragsDialog::print()
     uebernehmeEingaben();
     if (m_auftrag.AuftragsNr == 0) {
         // Nothing unstored is printed; the user keeps all input to retry.
-        while (!m_auftragsStore || !m_auftragsStore->addAuftrag(m_auftrag)) {
-            const QString text =
-                tr("Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt.");
-            if (!m_auftragsStore) {
-                Interaktion::instance()->warning(this, tr("Auftrag speichern"), text);
-                return;
-            }
-            if (Speicherhinweis::zeige(this, tr("Auftrag speichern"), text,
-                                       m_auftragsStore->letzterFehler())
-                != Speicherhinweis::Wiederholen)
-                return;
+        const QString text = tr("Der Auftrag konnte nicht gespeichert werden und wurde nicht gedruckt.");
+        if (!m_auftragsStore) {
+            Interaktion::instance()->warning(this, tr("Auftrag speichern"), text);
+            return;
         }
+        if (!Speicherhinweis::wiederhole(this, tr("Auftrag speichern"), text, m_auftragsStore.data(),
+                                         [this] { return m_auftragsStore->addAuftrag(m_auftrag); }))
+            return;
         // The store sets the status of a new order; show what it holds now.
         setzeCode(m_status, m_auftrag.Status);
         m_status->setEnabled(m_auftrag.Nr != 0);

@@ -34,19 +34,14 @@ public:
     // The held order as last loaded or taken over; changes nothing.
     const Auftrag& auftrag() const { return m_auftrag; }
 
-    QComboBox* typBox() const { return m_typ; }
-    QComboBox* dienstBox() const { return m_dienst; }
     QComboBox* zahlungBox() const { return m_zahlung; }
     QComboBox* statusBox() const { return m_status; }
     QSpinBox* bestellNrBox() const { return m_bestellNr; }
-    QLabel* kundenLabel() const { return m_kundeLabel; }
     QPlainTextEdit* komentarEdit() const { return m_komentar; }
     ProdukteWidget* produkte() const { return m_produkte; }
     QPushButton* okKnopf() const { return m_ok; }
-    QPushButton* abbrechenKnopf() const { return m_abbrechen; }
     QPushButton* druckenKnopf() const { return m_drucken; }
     // Says which VAT numbers an intra-community invoice lacks; hidden otherwise.
-    QLabel* ustIdHinweis() const { return m_ustIdHinweis; }
     // Says that an issued document is final and how it is corrected; hidden otherwise.
     QLabel* ausgestelltHinweis() const { return m_ausgestelltHinweis; }
 

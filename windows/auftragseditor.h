@@ -33,7 +33,6 @@ public:
     QTableView* tabelle() const { return m_view; }
     QDateEdit* vonEdit() const { return m_von; }
     QDateEdit* bisEdit() const { return m_bis; }
-    QPushButton* aktualisierenKnopf() const { return m_aktualisieren; }
     QSqlTableModel* model() const { return m_model; }
     // The order commands, enabled for the order last right-clicked.
     AuftragsAktionen* aktionen() const { return m_aktionen; }

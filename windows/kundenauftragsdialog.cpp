@@ -68,15 +68,16 @@ void KundenAuftragsDialog::setStore(AuftragsStore* store)
         return;
     AuftragsListe::ersetzeModel(m_view, m_model, store->filterModel(m_kundenNr));
     Speicherhinweis::pruefeListe(this, windowTitle(), m_model);
-    for (int spalte : {0, 2, 3, 4, 5, 6, 7, 8, 11, 15, 16, 17, 18, AuftragsListe::spalte(m_view, "Faellig"),
-                       AuftragsListe::spalte(m_view, "Bezug")})
-        m_view->hideColumn(spalte);
+    // The customer is the dialog's own; of the order it shows number, sum, date, codes and document.
+    for (const char* name : {"Nr", "KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
+                             "Lieferung", "BestellNr", "Dienst", "Komentar", "Version", "Faellig", "Bezug"})
+        m_view->hideColumn(AuftragsListe::spalte(m_view, name));
     m_view->setSortingEnabled(true);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAlternatingRowColors(true);
-    AuftragsListe::setzeDelegaten(m_view, this, CodeTabellen::zahlungsarten().mid(0, 5),
-                                  CodeTabellen::auftragsStatus().mid(0, 4));
+    AuftragsListe::setzeDelegaten(m_view, this, CodeTabellen::zahlungsarten(),
+                                  CodeTabellen::auftragsStatus());
     connect(m_view, &QAbstractItemView::doubleClicked, this, &KundenAuftragsDialog::selected,
             Qt::UniqueConnection);
     resizeTable();

@@ -32,7 +32,6 @@ public:
     void setStore(AuftragsStore* store);
 
     QTableView* tabelle() const { return m_view; }
-    QPushButton* neuKnopf() const { return m_neu; }
 
 signals:
     void auftragClicked(int Nr);

@@ -136,15 +136,15 @@ bool KundenDialog::speichereAenderung(const Kunde& k)
             this, tr("Kundenänderungen speichern"),
             tr("Sollen die Änderungen an diesem Kunden\nwirklich gespeichert werden?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        while (antwort == QMessageBox::Yes && !m_store->saveKunde(k)) {
-            const auto weiter = Speicherhinweis::zeige(
+        Speicherhinweis::Antwort weiter = Speicherhinweis::Aufgeben;
+        if (antwort == QMessageBox::Yes
+            && !Speicherhinweis::wiederhole(
                 this, tr("Kundenänderungen speichern"),
-                tr("Die Änderungen an diesem Kunden konnten nicht gespeichert werden."),
-                m_store->letzterFehler());
+                tr("Die Änderungen an diesem Kunden konnten nicht gespeichert werden."), m_store,
+                [&] { return m_store->saveKunde(k); }, &weiter)) {
             if (weiter == Speicherhinweis::NeuLaden)
                 setKunde(m_store->getKunde(k.Nr));
-            if (weiter != Speicherhinweis::Wiederholen)
-                return false;
+            return false;
         }
     }
     setKunde(k);
@@ -163,13 +163,10 @@ bool KundenDialog::speichereNeu(Kunde k)
         nummer->selectAll();
         return false;
     }
-    while (!m_store->addKunde(k)) {
-        if (Speicherhinweis::zeige(this, tr("Neuer Kunde"),
-                                   tr("Der neue Kunde konnte nicht gespeichert werden."),
-                                   m_store->letzterFehler())
-            != Speicherhinweis::Wiederholen)
-            return false;
-    }
+    if (!Speicherhinweis::wiederhole(this, tr("Neuer Kunde"),
+                                     tr("Der neue Kunde konnte nicht gespeichert werden."), m_store,
+                                     [&] { return m_store->addKunde(k); }))
+        return false;
     setKunde(k);
     return true;
 }

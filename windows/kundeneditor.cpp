@@ -8,6 +8,7 @@
 #include "windows/speicherhinweis.h"
 #include "windows/spaltentitel.h"
 
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,6 +22,18 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+
+namespace {
+// The customer number of idx's row; 0 for none.
+int kundenNr(const QModelIndex& idx)
+{
+    QModelIndex i = idx;
+    while (const auto* filter = qobject_cast<const QAbstractProxyModel*>(i.model()))
+        i = filter->mapToSource(i);
+    const auto* model = qobject_cast<const QSqlTableModel*>(i.model());
+    return model ? i.siblingAtColumn(model->fieldIndex("Nr")).data().toInt() : 0;
+}
+}  // namespace
 
 KundenEditor::KundenEditor(QWidget* parent) : QWidget(parent)
 {
@@ -142,13 +155,13 @@ void KundenEditor::resetFilter()
 
 void KundenEditor::selected(const QModelIndex& idx)
 {
-    emit kundeClicked(idx.sibling(idx.row(), 0).data().toInt());
+    emit kundeClicked(kundenNr(idx));
 }
 
 QMenu* KundenEditor::kontextMenu(const QPoint& pos)
 {
     const QModelIndex idx = m_view->indexAt(pos);
-    const int nr = idx.isValid() ? idx.sibling(idx.row(), 0).data().toInt() : 0;
+    const int nr = kundenNr(idx);
     if (nr <= 0 || !m_store)
         return nullptr;
     const Kunde k = m_store->getKunde(nr);

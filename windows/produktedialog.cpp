@@ -111,15 +111,17 @@ void ProdukteDialog::setStore(ProduktStore* s)
     m_view->verticalHeader()->hide();
     // Sized so that the largest price and every column fit the default width.
     const QFontMetrics fm = m_view->fontMetrics();
-    m_view->setColumnWidth(0, 80);
-    m_view->setColumnWidth(1, 220);
-    m_view->setColumnWidth(2, fm.horizontalAdvance(tr("%1 €").arg("9999999.99")) + 12);
-    m_view->setColumnWidth(4, fm.horizontalAdvance(tr("Dienstleistung")) + 30);
+    const int preis = m_model->fieldIndex("Preis");
+    const int typ = m_model->fieldIndex("Typ");
+    m_view->setColumnWidth(m_model->fieldIndex("Nr"), 80);
+    m_view->setColumnWidth(m_model->fieldIndex("Name"), 220);
+    m_view->setColumnWidth(preis, fm.horizontalAdvance(tr("%1 €").arg("9999999.99")) + 12);
+    m_view->setColumnWidth(typ, fm.horizontalAdvance(tr("Dienstleistung")) + 30);
     m_view->horizontalHeader()->setStretchLastSection(true);
     auto* geld = new FormatedDoubleDelegate(tr("%1 €"), 2);
     geld->setParent(m_view);
-    m_view->setItemDelegateForColumn(2, geld);
-    m_view->setItemDelegateForColumn(4, new StringListDelegate(CodeTabellen::produktTypen(), m_view));
+    m_view->setItemDelegateForColumn(preis, geld);
+    m_view->setItemDelegateForColumn(typ, new StringListDelegate(CodeTabellen::produktTypen(), m_view));
     const QByteArray kopf = m_settings.value(Einstellung::fenster(staticMetaObject,
         Einstellung::Kopfzeile)).toByteArray();
     if (!kopf.isEmpty())
@@ -168,10 +170,11 @@ void ProdukteDialog::view_context(QPoint p)
     if (!m_store || !m_model)
         return;
     const QModelIndex unter = m_view->indexAt(p);
-    const QString nr = unter.sibling(unter.row(), 0).data().toString();
+    const int nrSpalte = m_model->fieldIndex("Nr");
+    const QString nr = unter.sibling(unter.row(), nrSpalte).data().toString();
     if (nr.isEmpty())
         return;
-    const QModelIndexList zeilen = m_view->selectionModel()->selectedRows(0);
+    const QModelIndexList zeilen = m_view->selectionModel()->selectedRows(nrSpalte);
 
     QMenu menu(this);
     QAction* entfernen = menu.addAction(tr("entfernen"));
@@ -193,13 +196,10 @@ void ProdukteDialog::view_context(QPoint p)
         for (const QModelIndex& i : zeilen)
             nummern.prepend(i.data().toString());
     for (const QString& n : std::as_const(nummern)) {
-        while (!m_store->delProdukt(n)) {
-            // The rest is not tried after a refusal the user gave up on.
-            if (Speicherhinweis::zeige(this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
-                                       tr("Das Produkt %1 wurde nicht gelöscht.").arg(n),
-                                       m_store->letzterFehler())
-                != Speicherhinweis::Wiederholen)
-                return;
-        }
+        // The rest is not tried after a refusal the user gave up on.
+        if (!Speicherhinweis::wiederhole(this, eines ? tr("Produkt entfernen") : tr("Produkte entfernen"),
+                                         tr("Das Produkt %1 wurde nicht gelöscht.").arg(n), m_store.data(),
+                                         [&] { return m_store->delProdukt(n); }))
+            return;
     }
 }

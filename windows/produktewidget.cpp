@@ -151,18 +151,6 @@ void ProdukteWidget::setAuftrag(Auftrag a)
     updateSumme();
 }
 
-void ProdukteWidget::Neu()
-{
-    m_model->clear();
-    clear();
-    m_privat = false;
-}
-
-void ProdukteWidget::setPrivat(bool privat)
-{
-    m_privat = privat;
-}
-
 void ProdukteWidget::setTyp(Auftrag::dienstTyp typ)
 {
     m_dienst = typ;

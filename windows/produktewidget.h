@@ -39,15 +39,9 @@ public:
     QToolButton* prozentKnopf() const { return m_prozent; }
     AsCompleter* completer() const { return m_completer; }
 
-signals:
-    void changed();
-    void empty();
-
 public slots:
     void clear();
     void setAuftrag(Auftrag a);
-    void Neu();
-    void setPrivat(bool privat);
     void setTyp(Auftrag::dienstTyp typ);
     void eingabe();
     void eingabe(QString text);
@@ -69,7 +63,6 @@ private:
     QPointer<ProduktStore> m_store;
     AsCompleter* m_completer;
     QSqlTableModel* m_filterModel = nullptr;  // owned; the store hands it out
-    bool m_privat = false;
     int m_dienst = Auftrag::Produkte;  // of the order shown: the sum follows its tax
     Kunde m_kunde;  // whose situation decides the VAT
     QSettings m_settings;

@@ -22,6 +22,21 @@ public:
     // text says what failed ("Der Auftrag konnte nicht gespeichert werden.").
     static Antwort zeige(QWidget* parent, const QString& titel, const QString& text,
                          const Speicherfehler& f);
+    // Runs schreibe until it succeeds or the user no longer chooses to try again; false then, with the
+    // last answer in antwort when given. store tells why each attempt failed.
+    template <typename Store, typename Schreiben>
+    static bool wiederhole(QWidget* parent, const QString& titel, const QString& text, Store* store,
+                           Schreiben schreibe, Antwort* antwort = nullptr)
+    {
+        while (!schreibe()) {
+            const Antwort a = zeige(parent, titel, text, store->letzterFehler());
+            if (antwort)
+                *antwort = a;
+            if (a != Wiederholen)
+                return false;
+        }
+        return true;
+    }
     // A list whose selection failed says so instead of showing no rows; false then.
     static bool pruefeListe(QWidget* parent, const QString& titel, QSqlTableModel* model);
 };

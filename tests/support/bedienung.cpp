@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,20 +10,28 @@
 #include <QTest>
 #include <QTimer>
 
+namespace {
+template <typename T> T* attrappe(QWidget* w, const QString& grund)
+{
+    QTest::qFail(qPrintable(grund), __FILE__, __LINE__);
+    auto* t = new T(w);
+    t->hide();
+    return t;
+}
+}  // namespace
+
 QPushButton* knopf(QWidget* w, const QString& text)
 {
     for (auto* b : w->findChildren<QPushButton*>())
         if (b->text() == text)
             return b;
-    qFatal("no button %s", qPrintable(text));
+    return attrappe<QPushButton>(w, QString("no button %1").arg(text));
 }
 
 QLineEdit* feld(QWidget* w, const QString& name)
 {
     auto* f = w->findChild<QLineEdit*>(name);
-    if (!f)
-        qFatal("no field %s", qPrintable(name));
-    return f;
+    return f ? f : attrappe<QLineEdit>(w, QString("no field %1").arg(name));
 }
 
 void tippe(QWidget* w, const QString& name, const QString& text)
@@ -50,18 +59,34 @@ QStringList mitDialog(const std::function<void()>& befehl,
 {
     QStringList geoeffnet;
     QTimer timer;
+    QElapsedTimer offen;
+    QDialog* zuletzt = nullptr;
     timer.setInterval(20);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d || d->property("gesehen").toBool())
+        if (d != zuletzt)
+            offen.start();
+        zuletzt = d;
+        if (!d)
             return;
+        if (d->property("gesehen").toBool()) {
+            if (offen.elapsed() > 8000) {
+                QTest::qFail(qPrintable(QString("dialog %1 stayed open unanswered")
+                                            .arg(d->metaObject()->className())),
+                             __FILE__, __LINE__);
+                d->reject();
+            }
+            return;
+        }
         d->setProperty("gesehen", true);
         geoeffnet << d->metaObject()->className();
-        if (handle)
-            handle(d);
-        else
-            d->reject();
-        timer.stop();
+        // Later, inside the dialog's own loop: this timer then keeps firing for the dialogs the handler opens.
+        QTimer::singleShot(0, d, [d, handle] {
+            if (handle)
+                handle(d);
+            else
+                d->reject();
+        });
     });
     timer.start();
     befehl();

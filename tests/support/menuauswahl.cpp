@@ -10,14 +10,30 @@ MenuAuswahl::MenuAuswahl(const QStringList& pfad) : m_pfad(pfad)
     m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { versuche(); });
     m_timer.start();
+    m_seit.start();
+}
+
+void MenuAuswahl::gibAuf(const QString& grund)
+{
+    if (!m_aufgegeben)
+        QTest::qFail(qPrintable(grund), __FILE__, __LINE__);
+    m_aufgegeben = true;
+    for (int i = 0; i < 10 && QApplication::activePopupWidget(); ++i)
+        QApplication::activePopupWidget()->close();
+    for (int i = 0; i < 10 && QApplication::activeModalWidget(); ++i)
+        QApplication::activeModalWidget()->close();
 }
 
 void MenuAuswahl::versuche()
 {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (m_aufgegeben) {
+        gibAuf({});
+        return;
+    }
     if (!menu) {
-        if (++m_versuche > 200)
-            m_timer.stop();
+        if (m_seit.elapsed() > 5000)
+            gibAuf("no context menu opened");
         return;
     }
     if (!gezeigt) {
@@ -35,6 +51,8 @@ void MenuAuswahl::versuche()
     for (QAction* a : menu->actions()) {
         if (a->text() != text)
             continue;
+        if (!a->isEnabled())
+            return gibAuf(QString("menu entry %1 is disabled").arg(text));
         menu->setActiveAction(a);
         if (a->menu()) {
             QTest::keyClick(menu, Qt::Key_Right);
@@ -44,6 +62,5 @@ void MenuAuswahl::versuche()
         QTest::keyClick(menu, Qt::Key_Return);
         return;
     }
-    m_timer.stop();
-    menu->close();
+    gibAuf(QString("no menu entry %1").arg(text));
 }

@@ -1,11 +1,14 @@
 #ifndef MENUAUSWAHL_H
 #define MENUAUSWAHL_H
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 
 // Picks an entry of the next context menu the program runs with exec() by its texts ({"Status setzen",
 // "Bezahlt"} for a submenu entry) and records the enabled entries. An empty path closes it unchosen.
+// A missing or disabled entry, or no menu within seconds, fails the test; from then on every menu and
+// dialog that opens is closed, so no exec() waits for an answer.
 class MenuAuswahl
 {
 public:
@@ -16,10 +19,12 @@ public:
 
 private:
     void versuche();
+    void gibAuf(const QString& grund);
 
     QStringList m_pfad;
     QTimer m_timer;
-    int m_versuche = 0;
+    QElapsedTimer m_seit;
+    bool m_aufgegeben = false;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QStandardPaths>
+#include <QTest>
 
 Testumgebung::Testumgebung()
 {
@@ -42,8 +43,11 @@ QString Testumgebung::neueDatenbank()
     if (postgres()) {
         if (!m_pg)
             m_pg = std::make_unique<PgServer>();
-        if (!m_pg->laeuft())
-            qFatal("the PostgreSQL server of the test did not start: %s", qPrintable(m_pg->fehler()));
+        if (!m_pg->laeuft()) {
+            QTest::qFail(qPrintable("the PostgreSQL server of the test did not start: " + m_pg->fehler()),
+                         __FILE__, __LINE__);
+            return m_name;
+        }
         m_name = m_pg->neueDatenbank();
         db.setHostName(m_pg->host());
         db.setPort(m_pg->port());
@@ -53,7 +57,8 @@ QString Testumgebung::neueDatenbank()
     }
     db.setDatabaseName(m_name);
     if (!db.open() && postgres())
-        qFatal("no connection to the test's PostgreSQL server: %s", qPrintable(m_pg->fehler()));
+        QTest::qFail(qPrintable("no connection to the test's PostgreSQL server: " + m_pg->fehler()), __FILE__,
+                     __LINE__);
     return m_name;
 }
 
