@@ -203,14 +203,14 @@ struct SqlAuftragsStore::Einfuegen
     // Null where the server refuses to prepare it; fehler then tells why.
     QSqlQuery* zusammen(int zeilen, QSqlError& fehler)
     {
-        static const QRegularExpression typ(":typ\\b");
-        const QString neu = "(select [Nr] from a)";
-        QString text = "with a as (" + auftragText() + "), k as ("
-                       + QString(kundeText).replace(":anr", neu).replace(typ, ":ktyp") + ")";
-        if (zeilen > 0)
-            text += ", l as (" + insertLinesStatement(zeilen, neu) + ")";
         std::optional<QSqlQuery>& q = m_zusammen[zeilen];
         if (!q) {
+            static const QRegularExpression typ(":typ\\b");
+            const QString neu = "(select [Nr] from a)";
+            QString text = "with a as (" + auftragText() + "), k as ("
+                           + QString(kundeText).replace(":anr", neu).replace(typ, ":ktyp") + ")";
+            if (zeilen > 0)
+                text += ", l as (" + insertLinesStatement(zeilen, neu) + ")";
             q.emplace(m_db);
             if (!q->prepare(Datenbank::sql(m_db, text + " select [Nr] from a"))) {
                 fehler = q->lastError();
