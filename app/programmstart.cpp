@@ -135,12 +135,13 @@ bool Programmstart::verbindeDatenbank()
                         "nichts gespeichert werden.") + "\n" + befund);
         return false;
     }
+    const QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    const QString zertifikat = Verbindung::zertifikatAbgelehnt(db, db.lastError(), QSettings());
     Interaktion::instance()->warning(
         nullptr, QObject::tr("Datenbank"),
         QObject::tr("Die Datenbank konnte nicht geöffnet werden:") + "\n"
-            + (abgelehnt.isEmpty()
-                   ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false).lastError().text()
-                   : abgelehnt));
+            + (abgelehnt.isEmpty() ? db.lastError().text() : abgelehnt)
+            + (zertifikat.isEmpty() ? QString() : "\n" + zertifikat));
     return false;
 }
 

@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core
   cups cups-client printer-driver-cups-pdf
   qt6-charts-dev qtkeychain-qt6-dev qt6-pdf-dev
-  postgresql libqt6sql6-psql
+  postgresql libqt6sql6-psql openssl
   libqpdf-dev qpdf libxml2-utils libsaxonhe-java default-jre-headless python3-pikepdf
   libsqlite3-dev libssl-dev
   "$@"

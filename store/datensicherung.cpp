@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -17,6 +18,7 @@
 #include <QSqlIndex>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QRandomGenerator>
 #include <QTemporaryFile>
 #include <QVariant>
 
@@ -27,6 +29,9 @@
 
 #include <cstdio>
 #include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #ifndef BELEGWERK_VERSION
 #define BELEGWERK_VERSION "0"
@@ -39,7 +44,10 @@ namespace {
 // The backup's own tables; every other table is data of the program.
 const QString ManifestTabelle = QStringLiteral("belegwerk_manifest");
 const QString EinstellungsTabelle = QStringLiteral("belegwerk_einstellungen");
-const QString Format = QStringLiteral("1");
+// Format 1 hashed the rows; format 2 hashes the file's bytes.
+const QString FormatZeilen = QStringLiteral("1");
+const QString Format = QStringLiteral("2");
+const int HashLaenge = 64;  // hex digits of a SHA-256
 const QString Programm = QStringLiteral("Belegwerk");
 
 // A connection of its own, closed and removed with the object.
@@ -377,7 +385,7 @@ public:
     ~Sha256() { EVP_MD_CTX_free(m_ctx); }
     Sha256(const Sha256&) = delete;
     Sha256& operator=(const Sha256&) = delete;
-    void addData(const QByteArray& daten) { EVP_DigestUpdate(m_ctx, daten.constData(), size_t(daten.size())); }
+    void addData(QByteArrayView daten) { EVP_DigestUpdate(m_ctx, daten.data(), size_t(daten.size())); }
     QByteArray result()
     {
         unsigned char wert[EVP_MAX_MD_SIZE];
@@ -394,12 +402,17 @@ private:
 // SQLite backup file in the order of its rows. Empty when read completely.
 // Read through SQLite's own interface: building a QVariant for every value
 // made this twenty times slower than copying the file.
+// The SQLite handle of a connection; null for other drivers.
+sqlite3* griff(const QSqlDatabase& db)
+{
+    const QVariant g = db.driver()->handle();
+    return qstrcmp(g.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(g.constData()) : nullptr;
+}
+
 QString hashe(const QSqlDatabase& db, const QStringList& tabellen, QMap<QString, qint64>& anzahl,
               QString& sha256)
 {
-    const QVariant griff = db.driver()->handle();
-    sqlite3* handle = qstrcmp(griff.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(griff.constData())
-                                                                 : nullptr;
+    sqlite3* handle = griff(db);
     if (!handle)
         return QStringLiteral("not an SQLite database");
     Sha256 h;
@@ -474,16 +487,94 @@ QString hashe(const QSqlDatabase& db, const QStringList& tabellen, QMap<QString,
     return QString();
 }
 
+// Every page of von's database into nach's, in one read transaction of von
+// (consistent while others write) and one write transaction of nach.
+QString kopiereSeiten(sqlite3* von, sqlite3* nach)
+{
+    sqlite3_backup* b = sqlite3_backup_init(nach, "main", von, "main");
+    if (!b)
+        return QString::fromUtf8(sqlite3_errmsg(nach));
+    int rc = SQLITE_OK;
+    // Busy: a writer of another program holds the file; its transaction is short.
+    for (int versuch = 0; versuch < 1500; ++versuch) {
+        rc = sqlite3_backup_step(b, -1);
+        if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
+            break;
+        sqlite3_sleep(20);
+    }
+    sqlite3_backup_finish(b);
+    return rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errstr(rc));
+}
+
+// Rows per table, counted by SQLite.
+QString zaehle(const QSqlDatabase& db, const QStringList& tabellen, QMap<QString, qint64>& anzahl)
+{
+    QSqlQuery q(db);
+    for (const QString& t : tabellen) {
+        if (!q.exec(QStringLiteral("select count(*) from %1").arg(name(db, t, QSqlDriver::TableName)))
+            || !q.next())
+            return t + ": " + fehlerText(q);
+        anzahl.insert(t, q.value(0).toLongLong());
+    }
+    return QString();
+}
+
+// SHA-256 over the file's bytes, the place of the hash itself taken as zeros.
+QString dateiHash(QByteArrayView datei, qsizetype stelle)
+{
+    Sha256 h;
+    h.addData(datei.first(stelle));
+    h.addData(QByteArray(HashLaenge, '0'));
+    h.addData(datei.sliced(stelle + HashLaenge));
+    return QString::fromLatin1(h.result().toHex());
+}
+
+// Reads the file and finds the one place of text in it; -1 where it is missing or twice.
+qsizetype finde(QFile& f, const QByteArray& text, QByteArray& inhalt)
+{
+    inhalt = f.readAll();
+    const qsizetype stelle = inhalt.indexOf(text);
+    return stelle >= 0 && inhalt.lastIndexOf(text) == stelle ? stelle : -1;
+}
+
+// Writes the hash of the finished backup file in place of the manifest's
+// placeholder, then flushes the file to the disk.
+QString versiegle(const QString& pfad, const QByteArray& platzhalter, QString& sha256)
+{
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadWrite))
+        return f.errorString();
+#ifdef __linux__
+    // The disk writes while the hash is computed.
+    sync_file_range(f.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    QByteArray inhalt;
+    const qsizetype stelle = finde(f, platzhalter, inhalt);
+    if (stelle < 0)
+        return QStringLiteral("manifest not found");
+    sha256 = dateiHash(inhalt, stelle);
+    if (!f.seek(stelle) || f.write(sha256.toLatin1()) != HashLaenge || !f.flush()
+        || ::fdatasync(f.handle()) != 0)
+        return f.errorString();
+    return QString();
+}
+
 QString schluesselWort(const QString& anzahlVon)
 {
     return QStringLiteral("Anzahl/") + anzahlVon;
 }
 
 // In the open transaction of the new backup file: the settings without the
-// password, then the manifest over everything; commits.
-QString schliesseAb(QSqlDatabase& db, const QString& quelle, Datensicherung::Inhalt& inhalt)
+// password, then the manifest with the row counts and, in place of the hash,
+// the placeholder that versiegle() replaces; commits.
+QString schliesseAb(QSqlDatabase& db, const QString& quelle, const QByteArray& platzhalter,
+                    Datensicherung::Inhalt& inhalt)
 {
     QSqlQuery q(db);
+    // A database restored from a backup page by page may hold them.
+    for (const QString& t : {EinstellungsTabelle, ManifestTabelle})
+        if (!q.exec(QStringLiteral("drop table if exists %1").arg(t)))
+            return fehlerText(q);
     if (!q.exec(QStringLiteral("create table %1 (Schluessel text primary key, Wert blob)")
                     .arg(EinstellungsTabelle)))
         return fehlerText(q);
@@ -504,9 +595,10 @@ QString schliesseAb(QSqlDatabase& db, const QString& quelle, Datensicherung::Inh
     QStringList tabellen = Datensicherung::tabellen(db);
     tabellen << EinstellungsTabelle;
     inhalt = {};
-    const QString f = hashe(db, tabellen, inhalt.anzahl, inhalt.sha256);
+    const QString f = zaehle(db, tabellen, inhalt.anzahl);
     if (!f.isEmpty())
         return f;
+    inhalt.sha256 = QString::fromLatin1(platzhalter);
     inhalt.version = QStringLiteral(BELEGWERK_VERSION);
     inhalt.erstellt = QDateTime::currentDateTimeUtc();
     inhalt.quelle = quelle;
@@ -549,6 +641,41 @@ QString kopiereAusPostgres(const QSqlDatabase& von, QSqlDatabase& nach)
     return fehler;
 }
 
+// The tables, indexes and triggers of a database as their statements define them.
+QStringList schema(const QSqlDatabase& db)
+{
+    QStringList liste;
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("select type, name, tbl_name, sql from main.sqlite_master "
+                          "where name not like 'sqlite\\_%' escape '\\' "
+                          "and name not like 'belegwerk\\_%' escape '\\' order by type, name"));
+    while (q.next())
+        liste << q.value(0).toString() + '\n' + q.value(1).toString() + '\n' + q.value(2).toString()
+                     + '\n' + q.value(3).toString();
+    return liste;
+}
+
+// SQLite: the backup's pages replace the database's in one write transaction,
+// where both have the same tables, indexes and triggers (rows the database
+// takes are then the rows it had). False, changing nothing, where that is not
+// so or the connection is busy reading; the rows are copied then.
+bool ersetzeSeiten(QSqlDatabase& ziel, const QString& datei)
+{
+    {
+        Verbindung quelle(datei, true);
+        const QStringList s = schema(ziel);
+        if (!quelle.db.open() || schema(quelle.db) != s)
+            return false;
+        if (!kopiereSeiten(griff(quelle.db), griff(ziel)).isEmpty())
+            return false;
+    }
+    // The backup's own tables came along; whoever reads the database skips them.
+    QSqlQuery q(ziel);
+    for (const QString& t : {EinstellungsTabelle, ManifestTabelle})
+        q.exec(QStringLiteral("drop table if exists main.%1").arg(t));
+    return true;
+}
+
 }  // namespace
 
 QStringList Datensicherung::tabellen(const QSqlDatabase& db)
@@ -575,28 +702,40 @@ QString Datensicherung::sichere(const QSqlDatabase& db, const QString& datei, In
 
     Inhalt ergebnis;
     QString fehler;
+    // Random, so that it stands in the file exactly once.
+    QByteArray platzhalter;
+    for (int i = 0; i < HashLaenge / 8; ++i)
+        platzhalter += QByteArray::number(QRandomGenerator::global()->generate() | 0x10000000u, 16);
     {
         Verbindung quelle(db);
         if (!quelle.db.open())
             return tr("Die Datenbank lässt sich nicht öffnen: %1").arg(quelle.db.lastError().text());
-        if (Datenbank::istSqlite(quelle.db)) {
-            // SQLite's own copy: one read transaction, so consistent while others write.
-            QSqlQuery q(quelle.db);
-            q.prepare(QStringLiteral("vacuum into ?"));
-            q.addBindValue(pfad);
-            if (!q.exec())
-                return tr("Die Sicherung ist misslungen: %1").arg(fehlerText(q));
-        }
         Verbindung neu(pfad, false);
-        if (!neu.db.open() || !neu.db.transaction())
+        if (!neu.db.open())
+            return tr("Die Datei %1 lässt sich nicht schreiben: %2").arg(datei, neu.db.lastError().text());
+        QSqlQuery q(neu.db);
+        // Flushed to the disk once, when complete; until then only the temporary file is at stake.
+        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
+        if (Datenbank::istSqlite(quelle.db)) {
+            // SQLite's own copy of the pages: one read transaction, so consistent while others write.
+            fehler = kopiereSeiten(griff(quelle.db), griff(neu.db));
+            if (!fehler.isEmpty())
+                return tr("Die Sicherung ist misslungen: %1").arg(fehler);
+            // A copy of a database in WAL mode would be one as well: a backup is a single file.
+            q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        }
+        q.finish();
+        if (!neu.db.transaction())
             return tr("Die Datei %1 lässt sich nicht schreiben: %2").arg(datei, neu.db.lastError().text());
         if (!Datenbank::istSqlite(quelle.db))
             fehler = kopiereAusPostgres(quelle.db, neu.db);
         if (fehler.isEmpty())
-            fehler = schliesseAb(neu.db, db.driverName(), ergebnis);
+            fehler = schliesseAb(neu.db, db.driverName(), platzhalter, ergebnis);
         if (!fehler.isEmpty())
             neu.db.rollback();
     }
+    if (fehler.isEmpty())
+        fehler = versiegle(pfad, platzhalter, ergebnis.sha256);
     if (!fehler.isEmpty())
         return tr("Die Sicherung ist misslungen: %1").arg(fehler);
     // rename() replaces an older file of that name in one step.
@@ -643,31 +782,41 @@ Datensicherung::Inhalt Datensicherung::pruefe(const QString& datei)
     }
     {
         QSqlQuery q(v.db);
-        if (!q.exec(QStringLiteral("PRAGMA integrity_check"))) {
-            inhalt.fehler = tr("Die Datei ist beschädigt: %1").arg(fehlerText(q));
-            return inhalt;
-        }
-        QStringList befund;
-        while (q.next() && befund.size() < 5)
-            befund << q.value(0).toString();
-        if (befund != QStringList{QStringLiteral("ok")}) {
-            inhalt.fehler = tr("Die Datei ist beschädigt: %1").arg(befund.join('\n'));
-            return inhalt;
-        }
-        if (!v.db.tables().contains(ManifestTabelle)
-            || !v.db.tables().contains(EinstellungsTabelle)) {
-            inhalt.fehler = fremd;
+        // SQLite's check of the file: integrity_check also compares every
+        // index with its table, quick_check only the structure of the pages.
+        const auto unversehrt = [&](const QString& pruefung) {
+            if (!q.exec(QStringLiteral("PRAGMA ") + pruefung)) {
+                inhalt.fehler = tr("Die Datei ist beschädigt: %1").arg(fehlerText(q));
+                return false;
+            }
+            QStringList befund;
+            while (q.next() && befund.size() < 5)
+                befund << q.value(0).toString();
+            if (befund != QStringList{QStringLiteral("ok")}) {
+                inhalt.fehler = tr("Die Datei ist beschädigt: %1").arg(befund.join('\n'));
+                return false;
+            }
+            return true;
+        };
+        const QStringList alle = v.db.tables();
+        if (!alle.contains(ManifestTabelle) || !alle.contains(EinstellungsTabelle)) {
+            if (unversehrt(QStringLiteral("quick_check")))
+                inhalt.fehler = fremd;
             return inhalt;
         }
         QMap<QString, QString> manifest;
-        q.exec(QStringLiteral("select Schluessel, Wert from %1").arg(ManifestTabelle));
+        if (!q.exec(QStringLiteral("select Schluessel, Wert from %1").arg(ManifestTabelle))) {
+            inhalt.fehler = tr("Die Datei ist beschädigt: %1").arg(fehlerText(q));
+            return inhalt;
+        }
         while (q.next())
             manifest.insert(q.value(0).toString(), q.value(1).toString());
         if (manifest.value("Programm") != Programm) {
             inhalt.fehler = fremd;
             return inhalt;
         }
-        if (manifest.value("Format") != Format) {
+        const QString format = manifest.value("Format");
+        if (format != Format && format != FormatZeilen) {
             inhalt.fehler = tr("Die Datensicherung hat ein Format, das dieses Programm nicht kennt "
                                "(Version %1).").arg(manifest.value("Version"));
             return inhalt;
@@ -683,6 +832,33 @@ Datensicherung::Inhalt Datensicherung::pruefe(const QString& datei)
         }
         QStringList tabellen = Datensicherung::tabellen(v.db);
         tabellen << EinstellungsTabelle;
+        const QString veraendert = tr("Die Prüfsumme stimmt nicht: der Inhalt der Datei wurde verändert "
+                                      "oder ist beschädigt.");
+        if (format == Format) {
+            // The bytes are those written, manifest and counts included; the
+            // pages' structure is checked against a source that was damaged already.
+            QFile datenDatei(datei);
+            QByteArray bytes;
+            const qsizetype stelle = inhalt.sha256.size() == HashLaenge && datenDatei.open(QIODevice::ReadOnly)
+                                         ? finde(datenDatei, inhalt.sha256.toLatin1(), bytes)
+                                         : -1;
+            if (stelle < 0 || dateiHash(bytes, stelle) != inhalt.sha256) {
+                inhalt.fehler = veraendert;
+                return inhalt;
+            }
+            if (!unversehrt(QStringLiteral("quick_check")))
+                return inhalt;
+            inhalt.anzahl = erwartet;
+            if (QSet<QString>(erwartet.keyBegin(), erwartet.keyEnd())
+                != QSet<QString>(tabellen.begin(), tabellen.end())) {
+                inhalt.fehler = tr("Die Datei ist beschädigt: Tabellen oder Zeilen stimmen nicht mit "
+                                   "dem Verzeichnis der Sicherung überein.");
+                return inhalt;
+            }
+            return inhalt;
+        }
+        if (!unversehrt(QStringLiteral("integrity_check")))
+            return inhalt;
         QString sha;
         const QString f = hashe(v.db, tabellen, inhalt.anzahl, sha);
         if (!f.isEmpty()) {
@@ -695,8 +871,7 @@ Datensicherung::Inhalt Datensicherung::pruefe(const QString& datei)
             return inhalt;
         }
         if (sha != inhalt.sha256) {
-            inhalt.fehler = tr("Die Prüfsumme stimmt nicht: der Inhalt der Datei wurde verändert "
-                               "oder ist beschädigt.");
+            inhalt.fehler = veraendert;
             return inhalt;
         }
     }
@@ -718,6 +893,8 @@ QString Datensicherung::stelleWiederHer(const QSqlDatabase& db, const QString& d
     const QStringList alte = tabellen(ziel);
     QString fehler;
     Speicherfehler sf;
+    if (Datenbank::istSqlite(ziel) && ersetzeSeiten(ziel, datei))
+        return QString();
     if (Datenbank::istSqlite(ziel)) {
         // The backup attached to the same connection: one insert-select per table.
         {

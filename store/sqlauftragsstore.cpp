@@ -16,6 +16,7 @@
 #include <QSqlTableModel>
 #include <QVariant>
 
+#include <map>
 #include <optional>
 
 namespace {
@@ -110,6 +111,24 @@ const char* const insertLineStatement =
     "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar],"
     "[Kategorie],[Satz]) values (:nr,:menge,:pnr,:produkt,:preis,:komentar,:kat,:satz)";
 
+// PostgreSQL: one insert of all the lines of an order, one round trip to the
+// server where each line took one. Each line's placeholders are followed by
+// its index ("_0"); the order's number is nr (a placeholder or an expression).
+QString insertLinesStatement(int zeilen, const QString& nr)
+{
+    static const QRegularExpression platz(":(\\w+)");
+    static const QRegularExpression nummer(":nr\\b");
+    const QString zeile = insertLineStatement;
+    const qsizetype werte = zeile.indexOf(" values ");
+    QStringList tupel;
+    for (int i = 0; i < zeilen; ++i)
+        tupel << zeile.mid(werte + 8).replace(nummer, "$nr").replace(platz, QString(":\\1_%1").arg(i));
+    return zeile.left(werte) + " values " + tupel.join(',').replace("$nr", nr);
+}
+
+// Within the server's limit of placeholders.
+constexpr qsizetype ZeilenJeAnweisung = 1000;
+
 // Serialises the numbering of the programs sharing a PostgreSQL database; SQLite
 // serialises every write transaction already.
 const char* const NummernSperre = "select pg_advisory_xact_lock(1114841445)";
@@ -175,29 +194,53 @@ struct SqlAuftragsStore::Einfuegen
 {
     explicit Einfuegen(const QSqlDatabase& db) : m_db(db) {}
 
-    QSqlQuery& auftrag()
+    QSqlQuery& auftrag() { return bereit(m_auftrag, auftragText()); }
+    QSqlQuery& kunde() { return bereit(m_kunde, kundeText); }
+    QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
+    QSqlQuery& belegNr() { return bereit(m_belegNr, "select 1 from auftrag where [BelegNr]=:b"); }
+    // PostgreSQL: the order row, its customer snapshot and its lines in one
+    // statement, one round trip to the server where each row took one. The
+    // lines' placeholders carry the line's index ("_0"), the snapshot's kind
+    // is ":ktyp"; the record number is the order row's.
+    // Null where the server refuses to prepare it; fehler then tells why.
+    QSqlQuery* zusammen(int zeilen, QSqlError& fehler)
     {
-        return bereit(m_auftrag, QString(
+        std::optional<QSqlQuery>& q = m_zusammen[zeilen];
+        if (!q) {
+            static const QRegularExpression typ(":typ\\b");
+            const QString neu = "(select [Nr] from a)";
+            QString text = "with a as (" + auftragText() + "), k as ("
+                           + QString(kundeText).replace(":anr", neu).replace(typ, ":ktyp") + ")";
+            if (zeilen > 0)
+                text += ", l as (" + insertLinesStatement(zeilen, neu) + ")";
+            q.emplace(m_db);
+            if (!q->prepare(Datenbank::sql(m_db, text + " select [Nr] from a"))) {
+                fehler = q->lastError();
+                m_zusammen.erase(zeilen);
+                return nullptr;
+            }
+        }
+        return &*q;
+    }
+
+private:
+    QString auftragText() const
+    {
+        return QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
             "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar],"
             "[BelegNr],[Bezug],[Lieferanschrift])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
             ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift)%1")
-            .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : ""));
+            .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "");
     }
-    QSqlQuery& kunde()
-    {
-        return bereit(m_kunde,
-            "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
-            "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land],[Siren],"
-            "[EAdresse],[LeitwegId]) values "
-            "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
-            ":bic,:steuernummer,:land,:siren,:eadresse,:leitwegid)");
-    }
-    QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
-    QSqlQuery& belegNr() { return bereit(m_belegNr, "select 1 from auftrag where [BelegNr]=:b"); }
+    static constexpr const char* kundeText =
+        "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
+        "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land],[Siren],"
+        "[EAdresse],[LeitwegId]) values "
+        "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
+        ":bic,:steuernummer,:land,:siren,:eadresse,:leitwegid)";
 
-private:
     QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
     {
         if (!q) {
@@ -212,6 +255,7 @@ private:
     std::optional<QSqlQuery> m_kunde;
     std::optional<QSqlQuery> m_zeile;
     std::optional<QSqlQuery> m_belegNr;
+    std::map<int, std::optional<QSqlQuery>> m_zusammen;  // by number of lines
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
@@ -313,14 +357,14 @@ bool SqlAuftragsStore::naechsteNummer(Auftrag& a)
     }
     // Counted on from numbers in the range only: one imported beyond it (or
     // stored by an older program) neither overflows nor ends the numbering.
+    // The numbers in the text: a prepared statement costs PostgreSQL two more
+    // round trips (prepare, deallocate).
     const bool rechnung = a.Typ == Auftragsart::Rechnung;
-    q.prepare(Datenbank::sql(m_db, rechnung ? "select max([AuftragsNr]) from auftrag where [Typ]=0 and "
-                                              "[Dienst]=:dienst and [AuftragsNr] between 1 and :groesste"
-                                            : "select max([AuftragsNr]) from auftrag where [Typ]=:typ "
-                                              "and [AuftragsNr] between 1 and :groesste"));
-    q.bindValue(rechnung ? ":dienst" : ":typ", rechnung ? a.Dienst : a.Typ);
-    q.bindValue(":groesste", Datenbank::GroessteNummer);
-    if (!q.exec()) {
+    const QString frage = QString("select max([AuftragsNr]) from auftrag where %1 "
+                                "and [AuftragsNr] between 1 and %2")
+                            .arg(serie(a))
+                            .arg(Datenbank::GroessteNummer);
+    if (!q.exec(Datenbank::sql(m_db, frage))) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
     }
@@ -369,18 +413,24 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
     return false;
 }
 
-bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
+void SqlAuftragsStore::bindLine(QSqlQuery& q, const Auftrag& a, const AuftragsLine& l, const QString& index)
 {
     // The names as literals: converting them at every bind costs more than storing a line.
+    const auto n = [&index](const QString& name) { return index.isEmpty() ? name : name + index; };
+    q.bindValue(n(QStringLiteral(":nr")), a.Nr);
+    q.bindValue(n(QStringLiteral(":menge")), l.Anzahl);
+    q.bindValue(n(QStringLiteral(":pnr")), l.ProduktNr);
+    q.bindValue(n(QStringLiteral(":produkt")), l.Produkt);
+    q.bindValue(n(QStringLiteral(":preis")), l.Preis);
+    q.bindValue(n(QStringLiteral(":komentar")), l.Komentar);
+    q.bindValue(n(QStringLiteral(":kat")), l.Kategorie);
+    q.bindValue(n(QStringLiteral(":satz")), l.Satz);
+}
+
+bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
+{
     for (const AuftragsLine& l : a.Zeilen) {
-        q.bindValue(QStringLiteral(":nr"), a.Nr);
-        q.bindValue(QStringLiteral(":menge"), l.Anzahl);
-        q.bindValue(QStringLiteral(":pnr"), l.ProduktNr);
-        q.bindValue(QStringLiteral(":produkt"), l.Produkt);
-        q.bindValue(QStringLiteral(":preis"), l.Preis);
-        q.bindValue(QStringLiteral(":komentar"), l.Komentar);
-        q.bindValue(QStringLiteral(":kat"), l.Kategorie);
-        q.bindValue(QStringLiteral(":satz"), l.Satz);
+        bindLine(q, a, l, QString());
         if (!q.exec()) {
             qWarning() << "error inserting Auftragline" << q.lastError().text() << q.lastQuery() << l;
             return misslungen(q);
@@ -418,6 +468,39 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     }
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
+
+    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung) {
+        QSqlError fehler;
+        QSqlQuery* z = e.zusammen(int(a.Zeilen.size()), fehler);
+        if (z) {
+            bindAuftragsZeile(*z, a);
+            z->bindValue(":auftragsnr", a.AuftragsNr);
+            z->bindValue(":belegnr", a.BelegNr);
+            z->bindValue(":bezug", a.Bezug);
+            z->bindValue(":nr", a.Kunde.Nr);
+            SqlKundenStore::bindKunde(*z, a.Kunde, ":fax");
+            z->bindValue(":typ", a.Typ);
+            z->bindValue(":ktyp", a.Kunde.Typ);
+            for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
+                bindLine(*z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
+            if (z->exec() && z->next()) {
+                a.Nr = z->value(0).toInt();
+                z->finish();
+                return true;
+            }
+            fehler = z->lastError();
+        }
+        // Logged as the separate statements were, by the table the server names.
+        const QString text = fehler.text();
+        if (text.contains(QLatin1String("auftragslines")))
+            qWarning() << "error inserting Auftragline" << text << a;
+        else if (text.contains(QLatin1String("auftragskunden")))
+            qWarning() << "DB auftragskunden" << text << a.Kunde;
+        else
+            qWarning() << "error inserting Auftrag" << text << a;
+        m_fehler = Datenbank::fehler(fehler);
+        return false;
+    }
 
     QSqlQuery& q = e.auftrag();
     bindAuftragsZeile(q, a);
@@ -562,12 +645,43 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     if (!ok)
         return false;
 
-    QSqlQuery k(m_db);
-    k.prepare(Datenbank::sql(m_db,
+    const QString kunde =
         "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
         "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid where [AuftragsNr]=:nr"));
+        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid where [AuftragsNr]=:nr";
+    const QString loesche = "delete from auftragslines where [Auftrag]=:nr";
+    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung) {
+        // Snapshot, old lines and new lines in one statement: the deletion
+        // sees the lines as they were before it.
+        QSqlQuery z(m_db);
+        const bool bereit = z.prepare(Datenbank::sql(m_db, "with k as (" + kunde + "), d as (" + loesche + ") "
+            + (a.Zeilen.isEmpty() ? QString("select 1") : insertLinesStatement(int(a.Zeilen.size()), ":nr"))));
+        if (bereit) {
+            z.bindValue(":knr", a.Kunde.Nr);
+            SqlKundenStore::bindKunde(z, a.Kunde, ":Fax");
+            z.bindValue(":nr", a.Nr);
+            for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
+                bindLine(z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
+            if (z.exec()) {
+                Datenbank::melde(m_db, "auftrag");
+                return true;
+            }
+        }
+        // Logged as the separate statements were: a table the server does not
+        // find stopped the deletion, the first of them to use the lines.
+        const QString text = z.lastError().text();
+        if (text.contains(QLatin1String("auftragskunden")))
+            qWarning() << "DB auftragskunden" << text << a.Kunde;
+        else if (!bereit)
+            qWarning() << "error deleting Auftragslines" << text << a;
+        else
+            qWarning() << "error inserting Auftragline" << text << a;
+        return misslungen(z);
+    }
+
+    QSqlQuery k(m_db);
+    k.prepare(Datenbank::sql(m_db, kunde));
     k.bindValue(":knr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
@@ -577,7 +691,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     }
 
     QSqlQuery d(m_db);
-    d.prepare(Datenbank::sql(m_db, "delete from auftragslines where [Auftrag]=:nr"));
+    d.prepare(Datenbank::sql(m_db, loesche));
     d.bindValue(":nr", a.Nr);
     if (!d.exec()) {
         qWarning() << "error deleting Auftragslines" << d.lastError().text() << a;

@@ -76,6 +76,8 @@ private:
     bool pruefeWerte(const Auftrag& a);
     bool misslungen(const QSqlQuery& q);
     bool insertLines(const Auftrag& a, QSqlQuery& q);
+    // Binds line l of a to the line placeholders, their names followed by index.
+    static void bindLine(QSqlQuery& q, const Auftrag& a, const AuftragsLine& l, const QString& index);
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
 

@@ -77,6 +77,21 @@ void Verbindung::richteEin(QSqlDatabase& db, const QSettings& s)
     db.setConnectOptions(o.join(' '));
 }
 
+QString Verbindung::zertifikatAbgelehnt(const QSqlDatabase& db, const QSqlError& e, const QSettings& s)
+{
+    // libpq's words (OpenSSL's for the chain).
+    const QString text = e.text();
+    if (db.driverName() != QLatin1String("QPSQL")
+        || (!text.contains(QLatin1String("certificate verify failed"))
+            && !text.contains(QLatin1String("does not match host name"))))
+        return QString();
+    const QString ca = Einstellung::text(Einstellung::DatenbankCA, s);
+    return tr("Das Zertifikat des Servers ist nicht von der CA-Datei \"%1\" bestätigt oder nicht für "
+              "\"%2\" ausgestellt (SSL: %3).")
+        .arg(ca.isEmpty() ? QStringLiteral("~/.postgresql/root.crt") : ca, db.hostName(),
+             Einstellung::text(Einstellung::DatenbankSSL, s));
+}
+
 bool Verbindung::zeitUeberschritten(const QSqlError& e)
 {
     // query_canceled (statement_timeout), lock_not_available (lock_timeout).

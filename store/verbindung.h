@@ -34,6 +34,10 @@ public:
     // Closes and opens db again, with the notifications it had subscribed to;
     // true when it is open again.
     static bool oeffneNeu(QSqlDatabase& db);
+    // For the user, where opening db failed with e because the server's
+    // certificate was not vouched for: which CA file and host it was checked
+    // against (settings s). Empty for every other failure.
+    static QString zertifikatAbgelehnt(const QSqlDatabase& db, const QSqlError& e, const QSettings& s);
     // Whether e is a statement or lock wait that ran out of its time bound.
     static bool zeitUeberschritten(const QSqlError& e);
 };

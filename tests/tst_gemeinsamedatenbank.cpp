@@ -4,6 +4,8 @@
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
+#include "platform/einstellung.h"
+#include "tests/support/pgserver.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 #include "tests/support/zwischenstelle.h"
@@ -70,6 +72,7 @@ class TestGemeinsameDatenbank : public QObject
 private:
     Testumgebung env;
     QString datei;
+    std::unique_ptr<PgServer> sslServer;  // started by the first test that needs it
 
     static void erzeugeTabellen()
     {
@@ -400,6 +403,59 @@ private slots:
         QVERIFY(Programmstart::verbindeDatenbank());
         QCOMPARE(dialoge.arten(), QStringList{"getText"});
         QCOMPARE(QSettings().value("Datenbank/Passwort").toString(), QString("geheim"));
+    }
+
+    // The encryption the settings ask for, against a server with a certificate
+    // of its own: one that the CA file does not vouch for is refused, saying why.
+    void sslModes_data()
+    {
+        QTest::addColumn<QString>("modus");
+        QTest::addColumn<QString>("ca");          // "eigene": the server's certificate; "andere": another's
+        QTest::addColumn<int>("verschluesselt");  // -1 refused, 0 plain, 1 encrypted
+        QTest::newRow("verify-full, the CA of another server") << "verify-full" << "andere" << -1;
+        QTest::newRow("verify-full, the server's own") << "verify-full" << "eigene" << 1;
+        QTest::newRow("require, no CA") << "require" << "" << 1;
+        QTest::newRow("disable, the CA of another server") << "disable" << "andere" << 0;
+    }
+    void sslModes()
+    {
+        QFETCH(QString, modus);
+        QFETCH(QString, ca);
+        QFETCH(int, verschluesselt);
+        if (Testumgebung::postgres())
+            QSKIP("starts a server of its own");
+        if (!QFile::exists("/usr/lib/postgresql/15/bin/initdb"))
+            QSKIP("no PostgreSQL server binaries");
+        if (!sslServer)
+            sslServer = std::make_unique<PgServer>(true);
+        QVERIFY2(sslServer->laeuft(), qPrintable(sslServer->fehler()));
+        const QString andere = env.pfad("andere-ca.crt");
+        if (!QFile::exists(andere))
+            QCOMPARE(QProcess::execute("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                                                   "ec_paramgen_curve:prime256v1", "-nodes", "-subj",
+                                                   "/CN=127.0.0.1", "-keyout", env.pfad("andere.key"),
+                                                   "-out", andere}),
+                     0);
+        Einstellung::setze(Einstellung::DatenbankTreiber, "QPSQL");
+        Einstellung::setze(Einstellung::DatenbankHost, "127.0.0.1");
+        Einstellung::setze(Einstellung::DatenbankPort, sslServer->port());
+        Einstellung::setze(Einstellung::DatenbankUser, PgServer::benutzer());
+        Einstellung::setze(Einstellung::DatenbankName, sslServer->neueDatenbank());
+        Einstellung::setze(Einstellung::DatenbankSSL, modus);
+        Einstellung::setze(Einstellung::DatenbankCA, ca == "eigene" ? sslServer->zertifikat()
+                                                     : ca == "andere" ? andere : QString());
+        Testumgebung::schliesseDatenbank();
+        SkriptInteraktion dialoge;
+        QCOMPARE(Programmstart::verbindeDatenbank(), verschluesselt >= 0);
+        if (verschluesselt < 0) {
+            QCOMPARE(dialoge.arten(), QStringList{"warning"});
+            const QString text = dialoge.fragen.first().text;
+            QVERIFY2(text.contains("certificate verify failed") && text.contains(andere), qPrintable(text));
+            return;
+        }
+        QSqlQuery q("select ssl from pg_stat_ssl where pid = pg_backend_pid()");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toBool(), verschluesselt == 1);
     }
 
     void busyDatabaseOffersRetry()

@@ -1,5 +1,6 @@
 #include "tests/support/pgserver.h"
 
+#include <QTcpServer>
 #include <QtSql>
 
 #include <pwd.h>
@@ -9,7 +10,7 @@ namespace {
 const QString binDir = QStringLiteral("/usr/lib/postgresql/15/bin/");
 }  // namespace
 
-PgServer::PgServer() : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
+PgServer::PgServer(bool ssl) : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
 {
     if (!QFile::exists(binDir + "initdb") || !QSqlDatabase::isDriverAvailable("QPSQL") || !m_dir.isValid()) {
         m_fehler = "PostgreSQL binaries, the QPSQL driver or a temporary folder missing";
@@ -22,8 +23,21 @@ PgServer::PgServer() : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
         return;
     }
     const QString daten = m_dir.filePath("data");
-    const QString optionen = QString("-p %1 -k %2 -c listen_addresses='' -c fsync=off -c max_connections=40")
-                                 .arg(QString::number(port()), m_dir.path());
+    QString tcp = QStringLiteral("''");
+    if (ssl) {
+        QTcpServer frei;
+        frei.listen(QHostAddress::LocalHost);
+        m_port = frei.serverPort();
+        // Made by the user the server runs as: it reads only a key of its own.
+        const QString schluessel = m_dir.filePath("server.key");
+        if (!starte("/usr/bin/openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes", "-days", "2",
+                                         "-subj", "/CN=127.0.0.1", "-keyout", schluessel, "-out", zertifikat()})
+            || !QFile::setPermissions(schluessel, QFile::ReadOwner | QFile::WriteOwner))
+            return;
+        tcp = "127.0.0.1 -c ssl=on -c ssl_cert_file=" + zertifikat() + " -c ssl_key_file=" + schluessel;
+    }
+    const QString optionen = QString("-p %1 -k %2 -c fsync=off -c max_connections=40 -c listen_addresses=%3")
+                                 .arg(QString::number(port()), m_dir.path(), tcp);
     m_laeuft = starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8", "--no-locale",
                                  "--no-sync"})
                && starte("pg_ctl", {"-D", daten, "-l", m_dir.filePath("server.log"), "-w", "-o", optionen,
@@ -40,10 +54,11 @@ bool PgServer::starte(const QString& programm, const QStringList& argumente)
 {
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
+    const QString pfad = programm.startsWith('/') ? programm : binDir + programm;
     if (::geteuid() == 0)
-        p.start("runuser", QStringList{"-u", "postgres", "--", binDir + programm} + argumente);
+        p.start("runuser", QStringList{"-u", "postgres", "--", pfad} + argumente);
     else
-        p.start(binDir + programm, argumente);
+        p.start(pfad, argumente);
     if (p.waitForFinished(120000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
         return true;
     m_fehler = programm + ": " + QString::fromLocal8Bit(p.readAll());

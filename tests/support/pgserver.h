@@ -9,13 +9,16 @@
 class PgServer
 {
 public:
-    PgServer();
+    // ssl: it also listens on 127.0.0.1 at port(), a free one, with SSL and a
+    // self-signed certificate for 127.0.0.1 made for it (zertifikat()).
+    explicit PgServer(bool ssl = false);
     ~PgServer();
 
     bool laeuft() const { return m_laeuft; }
     QString fehler() const { return m_fehler; }
     QString host() const { return m_dir.path(); }  // the folder of the server's socket
-    int port() const { return 5432; }              // any number is free: only a socket
+    int port() const { return m_port; }  // any number is free for a socket only
+    QString zertifikat() const { return m_dir.filePath("server.crt"); }
     static QString benutzer() { return QStringLiteral("belegwerk"); }
     QString neueDatenbank();  // a new, empty database on the server; returns its name
 
@@ -23,6 +26,7 @@ private:
     bool starte(const QString& programm, const QStringList& argumente);
 
     QTemporaryDir m_dir;
+    int m_port = 5432;
     int m_datenbanken = 0;
     bool m_laeuft = false;
     QString m_fehler;
