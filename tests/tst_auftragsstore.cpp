@@ -20,7 +20,7 @@ private:
     Testumgebung env;
     std::unique_ptr<SqlAuftragsStore> store;
 
-    static AuftragsLine zeile(int anzahl, const QString& produkt, double preis)
+    static AuftragsLine zeile(double anzahl, const QString& produkt, double preis)
     {
         return {anzahl, produkt, produkt.left(3).toUpper(), "zu " + produkt, preis};
     }

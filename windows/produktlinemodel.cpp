@@ -27,7 +27,8 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
     const AuftragsLine& l = m_lines.at(index.row());
     switch (index.column()) {
     case 0:
-        return l.Anzahl;
+        // The unit beside the quantity it counts ("1.5 Stunde").
+        return l.Einheit.isEmpty() ? QVariant(l.Anzahl) : QVariant(QString("%1 %2").arg(l.Anzahl).arg(l.Einheit));
     case 1:
         return l.ProduktNr;
     case 2:
