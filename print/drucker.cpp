@@ -1,8 +1,8 @@
 #include "print/drucker.h"
 
 #include "print/belegbetraege.h"
-#include "print/seitensatz.h"
 #include "print/laendercodes.h"
+#include "print/seitensatz.h"
 #include "print/steuer.h"
 #include "records/codetabellen.h"
 #include "records/dezimaltext.h"
@@ -76,16 +76,6 @@ QDate Drucker::gueltigBis(const Auftrag& a) const
 {
     const int tage = Einstellung::zahl(Einstellung::AngebotGueltigkeit, m_settings);
     return a.Eingang.date().addDays(qMax(0, tage));
-}
-
-QString Drucker::menge(double anzahl)
-{
-    QString t = dezimalText(qRound64(anzahl * 1000.0), 3);
-    while (t.endsWith('0'))
-        t.chop(1);
-    if (t.endsWith('.'))
-        t.chop(1);
-    return t == "-0" ? QStringLiteral("0") : t;
 }
 
 bool Drucker::mitEinheit(const Auftrag& a)
@@ -474,7 +464,7 @@ bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"), menge(l.Anzahl)};
+        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"), mengenText(l.Anzahl)};
         if (einheiten)
             zeile << l.Einheit.trimmed();
         if (preise) {

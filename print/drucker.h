@@ -66,8 +66,6 @@ protected:
     // The last day an offer binds the seller: "Angebot/Gueltigkeit" days after it.
     QDate gueltigBis(const Auftrag& a) const;
 
-    // A quantity as printed: up to three decimals, no trailing zeros ("2", "1.5").
-    static QString menge(double anzahl);
     // Whether some line names its unit: the table then has a unit column.
     static bool mitEinheit(const Auftrag& a);
     // The recipient's lines: company, contact, street, postcode and town, and

@@ -4,6 +4,7 @@
 #include "print/seitensatz.h"
 #include "print/steuer.h"
 #include "records/codetabellen.h"
+#include "records/dezimaltext.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -166,7 +167,7 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{menge(l.Anzahl)};
+        QStringList zeile{mengenText(l.Anzahl)};
         if (einheiten)
             zeile << l.Einheit.trimmed();
         zeile << verbinde({l.Produkt, l.Komentar}, "\n");

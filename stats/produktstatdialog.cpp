@@ -21,12 +21,7 @@ struct Menge
 // A quantity summed in thousandths, shown as the lines show it ("3", "4.5").
 QStandardItem* mengeItem(qint64 tausendstel)
 {
-    QString text = dezimalText(tausendstel, 3);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.'))
-        text.chop(1);
-    auto* item = new QStandardItem(text);
+    auto* item = new QStandardItem(mengenText(double(tausendstel) / 1000.0));
     item->setData(double(tausendstel) / 1000.0, Qt::EditRole);
     return item;
 }

@@ -1,6 +1,7 @@
 #include "windows/produktlinemodel.h"
 
 #include "print/belegbetraege.h"
+#include "records/dezimaltext.h"
 
 ProduktLineModel::ProduktLineModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -28,7 +29,7 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
     switch (index.column()) {
     case 0:
         // The unit beside the quantity it counts ("1.5 Stunde").
-        return l.Einheit.isEmpty() ? QVariant(l.Anzahl) : QVariant(QString("%1 %2").arg(l.Anzahl).arg(l.Einheit));
+        return l.Einheit.isEmpty() ? QVariant(l.Anzahl) : QVariant(mengenText(l.Anzahl) + " " + l.Einheit);
     case 1:
         return l.ProduktNr;
     case 2:
