@@ -124,7 +124,7 @@ QList<Auftrag> leseCsv(const QString& datei)
     while (in.readLineInto(&zeile)) {
         const QStringList t = csvFelder(zeile);
         if (t.first() == QLatin1String("Z") && !liste.isEmpty() && t.size() >= 6) {
-            liste.last().Zeilen.append({t[1].toInt(), t[3], t[2], t[5], t[4].toDouble()});
+            liste.last().Zeilen.append({t[1].toDouble(), t[3], t[2], t[5], t[4].toDouble()});
             continue;
         }
         if (t.size() < 27)

@@ -317,7 +317,11 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
     w.writeStartElement(QStringLiteral("Zeilen"));
     for (const AuftragsLine& l : a.Zeilen) {
         w.writeEmptyElement(QStringLiteral("Zeile"));
-        w.writeAttribute(QStringLiteral("Menge"), QString::number(l.Anzahl));
+        // Integers as before ("2"), decimals as far as the third ("1.5").
+        w.writeAttribute(QStringLiteral("Menge"),
+                         QString::number(double(qRound64(l.Anzahl * 1000.0)) / 1000.0, 'g', 15));
+        if (!l.Einheit.isEmpty())
+            w.writeAttribute(QStringLiteral("Einheit"), xmlText(l.Einheit));
         w.writeAttribute(QStringLiteral("ProduktNr"), xmlText(l.ProduktNr));
         w.writeAttribute(QStringLiteral("Produkt"), xmlText(l.Produkt));
         w.writeAttribute(QStringLiteral("Preis"), TabellenZelle::zahlText(l.Preis));
@@ -417,7 +421,10 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
         else if (name == QLatin1String("Zeile")) {
             const QXmlStreamAttributes z = r.attributes();
             AuftragsLine l;
-            l.Anzahl = zahl(z, "Menge");
+            const double menge = z.value(QLatin1String("Menge")).toDouble();
+            // A quantity no line can hold reads as 0, like any unreadable number.
+            l.Anzahl = std::isfinite(menge) && std::abs(menge) < 1e9 ? double(qRound64(menge * 1000.0)) / 1000.0 : 0.0;
+            l.Einheit = z.value(QLatin1String("Einheit")).toString();
             l.ProduktNr = z.value(QLatin1String("ProduktNr")).toString();
             l.Produkt = z.value(QLatin1String("Produkt")).toString();
             l.Preis = z.value(QLatin1String("Preis")).toDouble();

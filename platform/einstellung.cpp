@@ -84,6 +84,10 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         // Training is exempt; unset, as the layouts always had it: exempt in
         // "fr_1", taxed in the German layout.
         {E::SteuerSchulung, "Steuer/Schulung", T::Bool, {}},
+        // The seller opted to pay VAT on debits (invoicing) rather than on receipts.
+        {E::SteuerDebits, "Steuer/Debits", T::Bool, false},
+        // An offer's validity in days after its date.
+        {E::AngebotGueltigkeit, "Angebot/Gueltigkeit", T::Int, 30},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

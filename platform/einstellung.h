@@ -26,7 +26,7 @@ public:
         MainWindowGeometry, MainWindowState,
         NummernRechnung1, NummernRechnung0, NummernGutschrift, NummernAngebot, NummernLieferschein,
         SicherungOrdner, SicherungLetzte, SicherungFehler,
-        SteuerFranchise, SteuerSchulung,
+        SteuerFranchise, SteuerSchulung, SteuerDebits, AngebotGueltigkeit,
         Anzahl
     };
     // The keys a window forms from its class name.

@@ -136,6 +136,16 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
     m_bezahlt = a.Status == AuftragsStatus::Bezahlt;
 }
 
+QString Belegbetraege::einzelpreis(double preis, double anzahl, Betrag summe)
+{
+    for (int stellen = 2; stellen < 6; ++stellen) {
+        const QString t = QString::number(preis, 'f', stellen);
+        if (Betrag::ausEuro(t.toDouble() * (anzahl != 0 ? anzahl : 1.0)) == summe)
+            return t;
+    }
+    return QString::number(preis, 'f', 6);
+}
+
 QString Belegbetraege::prozentText(double p)
 {
     return QString::number(p, 'g', 6);

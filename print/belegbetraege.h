@@ -33,7 +33,7 @@ public:
     };
 
     struct Zeile {
-        int anzahl = 0;
+        double anzahl = 0;
         double einzelNetto = 0.0;  // unit net price in euros, unrounded (net / quantity)
         Betrag netto;
         QString kategorie;         // EN 16931 VAT category
@@ -71,6 +71,10 @@ public:
     QString grundText(Grund g) const;
     // The VATEX code of g, empty where the list has none.
     static QString grundCode(Grund g, const QString& land);
+    // A unit price as printed: the fewest decimals (two or more) that make
+    // price × anzahl round to the line total summe, so the page adds up for a
+    // line stored as a total (100.00 for 3 pieces: 33.333).
+    static QString einzelpreis(double preis, double anzahl, Betrag summe);
     // A rate as printed: "20", "5.5".
     static QString prozentText(double p);
     // Eingang plus "Rechnung/Zahlungsziel" days (default 30); null without Eingang.

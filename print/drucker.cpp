@@ -1,8 +1,11 @@
 #include "print/drucker.h"
 
 #include "print/belegbetraege.h"
+#include "print/laendercodes.h"
 #include "print/seitensatz.h"
+#include "print/steuer.h"
 #include "records/codetabellen.h"
+#include "records/dezimaltext.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -48,6 +51,54 @@ QString Drucker::titelNachArt(const Auftrag& a, const QStringList& titel, const 
     if (a.Nr <= 0)
         return t;
     return muster.arg(a.belegNummer(), t);
+}
+
+Auftrag Drucker::druckfassung(const Auftrag& a)
+{
+    Auftrag d = a;
+    if (a.Typ != Auftragsart::Gutschrift)
+        return d;
+    double summe = 0;
+    for (const AuftragsLine& l : a.Zeilen)
+        summe += l.Preis;
+    if (summe >= 0)
+        return d;
+    for (AuftragsLine& l : d.Zeilen) {
+        // -2 × 50.00 and 2 × -50.00 both print as 2 × 50.00.
+        l.Preis = -l.Preis;
+        if ((l.Preis < 0) != (l.Anzahl < 0))
+            l.Anzahl = -l.Anzahl;
+    }
+    return d;
+}
+
+QDate Drucker::gueltigBis(const Auftrag& a) const
+{
+    const int tage = Einstellung::zahl(Einstellung::AngebotGueltigkeit, m_settings);
+    return a.Eingang.date().addDays(qMax(0, tage));
+}
+
+bool Drucker::mitEinheit(const Auftrag& a)
+{
+    for (const AuftragsLine& l : a.Zeilen)
+        if (!l.Einheit.trimmed().isEmpty())
+            return true;
+    return false;
+}
+
+QStringList Drucker::empfaenger(const Kunde& k, const QString& landIso) const
+{
+    QStringList z{k.Firma.trimmed(), k.Name.trimmed(), k.Strasse.trimmed(),
+                  verbinde({k.PLZ, k.Ort}, " ")};
+    const QString land = k.Land.trimmed();
+    const QString iso = Laendercodes::iso(land);
+    // A name the table does not know is printed: the post must find the country.
+    const bool ausland = iso.isEmpty() ? land.compare(wert(Einstellung::FirmaLand), Qt::CaseInsensitive) != 0
+                                       : iso != landIso;
+    if (!land.isEmpty() && ausland)
+        z << land.toUpper();
+    z.removeAll(QString());
+    return z;
 }
 
 void Drucker::spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
@@ -195,17 +246,15 @@ void Drucker::linie(QPainter& p, double x1, double x2, double y)
 QString Drucker::titel(const Auftrag& a)
 {
     // In the order of the document kinds.
-    return titelNachArt(a, {a.Dienst == Auftrag::Schulung ? tr("Facture Service")
-                                                               : tr("Facture Matériel"),
-                         tr("Bon de livraison"), tr("Note de crédit"), tr("Devis")},
+    return titelNachArt(a, {tr("Facture"), tr("Bon de livraison"), tr("Avoir"), tr("Devis")},
                         tr("%2 Nº %1"));
 }
 
 QString Drucker::zahlungsWort(const Auftrag& a)
 {
     static const char* const woerter[] = {
-        QT_TR_NOOP("paiement en espèces"), QT_TR_NOOP("carte EC"), QT_TR_NOOP("transfert"),
-        QT_TR_NOOP("débit"), QT_TR_NOOP("carte de crédit"), QT_TR_NOOP("chèques")};
+        QT_TR_NOOP("espèces"), QT_TR_NOOP("carte bancaire"), QT_TR_NOOP("virement"),
+        QT_TR_NOOP("prélèvement"), QT_TR_NOOP("carte de crédit"), QT_TR_NOOP("chèque")};
     const int z = a.Zahlung;
     return z >= 0 && z < 6 ? tr(woerter[z]) : QString();
 }
@@ -246,15 +295,48 @@ QList<Drucker::Vermerk> Drucker::anschrift(const Auftrag& a) const
         v << Vermerk{zeile, absender};
     const QFont fett = Seitensatz::schrift(10, true);
     const Kunde& k = a.Kunde;
-    v << Vermerk{verbinde({verbinde({k.Firma, k.Name}, " "), k.Strasse,
-                           verbinde({k.PLZ, k.Ort}, " ")},
-                          "\n"),
-                 fett};
+    v << Vermerk{empfaenger(k, Steuer::land(false, m_settings)).join("\n"), fett};
     v << Vermerk{QString(), fett};
     v << Vermerk{tr("n° de client: %1").arg(k.Nr), fett};
     if (!k.Steuernummer.trimmed().isEmpty())
-        v << Vermerk{tr("UstId-Nr: %1").arg(k.Steuernummer.trimmed()), fett};
+        v << Vermerk{tr("N° TVA: %1").arg(k.Steuernummer.trimmed()), fett};
+    // The SIREN identifies a French business customer.
+    const QString iso = Laendercodes::iso(k.Land);
+    if (!k.Siren.trimmed().isEmpty() && !k.Firma.trimmed().isEmpty() && (iso.isEmpty() || iso == "FR"))
+        v << Vermerk{tr("SIREN: %1").arg(k.Siren.trimmed()), fett};
     return v;
+}
+
+QStringList Drucker::angaben(const Auftrag& a) const
+{
+    QStringList z;
+    // The date of supply: the delivery date, else the date of the document.
+    const QDateTime lieferung = a.Lieferung.isValid() ? a.Lieferung : a.Eingang;
+    if (a.Typ != Auftragsart::Angebot && lieferung.isValid())
+        z << tr("Date de livraison ou d'exécution : %1").arg(datum(lieferung));
+    if (a.BestellNr > 0)
+        z << tr("Votre commande : %1").arg(a.BestellNr);
+    return z;
+}
+
+QStringList Drucker::mentionen(const Auftrag& a) const
+{
+    QStringList m;
+    const QString ziel = a.Lieferanschrift.trimmed();
+    if (!ziel.isEmpty() && ziel != empfaenger(a.Kunde, Steuer::land(false, m_settings)).join("\n"))
+        m << tr("Adresse de livraison :") + "\n" + ziel;
+    if (a.Typ != Auftragsart::Rechnung && a.Typ != Auftragsart::Gutschrift)
+        return m;
+    switch (a.leistungsart()) {
+    case Auftrag::Leistungsart::Waren: m << tr("Opération : livraison de biens"); break;
+    case Auftrag::Leistungsart::Dienste: m << tr("Opération : prestation de services"); break;
+    case Auftrag::Leistungsart::Beides:
+        m << tr("Opération : livraison de biens et prestation de services");
+        break;
+    }
+    if (Einstellung::schalter(Einstellung::SteuerDebits, m_settings))
+        m << tr("Option pour le paiement de la taxe d'après les débits");
+    return m;
 }
 
 QList<Drucker::Vermerk> Drucker::fuss(const Auftrag& a) const
@@ -267,6 +349,10 @@ QList<Drucker::Vermerk> Drucker::fuss(const Auftrag& a) const
         v << Vermerk{text, klein};
     auto mit = [this](const char* muster, Einstellung::Schluessel schluessel) {
         const QString w = wert(schluessel);
+        // "RCS Lyon B 123" typed whole is not prefixed a second time.
+        const QString vorsatz = tr(muster).section(' ', 0, 0);
+        if (w.startsWith(vorsatz + ' ', Qt::CaseInsensitive))
+            return w;
         return w.isEmpty() ? QString() : tr(muster).arg(w);
     };
     const QString recht = verbinde(
@@ -289,8 +375,22 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& 
     QList<Vermerk> v;
     const QFont basis = Seitensatz::schrift(10);
     const QString wort = zahlungsWort(a);
-    const bool angebot = a.Typ == Auftragsart::Angebot;
-    if (b.bezahlt() && !angebot) {
+    if (a.Typ == Auftragsart::Gutschrift) {
+        v << Vermerk{tr("Montant à rembourser ou à déduire : %1 €").arg(b.brutto().zahl()),
+                     Seitensatz::schrift(10, true)};
+        return v;
+    }
+    if (a.Typ == Auftragsart::Angebot) {
+        v << Vermerk{tr("Devis valable jusqu'au %1").arg(gueltigBis(a).toString("dd.MM.yyyy")), basis}
+          << Vermerk{QString(), basis}
+          << Vermerk{tr("Bon pour accord (date, nom et signature du client) :"), basis}
+          << Vermerk{QString(), basis} << Vermerk{QString(), basis}
+          << Vermerk{QStringLiteral("______________________________"), basis};
+        return v;
+    }
+    if (a.Typ != Auftragsart::Rechnung)
+        return v;
+    if (b.bezahlt()) {
         const QString tag = a.Eingang.toString("dd-MM-yyyy");
         v << Vermerk{wort.isEmpty() ? tr("Payé - %1").arg(tag) : tr("Payé par %1 - %2").arg(wort, tag),
                      basis};
@@ -298,8 +398,6 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& 
         return v;
     }
     v << Vermerk{wort.isEmpty() ? tr("A payer") : tr("A payer par %1").arg(wort), basis};
-    if (a.Typ != Auftragsart::Rechnung)
-        return v;
     if (b.faelligAm().isValid())
         v << Vermerk{tr("Date d'échéance: %1").arg(b.faelligAm().toString("dd.MM.yyyy")), basis};
     // Late-payment terms are owed to business customers.
@@ -311,10 +409,11 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& 
     return v;
 }
 
-bool Drucker::print(QPrinter* printer, const Auftrag& a) const
+bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
 {
     if (!printer)
         return false;
+    const Auftrag a = druckfassung(auftrag);
     const Belegbetraege b(a, Belegbetraege::Layout::Fr1);
     const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
     const double links = 20 * mm;
@@ -341,6 +440,12 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
     Seitensatz satz(oben1, oben, fussOben - 4 * mm);
 
     absatz(satz, t, Seitensatz::schrift(12, true), links, breite);
+    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
+        absatz(satz, tr("Avoir sur facture %1 du %2")
+                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
+               Seitensatz::schrift(10, true), links, breite);
+    satz.abstand(2 * mm);
+    absatz(satz, verbinde(angaben(a), "\n"), Seitensatz::schrift(10), links, breite);
     satz.abstand(2 * mm);
     absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(10), links, breite);
     if (!a.Komentar.trimmed().isEmpty()) {
@@ -350,56 +455,72 @@ bool Drucker::print(QPrinter* printer, const Auftrag& a) const
     satz.abstand(5 * mm);
 
     // Lines show their net and rate; the VAT is computed per rate on the totals.
+    // A delivery note shows what is delivered, no prices.
+    const bool preise = a.Typ != Auftragsart::Lieferschein;
     const bool steuer = b.mitSteuer();
-    QList<Spalte> spalten;
+    const bool einheiten = mitEinheit(a);
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"),
-                          QString::number(l.Anzahl), Betrag::ausEuro(z.einzelNetto).zahl()};
-        if (steuer)
-            zeile << (z.grund == Belegbetraege::Grund::Keiner
-                          ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
-                          : QStringLiteral("-"));
-        zeilen << (zeile << z.netto.zahl());
+        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"), mengenText(l.Anzahl)};
+        if (einheiten)
+            zeile << l.Einheit.trimmed();
+        if (preise) {
+            zeile << Belegbetraege::einzelpreis(z.einzelNetto, l.Anzahl, z.netto);
+            if (steuer)
+                zeile << (z.grund == Belegbetraege::Grund::Keiner
+                              ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
+                              : QStringLiteral("-"));
+            zeile << z.netto.zahl();
+        }
+        zeilen << zeile;
     }
     const double ref = 30 * mm;
-    spalten = {{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true},
-               {steuer ? tr("Prix unit. HT €") : tr("Prix €"), true}};
-    if (steuer)
-        spalten << Spalte{tr("TVA"), true};
-    spalten << Spalte{steuer ? tr("Total HT €") : tr("Total €"), true};
-    spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
+    QList<Spalte> spalten{{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true}};
+    if (einheiten)
+        spalten << Spalte{tr("Unité"), false, 20 * mm};
+    if (preise) {
+        spalten << Spalte{steuer ? tr("Prix unit. HT €") : tr("Prix unit. €"), true};
+        if (steuer)
+            spalten << Spalte{tr("TVA"), true};
+        spalten << Spalte{steuer ? tr("Total HT €") : tr("Total €"), true};
+    }
+    spaltenBreiten(spalten, zeilen, breite, preise ? b.brutto().zahl() : QString());
     tabelle(satz, spalten, zeilen, links);
     satz.abstand(4 * mm);
 
-    // The VAT breakdown: base and VAT of each rate, then the grounds of what is untaxed.
-    QList<Summenzeile> s;
-    for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
-        if (g.grund != Belegbetraege::Grund::Keiner) {
-            s << Summenzeile{tr("Total HT non soumis à TVA"), g.netto.zahl()};
-            continue;
-        }
-        const QString p = Belegbetraege::prozentText(g.prozent);
-        s << Summenzeile{tr("Base TVA %1%").arg(p), g.netto.zahl()}
-          << Summenzeile{tr("TVA %1%").arg(p), g.steuer.zahl()};
-    }
-    if (b.aufschluesselung().size() > 1)
-        s << Summenzeile{tr("Total HT"), b.netto().zahl()}
-          << Summenzeile{tr("Total TVA"), b.steuer().zahl()};
-    s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
     QList<Vermerk> vermerke;
-    for (const QString& g : b.gruende())
-        vermerke << Vermerk{g, Seitensatz::schrift(10)};
-    vermerke << zahlung(a, b);
-    summen(satz, s, vermerke, links, breite, spalten.last().breite);
+    for (const QString& m : mentionen(a))
+        vermerke << Vermerk{m, Seitensatz::schrift(10)};
+    if (preise) {
+        // The VAT breakdown: base and VAT of each rate, then the grounds of what is untaxed.
+        QList<Summenzeile> s;
+        for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
+            if (g.grund != Belegbetraege::Grund::Keiner) {
+                s << Summenzeile{tr("Total HT non soumis à TVA"), g.netto.zahl()};
+                continue;
+            }
+            const QString p = Belegbetraege::prozentText(g.prozent);
+            s << Summenzeile{tr("Base TVA %1%").arg(p), g.netto.zahl()}
+              << Summenzeile{tr("TVA %1%").arg(p), g.steuer.zahl()};
+        }
+        if (b.aufschluesselung().size() > 1)
+            s << Summenzeile{tr("Total HT"), b.netto().zahl()}
+              << Summenzeile{tr("Total TVA"), b.steuer().zahl()};
+        s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
+        QList<Vermerk> alle;
+        for (const QString& g : b.gruende())
+            alle << Vermerk{g, Seitensatz::schrift(10)};
+        alle << vermerke << zahlung(a, b);
+        summen(satz, s, alle, links, breite, spalten.last().breite);
+    } else {
+        for (const Vermerk& v : vermerke)
+            absatz(satz, v.text, v.font, links, breite);
+    }
 
-    QString datumText = tr("Date: %1").arg(datum(a.Eingang));
-    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
-        datumText += "\n" + tr("Avoir sur facture Nº %1 du %2")
-                                .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy"));
+    const QString datumText = tr("Date: %1").arg(datum(a.Eingang));
     return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
             stapel(&p, links, 15 * mm, kopfBreite, kopf);

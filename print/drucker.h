@@ -3,6 +3,7 @@
 
 #include "platform/einstellung.h"
 #include "records/auftrag.h"
+#include "records/betrag.h"
 
 #include <QColor>
 #include <QFont>
@@ -59,6 +60,18 @@ protected:
     static QString titelNachArt(const Auftrag& a, const QStringList& titel,
                                 const QString& muster);
 
+    // The order as printed: a credit note stored with negative amounts shows
+    // the amount refunded or deducted, positive.
+    static Auftrag druckfassung(const Auftrag& a);
+    // The last day an offer binds the seller: "Angebot/Gueltigkeit" days after it.
+    QDate gueltigBis(const Auftrag& a) const;
+
+    // Whether some line names its unit: the table then has a unit column.
+    static bool mitEinheit(const Auftrag& a);
+    // The recipient's lines: company, contact, street, postcode and town, and
+    // the country when it is not the seller's (ISO code landIso).
+    QStringList empfaenger(const Kunde& k, const QString& landIso) const;
+
     // Column widths for the given rows inside gesamt: amounts as wide as the
     // widest (the last column as the total summe), headers never wrapped, the
     // rest to the variable column.
@@ -89,6 +102,10 @@ private:
     QList<Vermerk> briefkopf() const;
     QList<Vermerk> anschrift(const Auftrag& a) const;
     QList<Vermerk> fuss(const Auftrag& a) const;
+    // Dates and references under the title: supply date, the customer's order.
+    QStringList angaben(const Auftrag& a) const;
+    // The mentions French law asks for under the lines.
+    QStringList mentionen(const Auftrag& a) const;
     QList<Vermerk> zahlung(const Auftrag& a, const Belegbetraege& b) const;
 };
 

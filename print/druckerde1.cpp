@@ -2,7 +2,9 @@
 
 #include "print/belegbetraege.h"
 #include "print/seitensatz.h"
+#include "print/steuer.h"
 #include "records/codetabellen.h"
+#include "records/dezimaltext.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -30,7 +32,7 @@ DruckerDE1::DruckerDE1(QObject* parent) : Drucker(parent) {}
 QString DruckerDE1::titel(const Auftrag& a)
 {
     // In the order of the document kinds.
-    return titelNachArt(a, {tr("Rechnung"), tr("Lieferschein"), tr("Gutschrift"), tr("Angebot")},
+    return titelNachArt(a, {tr("Rechnung"), tr("Lieferschein"), tr("Rechnungskorrektur"), tr("Angebot")},
                         tr("%2 Nr. %1"));
 }
 
@@ -66,8 +68,7 @@ QList<Drucker::Vermerk> DruckerDE1::anschrift(const Auftrag& a) const
         " · ");
     v << Vermerk{zeile, absender};
     const Kunde& k = a.Kunde;
-    v << Vermerk{verbinde({k.Firma, k.Name, k.Strasse, verbinde({k.PLZ, k.Ort}, " ")}, "\n"),
-                 Seitensatz::schrift(11)};
+    v << Vermerk{empfaenger(k, Steuer::land(true, m_settings)).join("\n"), Seitensatz::schrift(11)};
     return v;
 }
 
@@ -76,18 +77,18 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
     const QFont f = Seitensatz::schrift(9);
     QList<Vermerk> v;
     v << Vermerk{tr("Datum: %1").arg(a.Eingang.toString("dd.MM.yyyy")), f};
-    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
-        v << Vermerk{tr("Zur Rechnung %1 vom %2")
-                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
-                     f};
     // The date of supply: the delivery date, else the date of the document.
     const QDateTime lieferung =
         a.Lieferung.isValid() ? a.Lieferung : a.Eingang;
     if (a.Typ != Auftragsart::Angebot && lieferung.isValid())
         v << Vermerk{tr("Lieferdatum: %1").arg(lieferung.toString("dd.MM.yyyy")), f};
+    if (a.Typ == Auftragsart::Angebot)
+        v << Vermerk{tr("Gültig bis: %1").arg(gueltigBis(a).toString("dd.MM.yyyy")), f};
+    if (a.BestellNr > 0)
+        v << Vermerk{tr("Ihre Bestellung: %1").arg(a.BestellNr), f};
     v << Vermerk{tr("Kunden-Nr.: %1").arg(a.Kunde.Nr), f};
     if (!a.Kunde.Steuernummer.trimmed().isEmpty())
-        v << Vermerk{tr("Ihre USt-IdNr.: %1").arg(a.Kunde.Steuernummer.trimmed()), f};
+        v << Vermerk{tr("USt-IdNr.: %1").arg(a.Kunde.Steuernummer.trimmed()), f};
     return v;
 }
 
@@ -118,10 +119,11 @@ QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
     return spalten;
 }
 
-bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
+bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
 {
     if (!printer)
         return false;
+    const Auftrag a = druckfassung(auftrag);
     const Belegbetraege b(a, Belegbetraege::Layout::De1);
     const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
     const double rechts = papier.width() - randRechts;
@@ -147,61 +149,95 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& a) const
     Seitensatz satz(oben1, oben, fussOben - seitenZeile - 4 * mm);
 
     absatz(satz, t, titelFont, randLinks, breite);
+    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
+        absatz(satz, tr("Korrektur zur Rechnung %1 vom %2")
+                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
+               Seitensatz::schrift(10, true), randLinks, breite);
     satz.abstand(2 * mm);
     absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
     satz.abstand(5 * mm);
 
     // Lines show their net and rate; the VAT is computed per rate on the totals.
+    // A delivery note shows what is delivered, no prices.
+    const bool preise = a.Typ != Auftragsart::Lieferschein;
     const bool steuer = b.mitSteuer();
+    const bool einheiten = mitEinheit(a);
     QList<QStringList> zeilen;
     const auto& linien = a.Zeilen;
     for (int i = 0; i < linien.size(); ++i) {
         const AuftragsLine& l = linien[i];
         const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{QString::number(l.Anzahl), verbinde({l.Produkt, l.Komentar}, "\n")};
-        if (steuer)
-            zeile << (z.grund == Belegbetraege::Grund::Keiner
-                          ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
-                          : QStringLiteral("-"));
-        zeilen << (zeile << z.netto.zahl());
+        QStringList zeile{mengenText(l.Anzahl)};
+        if (einheiten)
+            zeile << l.Einheit.trimmed();
+        zeile << verbinde({l.Produkt, l.Komentar}, "\n");
+        if (preise) {
+            zeile << Belegbetraege::einzelpreis(z.einzelNetto, l.Anzahl, z.netto);
+            if (steuer)
+                zeile << (z.grund == Belegbetraege::Grund::Keiner
+                              ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
+                              : QStringLiteral("-"));
+            zeile << z.netto.zahl();
+        }
+        zeilen << zeile;
     }
-    QList<Spalte> spalten{{tr("Menge"), true}, {tr("Produkt")}};
-    if (steuer)
-        spalten << Spalte{tr("USt."), true};
-    spalten << Spalte{steuer ? tr("Netto €") : tr("Preis €"), true};
-    spaltenBreiten(spalten, zeilen, breite, b.brutto().zahl());
+    QList<Spalte> spalten{{tr("Menge"), true}};
+    if (einheiten)
+        spalten << Spalte{tr("Einheit"), false, 20 * mm};
+    spalten << Spalte{tr("Produkt")};
+    if (preise) {
+        spalten << Spalte{steuer ? tr("Einzelpreis netto €") : tr("Einzelpreis €"), true};
+        if (steuer)
+            spalten << Spalte{tr("USt."), true};
+        spalten << Spalte{steuer ? tr("Netto €") : tr("Preis €"), true};
+    }
+    spaltenBreiten(spalten, zeilen, breite, preise ? b.brutto().zahl() : QString());
     tabelle(satz, spalten, zeilen, randLinks);
     satz.abstand(4 * mm);
 
-    // The VAT breakdown: net and VAT of each rate, then the grounds of what is untaxed.
-    QList<Summenzeile> s;
-    for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
-        if (g.grund != Belegbetraege::Grund::Keiner) {
-            s << Summenzeile{tr("Netto ohne USt."), g.netto.zahl()};
-            continue;
-        }
-        const QString p = Belegbetraege::prozentText(g.prozent);
-        s << Summenzeile{tr("Netto %1 %").arg(p), g.netto.zahl()}
-          << Summenzeile{tr("MwSt %1 %").arg(p), g.steuer.zahl()};
-    }
-    if (b.aufschluesselung().size() > 1)
-        s << Summenzeile{tr("Netto gesamt"), b.netto().zahl()}
-          << Summenzeile{tr("MwSt gesamt"), b.steuer().zahl()};
-    s << Summenzeile{tr("Summe"), b.brutto().zahl(), true};
     const QFont basis = Seitensatz::schrift(10);
     QList<Vermerk> vermerke;
-    for (const QString& g : b.gruende())
-        vermerke << Vermerk{g, basis};
-    const bool angebot = a.Typ == Auftragsart::Angebot;
-    if (b.bezahlt() && !angebot)
-        vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};
-    else if (a.Typ == Auftragsart::Rechnung && b.faelligAm().isValid())
-        vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
-                            basis};
     const QString footer = wert(Einstellung::RechnungFooter);
-    if (!footer.isEmpty())
-        vermerke << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
-    summen(satz, s, vermerke, randLinks, breite, spalten.last().breite);
+    if (!preise) {
+        absatz(satz, footer, Seitensatz::schrift(9), randLinks, breite);
+    } else {
+        // The VAT breakdown: net and VAT of each rate, then the grounds of what is untaxed.
+        QList<Summenzeile> s;
+        for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
+            if (g.grund != Belegbetraege::Grund::Keiner) {
+                s << Summenzeile{tr("Netto ohne USt."), g.netto.zahl()};
+                continue;
+            }
+            const QString p = Belegbetraege::prozentText(g.prozent);
+            s << Summenzeile{tr("Netto %1 %").arg(p), g.netto.zahl()}
+              << Summenzeile{tr("MwSt %1 %").arg(p), g.steuer.zahl()};
+        }
+        if (b.aufschluesselung().size() > 1)
+            s << Summenzeile{tr("Netto gesamt"), b.netto().zahl()}
+              << Summenzeile{tr("MwSt gesamt"), b.steuer().zahl()};
+        s << Summenzeile{tr("Summe"), b.brutto().zahl(), true};
+        for (const QString& g : b.gruende())
+            vermerke << Vermerk{g, basis};
+        if (a.Typ == Auftragsart::Gutschrift) {
+            vermerke << Vermerk{tr("Erstattungs- bzw. Verrechnungsbetrag: %1 €").arg(b.brutto().zahl()),
+                                Seitensatz::schrift(10, true)};
+        } else if (a.Typ == Auftragsart::Angebot) {
+            vermerke << Vermerk{tr("Dieses Angebot gilt bis %1.").arg(gueltigBis(a).toString("dd.MM.yyyy")),
+                                basis}
+                     << Vermerk{QString(), basis}
+                     << Vermerk{tr("Auftrag erteilt (Datum, Name, Unterschrift):"), basis}
+                     << Vermerk{QString(), basis} << Vermerk{QString(), basis}
+                     << Vermerk{QStringLiteral("______________________________"), basis};
+        } else if (b.bezahlt()) {
+            vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};
+        } else if (b.faelligAm().isValid()) {
+            vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
+                                basis};
+        }
+        if (!footer.isEmpty())
+            vermerke << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
+        summen(satz, s, vermerke, randLinks, breite, spalten.last().breite);
+    }
 
     const QImage logo(":logo.png");
     return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {

@@ -11,7 +11,7 @@ class QDebug;
 class AuftragsLine
 {
 public:
-    int Anzahl = 0;
+    double Anzahl = 0;  // up to three decimals (1.5 days, 3.25 kg)
     QString Produkt;
     QString ProduktNr;
     QString Komentar;

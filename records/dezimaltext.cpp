@@ -64,3 +64,13 @@ QString dezimalText(qint64 wert, int stellen)
         s += '.' + QString::number(betrag % teiler).rightJustified(stellen, '0');
     return wert < 0 ? '-' + s : s;
 }
+
+QString mengenText(double anzahl)
+{
+    QString t = dezimalText(qRound64(anzahl * 1000.0), 3);
+    while (t.endsWith('0'))
+        t.chop(1);
+    if (t.endsWith('.'))
+        t.chop(1);
+    return t == QLatin1String("-0") ? QStringLiteral("0") : t;
+}

@@ -20,4 +20,8 @@ std::optional<qint64> leseDezimal(const QString& text, int stellen, const QStrin
 // exactly stellen decimals, no grouping, "-" for negatives ("-1234.50").
 QString dezimalText(qint64 wert, int stellen);
 
+// A quantity as shown: rounded to three decimals, without trailing zeros
+// ("2", "1.5", "0.125").
+QString mengenText(double anzahl);
+
 #endif

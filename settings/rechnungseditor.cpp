@@ -60,6 +60,7 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
       m_offsetHinweis(new QLabel(this)),
       m_layout(new QComboBox(this)),
       m_zahlungsziel(zahlFeld(this, Einstellung::RechnungZahlungsziel, 0, 365)),
+      m_gueltigkeit(zahlFeld(this, Einstellung::AngebotGueltigkeit, 0, 365)),
       m_mahntext(textFeld(this, Einstellung::RechnungMahntext, 5))
 {
     m_drucker->setObjectName(Einstellung::name(Einstellung::RechnungDruckerName));
@@ -70,6 +71,7 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     m_layout->setObjectName(Einstellung::name(Einstellung::RechnungLayout));
     m_layout->addItems({tr("de"), tr("fr_1")});
     m_zahlungsziel->setSuffix(tr(" Tage"));
+    m_gueltigkeit->setSuffix(tr(" Tage"));
     m_offsetHinweis->setObjectName("Rechnung/OffsetHinweis");
     m_offsetHinweis->setWordWrap(true);
     m_offsetHinweis->setStyleSheet("color: #b00000");
@@ -99,6 +101,7 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     }
     form->addRow(tr("Layout"), m_layout);
     form->addRow(tr("Zahlungsziel"), m_zahlungsziel);
+    form->addRow(tr("Angebote gültig"), m_gueltigkeit);
     form->addRow(tr("Mahntext"), m_mahntext);
 }
 
@@ -131,6 +134,7 @@ void RechnungsEditor::load()
     m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);
     // The defaults the invoice prints while the keys are unset.
     m_zahlungsziel->setValue(Einstellung::zahl(Einstellung::RechnungZahlungsziel, m_settings));
+    m_gueltigkeit->setValue(Einstellung::zahl(Einstellung::AngebotGueltigkeit, m_settings));
     m_mahntext->setPlainText(
         Einstellung::text(Einstellung::RechnungMahntext, m_settings));
     for (int i = 0; i < m_praefixe.size(); ++i)
@@ -150,6 +154,7 @@ void RechnungsEditor::save()
     Einstellung::setze(Einstellung::RechnungOffset2, m_offsetSchulung->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungLayout, m_layout->currentIndex(), m_settings);
     Einstellung::setze(Einstellung::RechnungZahlungsziel, m_zahlungsziel->value(), m_settings);
+    Einstellung::setze(Einstellung::AngebotGueltigkeit, m_gueltigkeit->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungMahntext, m_mahntext->toPlainText(), m_settings);
     for (int i = 0; i < m_praefixe.size(); ++i)
         Einstellung::setze(praefixSchluessel[i], m_praefixe[i]->text().trimmed(), m_settings);

@@ -39,6 +39,7 @@ private:
     QLabel* m_offsetHinweis;  // says why a stored offset is not shown
     QComboBox* m_layout;
     QSpinBox* m_zahlungsziel;
+    QSpinBox* m_gueltigkeit;
     QPlainTextEdit* m_mahntext;
     QList<QLineEdit*> m_praefixe;  // one per numbering series
     QSettings m_settings;

@@ -60,7 +60,8 @@ SteuerEditor::SteuerEditor(QWidget* parent)
       m_satzB(satzFeld(this, Einstellung::SteuerSatzB)),
       m_filter(new QCheckBox(tr("Nur passende Produkte anzeigen"), this)),
       m_franchise(new QCheckBox(tr("Kleinunternehmer: keine Umsatzsteuer (§ 19 UStG, art. 293 B CGI)"), this)),
-      m_schulung(new QCheckBox(tr("Schulungen sind steuerfrei (Bildungsträger)"), this))
+      m_schulung(new QCheckBox(tr("Schulungen sind steuerfrei (Bildungsträger)"), this)),
+      m_debits(new QCheckBox(tr("Steuer nach vereinbarten Entgelten (option pour les débits)"), this))
 {
     m_typ->setObjectName(Einstellung::name(Einstellung::SteuerTyp));
     // The stored value is the position, so the names may follow the language.
@@ -70,6 +71,7 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     m_filter->setObjectName(Einstellung::name(Einstellung::ProdukteFilter));
     m_franchise->setObjectName(Einstellung::name(Einstellung::SteuerFranchise));
     m_schulung->setObjectName(Einstellung::name(Einstellung::SteuerSchulung));
+    m_debits->setObjectName(Einstellung::name(Einstellung::SteuerDebits));
 
     auto* form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -80,6 +82,7 @@ SteuerEditor::SteuerEditor(QWidget* parent)
     form->addRow(m_filter);
     form->addRow(m_franchise);
     form->addRow(m_schulung);
+    form->addRow(m_debits);
 }
 
 void SteuerEditor::load()
@@ -90,6 +93,7 @@ void SteuerEditor::load()
     ladeSatz(m_satzB, Einstellung::SteuerSatzB);
     m_filter->setChecked(Einstellung::schalter(Einstellung::ProdukteFilter, m_settings));
     m_franchise->setChecked(Einstellung::schalter(Einstellung::SteuerFranchise, m_settings));
+    m_debits->setChecked(Einstellung::schalter(Einstellung::SteuerDebits, m_settings));
     // Unset, training is exempt as "fr_1" always had it.
     m_schulung->setChecked(m_settings.contains(m_schulung->objectName())
                                ? Einstellung::schalter(Einstellung::SteuerSchulung, m_settings)
@@ -104,6 +108,7 @@ void SteuerEditor::save()
     speichereSatz(m_satzB, m_settings, Einstellung::SteuerSatzB);
     Einstellung::setze(Einstellung::ProdukteFilter, m_filter->isChecked(), m_settings);
     Einstellung::setze(Einstellung::SteuerFranchise, m_franchise->isChecked(), m_settings);
+    Einstellung::setze(Einstellung::SteuerDebits, m_debits->isChecked(), m_settings);
     // Left unset while it says what the layout always did.
     if (m_settings.contains(m_schulung->objectName()) || m_schulung->isChecked() == Layouts::deutsch())
         Einstellung::setze(Einstellung::SteuerSchulung, m_schulung->isChecked(), m_settings);

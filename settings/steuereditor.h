@@ -30,6 +30,7 @@ private:
     QCheckBox* m_filter;
     QCheckBox* m_franchise;
     QCheckBox* m_schulung;
+    QCheckBox* m_debits;
     QSettings m_settings;
 };
 

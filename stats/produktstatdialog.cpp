@@ -1,6 +1,7 @@
 #include "stats/produktstatdialog.h"
 
 #include "print/belegbetraege.h"
+#include "records/dezimaltext.h"
 
 #include <algorithm>
 
@@ -13,9 +14,17 @@ namespace {
 struct Menge
 {
     QString name;
-    int anzahl = 0;
+    qint64 anzahl = 0;  // in thousandths: quantities have up to three decimals
     Betrag summe;
 };
+
+// A quantity summed in thousandths, shown as the lines show it ("3", "4.5").
+QStandardItem* mengeItem(qint64 tausendstel)
+{
+    auto* item = new QStandardItem(mengenText(double(tausendstel) / 1000.0));
+    item->setData(double(tausendstel) / 1000.0, Qt::EditRole);
+    return item;
+}
 
 }  // namespace
 
@@ -49,7 +58,7 @@ void ProduktStatDialog::updateModel()
             const AuftragsLine& l = a.Zeilen.at(i);
             Menge& m = mengen[l.ProduktNr];
             m.name = l.Produkt;  // the name of the last line met wins
-            m.anzahl += l.Anzahl;
+            m.anzahl += qRound64(l.Anzahl * 1000.0);
             const Betrag preis = b.zeilen().at(i).netto;
             m.summe += preis;
             summe += preis;
@@ -60,17 +69,17 @@ void ProduktStatDialog::updateModel()
     // Sorted as strings, so "10" comes before "9" and the empty number first.
     QStringList nummern = mengen.keys();
     std::sort(nummern.begin(), nummern.end());
-    int anzahl = 0;
+    qint64 anzahl = 0;
     Betrag summe;
     for (const QString& nr : nummern) {
         const Menge& m = mengen[nr];
         anzahl += m.anzahl;
         summe += m.summe;
         ergebnis()->appendRow({textItem(nr), textItem(nr.isEmpty() ? QStringLiteral("Sonstige") : m.name),
-                               zahlItem(m.anzahl), betragItem(m.summe)});
+                               mengeItem(m.anzahl), betragItem(m.summe)});
     }
     if (mitSumme())
         haengeSummenZeileAn({textItem(QString()), textItem(QStringLiteral("Summe")),
-                             zahlItem(anzahl), betragItem(summe)});
+                             mengeItem(anzahl), betragItem(summe)});
     zeigeErgebnis(proMonat);
 }

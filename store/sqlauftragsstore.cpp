@@ -91,14 +91,26 @@ AuftragsLine lineFromQuery(const QSqlQuery& q)
 {
     const QSqlRecord r = q.record();
     AuftragsLine l;
-    l.Anzahl = r.value("Anzahl").toInt();
+    l.Anzahl = r.value("Anzahl").toDouble();
     l.ProduktNr = r.value("ProduktNr").toString();
     l.Produkt = r.value("Produkt").toString();
     l.Komentar = r.value("Komentar").toString();
     l.Preis = r.value("Preis").toDouble();
     l.Kategorie = r.value("Kategorie").toString();
     l.Satz = r.value("Satz").toDouble();
+    l.Einheit = r.value("Einheit").toString();
     return l;
+}
+
+// The type PostgreSQL reports for a column ("integer", "double precision").
+QString spaltenTyp(const QSqlDatabase& db, const QString& tabelle, const QString& spalte)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("select data_type from information_schema.columns where "
+                             "table_schema=current_schema() and table_name=:t and column_name=:s"));
+    q.bindValue(QStringLiteral(":t"), tabelle);
+    q.bindValue(QStringLiteral(":s"), spalte);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
 }
 
 void bindAll(QSqlQuery& q, const QVariantMap& werte)
@@ -109,7 +121,7 @@ void bindAll(QSqlQuery& q, const QVariantMap& werte)
 
 const char* const insertLineStatement =
     "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar],"
-    "[Kategorie],[Satz]) values (:nr,:menge,:pnr,:produkt,:preis,:komentar,:kat,:satz)";
+    "[Kategorie],[Satz],[Einheit]) values (:nr,:menge,:pnr,:produkt,:preis,:komentar,:kat,:satz,:einheit)";
 
 // PostgreSQL: one insert of all the lines of an order, one round trip to the
 // server where each line took one. Each line's placeholders are followed by
@@ -168,7 +180,7 @@ bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
         const AuftragsLine& l = x.Zeilen.at(i);
         const AuftragsLine& m = y.Zeilen.at(i);
         if (l.Anzahl != m.Anzahl || l.ProduktNr != m.ProduktNr || l.Produkt != m.Produkt
-            || l.Preis != m.Preis || l.Komentar != m.Komentar)
+            || l.Preis != m.Preis || l.Komentar != m.Komentar || l.Einheit != m.Einheit)
             return false;
     }
     return true;
@@ -283,7 +295,7 @@ void SqlAuftragsStore::createTables()
         "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int");
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Komentar", "text");
     Datenbank::erzeugeTabelle(m_db, "auftragslines",
-        "[Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
+        "[Nr] integer primary key,[Auftrag] int,[Anzahl] double,"
         "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text");
     Datenbank::erzeugeTabelle(m_db, "auftragskunden",
         "[AuftragsNr] integer primary key,[Nr] int,"
@@ -296,6 +308,11 @@ void SqlAuftragsStore::createTables()
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Version", "int default 0");
     Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Kategorie", "varchar(2)");
     Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Satz", "double");
+    // Quantities with decimals: SQLite keeps them in an int column as they are.
+    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Einheit", "varchar(40)");
+    if (Datenbank::istPostgres(m_db) && spaltenTyp(m_db, "auftragslines", "Anzahl") == "integer")
+        Datenbank::aendereSchema(m_db, Datenbank::sql(m_db, "alter table auftragslines alter column "
+                                                            "[Anzahl] type double"));
     const char* const indexe[][2] = {
         {"auftragslines_auftrag", "create index auftragslines_auftrag on auftragslines([Auftrag])"},
         {"auftrag_eingang", "create index auftrag_eingang on auftrag([Eingang])"},
@@ -425,6 +442,7 @@ void SqlAuftragsStore::bindLine(QSqlQuery& q, const Auftrag& a, const AuftragsLi
     q.bindValue(n(QStringLiteral(":komentar")), l.Komentar);
     q.bindValue(n(QStringLiteral(":kat")), l.Kategorie);
     q.bindValue(n(QStringLiteral(":satz")), l.Satz);
+    q.bindValue(n(QStringLiteral(":einheit")), l.Einheit);
 }
 
 bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
@@ -1212,7 +1230,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         // lines by the line index, instead of testing every line of the journal;
         // ordered as it walks, so nothing is sorted, each order's lines by Nr.
         l.prepare(Datenbank::sql(m_db, "select l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],"
-                                       "l.[Preis],l.[Kategorie],l.[Satz] from auftrag a join auftragslines l on "
+                                       "l.[Preis],l.[Kategorie],l.[Satz],l.[Einheit] from auftrag a join auftragslines l on "
                                        "l.[Auftrag]=a.[Nr] where ")
                   + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"));
         bindAll(l, werte);
@@ -1227,12 +1245,13 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
                     continue;
             }
             AuftragsLine zeile;
-            zeile.Anzahl = l.value(1).toInt();
+            zeile.Anzahl = l.value(1).toDouble();
             zeile.ProduktNr = l.value(2).toString();
             zeile.Produkt = l.value(3).toString();
             zeile.Preis = l.value(4).toDouble();
             zeile.Kategorie = l.value(5).toString();
             zeile.Satz = l.value(6).toDouble();
+            zeile.Einheit = l.value(7).toString();
             liste[stelle].Zeilen.append(std::move(zeile));
         }
     }

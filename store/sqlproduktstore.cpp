@@ -21,6 +21,7 @@ void bindProdukt(QSqlQuery& q, const Produkt& p)
     q.bindValue(":typ", p.Typ);
     q.bindValue(":kat", p.Kategorie);
     q.bindValue(":satz", p.Satz);
+    q.bindValue(":einheit", p.Einheit);
 }
 
 }  // namespace
@@ -50,7 +51,8 @@ void SqlProduktStore::createTable()
     // Added later.
     Datenbank::ergaenzeSpalte(m_db, "produkte", "Kategorie", "varchar(2)");
     Datenbank::ergaenzeSpalte(m_db, "produkte", "Satz", "double");
-    if (m_model->columnCount() == 0 || m_model->fieldIndex("Kategorie") < 0) {
+    Datenbank::ergaenzeSpalte(m_db, "produkte", "Einheit", "varchar(40)");
+    if (m_model->columnCount() == 0 || m_model->fieldIndex("Einheit") < 0) {
         m_model->setTable("produkte");
         m_model->select();
     }
@@ -93,8 +95,8 @@ bool SqlProduktStore::addProdukt(const Produkt& p)
         return false;
     }
     return write("addProdukt", &p,
-                 "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ],[Kategorie],[Satz]) values "
-                 "(:nr,:name,:preis,:desc,:typ,:kat,:satz)",
+                 "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ],[Kategorie],[Satz],[Einheit]) values "
+                 "(:nr,:name,:preis,:desc,:typ,:kat,:satz,:einheit)",
                  QString());
 }
 
@@ -102,7 +104,7 @@ bool SqlProduktStore::saveProdukt(const Produkt& p)
 {
     return write("saveProdukt", &p,
                  "update produkte set [Name]=:name,[Preis]=:preis,[Desc]=:desc,[Typ]=:typ,"
-                 "[Kategorie]=:kat,[Satz]=:satz where [Nr]=:nr",
+                 "[Kategorie]=:kat,[Satz]=:satz,[Einheit]=:einheit where [Nr]=:nr",
                  QString());
 }
 
@@ -144,6 +146,7 @@ Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
         p.Typ = r.value("Typ").toInt();
         p.Kategorie = r.value("Kategorie").toString();
         p.Satz = r.value("Satz").toDouble();
+        p.Einheit = r.value("Einheit").toString();
     }
     return p;
 }

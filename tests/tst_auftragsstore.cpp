@@ -20,7 +20,7 @@ private:
     Testumgebung env;
     std::unique_ptr<SqlAuftragsStore> store;
 
-    static AuftragsLine zeile(int anzahl, const QString& produkt, double preis)
+    static AuftragsLine zeile(double anzahl, const QString& produkt, double preis)
     {
         return {anzahl, produkt, produkt.left(3).toUpper(), "zu " + produkt, preis};
     }
@@ -280,7 +280,8 @@ private slots:
     }
 
     // An order written before lines had a VAT category and rate: the columns are
-    // added, its lines read without category, and it prints the amounts it printed.
+    // added, its lines read without category, and it prints the amounts it printed;
+    // new lines keep decimal quantities.
     void olderOrderPrintsAsBefore()
     {
         env.neueDatenbank();
@@ -314,6 +315,13 @@ private slots:
         // As printed before: 19.6 % in "fr_1", 19 % in the German layout, training exempt in "fr_1" only.
         QCOMPARE(summen, QStringList({"12.50 2.45 14.95", "12.50 2.38 14.88", "12.50 0.00 12.50",
                                       "12.50 2.38 14.88"}));
+        // The integer quantity column of such a journal takes decimals, and lines their unit.
+        QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(),
+                                        "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis],[Einheit]) "
+                                        "values (2,1.125,'Kabel',15.0,'m')")),
+                 qPrintable(q.lastError().text()));
+        const AuftragsLine l = store->getAuftrag(2).Zeilen.value(2);
+        QCOMPARE(QVariantList({l.Anzahl, l.Einheit}), QVariantList({1.125, "m"}));
     }
 
     void readingByKeys()

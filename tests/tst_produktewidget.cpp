@@ -184,6 +184,16 @@ private slots:
         dialoge.antworte(int(Steuer::auswahl(false).size() - 1));  // the last: exempt training
         menu(0, {"MwSt ändern"});
         QCOMPARE(QVariantList({zeile(0).Kategorie, zeile(0).Satz}), QVariantList({"E", 0.0}));
+        // Decimal quantities to the third decimal; the line total rounded to cents; the unit from the list.
+        for (const char* menge : {"1,5", "0.333"}) {
+            dialoge.antworte(QString(menge));
+            menu(0, {"Menge ändern"});
+        }
+        dialoge.antworte(3);  // Stück, Stunde, Tag, kg
+        menu(0, {"Einheit ändern"});
+        // 91.00 for 20: 4.55 each, kept through 1.5 (6.83) to 0.333 (1.52).
+        QCOMPARE(QVariantList({zeile(0).Anzahl, zeile(0).Preis, zeile(0).Einheit}),
+                 QVariantList({0.333, 1.52, "kg"}));
     }
 
     // The boxes a user sees read "," and "." alike under a German locale, show the amount

@@ -87,7 +87,7 @@ private slots:
         auftrag(intern, 0, 2, 3, {{2026, 3, 10}, {9, 0}}, {{1, "Porto", "", {}, 4.0}, {2, "Neun", "9", {}, 9.0}});
         auftrag(dupont, 2, 0, 1, {{2026, 3, 15}, {12, 0}}, {{1, "Stift neu", "P1", {}, -10.0}});
         auftrag(weg, 0, 0, 1, {{2026, 3, 20}, {8, 0}}, {{3, "Zehn", "10", {}, 30.0}, {1, "Versand", "", {}, 2.0}});
-        auftrag(acme, 3, 1, 1, {{2026, 3, 31}, {23, 59, 59}}, {{1, "Heft", "P2", {}, 5.5}});
+        auftrag(acme, 3, 1, 1, {{2026, 3, 31}, {23, 59, 59}}, {{1.5, "Heft", "P2", {}, 5.5}});
         auftrag(acme, 0, 0, 1, {{2026, 4, 1}, {0, 0}}, {{1, "Stift", "P1", {}, 100.0}});
         QVERIFY(kunden->delKunde(weg));
     }
@@ -110,7 +110,7 @@ private slots:
         QTest::newRow("case-sensitive") << false << "0,0,0,0" << "meier" << QStringList{"|0|0"} << QVariantMap();
         QTest::newRow("deleted customer's name") << false << "0,0,0,0" << "Ancien" << QStringList{"4|1|32", "|1|32"} << QVariantMap();
         QTest::newRow("total row alone") << false << "2,0,0,0" << "" << QStringList{"|0|0"} << QVariantMap();
-        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|3|30", "9|Neun|2|9", "P1|Stift neu|3|10", "P2|Heft|1|5.5", "|Summe|11|60.5"} << QVariantMap();
+        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|3|30", "9|Neun|2|9", "P1|Stift neu|3|10", "P2|Heft|1.5|5.5", "|Summe|11.5|60.5"} << QVariantMap();
         QTest::newRow("products, credit note as stored") << true << "3,0,0,0" << "" << QStringList{"P1|Stift neu|1|-10", "|Summe|1|-10"} << QVariantMap();
         // The documents' net: tax taken out of gross amounts, not from the internal customer's.
         QTest::newRow("gross stored: the documents' net") << false << "0,0,0,0" << ""
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(lo.waitForFinished(120000));
         QCOMPARE(liesDatei(env.pfad("csv/produkte.csv")).trimmed().split('\n'),
                  (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "\"10\",\"Zehn\",3,30",
-                              "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1,5.5", "\"\",\"Summe\",11,60.5"}));
+                              "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1.5,5.5", "\"\",\"Summe\",11.5,60.5"}));
     }
 };
 

@@ -152,8 +152,11 @@ Hof 2</Strasse>
             a.Komentar = i % 3 ? QString("Bitte \"schnell\"\nliefern %1").arg(i) : QString();
             a.Lieferanschrift = i % 5 ? QString() : QString("Lager %1\n1 rue du Port").arg(i);
             a.Kunde.Siren = i % 2 ? QString() : "732829320";
-            for (int z = 0; z < i % 4; ++z)
-                a.Zeilen.append({z + 1, "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab", z * 1234567.89 + i * 0.01});
+            for (int z = 0; z < i % 4; ++z) {  // decimal quantities with their unit
+                a.Zeilen.append({z + (i % 2 ? 1.0 : 0.125), "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab",
+                                 z * 1234567.89 + i * 0.01});
+                a.Zeilen.last().Einheit = i % 2 ? QString() : "kg";
+            }
             QVERIFY(w->auftragsStore()->addAuftrag(a));
         }
         const QString datei = env.pfad("journal.xml"), wieder = env.pfad("wieder.xml");
@@ -161,6 +164,7 @@ Hof 2</Strasse>
         QProcess xmllint;
         xmllint.start("xmllint", {"--noout", datei});
         QVERIFY2(xmllint.waitForFinished(60000) && xmllint.exitCode() == 0, xmllint.readAllStandardError().data());
+        QVERIFY(liesDatei(datei).contains("<Zeile Menge=\"1.125\" Einheit=\"kg\" ProduktNr=\"P1\""));
 
         neueDatenbank();
         // Cancelled while storing (the second half of the progress).

@@ -47,6 +47,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
       m_ustIdHinweis(new QLabel(this)),
       m_ausgestelltHinweis(new QLabel(this)),
       m_komentar(new QPlainTextEdit(this)),
+      m_lieferanschrift(new QPlainTextEdit(this)),
       m_produkte(new ProdukteWidget(this)),
       m_ok(knopf(tr("Ok"), this)),
       m_abbrechen(knopf(tr("Abbrechen"), this)),
@@ -55,6 +56,10 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
     m_bestellNr->setRange(0, 10000000);
     m_komentar->setMaximumHeight(80);
     Eingabeschutz::tabVerlaesst(m_komentar);
+    m_lieferanschrift->setObjectName("Lieferanschrift");
+    m_lieferanschrift->setMaximumHeight(80);
+    m_lieferanschrift->setPlaceholderText(tr("leer: die Rechnungsanschrift"));
+    Eingabeschutz::tabVerlaesst(m_lieferanschrift);
     m_produkte->setMinimumWidth(700);
 
     auto* form = new QFormLayout(this);
@@ -71,6 +76,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
     m_ustIdHinweis->setStyleSheet("color: #b00000");
     m_ustIdHinweis->hide();
     form->addRow(m_ustIdHinweis);
+    form->addRow(tr("Lieferanschrift"), m_lieferanschrift);
     form->addRow(tr("Bemerkung"), m_komentar);
     form->addRow(m_produkte);
     auto* knoepfe = new QHBoxLayout;
@@ -132,6 +138,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
                               .arg(m_kunde.Firma, m_kunde.Name, m_kunde.Strasse, m_kunde.PLZ,
                                    m_kunde.Ort));
     m_komentar->setPlainText(a.Komentar);
+    m_lieferanschrift->setPlainText(a.Lieferanschrift);
     m_produkte->setAuftrag(a);
     m_bestellNr->setValue(a.BestellNr);
 
@@ -144,6 +151,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     m_zahlung->setEnabled(!fest);
     m_bestellNr->setEnabled(!fest);
     m_komentar->setReadOnly(fest);
+    m_lieferanschrift->setReadOnly(fest);
     m_produkte->setEnabled(!fest);
     m_ausgestelltHinweis->setText(fest ? Ausstellung::grund(a) : QString());
     m_ausgestelltHinweis->setVisible(fest);
@@ -156,9 +164,10 @@ QString AuftragsDialog::eingaben() const
 {
     QStringList teile{QString::number(m_typ->currentIndex()), QString::number(m_dienst->currentIndex()),
                       QString::number(m_zahlung->currentIndex()), QString::number(m_status->currentIndex()),
-                      QString::number(m_bestellNr->value()), m_komentar->toPlainText()};
+                      QString::number(m_bestellNr->value()), m_komentar->toPlainText(),
+                      m_lieferanschrift->toPlainText()};
     for (const AuftragsLine& l : m_produkte->lines())
-        teile << QString::number(l.Anzahl) << l.ProduktNr << l.Produkt << l.Komentar
+        teile << QString::number(l.Anzahl) << l.Einheit << l.ProduktNr << l.Produkt << l.Komentar
               << QString::number(l.Preis, 'g', 17);
     return teile.join(QChar(0x1f));
 }
@@ -185,6 +194,7 @@ void AuftragsDialog::uebernehmeEingaben()
     m_auftrag.Status = m_status->currentIndex();
     m_auftrag.BestellNr = m_bestellNr->value();
     m_auftrag.Komentar = m_komentar->toPlainText();
+    m_auftrag.Lieferanschrift = m_lieferanschrift->toPlainText().trimmed();
 }
 
 void AuftragsDialog::print()

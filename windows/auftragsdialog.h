@@ -74,6 +74,7 @@ private:
     QLabel* m_ustIdHinweis;
     QLabel* m_ausgestelltHinweis;
     QPlainTextEdit* m_komentar;
+    QPlainTextEdit* m_lieferanschrift;
     ProdukteWidget* m_produkte;
     QPushButton* m_ok;
     QPushButton* m_abbrechen;

@@ -72,6 +72,8 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_iban = neuesFeld("IBAN");
     m_bic = neuesFeld("BIC");
     m_steuerNr = neuesFeld("Steuer Nr");
+    m_siren = neuesFeld("Siren");
+    m_siren->setPlaceholderText(tr("9 Ziffern, französische Firmenkunden"));
     m_bemerkung = new QTextEdit(this);
     m_bemerkung->setObjectName("Bemerkung");
     m_bemerkung->setAcceptRichText(false);
@@ -101,6 +103,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     form->addRow(tr("IBAN"), m_iban);
     form->addRow(tr("BIC"), m_bic);
     form->addRow(tr("Steuer Nr"), m_steuerNr);
+    form->addRow(tr("SIREN"), m_siren);
     form->addRow(tr("Bemerkung"), m_bemerkung);
 
     const QList<std::pair<QLineEdit*, void (KundenWidget::*)()>> kette = {
@@ -115,7 +118,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
         connect(feld, &QLineEdit::returnPressed, this, slot);
 
     for (QLineEdit* feld : {m_firma, m_name, m_strasse, m_plz, m_ort, m_land, m_tel, m_tel2, m_fax,
-                            m_iban, m_bic, m_email, m_steuerNr})
+                            m_iban, m_bic, m_email, m_steuerNr, m_siren})
         connect(feld, &QLineEdit::textChanged, this, &KundenWidget::data_changed);
     connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenWidget::data_changed);
     connect(m_bemerkung, &QTextEdit::textChanged, this, &KundenWidget::data_changed);
@@ -173,7 +176,7 @@ void KundenWidget::data_changed()
 void KundenWidget::clear()
 {
     for (QLineEdit* feld : {m_kundenNr, m_firma, m_name, m_strasse, m_ort, m_tel, m_tel2, m_fax,
-                            m_email, m_plz, m_iban, m_bic, m_steuerNr})
+                            m_email, m_plz, m_iban, m_bic, m_steuerNr, m_siren})
         feld->clear();
     m_bemerkung->clear();
     m_land->setText(tr("Frankreich"));
@@ -203,6 +206,7 @@ void KundenWidget::setKunde(const Kunde& k)
     m_iban->setText(k.IBAN);
     m_bic->setText(k.BIC);
     m_steuerNr->setText(k.Steuernummer);
+    m_siren->setText(k.Siren);
     m_bemerkung->setPlainText(k.Bemerkung);
     m_neu = false;
     m_kundenNr->setReadOnly(true);
@@ -228,6 +232,7 @@ Kunde KundenWidget::kunde() const
     k.IBAN = m_iban->text();
     k.BIC = m_bic->text();
     k.Steuernummer = m_steuerNr->text();
+    k.Siren = m_siren->text().trimmed();
     k.Bemerkung = m_bemerkung->toPlainText();
     return k;
 }

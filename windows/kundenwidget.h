@@ -70,6 +70,7 @@ private:
     QLineEdit* m_iban;
     QLineEdit* m_bic;
     QLineEdit* m_steuerNr;
+    QLineEdit* m_siren;
     QTextEdit* m_bemerkung;
     QLabel* m_hinweis;  // what is missing or wrong for the customer to be stored
 };

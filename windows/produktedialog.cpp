@@ -8,6 +8,7 @@
 #include "records/codetabellen.h"
 #include "store/listenmodell.h"
 #include "store/produktstore.h"
+#include "windows/produktewidget.h"
 #include "windows/speicherhinweis.h"
 #include "windows/spaltentitel.h"
 
@@ -32,7 +33,8 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
       m_preis(new BetragFeld(this)),
       m_neu(new QPushButton(tr("Neu"), this)),
       m_schliessen(new QPushButton(tr("Schließen"), this)),
-      m_typ(new QComboBox(this))
+      m_typ(new QComboBox(this)),
+      m_einheit(new QComboBox(this))
 {
     setWindowTitle(tr("Produkte"));
     setMinimumWidth(640);
@@ -44,6 +46,10 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
     m_preis->setObjectName("Preis");
     m_preis->setFormat(2, QStringLiteral("€"), 0, 999999999);
     m_typ->addItems(CodeTabellen::produktTypen());
+    // A unit of the list or any other typed.
+    m_einheit->setObjectName("Einheit");
+    m_einheit->setEditable(true);
+    m_einheit->addItems(ProdukteWidget::standardEinheiten());
     // Room for the name; number and price need a dozen characters.
     m_nr->setMaximumWidth(12 * m_nr->fontMetrics().averageCharWidth() + 12);
     m_preis->setMaximumWidth(m_nr->maximumWidth());
@@ -60,6 +66,7 @@ ProdukteDialog::ProdukteDialog(QWidget* parent)
     eingabe->addWidget(m_name, 5);
     eingabe->addWidget(new QLabel(tr("Preis"), this));
     eingabe->addWidget(m_preis);
+    eingabe->addWidget(m_einheit);
     eingabe->addWidget(m_typ);
     eingabe->addWidget(m_neu);
     layout->addLayout(eingabe);
@@ -136,6 +143,7 @@ void ProdukteDialog::neuesProdukt()
     p.Nr = m_nr->text();
     p.Name = m_name->text();
     p.Typ = m_typ->currentIndex();
+    p.Einheit = m_einheit->currentText().trimmed();
     // An empty price is a product at 0.00.
     const std::optional<Betrag> preis =
         m_preis->text().trimmed().isEmpty() ? std::optional<Betrag>(Betrag()) : m_preis->betrag();

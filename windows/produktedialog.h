@@ -45,6 +45,7 @@ private:
     QPushButton* m_neu;
     QPushButton* m_schliessen;
     QComboBox* m_typ;
+    QComboBox* m_einheit;
     QSettings m_settings;
 };
 

@@ -202,7 +202,9 @@ void ProdukteWidget::eingabe(QString text)
     l.Produkt = p.Name;
     l.ProduktNr = p.Nr;
     l.Komentar = p.Desc;
-    l.Preis = menge * p.Preis;
+    l.Einheit = p.Einheit;
+    // The line total: quantity × unit price, rounded to cents once.
+    l.Preis = Betrag::ausEuro(menge * p.Preis).euro();
     // The product's VAT; none: the rate of the tax settings when printed.
     std::tie(l.Kategorie, l.Satz) = std::make_tuple(p.Kategorie, p.Satz);
     m_view->scrollTo(m_model->appendLine(l));
@@ -253,6 +255,7 @@ void ProdukteWidget::view_item_context(QPoint pos)
     QAction* menge = menu.addAction(tr("Menge ändern"));
     QAction* komentar = menu.addAction(tr("Komentar ändern"));
     QAction* mwst = menu.addAction(tr("MwSt ändern"));
+    QAction* einheit = menu.addAction(tr("Einheit ändern"));
     QAction* a = menu.exec(m_view->mapToGlobal(pos));
     if (!a || !index.isValid())
         return;
@@ -271,6 +274,16 @@ void ProdukteWidget::view_item_context(QPoint pos)
         }
     } else if (a == menge) {
         mengeAendern(index);
+    } else if (a == einheit) {
+        QStringList einheiten = standardEinheiten();
+        if (!l.Einheit.isEmpty() && !einheiten.contains(l.Einheit))
+            einheiten.prepend(l.Einheit);
+        const QString neu = ia->getItem(this, tr("Einheit ändern"), tr("Einheit"), einheiten,
+                                        qMax(0, int(einheiten.indexOf(l.Einheit))), &ok);
+        if (ok) {
+            l.Einheit = neu.trimmed();
+            m_model->setLine(index, l);
+        }
     } else if (a == komentar) {
         const QString text = ia->getText(this, tr("Komentar ändern"),
                                          tr("Bitte geben sie den neuen Komentar ein."), l.Komentar,
@@ -303,23 +316,37 @@ void ProdukteWidget::mengeAendern(const QModelIndex& index)
 {
     AuftragsLine l = m_model->line(index);
     bool ok = false;
-    const int neu = Interaktion::instance()->getInt(this, tr("Menge ändern"),
-                                                    tr("Bitte geben sie die neue Menge an."),
-                                                    l.Anzahl, -9999, 9999, 2, &ok);
-    if (!ok)
+    const auto pruefe = [](const QString& t) {
+        const std::optional<qint64> m = leseDezimal(t, 3);
+        return m && qAbs(*m) <= 9999999 ? QString() : tr("Eine Menge mit höchstens drei Nachkommastellen.");
+    };
+    const QString text = Interaktion::instance()->getCheckedText(
+        this, tr("Menge ändern"), tr("Bitte geben sie die neue Menge an."),
+        dezimalText(qRound64(l.Anzahl * 1000.0), 3), pruefe, &ok);
+    const std::optional<qint64> tausendstel = leseDezimal(text, 3);
+    if (!ok || !tausendstel)
         return;
+    const double neu = double(*tausendstel) / 1000.0;
     if (l.Anzahl != 0) {
-        l.Preis = (double(neu) / l.Anzahl) * l.Preis;
+        // The unit price the line prints, so a total rounded once does not drift.
+        const double einzel = Belegbetraege::einzelpreis(l.Preis / l.Anzahl, l.Anzahl,
+                                                         Betrag::ausEuro(l.Preis)).toDouble();
+        l.Preis = Betrag::ausEuro(neu * einzel).euro();
     } else if (m_store && !l.ProduktNr.isEmpty()) {
         // No unit price can be derived from a line of quantity 0.
         const Produkt p = m_store->getProdukt(l.ProduktNr);
         if (!p.Nr.isEmpty())
-            l.Preis = neu * p.Preis;
+            l.Preis = Betrag::ausEuro(neu * p.Preis).euro();
     }
     if (!std::isfinite(l.Preis))
         l.Preis = 0.0;
     l.Anzahl = neu;
     m_model->setLine(index, l);
+}
+
+QStringList ProdukteWidget::standardEinheiten()
+{
+    return {tr("Stück"), tr("Stunde"), tr("Tag"), QStringLiteral("kg"), QStringLiteral("m"), tr("pauschal")};
 }
 
 void ProdukteWidget::updateSumme()

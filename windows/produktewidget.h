@@ -25,6 +25,8 @@ class ProdukteWidget : public QFrame
     Q_OBJECT
 
 public:
+    // The units offered for a line, in the interface language (pièce, heure, jour… in French).
+    static QStringList standardEinheiten();
     explicit ProdukteWidget(QWidget* parent = nullptr);
     ~ProdukteWidget() override;
 

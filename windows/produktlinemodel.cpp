@@ -1,6 +1,7 @@
 #include "windows/produktlinemodel.h"
 
 #include "print/belegbetraege.h"
+#include "records/dezimaltext.h"
 
 ProduktLineModel::ProduktLineModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -27,7 +28,8 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
     const AuftragsLine& l = m_lines.at(index.row());
     switch (index.column()) {
     case 0:
-        return l.Anzahl;
+        // The unit beside the quantity it counts ("1.5 Stunde").
+        return l.Einheit.isEmpty() ? QVariant(l.Anzahl) : QVariant(mengenText(l.Anzahl) + " " + l.Einheit);
     case 1:
         return l.ProduktNr;
     case 2:
