@@ -1,5 +1,6 @@
 #include "print/ciirechnung.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 #include <cmath>
@@ -34,7 +35,15 @@ class Schreiber
 public:
     explicit Schreiber(QByteArray* ziel) : w(ziel) { w.setAutoFormatting(true); }
 
-    void text(const char* name, const QString& wert) { w.writeTextElement(ramNs, name, wert); }
+    void text(const char* name, const QString& wert) { w.writeTextElement(ramNs, name, xmlText(wert)); }
+    // XML 1.0 has no place for C0 controls: a vertical tab (a typed line
+    // break) becomes a line feed, the others go.
+    static QString xmlText(QString t)
+    {
+        t.replace(QLatin1Char('\v'), QLatin1Char('\n'));
+        t.remove(QRegularExpression("[\\x00-\\x08\\x0c\\x0e-\\x1f]"));
+        return t;
+    }
     void optional(const char* name, const QString& wert)
     {
         if (!wert.isEmpty())

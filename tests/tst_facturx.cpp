@@ -3,6 +3,7 @@
 #include "print/belegbetraege.h"
 #include "print/belegpdf.h"
 #include "print/drucker.h"
+#include "print/facturxpdf.h"
 #include "print/layouts.h"
 #include "records/codetabellen.h"
 #include "tests/support/pdfseiten.h"
@@ -468,6 +469,39 @@ private slots:
         const QString struktur =
             lauf("/usr/bin/python3", QStringList{"-c", py, dir + "/check-facturx.py"} + m_regelPdfs, &rc);
         QVERIFY2(rc == 0, qPrintable(struktur.split('\n').filter(QRegularExpression("^(?!Factur-X: structure holds)")).join('\n')));
+    }
+
+    // What a customer types is on the page: emoji, CJK, a pasted line break
+    // (U+000B); no page draws the missing-glyph box; the XML keeps the text.
+    void jedesZeichenSichtbar()
+    {
+        Fall f = faelle().first();
+        PdfSeiten::setze(f.einstellungen);
+        const QString name = QString::fromUtf8("Tasse \u2615 \U0001F600 \u8336\u7897\vzweite Zeile");
+        f.a.Zeilen.first().Produkt = name;
+        f.a.Kunde.Ort = QString::fromUtf8("\u6771\u4EAC");
+        std::unique_ptr<Drucker> d(Layouts::fuerLayout(nullptr));
+        const QString pdf = env.pfad("zeichen.pdf");
+        QVERIFY(BelegPdf::schreiben(d.get(), f.a, pdf));
+        // Text shown with a composite font's code 0 is the missing glyph.
+        const QString py = "import pikepdf, sys\nbad = 0\npdf = pikepdf.open(sys.argv[1])\n"
+                           "for page in pdf.pages:\n    fonts = page.Resources.get('/Font', {})\n    font = None\n"
+                           "    for ops, op in pikepdf.parse_content_stream(page):\n"
+                           "        if str(op) == 'Tf':\n            font = fonts.get(ops[0])\n"
+                           "        elif str(op) in ('Tj', 'TJ', \"'\", '\"'):\n"
+                           "            items = ops[-1] if str(op) == 'TJ' else [ops[-1]]\n"
+                           "            for s in items:\n                if isinstance(s, pikepdf.String):\n"
+                           "                    b = bytes(s)\n"
+                           "                    two = font is not None and font.get('/Subtype') == '/Type0'\n"
+                           "                    codes = [b[i:i + 2] for i in range(0, len(b), 2)] if two else list(b)\n"
+                           "                    bad += codes.count(b'\\x00\\x00' if two else 0)\n"
+                           "print('notdef', bad)\n";
+        QCOMPARE(lauf("/usr/bin/python3", {"-c", py, pdf}).trimmed(), QString("notdef 0"));
+        const QString text = lauf("pdftotext", {pdf, "-"});
+        QVERIFY2(text.contains(QString::fromUtf8("\u8336\u7897")) && text.contains("\nzweite Zeile"),
+                 qPrintable(text));
+        const QByteArray xml = FacturXPdf::xmlAus(lies(pdf));
+        QVERIFY2(xml.contains(QString(name).replace('\v', '\n').toUtf8()), xml.constData());
     }
 
     // Saved through the main window: what cannot be a valid invoice is a plain
