@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -27,12 +28,14 @@ int main(int argc, char** argv)
     QSettings s;
     s.setValue("Firma/Firma", "Atelier");
     s.setValue("Firma/IBAN", "FR7630006000011234567890189");
+    s.setValue("Firma/SIREN", "123456789");
     const int runden = argc > 1 ? qMax(1, atoi(argv[1])) : 15;
 
     Auftrag a = BenchMessung::beispielRechnung();
     a.Nr = 1;
     a.AuftragsNr = 1001;
     a.Status = AuftragsStatus::Gedruckt;
+    a.Kunde.Siren = "987654321";  // a French business customer's electronic address
     Drucker d;
     QList<double> fx, einfach, seiten, xml, schritt;
     QElapsedTimer t;
@@ -65,6 +68,9 @@ int main(int argc, char** argv)
         schritt << q;
     }
     QTextStream out(stdout);
+    QFile gespeichert(tmp.filePath("facturx.pdf"));
+    if (!gespeichert.open(QIODevice::ReadOnly) || FacturXPdf::xmlAus(gespeichert.readAll()).isEmpty())
+        out << "warning: the invoice was saved as a plain PDF, not as Factur-X\n";
     out << QString("20-line invoice, median of %1 rounds\n").arg(runden);
     out << QString("  Factur-X save: %1 ms (pages PDF/A-1b %2 ms, XML %3 ms, PDF/A-3 step %4 ms)\n")
                .arg(BenchMessung::median(fx), 0, 'f', 1)

@@ -36,6 +36,9 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::FirmaOrt, "Firma/Ort", T::QString, {}},
         {E::FirmaTel, "Firma/Tel", T::QString, {}},
         {E::FirmaEmail, "Firma/Email", T::QString, {}},
+        // The seller's electronic invoicing address; empty: its SIREN serves.
+        {E::FirmaEAdresse, "Firma/EAdresse", T::QString, {}},
+        {E::FirmaKontakt, "Firma/Kontakt", T::QString, {}},  // the contact person
         {E::FirmaURL, "Firma/URL", T::QString, {}},
         {E::FirmaBank, "Firma/Bank", T::QString, {}},
         {E::FirmaBLZ, "Firma/BLZ", T::QString, {}},
@@ -88,6 +91,8 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::SteuerDebits, "Steuer/Debits", T::Bool, false},
         // An offer's validity in days after its date.
         {E::AngebotGueltigkeit, "Angebot/Gueltigkeit", T::Int, 30},
+        // The SEPA creditor identifier that direct debits name.
+        {E::FirmaGlaeubigerId, "Firma/GlaeubigerId", T::QString, {}},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

@@ -16,7 +16,8 @@ public:
     enum Schluessel {
         DatenbankTreiber, DatenbankName, DatenbankHost, DatenbankUser, DatenbankPasswort,
         DatenbankPort, DatenbankSchluesselbund, DatenbankZeitlimit, DatenbankSSL, DatenbankCA,
-        FirmaFirma, FirmaStrasse, FirmaPLZ, FirmaOrt, FirmaTel, FirmaEmail, FirmaURL, FirmaBank,
+        FirmaFirma, FirmaStrasse, FirmaPLZ, FirmaOrt, FirmaTel, FirmaEmail, FirmaEAdresse,
+        FirmaKontakt, FirmaURL, FirmaBank,
         FirmaBLZ, FirmaKontoNr, FirmaSteuerNr, FirmaUStId, FirmaRechtsform, FirmaSIREN, FirmaRCS,
         FirmaIBAN, FirmaBIC, FirmaLand,
         SteuerTyp, SteuerSatz, SteuerSatzA, SteuerSatzB, ProdukteFilter,
@@ -26,7 +27,7 @@ public:
         MainWindowGeometry, MainWindowState,
         NummernRechnung1, NummernRechnung0, NummernGutschrift, NummernAngebot, NummernLieferschein,
         SicherungOrdner, SicherungLetzte, SicherungFehler,
-        SteuerFranchise, SteuerSchulung, SteuerDebits, AngebotGueltigkeit,
+        SteuerFranchise, SteuerSchulung, SteuerDebits, AngebotGueltigkeit, FirmaGlaeubigerId,
         Anzahl
     };
     // The keys a window forms from its class name.

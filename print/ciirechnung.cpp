@@ -1,5 +1,6 @@
 #include "print/ciirechnung.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamWriter>
 
 #include <cmath>
@@ -19,9 +20,9 @@ QString prozentText(double p)
 
 // A unit price: net of the line over its quantity, never negative, at most
 // four decimals, so a price of 1/3 cent steps reads back close to the line.
-QString preisText(Betrag netto, qint64 menge)
+QString preisText(Betrag netto, double menge)
 {
-    const double m = menge == 0 ? 1.0 : double(menge < 0 ? -menge : menge);
+    const double m = menge == 0 ? 1.0 : std::fabs(menge);
     const double p = std::fabs(netto.euro()) / m;
     QString s = QString::number(p, 'f', 4);
     while (s.endsWith('0') && s.indexOf('.') < s.size() - 3)
@@ -34,7 +35,15 @@ class Schreiber
 public:
     explicit Schreiber(QByteArray* ziel) : w(ziel) { w.setAutoFormatting(true); }
 
-    void text(const char* name, const QString& wert) { w.writeTextElement(ramNs, name, wert); }
+    void text(const char* name, const QString& wert) { w.writeTextElement(ramNs, name, xmlText(wert)); }
+    // XML 1.0 has no place for C0 controls: a vertical tab (a typed line
+    // break) becomes a line feed, the others go.
+    static QString xmlText(QString t)
+    {
+        t.replace(QLatin1Char('\v'), QLatin1Char('\n'));
+        t.remove(QRegularExpression("[\\x00-\\x08\\x0c\\x0e-\\x1f]"));
+        return t;
+    }
     void optional(const char* name, const QString& wert)
     {
         if (!wert.isEmpty())
@@ -61,18 +70,40 @@ public:
     void partei(const char* name, const CiiRechnung::Partei& p)
     {
         auf(name);
+        optional("ID", p.kennung);
         text("Name", p.name);
         if (!p.siren.isEmpty()) {
             auf("SpecifiedLegalOrganization");
             // ISO 6523 scheme: 0002 SIREN (9 digits), 0009 SIRET (14 digits).
+            // A SIRET names its company by its first nine digits, the SIREN.
             const QString ziffern = QString(p.siren).remove(' ');
-            if (ziffern.size() == 9 || ziffern.size() == 14)
-                mitAttribut("ID", ziffern, "schemeID", ziffern.size() == 9 ? "0002" : "0009");
+            if ((ziffern.size() == 9 || ziffern.size() == 14) && ziffern.toULongLong() > 0)
+                mitAttribut("ID", ziffern.left(9), "schemeID", "0002");
             else
                 text("ID", p.siren);
             zu();
         }
+        if (!p.kontakt.isEmpty() || !p.telefon.isEmpty() || !p.email.isEmpty()) {
+            auf("DefinedTradeContact");
+            optional("PersonName", p.kontakt);
+            if (!p.telefon.isEmpty()) {
+                auf("TelephoneUniversalCommunication");
+                text("CompleteNumber", p.telefon);
+                zu();
+            }
+            if (!p.email.isEmpty()) {
+                auf("EmailURIUniversalCommunication");
+                text("URIID", p.email);
+                zu();
+            }
+            zu();
+        }
         adresse("PostalTradeAddress", p);
+        if (!p.eAdresse.isEmpty()) {
+            auf("URIUniversalCommunication");
+            mitAttribut("URIID", p.eAdresse, "schemeID", p.eSchema);
+            zu();
+        }
         if (!p.ustId.isEmpty()) {
             auf("SpecifiedTaxRegistration");
             mitAttribut("ID", QString(p.ustId).remove(' '), "schemeID", "VA");
@@ -99,6 +130,21 @@ public:
 
 }  // namespace
 
+QString CiiRechnung::mengeText(double menge)
+{
+    QString s = QString::number(menge, 'f', 4);
+    while (s.endsWith('0'))
+        s.chop(1);
+    if (s.endsWith('.'))
+        s.chop(1);
+    return s == "-0" ? QStringLiteral("0") : s;
+}
+
+const char* CiiRechnung::xrechnung()
+{
+    return "urn:cen.eu:en16931:2017#compliant#urn:xeinkauf.de:kosit:xrechnung_3.0";
+}
+
 QByteArray CiiRechnung::xml() const
 {
     QByteArray ergebnis;
@@ -112,8 +158,13 @@ QByteArray CiiRechnung::xml() const
     s.auf("CrossIndustryInvoice", rsmNs);
 
     s.auf("ExchangedDocumentContext", rsmNs);
+    if (!prozess.isEmpty()) {
+        s.auf("BusinessProcessSpecifiedDocumentContextParameter");
+        s.text("ID", prozess);
+        s.zu();
+    }
     s.auf("GuidelineSpecifiedDocumentContextParameter");
-    s.text("ID", "urn:cen.eu:en16931:2017");
+    s.text("ID", spezifikation);
     s.zu();
     s.zu();
 
@@ -121,6 +172,12 @@ QByteArray CiiRechnung::xml() const
     s.text("ID", nummer);
     s.text("TypeCode", QString::number(typCode));
     s.datum("IssueDateTime", datum);
+    for (const Notiz& n : notizen) {
+        s.auf("IncludedNote");
+        s.text("Content", n.text);
+        s.optional("SubjectCode", n.code);
+        s.zu();
+    }
     s.zu();
 
     s.auf("SupplyChainTradeTransaction", rsmNs);
@@ -142,7 +199,7 @@ QByteArray CiiRechnung::xml() const
         s.zu();
         s.zu();
         s.auf("SpecifiedLineTradeDelivery");
-        s.mitAttribut("BilledQuantity", QString::number(p.menge), "unitCode", "C62");
+        s.mitAttribut("BilledQuantity", mengeText(p.menge), "unitCode", p.einheit);
         s.zu();
         s.auf("SpecifiedLineTradeSettlement");
         s.auf("ApplicableTradeTax");
@@ -159,6 +216,7 @@ QByteArray CiiRechnung::xml() const
     }
 
     s.auf("ApplicableHeaderTradeAgreement");
+    s.optional("BuyerReference", kaeuferReferenz);
     s.partei("SellerTradeParty", verkaeufer);
     s.partei("BuyerTradeParty", kaeufer);
     if (!bestellNr.isEmpty()) {
@@ -170,9 +228,10 @@ QByteArray CiiRechnung::xml() const
 
     s.auf("ApplicableHeaderTradeDelivery");
     if (lieferort) {
+        const Partei& an = lieferAn.land.isEmpty() ? kaeufer : lieferAn;
         s.auf("ShipToTradeParty");
-        s.text("Name", kaeufer.name);
-        s.adresse("PostalTradeAddress", kaeufer);
+        s.text("Name", an.name);
+        s.adresse("PostalTradeAddress", an);
         s.zu();
     }
     if (lieferDatum.isValid()) {
@@ -183,10 +242,13 @@ QByteArray CiiRechnung::xml() const
     s.zu();
 
     s.auf("ApplicableHeaderTradeSettlement");
+    if (zahlungsmittel == Lastschrift)
+        s.optional("CreditorReferenceID", glaeubigerId);
     s.text("InvoiceCurrencyCode", "EUR");
     if (zahlungsmittel != KeinZahlungsmittel) {
         s.auf("SpecifiedTradeSettlementPaymentMeans");
         s.text("TypeCode", QString::number(zahlungsmittel));
+        s.optional("Information", zahlungsInfo);
         const QString konto = QString(iban).remove(' ');
         if (zahlungsmittel == Lastschrift && !konto.isEmpty()) {
             s.auf("PayerPartyDebtorFinancialAccount");
@@ -212,6 +274,7 @@ QByteArray CiiRechnung::xml() const
         s.text("BasisAmount", t.basis.zahl());
         s.text("CategoryCode", t.kategorie);
         s.optional("ExemptionReasonCode", t.grundCode);
+        s.optional("DueDateTypeCode", t.faelligCode);
         if (t.kategorie != "O")
             s.text("RateApplicablePercent", prozentText(t.prozent));
         s.zu();

@@ -19,7 +19,7 @@ const char* const FacturXPdf::dateiName = "factur-x.xml";
 
 namespace {
 
-const char* const fxSchema = R"(    <rdf:Description xmlns:fx="urn:factur-x:pdfa:CrossIndustryDocument:invoice:1p0#" rdf:about="" fx:DocumentType="INVOICE" fx:DocumentFileName="factur-x.xml" fx:Version="1.0" fx:ConformanceLevel="EN 16931"/>
+const char* const fxSchema = R"(    <rdf:Description xmlns:fx="urn:factur-x:pdfa:CrossIndustryDocument:invoice:1p0#" rdf:about="" fx:DocumentType="INVOICE" fx:DocumentFileName="factur-x.xml" fx:Version="1.0" fx:ConformanceLevel="%1"/>
     <rdf:Description xmlns:pdfaExtension="http://www.aiim.org/pdfa/ns/extension/" xmlns:pdfaSchema="http://www.aiim.org/pdfa/ns/schema#" xmlns:pdfaProperty="http://www.aiim.org/pdfa/ns/property#" rdf:about="">
       <pdfaExtension:schemas>
         <rdf:Bag>
@@ -69,7 +69,7 @@ std::string pdfDatum()
 
 }  // namespace
 
-QByteArray FacturXPdf::xmpFuerFacturX(const QByteArray& xmp)
+QByteArray FacturXPdf::xmpFuerFacturX(const QByteArray& xmp, const QString& stufe)
 {
     QString text = QString::fromUtf8(xmp);
     static const QRegularExpression attribut(R"(pdfaid:part\s*=\s*(["'])\d\1)");
@@ -83,7 +83,7 @@ QByteArray FacturXPdf::xmpFuerFacturX(const QByteArray& xmp)
     const int ende = text.lastIndexOf(QLatin1String("</rdf:RDF>"));
     if (ende < 0)
         return QByteArray();
-    text.insert(ende, QString::fromUtf8(fxSchema));
+    text.insert(ende, QString::fromUtf8(fxSchema).arg(stufe));
     return text.toUtf8();
 }
 
@@ -102,8 +102,11 @@ QByteArray FacturXPdf::einbetten(const QByteArray& pdf, const QByteArray& xml, Q
             return QByteArray();
         }
         std::shared_ptr<Buffer> alt = meta.getStreamData(qpdf_dl_all);
+        // The profile the XML names: XRechnung, else EN 16931.
+        const bool xrechnung = xml.contains("#compliant#urn:xeinkauf.de:kosit:xrechnung_");
         const QByteArray neu = xmpFuerFacturX(
-            QByteArray(reinterpret_cast<const char*>(alt->getBuffer()), qsizetype(alt->getSize())));
+            QByteArray(reinterpret_cast<const char*>(alt->getBuffer()), qsizetype(alt->getSize())),
+            xrechnung ? QStringLiteral("XRECHNUNG") : QStringLiteral("EN 16931"));
         if (neu.isEmpty()) {
             if (fehler)
                 *fehler = QStringLiteral("the pages are not PDF/A");

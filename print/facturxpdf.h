@@ -22,8 +22,9 @@ public:
     static QByteArray xmlAus(const QByteArray& pdf);
 
     // The XMP packet xmp of a PDF/A-1 file rewritten for PDF/A-3 with the
-    // Factur-X schema; empty when xmp declares no PDF/A part.
-    static QByteArray xmpFuerFacturX(const QByteArray& xmp);
+    // Factur-X schema of the conformance level stufe ("EN 16931", "XRECHNUNG");
+    // empty when xmp declares no PDF/A part.
+    static QByteArray xmpFuerFacturX(const QByteArray& xmp, const QString& stufe);
 };
 
 #endif

@@ -29,8 +29,10 @@ double setzeZeilen(QTextLayout& layout, double breite)
 
 QString zeilen(const QString& text)
 {
+    // A vertical tab is the line break word processors paste.
     QString t = text;
     t.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    t.replace(QLatin1Char('\v'), QChar::LineSeparator);
     return t;
 }
 

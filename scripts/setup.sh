@@ -11,6 +11,7 @@ PACKAGES=(
   libquazip1-qt6-dev zlib1g-dev
   poppler-utils libreoffice-calc-nogui python3-openpyxl
   xvfb xauth fonts-dejavu-core
+  fonts-noto-cjk fonts-symbola
   cups cups-client printer-driver-cups-pdf
   qt6-charts-dev qtkeychain-qt6-dev qt6-pdf-dev
   postgresql libqt6sql6-psql openssl

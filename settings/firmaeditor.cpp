@@ -24,6 +24,9 @@ const Zeile zeilen[] = {
      QT_TRANSLATE_NOOP("FirmaEditor", "z. B. Frankreich, Deutschland")},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Tel"), Einstellung::FirmaTel, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Email"), Einstellung::FirmaEmail, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Ansprechpartner"), Einstellung::FirmaKontakt, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "E-Rechnungsadresse"), Einstellung::FirmaEAdresse,
+     QT_TRANSLATE_NOOP("FirmaEditor", "leer: die SIREN")},
     {QT_TRANSLATE_NOOP("FirmaEditor", "URL"), Einstellung::FirmaURL, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "Bank"), Einstellung::FirmaBank, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "BLZ"), Einstellung::FirmaBLZ, nullptr},
@@ -40,6 +43,8 @@ const Zeile zeilen[] = {
      QT_TRANSLATE_NOOP("FirmaEditor", "z. B. RCS Lyon B 123 456 789")},
     {QT_TRANSLATE_NOOP("FirmaEditor", "IBAN"), Einstellung::FirmaIBAN, nullptr},
     {QT_TRANSLATE_NOOP("FirmaEditor", "BIC"), Einstellung::FirmaBIC, nullptr},
+    {QT_TRANSLATE_NOOP("FirmaEditor", "Gläubiger-ID"), Einstellung::FirmaGlaeubigerId,
+     QT_TRANSLATE_NOOP("FirmaEditor", "für Lastschriften, z. B. DE98ZZZ09999999999")},
 };
 
 }  // namespace

@@ -105,8 +105,13 @@ private slots:
         const QLabel* hinweis = d.findChild<QLabel*>("Hinweis");
         QCOMPARE(QVariantList({knopf(&d, "Okay")->isEnabled(), hinweis && hinweis->isVisible()}),
                  QVariantList({okay, !okay}));
-        if (okay)
-            QCOMPARE(d.form()->kunde().PLZ, felder[3].remove('/'));
+        if (!okay)
+            return;
+        QCOMPARE(d.form()->kunde().PLZ, felder[3].remove('/'));
+        tippe(&d, "EAdresse", "0225:987654321_FAC ");
+        tippe(&d, "LeitwegId", "04011000-12345-34");
+        QCOMPARE(QStringList({d.form()->kunde().EAdresse, d.form()->kunde().LeitwegId}),
+                 QStringList({"0225:987654321_FAC", "04011000-12345-34"}));
     }
 
     // Return moves on from an empty number or postcode too.

@@ -74,6 +74,10 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_steuerNr = neuesFeld("Steuer Nr");
     m_siren = neuesFeld("Siren");
     m_siren->setPlaceholderText(tr("9 Ziffern, französische Firmenkunden"));
+    m_eAdresse = neuesFeld("EAdresse");
+    m_eAdresse->setPlaceholderText(tr("leer: die SIREN"));
+    m_leitwegId = neuesFeld("LeitwegId");
+    m_leitwegId->setPlaceholderText(tr("nur für XRechnung an öffentliche Auftraggeber"));
     m_bemerkung = new QTextEdit(this);
     m_bemerkung->setObjectName("Bemerkung");
     m_bemerkung->setAcceptRichText(false);
@@ -104,6 +108,8 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     form->addRow(tr("BIC"), m_bic);
     form->addRow(tr("Steuer Nr"), m_steuerNr);
     form->addRow(tr("SIREN"), m_siren);
+    form->addRow(tr("E-Rechnungsadresse"), m_eAdresse);
+    form->addRow(tr("Leitweg-ID"), m_leitwegId);
     form->addRow(tr("Bemerkung"), m_bemerkung);
 
     const QList<std::pair<QLineEdit*, void (KundenWidget::*)()>> kette = {
@@ -118,7 +124,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
         connect(feld, &QLineEdit::returnPressed, this, slot);
 
     for (QLineEdit* feld : {m_firma, m_name, m_strasse, m_plz, m_ort, m_land, m_tel, m_tel2, m_fax,
-                            m_iban, m_bic, m_email, m_steuerNr, m_siren})
+                            m_iban, m_bic, m_email, m_steuerNr, m_siren, m_eAdresse, m_leitwegId})
         connect(feld, &QLineEdit::textChanged, this, &KundenWidget::data_changed);
     connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenWidget::data_changed);
     connect(m_bemerkung, &QTextEdit::textChanged, this, &KundenWidget::data_changed);
@@ -207,6 +213,8 @@ void KundenWidget::setKunde(const Kunde& k)
     m_bic->setText(k.BIC);
     m_steuerNr->setText(k.Steuernummer);
     m_siren->setText(k.Siren);
+    m_eAdresse->setText(k.EAdresse);
+    m_leitwegId->setText(k.LeitwegId);
     m_bemerkung->setPlainText(k.Bemerkung);
     m_neu = false;
     m_kundenNr->setReadOnly(true);
@@ -233,6 +241,8 @@ Kunde KundenWidget::kunde() const
     k.BIC = m_bic->text();
     k.Steuernummer = m_steuerNr->text();
     k.Siren = m_siren->text().trimmed();
+    k.EAdresse = m_eAdresse->text().trimmed();
+    k.LeitwegId = m_leitwegId->text().trimmed();
     k.Bemerkung = m_bemerkung->toPlainText();
     return k;
 }

@@ -71,6 +71,8 @@ private:
     QLineEdit* m_bic;
     QLineEdit* m_steuerNr;
     QLineEdit* m_siren;
+    QLineEdit* m_eAdresse;
+    QLineEdit* m_leitwegId;
     QTextEdit* m_bemerkung;
     QLabel* m_hinweis;  // what is missing or wrong for the customer to be stored
 };
