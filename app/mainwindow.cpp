@@ -6,6 +6,7 @@
 #include "exchange/tabellenexport.h"
 #include "exchange/tabellenimport.h"
 #include "exchange/xmlaustausch.h"
+#include "print/belegbetraege.h"
 #include "print/belegpdf.h"
 #include "print/druckeinrichtung.h"
 #include "print/drucker.h"
@@ -93,6 +94,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_produktStore = new SqlProduktStore(this);
     m_kundenStore = new SqlKundenStore(this);
     m_auftragsStore = new SqlAuftragsStore(this);
+    // The amounts as the document shows them, kept with each order for the lists.
+    m_auftragsStore->setBetragsrechner([](const Auftrag& a) {
+        const Belegbetraege b(a);
+        return SqlAuftragsStore::Betraege{b.netto(), b.brutto()};
+    });
     m_produktStore->createTable();
     m_kundenStore->createTable();
     m_auftragsStore->createTables();

@@ -279,6 +279,76 @@ private slots:
         QCOMPARE(store->getAuftrag(a.Nr).Status, int(AuftragsStatus::Storniert));
     }
 
+    // An issued invoice of 7.50 gross, paid in steps: "+x" pays x euros ("+x@art" with a
+    // method), "-k" removes the k-th payment made, "gx" issues a credit note of x euros on it. The
+    // open amount and the status after each step.
+    void payments_data()
+    {
+        QTest::addColumn<QStringList>("schritte");
+        QTest::addColumn<QStringList>("offen");
+        QTest::addColumn<QList<int>>("status");
+        const int gedruckt = AuftragsStatus::Gedruckt, bezahlt = AuftragsStatus::Bezahlt,
+                  storniert = AuftragsStatus::Storniert;
+        QTest::newRow("two parts pay it") << QStringList{"+2.51", "+4.99@2"} << QStringList{"4.99", "0.00"}
+                                          << QList<int>{gedruckt, bezahlt};
+        QTest::newRow("removing a payment opens it again")
+            << QStringList{"+7.50", "-0"} << QStringList{"0.00", "7.50"} << QList<int>{bezahlt, gedruckt};
+        QTest::newRow("a part credited, the rest paid")
+            << QStringList{"+2.50", "g3", "+2"} << QStringList{"5.00", "2.00", "0.00"}
+            << QList<int>{gedruckt, storniert, storniert};
+    }
+    void payments()
+    {
+        QFETCH(QStringList, schritte);
+        Auftrag a = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+        QVERIFY(store->stelleAus(a, "rechnung"));
+        QList<Zahlung> gezahlt;
+        QStringList offen;
+        QList<int> status;
+        for (const QString& s : schritte) {
+            if (s.startsWith('+')) {
+                Zahlung z;
+                z.Auftrag = a.Nr;
+                z.Datum = QDate(2026, 3, 10);
+                z.Betrag = Betrag::ausEuro(s.mid(1).section('@', 0, 0).toDouble());
+                z.Art = s.contains('@') ? s.section('@', 1).toInt() : -1;
+                z.Referenz = "Ref " + s;
+                QVERIFY(store->addZahlung(z));
+                gezahlt << z;
+            } else if (s.startsWith('-')) {
+                QVERIFY(store->delZahlung(gezahlt.takeAt(s.mid(1).toInt()).Nr));
+            } else {
+                Auftrag g = store->getAuftrag(a.Nr);
+                g.Nr = 0;
+                g.Typ = Auftragsart::Gutschrift;
+                g.Status = AuftragsStatus::Neu;
+                g.Bezug = a.Nr;
+                g.Zeilen = {zeile(1, "Nachlass", s.mid(1).toDouble())};
+                QVERIFY(store->addAuftrag(g));
+                g = Ausstellung::vorbereiten(store->getAuftrag(g.Nr), QDateTime::currentDateTime());
+                QVERIFY(store->stelleAus(g, "gutschrift"));
+            }
+            offen << store->offenposten(a.Nr).offen().zahl();
+            status << store->getAuftrag(a.Nr).Status;
+        }
+        QTEST(offen, "offen");
+        QTEST(status, "status");
+        // Read back as recorded, and the list computes the same open amount.
+        QStringList zahlungen, erwartet;
+        for (const Zahlung& z : store->getZahlungen(a.Nr))
+            zahlungen << QString("%1 %2 %3 %4").arg(z.Datum.toString(Qt::ISODate), z.Betrag.zahl()).arg(z.Art).arg(z.Referenz);
+        for (const Zahlung& z : gezahlt)
+            erwartet << QString("%1 %2 %3 %4").arg(z.Datum.toString(Qt::ISODate), z.Betrag.zahl()).arg(z.Art).arg(z.Referenz);
+        QCOMPARE(zahlungen, erwartet);
+        Auftragsauswahl alle;
+        alle.suche = a.BelegNr;
+        std::unique_ptr<QSqlTableModel> m(store->listenModel(alle));
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(Betrag::ausEuro(m->index(0, m->fieldIndex("Offen")).data().toDouble()).zahl(), offen.last());
+    }
+
     // An order written before lines had a VAT category and rate: the columns are
     // added, its lines read without category, and it prints the amounts it printed.
     void olderOrderPrintsAsBefore()
