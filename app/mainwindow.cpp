@@ -35,6 +35,7 @@
 #include "windows/produktedialog.h"
 #include "windows/sicherungsbefehle.h"
 #include "windows/speicherhinweis.h"
+#include "windows/zahlungsdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,6 +124,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
     connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
+    connect(auftraege, &AuftragsEditor::auftragZahlungen, this, &MainWindow::zeigeZahlungen);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -217,7 +219,7 @@ void MainWindow::baueMenues()
     aktionen->fuelle(auftrag, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
                                AuftragsBefehl::Drucken, AuftragsBefehl::Pdf, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
-                               AuftragsBefehl::GutschriftAusRechnung});
+                               AuftragsBefehl::GutschriftAusRechnung, AuftragsBefehl::Zahlungen});
     QMenu* statistik = menuBar()->addMenu(tr("&Statistik"));
     eintrag(statistik, tr("&Kunden"), &MainWindow::zeigeStatKunden);
     eintrag(statistik, tr("&Produkte"), &MainWindow::zeigeStatProdukte);
@@ -680,6 +682,12 @@ void MainWindow::zeigeAuftrag(int nr)
 void MainWindow::rechnungFromAngebot(Auftrag a)
 {
     leiteAb(a, Auftragsart::Rechnung);
+}
+
+void MainWindow::zeigeZahlungen(Auftrag a)
+{
+    ZahlungsDialog d(m_auftragsStore, a.Nr, nullptr);
+    d.exec();
 }
 
 void MainWindow::gutschriftFromRechnung(Auftrag a)

@@ -157,7 +157,7 @@ void AuftragsEditor::view_context(QPoint p)
                                AuftragsBefehl::Pdf, AuftragsBefehl::Xml, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
                                AuftragsBefehl::GutschriftAusRechnung,
-                               AuftragsBefehl::Kundendaten});
+                               AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
     // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
@@ -197,6 +197,9 @@ void AuftragsEditor::befehl(AuftragsBefehl b, Auftrag a)
         break;
     case AuftragsBefehl::Kundendaten:
         emit auftragKunde(a.Kunde);
+        break;
+    case AuftragsBefehl::Zahlungen:
+        emit auftragZahlungen(a);
         break;
     }
 }

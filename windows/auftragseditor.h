@@ -49,6 +49,7 @@ signals:
     void kundeClicked(int Nr);
     void rechnungFromAngebot(Auftrag a);
     void gutschriftFromRechnung(Auftrag a);
+    void auftragZahlungen(Auftrag a);
 
 public slots:
     void save();
