@@ -96,6 +96,8 @@ public:
     virtual bool delZahlung(int nr) = 0;
     // The payments of invoice auftrag by date.
     virtual QList<Zahlung> getZahlungen(int auftrag) = 0;
+    // Every payment, by invoice and date.
+    virtual QList<Zahlung> getAlleZahlungen() = 0;
     virtual Offenposten offenposten(int auftrag) = 0;
     // The order list for w, with the computed column "Offen"; the caller owns it.
     virtual QSqlTableModel* listenModel(const Auftragsauswahl& w) = 0;

@@ -196,6 +196,11 @@ struct SqlAuftragsStore::Einfuegen
     }
     QSqlQuery& zeile() { return bereit(m_zeile, insertLineStatement); }
     QSqlQuery& belegNr() { return bereit(m_belegNr, "select 1 from auftrag where [BelegNr]=:b"); }
+    QSqlQuery& zahlung()
+    {
+        return bereit(m_zahlung, "insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],[Referenz]) "
+                                 "values (:auftrag,:datum,:betrag,:art,:referenz)");
+    }
 
 private:
     QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
@@ -212,6 +217,7 @@ private:
     std::optional<QSqlQuery> m_kunde;
     std::optional<QSqlQuery> m_zeile;
     std::optional<QSqlQuery> m_belegNr;
+    std::optional<QSqlQuery> m_zahlung;
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
@@ -369,6 +375,10 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
         grund = tr("Ein Datum liegt nicht in den Jahren 1 bis 9999.");
     else if (!SqlKundenStore::pruefeKunde(a.Kunde, m_fehler))
         return false;
+    for (const Zahlung& z : a.Zahlungen)
+        if (grund.isEmpty() && (a.Typ != Auftragsart::Rechnung || z.Betrag <= Betrag() || !z.Datum.isValid()
+                                || !Datenbank::gueltig(z.Datum)))
+            grund = tr("Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.");
     if (grund.isEmpty())
         return true;
     qWarning() << "error storing Auftrag: impossible value" << a;
@@ -447,7 +457,21 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
         return misslungen(k);
     }
-    return a.Zeilen.isEmpty() || insertLines(a, e.zeile());
+    if (!a.Zeilen.isEmpty() && !insertLines(a, e.zeile()))
+        return false;
+    for (const Zahlung& z : a.Zahlungen) {
+        QSqlQuery& p = e.zahlung();
+        p.bindValue(":auftrag", a.Nr);
+        p.bindValue(":datum", z.Datum.toString(Qt::ISODate));
+        p.bindValue(":betrag", z.Betrag.euro());
+        p.bindValue(":art", z.Art);
+        p.bindValue(":referenz", z.Referenz);
+        if (!p.exec()) {
+            qWarning() << "error inserting Zahlung" << p.lastError().text() << z;
+            return misslungen(p);
+        }
+    }
+    return true;
 }
 
 bool SqlAuftragsStore::addAuftrag(Auftrag& a)
@@ -1077,7 +1101,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
-                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst] from auftrag a where ")
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst],[Ausgestellt] from auftrag a where ")
               + where);
     bindAll(q, werte);
     Datenbank::lies(m_db, q);
@@ -1097,6 +1121,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.PLZ = q.value(9).toString();
         a.Ort = q.value(10).toString();
         a.Dienst = q.value(11).toInt();
+        a.Ausgestellt = !q.value(12).isNull();
         position.insert(a.Nr, liste.size());
         liste.append(std::move(a));
     }
@@ -1349,9 +1374,12 @@ QList<Zahlung> SqlAuftragsStore::getZahlungen(int auftrag)
 {
     QList<Zahlung> liste;
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select [Nr],[Auftrag],[Datum],[Betrag],[Art],[Referenz] from zahlungen "
-                                   "where [Auftrag]=:nr order by [Datum],[Nr]"));
-    q.bindValue(":nr", auftrag);
+    q.setForwardOnly(true);
+    q.prepare(Datenbank::sql(m_db, QString("select [Nr],[Auftrag],[Datum],[Betrag],[Art],[Referenz] from "
+                                           "zahlungen%1 order by [Auftrag],[Datum],[Nr]")
+                                       .arg(auftrag > 0 ? " where [Auftrag]=:nr" : "")));
+    if (auftrag > 0)
+        q.bindValue(":nr", auftrag);
     if (!Datenbank::lies(m_db, q)) {
         m_fehler = Datenbank::fehler(q.lastError());
         return liste;
@@ -1360,6 +1388,11 @@ QList<Zahlung> SqlAuftragsStore::getZahlungen(int auftrag)
     while (q.next())
         liste.append(zahlungFromQuery(q));
     return liste;
+}
+
+QList<Zahlung> SqlAuftragsStore::getAlleZahlungen()
+{
+    return getZahlungen(0);
 }
 
 bool SqlAuftragsStore::folgeZahlungen(int nr)

@@ -55,6 +55,7 @@ public:
     bool addZahlung(Zahlung& z) override;
     bool delZahlung(int nr) override;
     QList<Zahlung> getZahlungen(int auftrag) override;
+    QList<Zahlung> getAlleZahlungen() override;
     Offenposten offenposten(int auftrag) override;
     QSqlTableModel* listenModel(const Auftragsauswahl& w) override;
     Auftragssummen summen(const Auftragsauswahl& w) override;

@@ -130,6 +130,7 @@ Hof 2</Strasse>
         }
         const QString kundenDatei = env.pfad("kunden.xml");
         QCOMPARE(befehl("Exportieren", "Kundedaten exportieren", kundenDatei), QString("300 Kunden exportiert"));
+        int zahlungen = 0;
         for (int i = 0; i < 1000; ++i) {
             Auftrag a;
             a.Kunde.Nr = i % 20 + 1;
@@ -150,12 +151,23 @@ Hof 2</Strasse>
             for (int z = 0; z < i % 4; ++z)
                 a.Zeilen.append({z + 1, "Ware", QString("P%1").arg(z), z ? "" : "mit\tTab", z * 1234567.89 + i * 0.01});
             QVERIFY(w->auftragsStore()->addAuftrag(a));
+            if (a.Typ == Auftragsart::Rechnung && a.Status != AuftragsStatus::Storniert && i % 8 == 0) {
+                Zahlung z;
+                z.Auftrag = a.Nr;
+                z.Datum = QDate(2016, 1, 1).addDays(i);
+                z.Betrag = Betrag::ausCent(i + 1);
+                z.Art = i % 6 - 1;
+                z.Referenz = i % 16 ? QString("Auszug <%1> & Co").arg(i) : QString();
+                QVERIFY(w->auftragsStore()->addZahlung(z));
+                ++zahlungen;
+            }
         }
         const QString datei = env.pfad("journal.xml"), wieder = env.pfad("wieder.xml");
         QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", datei), QString("1000 Aufträge exportiert"));
         QProcess xmllint;
         xmllint.start("xmllint", {"--noout", datei});
         QVERIFY2(xmllint.waitForFinished(60000) && xmllint.exitCode() == 0, xmllint.readAllStandardError().data());
+        QCOMPARE(liesDatei(datei).count("<Zahlung "), zahlungen);
 
         neueDatenbank();
         // Cancelled while storing (the second half of the progress).
@@ -241,6 +253,14 @@ Hof 2</Strasse>
             << QStringList{"Importieren", kunden,
                            "<Auftragsliste><Auftrag AuftragsNr=\"4\"><Kunde Nr=\"9\"/></Auftrag></Auftragsliste>"}
             << "0 Kunden importiert, 0 übersprungen" << "" << "";
+        QTest::newRow("impossible payments")
+            << QStringList{"Importieren", auftraege,
+                           "<Auftragsliste><Auftrag AuftragsNr=\"8\" Typ=\"0\"><Zahlungen>"
+                           "<Zahlung Datum=\"2024-01-05\" Betrag=\"0\"/></Zahlungen></Auftrag>"
+                           "<Auftrag AuftragsNr=\"9\" Typ=\"3\"><Zahlung Datum=\"2024-01-05\" Betrag=\"5\"/></Auftrag>"
+                           "<Auftrag AuftragsNr=\"10\" Typ=\"0\"><Zahlung Datum=\"2024-01-05\" Betrag=\"5.5\" Art=\"2\"/>"
+                           "</Auftrag></Auftragsliste>"}
+            << "1 Aufträge importiert, 2 übersprungen" << "warning" << "Zahlung 0 vom 2024-01-05";
         QTest::newRow("number twice")
             << QStringList{"Importieren", auftraege,
                            "<Auftragsliste><Auftrag AuftragsNr=\"7\" Typ=\"3\"/><Auftrag AuftragsNr=\"7\" Typ=\"3\"/>"
