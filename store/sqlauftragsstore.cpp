@@ -290,8 +290,9 @@ void SqlAuftragsStore::createTables()
                               "[Art] int,[Referenz] varchar(255)");
     Datenbank::erzeuge(m_db, "zahlungen_auftrag",
                        Datenbank::sql(m_db, "create index zahlungen_auftrag on zahlungen([Auftrag])"));
+    // With the kind, or SQLite walks every credit note for each invoice's credits.
     Datenbank::erzeuge(m_db, "auftrag_bezug",
-                       Datenbank::sql(m_db, "create index auftrag_bezug on auftrag([Bezug])"));
+                       Datenbank::sql(m_db, "create index auftrag_bezug on auftrag([Bezug],[Typ])"));
     Datenbank::erzeugeTabelle(m_db, "belegarchiv",
                               QString("[Auftrag] int primary key,[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1")
                                   .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob"));
