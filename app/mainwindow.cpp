@@ -6,6 +6,7 @@
 #include "exchange/tabellenexport.h"
 #include "exchange/tabellenimport.h"
 #include "exchange/xmlaustausch.h"
+#include "print/belegbetraege.h"
 #include "print/belegpdf.h"
 #include "print/druckeinrichtung.h"
 #include "print/drucker.h"
@@ -34,6 +35,7 @@
 #include "windows/produktedialog.h"
 #include "windows/sicherungsbefehle.h"
 #include "windows/speicherhinweis.h"
+#include "windows/zahlungsdialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -93,6 +95,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_produktStore = new SqlProduktStore(this);
     m_kundenStore = new SqlKundenStore(this);
     m_auftragsStore = new SqlAuftragsStore(this);
+    // The amounts as the document shows them, kept with each order for the lists.
+    m_auftragsStore->setBetragsrechner([](const Auftrag& a) {
+        const Belegbetraege b(a);
+        return SqlAuftragsStore::Betraege{b.netto(), b.brutto()};
+    });
     m_produktStore->createTable();
     m_kundenStore->createTable();
     m_auftragsStore->createTables();
@@ -117,6 +124,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
     connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
+    connect(auftraege, &AuftragsEditor::auftragZahlungen, this, &MainWindow::zeigeZahlungen);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -211,7 +219,7 @@ void MainWindow::baueMenues()
     aktionen->fuelle(auftrag, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
                                AuftragsBefehl::Drucken, AuftragsBefehl::Pdf, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
-                               AuftragsBefehl::GutschriftAusRechnung});
+                               AuftragsBefehl::GutschriftAusRechnung, AuftragsBefehl::Zahlungen});
     QMenu* statistik = menuBar()->addMenu(tr("&Statistik"));
     eintrag(statistik, tr("&Kunden"), &MainWindow::zeigeStatKunden);
     eintrag(statistik, tr("&Produkte"), &MainWindow::zeigeStatProdukte);
@@ -631,6 +639,12 @@ void MainWindow::zeigeAuftrag(int nr)
 void MainWindow::rechnungFromAngebot(Auftrag a)
 {
     leiteAb(a, Auftragsart::Rechnung);
+}
+
+void MainWindow::zeigeZahlungen(Auftrag a)
+{
+    ZahlungsDialog d(m_auftragsStore, a.Nr, nullptr);
+    d.exec();
 }
 
 void MainWindow::gutschriftFromRechnung(Auftrag a)

@@ -58,6 +58,7 @@ protected slots:
     void sendAuftragsEmail(Auftrag a);
     void rechnungFromAngebot(Auftrag a);
     void gutschriftFromRechnung(Auftrag a);
+    void zeigeZahlungen(Auftrag a);
     void listAuftraege(Kunde k);
     void zeigeKundeByNr();
     void zeigeAuftragByNr();

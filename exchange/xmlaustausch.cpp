@@ -334,6 +334,19 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
         }
     }
     w.writeEndElement();
+    if (!a.Zahlungen.isEmpty()) {
+        w.writeStartElement(QStringLiteral("Zahlungen"));
+        for (const Zahlung& z : a.Zahlungen) {
+            w.writeEmptyElement(QStringLiteral("Zahlung"));
+            w.writeAttribute(QStringLiteral("Datum"), z.Datum.toString(Qt::ISODate));
+            w.writeAttribute(QStringLiteral("Betrag"), z.Betrag.zahl());
+            if (z.Art >= 0)
+                w.writeAttribute(QStringLiteral("Art"), QString::number(z.Art));
+            if (!z.Referenz.isEmpty())
+                w.writeAttribute(QStringLiteral("Referenz"), xmlText(z.Referenz));
+        }
+        w.writeEndElement();
+    }
     if (!a.Komentar.isEmpty())
         schreibeText(w, QLatin1String("Komentar"), a.Komentar);
     if (!a.Lieferanschrift.isEmpty())
@@ -436,6 +449,19 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
                 && satz >= 0.0 && satz < 100.0)
                 std::tie(l.Kategorie, l.Satz) = std::make_tuple(kategorie, satz);
             a.Zeilen.append(l);
+        } else if (name == QLatin1String("Zahlung")) {
+            const QXmlStreamAttributes z = r.attributes();
+            Zahlung zahlung;
+            zahlung.Datum = QDate::fromString(z.value(QLatin1String("Datum")).toString(), Qt::ISODate);
+            const std::optional<Betrag> betrag = Betrag::lies(z.value(QLatin1String("Betrag")).toString());
+            // A payment that cannot be one refuses its order, rather than leave it looking unpaid.
+            if (!betrag || *betrag <= Betrag() || !zahlung.Datum.isValid())
+                gefunden << tr("Zahlung %1 vom %2 ist keine mögliche Zahlung").arg(z.value(QLatin1String("Betrag")).toString(),
+                                                         z.value(QLatin1String("Datum")).toString());
+            zahlung.Betrag = betrag.value_or(Betrag());
+            zahlung.Art = z.hasAttribute(QLatin1String("Art")) ? zahl(z, "Art") : -1;
+            zahlung.Referenz = z.value(QLatin1String("Referenz")).toString();
+            a.Zahlungen.append(zahlung);
         }
     }
     if (fehler)
@@ -457,9 +483,13 @@ int XmlAustausch::writeAuftraege(QXmlStreamWriter& w)
 {
     // A backup holds every order: also those without a date or dated ahead.
     const QList<Auftrag> liste = m_auftraege->getAlleAuftraege();
+    QHash<int, QList<Zahlung>> zahlungen;  // by invoice
+    for (const Zahlung& z : m_auftraege->getAlleZahlungen())
+        zahlungen[z.Auftrag].append(z);
     QHash<int, Kunde> aktuell;  // one look-up per customer, however many orders are open
     w.writeStartElement(QStringLiteral("Auftragsliste"));
-    for (const Auftrag& a : liste) {
+    for (Auftrag a : liste) {
+        a.Zahlungen = zahlungen.value(a.Nr);
         if (a.Status != AuftragsStatus::Gespeichert) {
             writeAuftrag(w, a);
             continue;

@@ -3,6 +3,7 @@
 
 #include "records/auftragsline.h"
 #include "records/kunde.h"
+#include "records/zahlung.h"
 
 #include <QDateTime>
 #include <QList>
@@ -28,6 +29,9 @@ public:
     QDateTime Lieferung;
     QDateTime Druck;
     QList<AuftragsLine> Zeilen;
+    // Payments received, carried only where the whole order moves (the XML
+    // exchange); a new order is stored with them. Otherwise empty: ask the store.
+    QList<::Zahlung> Zahlungen;
     int BestellNr = 0;
     int Status = 0;      // AuftragsStatus
     int AuftragsNr = 0;  // document number, assigned on first save

@@ -13,6 +13,8 @@ bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a)
         return a.Typ == Auftragsart::Angebot;
     case AuftragsBefehl::GutschriftAusRechnung:
         return a.Typ == Auftragsart::Rechnung;
+    case AuftragsBefehl::Zahlungen:
+        return a.Typ == Auftragsart::Rechnung && a.Nr > 0;
     default:
         return true;
     }

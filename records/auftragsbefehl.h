@@ -15,12 +15,14 @@ enum class AuftragsBefehl {
     Email,
     RechnungAusAngebot,
     GutschriftAusRechnung,
-    Kundendaten
+    Kundendaten,
+    Zahlungen
 };
 
 // Whether order a allows command b: an invoice is derived from an offer, a
 // credit note from an invoice, XML only for the kinds an e-invoice exists for,
-// and the current customer only when the order names a stored one.
+// the current customer only when the order names a stored one, and payments
+// only for a stored invoice.
 bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a);
 
 #endif

@@ -9,6 +9,7 @@ AuftragsKennzahlen AuftragsKennzahlen::aus(const Auftrag& a)
     k.Status = a.Status;
     k.Summe = a.Summe;
     k.Eingang = a.Eingang.date();
+    k.Ausgestellt = a.Ausgestellt.isValid();
     k.KundenNr = a.Kunde.Nr;
     k.Firma = a.Kunde.Firma;
     k.Name = a.Kunde.Name;

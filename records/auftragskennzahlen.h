@@ -19,6 +19,7 @@ public:
     int Status = 0;
     double Summe = 0.0;
     QDate Eingang;  // the day of the entry date-time
+    bool Ausgestellt = false;  // the document is issued
     int KundenNr = 0;
     QString Firma;
     QString Name;

@@ -106,7 +106,9 @@ void KundenStatDialog::updateModel()
         Posten& p = proKunde[a.KundenNr];
         ++p.anzahl;
         // The net the document prints.
-        const Betrag summe = Belegbetraege(a.auftrag()).netto();
+        const Betrag netto = Belegbetraege(a.auftrag()).netto();
+        // A credit note takes back its amount, whichever sign its lines were typed with.
+        const Betrag summe = gewicht(a) < 0 && netto > Betrag() ? -netto : netto;
         p.summe += summe;
         p.proMonat[monat(a)] += summe;
         p.letzter = &a;

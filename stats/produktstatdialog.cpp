@@ -54,12 +54,14 @@ void ProduktStatDialog::updateModel()
         Betrag summe;
         // Each line's net as the document prints it.
         const Belegbetraege b(a.auftrag());
+        // A credit note takes back what it credits, whichever sign its lines were typed with.
+        const bool zurueck = gewicht(a) < 0 && b.netto() > Betrag();
         for (int i = 0; i < a.Zeilen.size(); ++i) {
             const AuftragsLine& l = a.Zeilen.at(i);
             Menge& m = mengen[l.ProduktNr];
             m.name = l.Produkt;  // the name of the last line met wins
-            m.anzahl += qRound64(l.Anzahl * 1000.0);
-            const Betrag preis = b.zeilen().at(i).netto;
+            m.anzahl += qRound64((zurueck ? -l.Anzahl : l.Anzahl) * 1000.0);
+            const Betrag preis = zurueck ? -b.zeilen().at(i).netto : b.zeilen().at(i).netto;
             m.summe += preis;
             summe += preis;
         }

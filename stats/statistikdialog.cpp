@@ -5,6 +5,7 @@
 #include "platform/einstellung.h"
 #include "records/codetabellen.h"
 #include "stats/umsatzdiagramm.h"
+#include "stats/umsatzregel.h"
 #include "store/auftragsstore.h"
 
 #include <QCheckBox>
@@ -210,11 +211,16 @@ QList<AuftragsKennzahlen> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
     QList<AuftragsKennzahlen> liste = m_auftragsStore->getAuftraegeFuerStatistik(von, bis, mitZeilen);
     liste.erase(std::remove_if(liste.begin(), liste.end(),
                                [=](const AuftragsKennzahlen& a) {
-                                   return !passt(art, a.Typ) || !passt(zahlung, a.Zahlung)
+                                   return Umsatzregel::gewicht(a, art) == 0 || !passt(zahlung, a.Zahlung)
                                           || !passt(status, a.Status);
                                }),
                 liste.end());
     return liste;
+}
+
+int StatistikDialog::gewicht(const AuftragsKennzahlen& a) const
+{
+    return Umsatzregel::gewicht(a, m_art->currentIndex());
 }
 
 QDate StatistikDialog::monat(const AuftragsKennzahlen& a)

@@ -61,6 +61,8 @@ protected:
     // the "Bis" day, that pass the kind, payment and status filters.
     QList<AuftragsKennzahlen> gefilterteAuftraege(bool mitZeilen);
     static QDate monat(const AuftragsKennzahlen& a);
+    // How a counts under the kind filter (Umsatzregel): -1 for a credit note.
+    int gewicht(const AuftragsKennzahlen& a) const;
     bool mitSumme() const;
     // The total row: yellow, as an ordinary row of the model.
     void haengeSummenZeileAn(QList<QStandardItem*> zeile);

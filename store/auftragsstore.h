@@ -3,6 +3,8 @@
 
 #include "records/auftrag.h"
 #include "records/auftragskennzahlen.h"
+#include "records/zahlung.h"
+#include "store/auftragsauswahl.h"
 #include "store/speicherfehler.h"
 
 #include <QDateTime>
@@ -85,6 +87,23 @@ public:
     // True when a stored order holds a.AuftragsNr in the numbering of a: invoices
     // are numbered per kind of service, every other kind of document across both.
     virtual bool nummerVergeben(const Auftrag& a) = 0;
+
+    // Payments against invoices. addZahlung refuses an amount of 0 or less, a
+    // null date and an order that is not an invoice or is cancelled; it fills
+    // in z.Nr. When nothing is open any more the invoice becomes "Bezahlt"; when
+    // a removed payment opens a paid invoice again, it goes back to "Gedruckt"
+    // (issued) or "Gespeichert".
+    virtual bool addZahlung(Zahlung& z) = 0;
+    virtual bool delZahlung(int nr) = 0;
+    // The payments of invoice auftrag by date.
+    virtual QList<Zahlung> getZahlungen(int auftrag) = 0;
+    // Every payment, by invoice and date.
+    virtual QList<Zahlung> getAlleZahlungen() = 0;
+    virtual Offenposten offenposten(int auftrag) = 0;
+    // The order list for w, with the computed column "Offen"; the caller owns it.
+    virtual QSqlTableModel* listenModel(const Auftragsauswahl& w) = 0;
+    // The sums of the rows listenModel(w) shows.
+    virtual Auftragssummen summen(const Auftragsauswahl& w) = 0;
 
     // Why the last operation failed (Keiner after a success).
     virtual Speicherfehler letzterFehler() const { return {}; }

@@ -2,6 +2,7 @@
 
 #include "platform/einstellung.h"
 #include "records/codetabellen.h"
+#include "store/auftragslistenmodell.h"
 #include "store/ausstellung.h"
 #include "store/datenbank.h"
 #include "store/listenmodell.h"
@@ -10,7 +11,9 @@
 #include <QDebug>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -234,6 +237,11 @@ struct SqlAuftragsStore::Einfuegen
         }
         return &*q;
     }
+    QSqlQuery& zahlung()
+    {
+        return bereit(m_zahlung, "insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],[Referenz]) "
+                                 "values (:auftrag,:datum,:betrag,:art,:referenz)");
+    }
 
 private:
     QString auftragText() const
@@ -241,9 +249,9 @@ private:
         return QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
             "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar],"
-            "[BelegNr],[Bezug],[Lieferanschrift])"
+            "[BelegNr],[Bezug],[Lieferanschrift],[Netto],[Brutto])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
-            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift)%1")
+            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift,:netto,:brutto)%1")
             .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "");
     }
     static constexpr const char* kundeText =
@@ -268,6 +276,7 @@ private:
     std::optional<QSqlQuery> m_zeile;
     std::optional<QSqlQuery> m_belegNr;
     std::map<int, std::optional<QSqlQuery>> m_zusammen;  // by number of lines
+    std::optional<QSqlQuery> m_zahlung;
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
@@ -340,6 +349,17 @@ void SqlAuftragsStore::createTables()
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Lieferanschrift", "text");
     for (const char* spalte : {"Siren", "EAdresse", "LeitwegId"})
         Datenbank::ergaenzeSpalte(m_db, "auftragskunden", spalte, "varchar(255)");
+    // Payments, and the amounts the order list sums without computing them.
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Netto", "double");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Brutto", "double");
+    Datenbank::erzeugeTabelle(m_db, "zahlungen",
+                              "[Nr] integer primary key,[Auftrag] int,[Datum] Date,[Betrag] double,"
+                              "[Art] int,[Referenz] varchar(255)");
+    Datenbank::erzeuge(m_db, "zahlungen_auftrag",
+                       Datenbank::sql(m_db, "create index zahlungen_auftrag on zahlungen([Auftrag])"));
+    // With the kind, or SQLite walks every credit note for each invoice's credits.
+    Datenbank::erzeuge(m_db, "auftrag_bezug",
+                       Datenbank::sql(m_db, "create index auftrag_bezug on auftrag([Bezug],[Typ])"));
     Datenbank::erzeugeTabelle(m_db, "belegarchiv",
                               QString("[Auftrag] int primary key,[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1")
                                   .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob"));
@@ -423,6 +443,10 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
         grund = tr("Ein Datum liegt nicht in den Jahren 1 bis 9999.");
     else if (!SqlKundenStore::pruefeKunde(a.Kunde, m_fehler))
         return false;
+    for (const Zahlung& z : a.Zahlungen)
+        if (grund.isEmpty() && (a.Typ != Auftragsart::Rechnung || z.Betrag <= Betrag() || !z.Datum.isValid()
+                                || !Datenbank::gueltig(z.Datum)))
+            grund = tr("Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.");
     if (grund.isEmpty())
         return true;
     qWarning() << "error storing Auftrag: impossible value" << a;
@@ -495,6 +519,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
             z->bindValue(":auftragsnr", a.AuftragsNr);
             z->bindValue(":belegnr", a.BelegNr);
             z->bindValue(":bezug", a.Bezug);
+            bindBetraege(*z, a);
             z->bindValue(":nr", a.Kunde.Nr);
             SqlKundenStore::bindKunde(*z, a.Kunde, ":fax");
             z->bindValue(":typ", a.Typ);
@@ -504,7 +529,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
             if (z->exec() && z->next()) {
                 a.Nr = z->value(0).toInt();
                 z->finish();
-                return true;
+                return insertZahlungen(a, e);
             }
             fehler = z->lastError();
         }
@@ -525,6 +550,7 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     q.bindValue(":auftragsnr", a.AuftragsNr);
     q.bindValue(":belegnr", a.BelegNr);
     q.bindValue(":bezug", a.Bezug);
+    bindBetraege(q, a);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
@@ -540,7 +566,26 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
         qWarning() << "DB auftragskunden" << k.lastError().text() << k.lastQuery() << a.Kunde;
         return misslungen(k);
     }
-    return a.Zeilen.isEmpty() || insertLines(a, e.zeile());
+    if (!a.Zeilen.isEmpty() && !insertLines(a, e.zeile()))
+        return false;
+    return insertZahlungen(a, e);
+}
+
+bool SqlAuftragsStore::insertZahlungen(const Auftrag& a, Einfuegen& e)
+{
+    for (const Zahlung& z : a.Zahlungen) {
+        QSqlQuery& p = e.zahlung();
+        p.bindValue(":auftrag", a.Nr);
+        p.bindValue(":datum", z.Datum.toString(Qt::ISODate));
+        p.bindValue(":betrag", z.Betrag.euro());
+        p.bindValue(":art", z.Art);
+        p.bindValue(":referenz", z.Referenz);
+        if (!p.exec()) {
+            qWarning() << "error inserting Zahlung" << p.lastError().text() << z;
+            return misslungen(p);
+        }
+    }
+    return true;
 }
 
 bool SqlAuftragsStore::addAuftrag(Auftrag& a)
@@ -658,8 +703,12 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         "[KundenNr]=:knr ,[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[PLZ]=:plz ,[Ort]=:ort ,[Bemerkung]=:bemerkung ,[Summe]=:summe ,[Eingang]=:eingang ,"
         "[Lieferung]=:lieferung ,[Status]=:status ,[Typ]=:typ ,[Zahlung]=:zahl ,"
-        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar ,[Lieferanschrift]=:lieferanschrift",
-        [&a](QSqlQuery& q) { bindAuftragsZeile(q, a); });
+        "[BestellNr]=:bestell ,[Dienst]=:dienst ,[Komentar]=:komentar ,[Lieferanschrift]=:lieferanschrift ,"
+        "[Netto]=:netto ,[Brutto]=:brutto",
+        [this, &a](QSqlQuery& q) {
+            bindAuftragsZeile(q, a);
+            bindBetraege(q, a);
+        });
     if (!ok)
         return false;
 
@@ -1081,6 +1130,7 @@ bool SqlAuftragsStore::delAuftrag(int nr)
         {"delete from auftrag where [Nr]=:Nr", "error on delete Auftrag"},
         {"delete from auftragslines where [Auftrag]=:Nr", "error on delete Auftragslines"},
         {"delete from auftragskunden where [AuftragsNr]=:Nr", "error on delete Auftragskunden"},
+        {"delete from zahlungen where [Auftrag]=:Nr", "error on delete Zahlungen"},
     };
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Auftrag", [&] {
         // Under the numbering's lock, so that no number is given while the last is checked.
@@ -1152,7 +1202,7 @@ bool SqlAuftragsStore::deleteAll()
     for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
         m->query().finish();
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on drop table", [&] {
-        for (const char* table : {"auftrag", "auftragslines", "auftragskunden"}) {
+        for (const char* table : {"auftrag", "auftragslines", "auftragskunden", "zahlungen"}) {
             QSqlQuery q(m_db);
             if (!q.exec(QString("drop table %1").arg(table))) {
                 qWarning() << "error on drop table" << q.lastError().text();
@@ -1197,7 +1247,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
-                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst] from auftrag a where ")
+                                   "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst],[Ausgestellt] from auftrag a where ")
               + where);
     bindAll(q, werte);
     Datenbank::lies(m_db, q);
@@ -1217,6 +1267,7 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
         a.PLZ = q.value(9).toString();
         a.Ort = q.value(10).toString();
         a.Dienst = q.value(11).toInt();
+        a.Ausgestellt = !q.value(12).isNull();
         position.insert(a.Nr, liste.size());
         liste.append(std::move(a));
     }
@@ -1412,4 +1463,280 @@ void SqlAuftragsStore::erzeugeSchutz()
     static const QRegularExpression name(QStringLiteral("^create trigger if not exists (\\w+)"));
     for (const QString& a : anweisungen)
         Datenbank::erzeuge(m_db, name.match(a).captured(1), Datenbank::sql(m_db, a));
+}
+
+void SqlAuftragsStore::setBetragsrechner(const std::function<Betraege(const Auftrag&)>& rechner)
+{
+    m_rechner = rechner;
+}
+
+void SqlAuftragsStore::bindBetraege(QSqlQuery& q, const Auftrag& a) const
+{
+    Betraege b;
+    if (m_rechner) {
+        b = m_rechner(a);
+    } else {
+        b.netto = Betrag::ausEuro(summeDerZeilen(a));
+        b.brutto = b.netto;
+    }
+    q.bindValue(QStringLiteral(":netto"), b.netto.euro());
+    q.bindValue(QStringLiteral(":brutto"), b.brutto.euro());
+}
+
+namespace {
+
+Zahlung zahlungFromQuery(const QSqlQuery& q)
+{
+    Zahlung z;
+    z.Nr = q.value(0).toInt();
+    z.Auftrag = q.value(1).toInt();
+    z.Datum = QDate::fromString(q.value(2).toString().left(10), Qt::ISODate);
+    z.Betrag = Betrag::ausEuro(q.value(3).toDouble());
+    z.Art = q.value(4).isNull() ? -1 : q.value(4).toInt();
+    z.Referenz = q.value(5).toString();
+    return z;
+}
+
+}  // namespace
+
+Offenposten SqlAuftragsStore::offenposten(int auftrag)
+{
+    Offenposten o;
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db,
+        "select coalesce(a.[Brutto],a.[Summe]), "
+        "(select sum(z.[Betrag]) from zahlungen z where z.[Auftrag]=a.[Nr]), "
+        "(select sum(coalesce(g.[Brutto],g.[Summe])) from auftrag g where g.[Bezug]=a.[Nr] and g.[Typ]=2 "
+        "and g.[Ausgestellt] is not null) from auftrag a where a.[Nr]=:nr"));
+    q.bindValue(":nr", auftrag);
+    if (!Datenbank::lies(m_db, q)) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return o;
+    }
+    m_fehler = {};
+    if (q.next()) {
+        o.brutto = Betrag::ausEuro(q.value(0).toDouble());
+        o.bezahlt = Betrag::ausEuro(q.value(1).toDouble());
+        o.gutgeschrieben = Betrag::ausEuro(q.value(2).toDouble());
+    }
+    return o;
+}
+
+QList<Zahlung> SqlAuftragsStore::getZahlungen(int auftrag)
+{
+    QList<Zahlung> liste;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(Datenbank::sql(m_db, QString("select [Nr],[Auftrag],[Datum],[Betrag],[Art],[Referenz] from "
+                                           "zahlungen%1 order by [Auftrag],[Datum],[Nr]")
+                                       .arg(auftrag > 0 ? " where [Auftrag]=:nr" : "")));
+    if (auftrag > 0)
+        q.bindValue(":nr", auftrag);
+    if (!Datenbank::lies(m_db, q)) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return liste;
+    }
+    m_fehler = {};
+    while (q.next())
+        liste.append(zahlungFromQuery(q));
+    return liste;
+}
+
+QList<Zahlung> SqlAuftragsStore::getAlleZahlungen()
+{
+    return getZahlungen(0);
+}
+
+bool SqlAuftragsStore::folgeZahlungen(int nr)
+{
+    QSqlQuery s(m_db);
+    s.prepare(Datenbank::sql(m_db, "select [Status],[Ausgestellt] from auftrag where [Nr]=:nr"));
+    s.bindValue(":nr", nr);
+    if (!s.exec())
+        return misslungen(s);
+    if (!s.next())
+        return true;
+    const int status = s.value(0).toInt();
+    const bool ausgestellt = !s.value(1).isNull();
+    s.finish();
+    const Betrag offen = offenposten(nr).offen();
+    if (m_fehler.art != Speicherfehler::Keiner)
+        return false;
+    int neu = status;
+    if (offen <= Betrag() && status < AuftragsStatus::Bezahlt)
+        neu = AuftragsStatus::Bezahlt;
+    else if (offen > Betrag() && status == AuftragsStatus::Bezahlt)
+        neu = ausgestellt ? AuftragsStatus::Gedruckt : AuftragsStatus::Gespeichert;
+    if (neu == status)
+        return true;
+    QSqlQuery u(m_db);
+    u.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=:status ,[Version]=coalesce([Version],0)+1 "
+                                   "where [Nr]=:nr"));
+    u.bindValue(":status", neu);
+    u.bindValue(":nr", nr);
+    if (!u.exec()) {
+        qWarning() << "error updateing Auftrag" << u.lastError().text() << nr;
+        return misslungen(u);
+    }
+    m_versionen.remove(nr);
+    return true;
+}
+
+bool SqlAuftragsStore::addZahlung(Zahlung& z)
+{
+    if (z.Betrag <= Betrag())
+        return misslungen(tr("Der Betrag einer Zahlung muss größer als 0 sein."));
+    if (!z.Datum.isValid() || !Datenbank::gueltig(z.Datum))
+        return misslungen(tr("Die Zahlung hat kein gültiges Datum."));
+    const int vorher = z.Nr;
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error inserting Zahlung", [&] {
+        QSqlQuery p(m_db);
+        p.prepare(Datenbank::sql(m_db, "select [Typ],[Status] from auftrag where [Nr]=:nr"));
+        p.bindValue(":nr", z.Auftrag);
+        if (!p.exec())
+            return misslungen(p);
+        if (!p.next() || p.value(0).toInt() != Auftragsart::Rechnung)
+            return misslungen(tr("Zahlungen werden nur zu Rechnungen erfasst."));
+        const int status = p.value(1).toInt();
+        p.finish();
+        // A credit note cancels its invoice even where it corrects only part of it.
+        if (status < 0 || (status == AuftragsStatus::Storniert && offenposten(z.Auftrag).gutgeschrieben == Betrag()))
+            return misslungen(tr("Die Rechnung ist storniert."));
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, QString("insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],"
+                                               "[Referenz]) values (:auftrag,:datum,:betrag,:art,:referenz)%1")
+                                           .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "")));
+        q.bindValue(":auftrag", z.Auftrag);
+        q.bindValue(":datum", z.Datum.toString(Qt::ISODate));
+        q.bindValue(":betrag", z.Betrag.euro());
+        q.bindValue(":art", z.Art);
+        q.bindValue(":referenz", z.Referenz);
+        if (!q.exec()) {
+            qWarning() << "error inserting Zahlung" << q.lastError().text() << z;
+            return misslungen(q);
+        }
+        z.Nr = Datenbank::istPostgres(m_db) ? (q.next() ? q.value(0).toInt() : 0) : q.lastInsertId().toInt();
+        q.finish();
+        if (!folgeZahlungen(z.Auftrag))
+            return false;
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok) {
+        z.Nr = vorher;
+        return false;
+    }
+    emit storeChanged();
+    return true;
+}
+
+bool SqlAuftragsStore::delZahlung(int nr)
+{
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Zahlung", [&] {
+        QSqlQuery p(m_db);
+        p.prepare(Datenbank::sql(m_db, "select [Auftrag] from zahlungen where [Nr]=:nr"));
+        p.bindValue(":nr", nr);
+        if (!p.exec())
+            return misslungen(p);
+        if (!p.next())
+            return true;
+        const int auftrag = p.value(0).toInt();
+        p.finish();
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, "delete from zahlungen where [Nr]=:nr"));
+        q.bindValue(":nr", nr);
+        if (!q.exec()) {
+            qWarning() << "error on delete Zahlung" << q.lastError().text();
+            return misslungen(q);
+        }
+        if (!folgeZahlungen(auftrag))
+            return false;
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (!ok)
+        return false;
+    emit storeChanged();
+    return true;
+}
+
+QString SqlAuftragsStore::bedingung(const Auftragsauswahl& w) const
+{
+    QStringList teile;
+    if (w.zeitraumGilt()) {
+        // Whole calendar days, as filterModel compares them.
+        const QString tag("%1T00:00:00");
+        teile << Datenbank::sql(m_db, "[Eingang]>='%1' and [Eingang]<'%2'")
+                     .arg(tag.arg(w.von.toString(Qt::ISODate)), tag.arg(w.bis.addDays(1).toString(Qt::ISODate)));
+    }
+    if (w.typ >= 0)
+        teile << Datenbank::sql(m_db, "[Typ]=%1").arg(w.typ);
+    if (w.status >= 0)
+        teile << Datenbank::sql(m_db, "[Status]=%1").arg(w.status);
+    // Half a cent: the sums are of stored euros.
+    if (w.offen || w.ueberfaellig)
+        teile << Datenbank::sql(m_db, "[Offen]>0.005");
+    if (w.ueberfaellig) {
+        const QDate heute = w.heute.isValid() ? w.heute : QDate::currentDate();
+        teile << Datenbank::sql(m_db, "[Faellig]<'%1'").arg(heute.toString(Qt::ISODate));
+    }
+    const QString text = w.suche.trimmed();
+    if (!text.isEmpty()) {
+        const auto wert = [this](const QVariant& v) {
+            QSqlField f(QString(), v.metaType());
+            f.setValue(v);
+            return m_db.driver()->formatValue(f);
+        };
+        const QString muster = wert(QString("%" + text + "%"));
+        QStringList oder = {Datenbank::sql(m_db, "[BelegNr] like %1").arg(muster),
+                            Datenbank::sql(m_db, "[Name] like %1").arg(muster),
+                            Datenbank::sql(m_db, "[Firma] like %1").arg(muster)};
+        bool zahl = false;
+        const qlonglong nr = text.toLongLong(&zahl);
+        if (zahl && nr >= 0 && nr <= Datenbank::GroessteNummer)
+            oder << Datenbank::sql(m_db, "[AuftragsNr]=%1 or [KundenNr]=%1").arg(nr);
+        if (const std::optional<Betrag> b = Betrag::lies(text)) {
+            const QString e = b->zahl();
+            oder << Datenbank::sql(m_db, "abs([Summe]-(%1))<0.005 or abs(coalesce([Brutto],[Summe])-(%1))<0.005 "
+                                         "or abs([Offen]-(%1))<0.005")
+                        .arg(e);
+        }
+        teile << "(" + oder.join(") or (") + ")";
+    }
+    return teile.isEmpty() ? QString() : "(" + teile.join(") and (") + ")";
+}
+
+QSqlTableModel* SqlAuftragsStore::listenModel(const Auftragsauswahl& w)
+{
+    auto* m = new AuftragsListenModell(nullptr, m_db);
+    m->setTable("auftrag");
+    m->setFilter(bedingung(w));
+    m_fehler = {};
+    if (!m->select()) {
+        qWarning() << "Filter error" << m->lastError().text();
+        m_fehler = Datenbank::fehler(m->lastError());
+    }
+    m_filterModels.append(m);
+    return m;
+}
+
+Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
+{
+    Auftragssummen s;
+    const QString wo = bedingung(w);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(Datenbank::sql(m_db, "select count(*), sum(coalesce([Netto],[Summe])), "
+                                   "sum(coalesce([Brutto],[Summe])), sum([Offen]) from (%1) auftrag%2")
+                  .arg(AuftragsListenModell::quelle(m_db), wo.isEmpty() ? QString() : " where " + wo));
+    if (!Datenbank::lies(m_db, q) || !q.next()) {
+        m_fehler = Datenbank::fehler(q.lastError());
+        return s;
+    }
+    m_fehler = {};
+    s.anzahl = q.value(0).toInt();
+    s.netto = Betrag::ausEuro(q.value(1).toDouble());
+    s.brutto = Betrag::ausEuro(q.value(2).toDouble());
+    s.offen = Betrag::ausEuro(q.value(3).toDouble());
+    return s;
 }

@@ -53,6 +53,23 @@ public:
                                                         bool mitZeilen) override;
     bool nummerVergeben(const Auftrag& a) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
+    bool addZahlung(Zahlung& z) override;
+    bool delZahlung(int nr) override;
+    QList<Zahlung> getZahlungen(int auftrag) override;
+    QList<Zahlung> getAlleZahlungen() override;
+    Offenposten offenposten(int auftrag) override;
+    QSqlTableModel* listenModel(const Auftragsauswahl& w) override;
+    Auftragssummen summen(const Auftragsauswahl& w) override;
+
+    // Net and gross of an order as its document shows them; kept with the
+    // order at every write, so that lists and sums need not compute them.
+    // Unset: both the sum of the line prices.
+    struct Betraege
+    {
+        Betrag netto;
+        Betrag brutto;
+    };
+    void setBetragsrechner(const std::function<Betraege(const Auftrag&)>& rechner);
 
 signals:
     void storeChanged();
@@ -76,10 +93,16 @@ private:
     bool pruefeWerte(const Auftrag& a);
     bool misslungen(const QSqlQuery& q);
     bool insertLines(const Auftrag& a, QSqlQuery& q);
+    bool insertZahlungen(const Auftrag& a, Einfuegen& e);
     // Binds line l of a to the line placeholders, their names followed by index.
     static void bindLine(QSqlQuery& q, const Auftrag& a, const AuftragsLine& l, const QString& index);
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
+    void bindBetraege(QSqlQuery& q, const Auftrag& a) const;
+    // The condition of w on the rows of AuftragsListenModell::quelle().
+    QString bedingung(const Auftragsauswahl& w) const;
+    // Moves invoice nr's status to or from "Bezahlt" as its open amount says.
+    bool folgeZahlungen(int nr);
 
     QSqlDatabase m_db;
     QSqlTableModel* m_model;
@@ -88,6 +111,7 @@ private:
     bool m_modelGezeigt = false;  // the own model is read once someone asks for it
     QHash<int, int> m_versionen;  // order Nr -> version of the row as last read
     Speicherfehler m_fehler;
+    std::function<Betraege(const Auftrag&)> m_rechner;
 };
 
 #endif

@@ -14,6 +14,7 @@
 #include "windows/auftragsliste.h"
 #include "windows/kundenauftragsdialog.h"
 #include "windows/produktewidget.h"
+#include "windows/zahlungsdialog.h"
 
 #include <QtSql>
 #include <QtTest>
@@ -164,17 +165,17 @@ private slots:
         QTest::addColumn<int>("kundenNr");
         QTest::addColumn<QStringList>("aus");  // disabled entries
         QTest::newRow("offer") << int(Auftragsart::Angebot) << 3
-                               << QStringList{"XML speichern", "Gutschrift aus Rechnung erstellen"};
+                               << QStringList{"XML speichern", "Gutschrift aus Rechnung erstellen", "Zahlungen…"};
         QTest::newRow("invoice") << int(Auftragsart::Rechnung) << 3
                                  << QStringList{"Rechnung aus Angebot erstellen"};
         QTest::newRow("credit note, no customer")
             << int(Auftragsart::Gutschrift) << 0
             << QStringList{"Kunden anzeigen", "Rechnung aus Angebot erstellen",
-                           "Gutschrift aus Rechnung erstellen"};
+                           "Gutschrift aus Rechnung erstellen", "Zahlungen…"};
         QTest::newRow("delivery note")
             << int(Auftragsart::Lieferschein) << 3
             << QStringList{"XML speichern", "Rechnung aus Angebot erstellen",
-                           "Gutschrift aus Rechnung erstellen"};
+                           "Gutschrift aus Rechnung erstellen", "Zahlungen…"};
     }
 
     // The context menu and the actions that follow the current row enable the same commands.
@@ -191,7 +192,8 @@ private slots:
         QVERIFY2(wahl.gezeigt, "no context menu");
         QStringList alle{"Anzeigen", "Kunden anzeigen", "Druckvorschau", "Drucken", "als PDF speichern",
                          "XML speichern", "als Email senden", "Rechnung aus Angebot erstellen",
-                         "Gutschrift aus Rechnung erstellen", "Kundendaten anzeigen", "Status setzen"};
+                         "Gutschrift aus Rechnung erstellen", "Kundendaten anzeigen", "Zahlungen…",
+                         "Status setzen"};
         for (const QString& t : aus)
             alle.removeOne(t);
         QCOMPARE(wahl.aktiv, alle);
@@ -200,11 +202,57 @@ private slots:
         e.tabelle()->setCurrentIndex(QModelIndex());
         e.tabelle()->setCurrentIndex(e.tabelle()->model()->index(0, 1));
         QStringList gefolgt;
-        for (int b = 0; b <= int(AuftragsBefehl::Kundendaten); ++b)
+        for (int b = 0; b <= int(AuftragsBefehl::Zahlungen); ++b)
             if (e.aktionen()->aktion(AuftragsBefehl(b))->isEnabled())
                 gefolgt << e.aktionen()->aktion(AuftragsBefehl(b))->text();
         alle.removeLast();
         QCOMPARE(gefolgt, alle);
+    }
+
+    // An invoice of 12.50: what the payment dialog does with an amount typed (and the answer to
+    // its question), what it asked or told, and what is open afterwards.
+    void zahlungErfassen_data()
+    {
+        QTest::addColumn<QString>("betrag");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QStringList>("gefragt");
+        QTest::addColumn<QString>("offen");
+        QTest::addColumn<int>("status");
+        const int keine = 0, no = QMessageBox::No, yes = QMessageBox::Yes,
+                  gespeichert = AuftragsStatus::Gespeichert;
+        QTest::newRow("not a number") << "NaN" << keine << QStringList{"warning"} << "12.50" << gespeichert;
+        QTest::newRow("infinite") << "inf" << keine << QStringList{"warning"} << "12.50" << gespeichert;
+        QTest::newRow("zero") << "0,00" << keine << QStringList{"warning"} << "12.50" << gespeichert;
+        QTest::newRow("negative") << "-3" << keine << QStringList{"warning"} << "12.50" << gespeichert;
+        QTest::newRow("part") << "5,25" << keine << QStringList{} << "7.25" << gespeichert;
+        QTest::newRow("all") << "12.50 €" << keine << QStringList{} << "0.00" << int(AuftragsStatus::Bezahlt);
+        QTest::newRow("over-payment refused") << "20" << no << QStringList{"question"} << "12.50" << gespeichert;
+        QTest::newRow("over-payment confirmed")
+            << "20" << yes << QStringList{"question"} << "-7.50" << int(AuftragsStatus::Bezahlt);
+    }
+    void zahlungErfassen()
+    {
+        QFETCH(QString, betrag);
+        QFETCH(int, antwort);
+        const int nr = neuImMaerz();
+        ZahlungsDialog d(store, nr, nullptr);
+        if (antwort)
+            dialoge.antworte(antwort);
+        d.erfasse(betrag, QDate(2021, 3, 20), Zahlungsart::Ueberweisung, "Kontoauszug 7");
+        QTEST(dialoge.arten(), "gefragt");
+        QTEST(store->offenposten(nr).offen().zahl(), "offen");
+        QTEST(store->getAuftrag(nr).Status, "status");
+        QCOMPARE(d.tabelle()->rowCount(), int(store->getZahlungen(nr).size()));
+        // A wrong payment is removed only when confirmed.
+        if (d.tabelle()->rowCount() == 1) {
+            const int zahlung = store->getZahlungen(nr).first().Nr;
+            dialoge.antworte(int(QMessageBox::No));
+            QVERIFY(!d.entferne(zahlung));
+            dialoge.antworte(int(QMessageBox::Yes));
+            QVERIFY(d.entferne(zahlung));
+            QCOMPARE(QList<int>({store->getAuftrag(nr).Status, d.tabelle()->rowCount()}),
+                     QList<int>({int(AuftragsStatus::Gespeichert), 0}));
+        }
     }
 
     void adminLoeschen_data()

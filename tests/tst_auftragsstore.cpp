@@ -279,6 +279,150 @@ private slots:
         QCOMPARE(store->getAuftrag(a.Nr).Status, int(AuftragsStatus::Storniert));
     }
 
+    // An issued invoice of 7.50 gross, paid in steps: "+x" pays x euros ("+x@art" with a
+    // method), "-k" removes the k-th payment made, "gx" issues a credit note of x euros on it. The
+    // open amount and the status after each step.
+    void payments_data()
+    {
+        QTest::addColumn<QStringList>("schritte");
+        QTest::addColumn<QStringList>("offen");
+        QTest::addColumn<QList<int>>("status");
+        const int gedruckt = AuftragsStatus::Gedruckt, bezahlt = AuftragsStatus::Bezahlt,
+                  storniert = AuftragsStatus::Storniert;
+        QTest::newRow("two parts pay it") << QStringList{"+2.51", "+4.99@2"} << QStringList{"4.99", "0.00"}
+                                          << QList<int>{gedruckt, bezahlt};
+        QTest::newRow("removing a payment opens it again")
+            << QStringList{"+7.50", "-0"} << QStringList{"0.00", "7.50"} << QList<int>{bezahlt, gedruckt};
+        QTest::newRow("a part credited, the rest paid")
+            << QStringList{"+2.50", "g3", "+2"} << QStringList{"5.00", "2.00", "0.00"}
+            << QList<int>{gedruckt, storniert, storniert};
+    }
+    void payments()
+    {
+        QFETCH(QStringList, schritte);
+        Auftrag a = auftrag(0, 1);
+        QVERIFY(store->addAuftrag(a));
+        a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), QDateTime(QDate(2026, 3, 2), QTime(9, 0)));
+        QVERIFY(store->stelleAus(a, "rechnung"));
+        QList<Zahlung> gezahlt;
+        QStringList offen;
+        QList<int> status;
+        for (const QString& s : schritte) {
+            if (s.startsWith('+')) {
+                Zahlung z;
+                z.Auftrag = a.Nr;
+                z.Datum = QDate(2026, 3, 10);
+                z.Betrag = Betrag::ausEuro(s.mid(1).section('@', 0, 0).toDouble());
+                z.Art = s.contains('@') ? s.section('@', 1).toInt() : -1;
+                z.Referenz = "Ref " + s;
+                QVERIFY(store->addZahlung(z));
+                gezahlt << z;
+            } else if (s.startsWith('-')) {
+                QVERIFY(store->delZahlung(gezahlt.takeAt(s.mid(1).toInt()).Nr));
+            } else {
+                Auftrag g = store->getAuftrag(a.Nr);
+                g.Nr = 0;
+                g.Typ = Auftragsart::Gutschrift;
+                g.Status = AuftragsStatus::Neu;
+                g.Bezug = a.Nr;
+                g.Zeilen = {zeile(1, "Nachlass", s.mid(1).toDouble())};
+                QVERIFY(store->addAuftrag(g));
+                g = Ausstellung::vorbereiten(store->getAuftrag(g.Nr), QDateTime::currentDateTime());
+                QVERIFY(store->stelleAus(g, "gutschrift"));
+            }
+            offen << store->offenposten(a.Nr).offen().zahl();
+            status << store->getAuftrag(a.Nr).Status;
+        }
+        QTEST(offen, "offen");
+        QTEST(status, "status");
+        // Read back as recorded, and the list computes the same open amount.
+        QStringList zahlungen, erwartet;
+        for (const Zahlung& z : store->getZahlungen(a.Nr))
+            zahlungen << QString("%1 %2 %3 %4").arg(z.Datum.toString(Qt::ISODate), z.Betrag.zahl()).arg(z.Art).arg(z.Referenz);
+        for (const Zahlung& z : gezahlt)
+            erwartet << QString("%1 %2 %3 %4").arg(z.Datum.toString(Qt::ISODate), z.Betrag.zahl()).arg(z.Art).arg(z.Referenz);
+        QCOMPARE(zahlungen, erwartet);
+        Auftragsauswahl alle;
+        alle.suche = a.BelegNr;
+        std::unique_ptr<QSqlTableModel> m(store->listenModel(alle));
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(Betrag::ausEuro(m->index(0, m->fieldIndex("Offen")).data().toDouble()).zahl(), offen.last());
+    }
+
+    // Three issued invoices due 12 March (7.50 open), 30 March (9.50, 2.50 paid) and 15 January
+    // (paid) and an offer of 5 March: the orders a filter of the list shows and the open sum.
+    void listFilters_data()
+    {
+        QTest::addColumn<QVariantMap>("filter");
+        QTest::addColumn<QStringList>("gezeigt");
+        QTest::addColumn<QString>("offen");
+        const QVariantMap maerz{{"von", QDate(2026, 3, 1)}, {"bis", QDate(2026, 3, 31)}};
+        QTest::newRow("the range") << maerz << QStringList{"A", "R1", "R2"} << "14.50";
+        QTest::newRow("open, outside the range")
+            << QVariantMap{{"offen", true}, {"von", QDate(2020, 1, 1)}} << QStringList{"R1", "R2"} << "14.50";
+        QTest::newRow("overdue the day after")
+            << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 3, 13)}} << QStringList{"R1"} << "7.50";
+        QTest::newRow("due today is not overdue")
+            << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 3, 12)}} << QStringList{} << "0.00";
+        QTest::newRow("both overdue")
+            << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 4, 1)}} << QStringList{"R1", "R2"} << "14.50";
+        QTest::newRow("offers in the range") << QVariantMap{{"typ", 3}, {"von", maerz["von"]}, {"bis", maerz["bis"]}}
+                                             << QStringList{"A"} << "0.00";
+        QTest::newRow("paid in the range")
+            << QVariantMap{{"status", 3}, {"von", QDate(2026, 1, 1)}, {"bis", QDate(2026, 3, 31)}}
+            << QStringList{"R3"} << "0.00";
+        QTest::newRow("an amount, in any range") << QVariantMap{{"suche", "9,50"}} << QStringList{"R2"} << "7.00";
+        QTest::newRow("a customer number") << QVariantMap{{"suche", "7"}} << QStringList{"A", "R1", "R2", "R3"}
+                                           << "14.50";
+    }
+    void listFilters()
+    {
+        QFETCH(QVariantMap, filter);
+        QSettings().setValue("Rechnung/Zahlungsziel", 10);
+        QMap<int, QString> namen;
+        const auto rechnung = [&](const QString& name, const QDate& tag, double extra, const QString& zahlung) {
+            Auftrag a = auftrag(0, 1);
+            if (extra > 0)
+                a.Zeilen << zeile(1, "Extra", extra);
+            QVERIFY(store->addAuftrag(a));
+            a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), QDateTime(tag, QTime(9, 0)));
+            QVERIFY(store->stelleAus(a, "rechnung"));
+            namen[a.Nr] = name;
+            if (zahlung.isEmpty())
+                return;
+            Zahlung z;
+            z.Auftrag = a.Nr;
+            z.Datum = tag;
+            z.Betrag = *Betrag::lies(zahlung);
+            QVERIFY(store->addZahlung(z));
+        };
+        rechnung("R1", QDate(2026, 3, 2), 0, "");
+        rechnung("R2", QDate(2026, 3, 20), 2.0, "2.50");
+        rechnung("R3", QDate(2026, 1, 5), 0, "7.50");
+        Auftrag angebot = auftrag(3, 1, QDateTime(QDate(2026, 3, 5), QTime(8, 0)));
+        QVERIFY(store->addAuftrag(angebot));
+        namen[angebot.Nr] = "A";
+
+        Auftragsauswahl w;
+        w.von = filter.value("von", QDate(2030, 1, 1)).toDate();
+        w.bis = filter.value("bis", QDate(2030, 1, 1)).toDate();
+        w.typ = filter.value("typ", -1).toInt();
+        w.status = filter.value("status", -1).toInt();
+        w.offen = filter.value("offen").toBool();
+        w.ueberfaellig = filter.value("ueberfaellig").toBool();
+        w.suche = filter.value("suche").toString();
+        w.heute = filter.value("heute").toDate();
+        std::unique_ptr<QSqlTableModel> m(store->listenModel(w));
+        QStringList gezeigt;
+        for (int r = 0; r < m->rowCount(); ++r)
+            gezeigt << namen.value(m->index(r, m->fieldIndex("Nr")).data().toInt());
+        gezeigt.sort();
+        QTEST(gezeigt, "gezeigt");
+        const Auftragssummen summen = store->summen(w);
+        QCOMPARE(summen.anzahl, int(gezeigt.size()));
+        QTEST(summen.offen.zahl(), "offen");
+    }
+
     // An order written before lines had a VAT category and rate: the columns are
     // added, its lines read without category, and it prints the amounts it printed;
     // new lines keep decimal quantities.

@@ -124,9 +124,10 @@ private slots:
         QStringList indexe;
         while (q.next())
             indexe << q.value(0).toString();
-        QCOMPARE(indexe, (QStringList{"auftrag_art_eindeutig", "auftrag_auftragsnr", "auftrag_belegnr", "auftrag_dienst_nummer",
-                                      "auftrag_eingang", "auftrag_kundennr", "auftrag_rechnung_eindeutig",
-                                      "auftrag_typ_nummer", "auftragslines_auftrag"}));
+        QCOMPARE(indexe, (QStringList{"auftrag_art_eindeutig", "auftrag_auftragsnr", "auftrag_belegnr", "auftrag_bezug",
+                                      "auftrag_dienst_nummer", "auftrag_eingang", "auftrag_kundennr",
+                                      "auftrag_rechnung_eindeutig", "auftrag_typ_nummer", "auftragslines_auftrag",
+                                      "zahlungen_auftrag"}));
         Kunde k;
         QVERIFY(kunden.addKunde(k));
         QCOMPARE(kunden.model()->rowCount(), 1);

@@ -82,13 +82,14 @@ private slots:
             QVERIFY(kunden->addKunde(k));
         }
         enum { acme = 1, dupont, intern, weg };  // numbered in order; weg is deleted below
-        auftrag(dupont, 0, 0, 1, {{2026, 2, 28}, {23, 59, 59}}, {{1, "Stift", "P1", {}, 1000.0}});
+        // Printed (issued) but for the last invoice of March; the offer never counts by default.
+        auftrag(dupont, 0, 0, 2, {{2026, 2, 28}, {23, 59, 59}}, {{1, "Stift", "P1", {}, 1000.0}});
         auftrag(acme, 0, 0, 2, {{2026, 3, 1}, {0, 0}}, {{2, "Stift", "P1", {}, 20.0}});
         auftrag(intern, 0, 2, 3, {{2026, 3, 10}, {9, 0}}, {{1, "Porto", "", {}, 4.0}, {2, "Neun", "9", {}, 9.0}});
-        auftrag(dupont, 2, 0, 1, {{2026, 3, 15}, {12, 0}}, {{1, "Stift neu", "P1", {}, -10.0}});
-        auftrag(weg, 0, 0, 1, {{2026, 3, 20}, {8, 0}}, {{3, "Zehn", "10", {}, 30.0}, {1, "Versand", "", {}, 2.0}});
-        auftrag(acme, 3, 1, 1, {{2026, 3, 31}, {23, 59, 59}}, {{1.5, "Heft", "P2", {}, 5.5}});
-        auftrag(acme, 0, 0, 1, {{2026, 4, 1}, {0, 0}}, {{1, "Stift", "P1", {}, 100.0}});
+        auftrag(dupont, 2, 0, 2, {{2026, 3, 15}, {12, 0}}, {{1, "Stift neu", "P1", {}, 10.0}});
+        auftrag(weg, 0, 0, 4, {{2026, 3, 20}, {8, 0}}, {{1.5, "Zehn", "10", {}, 30.0}, {1, "Versand", "", {}, 2.0}});
+        auftrag(acme, 3, 1, 1, {{2026, 3, 31}, {23, 59, 59}}, {{1, "Heft", "P2", {}, 5.5}});
+        auftrag(acme, 0, 0, 2, {{2026, 4, 1}, {0, 0}}, {{1, "Stift", "P1", {}, 100.0}});
         QVERIFY(kunden->delKunde(weg));
     }
 
@@ -99,22 +100,23 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("erwartet");  // "Nr|Anzahl|Summe" (products: "Nr|Name|Anzahl|Summe"), then the total row
         QTest::addColumn<QVariantMap>("einstellungen");
-        QTest::newRow("all Alle, range edges") << false << "0,0,0,0" << "" << QStringList{"1|2|25.5", "2|1|-10", "3|1|13", "4|1|32", "|5|60.5"} << QVariantMap();
+        QTest::newRow("all Alle, range edges") << false << "0,0,0,0" << "" << QStringList{"1|1|20", "2|1|-10", "3|1|13", "4|1|32", "|4|55"} << QVariantMap();
+        QTest::newRow("offers when chosen") << false << "4,0,0,0" << "" << QStringList{"1|1|5.5", "|1|5.5"} << QVariantMap();
         QTest::newRow("Rechnung") << false << "1,0,0,0" << "" << QStringList{"1|1|20", "3|1|13", "4|1|32", "|3|65"} << QVariantMap();
         QTest::newRow("payment Bar") << false << "0,1,0,0" << "" << QStringList{"1|1|20", "2|1|-10", "4|1|32", "|3|42"} << QVariantMap();
-        QTest::newRow("status Gedruckt") << false << "0,0,3,0" << "" << QStringList{"1|1|20", "|1|20"} << QVariantMap();
-        QTest::newRow("Kunde1, no Intern") << false << "0,0,0,1" << "" << QStringList{"1|2|25.5", "|2|25.5"} << QVariantMap();
+        QTest::newRow("status Gedruckt") << false << "0,0,3,0" << "" << QStringList{"1|1|20", "2|1|-10", "|2|10"} << QVariantMap();
+        QTest::newRow("Kunde1, no Intern") << false << "0,0,0,1" << "" << QStringList{"1|1|20", "|1|20"} << QVariantMap();
         QTest::newRow("deleted customer's type") << false << "0,0,0,3" << "" << QStringList{"4|1|32", "|1|32"} << QVariantMap();
-        QTest::newRow("Firma") << false << "0,0,0,0" << "ACME" << QStringList{"1|2|25.5", "|2|25.5"} << QVariantMap();
+        QTest::newRow("Firma") << false << "0,0,0,0" << "ACME" << QStringList{"1|1|20", "|1|20"} << QVariantMap();
         QTest::newRow("Name only") << false << "0,0,0,0" << "Dupont" << QStringList{"2|1|-10", "|1|-10"} << QVariantMap();
         QTest::newRow("case-sensitive") << false << "0,0,0,0" << "meier" << QStringList{"|0|0"} << QVariantMap();
         QTest::newRow("deleted customer's name") << false << "0,0,0,0" << "Ancien" << QStringList{"4|1|32", "|1|32"} << QVariantMap();
         QTest::newRow("total row alone") << false << "2,0,0,0" << "" << QStringList{"|0|0"} << QVariantMap();
-        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|3|30", "9|Neun|2|9", "P1|Stift neu|3|10", "P2|Heft|1.5|5.5", "|Summe|11.5|60.5"} << QVariantMap();
-        QTest::newRow("products, credit note as stored") << true << "3,0,0,0" << "" << QStringList{"P1|Stift neu|1|-10", "|Summe|1|-10"} << QVariantMap();
+        QTest::newRow("products, all kinds") << true << "0,0,0,0" << "" << QStringList{"|Sonstige|2|6", "10|Zehn|1.5|30", "9|Neun|2|9", "P1|Stift neu|1|10", "|Summe|6.5|55"} << QVariantMap();
+        QTest::newRow("products, a credit note takes back") << true << "3,0,0,0" << "" << QStringList{"P1|Stift neu|-1|-10", "|Summe|-1|-10"} << QVariantMap();
         // The documents' net: tax taken out of gross amounts, not from the internal customer's.
         QTest::newRow("gross stored: the documents' net") << false << "0,0,0,0" << ""
-            << QStringList{"1|2|21.32", "2|1|-8.36", "3|1|13", "4|1|26.75", "|5|52.71"}
+            << QStringList{"1|1|16.72", "2|1|-8.36", "3|1|13", "4|1|26.75", "|4|48.11"}
             << QVariantMap{{"Steuer/Typ", 1}};
     }
     void cleanup() { env.leereEinstellungen(); }
@@ -145,8 +147,8 @@ private slots:
         QTest::addColumn<bool>("produkte");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QList<double>>("werte");  // each month's table total
-        QTest::newRow("customers shown only") << false << "Meier" << QList<double>{0.0, 25.5, 100.0};
-        QTest::newRow("products") << true << "" << QList<double>{1000.0, 60.5, 100.0};
+        QTest::newRow("customers shown only") << false << "Meier" << QList<double>{0.0, 20.0, 100.0};
+        QTest::newRow("products") << true << "" << QList<double>{1000.0, 55.0, 100.0};
     }
     void diagramm()
     {
@@ -180,8 +182,8 @@ private slots:
                              env.pfad("csv"), env.pfad("produkte.ods")});
         QVERIFY(lo.waitForFinished(120000));
         QCOMPARE(liesDatei(env.pfad("csv/produkte.csv")).trimmed().split('\n'),
-                 (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "\"10\",\"Zehn\",3,30",
-                              "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",3,10", "\"P2\",\"Heft\",1.5,5.5", "\"\",\"Summe\",11.5,60.5"}));
+                 (QStringList{"\"ProduktNr\",\"Produkt\",\"Anzahl\",\"Summe\"", "\"\",\"Sonstige\",2,6", "\"10\",\"Zehn\",1.5,30",
+                              "\"9\",\"Neun\",2,9", "\"P1\",\"Stift neu\",1,10", "\"\",\"Summe\",6.5,55"}));
     }
 };
 

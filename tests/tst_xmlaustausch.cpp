@@ -133,6 +133,7 @@ Hof 2</Strasse>
         }
         const QString kundenDatei = env.pfad("kunden.xml");
         QCOMPARE(befehl("Exportieren", "Kundedaten exportieren", kundenDatei), QString("300 Kunden exportiert"));
+        int zahlungen = 0;
         for (int i = 0; i < 1000; ++i) {
             Auftrag a;
             a.Kunde.Nr = i % 20 + 1;
@@ -158,6 +159,16 @@ Hof 2</Strasse>
                 a.Zeilen.last().Einheit = i % 2 ? QString() : "kg";
             }
             QVERIFY(w->auftragsStore()->addAuftrag(a));
+            if (a.Typ == Auftragsart::Rechnung && a.Status != AuftragsStatus::Storniert && i % 8 == 0) {
+                Zahlung z;
+                z.Auftrag = a.Nr;
+                z.Datum = QDate(2016, 1, 1).addDays(i);
+                z.Betrag = Betrag::ausCent(i + 1);
+                z.Art = i % 6 - 1;
+                z.Referenz = i % 16 ? QString("Auszug <%1> & Co").arg(i) : QString();
+                QVERIFY(w->auftragsStore()->addZahlung(z));
+                ++zahlungen;
+            }
         }
         const QString datei = env.pfad("journal.xml"), wieder = env.pfad("wieder.xml");
         QCOMPARE(befehl("Exportieren", "Auftragsdaten exportieren", datei), QString("1000 Aufträge exportiert"));
@@ -165,6 +176,7 @@ Hof 2</Strasse>
         xmllint.start("xmllint", {"--noout", datei});
         QVERIFY2(xmllint.waitForFinished(60000) && xmllint.exitCode() == 0, xmllint.readAllStandardError().data());
         QVERIFY(liesDatei(datei).contains("<Zeile Menge=\"1.125\" Einheit=\"kg\" ProduktNr=\"P1\""));
+        QCOMPARE(liesDatei(datei).count("<Zahlung "), zahlungen);
 
         neueDatenbank();
         // Cancelled while storing (the second half of the progress).
@@ -250,6 +262,14 @@ Hof 2</Strasse>
             << QStringList{"Importieren", kunden,
                            "<Auftragsliste><Auftrag AuftragsNr=\"4\"><Kunde Nr=\"9\"/></Auftrag></Auftragsliste>"}
             << "0 Kunden importiert, 0 übersprungen" << "" << "";
+        QTest::newRow("impossible payments")
+            << QStringList{"Importieren", auftraege,
+                           "<Auftragsliste><Auftrag AuftragsNr=\"8\" Typ=\"0\"><Zahlungen>"
+                           "<Zahlung Datum=\"2024-01-05\" Betrag=\"0\"/></Zahlungen></Auftrag>"
+                           "<Auftrag AuftragsNr=\"9\" Typ=\"3\"><Zahlung Datum=\"2024-01-05\" Betrag=\"5\"/></Auftrag>"
+                           "<Auftrag AuftragsNr=\"10\" Typ=\"0\"><Zahlung Datum=\"2024-01-05\" Betrag=\"5.5\" Art=\"2\"/>"
+                           "</Auftrag></Auftragsliste>"}
+            << "1 Aufträge importiert, 2 übersprungen" << "warning" << "Zahlung 0 vom 2024-01-05";
         QTest::newRow("number twice")
             << QStringList{"Importieren", auftraege,
                            "<Auftragsliste><Auftrag AuftragsNr=\"7\" Typ=\"3\"/><Auftrag AuftragsNr=\"7\" Typ=\"3\"/>"

@@ -15,7 +15,8 @@ AuftragsAktionen::AuftragsAktionen(QObject* parent) : QObject(parent)
                             tr("als Email senden"),
                             tr("Rechnung aus Angebot erstellen"),
                             tr("Gutschrift aus Rechnung erstellen"),
-                            tr("Kundendaten anzeigen")};
+                            tr("Kundendaten anzeigen"),
+                            tr("Zahlungen…")};
     for (int i = 0; i < texte.size(); ++i) {
         auto* a = new QAction(texte.at(i), this);
         const auto b = AuftragsBefehl(i);

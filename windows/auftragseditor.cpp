@@ -11,11 +11,14 @@
 #include "exchange/tabellenquelle.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlTableModel>
@@ -31,13 +34,34 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
       m_von(new QDateEdit(this)),
       m_bis(new QDateEdit(this)),
       m_aktualisieren(new QPushButton(tr("Aktualisieren"), this)),
+      m_art(new QComboBox(this)),
+      m_status(new QComboBox(this)),
+      m_nurOffen(new QCheckBox(tr("offen"), this)),
+      m_ueberfaellig(new QCheckBox(tr("überfällig"), this)),
+      m_suche(new QLineEdit(this)),
+      m_summen(new QLabel(this)),
+      m_offen(new QLabel(this)),
       m_aktionen(new AuftragsAktionen(this))
 {
+    // Entry i means code i - 1; the first, every code.
+    m_art->addItem(tr("Alle Arten"));
+    m_art->addItems(CodeTabellen::auftragsarten());
+    m_status->addItem(tr("Jeder Status"));
+    m_status->addItems(CodeTabellen::auftragsStatus());
+    m_suche->setPlaceholderText(tr("Suche: Nummer, Kunde, Betrag"));
+    m_suche->setClearButtonEnabled(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* oben = new QHBoxLayout;
     oben->setContentsMargins(2, 2, 2, 2);
+    oben->addWidget(m_offen);
     oben->addStretch(6);
+    oben->addWidget(m_suche);
+    oben->addWidget(m_art);
+    oben->addWidget(m_status);
+    oben->addWidget(m_nurOffen);
+    oben->addWidget(m_ueberfaellig);
+    oben->addSpacing(10);
     oben->addWidget(new QLabel(tr("Von"), this));
     oben->addWidget(m_von);
     oben->addWidget(new QLabel(tr("Bis"), this));
@@ -46,6 +70,11 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
     oben->addWidget(m_aktualisieren);
     layout->addLayout(oben);
     layout->addWidget(m_view);
+    auto* unten = new QHBoxLayout;
+    unten->setContentsMargins(2, 2, 2, 2);
+    unten->addStretch(1);
+    unten->addWidget(m_summen);
+    layout->addLayout(unten);
 
     m_aktualisieren->setAutoDefault(false);
     m_von->setCalendarPopup(true);
@@ -56,6 +85,11 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
     connect(m_von, &QDateEdit::dateChanged, this, &AuftragsEditor::dateChanged);
     connect(m_bis, &QDateEdit::dateChanged, this, &AuftragsEditor::dateChanged);
     connect(m_aktualisieren, &QPushButton::pressed, this, &AuftragsEditor::dateChanged);
+    connect(m_art, &QComboBox::currentIndexChanged, this, &AuftragsEditor::dateChanged);
+    connect(m_status, &QComboBox::currentIndexChanged, this, &AuftragsEditor::dateChanged);
+    connect(m_nurOffen, &QCheckBox::toggled, this, &AuftragsEditor::dateChanged);
+    connect(m_ueberfaellig, &QCheckBox::toggled, this, &AuftragsEditor::dateChanged);
+    connect(m_suche, &QLineEdit::textChanged, this, &AuftragsEditor::dateChanged);
 
     setMinimumWidth(1000);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -89,7 +123,7 @@ void AuftragsEditor::setStore(AuftragsStore* store)
     m_store = store;
     if (!store)
         return;
-    zeigeModel(store->filterModel(m_von->dateTime(), m_bis->dateTime()));
+    zeigeModel(m_admin ? store->filterModel(m_von->dateTime(), m_bis->dateTime()) : store->listenModel(auswahl()));
     m_view->setSortingEnabled(true);
     if (!m_admin)
         m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -115,8 +149,45 @@ void AuftragsEditor::dateChanged()
         return;
     // The store compares calendar dates, inclusive at both ends, so "to"
     // itself is the last day listed.
-    zeigeModel(m_store->filterModel(m_von->dateTime(), m_bis->dateTime()));
+    zeigeModel(m_admin ? m_store->filterModel(m_von->dateTime(), m_bis->dateTime())
+                       : m_store->listenModel(auswahl()));
     resizeTable();
+}
+
+void AuftragsEditor::setHeute(const QDate& heute)
+{
+    m_heute = heute;
+    dateChanged();
+}
+
+Auftragsauswahl AuftragsEditor::auswahl() const
+{
+    Auftragsauswahl w;
+    w.von = m_von->date();
+    w.bis = m_bis->date();
+    w.typ = m_art->currentIndex() - 1;
+    w.status = m_status->currentIndex() - 1;
+    w.offen = m_nurOffen->isChecked();
+    w.ueberfaellig = m_ueberfaellig->isChecked();
+    w.suche = m_suche->text();
+    w.heute = m_heute;
+    return w;
+}
+
+void AuftragsEditor::zeigeSummen()
+{
+    if (!m_store || m_admin)
+        return;
+    const Auftragssummen s = m_store->summen(auswahl());
+    m_summen->setText(tr("%n Aufträge: netto %1, brutto %2, offen %3", "", s.anzahl)
+                          .arg(s.netto.text(), s.brutto.text(), s.offen.text()));
+    Auftragsauswahl offen;
+    offen.offen = true;
+    Auftragsauswahl ueberfaellig;
+    ueberfaellig.ueberfaellig = true;
+    ueberfaellig.heute = m_heute;
+    m_offen->setText(tr("Offen %1, überfällig %2")
+                         .arg(m_store->summen(offen).offen.text(), m_store->summen(ueberfaellig).offen.text()));
 }
 
 void AuftragsEditor::zeigeModel(QSqlTableModel* model)
@@ -133,8 +204,14 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
                     m_aktionen->waehle(nr > 0 && m_store ? m_store->getAuftrag(nr) : Auftrag());
                 });
     // A new model brings all columns back.
-    for (int spalte : {0, 7, 8, 11, 17, 18, AuftragsListe::spalte(m_view, "Bezug")})
+    for (int spalte : {0, 7, 8, 11, 17, 18, AuftragsListe::spalte(m_view, "Bezug"),
+                       AuftragsListe::spalte(m_view, "Netto")})
         m_view->hideColumn(spalte);
+    // The sums follow the list, also when the store reads it again after a write.
+    if (model && !m_admin) {
+        connect(model, &QAbstractItemModel::modelReset, this, &AuftragsEditor::zeigeSummen);
+        zeigeSummen();
+    }
 }
 
 void AuftragsEditor::resizeTable()
@@ -157,7 +234,7 @@ void AuftragsEditor::view_context(QPoint p)
                                AuftragsBefehl::Pdf, AuftragsBefehl::Xml, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
                                AuftragsBefehl::GutschriftAusRechnung,
-                               AuftragsBefehl::Kundendaten});
+                               AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
     // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
@@ -197,6 +274,9 @@ void AuftragsEditor::befehl(AuftragsBefehl b, Auftrag a)
         break;
     case AuftragsBefehl::Kundendaten:
         emit auftragKunde(a.Kunde);
+        break;
+    case AuftragsBefehl::Zahlungen:
+        emit auftragZahlungen(a);
         break;
     }
 }

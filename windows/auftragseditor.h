@@ -8,9 +8,15 @@
 #include <QSettings>
 #include <QWidget>
 
+#include "store/auftragsauswahl.h"
+
 class AuftragsAktionen;
 class AuftragsStore;
+class QCheckBox;
+class QComboBox;
 class QDateEdit;
+class QLabel;
+class QLineEdit;
 class QModelIndex;
 class QPushButton;
 class QSqlTableModel;
@@ -33,6 +39,19 @@ public:
     QTableView* tabelle() const { return m_view; }
     QDateEdit* vonEdit() const { return m_von; }
     QDateEdit* bisEdit() const { return m_bis; }
+    QPushButton* aktualisierenKnopf() const { return m_aktualisieren; }
+    QComboBox* artWahl() const { return m_art; }
+    QComboBox* statusWahl() const { return m_status; }
+    QCheckBox* offenSchalter() const { return m_nurOffen; }
+    QCheckBox* ueberfaelligSchalter() const { return m_ueberfaellig; }
+    QLineEdit* suchFeld() const { return m_suche; }
+    // The sums of the rows shown, and the open and overdue totals of the journal.
+    QLabel* summenZeile() const { return m_summen; }
+    QLabel* offenZeile() const { return m_offen; }
+    // The day overdue is measured against; null (the default) is the current date.
+    void setHeute(const QDate& heute);
+    // What the filters choose now.
+    Auftragsauswahl auswahl() const;
     QSqlTableModel* model() const { return m_model; }
     // The order commands, enabled for the order last right-clicked.
     AuftragsAktionen* aktionen() const { return m_aktionen; }
@@ -48,6 +67,7 @@ signals:
     void kundeClicked(int Nr);
     void rechnungFromAngebot(Auftrag a);
     void gutschriftFromRechnung(Auftrag a);
+    void auftragZahlungen(Auftrag a);
 
 public slots:
     void save();
@@ -61,6 +81,7 @@ protected slots:
 
 private:
     void zeigeModel(QSqlTableModel* model);
+    void zeigeSummen();
     // Reports command b for order a by the matching signal.
     void befehl(AuftragsBefehl b, Auftrag a);
 
@@ -68,6 +89,14 @@ private:
     QDateEdit* m_von;
     QDateEdit* m_bis;
     QPushButton* m_aktualisieren;
+    QComboBox* m_art;
+    QComboBox* m_status;
+    QCheckBox* m_nurOffen;
+    QCheckBox* m_ueberfaellig;
+    QLineEdit* m_suche;
+    QLabel* m_summen;
+    QLabel* m_offen;
+    QDate m_heute;
     AuftragsAktionen* m_aktionen;
     QSqlTableModel* m_model = nullptr;
     QPointer<AuftragsStore> m_store;

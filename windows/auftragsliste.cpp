@@ -33,6 +33,16 @@ void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
     eingang->setParent(parent);
     view->setItemDelegateForColumn(Summe, summe);
     view->setItemDelegateForColumn(Eingang, eingang);
+    // The amounts and the due date of the order list, where its model has them.
+    for (const char* betrag : {"Brutto", "Offen"}) {
+        if (spalte(view, betrag) >= 0)
+            view->setItemDelegateForColumn(spalte(view, betrag), summe);
+    }
+    if (spalte(view, "Faellig") >= 0) {
+        auto* faellig = new FormatedDateTimeDelegate("dd.MM.yyyy");
+        faellig->setParent(parent);
+        view->setItemDelegateForColumn(spalte(view, "Faellig"), faellig);
+    }
     if (spalte(view, "Ausgestellt") >= 0) {
         auto* ausgestellt = new FormatedDateTimeDelegate("dd.MM.yyyy hh:mm");
         ausgestellt->setParent(parent);

@@ -1,0 +1,129 @@
+// The order list on 50,000 orders and 60,000 payments: opening it with the
+// "offen" and with the "überfällig" filter, and the totals after a filter
+// change.
+// Usage: bench_zahlungen [orders] [payments]
+#include "bench/support/benchdatenbank.h"
+#include "bench/support/messung.h"
+#include "store/sqlauftragsstore.h"
+#include "store/sqlkundenstore.h"
+#include "store/sqlproduktstore.h"
+#include "windows/auftragseditor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+void zeige(const QString& was, double ms)
+{
+    std::printf("%-60s %9.1f ms\n", qPrintable(was), ms);
+}
+
+void miss(SqlAuftragsStore& auftraege, const QDate& heute)
+{
+    for (const char* filter : {"offen", "ueberfaellig"}) {
+        QList<double> zeiten;
+        int zeilen = 0;
+        for (int i = 0; i < 5; ++i) {
+            zeiten << BenchMessung::millis([&] {
+                AuftragsEditor e;
+                e.setHeute(heute);
+                (QByteArray(filter) == "offen" ? e.offenSchalter() : e.ueberfaelligSchalter())->setChecked(true);
+                e.setStore(&auftraege);
+                e.show();
+                QApplication::processEvents();
+                zeilen = e.tabelle()->model()->rowCount();
+            });
+        }
+        zeige(QString("order list opened, filter %1 (%2 rows), median").arg(filter).arg(zeilen),
+              BenchMessung::median(zeiten));
+    }
+    AuftragsEditor e;
+    e.setHeute(heute);
+    e.setStore(&auftraege);
+    e.offenSchalter()->setChecked(true);
+    QList<double> summen, wechsel;
+    for (int i = 0; i < 5; ++i) {
+        e.statusWahl()->setCurrentIndex(i % 2 ? 3 : 0);
+        Auftragsauswahl w = e.auswahl();
+        w.ueberfaellig = i % 2;
+        summen << BenchMessung::millis([&] { auftraege.summen(w); });
+        wechsel << BenchMessung::millis([&] {
+            e.ueberfaelligSchalter()->setChecked(!e.ueberfaelligSchalter()->isChecked());
+            QApplication::processEvents();
+        });
+    }
+    zeige("totals row of a filter, median", BenchMessung::median(summen));
+    zeige("filter change: list read again with its totals, median", BenchMessung::median(wechsel));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir einstellungen;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
+    BenchDatenbank bank;
+    SqlProduktStore produkte(nullptr);
+    SqlKundenStore kunden(nullptr);
+    SqlAuftragsStore auftraege(nullptr);
+    produkte.createTable();
+    kunden.createTable();
+    auftraege.createTables();
+
+    BenchDatenbank::Umfang umfang;
+    int zahlungen = 60000;
+    if (argc > 1)
+        umfang.auftraege = QString(argv[1]).toInt();
+    if (argc > 2)
+        zahlungen = QString(argv[2]).toInt();
+    std::printf("building %d orders ...\n", umfang.auftraege);
+    bank.fuelle(kunden, produkte, auftraege, umfang);
+    // Every invoice and credit note issued as issuing leaves it, due 30 days later.
+    QSqlQuery q;
+    q.exec("update auftrag set \"Ausgestellt\"=\"Eingang\", \"Faellig\"=date(\"Eingang\", '+30 days'), "
+           "\"Status\"=2 where \"Typ\" in (0,2)");
+    // Payments spread over the invoices: most paid in one or two parts, some in part, some not at all.
+    std::printf("recording %d payments ...\n", zahlungen);
+    QSqlQuery rechnungen("select \"Nr\", \"Brutto\", \"Eingang\" from auftrag where \"Typ\"=0 order by \"Nr\"");
+    struct R { int nr; double brutto; QDate tag; };
+    QList<R> liste;
+    while (rechnungen.next())
+        liste.append({rechnungen.value(0).toInt(), rechnungen.value(1).toDouble(),
+                      rechnungen.value(2).toDateTime().date()});
+    QSqlDatabase::database().transaction();
+    QSqlQuery z;
+    z.prepare("insert into zahlungen (\"Auftrag\",\"Datum\",\"Betrag\",\"Art\",\"Referenz\") values (?,?,?,?,?)");
+    for (int i = 0; i < zahlungen && !liste.isEmpty(); ++i) {
+        const R& r = liste.at(i % liste.size());
+        const int runde = i / int(liste.size());
+        z.addBindValue(r.nr);
+        z.addBindValue(r.tag.addDays(10 + runde * 5).toString(Qt::ISODate));
+        // Half of each invoice per part: two parts pay it; every seventh invoice is paid a third only.
+        z.addBindValue(r.nr % 7 == 0 ? r.brutto / 3 : r.brutto / 2);
+        z.addBindValue(2);
+        z.addBindValue(QString("Auszug %1").arg(i));
+        z.exec();
+    }
+    q.exec("update auftrag set \"Status\"=3 where \"Typ\"=0 and \"Nr\" in (select \"Auftrag\" from zahlungen "
+           "group by \"Auftrag\" having count(*)>1) and \"Nr\" % 7 <> 0");
+    QSqlDatabase::database().commit();
+    q.exec("analyze");
+    const QDate heute = umfang.beginn.addYears(umfang.jahre);
+
+    miss(auftraege, heute);
+    return 0;
+}
