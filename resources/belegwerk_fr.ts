@@ -43,6 +43,10 @@
         <source>Kundendaten anzeigen</source>
         <translation>Afficher les données du client</translation>
     </message>
+    <message>
+        <source>Zahlungen…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuftragsDialog</name>
@@ -114,6 +118,14 @@
         <source> und </source>
         <translation> et </translation>
     </message>
+    <message>
+        <source>leer: die Rechnungsanschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lieferanschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AuftragsEditor</name>
@@ -152,6 +164,37 @@
     <message>
         <source>Aufträge</source>
         <translation>Documents</translation>
+    </message>
+    <message>
+        <source>offen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>überfällig</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Arten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jeder Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche: Nummer, Kunde, Betrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Aufträge: netto %1, brutto %2, offen %3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Offen %1, überfällig %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -340,6 +383,66 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>getrennte Rechnungen für nicht steuerbare und andere Positionen</source>
         <translation>des factures séparées pour les lignes hors du champ de la TVA et les autres lignes</translation>
+    </message>
+    <message>
+        <source>Kreditkarte</source>
+        <translation type="unfinished">Carte de crédit</translation>
+    </message>
+    <message>
+        <source>EC-Karte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USt-IdNr. oder Steuernummer der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN der Firma, 9 Ziffern (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mahntext mit Verzugszinsen, Pauschale von 40 € und Skonto (Einstellungen, Rechnung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN oder E-Rechnungsadresse des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Rechnungsadresse oder E-Mail des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Rechnung, die die Gutschrift berichtigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefon der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ und Ort der Firma (Einstellungen, Firma)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ und Ort des Kunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ und Ort der Lieferanschrift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN des Kunden (Zahlung per Bankeinzug)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gläubiger-ID der Firma (Einstellungen, Firma; Zahlung per Bankeinzug)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -656,10 +759,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Date: %1</translation>
     </message>
     <message>
-        <source>Note de crédit</source>
-        <translation>Note de crédit</translation>
-    </message>
-    <message>
         <source>Devis</source>
         <translation>Devis</translation>
     </message>
@@ -668,28 +767,8 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>%2 Nº %1</translation>
     </message>
     <message>
-        <source>paiement en espèces</source>
-        <translation>paiement en espèces</translation>
-    </message>
-    <message>
-        <source>carte EC</source>
-        <translation>carte EC</translation>
-    </message>
-    <message>
-        <source>transfert</source>
-        <translation>transfert</translation>
-    </message>
-    <message>
-        <source>débit</source>
-        <translation>débit</translation>
-    </message>
-    <message>
         <source>carte de crédit</source>
         <translation>carte de crédit</translation>
-    </message>
-    <message>
-        <source>chèques</source>
-        <translation>chèques</translation>
     </message>
     <message>
         <source>A payer par %1</source>
@@ -704,10 +783,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Payé</translation>
     </message>
     <message>
-        <source>Facture Matériel</source>
-        <translation>Facture Matériel</translation>
-    </message>
-    <message>
         <source>Réf. Produit</source>
         <translation>Réf. Produit</translation>
     </message>
@@ -718,10 +793,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>Quant.</source>
         <translation>Quant.</translation>
-    </message>
-    <message>
-        <source>Prix €</source>
-        <translation>Prix €</translation>
     </message>
     <message>
         <source>Base TVA %1%</source>
@@ -736,10 +807,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Total TTC</translation>
     </message>
     <message>
-        <source>Facture Service</source>
-        <translation>Facture Service</translation>
-    </message>
-    <message>
         <source>Total €</source>
         <translation>Total €</translation>
     </message>
@@ -750,10 +817,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>n° de client: %1</source>
         <translation>n° de client: %1</translation>
-    </message>
-    <message>
-        <source>UstId-Nr: %1</source>
-        <translation>UstId-Nr: %1</translation>
     </message>
     <message>
         <source>En cas de retard de paiement, une pénalité égale à trois fois le taux d&apos;intérêt légal sera exigible, ainsi qu&apos;une indemnité forfaitaire pour frais de recouvrement de 40 €. Pas d&apos;escompte pour paiement anticipé.</source>
@@ -840,8 +903,88 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Total TVA</translation>
     </message>
     <message>
-        <source>Avoir sur facture Nº %1 du %2</source>
-        <translation>Avoir sur facture Nº %1 du %2</translation>
+        <source>Facture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avoir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>espèces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carte bancaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>virement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>prélèvement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chèque</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date de livraison ou d&apos;exécution : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Votre commande : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adresse de livraison :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opération : livraison de biens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opération : prestation de services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opération : livraison de biens et prestation de services</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Option pour le paiement de la taxe d&apos;après les débits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Montant à rembourser ou à déduire : %1 €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Devis valable jusqu&apos;au %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bon pour accord (date, nom et signature du client) :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Avoir sur facture %1 du %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unité</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prix unit. €</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -887,10 +1030,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Lieferschein</translation>
     </message>
     <message>
-        <source>Gutschrift</source>
-        <translation>Gutschrift</translation>
-    </message>
-    <message>
         <source>Angebot</source>
         <translation>Angebot</translation>
     </message>
@@ -913,10 +1052,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>Kunden-Nr.: %1</source>
         <translation>Kunden-Nr.: %1</translation>
-    </message>
-    <message>
-        <source>Ihre USt-IdNr.: %1</source>
-        <translation>Ihre USt-IdNr.: %1</translation>
     </message>
     <message>
         <source>Steuer-Nr.: %1</source>
@@ -955,10 +1090,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <source>Zur Rechnung %1 vom %2</source>
-        <translation>Zur Rechnung %1 vom %2</translation>
-    </message>
-    <message>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
@@ -981,6 +1112,46 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>MwSt gesamt</source>
         <translation>MwSt gesamt</translation>
+    </message>
+    <message>
+        <source>Rechnungskorrektur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gültig bis: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ihre Bestellung: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Korrektur zur Rechnung %1 vom %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einzelpreis netto €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einzelpreis €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erstattungs- bzw. Verrechnungsbetrag: %1 €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieses Angebot gilt bis %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auftrag erteilt (Datum, Name, Unterschrift):</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1139,16 +1310,8 @@ Exporter les paramètres avec le mot de passe ?</translation>
         <translation>SIREN/SIRET</translation>
     </message>
     <message>
-        <source>9 oder 14 Ziffern</source>
-        <translation>9 ou 14 chiffres</translation>
-    </message>
-    <message>
         <source>RCS</source>
         <translation>RCS</translation>
-    </message>
-    <message>
-        <source>z. B. RCS Lyon</source>
-        <translation>p. ex. RCS Lyon</translation>
     </message>
     <message>
         <source>IBAN</source>
@@ -1165,6 +1328,42 @@ Exporter les paramètres avec le mot de passe ?</translation>
     <message>
         <source>z. B. Frankreich, Deutschland</source>
         <translation>p. ex. France, Allemagne</translation>
+    </message>
+    <message>
+        <source>Ansprechpartner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Rechnungsadresse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leer: die SIREN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. 27/123/45678</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. FR12345678901</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. 123 456 789 (9 oder 14 Ziffern)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>z. B. RCS Lyon B 123 456 789</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gläubiger-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>für Lastschriften, z. B. DE98ZZZ09999999999</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1514,6 +1713,30 @@ Le client n&apos;est pas enregistré</translation>
         <source>Land fehlt.</source>
         <translation>Il manque le pays.</translation>
     </message>
+    <message>
+        <source>9 Ziffern, französische Firmenkunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leer: die SIREN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nur für XRechnung an öffentliche Auftraggeber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SIREN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Rechnungsadresse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leitweg-ID</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1536,14 +1759,6 @@ Le client n&apos;est pas enregistré</translation>
     <message>
         <source>Hilfe</source>
         <translation>Aide</translation>
-    </message>
-    <message>
-        <source>Alle Aufträge löschen</source>
-        <translation>Supprimer tous les documents</translation>
-    </message>
-    <message>
-        <source>Wollen sie wirklich unwiderruflich alle Aufträge löschen?</source>
-        <translation>Voulez-vous vraiment supprimer tous les documents de manière irréversible ?</translation>
     </message>
     <message>
         <source>Drucken</source>
@@ -1652,10 +1867,6 @@ Copyright © 2026 die Belegwerk-Entwickler.</source>
 Clients, produits, factures, bons de livraison, avoirs et devis pour les petites entreprises.
 
 Copyright © 2026 les développeurs de Belegwerk.</translation>
-    </message>
-    <message>
-        <source>Die Aufträge konnten nicht gelöscht werden.</source>
-        <translation>Les documents n&apos;ont pas pu être supprimés.</translation>
     </message>
     <message>
         <source>Elektronische Rechnung</source>
@@ -2143,6 +2354,34 @@ Veuillez indiquer le prix.</translation>
         <source>Umsatzsteuer der Zeile:</source>
         <translation>TVA de la ligne :</translation>
     </message>
+    <message>
+        <source>Einheit ändern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Menge mit höchstens drei Nachkommastellen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stück</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stunde</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pauschal</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2177,13 +2416,6 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Die automatische Datensicherung ist misslungen:</source>
         <translation>La sauvegarde automatique a échoué :</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.</source>
-        <translation>
-            <numerusform>%n document émis doit être conservé ; rien n&apos;a été supprimé.</numerusform>
-            <numerusform>%n documents émis doivent être conservés ; rien n&apos;a été supprimé.</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -2278,6 +2510,10 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Präfix Lieferschein</source>
         <translation>Préfixe bon de livraison</translation>
+    </message>
+    <message>
+        <source>Angebote gültig</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2561,6 +2797,26 @@ Veuillez indiquer le prix.</translation>
             <numerusform>%n documents émis doivent être conservés ; rien n&apos;a été supprimé.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zahlung hat kein gültiges Datum.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlungen werden nur zu Rechnungen erfasst.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Rechnung ist storniert.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SqlKundenStore</name>
@@ -2724,6 +2980,10 @@ Veuillez indiquer le prix.</translation>
         <source>Schulungen sind steuerfrei (Bildungsträger)</source>
         <translation>Les formations sont exonérées de TVA (organisme de formation)</translation>
     </message>
+    <message>
+        <source>Steuer nach vereinbarten Entgelten (option pour les débits)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TabellenExport</name>
@@ -2816,6 +3076,10 @@ Veuillez indiquer le prix.</translation>
         <source>Die Datenbankdatei %1 ist für andere Benutzer beschreibbar.</source>
         <translation>Le fichier de base de données %1 est accessible en écriture aux autres utilisateurs.</translation>
     </message>
+    <message>
+        <source>Das Zertifikat des Servers ist nicht von der CA-Datei &quot;%1&quot; bestätigt oder nicht für &quot;%2&quot; ausgestellt (SSL: %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>XmlAustausch</name>
@@ -2894,6 +3158,81 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Die Datenbank hat den Import abgelehnt, kein Kunde wurde gespeichert: %1</source>
         <translation>La base de données a refusé l&apos;importation, aucun client n&apos;a été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>Zahlung %1 vom %2 ist keine mögliche Zahlung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZahlungsDialog</name>
+    <message>
+        <source>Zahlungen zu %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished">Date</translation>
+    </message>
+    <message>
+        <source>Betrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Art</source>
+        <translation type="unfinished">Type</translation>
+    </message>
+    <message>
+        <source>Referenz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erfassen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Brutto %1, bezahlt %2, gutgeschrieben %3, offen %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlung erfassen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>„%1“ ist kein Betrag in Euro mit höchstens zwei Nachkommastellen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zahlung von %1 ist höher als der offene Betrag von %2. Trotzdem erfassen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zahlung konnte nicht gespeichert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zahlung entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diese Zahlung wirklich entfernen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Zahlung konnte nicht entfernt werden.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
