@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Zahlungen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Payments…</translation>
     </message>
 </context>
 <context>
@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>leer: die Rechnungsanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>empty: the billing address</translation>
     </message>
     <message>
         <source>Lieferanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Delivery address</translation>
     </message>
 </context>
 <context>
@@ -167,34 +167,34 @@
     </message>
     <message>
         <source>offen</source>
-        <translation type="unfinished"></translation>
+        <translation>open</translation>
     </message>
     <message>
         <source>überfällig</source>
-        <translation type="unfinished"></translation>
+        <translation>overdue</translation>
     </message>
     <message>
         <source>Alle Arten</source>
-        <translation type="unfinished"></translation>
+        <translation>All types</translation>
     </message>
     <message>
         <source>Jeder Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Any status</translation>
     </message>
     <message>
         <source>Suche: Nummer, Kunde, Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Search: number, customer, amount</translation>
     </message>
     <message numerus="yes">
         <source>%n Aufträge: netto %1, brutto %2, offen %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n order: net %1, gross %2, open %3</numerusform>
+            <numerusform>%n orders: net %1, gross %2, open %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Offen %1, überfällig %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Open %1, overdue %2</translation>
     </message>
 </context>
 <context>
@@ -386,63 +386,63 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>Kreditkarte</source>
-        <translation type="unfinished">Credit card</translation>
+        <translation>Credit card</translation>
     </message>
     <message>
         <source>EC-Karte</source>
-        <translation type="unfinished"></translation>
+        <translation>Debit card</translation>
     </message>
     <message>
         <source>USt-IdNr. oder Steuernummer der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company VAT ID or tax number (Settings, Company)</translation>
     </message>
     <message>
         <source>SIREN der Firma, 9 Ziffern (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company SIREN, 9 digits (Settings, Company)</translation>
     </message>
     <message>
         <source>Mahntext mit Verzugszinsen, Pauschale von 40 € und Skonto (Einstellungen, Rechnung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reminder text with late payment interest, the fixed recovery fee of 40 € and the early payment discount (Settings, Invoice)</translation>
     </message>
     <message>
         <source>SIREN oder E-Rechnungsadresse des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer SIREN or e-invoicing address</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse oder E-Mail des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer e-invoicing address or email</translation>
     </message>
     <message>
         <source>die Rechnung, die die Gutschrift berichtigt</source>
-        <translation type="unfinished"></translation>
+        <translation>the invoice that the credit note corrects</translation>
     </message>
     <message>
         <source>Telefon der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company phone (Settings, Company)</translation>
     </message>
     <message>
         <source>Email der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company email (Settings, Company)</translation>
     </message>
     <message>
         <source>PLZ und Ort der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company postcode and town (Settings, Company)</translation>
     </message>
     <message>
         <source>PLZ und Ort des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer postcode and town</translation>
     </message>
     <message>
         <source>PLZ und Ort der Lieferanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Postcode and town of the delivery address</translation>
     </message>
     <message>
         <source>IBAN des Kunden (Zahlung per Bankeinzug)</source>
-        <translation type="unfinished"></translation>
+        <translation>Customer IBAN (payment by direct debit)</translation>
     </message>
     <message>
         <source>Gläubiger-ID der Firma (Einstellungen, Firma; Zahlung per Bankeinzug)</source>
-        <translation type="unfinished"></translation>
+        <translation>Company SEPA creditor ID (Settings, Company; payment by direct debit)</translation>
     </message>
 </context>
 <context>
@@ -904,87 +904,87 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>Facture</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>Avoir</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir</translation>
     </message>
     <message>
         <source>espèces</source>
-        <translation type="unfinished"></translation>
+        <translation>espèces</translation>
     </message>
     <message>
         <source>carte bancaire</source>
-        <translation type="unfinished"></translation>
+        <translation>carte bancaire</translation>
     </message>
     <message>
         <source>virement</source>
-        <translation type="unfinished"></translation>
+        <translation>virement</translation>
     </message>
     <message>
         <source>prélèvement</source>
-        <translation type="unfinished"></translation>
+        <translation>prélèvement</translation>
     </message>
     <message>
         <source>chèque</source>
-        <translation type="unfinished"></translation>
+        <translation>chèque</translation>
     </message>
     <message>
         <source>SIREN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN: %1</translation>
     </message>
     <message>
         <source>Date de livraison ou d&apos;exécution : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de livraison ou d&apos;exécution : %1</translation>
     </message>
     <message>
         <source>Votre commande : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre commande : %1</translation>
     </message>
     <message>
         <source>Adresse de livraison :</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de livraison :</translation>
     </message>
     <message>
         <source>Opération : livraison de biens</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : livraison de biens</translation>
     </message>
     <message>
         <source>Opération : prestation de services</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : prestation de services</translation>
     </message>
     <message>
         <source>Opération : livraison de biens et prestation de services</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : livraison de biens et prestation de services</translation>
     </message>
     <message>
         <source>Option pour le paiement de la taxe d&apos;après les débits</source>
-        <translation type="unfinished"></translation>
+        <translation>Option pour le paiement de la taxe d&apos;après les débits</translation>
     </message>
     <message>
         <source>Montant à rembourser ou à déduire : %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant à rembourser ou à déduire : %1 €</translation>
     </message>
     <message>
         <source>Devis valable jusqu&apos;au %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis valable jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Bon pour accord (date, nom et signature du client) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon pour accord (date, nom et signature du client) :</translation>
     </message>
     <message>
         <source>Avoir sur facture %1 du %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir sur facture %1 du %2</translation>
     </message>
     <message>
         <source>Unité</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Prix unit. €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix unit. €</translation>
     </message>
 </context>
 <context>
@@ -1115,43 +1115,43 @@ Please complete the settings or the customer and save the invoice again.</transl
     </message>
     <message>
         <source>Rechnungskorrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungskorrektur</translation>
     </message>
     <message>
         <source>Gültig bis: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis: %1</translation>
     </message>
     <message>
         <source>Ihre Bestellung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bestellung: %1</translation>
     </message>
     <message>
         <source>Korrektur zur Rechnung %1 vom %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur zur Rechnung %1 vom %2</translation>
     </message>
     <message>
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Einzelpreis netto €</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpreis netto €</translation>
     </message>
     <message>
         <source>Einzelpreis €</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpreis €</translation>
     </message>
     <message>
         <source>Erstattungs- bzw. Verrechnungsbetrag: %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungs- bzw. Verrechnungsbetrag: %1 €</translation>
     </message>
     <message>
         <source>Dieses Angebot gilt bis %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Angebot gilt bis %1.</translation>
     </message>
     <message>
         <source>Auftrag erteilt (Datum, Name, Unterschrift):</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag erteilt (Datum, Name, Unterschrift):</translation>
     </message>
 </context>
 <context>
@@ -1331,39 +1331,39 @@ Export settings including the password?</translation>
     </message>
     <message>
         <source>Ansprechpartner</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact person</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse</source>
-        <translation type="unfinished"></translation>
+        <translation>E-invoicing address</translation>
     </message>
     <message>
         <source>leer: die SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>empty: the SIREN</translation>
     </message>
     <message>
         <source>z. B. 27/123/45678</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 27/123/45678</translation>
     </message>
     <message>
         <source>z. B. FR12345678901</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. FR12345678901</translation>
     </message>
     <message>
         <source>z. B. 123 456 789 (9 oder 14 Ziffern)</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 123 456 789 (9 or 14 digits)</translation>
     </message>
     <message>
         <source>z. B. RCS Lyon B 123 456 789</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. RCS Lyon B 123 456 789</translation>
     </message>
     <message>
         <source>Gläubiger-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>SEPA creditor ID</translation>
     </message>
     <message>
         <source>für Lastschriften, z. B. DE98ZZZ09999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>for direct debits, e.g. DE98ZZZ09999999999</translation>
     </message>
 </context>
 <context>
@@ -1715,27 +1715,27 @@ The customer is not saved</translation>
     </message>
     <message>
         <source>9 Ziffern, französische Firmenkunden</source>
-        <translation type="unfinished"></translation>
+        <translation>9 digits, French business customers</translation>
     </message>
     <message>
         <source>leer: die SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>empty: the SIREN</translation>
     </message>
     <message>
         <source>nur für XRechnung an öffentliche Auftraggeber</source>
-        <translation type="unfinished"></translation>
+        <translation>only for XRechnung to public-sector buyers</translation>
     </message>
     <message>
         <source>SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse</source>
-        <translation type="unfinished"></translation>
+        <translation>E-invoicing address</translation>
     </message>
     <message>
         <source>Leitweg-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitweg-ID</translation>
     </message>
 </context>
 <context>
@@ -2356,31 +2356,31 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Einheit ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Change unit</translation>
     </message>
     <message>
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>Eine Menge mit höchstens drei Nachkommastellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>A quantity with at most three decimal places.</translation>
     </message>
     <message>
         <source>Stück</source>
-        <translation type="unfinished"></translation>
+        <translation>piece</translation>
     </message>
     <message>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>hour</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>day</translation>
     </message>
     <message>
         <source>pauschal</source>
-        <translation type="unfinished"></translation>
+        <translation>flat rate</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2513,7 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Angebote gültig</source>
-        <translation type="unfinished"></translation>
+        <translation>Offers valid for</translation>
     </message>
 </context>
 <context>
@@ -2799,23 +2799,23 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>A payment has no amount above 0, no date, or belongs to no invoice.</translation>
     </message>
     <message>
         <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>The amount of a payment must be greater than 0.</translation>
     </message>
     <message>
         <source>Die Zahlung hat kein gültiges Datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>The payment has no valid date.</translation>
     </message>
     <message>
         <source>Zahlungen werden nur zu Rechnungen erfasst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Payments are recorded only against invoices.</translation>
     </message>
     <message>
         <source>Die Rechnung ist storniert.</source>
-        <translation type="unfinished"></translation>
+        <translation>The invoice is cancelled.</translation>
     </message>
 </context>
 <context>
@@ -2982,7 +2982,7 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Steuer nach vereinbarten Entgelten (option pour les débits)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tax due on invoicing, accrual basis (option pour les débits)</translation>
     </message>
 </context>
 <context>
@@ -3078,7 +3078,7 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Das Zertifikat des Servers ist nicht von der CA-Datei &quot;%1&quot; bestätigt oder nicht für &quot;%2&quot; ausgestellt (SSL: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>The server&apos;s certificate is not confirmed by the CA file &quot;%1&quot; or not issued for &quot;%2&quot; (SSL: %3).</translation>
     </message>
 </context>
 <context>
@@ -3161,78 +3161,78 @@ Please enter the price.</translation>
     </message>
     <message>
         <source>Zahlung %1 vom %2 ist keine mögliche Zahlung</source>
-        <translation type="unfinished"></translation>
+        <translation>Payment of %1 on %2 is not a possible payment</translation>
     </message>
 </context>
 <context>
     <name>ZahlungsDialog</name>
     <message>
         <source>Zahlungen zu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Payments for %1</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Amount</translation>
     </message>
     <message>
         <source>Art</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Method</translation>
     </message>
     <message>
         <source>Referenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference</translation>
     </message>
     <message>
         <source>Erfassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Brutto %1, bezahlt %2, gutgeschrieben %3, offen %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gross %1, paid %2, credited %3, open %4</translation>
     </message>
     <message>
         <source>Zahlung erfassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Record payment</translation>
     </message>
     <message>
         <source>„%1“ ist kein Betrag in Euro mit höchstens zwei Nachkommastellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is not an amount in euros with at most two decimal places.</translation>
     </message>
     <message>
         <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>The amount of a payment must be greater than 0.</translation>
     </message>
     <message>
         <source>Die Zahlung von %1 ist höher als der offene Betrag von %2. Trotzdem erfassen?</source>
-        <translation type="unfinished"></translation>
+        <translation>The payment of %1 exceeds the open amount of %2. Record it anyway?</translation>
     </message>
     <message>
         <source>Die Zahlung konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The payment could not be saved.</translation>
     </message>
     <message>
         <source>Zahlung entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove payment</translation>
     </message>
     <message>
         <source>Diese Zahlung wirklich entfernen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Really remove this payment?</translation>
     </message>
     <message>
         <source>Die Zahlung konnte nicht entfernt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The payment could not be removed.</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Zahlungen…</source>
-        <translation type="unfinished"></translation>
+        <translation>Règlements…</translation>
     </message>
 </context>
 <context>
@@ -120,11 +120,11 @@
     </message>
     <message>
         <source>leer: die Rechnungsanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : l&apos;adresse de facturation</translation>
     </message>
     <message>
         <source>Lieferanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de livraison</translation>
     </message>
 </context>
 <context>
@@ -167,34 +167,34 @@
     </message>
     <message>
         <source>offen</source>
-        <translation type="unfinished"></translation>
+        <translation>non soldés</translation>
     </message>
     <message>
         <source>überfällig</source>
-        <translation type="unfinished"></translation>
+        <translation>en retard</translation>
     </message>
     <message>
         <source>Alle Arten</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les types</translation>
     </message>
     <message>
         <source>Jeder Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les statuts</translation>
     </message>
     <message>
         <source>Suche: Nummer, Kunde, Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche : numéro, client, montant</translation>
     </message>
     <message numerus="yes">
         <source>%n Aufträge: netto %1, brutto %2, offen %3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n document : HT %1, TTC %2, reste dû %3</numerusform>
+            <numerusform>%n documents : HT %1, TTC %2, reste dû %3</numerusform>
         </translation>
     </message>
     <message>
         <source>Offen %1, überfällig %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Reste dû %1, en retard %2</translation>
     </message>
 </context>
 <context>
@@ -386,63 +386,63 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>Kreditkarte</source>
-        <translation type="unfinished">Carte de crédit</translation>
+        <translation>Carte de crédit</translation>
     </message>
     <message>
         <source>EC-Karte</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte bancaire</translation>
     </message>
     <message>
         <source>USt-IdNr. oder Steuernummer der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de TVA ou n° fiscal de l&apos;entreprise (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>SIREN der Firma, 9 Ziffern (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN de l&apos;entreprise, 9 chiffres (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>Mahntext mit Verzugszinsen, Pauschale von 40 € und Skonto (Einstellungen, Rechnung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de relance avec pénalités de retard, indemnité forfaitaire de 40 € et escompte (Paramètres, Facture)</translation>
     </message>
     <message>
         <source>SIREN oder E-Rechnungsadresse des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN ou adresse de facturation électronique du client</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse oder E-Mail des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de facturation électronique ou e-mail du client</translation>
     </message>
     <message>
         <source>die Rechnung, die die Gutschrift berichtigt</source>
-        <translation type="unfinished"></translation>
+        <translation>la facture que l&apos;avoir rectifie</translation>
     </message>
     <message>
         <source>Telefon der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléphone de l&apos;entreprise (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>Email der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail de l&apos;entreprise (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>PLZ und Ort der Firma (Einstellungen, Firma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal et ville de l&apos;entreprise (Paramètres, Entreprise)</translation>
     </message>
     <message>
         <source>PLZ und Ort des Kunden</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal et ville du client</translation>
     </message>
     <message>
         <source>PLZ und Ort der Lieferanschrift</source>
-        <translation type="unfinished"></translation>
+        <translation>Code postal et ville de l&apos;adresse de livraison</translation>
     </message>
     <message>
         <source>IBAN des Kunden (Zahlung per Bankeinzug)</source>
-        <translation type="unfinished"></translation>
+        <translation>IBAN du client (paiement par prélèvement)</translation>
     </message>
     <message>
         <source>Gläubiger-ID der Firma (Einstellungen, Firma; Zahlung per Bankeinzug)</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant créancier SEPA de l&apos;entreprise (Paramètres, Entreprise ; paiement par prélèvement)</translation>
     </message>
 </context>
 <context>
@@ -904,87 +904,87 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>Facture</source>
-        <translation type="unfinished"></translation>
+        <translation>Facture</translation>
     </message>
     <message>
         <source>Avoir</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir</translation>
     </message>
     <message>
         <source>espèces</source>
-        <translation type="unfinished"></translation>
+        <translation>espèces</translation>
     </message>
     <message>
         <source>carte bancaire</source>
-        <translation type="unfinished"></translation>
+        <translation>carte bancaire</translation>
     </message>
     <message>
         <source>virement</source>
-        <translation type="unfinished"></translation>
+        <translation>virement</translation>
     </message>
     <message>
         <source>prélèvement</source>
-        <translation type="unfinished"></translation>
+        <translation>prélèvement</translation>
     </message>
     <message>
         <source>chèque</source>
-        <translation type="unfinished"></translation>
+        <translation>chèque</translation>
     </message>
     <message>
         <source>SIREN: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN: %1</translation>
     </message>
     <message>
         <source>Date de livraison ou d&apos;exécution : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de livraison ou d&apos;exécution : %1</translation>
     </message>
     <message>
         <source>Votre commande : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre commande : %1</translation>
     </message>
     <message>
         <source>Adresse de livraison :</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de livraison :</translation>
     </message>
     <message>
         <source>Opération : livraison de biens</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : livraison de biens</translation>
     </message>
     <message>
         <source>Opération : prestation de services</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : prestation de services</translation>
     </message>
     <message>
         <source>Opération : livraison de biens et prestation de services</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération : livraison de biens et prestation de services</translation>
     </message>
     <message>
         <source>Option pour le paiement de la taxe d&apos;après les débits</source>
-        <translation type="unfinished"></translation>
+        <translation>Option pour le paiement de la taxe d&apos;après les débits</translation>
     </message>
     <message>
         <source>Montant à rembourser ou à déduire : %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant à rembourser ou à déduire : %1 €</translation>
     </message>
     <message>
         <source>Devis valable jusqu&apos;au %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Devis valable jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Bon pour accord (date, nom et signature du client) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon pour accord (date, nom et signature du client) :</translation>
     </message>
     <message>
         <source>Avoir sur facture %1 du %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Avoir sur facture %1 du %2</translation>
     </message>
     <message>
         <source>Unité</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Prix unit. €</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix unit. €</translation>
     </message>
 </context>
 <context>
@@ -1115,43 +1115,43 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     </message>
     <message>
         <source>Rechnungskorrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechnungskorrektur</translation>
     </message>
     <message>
         <source>Gültig bis: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig bis: %1</translation>
     </message>
     <message>
         <source>Ihre Bestellung: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Bestellung: %1</translation>
     </message>
     <message>
         <source>Korrektur zur Rechnung %1 vom %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Korrektur zur Rechnung %1 vom %2</translation>
     </message>
     <message>
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit</translation>
     </message>
     <message>
         <source>Einzelpreis netto €</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpreis netto €</translation>
     </message>
     <message>
         <source>Einzelpreis €</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelpreis €</translation>
     </message>
     <message>
         <source>Erstattungs- bzw. Verrechnungsbetrag: %1 €</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstattungs- bzw. Verrechnungsbetrag: %1 €</translation>
     </message>
     <message>
         <source>Dieses Angebot gilt bis %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Angebot gilt bis %1.</translation>
     </message>
     <message>
         <source>Auftrag erteilt (Datum, Name, Unterschrift):</source>
-        <translation type="unfinished"></translation>
+        <translation>Auftrag erteilt (Datum, Name, Unterschrift):</translation>
     </message>
 </context>
 <context>
@@ -1331,39 +1331,39 @@ Exporter les paramètres avec le mot de passe ?</translation>
     </message>
     <message>
         <source>Ansprechpartner</source>
-        <translation type="unfinished"></translation>
+        <translation>Personne à contacter</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de facturation électronique</translation>
     </message>
     <message>
         <source>leer: die SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : le SIREN</translation>
     </message>
     <message>
         <source>z. B. 27/123/45678</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 27/123/45678</translation>
     </message>
     <message>
         <source>z. B. FR12345678901</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. FR12345678901</translation>
     </message>
     <message>
         <source>z. B. 123 456 789 (9 oder 14 Ziffern)</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 123 456 789 (9 ou 14 chiffres)</translation>
     </message>
     <message>
         <source>z. B. RCS Lyon B 123 456 789</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. RCS Lyon B 123 456 789</translation>
     </message>
     <message>
         <source>Gläubiger-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant créancier SEPA</translation>
     </message>
     <message>
         <source>für Lastschriften, z. B. DE98ZZZ09999999999</source>
-        <translation type="unfinished"></translation>
+        <translation>pour les prélèvements, p. ex. DE98ZZZ09999999999</translation>
     </message>
 </context>
 <context>
@@ -1715,27 +1715,27 @@ Le client n&apos;est pas enregistré</translation>
     </message>
     <message>
         <source>9 Ziffern, französische Firmenkunden</source>
-        <translation type="unfinished"></translation>
+        <translation>9 chiffres, clients professionnels français</translation>
     </message>
     <message>
         <source>leer: die SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>vide : le SIREN</translation>
     </message>
     <message>
         <source>nur für XRechnung an öffentliche Auftraggeber</source>
-        <translation type="unfinished"></translation>
+        <translation>uniquement pour XRechnung aux acheteurs publics</translation>
     </message>
     <message>
         <source>SIREN</source>
-        <translation type="unfinished"></translation>
+        <translation>SIREN</translation>
     </message>
     <message>
         <source>E-Rechnungsadresse</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse de facturation électronique</translation>
     </message>
     <message>
         <source>Leitweg-ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Leitweg-ID</translation>
     </message>
 </context>
 <context>
@@ -2356,31 +2356,31 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Einheit ändern</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer l&apos;unité</translation>
     </message>
     <message>
         <source>Einheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité</translation>
     </message>
     <message>
         <source>Eine Menge mit höchstens drei Nachkommastellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une quantité avec au plus trois décimales.</translation>
     </message>
     <message>
         <source>Stück</source>
-        <translation type="unfinished"></translation>
+        <translation>pièce</translation>
     </message>
     <message>
         <source>Stunde</source>
-        <translation type="unfinished"></translation>
+        <translation>heure</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>jour</translation>
     </message>
     <message>
         <source>pauschal</source>
-        <translation type="unfinished"></translation>
+        <translation>forfait</translation>
     </message>
 </context>
 <context>
@@ -2513,7 +2513,7 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Angebote gültig</source>
-        <translation type="unfinished"></translation>
+        <translation>Validité des devis</translation>
     </message>
 </context>
 <context>
@@ -2799,23 +2799,23 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un règlement n&apos;a pas de montant supérieur à 0, n&apos;a pas de date ou ne se rapporte à aucune facture.</translation>
     </message>
     <message>
         <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant d&apos;un règlement doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>Die Zahlung hat kein gültiges Datum.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le règlement n&apos;a pas de date valide.</translation>
     </message>
     <message>
         <source>Zahlungen werden nur zu Rechnungen erfasst.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les règlements ne se saisissent que sur des factures.</translation>
     </message>
     <message>
         <source>Die Rechnung ist storniert.</source>
-        <translation type="unfinished"></translation>
+        <translation>La facture est annulée.</translation>
     </message>
 </context>
 <context>
@@ -2982,7 +2982,7 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Steuer nach vereinbarten Entgelten (option pour les débits)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paiement de la taxe d&apos;après les débits (option pour les débits)</translation>
     </message>
 </context>
 <context>
@@ -3078,7 +3078,7 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Das Zertifikat des Servers ist nicht von der CA-Datei &quot;%1&quot; bestätigt oder nicht für &quot;%2&quot; ausgestellt (SSL: %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le certificat du serveur n&apos;est pas validé par le fichier CA « %1 » ou n&apos;est pas émis pour « %2 » (SSL : %3).</translation>
     </message>
 </context>
 <context>
@@ -3161,78 +3161,78 @@ Veuillez indiquer le prix.</translation>
     </message>
     <message>
         <source>Zahlung %1 vom %2 ist keine mögliche Zahlung</source>
-        <translation type="unfinished"></translation>
+        <translation>Le règlement de %1 du %2 n&apos;est pas un règlement possible</translation>
     </message>
 </context>
 <context>
     <name>ZahlungsDialog</name>
     <message>
         <source>Zahlungen zu %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Règlements de %1</translation>
     </message>
     <message>
         <source>Datum</source>
-        <translation type="unfinished">Date</translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Betrag</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Art</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Referenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence</translation>
     </message>
     <message>
         <source>Erfassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Schließen</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Brutto %1, bezahlt %2, gutgeschrieben %3, offen %4</source>
-        <translation type="unfinished"></translation>
+        <translation>TTC %1, réglé %2, crédité %3, reste dû %4</translation>
     </message>
     <message>
         <source>Zahlung erfassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un règlement</translation>
     </message>
     <message>
         <source>„%1“ ist kein Betrag in Euro mit höchstens zwei Nachkommastellen.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un montant en euros avec au plus deux décimales.</translation>
     </message>
     <message>
         <source>Der Betrag einer Zahlung muss größer als 0 sein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant d&apos;un règlement doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>Die Zahlung von %1 ist höher als der offene Betrag von %2. Trotzdem erfassen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le règlement de %1 dépasse le reste dû de %2. L&apos;enregistrer quand même ?</translation>
     </message>
     <message>
         <source>Die Zahlung konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le règlement n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>Zahlung entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le règlement</translation>
     </message>
     <message>
         <source>Diese Zahlung wirklich entfernen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce règlement ?</translation>
     </message>
     <message>
         <source>Die Zahlung konnte nicht entfernt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le règlement n&apos;a pas pu être supprimé.</translation>
     </message>
 </context>
 </TS>
