@@ -74,16 +74,6 @@ QList<CiiRechnung::Notiz> rechtsNotizen(const QString& mahntext)
 
 }  // namespace
 
-QString CiiAufbau::einheitCode(const QString& einheit)
-{
-    const QString e = einheit.trimmed().toLower().remove('.');
-    static const QMap<QString, QString> codes{
-        {"stunde", "HUR"}, {"stunden", "HUR"}, {"std", "HUR"}, {"h", "HUR"}, {"heure", "HUR"},
-        {"heures", "HUR"}, {"tag", "DAY"}, {"tage", "DAY"}, {"jour", "DAY"}, {"jours", "DAY"},
-        {"kg", "KGM"}, {"m", "MTR"}, {"pauschal", "LS"}, {"pauschale", "LS"}, {"forfait", "LS"}};
-    return codes.value(e, QStringLiteral("C62"));  // pieces: Stück, pièce, or no unit
-}
-
 QString CiiAufbau::eAdresse(const QString& text, QString* schema)
 {
     const QString t = text.trimmed();
@@ -230,7 +220,7 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
         p.netto = vz(b.zeilen().at(i).netto);
         // The unit price is never negative: a reduction line is a negative quantity.
         p.menge = l.Anzahl != 0 ? l.Anzahl * vzMenge : 1;
-        p.einheit = einheitCode(l.Einheit);
+        p.einheit = l.einheitCode();
         if ((p.netto < Betrag()) != (p.menge < 0) && p.netto != Betrag())
             p.menge = -p.menge;
         p.kategorie = b.zeilen().at(i).kategorie;

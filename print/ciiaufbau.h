@@ -27,8 +27,6 @@ public:
     bool gueltig() const { return m_fehlt.isEmpty(); }
     const CiiRechnung& rechnung() const { return m_rechnung; }
 
-    // The UN/ECE Recommendation 20 code of a unit as typed on a line.
-    static QString einheitCode(const QString& einheit);
     // An electronic address as typed: "scheme:id", an e-mail address, or a
     // French SIREN-based address; the scheme in *schema.
     static QString eAdresse(const QString& text, QString* schema);

@@ -24,6 +24,8 @@ public:
     // The unit of Anzahl as typed ("Stück", "heure", "kg"); empty: pieces.
     QString Einheit = QString();
 
+    // The UN/ECE Rec 20 code of Einheit; pieces (C62) for no or an unknown unit.
+    QString einheitCode() const;
     // Whether the line bills a service rather than goods: its unit is time or
     // a flat fee.
     bool istLeistung() const;

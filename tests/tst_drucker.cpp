@@ -157,17 +157,18 @@ private slots:
               {"Payé", "échéance", "A payer", "Opération", "Date de livraison"});
         zeile("offer valid 10 days", false, {{"Angebot/Gueltigkeit", 10}}, beleg(Auftragsart::Angebot, offen),
               {"Devis valable jusqu'au 12.03.2011"});
-        // Quantities with decimals and units: unit price × quantity is the printed line total.
+        // Quantities with decimals and units: unit price × quantity is the printed line total;
+        // a unit typed in the English interface bills a service as well.
         QVariantMap mengen{{"Zeilen", QVariantList{QPointF(1.5, 120), QPointF(3, 100), QPointF(2.125, 21.25),
                                                      QPointF(0.001, 0.01)}},
-                           {"Einheiten", QStringList{"heure", "", "kg", "m"}}};
+                           {"Einheiten", QStringList{"hours", "", "kg", "m"}}};
         zeile("decimal quantities, units, unit prices", false, {}, mengen,
-              {"Quant. Unité Prix unit. HT €", "Zeile1.5 1.5 heure 80.00 19.6 % 120.00",
+              {"Quant. Unité Prix unit. HT €", "Zeile1.5 1.5 hours 80.00 19.6 % 120.00",
                "Zeile3 3 33.333 19.6 % 100.00", "Zeile2.125 2.125 kg 10.00 19.6 % 21.25",
                "0.001 m 10.00 19.6 % 0.01",
                "Opération : livraison de biens et prestation de services"});
         zeile("de decimal quantities, units", true, {}, mengen,
-              {"Menge Einheit Produkt Einzelpreis netto €", "1.5 heure Zeile1.5 80.00 19 % 120.00",
+              {"Menge Einheit Produkt Einzelpreis netto €", "1.5 hours Zeile1.5 80.00 19 % 120.00",
                "3 Zeile3 33.333 19 % 100.00", "2.125 kg Zeile2.125 10.00 19 % 21.25"});
         zeile("services, debits option, delivery address, order reference, SIREN", false,
               {{"Steuer/Debits", true}},
