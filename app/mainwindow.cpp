@@ -720,8 +720,11 @@ void MainWindow::zeigeGefundenen(const QList<Auftrag>& liste, const QString& kei
 void MainWindow::zeigeAuftragByBestellNr()
 {
     bool ok = false;
-    const int nr = frageNummer(tr("Auftrag anzeigen"), tr("Bitte geben sie die Bestellnummer ein"), &ok);
-    if (!ok)
+    const QString nr = Interaktion::instance()
+                           ->getText(this, tr("Auftrag anzeigen"), tr("Bitte geben sie die Bestellnummer ein"),
+                                     QString(), &ok)
+                           .trimmed();
+    if (!ok || nr.isEmpty())
         return;
     const QList<Auftrag> liste = auftragsStore()->getAuftraegeByBestellNr(nr);
     QStringList zeilen;

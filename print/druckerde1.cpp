@@ -84,7 +84,7 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
         v << Vermerk{tr("Lieferdatum: %1").arg(lieferung.toString("dd.MM.yyyy")), f};
     if (a.Typ == Auftragsart::Angebot)
         v << Vermerk{tr("Gültig bis: %1").arg(gueltigBis(a).toString("dd.MM.yyyy")), f};
-    if (a.BestellNr > 0)
+    if (!a.BestellNr.isEmpty())
         v << Vermerk{tr("Ihre Bestellung: %1").arg(a.BestellNr), f};
     v << Vermerk{tr("Kunden-Nr.: %1").arg(a.Kunde.Nr), f};
     if (!a.Kunde.Steuernummer.trimmed().isEmpty())

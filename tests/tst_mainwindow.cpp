@@ -48,7 +48,7 @@ private:
         return k;
     }
 
-    Auftrag gespeichert(int typ, int status, int bestellNr = 0)
+    Auftrag gespeichert(int typ, int status, const QString& bestellNr = {})
     {
         Auftrag a;
         a.Typ = typ;
@@ -148,8 +148,8 @@ private slots:
 
     void findByNumber()
     {
-        gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, 55);
-        const Auftrag angebot = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, 55);
+        gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, "55");
+        const Auftrag angebot = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, "55");
         // No document 9: a note; two orders numbered 55: a choice, its second line (the offer) opened;
         // a cancelled number: nothing.
         for (const QVariant& antwort : {QVariant(9), QVariant(55), QVariant(1), QVariant()})
@@ -165,7 +165,7 @@ private slots:
             gezeigt = qobject_cast<AuftragsDialog*>(d)->auftrag().Nr;
             d->reject();
         });
-        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information", "getInt", "getItem", "getInt"}));
+        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information", "getText", "getItem", "getInt"}));
         QCOMPARE(QVariantList({geoeffnet, angeboten, gezeigt}),
                  QVariantList({QStringList{"AuftragsDialog"}, 2, angebot.Nr}));
     }
