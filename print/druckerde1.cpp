@@ -154,6 +154,12 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
                          .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
                Seitensatz::schrift(10, true), randLinks, breite);
     satz.abstand(2 * mm);
+    // Where the goods go, when not to the billing address in the window.
+    const QString ziel = a.Lieferanschrift.trimmed();
+    if (!ziel.isEmpty() && ziel != empfaenger(a.Kunde, Steuer::land(true, m_settings)).join("\n")) {
+        absatz(satz, tr("Lieferanschrift:") + "\n" + ziel, Seitensatz::schrift(9), randLinks, breite);
+        satz.abstand(2 * mm);
+    }
     absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
     satz.abstand(5 * mm);
 

@@ -184,6 +184,8 @@ private slots:
               {"ACME Dupont 3 rue Neuve 69002 Lyon BELGIQUE", "N° TVA: BE0123456789"}, {"SIREN"});
         zeile("de foreign customer: country line", true, {}, {{"Land", "Österreich"}, {"BestellNr", "PO-4711"}},
               {"ACME Dupont 3 rue Neuve 69002 Lyon ÖSTERREICH", "Ihre Bestellung: PO-4711"});
+        zeile("de delivery address", true, {}, {{"Lieferanschrift", "Lager Nord\nHafenstraße 5\n20457 Hamburg"}},
+              {"Lieferanschrift: Lager Nord Hafenstraße 5 20457 Hamburg"});
         zeile("de delivery note", true, {}, beleg(Auftragsart::Lieferschein, offen),
               {"Lieferschein Nr. 1042", "Menge Produkt", "2 Artikel1", "Lieferdatum: 02.03.2011"},
               {"Summe", "MwSt", "Zahlbar", "100.00", "Preis"});
