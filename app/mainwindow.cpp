@@ -15,6 +15,7 @@
 #include "print/layouts.h"
 #include "print/pdfseitendruck.h"
 #include "print/printpreview.h"
+#include "print/zeichenpruefung.h"
 #include "records/codetabellen.h"
 #include "settings/einstellungen.h"
 #include "settings/einstellungsdatei.h"
@@ -344,6 +345,17 @@ QByteArray MainWindow::ausgestellteDatei(Auftrag& a, const QString& titel, QStri
     QByteArray datei = m_auftragsStore->archivierterBeleg(a.Nr);
     if (!datei.isEmpty())
         return datei;
+    // Once issued nothing can be mended: characters no font shows would print as empty boxes.
+    const QStringList fehlend = Zeichenpruefung::fehlende(a);
+    if (!fehlend.isEmpty()
+        && Interaktion::instance()->question(
+               this, titel,
+               tr("Keine installierte Schrift kann diese Zeichen darstellen; sie fehlen auf dem Beleg:\n%1\n\n"
+                  "Den Beleg trotzdem ausstellen?")
+                   .arg(fehlend.join('\n')),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Warning)
+               != QMessageBox::Yes)
+        return QByteArray();
     Auftrag neu = Ausstellung::vorbereiten(a, QDateTime::currentDateTime());
     datei = BelegPdf::datei(renderer(), neu, hinweis);
     if (datei.isEmpty()) {
@@ -720,8 +732,11 @@ void MainWindow::zeigeGefundenen(const QList<Auftrag>& liste, const QString& kei
 void MainWindow::zeigeAuftragByBestellNr()
 {
     bool ok = false;
-    const int nr = frageNummer(tr("Auftrag anzeigen"), tr("Bitte geben sie die Bestellnummer ein"), &ok);
-    if (!ok)
+    const QString nr = Interaktion::instance()
+                           ->getText(this, tr("Auftrag anzeigen"), tr("Bitte geben sie die Bestellnummer ein"),
+                                     QString(), &ok)
+                           .trimmed();
+    if (!ok || nr.isEmpty())
         return;
     const QList<Auftrag> liste = auftragsStore()->getAuftraegeByBestellNr(nr);
     QStringList zeilen;

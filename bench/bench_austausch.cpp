@@ -131,7 +131,7 @@ QList<Auftrag> leseCsv(const QString& datei)
             continue;
         Auftrag a;
         a.AuftragsNr = t[1].toInt();
-        a.BestellNr = t[2].toInt();
+        a.BestellNr = t[2];
         a.Dienst = t[3].toInt();
         a.Summe = t[4].toDouble();
         a.Status = t[5].toInt();

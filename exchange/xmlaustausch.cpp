@@ -303,8 +303,8 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
         w.writeAttribute(QStringLiteral("Nr"), QString::number(a.Nr));
     if (a.AuftragsNr > 0)
         w.writeAttribute(QStringLiteral("AuftragsNr"), QString::number(a.AuftragsNr));
-    if (a.BestellNr > 0)
-        w.writeAttribute(QStringLiteral("BestellNr"), QString::number(a.BestellNr));
+    if (!a.BestellNr.isEmpty())
+        w.writeAttribute(QStringLiteral("BestellNr"), a.BestellNr);
     w.writeAttribute(QStringLiteral("Dienst"), QString::number(a.Dienst));
     w.writeAttribute(QStringLiteral("Summe"), TabellenZelle::zahlText(a.Summe));
     w.writeAttribute(QStringLiteral("Status"), QString::number(a.Status));
@@ -405,7 +405,10 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
     a.Nr = zahl(at, "Nr");  // the store gives a new one
     // A document number is kept as it is; 0 or none asks for a new one.
     a.AuftragsNr = nummer(at, "AuftragsNr", gefunden, 0);
-    a.BestellNr = nummer(at, "BestellNr", gefunden);
+    // Older files wrote a number, 0 for none.
+    a.BestellNr = at.value(QLatin1String("BestellNr")).toString().trimmed();
+    if (a.BestellNr == QLatin1String("0"))
+        a.BestellNr.clear();
     // A code that is no number would read as 0 and make the document an invoice, paid in cash.
     a.Dienst = nummer(at, "Dienst", gefunden);
     a.Zahlung = nummer(at, "Zahlungsart", gefunden);

@@ -136,8 +136,8 @@ CiiAufbau::CiiAufbau(const Auftrag& a)
     }
     r.typCode = a.Typ == Auftragsart::Gutschrift ? 381 : 380;
     r.datum = a.Eingang.date();
-    if (a.BestellNr > 0)
-        r.bestellNr = QString::number(a.BestellNr);
+    if (!a.BestellNr.isEmpty())
+        r.bestellNr = a.BestellNr;
 
     r.verkaeufer.name = Einstellung::text(Einstellung::FirmaFirma, s).trimmed();
     r.verkaeufer.strasse = Einstellung::text(Einstellung::FirmaStrasse, s).trimmed();

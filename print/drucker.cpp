@@ -314,7 +314,7 @@ QStringList Drucker::angaben(const Auftrag& a) const
     const QDateTime lieferung = a.Lieferung.isValid() ? a.Lieferung : a.Eingang;
     if (a.Typ != Auftragsart::Angebot && lieferung.isValid())
         z << tr("Date de livraison ou d'exécution : %1").arg(datum(lieferung));
-    if (a.BestellNr > 0)
+    if (!a.BestellNr.isEmpty())
         z << tr("Votre commande : %1").arg(a.BestellNr);
     return z;
 }

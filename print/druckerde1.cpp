@@ -84,7 +84,7 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
         v << Vermerk{tr("Lieferdatum: %1").arg(lieferung.toString("dd.MM.yyyy")), f};
     if (a.Typ == Auftragsart::Angebot)
         v << Vermerk{tr("Gültig bis: %1").arg(gueltigBis(a).toString("dd.MM.yyyy")), f};
-    if (a.BestellNr > 0)
+    if (!a.BestellNr.isEmpty())
         v << Vermerk{tr("Ihre Bestellung: %1").arg(a.BestellNr), f};
     v << Vermerk{tr("Kunden-Nr.: %1").arg(a.Kunde.Nr), f};
     if (!a.Kunde.Steuernummer.trimmed().isEmpty())
@@ -154,6 +154,12 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
                          .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
                Seitensatz::schrift(10, true), randLinks, breite);
     satz.abstand(2 * mm);
+    // Where the goods go, when not to the billing address in the window.
+    const QString ziel = a.Lieferanschrift.trimmed();
+    if (!ziel.isEmpty() && ziel != empfaenger(a.Kunde, Steuer::land(true, m_settings)).join("\n")) {
+        absatz(satz, tr("Lieferanschrift:") + "\n" + ziel, Seitensatz::schrift(9), randLinks, breite);
+        satz.abstand(2 * mm);
+    }
     absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
     satz.abstand(5 * mm);
 

@@ -32,7 +32,8 @@ public:
     // Payments received, carried only where the whole order moves (the XML
     // exchange); a new order is stored with them. Otherwise empty: ask the store.
     QList<::Zahlung> Zahlungen;
-    int BestellNr = 0;
+    // The customer's purchase-order reference ("PO-4711"); empty: none.
+    QString BestellNr;
     int Status = 0;      // AuftragsStatus
     int AuftragsNr = 0;  // document number, assigned on first save
     double Summe = 0.0;

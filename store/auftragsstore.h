@@ -56,7 +56,7 @@ public:
     virtual int ausgestellteBelege() = 0;
     [[nodiscard]] virtual bool storniereAuftrag(int nr) = 0;
     virtual Auftrag getAuftrag(int nr) = 0;
-    virtual QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) = 0;
+    virtual QList<Auftrag> getAuftraegeByBestellNr(const QString& bestellNr) = 0;
     virtual QList<Auftrag> getAuftraegeByKunde(int kundenNr) = 0;
     virtual QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) = 0;
     virtual QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) = 0;

@@ -68,7 +68,10 @@ Auftrag auftragFromQuery(const QSqlQuery& q)
     a.Typ = r.value("Typ").toInt();
     a.Zahlung = r.value("Zahlung").toInt();
     a.Dienst = r.value("Dienst").toInt();
-    a.BestellNr = r.value("BestellNr").toInt();
+    // Older journals kept a number here, 0 for none.
+    a.BestellNr = r.value("BestellNr").toString();
+    if (a.BestellNr == QLatin1String("0"))
+        a.BestellNr.clear();
     a.Status = r.value("Status").toInt();
     a.AuftragsNr = r.value("AuftragsNr").toInt();
     a.Summe = r.value("Summe").toDouble();
@@ -301,7 +304,7 @@ void SqlAuftragsStore::createTables()
         "[Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
         "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
-        "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] int, [Dienst] int");
+        "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] varchar(255), [Dienst] int");
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Komentar", "text");
     Datenbank::erzeugeTabelle(m_db, "auftragslines",
         "[Nr] integer primary key,[Auftrag] int,[Anzahl] double,"
@@ -322,6 +325,10 @@ void SqlAuftragsStore::createTables()
     if (Datenbank::istPostgres(m_db) && spaltenTyp(m_db, "auftragslines", "Anzahl") == "integer")
         Datenbank::aendereSchema(m_db, Datenbank::sql(m_db, "alter table auftragslines alter column "
                                                             "[Anzahl] type double"));
+    // The order reference was a number; SQLite's integer column keeps text as it is.
+    if (Datenbank::istPostgres(m_db) && spaltenTyp(m_db, "auftrag", "BestellNr") == "integer")
+        Datenbank::aendereSchema(m_db, Datenbank::sql(m_db, "alter table auftrag alter column "
+                                                            "[BestellNr] type varchar(255)"));
     const char* const indexe[][2] = {
         {"auftragslines_auftrag", "create index auftragslines_auftrag on auftragslines([Auftrag])"},
         {"auftrag_eingang", "create index auftrag_eingang on auftrag([Eingang])"},
@@ -1039,7 +1046,7 @@ Auftrag SqlAuftragsStore::getAuftrag(int nr)
     return liste.isEmpty() ? Auftrag() : liste.first();
 }
 
-QList<Auftrag> SqlAuftragsStore::getAuftraegeByBestellNr(int bestellNr)
+QList<Auftrag> SqlAuftragsStore::getAuftraegeByBestellNr(const QString& bestellNr)
 {
     return auftraegeWhere("[BestellNr]=:nr", {{":nr", bestellNr}});
 }

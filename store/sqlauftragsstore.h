@@ -39,7 +39,7 @@ public:
     int ausgestellteBelege() override;
     [[nodiscard]] bool storniereAuftrag(int nr) override;
     Auftrag getAuftrag(int nr) override;
-    QList<Auftrag> getAuftraegeByBestellNr(int bestellNr) override;
+    QList<Auftrag> getAuftraegeByBestellNr(const QString& bestellNr) override;
     QList<Auftrag> getAuftraegeByKunde(int kundenNr) override;
     QList<Auftrag> getAuftraege(const QDateTime& von, const QDateTime& bis) override;
     QList<Auftrag> getAuftraegeByAuftragsNr(int auftragsNr) override;

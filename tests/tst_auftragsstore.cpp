@@ -47,7 +47,7 @@ private:
     {
         const Kunde& k = a.Kunde;
         QStringList f = {QString::number(a.AuftragsNr), QString::number(a.Summe),
-                         QString::number(a.Status), QString::number(a.BestellNr),
+                         QString::number(a.Status), a.BestellNr,
                          QString::number(a.Zahlung), a.Komentar, a.Eingang.toString(Qt::ISODate),
                          a.Lieferung.toString(Qt::ISODate), QString::number(k.Nr), k.Name, k.Email,
                          k.IBAN, k.Land};
@@ -179,7 +179,7 @@ private slots:
         QSignalSpy changed(store.get(), &SqlAuftragsStore::storeChanged);
         Auftrag a = auftrag(0, 1);
         a.Summe = 999;  // the store sums the lines itself
-        a.BestellNr = 4711;
+        a.BestellNr = "PO-4711";
         a.Zahlung = 2;
         a.Komentar = "Lieferung an Tor 2";
         std::tie(a.Zeilen[1].Kategorie, a.Zeilen[1].Satz) = std::make_tuple("S", 5.5);
@@ -438,9 +438,9 @@ private slots:
               "create table auftragslines ([Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
               "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text)",
               "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
-              "[Dienst]) values (1,5,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,1)",
+              "[Dienst],[BestellNr]) values (1,5,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,1,4711)",
               "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
-              "[Dienst]) values (2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0)",
+              "[Dienst],[BestellNr]) values (2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0,0)",
               "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis]) values (1,2,'Kabel',10.0),"
               "(1,1,'Stecker',2.5),(2,2,'Kurs',10.0),(2,1,'Skript',2.5)"})
             QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(), s)), qPrintable(q.lastError().text()));
@@ -466,15 +466,22 @@ private slots:
                  qPrintable(q.lastError().text()));
         const AuftragsLine l = store->getAuftrag(2).Zeilen.value(2);
         QCOMPARE(QVariantList({l.Anzahl, l.Einheit}), QVariantList({1.125, "m"}));
+        // Its numeric order reference keeps its numbers (0: none) and takes text.
+        QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(),
+                                        "insert into auftrag ([Nr],[BestellNr]) values (3,'PO-4711')")),
+                 qPrintable(q.lastError().text()));
+        QCOMPARE(QStringList({store->getAuftrag(1).BestellNr, store->getAuftrag(2).BestellNr,
+                              store->getAuftrag(3).BestellNr}),
+                 QStringList({"4711", "", "PO-4711"}));
     }
 
     void readingByKeys()
     {
         const QDateTime tag1(QDate(2011, 3, 1), QTime(0, 0)), tag2 = tag1.addDays(1);
         Auftrag a = auftrag(0, 1, tag1);
-        a.BestellNr = 10;
+        a.BestellNr = "PO-4711";
         Auftrag b = auftrag(3, 1, tag2);
-        b.BestellNr = 10;
+        b.BestellNr = "PO-4711";
         b.Zeilen = {zeile(1, "Kurs", 100.0)};
         Auftrag c = auftrag(0, 1, tag2.addSecs(1));
         for (Auftrag* x : {&a, &b, &c}) {
@@ -489,7 +496,7 @@ private slots:
             return n;
         };
         const QStringList ab = nrs({a, b});
-        QCOMPARE(nrs(store->getAuftraegeByBestellNr(10)), ab);
+        QCOMPARE(nrs(store->getAuftraegeByBestellNr("PO-4711")), ab);
         // Invoice 1 and offer 1 share their document number.
         QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), ab);
         // Both ends of the range are included, to the second.

@@ -26,7 +26,7 @@ Auftrag auftrag(int zeilen, int typ = 0)
     a.Eingang = QDateTime(QDate(2024, 5, 6), QTime(10, 0));
     a.Kunde.Nr = 1;
     a.Kunde.Name = "Roux";
-    a.BestellNr = zeilen;  // tells the test how many lines belong to the order
+    a.BestellNr = QString::number(zeilen);  // tells the test how many lines belong to the order
     for (int i = 0; i < zeilen; ++i)
         a.Zeilen.append(AuftragsLine{i + 1.0, "Kabel", "K1", "lang", 2.5 + i});
     return a;

@@ -183,8 +183,10 @@ private slots:
         zeile("foreign customer: country line, no SIREN", false, {},
               {{"Land", "Belgique"}, {"Siren", "732 829 320"}, {"UStId", "BE0123456789"}},
               {"ACME Dupont 3 rue Neuve 69002 Lyon BELGIQUE", "N° TVA: BE0123456789"}, {"SIREN"});
-        zeile("de foreign customer: country line", true, {}, {{"Land", "Österreich"}, {"BestellNr", 4711}},
-              {"ACME Dupont 3 rue Neuve 69002 Lyon ÖSTERREICH", "Ihre Bestellung: 4711"});
+        zeile("de foreign customer: country line", true, {}, {{"Land", "Österreich"}, {"BestellNr", "PO-4711"}},
+              {"ACME Dupont 3 rue Neuve 69002 Lyon ÖSTERREICH", "Ihre Bestellung: PO-4711"});
+        zeile("de delivery address", true, {}, {{"Lieferanschrift", "Lager Nord\nHafenstraße 5\n20457 Hamburg"}},
+              {"Lieferanschrift: Lager Nord Hafenstraße 5 20457 Hamburg"});
         zeile("de delivery note", true, {}, beleg(Auftragsart::Lieferschein, offen),
               {"Lieferschein Nr. 1042", "Menge Produkt", "2 Artikel1", "Lieferdatum: 02.03.2011"},
               {"Summe", "MwSt", "Zahlbar", "100.00", "Preis"});
@@ -241,7 +243,7 @@ private slots:
         a.Kunde.Steuernummer = beleg.value("UStId").toString();
         a.Kunde.Land = beleg.value("Land").toString();
         a.Kunde.Siren = beleg.value("Siren").toString();
-        a.BestellNr = beleg.value("BestellNr").toInt();
+        a.BestellNr = beleg.value("BestellNr").toString();
         a.Lieferanschrift = beleg.value("Lieferanschrift").toString();
         if (beleg.contains("Bezug"))
             std::tie(a.BezugBelegNr, a.BezugDatum) = std::make_tuple(beleg.value("Bezug").toString(), QDate(2026, 11, 3));

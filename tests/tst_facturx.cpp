@@ -90,7 +90,7 @@ class TestFacturX : public QObject
                 std::tie(a.BezugBelegNr, a.BezugDatum) = std::make_tuple("FA-2026-0001", QDate(2026, 2, 1));
             a.Zahlung = i % 7 - 1;
             a.Status = (i / 5) % 2 ? AuftragsStatus::Bezahlt : AuftragsStatus::Gedruckt;
-            a.BestellNr = i % 3 == 0 ? 4711 : 0;
+            a.BestellNr = i % 3 == 0 ? QStringLiteral("PO-4711") : QString();
             a.Eingang = QDateTime(QDate(2026, 3, 1 + i), QTime(9, 30));
             std::tie(a.Kunde.Firma, a.Kunde.Strasse, a.Kunde.PLZ, a.Kunde.Ort, a.Kunde.Steuernummer,
                      a.Kunde.IBAN) = std::make_tuple("Client Martin & Fils", "5 avenue Foch", "75016",

@@ -48,7 +48,7 @@ private:
         return k;
     }
 
-    Auftrag gespeichert(int typ, int status, int bestellNr = 0)
+    Auftrag gespeichert(int typ, int status, const QString& bestellNr = {}, const QString& produkt = "Câble")
     {
         Auftrag a;
         a.Typ = typ;
@@ -56,7 +56,7 @@ private:
         a.BestellNr = bestellNr;
         a.Kunde = w->kundenStore()->getKunde(1);
         a.Eingang = QDateTime::currentDateTime();
-        a.Zeilen = {{2, "Câble", "K-1", {}, 20.0}};
+        a.Zeilen = {{2, produkt, "K-1", {}, 20.0}};
         w->auftragsStore()->addAuftrag(a);
         return a;
     }
@@ -148,8 +148,8 @@ private slots:
 
     void findByNumber()
     {
-        gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, 55);
-        const Auftrag angebot = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, 55);
+        gespeichert(Auftragsart::Rechnung, AuftragsStatus::Bezahlt, "55");
+        const Auftrag angebot = gespeichert(Auftragsart::Angebot, AuftragsStatus::Bezahlt, "55");
         // No document 9: a note; two orders numbered 55: a choice, its second line (the offer) opened;
         // a cancelled number: nothing.
         for (const QVariant& antwort : {QVariant(9), QVariant(55), QVariant(1), QVariant()})
@@ -165,7 +165,7 @@ private slots:
             gezeigt = qobject_cast<AuftragsDialog*>(d)->auftrag().Nr;
             d->reject();
         });
-        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information", "getInt", "getItem", "getInt"}));
+        QCOMPARE(dialoge->arten(), (QStringList{"getInt", "information", "getText", "getItem", "getInt"}));
         QCOMPARE(QVariantList({geoeffnet, angeboten, gezeigt}),
                  QVariantList({QStringList{"AuftragsDialog"}, 2, angebot.Nr}));
     }
@@ -218,8 +218,15 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QVariant>("antwort");
         QTest::addColumn<int>("danach");
-        QTest::newRow("saved, cancelled") << 1 << QVariant(false) << int(AuftragsStatus::Gespeichert);
-        QTest::newRow("paid") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt);
+        QTest::addColumn<QString>("produkt");
+        QTest::addColumn<QString>("warnung");  // what is said of characters no font shows
+        QTest::newRow("saved, cancelled") << 1 << QVariant(false) << int(AuftragsStatus::Gespeichert) << "Câble"
+                                          << "";
+        QTest::newRow("paid") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt) << "Câble" << "";
+        // Issuing stops when the user does not go on.
+        QTest::newRow("character no font shows")
+            << 1 << QVariant(true) << int(AuftragsStatus::Gespeichert) << QString::fromUcs4(U"Câble \U0010FFFD")
+            << "Zeile 1: U+10FFFD";
     }
 
     void printingChangesOnlySavedOrders()
@@ -227,9 +234,19 @@ private slots:
         QFETCH(int, status);
         QFETCH(QVariant, antwort);
         QFETCH(int, danach);
-        Auftrag a = gespeichert(Auftragsart::Rechnung, status);
+        QFETCH(QString, produkt);
+        QFETCH(QString, warnung);
+        Auftrag a = gespeichert(Auftragsart::Rechnung, status, {}, produkt);
         dialoge->antworte(antwort.toBool() ? QVariant(env->pfad("druck.pdf")) : antwort);
+        if (!warnung.isEmpty())
+            dialoge->antworte(int(QMessageBox::No));
         RUFE(w.get(), "drucken", Q_ARG(Auftrag&, a));
+        QStringList gefragt;
+        for (const auto& f : dialoge->fragen)
+            if (f.art == "question")
+                gefragt << f.text;
+        QCOMPARE(gefragt.join(' ').contains("Zeile"), !warnung.isEmpty());
+        QVERIFY(gefragt.join(' ').contains(warnung));
         // The preview never changes the status either.
         mitDialog([&] { RUFE(w.get(), "vorschau", Q_ARG(Auftrag, a)); });
         QCOMPARE(geoeffnet, QStringList{"PrintPreview"});

@@ -145,7 +145,7 @@ Hof 2</Strasse>
             a.Dienst = i % 3 ? Auftrag::Produkte : Auftrag::Schulung;
             a.Status = i % 7;
             a.Zahlung = i % 6 - 1;
-            a.BestellNr = i % 5 ? i : 0;
+            a.BestellNr = i % 5 ? QString("PO-%1").arg(i) : QString();
             a.Eingang = QDateTime(QDate(2015, 1, 1).addDays(i % 100 ? i : 40000), QTime(i % 24, i % 60, i % 59));
             if (i % 100 == 1)
                 a.Eingang = QDateTime();

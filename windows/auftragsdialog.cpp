@@ -14,9 +14,9 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 
 namespace {
 
@@ -42,7 +42,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
       m_dienst(new QComboBox(this)),
       m_zahlung(new QComboBox(this)),
       m_status(new QComboBox(this)),
-      m_bestellNr(new QSpinBox(this)),
+      m_bestellNr(new QLineEdit(this)),
       m_kundeLabel(new QLabel(this)),
       m_ustIdHinweis(new QLabel(this)),
       m_ausgestelltHinweis(new QLabel(this)),
@@ -53,7 +53,7 @@ AuftragsDialog::AuftragsDialog(QWidget* parent)
       m_abbrechen(knopf(tr("Abbrechen"), this)),
       m_drucken(knopf(tr("Drucken"), this))
 {
-    m_bestellNr->setRange(0, 10000000);
+    m_bestellNr->setMaxLength(255);
     m_komentar->setMaximumHeight(80);
     Eingabeschutz::tabVerlaesst(m_komentar);
     m_lieferanschrift->setObjectName("Lieferanschrift");
@@ -140,7 +140,7 @@ void AuftragsDialog::setAuftrag(Auftrag a)
     m_komentar->setPlainText(a.Komentar);
     m_lieferanschrift->setPlainText(a.Lieferanschrift);
     m_produkte->setAuftrag(a);
-    m_bestellNr->setValue(a.BestellNr);
+    m_bestellNr->setText(a.BestellNr);
 
     const bool neu = a.Status == AuftragsStatus::Neu;
     // An issued document is final: only its status moves on.
@@ -164,7 +164,7 @@ QString AuftragsDialog::eingaben() const
 {
     QStringList teile{QString::number(m_typ->currentIndex()), QString::number(m_dienst->currentIndex()),
                       QString::number(m_zahlung->currentIndex()), QString::number(m_status->currentIndex()),
-                      QString::number(m_bestellNr->value()), m_komentar->toPlainText(),
+                      m_bestellNr->text(), m_komentar->toPlainText(),
                       m_lieferanschrift->toPlainText()};
     for (const AuftragsLine& l : m_produkte->lines())
         teile << QString::number(l.Anzahl) << l.Einheit << l.ProduktNr << l.Produkt << l.Komentar
@@ -192,7 +192,7 @@ void AuftragsDialog::uebernehmeEingaben()
     m_auftrag.Typ = m_typ->currentIndex();
     m_auftrag.Dienst = m_dienst->currentIndex();
     m_auftrag.Status = m_status->currentIndex();
-    m_auftrag.BestellNr = m_bestellNr->value();
+    m_auftrag.BestellNr = m_bestellNr->text().trimmed();
     m_auftrag.Komentar = m_komentar->toPlainText();
     m_auftrag.Lieferanschrift = m_lieferanschrift->toPlainText().trimmed();
 }

@@ -14,7 +14,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
+class QLineEdit;
 
 // Creates or edits one order. The customer is fixed and only shown; the lines
 // are entered in the embedded ProdukteWidget.
@@ -36,7 +36,7 @@ public:
 
     QComboBox* zahlungBox() const { return m_zahlung; }
     QComboBox* statusBox() const { return m_status; }
-    QSpinBox* bestellNrBox() const { return m_bestellNr; }
+    QLineEdit* bestellNrBox() const { return m_bestellNr; }
     QPlainTextEdit* komentarEdit() const { return m_komentar; }
     ProdukteWidget* produkte() const { return m_produkte; }
     QPushButton* okKnopf() const { return m_ok; }
@@ -69,7 +69,7 @@ private:
     QComboBox* m_dienst;
     QComboBox* m_zahlung;
     QComboBox* m_status;
-    QSpinBox* m_bestellNr;
+    QLineEdit* m_bestellNr;
     QLabel* m_kundeLabel;
     QLabel* m_ustIdHinweis;
     QLabel* m_ausgestelltHinweis;

@@ -77,7 +77,7 @@ double BenchDatenbank::fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte,
         a.Zahlung = bis(6);
         a.Eingang = beginn.addSecs(qint64(i) * sekunden / umfang.auftraege);
         a.Lieferung = a.Eingang.addDays(3);
-        a.BestellNr = bis(100000);
+        a.BestellNr = QString::number(bis(100000));
         const int zeilen = 1 + bis(10);
         for (int z = 0; z < zeilen; ++z) {
             const Produkt& p = alleProdukte.at(bis(alleProdukte.size()));

@@ -28,7 +28,7 @@ QStringList felder(const Kunde& k)
 QStringList felder(const Auftrag& a)
 {
     QStringList f{QString::number(a.Nr > 0 ? a.Nr : 0), QString::number(a.AuftragsNr > 0 ? a.AuftragsNr : 0),
-                  QString::number(a.BestellNr > 0 ? a.BestellNr : 0), QString::number(a.Dienst),
+                  a.BestellNr, QString::number(a.Dienst),
                   TabellenZelle::zahlText(a.Summe), QString::number(a.Status), QString::number(a.Zahlung),
                   QString::number(a.Typ), a.Eingang.toString(Qt::ISODate), a.Lieferung.toString(Qt::ISODate),
                   a.Druck.toString(Qt::ISODate), a.Komentar};
