@@ -1153,6 +1153,10 @@ Please complete the settings or the customer and save the invoice again.</transl
         <source>Auftrag erteilt (Datum, Name, Unterschrift):</source>
         <translation>Auftrag erteilt (Datum, Name, Unterschrift):</translation>
     </message>
+    <message>
+        <source>Lieferanschrift:</source>
+        <translation>Lieferanschrift:</translation>
+    </message>
 </context>
 <context>
     <name>Eingabeschutz</name>
@@ -2085,6 +2089,16 @@ All data lives in the database, without other settings in the file belegwerk.db 
     <message>
         <source>Der Beleg wurde ohne elektronische Rechnung ausgestellt.</source>
         <translation>The document was issued without an electronic invoice.</translation>
+    </message>
+    <message>
+        <source>Keine installierte Schrift kann diese Zeichen darstellen; sie fehlen auf dem Beleg:
+%1
+
+Den Beleg trotzdem ausstellen?</source>
+        <translation>No installed font can show these characters; they will be missing from the document:
+%1
+
+Issue the document anyway?</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3247,57 @@ Please enter the price.</translation>
     <message>
         <source>Die Zahlung konnte nicht entfernt werden.</source>
         <translation>The payment could not be removed.</translation>
+    </message>
+</context>
+<context>
+    <name>Zeichenpruefung</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Kunde, Firma</source>
+        <translation>Customer, company</translation>
+    </message>
+    <message>
+        <source>Kunde, Name</source>
+        <translation>Customer, name</translation>
+    </message>
+    <message>
+        <source>Kunde, Straße</source>
+        <translation>Customer, street</translation>
+    </message>
+    <message>
+        <source>Kunde, PLZ</source>
+        <translation>Customer, postcode</translation>
+    </message>
+    <message>
+        <source>Kunde, Ort</source>
+        <translation>Customer, town</translation>
+    </message>
+    <message>
+        <source>Kunde, Land</source>
+        <translation>Customer, country</translation>
+    </message>
+    <message>
+        <source>Kunde, USt-IdNr.</source>
+        <translation>Customer, VAT id</translation>
+    </message>
+    <message>
+        <source>BestellNr</source>
+        <translation>Order reference</translation>
+    </message>
+    <message>
+        <source>Lieferanschrift</source>
+        <translation>Delivery address</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remark</translation>
     </message>
 </context>
 </TS>

@@ -1153,6 +1153,10 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <source>Auftrag erteilt (Datum, Name, Unterschrift):</source>
         <translation>Auftrag erteilt (Datum, Name, Unterschrift):</translation>
     </message>
+    <message>
+        <source>Lieferanschrift:</source>
+        <translation>Lieferanschrift:</translation>
+    </message>
 </context>
 <context>
     <name>Eingabeschutz</name>
@@ -2085,6 +2089,16 @@ Toutes les données sont dans la base de données, sans autre réglage dans le f
     <message>
         <source>Der Beleg wurde ohne elektronische Rechnung ausgestellt.</source>
         <translation>Le document a été émis sans facture électronique.</translation>
+    </message>
+    <message>
+        <source>Keine installierte Schrift kann diese Zeichen darstellen; sie fehlen auf dem Beleg:
+%1
+
+Den Beleg trotzdem ausstellen?</source>
+        <translation>Aucune police installée ne peut afficher ces caractères ; ils manqueront sur le document :
+%1
+
+Émettre le document malgré tout ?</translation>
     </message>
 </context>
 <context>
@@ -3233,6 +3247,57 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Die Zahlung konnte nicht entfernt werden.</source>
         <translation>Le règlement n&apos;a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>Zeichenpruefung</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Kunde, Firma</source>
+        <translation>Client, société</translation>
+    </message>
+    <message>
+        <source>Kunde, Name</source>
+        <translation>Client, nom</translation>
+    </message>
+    <message>
+        <source>Kunde, Straße</source>
+        <translation>Client, rue</translation>
+    </message>
+    <message>
+        <source>Kunde, PLZ</source>
+        <translation>Client, code postal</translation>
+    </message>
+    <message>
+        <source>Kunde, Ort</source>
+        <translation>Client, ville</translation>
+    </message>
+    <message>
+        <source>Kunde, Land</source>
+        <translation>Client, pays</translation>
+    </message>
+    <message>
+        <source>Kunde, USt-IdNr.</source>
+        <translation>Client, n° TVA</translation>
+    </message>
+    <message>
+        <source>BestellNr</source>
+        <translation>N° de commande</translation>
+    </message>
+    <message>
+        <source>Lieferanschrift</source>
+        <translation>Adresse de livraison</translation>
+    </message>
+    <message>
+        <source>Zeile %1</source>
+        <translation>Ligne %1</translation>
+    </message>
+    <message>
+        <source>Bemerkung</source>
+        <translation>Remarque</translation>
     </message>
 </context>
 </TS>
