@@ -119,6 +119,15 @@ QString spaltenTyp(const QSqlDatabase& db, const QString& tabelle, const QString
     return q.exec() && q.next() ? q.value(0).toString() : QString();
 }
 
+void bindZahlung(QSqlQuery& q, int auftrag, const Zahlung& z)
+{
+    q.bindValue(":auftrag", auftrag);
+    q.bindValue(":datum", z.Datum.toString(Qt::ISODate));
+    q.bindValue(":betrag", z.Betrag.euro());
+    q.bindValue(":art", z.Art);
+    q.bindValue(":referenz", z.Referenz);
+}
+
 void bindAll(QSqlQuery& q, const QVariantMap& werte)
 {
     for (auto it = werte.cbegin(); it != werte.cend(); ++it)
@@ -582,11 +591,7 @@ bool SqlAuftragsStore::insertZahlungen(const Auftrag& a, Einfuegen& e)
 {
     for (const Zahlung& z : a.Zahlungen) {
         QSqlQuery& p = e.zahlung();
-        p.bindValue(":auftrag", a.Nr);
-        p.bindValue(":datum", z.Datum.toString(Qt::ISODate));
-        p.bindValue(":betrag", z.Betrag.euro());
-        p.bindValue(":art", z.Art);
-        p.bindValue(":referenz", z.Referenz);
+        bindZahlung(p, a.Nr, z);
         if (!p.exec()) {
             qWarning() << "error inserting Zahlung" << p.lastError().text() << z;
             return misslungen(p);
@@ -1613,11 +1618,7 @@ bool SqlAuftragsStore::addZahlung(Zahlung& z)
         q.prepare(Datenbank::sql(m_db, QString("insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],"
                                                "[Referenz]) values (:auftrag,:datum,:betrag,:art,:referenz)%1")
                                            .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "")));
-        q.bindValue(":auftrag", z.Auftrag);
-        q.bindValue(":datum", z.Datum.toString(Qt::ISODate));
-        q.bindValue(":betrag", z.Betrag.euro());
-        q.bindValue(":art", z.Art);
-        q.bindValue(":referenz", z.Referenz);
+        bindZahlung(q, z.Auftrag, z);
         if (!q.exec()) {
             qWarning() << "error inserting Zahlung" << q.lastError().text() << z;
             return misslungen(q);
