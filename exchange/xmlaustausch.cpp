@@ -39,7 +39,7 @@ const KundenFeld kundenFelder[] = {
     {"Steuernummer", &Kunde::Steuernummer}, {"IBAN", &Kunde::IBAN},
     {"BIC", &Kunde::BIC},     {"Bemerkung", &Kunde::Bemerkung},
     {"Siren", &Kunde::Siren}, {"EAdresse", &Kunde::EAdresse},
-    {"LeitwegId", &Kunde::LeitwegId},
+    {"LeitwegId", &Kunde::LeitwegId}, {"Lieferanschrift", &Kunde::Lieferanschrift},
 };
 
 // XML cannot carry control characters other than tab and line ends; the

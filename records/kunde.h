@@ -31,6 +31,9 @@ public:
     QString EAdresse;
     // A German public buyer's routing id; non-empty: it receives XRechnung.
     QString LeitwegId;
+    // A second address new orders are delivered to, its lines separated by line
+    // breaks; empty: the billing address.
+    QString Lieferanschrift;
     int Typ = 0;  // KundenTyp
     QDate Seit;
 };

@@ -1741,6 +1741,14 @@ The customer is not saved</translation>
         <source>Leitweg-ID</source>
         <translation>Leitweg-ID</translation>
     </message>
+    <message>
+        <source>leer: die Rechnungsanschrift</source>
+        <translation>empty: the billing address</translation>
+    </message>
+    <message>
+        <source>Lieferanschrift</source>
+        <translation>Delivery address</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1741,6 +1741,14 @@ Le client n&apos;est pas enregistré</translation>
         <source>Leitweg-ID</source>
         <translation>Leitweg-ID</translation>
     </message>
+    <message>
+        <source>leer: die Rechnungsanschrift</source>
+        <translation>vide : l&apos;adresse de facturation</translation>
+    </message>
+    <message>
+        <source>Lieferanschrift</source>
+        <translation>Adresse de livraison</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

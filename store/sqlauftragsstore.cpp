@@ -185,7 +185,7 @@ bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
     const auto kunde = [](const Kunde& k) {
         return QStringList{QString::number(k.Nr), k.Firma, k.Name, k.Strasse, k.Ort, k.Tel, k.Tel2,
                            k.Fax, k.Email, k.PLZ, k.Land, k.Bemerkung, k.IBAN, k.BIC,
-                           k.Steuernummer, QString::number(k.Typ), k.Siren, k.EAdresse, k.LeitwegId};
+                           k.Steuernummer, QString::number(k.Typ), k.Siren, k.EAdresse, k.LeitwegId, k.Lieferanschrift};
     };
     if (x.Typ != y.Typ || x.Dienst != y.Dienst || x.Zahlung != y.Zahlung || x.BestellNr != y.BestellNr
         || x.Komentar != y.Komentar || x.Lieferanschrift != y.Lieferanschrift || x.Eingang != y.Eingang || x.Lieferung != y.Lieferung
@@ -269,9 +269,9 @@ private:
     static constexpr const char* kundeText =
         "insert into auftragskunden ([AuftragsNr],[Nr],[Firma],[Name],[Strasse],[Ort],[Email],"
         "[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],[BIC],[Steuernummer],[Land],[Siren],"
-        "[EAdresse],[LeitwegId]) values "
+        "[EAdresse],[LeitwegId],[Lieferanschrift]) values "
         "(:anr,:nr,:firma,:name,:strasse,:ort,:email,:tel,:tel2,:fax,:typ,:plz,:bemerkung,:iban,"
-        ":bic,:steuernummer,:land,:siren,:eadresse,:leitwegid)";
+        ":bic,:steuernummer,:land,:siren,:eadresse,:leitwegid,:lieferanschrift)";
 
     QSqlQuery& bereit(std::optional<QSqlQuery>& q, const QString& text)
     {
@@ -365,6 +365,7 @@ void SqlAuftragsStore::createTables()
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Lieferanschrift", "text");
     for (const char* spalte : {"Siren", "EAdresse", "LeitwegId"})
         Datenbank::ergaenzeSpalte(m_db, "auftragskunden", spalte, "varchar(255)");
+    Datenbank::ergaenzeSpalte(m_db, "auftragskunden", "Lieferanschrift", "text");
     // Payments, and the amounts the order list sums without computing them.
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Netto", "double");
     Datenbank::ergaenzeSpalte(m_db, "auftrag", "Brutto", "double");
@@ -728,7 +729,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
         "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
         "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid where [AuftragsNr]=:nr";
+        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift where [AuftragsNr]=:nr";
     const QString loesche = "delete from auftragslines where [Auftrag]=:nr";
     if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung) {
         // Snapshot, old lines and new lines in one statement: the deletion

@@ -17,12 +17,12 @@ namespace {
 
 const char* const Spalten =
     "[Firma],[Name],[Strasse],[Ort],[Email],[Tel],[Tel2],[Fax],[Typ],[PLZ],[Bemerkung],[IBAN],"
-    "[BIC],[Steuernummer],[Seit],[Land],[Siren],[EAdresse],[LeitwegId]";
+    "[BIC],[Steuernummer],[Seit],[Land],[Siren],[EAdresse],[LeitwegId],[Lieferanschrift]";
 // Serialises the numbering of new customers (pg_advisory_xact_lock).
 const char* const NummernSperre = "select pg_advisory_xact_lock(1114841446)";
 const char* const Werte =
     ":firma,:name,:strasse,:ort,:email,:tel,:tel2,:tel3,:typ,:plz,:bemerkung,:iban,:bic,"
-    ":steuernummer,:seit,:land,:siren,:eadresse,:leitwegid";
+    ":steuernummer,:seit,:land,:siren,:eadresse,:leitwegid,:lieferanschrift";
 
 }  // namespace
 
@@ -55,6 +55,7 @@ void SqlKundenStore::createTable()
     Datenbank::ergaenzeSpalte(m_db, "kunden", "Version", "int default 0");
     for (const char* spalte : {"Siren", "EAdresse", "LeitwegId"})
         Datenbank::ergaenzeSpalte(m_db, "kunden", spalte, "varchar(255)");
+    Datenbank::ergaenzeSpalte(m_db, "kunden", "Lieferanschrift", "text");
     // Postcodes of every country; the file of an older program held five characters.
     Datenbank::erweitereSpalte(m_db, "kunden", "PLZ", 10);
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
@@ -206,7 +207,7 @@ bool SqlKundenStore::saveKunde(const Kunde& k)
             QString("update kunden set [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,[Ort]=:ort ,"
                     "[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
                     "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-                    "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,"
+                    "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift ,"
                     "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
                 .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
         bindKunde(q, k, ":Fax");
@@ -267,6 +268,7 @@ void SqlKundenStore::bindKunde(QSqlQuery& q, const Kunde& k, const QString& faxP
     q.bindValue(":siren", k.Siren);
     q.bindValue(":eadresse", k.EAdresse);
     q.bindValue(":leitwegid", k.LeitwegId);
+    q.bindValue(":lieferanschrift", k.Lieferanschrift);
 }
 
 Kunde SqlKundenStore::kundeFromQuery(const QSqlQuery& q)
@@ -293,6 +295,7 @@ Kunde SqlKundenStore::kundeFromQuery(const QSqlQuery& q)
     k.Siren = r.value("Siren").toString();
     k.EAdresse = r.value("EAdresse").toString();
     k.LeitwegId = r.value("LeitwegId").toString();
+    k.Lieferanschrift = r.value("Lieferanschrift").toString();
     return k;
 }
 

@@ -129,6 +129,7 @@ Hof 2</Strasse>
             k.Siren = i % 2 ? QString::number(732829320 + i) : QString();
             k.EAdresse = i % 3 ? QString() : QString("0225:%1").arg(i);
             k.LeitwegId = i % 5 ? QString() : QString("991-0%1-66").arg(i);
+            k.Lieferanschrift = i % 7 ? QString() : QString("Lager %1\nKai 3").arg(i);
             QVERIFY(w->kundenStore()->addKunde(k));
         }
         const QString kundenDatei = env.pfad("kunden.xml");

@@ -138,7 +138,10 @@ void AuftragsDialog::setAuftrag(Auftrag a)
                               .arg(m_kunde.Firma, m_kunde.Name, m_kunde.Strasse, m_kunde.PLZ,
                                    m_kunde.Ort));
     m_komentar->setPlainText(a.Komentar);
-    m_lieferanschrift->setPlainText(a.Lieferanschrift);
+    // A new order goes where the customer has its goods delivered.
+    m_lieferanschrift->setPlainText(a.Lieferanschrift.isEmpty() && a.Status == AuftragsStatus::Neu
+                                        ? m_kunde.Lieferanschrift
+                                        : a.Lieferanschrift);
     m_produkte->setAuftrag(a);
     m_bestellNr->setText(a.BestellNr);
 

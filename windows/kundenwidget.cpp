@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QPlainTextEdit>
 #include <QTextEdit>
 
 namespace {
@@ -78,6 +79,11 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_eAdresse->setPlaceholderText(tr("leer: die SIREN"));
     m_leitwegId = neuesFeld("LeitwegId");
     m_leitwegId->setPlaceholderText(tr("nur für XRechnung an öffentliche Auftraggeber"));
+    m_lieferanschrift = new QPlainTextEdit(this);
+    m_lieferanschrift->setObjectName("Lieferanschrift");
+    m_lieferanschrift->setMaximumHeight(80);
+    m_lieferanschrift->setPlaceholderText(tr("leer: die Rechnungsanschrift"));
+    Eingabeschutz::tabVerlaesst(m_lieferanschrift);
     m_bemerkung = new QTextEdit(this);
     m_bemerkung->setObjectName("Bemerkung");
     m_bemerkung->setAcceptRichText(false);
@@ -110,6 +116,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     form->addRow(tr("SIREN"), m_siren);
     form->addRow(tr("E-Rechnungsadresse"), m_eAdresse);
     form->addRow(tr("Leitweg-ID"), m_leitwegId);
+    form->addRow(tr("Lieferanschrift"), m_lieferanschrift);
     form->addRow(tr("Bemerkung"), m_bemerkung);
 
     const QList<std::pair<QLineEdit*, void (KundenWidget::*)()>> kette = {
@@ -128,6 +135,7 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
         connect(feld, &QLineEdit::textChanged, this, &KundenWidget::data_changed);
     connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenWidget::data_changed);
     connect(m_bemerkung, &QTextEdit::textChanged, this, &KundenWidget::data_changed);
+    connect(m_lieferanschrift, &QPlainTextEdit::textChanged, this, &KundenWidget::data_changed);
 
     clear();
 }
@@ -185,6 +193,7 @@ void KundenWidget::clear()
                             m_email, m_plz, m_iban, m_bic, m_steuerNr, m_siren})
         feld->clear();
     m_bemerkung->clear();
+    m_lieferanschrift->clear();
     m_land->setText(tr("Frankreich"));
     m_kundenNr->setReadOnly(false);
     m_nr = 0;
@@ -216,6 +225,7 @@ void KundenWidget::setKunde(const Kunde& k)
     m_eAdresse->setText(k.EAdresse);
     m_leitwegId->setText(k.LeitwegId);
     m_bemerkung->setPlainText(k.Bemerkung);
+    m_lieferanschrift->setPlainText(k.Lieferanschrift);
     m_neu = false;
     m_kundenNr->setReadOnly(true);
 }
@@ -243,6 +253,7 @@ Kunde KundenWidget::kunde() const
     k.Siren = m_siren->text().trimmed();
     k.EAdresse = m_eAdresse->text().trimmed();
     k.LeitwegId = m_leitwegId->text().trimmed();
+    k.Lieferanschrift = m_lieferanschrift->toPlainText().trimmed();
     k.Bemerkung = m_bemerkung->toPlainText();
     return k;
 }

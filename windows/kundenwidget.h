@@ -9,6 +9,7 @@ class KundenStore;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QTextEdit;
 
 // The form for one customer, driven by the keyboard: Return moves on to the
@@ -73,6 +74,7 @@ private:
     QLineEdit* m_siren;
     QLineEdit* m_eAdresse;
     QLineEdit* m_leitwegId;
+    QPlainTextEdit* m_lieferanschrift;
     QTextEdit* m_bemerkung;
     QLabel* m_hinweis;  // what is missing or wrong for the customer to be stored
 };
