@@ -60,7 +60,7 @@ public:
     enum Zahlungsmittel { KeinZahlungsmittel = 0, Unbestimmt = 1, Bar = 10, Scheck = 20, Kreditkarte = 54,
                           Debitkarte = 55, Ueberweisung = 58, Lastschrift = 59 };
 
-    // The specification (BT-24): EN 16931, or the XRechnung standard on it.
+    // The standard the invoice follows (BT-24): EN 16931, or XRechnung on top of it.
     QString spezifikation = QStringLiteral("urn:cen.eu:en16931:2017");
     QString prozess;  // business process (BT-23); left out when empty
     QList<Notiz> notizen;
