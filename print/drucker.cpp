@@ -78,6 +78,23 @@ QDate Drucker::gueltigBis(const Auftrag& a) const
     return a.Eingang.date().addDays(qMax(0, tage));
 }
 
+QList<Drucker::Summenzeile> Drucker::steuerZeilen(const Belegbetraege& b, const Steuertexte& t)
+{
+    QList<Summenzeile> s;
+    for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
+        if (g.grund != Belegbetraege::Grund::Keiner) {
+            s << Summenzeile{t.unversteuert, g.netto.zahl()};
+            continue;
+        }
+        const QString p = Belegbetraege::prozentText(g.prozent);
+        s << Summenzeile{t.basis.arg(p), g.netto.zahl()} << Summenzeile{t.steuer.arg(p), g.steuer.zahl()};
+    }
+    if (b.aufschluesselung().size() > 1)
+        s << Summenzeile{t.nettoGesamt, b.netto().zahl()} << Summenzeile{t.steuerGesamt, b.steuer().zahl()};
+    s << Summenzeile{t.brutto, b.brutto().zahl(), true};
+    return s;
+}
+
 bool Drucker::mitEinheit(const Auftrag& a)
 {
     for (const AuftragsLine& l : a.Zeilen)
@@ -495,21 +512,9 @@ bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
     for (const QString& m : mentionen(a))
         vermerke << Vermerk{m, Seitensatz::schrift(10)};
     if (preise) {
-        // The VAT breakdown: base and VAT of each rate, then the grounds of what is untaxed.
-        QList<Summenzeile> s;
-        for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
-            if (g.grund != Belegbetraege::Grund::Keiner) {
-                s << Summenzeile{tr("Total HT non soumis à TVA"), g.netto.zahl()};
-                continue;
-            }
-            const QString p = Belegbetraege::prozentText(g.prozent);
-            s << Summenzeile{tr("Base TVA %1%").arg(p), g.netto.zahl()}
-              << Summenzeile{tr("TVA %1%").arg(p), g.steuer.zahl()};
-        }
-        if (b.aufschluesselung().size() > 1)
-            s << Summenzeile{tr("Total HT"), b.netto().zahl()}
-              << Summenzeile{tr("Total TVA"), b.steuer().zahl()};
-        s << Summenzeile{tr("Total TTC"), b.brutto().zahl(), true};
+        const QList<Summenzeile> s = steuerZeilen(
+            b, {tr("Total HT non soumis à TVA"), tr("Base TVA %1%"), tr("TVA %1%"), tr("Total HT"),
+                tr("Total TVA"), tr("Total TTC")});
         QList<Vermerk> alle;
         for (const QString& g : b.gruende())
             alle << Vermerk{g, Seitensatz::schrift(10)};

@@ -66,6 +66,15 @@ protected:
     // The last day an offer binds the seller: "Angebot/Gueltigkeit" days after it.
     QDate gueltigBis(const Auftrag& a) const;
 
+    // The labels of a layout's VAT breakdown; base and vat take the rate as %1.
+    struct Steuertexte {
+        QString unversteuert, basis, steuer, nettoGesamt, steuerGesamt, brutto;
+    };
+    // The totals under the lines: base and VAT of each rate, one line per
+    // ground of what is untaxed, the overall sums when there are several
+    // rates, and the gross amount in bold.
+    static QList<Summenzeile> steuerZeilen(const Belegbetraege& b, const Steuertexte& t);
+
     // Whether some line names its unit: the table then has a unit column.
     static bool mitEinheit(const Auftrag& a);
     // The recipient's lines: company, contact, street, postcode and town, and

@@ -207,21 +207,9 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
     if (!preise) {
         absatz(satz, footer, Seitensatz::schrift(9), randLinks, breite);
     } else {
-        // The VAT breakdown: net and VAT of each rate, then the grounds of what is untaxed.
-        QList<Summenzeile> s;
-        for (const Belegbetraege::Satzsumme& g : b.aufschluesselung()) {
-            if (g.grund != Belegbetraege::Grund::Keiner) {
-                s << Summenzeile{tr("Netto ohne USt."), g.netto.zahl()};
-                continue;
-            }
-            const QString p = Belegbetraege::prozentText(g.prozent);
-            s << Summenzeile{tr("Netto %1 %").arg(p), g.netto.zahl()}
-              << Summenzeile{tr("MwSt %1 %").arg(p), g.steuer.zahl()};
-        }
-        if (b.aufschluesselung().size() > 1)
-            s << Summenzeile{tr("Netto gesamt"), b.netto().zahl()}
-              << Summenzeile{tr("MwSt gesamt"), b.steuer().zahl()};
-        s << Summenzeile{tr("Summe"), b.brutto().zahl(), true};
+        const QList<Summenzeile> s =
+            steuerZeilen(b, {tr("Netto ohne USt."), tr("Netto %1 %"), tr("MwSt %1 %"), tr("Netto gesamt"),
+                             tr("MwSt gesamt"), tr("Summe")});
         for (const QString& g : b.gruende())
             vermerke << Vermerk{g, basis};
         if (a.Typ == Auftragsart::Gutschrift) {
