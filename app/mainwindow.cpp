@@ -126,6 +126,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
     connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
     connect(auftraege, &AuftragsEditor::auftragZahlungen, this, &MainWindow::zeigeZahlungen);
+    connect(auftraege, &AuftragsEditor::auftragMahnen, this, &MainWindow::mahnen);
     connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
     connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
             &MainWindow::gutschriftFromRechnung);
@@ -220,7 +221,8 @@ void MainWindow::baueMenues()
     aktionen->fuelle(auftrag, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
                                AuftragsBefehl::Drucken, AuftragsBefehl::Pdf, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
-                               AuftragsBefehl::GutschriftAusRechnung, AuftragsBefehl::Zahlungen});
+                               AuftragsBefehl::GutschriftAusRechnung, AuftragsBefehl::Zahlungen,
+                               AuftragsBefehl::Mahnung});
     QMenu* statistik = menuBar()->addMenu(tr("&Statistik"));
     eintrag(statistik, tr("&Kunden"), &MainWindow::zeigeStatKunden);
     eintrag(statistik, tr("&Produkte"), &MainWindow::zeigeStatProdukte);
@@ -496,32 +498,39 @@ void MainWindow::XMLspeichern(Auftrag a)
 
 void MainWindow::sendAuftragsEmail(Auftrag a)
 {
+    mailMitAnhang(a.Kunde.Nr, tr("Auftrag%1.pdf").arg(a.Nr), tr("Ihr Auftrag"),
+                  [&](const QString& pdf) { return alsPDFspeichern(a, pdf); });
+}
+
+bool MainWindow::mailMitAnhang(int kundenNr, const QString& dateiName, const QString& betreff,
+                               const std::function<bool(const QString&)>& schreibe)
+{
     // The address first: no attachment (and no note on it) for a mail that cannot go.
-    const Kunde k = m_kundenStore->getKunde(a.Kunde.Nr);
+    const Kunde k = m_kundenStore->getKunde(kundenNr);
     if (k.Email.isEmpty()) {
         Interaktion::instance()->warning(this, tr("als Email senden"),
                                          tr("Zu diesem Kunden ist keine Emailaddresse bekannt!"));
         // The editable dialog of the stored customer, so the address can be added.
         if (k.Nr > 0)
             zeigeKunde(k.Nr);
-        return;
+        return false;
     }
     // A private folder of unpredictable name: no other user can take the name
     // first or read the invoice.
-    const QString pdf = PrivateAblage::mailAnhang(tr("Auftrag%1.pdf").arg(a.Nr));
+    const QString pdf = PrivateAblage::mailAnhang(dateiName);
     if (pdf.isEmpty()) {
         Interaktion::instance()->warning(this, tr("als Email senden"),
                                          tr("Der Auftrag konnte nicht als PDF abgelegt werden."));
-        return;
+        return false;
     }
-    if (!alsPDFspeichern(a, pdf))
-        return;  // no mail with a missing attachment
+    if (!schreibe(pdf))
+        return false;  // no mail with a missing attachment
     QUrl url = mailUrl(k.Email);
     QUrlQuery query;
-    query.addQueryItem("subject", tr("Ihr Auftrag"));
+    query.addQueryItem("subject", betreff);
     query.addQueryItem("attachment", pdf);
     url.setQuery(query);
-    oeffneMail(url);
+    return oeffneMail(url);
 }
 
 void MainWindow::sendEmail(Kunde k)
@@ -529,13 +538,15 @@ void MainWindow::sendEmail(Kunde k)
     oeffneMail(mailUrl(k.Email));
 }
 
-void MainWindow::oeffneMail(const QUrl& url)
+bool MainWindow::oeffneMail(const QUrl& url)
 {
-    if (!Interaktion::instance()->openUrl(url))
-        Interaktion::instance()->warning(
-            this, tr("als Email senden"),
-            tr("Es konnte kein Email-Programm geöffnet werden. Bitte richten Sie eines "
-               "als Standardprogramm für Emails ein."));
+    if (Interaktion::instance()->openUrl(url))
+        return true;
+    Interaktion::instance()->warning(
+        this, tr("als Email senden"),
+        tr("Es konnte kein Email-Programm geöffnet werden. Bitte richten Sie eines "
+           "als Standardprogramm für Emails ein."));
+    return false;
 }
 
 void MainWindow::verbindeKundenDialog(KundenDialog& d)
@@ -657,6 +668,85 @@ void MainWindow::zeigeZahlungen(Auftrag a)
 {
     ZahlungsDialog d(m_auftragsStore, a.Nr, nullptr);
     d.exec();
+}
+
+void MainWindow::mahnen(Auftrag a)
+{
+    MahnDialog d(m_auftragsStore, a, QDate::currentDate(), this);
+    connect(&d, &MahnDialog::ausgeben, this,
+            [this, &d](MahnDialog::Ausgabe art, const Mahnung::Schreiben& s) {
+                if (gebeMahnungAus(art, s))
+                    d.accept();
+            });
+    d.exec();
+}
+
+bool MainWindow::zeigeMahnung(const Mahnung::Schreiben& s)
+{
+    const Mahnung m;
+    QPrinter printer(QPrinter::ScreenResolution);
+    PrintPreview preview(&printer, this);
+    connect(&preview, &PrintPreview::paintRequested, this, [&](QPrinter* p) { m.print(p, s); });
+    // Printed or saved from the preview as from the dialog, which then closes.
+    bool ausgegeben = false;
+    const auto gib = [&](MahnDialog::Ausgabe art) {
+        if (gebeMahnungAus(art, s)) {
+            ausgegeben = true;
+            preview.accept();
+        }
+    };
+    connect(&preview, &PrintPreview::drucken, this, [&] { gib(MahnDialog::Ausgabe::Drucken); });
+    connect(&preview, &PrintPreview::pdfSpeichern, this, [&] { gib(MahnDialog::Ausgabe::Pdf); });
+    preview.exec();
+    return ausgegeben;
+}
+
+bool MainWindow::gebeMahnungAus(MahnDialog::Ausgabe art, const Mahnung::Schreiben& s)
+{
+    if (s.posten.isEmpty())
+        return false;
+    if (art == MahnDialog::Ausgabe::Vorschau)
+        return zeigeMahnung(s);
+    const Mahnung m;
+    const QString titel = tr("Mahnen");
+    const QString name = tr("Mahnung%1.pdf").arg(s.posten.first().rechnung.belegNummer());
+    const auto schreibe = [&](const QString& datei) {
+        const QByteArray pdf = m.pdf(s);
+        if (!pdf.isEmpty() && BelegPdf::speichere(datei, pdf))
+            return true;
+        Interaktion::instance()->warning(
+            this, titel, tr("Die Datei %1 konnte nicht geschrieben werden.").arg(QDir::toNativeSeparators(datei)));
+        return false;
+    };
+    bool ausgegeben = false;
+    if (art == MahnDialog::Ausgabe::Drucken) {
+        QPrinter printer(QPrinter::ScreenResolution);
+        if (!Druckeinrichtung::richteEin(printer, s.posten.first().rechnung, this))
+            return false;
+        printer.setDocName(name);
+        ausgegeben = m.print(&printer, s);
+        if (!ausgegeben)
+            Interaktion::instance()->warning(this, titel, tr("Die Mahnung konnte nicht gedruckt werden."));
+    } else if (art == MahnDialog::Ausgabe::Pdf) {
+        const QString datei = dokumentDatei(this, tr("Mahnung als PDF speichern"), name, tr("PDF ( *.pdf )"));
+        if (datei.isEmpty())
+            return false;
+        ausgegeben = schreibe(datei);
+        if (ausgegeben)
+            Interaktion::instance()->openUrl(QUrl::fromLocalFile(datei));
+    } else {
+        ausgegeben = mailMitAnhang(s.posten.first().rechnung.Kunde.Nr, name,
+                                   Mahnung::titel(s.stufe, Layouts::deutsch()), schreibe);
+    }
+    if (!ausgegeben)
+        return false;
+    QList<int> nummern;
+    for (const Mahnung::Posten& p : s.posten)
+        nummern << p.rechnung.Nr;
+    Speicherhinweis::wiederhole(
+        this, titel, tr("Die Mahnung wurde ausgegeben, aber ihre Stufe konnte nicht gespeichert werden."),
+        m_auftragsStore, [&] { return m_auftragsStore->setMahnung(nummern, s.stufe, s.datum); });
+    return true;
 }
 
 void MainWindow::gutschriftFromRechnung(Auftrag a)

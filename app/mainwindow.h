@@ -1,11 +1,15 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "print/mahnung.h"
 #include "records/auftrag.h"
+#include "windows/mahndialog.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QSettings>
+
+#include <functional>
 
 class AuftragsDialog;
 class AuftragsStore;
@@ -59,6 +63,8 @@ protected slots:
     void rechnungFromAngebot(Auftrag a);
     void gutschriftFromRechnung(Auftrag a);
     void zeigeZahlungen(Auftrag a);
+    // The reminder for the overdue invoice a, alone or with the customer's others.
+    void mahnen(Auftrag a);
     void listAuftraege(Kunde k);
     void zeigeKundeByNr();
     void zeigeAuftragByNr();
@@ -94,7 +100,16 @@ protected:
 private:
     void baueMenues();
     // Hands url to the mail program; says so when there is none.
-    void oeffneMail(const QUrl& url);
+    bool oeffneMail(const QUrl& url);
+    // A mail to the stored customer kundenNr with the file schreibe writes
+    // under dateiName in the private mail folder. Says why when there is no
+    // address (and shows the customer) or no such file; true when handed on.
+    bool mailMitAnhang(int kundenNr, const QString& dateiName, const QString& betreff,
+                       const std::function<bool(const QString&)>& schreibe);
+    // Prints, saves or mails the reminder s, or shows it; records its level on
+    // the invoices once it went out, and returns whether it did.
+    bool gebeMahnungAus(MahnDialog::Ausgabe art, const Mahnung::Schreiben& s);
+    bool zeigeMahnung(const Mahnung::Schreiben& s);
     QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
                      const QKeySequence& kuerzel = QKeySequence());
     // Runs an order dialog for a; on acceptance stores the order (insert when

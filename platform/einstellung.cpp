@@ -93,6 +93,18 @@ const Eintrag& eintrag(Einstellung::Schluessel k)
         {E::AngebotGueltigkeit, "Angebot/Gueltigkeit", T::Int, 30},
         // The SEPA creditor identifier that direct debits name.
         {E::FirmaGlaeubigerId, "Firma/GlaeubigerId", T::QString, {}},
+        // Reminders: the country whose law sets the interest ("DE" or "FR"),
+        // the base rate and the points added, in percent a year. Unset they
+        // follow the seller's country: see Mahnung.
+        {E::MahnungRegel, "Mahnung/Regel", T::QString, {}},
+        {E::MahnungBasiszins, "Mahnung/Basiszins", T::Double, {}},
+        {E::MahnungAufschlagUnternehmen, "Mahnung/Aufschlag Unternehmen", T::Double, {}},
+        {E::MahnungAufschlagVerbraucher, "Mahnung/Aufschlag Verbraucher", T::Double, {}},
+        // The fee of each reminder level in euros, charged to businesses; the
+        // third is the 40 euros recovery fee both laws grant.
+        {E::MahnungGebuehr1, "Mahnung/Gebuehr1", T::Double, 0.0},
+        {E::MahnungGebuehr2, "Mahnung/Gebuehr2", T::Double, 0.0},
+        {E::MahnungGebuehr3, "Mahnung/Gebuehr3", T::Double, 40.0},
     };
     static_assert(sizeof(tabelle) / sizeof(tabelle[0]) == E::Anzahl, "one entry per key");
     Q_ASSERT(tabelle[k].schluessel == k);

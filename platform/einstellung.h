@@ -28,6 +28,8 @@ public:
         NummernRechnung1, NummernRechnung0, NummernGutschrift, NummernAngebot, NummernLieferschein,
         SicherungOrdner, SicherungLetzte, SicherungFehler,
         SteuerFranchise, SteuerSchulung, SteuerDebits, AngebotGueltigkeit, FirmaGlaeubigerId,
+        MahnungRegel, MahnungBasiszins, MahnungAufschlagUnternehmen, MahnungAufschlagVerbraucher,
+        MahnungGebuehr1, MahnungGebuehr2, MahnungGebuehr3,
         Anzahl
     };
     // The keys a window forms from its class name.

@@ -14,21 +14,29 @@
 
 QByteArray BelegPdf::seiten(const Drucker* d, const Auftrag& a, bool pdfA)
 {
+    if (!d)
+        return QByteArray();
+    const QString titel = QString("%1 %2")
+                              .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
+                              .arg(a.belegNummer());
+    return pdf([&](QPrinter* p) { return d->print(p, a); }, titel, pdfA);
+}
+
+QByteArray BelegPdf::pdf(const std::function<bool(QPrinter*)>& malen, const QString& titel, bool pdfA)
+{
     // QPrinter writes only to a named file; the pages go through a private one.
     QTemporaryFile tmp(QDir(QDir::tempPath()).filePath("belegwerk-XXXXXX.pdf"));
-    if (!d || !tmp.open())
+    if (!tmp.open())
         return QByteArray();
     tmp.close();
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(tmp.fileName());
     printer.setCreator(QStringLiteral("Belegwerk"));
-    printer.setDocName(QString("%1 %2")
-                           .arg(CodeTabellen::name(CodeTabellen::auftragsarten(), a.Typ))
-                           .arg(a.belegNummer()));
+    printer.setDocName(titel);
     if (pdfA)
         printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    if (!d->print(&printer, a))
+    if (!malen(&printer))
         return QByteArray();
     QFile f(tmp.fileName());
     if (!f.open(QIODevice::ReadOnly))

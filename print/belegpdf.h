@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Drucker;
+class QPrinter;
 
 // The PDF file of an order as it is saved or mailed: invoices and credit notes
 // as Factur-X (the pages as PDF/A-3 with the CII XML inside), delivery notes
@@ -30,6 +33,10 @@ public:
     static bool speichere(const QString& datei, const QByteArray& inhalt);
     // The pages of a painted by d; as PDF/A-1b when pdfA. Empty on failure.
     static QByteArray seiten(const Drucker* d, const Auftrag& a, bool pdfA);
+    // The pages malen paints on a PDF printer, the document named titel;
+    // empty when malen fails.
+    static QByteArray pdf(const std::function<bool(QPrinter*)>& malen, const QString& titel,
+                          bool pdfA = false);
     // Why a has no valid XML (not an invoice, what is missing); empty when it has.
     static QString xmlHindernis(const Auftrag& a);
     // Writes the bare CII XML of a into datei; false with the reason in

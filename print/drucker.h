@@ -22,6 +22,8 @@ class Seitensatz;
 class Drucker : public QObject
 {
     Q_OBJECT
+    // A reminder is a letter on the invoices' letterhead.
+    friend class Mahnung;
 
 public:
     explicit Drucker(QObject* parent = nullptr);

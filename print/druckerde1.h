@@ -8,6 +8,7 @@
 class DruckerDE1 : public Drucker
 {
     Q_OBJECT
+    friend class Mahnung;
 
 public:
     explicit DruckerDE1(QObject* parent = nullptr);

@@ -46,6 +46,8 @@ public:
     QString BelegNr;
     QDateTime Ausgestellt;  // null until the document is issued; then it is final
     QDate Faellig;          // due date, fixed at issue
+    int Mahnstufe = 0;      // the last reminder's level, 1 to 3; 0: never reminded
+    QDate Gemahnt;          // the last reminder's date; null: never reminded
     int Bezug = 0;          // a credit note: record number of the invoice it corrects
     // Read with the order, not stored: number and date of the invoice Bezug names.
     QString BezugBelegNr;

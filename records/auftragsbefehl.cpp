@@ -2,7 +2,7 @@
 
 #include "records/codetabellen.h"
 
-bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a)
+bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a, const QDate& heute)
 {
     switch (b) {
     case AuftragsBefehl::KundeAnzeigen:
@@ -15,6 +15,10 @@ bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a)
         return a.Typ == Auftragsart::Rechnung;
     case AuftragsBefehl::Zahlungen:
         return a.Typ == Auftragsart::Rechnung && a.Nr > 0;
+    case AuftragsBefehl::Mahnung:
+        return a.Typ == Auftragsart::Rechnung && a.Nr > 0 && a.Ausgestellt.isValid()
+               && a.Status != AuftragsStatus::Bezahlt && a.Status != AuftragsStatus::Storniert
+               && a.Status >= 0 && a.Faellig.isValid() && a.Faellig < heute;
     default:
         return true;
     }

@@ -16,13 +16,16 @@ enum class AuftragsBefehl {
     RechnungAusAngebot,
     GutschriftAusRechnung,
     Kundendaten,
-    Zahlungen
+    Zahlungen,
+    Mahnung
 };
 
 // Whether order a allows command b: an invoice is derived from an offer, a
 // credit note from an invoice, XML only for the kinds an e-invoice exists for,
-// the current customer only when the order names a stored one, and payments
-// only for a stored invoice.
-bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a);
+// the current customer only when the order names a stored one, payments
+// only for a stored invoice, and a reminder only for an issued invoice that is
+// neither paid nor cancelled and whose due date has passed by heute.
+bool auftragsBefehlErlaubt(AuftragsBefehl b, const Auftrag& a,
+                           const QDate& heute = QDate::currentDate());
 
 #endif

@@ -3,11 +3,14 @@
 #include "platform/einstellung.h"
 #include "print/drucker.h"
 #include "print/layouts.h"
+#include "print/mahnung.h"
 #include "store/datenbank.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -41,6 +44,12 @@ QSpinBox* zahlFeld(QWidget* parent, Einstellung::Schluessel key, int min, int ma
 const Einstellung::Schluessel praefixSchluessel[] = {
     Einstellung::NummernRechnung1, Einstellung::NummernRechnung0, Einstellung::NummernGutschrift,
     Einstellung::NummernAngebot, Einstellung::NummernLieferschein};
+
+// The rates and fees of the reminders, as the editor shows them.
+const Einstellung::Schluessel mahnSchluessel[] = {
+    Einstellung::MahnungBasiszins, Einstellung::MahnungAufschlagUnternehmen,
+    Einstellung::MahnungAufschlagVerbraucher, Einstellung::MahnungGebuehr1,
+    Einstellung::MahnungGebuehr2, Einstellung::MahnungGebuehr3};
 
 }  // namespace
 
@@ -103,6 +112,40 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     form->addRow(tr("Zahlungsziel"), m_zahlungsziel);
     form->addRow(tr("Angebote gültig"), m_gueltigkeit);
     form->addRow(tr("Mahntext"), m_mahntext);
+    form->addRow(mahnGruppe());
+}
+
+QGroupBox* RechnungsEditor::mahnGruppe()
+{
+    auto* gruppe = new QGroupBox(tr("Mahnungen"), this);
+    auto* form = new QFormLayout(gruppe);
+    m_mahnRegel = new QComboBox(gruppe);
+    m_mahnRegel->setObjectName(Einstellung::name(Einstellung::MahnungRegel));
+    m_mahnRegel->addItem(tr("nach dem Land der Firma"), QString());
+    m_mahnRegel->addItem(tr("Deutschland (§ 288 BGB)"), QStringLiteral("DE"));
+    m_mahnRegel->addItem(tr("Frankreich (Code de commerce L441-10)"), QStringLiteral("FR"));
+    form->addRow(tr("Recht"), m_mahnRegel);
+    const QStringList namen{tr("Basiszins"), tr("Aufschlag Unternehmen"), tr("Aufschlag Verbraucher"),
+                            tr("Gebühr Stufe 1"), tr("Gebühr Stufe 2"), tr("Gebühr Stufe 3")};
+    for (int i = 0; i < namen.size(); ++i) {
+        auto* feld = new QDoubleSpinBox(gruppe);
+        feld->setObjectName(Einstellung::name(mahnSchluessel[i]));
+        feld->setDecimals(2);
+        feld->setRange(i == 0 ? -10.0 : 0.0, i < 3 ? 100.0 : 100000.0);
+        feld->setSuffix(i < 3 ? tr(" %") : tr(" €"));
+        m_mahnWerte << feld;
+        form->addRow(namen.at(i), feld);
+    }
+    m_mahnWerte[0]->setToolTip(
+        tr("Deutschland: der Basiszinssatz der Bundesbank (1,27 % ab 1. Juli 2025); Frankreich: der "
+           "gesetzliche Zinssatz für Gläubiger, die beruflich handeln (2,76 % im 2. Halbjahr 2025). "
+           "Beide ändern sich jedes Halbjahr: bitte aktuell halten."));
+    m_mahnWerte[1]->setToolTip(tr("Deutschland: 9 Prozentpunkte über dem Basiszins; Frankreich: das "
+                                  "Dreifache des gesetzlichen Zinssatzes, zuzüglich dieses Aufschlags."));
+    m_mahnWerte[2]->setToolTip(tr("Deutschland: 5 Prozentpunkte über dem Basiszins."));
+    m_mahnWerte[5]->setToolTip(tr("Nur Unternehmen: die Pauschale von 40 € (§ 288 Abs. 5 BGB, "
+                                  "Code de commerce D441-5)."));
+    return gruppe;
 }
 
 void RechnungsEditor::load()
@@ -139,6 +182,16 @@ void RechnungsEditor::load()
         Einstellung::text(Einstellung::RechnungMahntext, m_settings));
     for (int i = 0; i < m_praefixe.size(); ++i)
         m_praefixe[i]->setText(Einstellung::text(praefixSchluessel[i], m_settings));
+    // The rates in force: those set, else the defaults of the country's rule.
+    m_mahnRegel->setCurrentIndex(qMax(0, m_mahnRegel->findData(
+        Einstellung::text(Einstellung::MahnungRegel, m_settings).trimmed().toUpper())));
+    const QList<double> werte{Mahnung::basiszins(m_settings), Mahnung::aufschlag(true, m_settings),
+                              Mahnung::aufschlag(false, m_settings),
+                              Einstellung::dezimal(Einstellung::MahnungGebuehr1, m_settings),
+                              Einstellung::dezimal(Einstellung::MahnungGebuehr2, m_settings),
+                              Einstellung::dezimal(Einstellung::MahnungGebuehr3, m_settings)};
+    for (int i = 0; i < m_mahnWerte.size(); ++i)
+        m_mahnWerte[i]->setValue(werte.at(i));
 }
 
 void RechnungsEditor::save()
@@ -158,4 +211,7 @@ void RechnungsEditor::save()
     Einstellung::setze(Einstellung::RechnungMahntext, m_mahntext->toPlainText(), m_settings);
     for (int i = 0; i < m_praefixe.size(); ++i)
         Einstellung::setze(praefixSchluessel[i], m_praefixe[i]->text().trimmed(), m_settings);
+    Einstellung::setze(Einstellung::MahnungRegel, m_mahnRegel->currentData(), m_settings);
+    for (int i = 0; i < m_mahnWerte.size(); ++i)
+        Einstellung::setze(mahnSchluessel[i], m_mahnWerte[i]->value(), m_settings);
 }

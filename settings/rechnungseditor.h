@@ -7,6 +7,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -42,6 +44,10 @@ private:
     QSpinBox* m_gueltigkeit;
     QPlainTextEdit* m_mahntext;
     QList<QLineEdit*> m_praefixe;  // one per numbering series
+    // Reminders: the country's rule, its rates and the fee of each level.
+    QGroupBox* mahnGruppe();
+    QComboBox* m_mahnRegel;
+    QList<QDoubleSpinBox*> m_mahnWerte;  // in the order of mahnSchluessel
     QSettings m_settings;
 };
 

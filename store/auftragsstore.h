@@ -105,6 +105,11 @@ public:
     // The sums of the rows listenModel(w) shows.
     virtual Auftragssummen summen(const Auftragsauswahl& w) = 0;
 
+    // Records a reminder of level stufe (1 to 3) dated datum on each of the
+    // invoices auftragsNummern, all or none; issued invoices take it too.
+    [[nodiscard]] virtual bool setMahnung(const QList<int>& auftragsNummern, int stufe,
+                                          const QDate& datum) = 0;
+
     // Why the last operation failed (Keiner after a success).
     virtual Speicherfehler letzterFehler() const { return {}; }
 };

@@ -82,6 +82,8 @@ Auftrag auftragFromQuery(const QSqlQuery& q)
     a.BelegNr = r.value("BelegNr").toString();
     a.Ausgestellt = r.value("Ausgestellt").toDateTime();
     a.Faellig = r.value("Faellig").toDate();
+    a.Mahnstufe = r.value("Mahnstufe").toInt();
+    a.Gemahnt = r.value("Gemahnt").toDate();
     a.Bezug = r.value("Bezug").toInt();
     a.Kunde.Nr = r.value("KundenNr").toInt();
     a.Kunde.Firma = r.value("Firma").toString();
@@ -385,6 +387,9 @@ void SqlAuftragsStore::createTables()
     // where equal prefixes gave doubles already).
     Datenbank::erzeuge(m_db, "auftrag_belegnr",
                        Datenbank::sql(m_db, "create unique index auftrag_belegnr on auftrag([BelegNr])"));
+    // Reminders: not among the final columns, an issued invoice takes them.
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Mahnstufe", "int default 0");
+    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Gemahnt", "Date");
     erzeugeSchutz();
     // Postcodes of every country; the journal of an older program held five characters.
     for (const char* tabelle : {"auftrag", "auftragskunden"})
@@ -1748,4 +1753,31 @@ Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
     s.brutto = Betrag::ausEuro(q.value(2).toDouble());
     s.offen = Betrag::ausEuro(q.value(3).toDouble());
     return s;
+}
+
+bool SqlAuftragsStore::setMahnung(const QList<int>& auftragsNummern, int stufe, const QDate& datum)
+{
+    if (stufe < 1 || stufe > 3 || !datum.isValid() || !Datenbank::gueltig(datum))
+        return misslungen(tr("Eine Mahnung braucht eine Stufe von 1 bis 3 und ein gültiges Datum."));
+    const bool ok = Datenbank::schreibe(m_db, m_fehler, "error updating Mahnung", [&] {
+        QSqlQuery q(m_db);
+        q.prepare(Datenbank::sql(m_db, "update auftrag set [Mahnstufe]=:stufe ,[Gemahnt]=:datum "
+                                       "where [Nr]=:nr and [Typ]=0"));
+        for (int nr : auftragsNummern) {
+            q.bindValue(":stufe", stufe);
+            q.bindValue(":datum", datum.toString(Qt::ISODate));
+            q.bindValue(":nr", nr);
+            if (!q.exec()) {
+                qWarning() << "error updating Mahnung" << q.lastError().text() << nr;
+                return misslungen(q);
+            }
+            if (q.numRowsAffected() != 1)
+                return misslungen(tr("Die Rechnung %1 gibt es nicht.").arg(nr));
+        }
+        Datenbank::melde(m_db, "auftrag");
+        return true;
+    });
+    if (ok)
+        emit storeChanged();
+    return ok;
 }

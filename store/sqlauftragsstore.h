@@ -60,6 +60,8 @@ public:
     Offenposten offenposten(int auftrag) override;
     QSqlTableModel* listenModel(const Auftragsauswahl& w) override;
     Auftragssummen summen(const Auftragsauswahl& w) override;
+    [[nodiscard]] bool setMahnung(const QList<int>& auftragsNummern, int stufe,
+                                  const QDate& datum) override;
 
     // Net and gross of an order as its document shows them; kept with the
     // order at every write, so that lists and sums need not compute them.

@@ -16,7 +16,8 @@ AuftragsAktionen::AuftragsAktionen(QObject* parent) : QObject(parent)
                             tr("Rechnung aus Angebot erstellen"),
                             tr("Gutschrift aus Rechnung erstellen"),
                             tr("Kundendaten anzeigen"),
-                            tr("Zahlungen…")};
+                            tr("Zahlungen…"),
+                            tr("Mahnen…")};
     for (int i = 0; i < texte.size(); ++i) {
         auto* a = new QAction(texte.at(i), this);
         const auto b = AuftragsBefehl(i);

@@ -234,7 +234,8 @@ void AuftragsEditor::view_context(QPoint p)
                                AuftragsBefehl::Pdf, AuftragsBefehl::Xml, AuftragsBefehl::Email,
                                AuftragsBefehl::RechnungAusAngebot,
                                AuftragsBefehl::GutschriftAusRechnung,
-                               AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen});
+                               AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen,
+                               AuftragsBefehl::Mahnung});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
     // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
@@ -277,6 +278,9 @@ void AuftragsEditor::befehl(AuftragsBefehl b, Auftrag a)
         break;
     case AuftragsBefehl::Zahlungen:
         emit auftragZahlungen(a);
+        break;
+    case AuftragsBefehl::Mahnung:
+        emit auftragMahnen(a);
         break;
     }
 }

@@ -68,6 +68,7 @@ signals:
     void rechnungFromAngebot(Auftrag a);
     void gutschriftFromRechnung(Auftrag a);
     void auftragZahlungen(Auftrag a);
+    void auftragMahnen(Auftrag a);
 
 public slots:
     void save();

@@ -38,10 +38,12 @@ void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
         if (spalte(view, betrag) >= 0)
             view->setItemDelegateForColumn(spalte(view, betrag), summe);
     }
-    if (spalte(view, "Faellig") >= 0) {
-        auto* faellig = new FormatedDateTimeDelegate("dd.MM.yyyy");
-        faellig->setParent(parent);
-        view->setItemDelegateForColumn(spalte(view, "Faellig"), faellig);
+    for (const char* datum : {"Faellig", "Gemahnt"}) {
+        if (spalte(view, datum) < 0)
+            continue;
+        auto* tag = new FormatedDateTimeDelegate("dd.MM.yyyy");
+        tag->setParent(parent);
+        view->setItemDelegateForColumn(spalte(view, datum), tag);
     }
     if (spalte(view, "Ausgestellt") >= 0) {
         auto* ausgestellt = new FormatedDateTimeDelegate("dd.MM.yyyy hh:mm");
