@@ -124,37 +124,18 @@ QString Mahnung::anrede(const Schreiben& s, bool deutsch, Betrag summe)
 
 Mahnung::Rahmen Mahnung::rahmen(bool deutsch, const Auftrag& a, double papierBreite)
 {
-    Rahmen r;
+    // In the order of Rahmen's members.
     if (deutsch) {
         // DIN 5008 as the German invoices: the address in the window of the envelope.
         const DruckerDE1 d;
         const QList<Vermerk> anschrift = d.anschrift(a);
-        r.links = 25 * mm;
-        r.rechts = papierBreite - 20 * mm;
-        r.kopfY = 12 * mm;
-        r.kopfBreite = 95 * mm;
-        r.kopf = d.briefkopf();
-        r.absenderX = 25 * mm;
-        r.absenderY = 48 * mm;
-        r.adresseBreite = 80 * mm;
-        r.absender = {anschrift.first()};
-        r.adresseY = 62.7 * mm;
-        r.adresse = {anschrift.last()};
-        r.fuss = d.fuss();
-        return r;
+        return Rahmen{25 * mm, papierBreite - 20 * mm, 12 * mm, 95 * mm, d.briefkopf(), 80 * mm,
+                      25 * mm, 48 * mm, {anschrift.first()}, 62.7 * mm, {anschrift.last()}, d.fuss()};
     }
     const Drucker d;
-    r.links = 20 * mm;
-    r.rechts = papierBreite - 15 * mm;
-    r.kopfY = 15 * mm;
-    r.kopfBreite = 75 * mm;
-    r.kopf = d.briefkopf();
-    r.absenderX = 100 * mm;
-    r.absenderY = 40 * mm;
-    r.adresseBreite = r.rechts - r.absenderX;
-    r.absender = d.anschrift(a);
-    r.fuss = {d.fuss(a)};
-    return r;
+    const double rechts = papierBreite - 15 * mm;
+    return Rahmen{20 * mm, rechts, 15 * mm, 75 * mm, d.briefkopf(), rechts - 100 * mm,
+                  100 * mm, 40 * mm, d.anschrift(a), 0, {}, {d.fuss(a)}};
 }
 
 void Mahnung::inhalt(Seitensatz& satz, const Schreiben& s, bool deutsch, double links, double breite)
