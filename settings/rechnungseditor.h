@@ -46,7 +46,7 @@ private:
     QList<QLineEdit*> m_praefixe;  // one per numbering series
     // Reminders: the country's rule, its rates and the fee of each level.
     QGroupBox* mahnGruppe();
-    QComboBox* m_mahnRegel;
+    QComboBox* m_mahnRegel = nullptr;
     QList<QDoubleSpinBox*> m_mahnWerte;  // in the order of mahnSchluessel
     QSettings m_settings;
 };
