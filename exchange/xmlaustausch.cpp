@@ -148,6 +148,15 @@ QString vorschlag(bool auftraege)
         .filePath(auftraege ? QStringLiteral("auftragsdaten.xml") : QStringLiteral("kundendaten.xml"));
 }
 
+// The file of a command, asked for under titel; empty when the user cancelled.
+QString frageDatei(QWidget* parent, const QString& titel, bool auftraege, bool speichern)
+{
+    Interaktion* frage = Interaktion::instance();
+    const QString filter = XmlAustausch::tr("Daten (*.xml)");
+    return speichern ? frage->getSaveFileName(parent, titel, vorschlag(auftraege), filter)
+                     : frage->getOpenFileName(parent, titel, vorschlag(auftraege), filter);
+}
+
 int schreibeDatei(const QString& fileName, const std::function<int(QXmlStreamWriter&)>& liste)
 {
     // Committed only when complete: a failure leaves an existing backup untouched.
@@ -644,8 +653,7 @@ ImportBericht XmlAustausch::importAuftraege(const QString& fileName, const Forts
 QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
 {
     const QString titel = auftraege ? tr("Auftragsdaten exportieren") : tr("Kundendaten exportieren");
-    const QString datei = Interaktion::instance()->getSaveFileName(parent, titel, vorschlag(auftraege),
-                                                                   tr("Daten (*.xml)"));
+    const QString datei = frageDatei(parent, titel, auftraege, true);
     if (datei.isEmpty())
         return QString();
     const int anzahl = auftraege ? exportAuftraege(datei) : exportKunden(datei);
@@ -661,8 +669,7 @@ QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
 QString XmlAustausch::importiere(QWidget* parent, bool auftraege)
 {
     const QString titel = auftraege ? tr("Auftragsdaten importieren") : tr("Kundendaten importieren");
-    const QString datei = Interaktion::instance()->getOpenFileName(parent, titel, vorschlag(auftraege),
-                                                                   tr("Daten (*.xml)"));
+    const QString datei = frageDatei(parent, titel, auftraege, false);
     if (datei.isEmpty())
         return QString();
     Fortschritt fortschritt(parent, titel);
