@@ -47,6 +47,9 @@ QStandardItemModel* readODS(const QString& fileName, QString* fehler,
 
     const QString datei = QDir::toNativeSeparators(fileName);
     const QLocale locale;
+    // The packed run too long to unpack is a cell too long as well.
+    const QString zuLang = OdsLeser::tr("Die Datei \"%1\" hat eine Zelle mit mehr als %2 Zeichen und wird nicht gelesen.")
+                               .arg(datei, locale.toString(OdsLeser::maxZeichen));
     QString grund;
     // A damaged package also breaks the XML; its own error comes first.
     switch (content.fehler()) {
@@ -58,8 +61,7 @@ QStandardItemModel* readODS(const QString& fileName, QString* fehler,
                     .arg(datei, locale.toString(maxInhalt / 1024 / 1024));
         break;
     case ZipEintrag::LaufZuLang:
-        grund = OdsLeser::tr("Die Datei \"%1\" hat eine Zelle mit mehr als %2 Zeichen und wird nicht gelesen.")
-                    .arg(datei, locale.toString(OdsLeser::maxZeichen));
+        grund = zuLang;
         break;
     case ZipEintrag::Keiner:
         switch (leser.fehler()) {
@@ -74,8 +76,7 @@ QStandardItemModel* readODS(const QString& fileName, QString* fehler,
                         .arg(datei, locale.toString(OdsLeser::maxZellen));
             break;
         case OdsLeser::ZelleZuLang:
-            grund = OdsLeser::tr("Die Datei \"%1\" hat eine Zelle mit mehr als %2 Zeichen und wird nicht gelesen.")
-                        .arg(datei, locale.toString(OdsLeser::maxZeichen));
+            grund = zuLang;
             break;
         case OdsLeser::Abgebrochen:
         case OdsLeser::Keiner:

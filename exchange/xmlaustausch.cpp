@@ -4,6 +4,7 @@
 #include "platform/interaktion.h"
 #include "platform/speicherdatei.h"
 #include "records/codetabellen.h"
+#include "records/steuerkategorie.h"
 #include "store/auftragsstore.h"
 #include "store/kundenstore.h"
 
@@ -145,6 +146,15 @@ QString vorschlag(bool auftraege)
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
         .filePath(auftraege ? QStringLiteral("auftragsdaten.xml") : QStringLiteral("kundendaten.xml"));
+}
+
+// The file of a command, asked for under titel; empty when the user cancelled.
+QString frageDatei(QWidget* parent, const QString& titel, bool auftraege, bool speichern)
+{
+    Interaktion* frage = Interaktion::instance();
+    const QString filter = XmlAustausch::tr("Daten (*.xml)");
+    return speichern ? frage->getSaveFileName(parent, titel, vorschlag(auftraege), filter)
+                     : frage->getOpenFileName(parent, titel, vorschlag(auftraege), filter);
 }
 
 int schreibeDatei(const QString& fileName, const std::function<int(QXmlStreamWriter&)>& liste)
@@ -356,17 +366,61 @@ void XmlAustausch::writeAuftrag(QXmlStreamWriter& w, const Auftrag& a)
 
 namespace {
 
+// Advances to the next child element of the element named ende; false at its
+// end tag or the end of the file.
+bool naechstesKind(QXmlStreamReader& r, QLatin1String ende)
+{
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isEndElement() && r.name() == ende)
+            return false;
+        if (r.isStartElement())
+            return true;
+    }
+    return false;
+}
+
+AuftragsLine leseZeile(const QXmlStreamAttributes& z)
+{
+    AuftragsLine l;
+    const double menge = z.value(QLatin1String("Menge")).toDouble();
+    // A quantity no line can hold reads as 0, like any unreadable number.
+    l.Anzahl = std::isfinite(menge) && std::abs(menge) < 1e9 ? double(qRound64(menge * 1000.0)) / 1000.0 : 0.0;
+    l.Einheit = z.value(QLatin1String("Einheit")).toString();
+    l.ProduktNr = z.value(QLatin1String("ProduktNr")).toString();
+    l.Produkt = z.value(QLatin1String("Produkt")).toString();
+    l.Preis = z.value(QLatin1String("Preis")).toDouble();
+    l.Komentar = z.value(QLatin1String("Komentar")).toString();
+    // Only the categories the documents know; a rate that is no number is none.
+    const std::optional<Steuerkategorie> kategorie =
+        Steuerkategorien::ausCode(z.value(QLatin1String("Kategorie")).toString());
+    const double satz = z.value(QLatin1String("Satz")).toDouble();
+    if (kategorie && std::isfinite(satz) && satz >= 0.0 && satz < 100.0)
+        std::tie(l.Kategorie, l.Satz) = std::make_tuple(Steuerkategorien::code(*kategorie), satz);
+    return l;
+}
+
+Zahlung leseZahlung(const QXmlStreamAttributes& z, QStringList& fehler)
+{
+    Zahlung zahlung;
+    zahlung.Datum = QDate::fromString(z.value(QLatin1String("Datum")).toString(), Qt::ISODate);
+    const std::optional<Betrag> betrag = Betrag::lies(z.value(QLatin1String("Betrag")).toString());
+    // A payment that cannot be one refuses its order, rather than leave it looking unpaid.
+    if (!betrag || *betrag <= Betrag() || !zahlung.Datum.isValid())
+        fehler << XmlAustausch::tr("Zahlung %1 vom %2 ist keine mögliche Zahlung")
+                      .arg(z.value(QLatin1String("Betrag")).toString(), z.value(QLatin1String("Datum")).toString());
+    zahlung.Betrag = betrag.value_or(Betrag());
+    zahlung.Art = z.hasAttribute(QLatin1String("Art")) ? zahl(z, "Art") : -1;
+    zahlung.Referenz = z.value(QLatin1String("Referenz")).toString();
+    return zahlung;
+}
+
 Kunde leseKunde(QXmlStreamReader& r, QStringList& fehler)
 {
     Kunde k;
     k.Nr = nummer(r.attributes(), "Nr", fehler);
     k.Typ = zahl(r.attributes(), "Typ");
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isEndElement() && r.name() == QLatin1String("Kunde"))
-            break;
-        if (!r.isStartElement())
-            continue;
+    while (naechstesKind(r, QLatin1String("Kunde"))) {
         const QStringView name = r.name();
         if (name == QLatin1String("Seit")) {
             k.Seit = datum<QDate>(r, fehler);
@@ -415,12 +469,7 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
     a.Typ = nummer(at, "Typ", gefunden);
     a.Status = nummer(at, "Status", gefunden);
     a.Summe = at.value(QLatin1String("Summe")).toDouble();
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isEndElement() && r.name() == QLatin1String("Auftrag"))
-            break;
-        if (!r.isStartElement())
-            continue;
+    while (naechstesKind(r, QLatin1String("Auftrag"))) {
         const QStringView name = r.name();
         if (name == QLatin1String("Eingang"))
             a.Eingang = datum<QDateTime>(r, gefunden);
@@ -434,38 +483,10 @@ Auftrag XmlAustausch::readAuftrag(QXmlStreamReader& r, QString* fehler)
             a.Komentar = r.readElementText();
         else if (name == QLatin1String("Lieferanschrift"))
             a.Lieferanschrift = r.readElementText();
-        else if (name == QLatin1String("Zeile")) {
-            const QXmlStreamAttributes z = r.attributes();
-            AuftragsLine l;
-            const double menge = z.value(QLatin1String("Menge")).toDouble();
-            // A quantity no line can hold reads as 0, like any unreadable number.
-            l.Anzahl = std::isfinite(menge) && std::abs(menge) < 1e9 ? double(qRound64(menge * 1000.0)) / 1000.0 : 0.0;
-            l.Einheit = z.value(QLatin1String("Einheit")).toString();
-            l.ProduktNr = z.value(QLatin1String("ProduktNr")).toString();
-            l.Produkt = z.value(QLatin1String("Produkt")).toString();
-            l.Preis = z.value(QLatin1String("Preis")).toDouble();
-            l.Komentar = z.value(QLatin1String("Komentar")).toString();
-            // Only the categories the documents know; a rate that is no number is none.
-            const QString kategorie = z.value(QLatin1String("Kategorie")).toString().trimmed().toUpper();
-            const double satz = z.value(QLatin1String("Satz")).toDouble();
-            if (QStringList{"S", "Z", "E", "AE", "K", "G", "O"}.contains(kategorie) && std::isfinite(satz)
-                && satz >= 0.0 && satz < 100.0)
-                std::tie(l.Kategorie, l.Satz) = std::make_tuple(kategorie, satz);
-            a.Zeilen.append(l);
-        } else if (name == QLatin1String("Zahlung")) {
-            const QXmlStreamAttributes z = r.attributes();
-            Zahlung zahlung;
-            zahlung.Datum = QDate::fromString(z.value(QLatin1String("Datum")).toString(), Qt::ISODate);
-            const std::optional<Betrag> betrag = Betrag::lies(z.value(QLatin1String("Betrag")).toString());
-            // A payment that cannot be one refuses its order, rather than leave it looking unpaid.
-            if (!betrag || *betrag <= Betrag() || !zahlung.Datum.isValid())
-                gefunden << tr("Zahlung %1 vom %2 ist keine mögliche Zahlung").arg(z.value(QLatin1String("Betrag")).toString(),
-                                                         z.value(QLatin1String("Datum")).toString());
-            zahlung.Betrag = betrag.value_or(Betrag());
-            zahlung.Art = z.hasAttribute(QLatin1String("Art")) ? zahl(z, "Art") : -1;
-            zahlung.Referenz = z.value(QLatin1String("Referenz")).toString();
-            a.Zahlungen.append(zahlung);
-        }
+        else if (name == QLatin1String("Zeile"))
+            a.Zeilen.append(leseZeile(r.attributes()));
+        else if (name == QLatin1String("Zahlung"))
+            a.Zahlungen.append(leseZahlung(r.attributes(), gefunden));
     }
     if (fehler)
         *fehler = gefunden.join(QLatin1String("; "));
@@ -632,8 +653,7 @@ ImportBericht XmlAustausch::importAuftraege(const QString& fileName, const Forts
 QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
 {
     const QString titel = auftraege ? tr("Auftragsdaten exportieren") : tr("Kundendaten exportieren");
-    const QString datei = Interaktion::instance()->getSaveFileName(parent, titel, vorschlag(auftraege),
-                                                                   tr("Daten (*.xml)"));
+    const QString datei = frageDatei(parent, titel, auftraege, true);
     if (datei.isEmpty())
         return QString();
     const int anzahl = auftraege ? exportAuftraege(datei) : exportKunden(datei);
@@ -649,8 +669,7 @@ QString XmlAustausch::exportiere(QWidget* parent, bool auftraege)
 QString XmlAustausch::importiere(QWidget* parent, bool auftraege)
 {
     const QString titel = auftraege ? tr("Auftragsdaten importieren") : tr("Kundendaten importieren");
-    const QString datei = Interaktion::instance()->getOpenFileName(parent, titel, vorschlag(auftraege),
-                                                                   tr("Daten (*.xml)"));
+    const QString datei = frageDatei(parent, titel, auftraege, false);
     if (datei.isEmpty())
         return QString();
     Fortschritt fortschritt(parent, titel);

@@ -14,21 +14,108 @@
 namespace {
 
 using Grund = Belegbetraege::Grund;
+using Kat = Steuerkategorie;
+
+// What decides a line's category besides the line: the seller's settings and
+// the customer's situation.
+struct Lage {
+    double regel = 0.0;           // the rate of the settings, for lines stored before lines had one
+    bool franchise = false;       // the seller charges no VAT
+    bool herausrechnen = false;   // amounts entered with tax included
+    bool schulungFrei = false;
+    bool dienst = false;          // the order bills training
+    bool intern = false;
+    bool ustId = false;
+    bool firma = false;
+    bool euAusland = false;
+    bool drittland = false;
+};
+
+Lage lage(const Auftrag& a, bool de, const QSettings& s, int modus, const QString& land)
+{
+    Lage l;
+    l.regel = Steuer::regelsatz(de, s);
+    // The mode "Keine" (and any unknown mode) always meant: the seller charges no VAT.
+    l.franchise = Einstellung::schalter(Einstellung::SteuerFranchise, s) ||
+                  (modus != Steuer::Brutto && modus != Steuer::Netto);
+    l.herausrechnen = modus == Steuer::Netto;
+    l.schulungFrei = s.contains(Einstellung::name(Einstellung::SteuerSchulung))
+                         ? Einstellung::schalter(Einstellung::SteuerSchulung, s)
+                         : !de;
+    l.dienst = a.Dienst == Auftrag::Schulung;
+
+    // The customer's situation: where, business or private, with a VAT number.
+    const Kunde& k = a.Kunde;
+    l.intern = k.Typ == KundenTyp::Intern;
+    QString kundenLand = Laendercodes::iso(k.Land);
+    if (kundenLand.isEmpty())
+        kundenLand = land;
+    l.ustId = !k.Steuernummer.trimmed().isEmpty();
+    l.firma = l.ustId || !k.Firma.trimmed().isEmpty();
+    const bool ausland = kundenLand != land;
+    // A customer marked intra-community before countries were kept counts as abroad.
+    l.euAusland = (ausland && Laendercodes::eu(kundenLand)) || (k.Typ == KundenTyp::Kunde2 && !ausland);
+    l.drittland = ausland && !Laendercodes::eu(kundenLand);
+    return l;
+}
 
 // The ground a line carries whose category was chosen in the line itself.
-Grund grundDerKategorie(const QString& kat)
+Grund grundDerKategorie(Kat kat)
 {
-    if (kat == "K")
-        return Grund::Innergemeinschaftlich;
-    if (kat == "AE")
-        return Grund::Autoliquidation;
-    if (kat == "G")
-        return Grund::Ausfuhr;
-    if (kat == "O")
-        return Grund::Drittland;
-    if (kat == "E")
-        return Grund::Schulung;  // the one exemption a product carries
+    switch (kat) {
+    case Kat::Innergemeinschaftlich: return Grund::Innergemeinschaftlich;
+    case Kat::Umkehrung: return Grund::Autoliquidation;
+    case Kat::Ausfuhr: return Grund::Ausfuhr;
+    case Kat::NichtSteuerbar: return Grund::Drittland;
+    case Kat::Befreit: return Grund::Schulung;  // the one exemption a product carries
+    case Kat::Normalsatz:
+    case Kat::Nullsatz: break;
+    }
     return Grund::Keiner;
+}
+
+// One line's category, ground and net amount in the situation l.
+Belegbetraege::Zeile zeileIn(const AuftragsLine& line, const Lage& l)
+{
+    // A category typed into the catalogue that the law does not know reads as none.
+    const std::optional<Kat> gewaehlt = Steuerkategorien::ausCode(line.Kategorie);
+    // Lines stored before lines had a rate take the rate of the settings.
+    const bool alt = !gewaehlt;
+    Kat kat = gewaehlt.value_or(Kat::Normalsatz);
+    double satz = alt ? l.regel : (std::isfinite(line.Satz) && line.Satz > 0.0 ? line.Satz : 0.0);
+    if (kat == Kat::Normalsatz && satz <= 0.0)
+        kat = Kat::Nullsatz;
+    Grund g = Grund::Keiner;
+    // Amounts entered with tax included lose it where none is charged,
+    // except where the seller charges none at all.
+    bool herausrechnen = l.herausrechnen;
+    if (l.intern) {
+        std::tie(kat, g, herausrechnen) = std::make_tuple(Kat::NichtSteuerbar, Grund::Intern, false);
+    } else if (l.franchise || (alt && l.regel <= 0.0)) {
+        // No rate in the settings meant no tax: the seller charges none.
+        std::tie(kat, g, herausrechnen) = std::make_tuple(Kat::Befreit, Grund::Franchise, false);
+    } else if (!Steuerkategorien::steuerbar(kat)) {
+        g = grundDerKategorie(kat);
+    } else if (l.euAusland && l.ustId) {
+        kat = l.dienst ? Kat::Umkehrung : Kat::Innergemeinschaftlich;
+        g = l.dienst ? Grund::Autoliquidation : Grund::Innergemeinschaftlich;
+    } else if (l.drittland && !l.dienst) {
+        std::tie(kat, g) = std::make_tuple(Kat::Ausfuhr, Grund::Ausfuhr);
+    } else if (l.drittland && l.firma) {
+        std::tie(kat, g) = std::make_tuple(Kat::NichtSteuerbar, Grund::Drittland);
+    } else if (l.dienst && l.schulungFrei) {
+        std::tie(kat, g) = std::make_tuple(Kat::Befreit, Grund::Schulung);
+    }
+
+    Belegbetraege::Zeile z;
+    z.anzahl = line.Anzahl;
+    z.kategorie = kat;
+    z.grund = g;
+    z.prozent = kat == Kat::Normalsatz ? satz : 0.0;
+    const double netto = herausrechnen ? line.Preis / (1.0 + satz / 100.0) : line.Preis;
+    z.netto = Betrag::ausEuro(netto);
+    z.einzelNetto = line.Anzahl != 0 ? netto / line.Anzahl : netto;
+    return z;
 }
 
 }  // namespace
@@ -41,87 +128,25 @@ Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
     const QSettings s;
     m_modus = Steuer::modus(s);
     m_land = Steuer::land(de, s);
-    // Lines stored before lines had a rate take the rate of the settings.
-    const double regel = Steuer::regelsatz(de, s);
-    // The mode "Keine" (and any unknown mode) always meant: the seller charges no VAT.
-    const bool franchise = Einstellung::schalter(Einstellung::SteuerFranchise, s) ||
-                           (m_modus != Steuer::Brutto && m_modus != Steuer::Netto);
-    const bool schulungFrei = s.contains(Einstellung::name(Einstellung::SteuerSchulung))
-                                  ? Einstellung::schalter(Einstellung::SteuerSchulung, s)
-                                  : !de;
-    const bool dienst = a.Dienst == Auftrag::Schulung;
-
-    // The customer's situation: where, business or private, with a VAT number.
-    const Kunde& k = a.Kunde;
-    QString kundenLand = Laendercodes::iso(k.Land);
-    if (kundenLand.isEmpty())
-        kundenLand = m_land;
-    const bool ustId = !k.Steuernummer.trimmed().isEmpty();
-    const bool firma = ustId || !k.Firma.trimmed().isEmpty();
-    const bool ausland = kundenLand != m_land;
-    // A customer marked intra-community before countries were kept counts as abroad.
-    const bool euAusland =
-        (ausland && Laendercodes::eu(kundenLand)) || (k.Typ == KundenTyp::Kunde2 && !ausland);
-    const bool drittland = ausland && !Laendercodes::eu(kundenLand);
+    const Lage l = lage(a, de, s, m_modus, m_land);
 
     m_zeilen.reserve(a.Zeilen.size());
-    for (const AuftragsLine& l : a.Zeilen) {
-        QString kat = l.Kategorie.trimmed().toUpper();
-        // A category typed into the catalogue that the law does not know reads as none.
-        if (!QStringList{"S", "Z", "E", "AE", "K", "G", "O"}.contains(kat))
-            kat.clear();
-        double satz = std::isfinite(l.Satz) && l.Satz > 0.0 ? l.Satz : 0.0;
-        const bool alt = kat.isEmpty();
-        if (alt)
-            std::tie(kat, satz) = std::make_tuple(QStringLiteral("S"), regel);
-        if (kat == "S" && satz <= 0.0)
-            kat = "Z";
-        Grund g = Grund::Keiner;
-        // Amounts entered with tax included lose it where none is charged,
-        // except where the seller charges none at all.
-        bool herausrechnen = m_modus == Steuer::Netto;
-        const bool steuerbar = kat == "S" || kat == "Z";
-        if (k.Typ == KundenTyp::Intern) {
-            std::tie(kat, g, herausrechnen) = std::make_tuple(QStringLiteral("O"), Grund::Intern, false);
-        } else if (franchise || (alt && regel <= 0.0)) {
-            // No rate in the settings meant no tax: the seller charges none.
-            std::tie(kat, g, herausrechnen) = std::make_tuple(QStringLiteral("E"), Grund::Franchise, false);
-        } else if (!steuerbar) {
-            g = grundDerKategorie(kat);
-        } else if (euAusland && ustId) {
-            kat = dienst ? "AE" : "K";
-            g = dienst ? Grund::Autoliquidation : Grund::Innergemeinschaftlich;
-        } else if (drittland && !dienst) {
-            std::tie(kat, g) = std::make_tuple(QStringLiteral("G"), Grund::Ausfuhr);
-        } else if (drittland && firma) {
-            std::tie(kat, g) = std::make_tuple(QStringLiteral("O"), Grund::Drittland);
-        } else if (dienst && schulungFrei) {
-            std::tie(kat, g) = std::make_tuple(QStringLiteral("E"), Grund::Schulung);
-        }
-
-        Zeile z;
-        z.anzahl = l.Anzahl;
-        z.kategorie = kat;
-        z.grund = g;
-        z.prozent = kat == "S" ? satz : 0.0;
-        const double netto = herausrechnen ? l.Preis / (1.0 + satz / 100.0) : l.Preis;
-        z.netto = Betrag::ausEuro(netto);
-        z.einzelNetto = l.Anzahl != 0 ? netto / l.Anzahl : netto;
+    for (const AuftragsLine& line : a.Zeilen) {
+        const Zeile z = zeileIn(line, l);
         m_zeilen << z;
-
         int i = 0;
         while (i < m_gruppen.size() &&
-               (m_gruppen[i].kategorie != kat || m_gruppen[i].prozent != z.prozent))
+               (m_gruppen[i].kategorie != z.kategorie || m_gruppen[i].prozent != z.prozent))
             ++i;
         if (i == m_gruppen.size())
-            m_gruppen << Satzsumme{kat, z.prozent, g, Betrag(), Betrag()};
+            m_gruppen << Satzsumme{z.kategorie, z.prozent, z.grund, Betrag(), Betrag()};
         m_gruppen[i].netto += z.netto;
     }
 
     for (Satzsumme& t : m_gruppen) {
         // The rate applied to the category's net total, not the sum of rounded line taxes.
         t.steuer = t.netto.anteil(t.prozent / 100.0);
-        m_mitSteuer = m_mitSteuer || t.kategorie == "S" || t.kategorie == "Z";
+        m_mitSteuer = m_mitSteuer || Steuerkategorien::steuerbar(t.kategorie);
         m_netto += t.netto;
         m_steuer += t.steuer;
     }

@@ -3,6 +3,7 @@
 
 #include "records/auftrag.h"
 #include "records/betrag.h"
+#include "records/steuerkategorie.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -36,13 +37,13 @@ public:
         double anzahl = 0;
         double einzelNetto = 0.0;  // unit net price in euros, unrounded (net / quantity)
         Betrag netto;
-        QString kategorie;         // EN 16931 VAT category
-        double prozent = 0.0;      // rate in percent; 0 unless S
+        Steuerkategorie kategorie = Steuerkategorie::Normalsatz;
+        double prozent = 0.0;      // rate in percent; 0 unless Normalsatz
         Grund grund = Grund::Keiner;
     };
     // One entry of the VAT breakdown: one category and rate.
     struct Satzsumme {
-        QString kategorie;
+        Steuerkategorie kategorie = Steuerkategorie::Normalsatz;
         double prozent = 0.0;
         Grund grund = Grund::Keiner;
         Betrag netto;

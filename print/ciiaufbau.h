@@ -38,6 +38,19 @@ public:
     const QStringList& fehlendeUstIds() const { return m_ustIds; }
 
 private:
+    // What the parts below share: the order, its amounts, the settings and
+    // the tax case they make.
+    struct Fall;
+
+    void kopf(const Fall& f);
+    void verkaeufer(const Fall& f);
+    void kaeufer(const Fall& f);
+    void lieferung(const Fall& f);
+    void betraege(const Fall& f);
+    void zahlung(const Fall& f);
+    // What is missing, seller's items first.
+    void pruefeVerkaeufer(const Fall& f);
+    void pruefeEmpfang(const Fall& f);
     void pruefe(bool ok, const QString& was, bool ustId = false);
 
     CiiRechnung m_rechnung;

@@ -58,13 +58,28 @@ public:
         w.writeCharacters(wert);
         zu();
     }
-    void datum(const char* name, const QDate& d)
+    // A date in the format 102 (yyyyMMdd); the document reference takes its
+    // string from the qualified data types, the other dates from the unqualified.
+    void datum(const char* name, const QDate& d, const char* ns = udtNs)
     {
         auf(name);
-        w.writeStartElement(udtNs, "DateTimeString");
+        w.writeStartElement(ns, "DateTimeString");
         w.writeAttribute("format", "102");
         w.writeCharacters(d.toString("yyyyMMdd"));
         zu();
+        zu();
+    }
+    // An element holding one text child.
+    void umhuellt(const char* name, const char* kind, const QString& wert)
+    {
+        auf(name);
+        text(kind, wert);
+        zu();
+    }
+    void registrierung(const QString& id, const char* schema)
+    {
+        auf("SpecifiedTaxRegistration");
+        mitAttribut("ID", id, "schemeID", schema);
         zu();
     }
     void partei(const char* name, const CiiRechnung::Partei& p)
@@ -86,16 +101,10 @@ public:
         if (!p.kontakt.isEmpty() || !p.telefon.isEmpty() || !p.email.isEmpty()) {
             auf("DefinedTradeContact");
             optional("PersonName", p.kontakt);
-            if (!p.telefon.isEmpty()) {
-                auf("TelephoneUniversalCommunication");
-                text("CompleteNumber", p.telefon);
-                zu();
-            }
-            if (!p.email.isEmpty()) {
-                auf("EmailURIUniversalCommunication");
-                text("URIID", p.email);
-                zu();
-            }
+            if (!p.telefon.isEmpty())
+                umhuellt("TelephoneUniversalCommunication", "CompleteNumber", p.telefon);
+            if (!p.email.isEmpty())
+                umhuellt("EmailURIUniversalCommunication", "URIID", p.email);
             zu();
         }
         adresse("PostalTradeAddress", p);
@@ -104,15 +113,10 @@ public:
             mitAttribut("URIID", p.eAdresse, "schemeID", p.eSchema);
             zu();
         }
-        if (!p.ustId.isEmpty()) {
-            auf("SpecifiedTaxRegistration");
-            mitAttribut("ID", QString(p.ustId).remove(' '), "schemeID", "VA");
-            zu();
-        } else if (!p.steuerNr.isEmpty()) {
-            auf("SpecifiedTaxRegistration");
-            mitAttribut("ID", p.steuerNr, "schemeID", "FC");
-            zu();
-        }
+        if (!p.ustId.isEmpty())
+            registrierung(QString(p.ustId).remove(' '), "VA");
+        else if (!p.steuerNr.isEmpty())
+            registrierung(p.steuerNr, "FC");
         zu();
     }
     void adresse(const char* name, const CiiRechnung::Partei& p)
@@ -122,6 +126,150 @@ public:
         optional("LineOne", p.strasse);
         optional("CityName", p.ort);
         text("CountryID", p.land);
+        zu();
+    }
+    void kontext(const CiiRechnung& r)
+    {
+        auf("ExchangedDocumentContext", rsmNs);
+        if (!r.prozess.isEmpty())
+            umhuellt("BusinessProcessSpecifiedDocumentContextParameter", "ID", r.prozess);
+        umhuellt("GuidelineSpecifiedDocumentContextParameter", "ID", r.spezifikation);
+        zu();
+    }
+    void dokument(const CiiRechnung& r)
+    {
+        auf("ExchangedDocument", rsmNs);
+        text("ID", r.nummer);
+        text("TypeCode", QString::number(Belegtypcodes::code(r.typCode)));
+        datum("IssueDateTime", r.datum);
+        for (const CiiRechnung::Notiz& n : r.notizen) {
+            auf("IncludedNote");
+            text("Content", n.text);
+            optional("SubjectCode", n.code);
+            zu();
+        }
+        zu();
+    }
+    void position(const CiiRechnung::Position& p, int nr)
+    {
+        auf("IncludedSupplyChainTradeLineItem");
+        umhuellt("AssociatedDocumentLineDocument", "LineID", QString::number(nr));
+        auf("SpecifiedTradeProduct");
+        optional("SellerAssignedID", p.produktNr);
+        // A line without a name still needs one (item name is mandatory).
+        text("Name", p.name.isEmpty() ? QStringLiteral("-") : p.name);
+        optional("Description", p.beschreibung);
+        zu();
+        auf("SpecifiedLineTradeAgreement");
+        umhuellt("NetPriceProductTradePrice", "ChargeAmount", preisText(p.netto, p.menge));
+        zu();
+        auf("SpecifiedLineTradeDelivery");
+        mitAttribut("BilledQuantity", CiiRechnung::mengeText(p.menge), "unitCode", p.einheit);
+        zu();
+        auf("SpecifiedLineTradeSettlement");
+        auf("ApplicableTradeTax");
+        text("TypeCode", "VAT");
+        text("CategoryCode", Steuerkategorien::code(p.kategorie));
+        if (p.kategorie != Steuerkategorie::NichtSteuerbar)
+            text("RateApplicablePercent", prozentText(p.prozent));
+        zu();
+        umhuellt("SpecifiedTradeSettlementLineMonetarySummation", "LineTotalAmount", p.netto.zahl());
+        zu();
+        zu();
+    }
+    void vereinbarung(const CiiRechnung& r)
+    {
+        auf("ApplicableHeaderTradeAgreement");
+        optional("BuyerReference", r.kaeuferReferenz);
+        partei("SellerTradeParty", r.verkaeufer);
+        partei("BuyerTradeParty", r.kaeufer);
+        if (!r.bestellNr.isEmpty())
+            umhuellt("BuyerOrderReferencedDocument", "IssuerAssignedID", r.bestellNr);
+        zu();
+    }
+    void lieferung(const CiiRechnung& r)
+    {
+        auf("ApplicableHeaderTradeDelivery");
+        if (r.lieferort) {
+            const CiiRechnung::Partei& an = r.lieferAn.land.isEmpty() ? r.kaeufer : r.lieferAn;
+            auf("ShipToTradeParty");
+            text("Name", an.name);
+            adresse("PostalTradeAddress", an);
+            zu();
+        }
+        if (r.lieferDatum.isValid()) {
+            auf("ActualDeliverySupplyChainEvent");
+            datum("OccurrenceDateTime", r.lieferDatum);
+            zu();
+        }
+        zu();
+    }
+    void zahlungsmittel(const CiiRechnung& r)
+    {
+        auf("SpecifiedTradeSettlementPaymentMeans");
+        text("TypeCode", QString::number(r.zahlungsmittel));
+        optional("Information", r.zahlungsInfo);
+        const QString konto = QString(r.iban).remove(' ');
+        if (r.zahlungsmittel == CiiRechnung::Lastschrift && !konto.isEmpty()) {
+            umhuellt("PayerPartyDebtorFinancialAccount", "IBANID", konto);
+        } else if (r.zahlungsmittel == CiiRechnung::Ueberweisung) {
+            umhuellt("PayeePartyCreditorFinancialAccount", "IBANID", konto);
+            if (!r.bic.isEmpty())
+                umhuellt("PayeeSpecifiedCreditorFinancialInstitution", "BICID", QString(r.bic).remove(' '));
+        }
+        zu();
+    }
+    void steuer(const CiiRechnung::Steuer& t)
+    {
+        auf("ApplicableTradeTax");
+        text("CalculatedAmount", t.betrag.zahl());
+        text("TypeCode", "VAT");
+        optional("ExemptionReason", t.grund);
+        text("BasisAmount", t.basis.zahl());
+        text("CategoryCode", Steuerkategorien::code(t.kategorie));
+        optional("ExemptionReasonCode", t.grundCode);
+        optional("DueDateTypeCode", t.faelligCode);
+        if (t.kategorie != Steuerkategorie::NichtSteuerbar)
+            text("RateApplicablePercent", prozentText(t.prozent));
+        zu();
+    }
+    void summen(const CiiRechnung& r)
+    {
+        auf("SpecifiedTradeSettlementHeaderMonetarySummation");
+        text("LineTotalAmount", r.netto.zahl());
+        text("TaxBasisTotalAmount", r.netto.zahl());
+        mitAttribut("TaxTotalAmount", r.steuer.zahl(), "currencyID", "EUR");
+        text("GrandTotalAmount", r.brutto.zahl());
+        if (r.bezahlt != Betrag())
+            text("TotalPrepaidAmount", r.bezahlt.zahl());
+        text("DuePayableAmount", (r.brutto - r.bezahlt).zahl());
+        zu();
+    }
+    void abrechnung(const CiiRechnung& r)
+    {
+        auf("ApplicableHeaderTradeSettlement");
+        if (r.zahlungsmittel == CiiRechnung::Lastschrift)
+            optional("CreditorReferenceID", r.glaeubigerId);
+        text("InvoiceCurrencyCode", "EUR");
+        if (r.zahlungsmittel != CiiRechnung::KeinZahlungsmittel)
+            zahlungsmittel(r);
+        for (const CiiRechnung::Steuer& t : r.steuern)
+            steuer(t);
+        if (r.faellig.isValid() || !r.zahlungsText.isEmpty()) {
+            auf("SpecifiedTradePaymentTerms");
+            optional("Description", r.zahlungsText);
+            if (r.faellig.isValid())
+                datum("DueDateDateTime", r.faellig);
+            zu();
+        }
+        summen(r);
+        if (!r.bezugNr.isEmpty()) {
+            auf("InvoiceReferencedDocument");
+            text("IssuerAssignedID", r.bezugNr);
+            if (r.bezugDatum.isValid())
+                datum("FormattedIssueDateTime", r.bezugDatum, qdtNs);
+            zu();
+        }
         zu();
     }
 
@@ -149,169 +297,23 @@ QByteArray CiiRechnung::xml() const
 {
     QByteArray ergebnis;
     Schreiber s(&ergebnis);
-    QXmlStreamWriter& w = s.w;
-    w.writeStartDocument();
-    w.writeNamespace(rsmNs, "rsm");
-    w.writeNamespace(qdtNs, "qdt");
-    w.writeNamespace(ramNs, "ram");
-    w.writeNamespace(udtNs, "udt");
+    s.w.writeStartDocument();
+    s.w.writeNamespace(rsmNs, "rsm");
+    s.w.writeNamespace(qdtNs, "qdt");
+    s.w.writeNamespace(ramNs, "ram");
+    s.w.writeNamespace(udtNs, "udt");
     s.auf("CrossIndustryInvoice", rsmNs);
-
-    s.auf("ExchangedDocumentContext", rsmNs);
-    if (!prozess.isEmpty()) {
-        s.auf("BusinessProcessSpecifiedDocumentContextParameter");
-        s.text("ID", prozess);
-        s.zu();
-    }
-    s.auf("GuidelineSpecifiedDocumentContextParameter");
-    s.text("ID", spezifikation);
-    s.zu();
-    s.zu();
-
-    s.auf("ExchangedDocument", rsmNs);
-    s.text("ID", nummer);
-    s.text("TypeCode", QString::number(typCode));
-    s.datum("IssueDateTime", datum);
-    for (const Notiz& n : notizen) {
-        s.auf("IncludedNote");
-        s.text("Content", n.text);
-        s.optional("SubjectCode", n.code);
-        s.zu();
-    }
-    s.zu();
-
+    s.kontext(*this);
+    s.dokument(*this);
     s.auf("SupplyChainTradeTransaction", rsmNs);
     int nr = 0;
-    for (const Position& p : positionen) {
-        s.auf("IncludedSupplyChainTradeLineItem");
-        s.auf("AssociatedDocumentLineDocument");
-        s.text("LineID", QString::number(++nr));
-        s.zu();
-        s.auf("SpecifiedTradeProduct");
-        s.optional("SellerAssignedID", p.produktNr);
-        // A line without a name still needs one (item name is mandatory).
-        s.text("Name", p.name.isEmpty() ? QStringLiteral("-") : p.name);
-        s.optional("Description", p.beschreibung);
-        s.zu();
-        s.auf("SpecifiedLineTradeAgreement");
-        s.auf("NetPriceProductTradePrice");
-        s.text("ChargeAmount", preisText(p.netto, p.menge));
-        s.zu();
-        s.zu();
-        s.auf("SpecifiedLineTradeDelivery");
-        s.mitAttribut("BilledQuantity", mengeText(p.menge), "unitCode", p.einheit);
-        s.zu();
-        s.auf("SpecifiedLineTradeSettlement");
-        s.auf("ApplicableTradeTax");
-        s.text("TypeCode", "VAT");
-        s.text("CategoryCode", p.kategorie);
-        if (p.kategorie != "O")
-            s.text("RateApplicablePercent", prozentText(p.prozent));
-        s.zu();
-        s.auf("SpecifiedTradeSettlementLineMonetarySummation");
-        s.text("LineTotalAmount", p.netto.zahl());
-        s.zu();
-        s.zu();
-        s.zu();
-    }
-
-    s.auf("ApplicableHeaderTradeAgreement");
-    s.optional("BuyerReference", kaeuferReferenz);
-    s.partei("SellerTradeParty", verkaeufer);
-    s.partei("BuyerTradeParty", kaeufer);
-    if (!bestellNr.isEmpty()) {
-        s.auf("BuyerOrderReferencedDocument");
-        s.text("IssuerAssignedID", bestellNr);
-        s.zu();
-    }
-    s.zu();
-
-    s.auf("ApplicableHeaderTradeDelivery");
-    if (lieferort) {
-        const Partei& an = lieferAn.land.isEmpty() ? kaeufer : lieferAn;
-        s.auf("ShipToTradeParty");
-        s.text("Name", an.name);
-        s.adresse("PostalTradeAddress", an);
-        s.zu();
-    }
-    if (lieferDatum.isValid()) {
-        s.auf("ActualDeliverySupplyChainEvent");
-        s.datum("OccurrenceDateTime", lieferDatum);
-        s.zu();
-    }
-    s.zu();
-
-    s.auf("ApplicableHeaderTradeSettlement");
-    if (zahlungsmittel == Lastschrift)
-        s.optional("CreditorReferenceID", glaeubigerId);
-    s.text("InvoiceCurrencyCode", "EUR");
-    if (zahlungsmittel != KeinZahlungsmittel) {
-        s.auf("SpecifiedTradeSettlementPaymentMeans");
-        s.text("TypeCode", QString::number(zahlungsmittel));
-        s.optional("Information", zahlungsInfo);
-        const QString konto = QString(iban).remove(' ');
-        if (zahlungsmittel == Lastschrift && !konto.isEmpty()) {
-            s.auf("PayerPartyDebtorFinancialAccount");
-            s.text("IBANID", konto);
-            s.zu();
-        } else if (zahlungsmittel == Ueberweisung) {
-            s.auf("PayeePartyCreditorFinancialAccount");
-            s.text("IBANID", konto);
-            s.zu();
-            if (!bic.isEmpty()) {
-                s.auf("PayeeSpecifiedCreditorFinancialInstitution");
-                s.text("BICID", QString(bic).remove(' '));
-                s.zu();
-            }
-        }
-        s.zu();
-    }
-    for (const Steuer& t : steuern) {
-        s.auf("ApplicableTradeTax");
-        s.text("CalculatedAmount", t.betrag.zahl());
-        s.text("TypeCode", "VAT");
-        s.optional("ExemptionReason", t.grund);
-        s.text("BasisAmount", t.basis.zahl());
-        s.text("CategoryCode", t.kategorie);
-        s.optional("ExemptionReasonCode", t.grundCode);
-        s.optional("DueDateTypeCode", t.faelligCode);
-        if (t.kategorie != "O")
-            s.text("RateApplicablePercent", prozentText(t.prozent));
-        s.zu();
-    }
-    if (faellig.isValid() || !zahlungsText.isEmpty()) {
-        s.auf("SpecifiedTradePaymentTerms");
-        s.optional("Description", zahlungsText);
-        if (faellig.isValid())
-            s.datum("DueDateDateTime", faellig);
-        s.zu();
-    }
-    s.auf("SpecifiedTradeSettlementHeaderMonetarySummation");
-    s.text("LineTotalAmount", netto.zahl());
-    s.text("TaxBasisTotalAmount", netto.zahl());
-    s.mitAttribut("TaxTotalAmount", steuer.zahl(), "currencyID", "EUR");
-    s.text("GrandTotalAmount", brutto.zahl());
-    if (bezahlt != Betrag())
-        s.text("TotalPrepaidAmount", bezahlt.zahl());
-    s.text("DuePayableAmount", (brutto - bezahlt).zahl());
-    s.zu();
-    if (!bezugNr.isEmpty()) {
-        s.auf("InvoiceReferencedDocument");
-        s.text("IssuerAssignedID", bezugNr);
-        if (bezugDatum.isValid()) {
-            s.auf("FormattedIssueDateTime");
-            w.writeStartElement(qdtNs, "DateTimeString");
-            w.writeAttribute("format", "102");
-            w.writeCharacters(bezugDatum.toString("yyyyMMdd"));
-            w.writeEndElement();
-            s.zu();
-        }
-        s.zu();
-    }
-    s.zu();
-
+    for (const Position& p : positionen)
+        s.position(p, ++nr);
+    s.vereinbarung(*this);
+    s.lieferung(*this);
+    s.abrechnung(*this);
     s.zu();  // SupplyChainTradeTransaction
     s.zu();  // CrossIndustryInvoice
-    w.writeEndDocument();
+    s.w.writeEndDocument();
     return ergebnis;
 }

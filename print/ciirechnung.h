@@ -1,7 +1,9 @@
 #ifndef CIIRECHNUNG_H
 #define CIIRECHNUNG_H
 
+#include "records/belegtypcode.h"
 #include "records/betrag.h"
+#include "records/steuerkategorie.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -38,11 +40,11 @@ public:
         double menge = 0.0;
         QString einheit = QStringLiteral("C62");  // UN/ECE Rec 20 unit code
         Betrag netto;  // line net amount
-        QString kategorie;  // VAT category code: S, Z, E, AE, K, G, O
+        Steuerkategorie kategorie = Steuerkategorie::Normalsatz;
         double prozent = 0.0;
     };
     struct Steuer {
-        QString kategorie;
+        Steuerkategorie kategorie = Steuerkategorie::Normalsatz;
         double prozent = 0.0;
         Betrag basis;
         Betrag betrag;
@@ -66,7 +68,7 @@ public:
     QList<Notiz> notizen;
     QString kaeuferReferenz;  // buyer reference (BT-10, Leitweg-ID); left out when empty
     QString nummer;
-    int typCode = 380;  // 380 invoice, 381 credit note
+    Belegtypcode typCode = Belegtypcode::Rechnung;
     QDate datum;
     QString bestellNr;  // the buyer's order reference; left out when empty
     Partei verkaeufer;

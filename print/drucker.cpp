@@ -260,7 +260,12 @@ void Drucker::linie(QPainter& p, double x1, double x2, double y)
     p.restore();
 }
 
-QString Drucker::titel(const Auftrag& a)
+Belegbetraege::Layout Drucker::layout() const
+{
+    return Belegbetraege::Layout::Fr1;
+}
+
+QString Drucker::titel(const Auftrag& a) const
 {
     // In the order of the document kinds.
     return titelNachArt(a, {tr("Facture"), tr("Bon de livraison"), tr("Avoir"), tr("Devis")},
@@ -426,17 +431,62 @@ QList<Drucker::Vermerk> Drucker::zahlung(const Auftrag& a, const Belegbetraege& 
     return v;
 }
 
-bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
+QString Drucker::bezugsMuster() const
 {
-    if (!printer)
-        return false;
-    const Auftrag a = druckfassung(auftrag);
-    const Belegbetraege b(a, Belegbetraege::Layout::Fr1);
-    const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
-    const double links = 20 * mm;
-    const double rechts = papier.width() - 15 * mm;
-    const double breite = rechts - links;
+    return tr("Avoir sur facture %1 du %2");
+}
 
+QList<Drucker::Feld> Drucker::felder() const
+{
+    return {Feld::Referenz, Feld::Beschreibung, Feld::Menge, Feld::Einheit, Feld::Einzelpreis, Feld::Satz,
+            Feld::Netto};
+}
+
+Drucker::Spalte Drucker::spalte(Feld f, bool steuer) const
+{
+    switch (f) {
+    case Feld::Referenz: return {tr("Réf. Produit"), false, 30 * mm};
+    case Feld::Beschreibung: return {tr("Description")};
+    case Feld::Menge: return {tr("Quant."), true};
+    case Feld::Einheit: return {tr("Unité"), false, 20 * mm};
+    case Feld::Einzelpreis: return {steuer ? tr("Prix unit. HT €") : tr("Prix unit. €"), true};
+    case Feld::Satz: return {tr("TVA"), true};
+    case Feld::Netto: break;
+    }
+    return {steuer ? tr("Total HT €") : tr("Total €"), true};
+}
+
+Drucker::Steuertexte Drucker::steuertexte() const
+{
+    return {tr("Total HT non soumis à TVA"), tr("Base TVA %1%"), tr("TVA %1%"), tr("Total HT"),
+            tr("Total TVA"), tr("Total TTC")};
+}
+
+QList<Drucker::Vermerk> Drucker::vermerke(const Auftrag& a, const Belegbetraege& b) const
+{
+    QList<Vermerk> v;
+    for (const QString& m : mentionen(a))
+        v << Vermerk{m, Seitensatz::schrift(10)};
+    return v << zahlung(a, b);
+}
+
+void Drucker::einleitung(Seitensatz& satz, const Auftrag& a, const Blatt& b) const
+{
+    absatz(satz, verbinde(angaben(a), "\n"), Seitensatz::schrift(10), b.links, b.breite);
+    satz.abstand(2 * mm);
+    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(10), b.links, b.breite);
+    if (!a.Komentar.trimmed().isEmpty()) {
+        satz.abstand(3 * mm);
+        absatz(satz, a.Komentar, Seitensatz::schrift(10), b.links, b.breite);
+    }
+}
+
+Drucker::Blatt Drucker::blatt(const QSizeF& papier, const Auftrag& a) const
+{
+    Blatt b;
+    const double links = b.links = 20 * mm;
+    const double rechts = papier.width() - 15 * mm;
+    const double breite = b.breite = rechts - links;
     const QList<Vermerk> kopf = briefkopf();
     const QList<Vermerk> adresse = anschrift(a);
     const QList<Vermerk> unten = fuss(a);
@@ -448,85 +498,15 @@ bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
     const double seitenZeile = QFontMetricsF(klein).height();
     const double fussOben =
         papier.height() - 10 * mm - seitenZeile - stapel(nullptr, 0, 0, breite, unten) - 2 * mm;
-    const double oben1 = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
-                              adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse)) +
-                         10 * mm;
+    b.oben1 = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
+                   adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse)) +
+              10 * mm;
     const QString t = titel(a);
     const QFont folgeTitel = Seitensatz::schrift(10, true);
-    const double oben = 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm;
-    Seitensatz satz(oben1, oben, fussOben - 4 * mm);
-
-    absatz(satz, t, Seitensatz::schrift(12, true), links, breite);
-    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
-        absatz(satz, tr("Avoir sur facture %1 du %2")
-                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
-               Seitensatz::schrift(10, true), links, breite);
-    satz.abstand(2 * mm);
-    absatz(satz, verbinde(angaben(a), "\n"), Seitensatz::schrift(10), links, breite);
-    satz.abstand(2 * mm);
-    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(10), links, breite);
-    if (!a.Komentar.trimmed().isEmpty()) {
-        satz.abstand(3 * mm);
-        absatz(satz, a.Komentar, Seitensatz::schrift(10), links, breite);
-    }
-    satz.abstand(5 * mm);
-
-    // Lines show their net and rate; the VAT is computed per rate on the totals.
-    // A delivery note shows what is delivered, no prices.
-    const bool preise = a.Typ != Auftragsart::Lieferschein;
-    const bool steuer = b.mitSteuer();
-    const bool einheiten = mitEinheit(a);
-    QList<QStringList> zeilen;
-    const auto& linien = a.Zeilen;
-    for (int i = 0; i < linien.size(); ++i) {
-        const AuftragsLine& l = linien[i];
-        const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{l.ProduktNr, verbinde({l.Produkt, l.Komentar}, "\n"), mengenText(l.Anzahl)};
-        if (einheiten)
-            zeile << l.Einheit.trimmed();
-        if (preise) {
-            zeile << Belegbetraege::einzelpreis(z.einzelNetto, l.Anzahl, z.netto);
-            if (steuer)
-                zeile << (z.grund == Belegbetraege::Grund::Keiner
-                              ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
-                              : QStringLiteral("-"));
-            zeile << z.netto.zahl();
-        }
-        zeilen << zeile;
-    }
-    const double ref = 30 * mm;
-    QList<Spalte> spalten{{tr("Réf. Produit"), false, ref}, {tr("Description")}, {tr("Quant."), true}};
-    if (einheiten)
-        spalten << Spalte{tr("Unité"), false, 20 * mm};
-    if (preise) {
-        spalten << Spalte{steuer ? tr("Prix unit. HT €") : tr("Prix unit. €"), true};
-        if (steuer)
-            spalten << Spalte{tr("TVA"), true};
-        spalten << Spalte{steuer ? tr("Total HT €") : tr("Total €"), true};
-    }
-    spaltenBreiten(spalten, zeilen, breite, preise ? b.brutto().zahl() : QString());
-    tabelle(satz, spalten, zeilen, links);
-    satz.abstand(4 * mm);
-
-    QList<Vermerk> vermerke;
-    for (const QString& m : mentionen(a))
-        vermerke << Vermerk{m, Seitensatz::schrift(10)};
-    if (preise) {
-        const QList<Summenzeile> s = steuerZeilen(
-            b, {tr("Total HT non soumis à TVA"), tr("Base TVA %1%"), tr("TVA %1%"), tr("Total HT"),
-                tr("Total TVA"), tr("Total TTC")});
-        QList<Vermerk> alle;
-        for (const QString& g : b.gruende())
-            alle << Vermerk{g, Seitensatz::schrift(10)};
-        alle << vermerke << zahlung(a, b);
-        summen(satz, s, alle, links, breite, spalten.last().breite);
-    } else {
-        for (const Vermerk& v : vermerke)
-            absatz(satz, v.text, v.font, links, breite);
-    }
-
+    b.oben = 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm;
+    b.unten = fussOben - 4 * mm;
     const QString datumText = tr("Date: %1").arg(datum(a.Eingang));
-    return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
+    b.rahmen = [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
             stapel(&p, links, 15 * mm, kopfBreite, kopf);
             stapel(&p, adresseX, adresseY, adresseBreite, adresse);
@@ -539,5 +519,91 @@ bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
         const double h = stapel(&p, links, fussOben + 1.5 * mm, breite, unten);
         Seitensatz::zeichne(p, links, fussOben + 1.5 * mm + h, breite,
                             tr("Page %1 / %2").arg(seite).arg(seiten), klein, Qt::AlignRight);
-    });
+    };
+    return b;
+}
+
+void Drucker::ueberschrift(Seitensatz& satz, const Auftrag& a, const Blatt& b) const
+{
+    absatz(satz, titel(a), Seitensatz::schrift(12, true), b.links, b.breite);
+    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
+        absatz(satz, bezugsMuster().arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
+               Seitensatz::schrift(10, true), b.links, b.breite);
+    satz.abstand(2 * mm);
+}
+
+QString Drucker::zelle(Feld f, const AuftragsLine& l, const Belegbetraege::Zeile& z)
+{
+    switch (f) {
+    case Feld::Referenz: return l.ProduktNr;
+    case Feld::Beschreibung: return verbinde({l.Produkt, l.Komentar}, "\n");
+    case Feld::Menge: return mengenText(l.Anzahl);
+    case Feld::Einheit: return l.Einheit.trimmed();
+    case Feld::Einzelpreis: return Belegbetraege::einzelpreis(z.einzelNetto, l.Anzahl, z.netto);
+    case Feld::Satz:
+        return z.grund == Belegbetraege::Grund::Keiner ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
+                                                       : QStringLiteral("-");
+    case Feld::Netto: break;
+    }
+    return z.netto.zahl();
+}
+
+double Drucker::positionen(Seitensatz& satz, const Auftrag& a, const Belegbetraege& b, const Blatt& bl) const
+{
+    // Lines show their net and rate; the VAT is computed per rate on the totals.
+    // A delivery note shows what is delivered, no prices.
+    const bool preise = a.Typ != Auftragsart::Lieferschein;
+    const bool steuer = b.mitSteuer();
+    const bool einheiten = mitEinheit(a);
+    QList<Feld> gezeigt;
+    QList<Spalte> spalten;
+    for (Feld f : felder()) {
+        const bool preisFeld = f == Feld::Einzelpreis || f == Feld::Satz || f == Feld::Netto;
+        if ((f == Feld::Einheit && !einheiten) || (preisFeld && !preise) || (f == Feld::Satz && !steuer))
+            continue;
+        gezeigt << f;
+        spalten << spalte(f, steuer);
+    }
+    QList<QStringList> zeilen;
+    for (int i = 0; i < a.Zeilen.size(); ++i) {
+        QStringList zeile;
+        for (Feld f : gezeigt)
+            zeile << zelle(f, a.Zeilen[i], b.zeilen()[i]);
+        zeilen << zeile;
+    }
+    spaltenBreiten(spalten, zeilen, bl.breite, preise ? b.brutto().zahl() : QString());
+    tabelle(satz, spalten, zeilen, bl.links);
+    return spalten.last().breite;
+}
+
+void Drucker::schluss(Seitensatz& satz, const Auftrag& a, const Belegbetraege& b, const Blatt& bl,
+                      double spaltenBreite) const
+{
+    if (a.Typ == Auftragsart::Lieferschein) {
+        for (const Vermerk& v : vermerke(a, b))
+            absatz(satz, v.text, v.font, bl.links, bl.breite);
+        return;
+    }
+    QList<Vermerk> alle;
+    for (const QString& g : b.gruende())
+        alle << Vermerk{g, Seitensatz::schrift(10)};
+    alle << vermerke(a, b);
+    summen(satz, steuerZeilen(b, steuertexte()), alle, bl.links, bl.breite, spaltenBreite);
+}
+
+bool Drucker::print(QPrinter* printer, const Auftrag& auftrag) const
+{
+    if (!printer)
+        return false;
+    const Auftrag a = druckfassung(auftrag);
+    const Belegbetraege b(a, layout());
+    const Blatt bl = blatt(printer->pageLayout().fullRectPoints().size() * 10.0, a);
+    Seitensatz satz(bl.oben1, bl.oben, bl.unten);
+    ueberschrift(satz, a, bl);
+    einleitung(satz, a, bl);
+    satz.abstand(5 * mm);
+    const double letzte = positionen(satz, a, b, bl);
+    satz.abstand(4 * mm);
+    schluss(satz, a, b, bl, letzte);
+    return satz.drucke(printer, bl.rahmen);
 }

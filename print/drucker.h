@@ -2,6 +2,8 @@
 #define DRUCKER_H
 
 #include "platform/einstellung.h"
+#include "print/belegbetraege.h"
+#include "print/seitensatz.h"
 #include "records/auftrag.h"
 #include "records/betrag.h"
 
@@ -11,14 +13,14 @@
 #include <QSettings>
 #include <QStringList>
 
-class Belegbetraege;
 class QPainter;
 class QPrinter;
-class Seitensatz;
+class QSizeF;
 
 // Renders one order as the invoice layout "fr_1" on any printer device: paper,
-// PDF or a preview widget's printer. The German layout derives from it, so a
-// caller holding a Drucker* can use either.
+// PDF or a preview widget's printer. print composes the document of sections;
+// the German layout derives from it and overrides the sections where it
+// differs, so a caller holding a Drucker* can use either.
 class Drucker : public QObject
 {
     Q_OBJECT
@@ -36,6 +38,18 @@ public:
     virtual bool print(QPrinter* printer, const Auftrag& a) const;
 
 protected:
+    // The columns the line table may show; a layout chooses their order.
+    enum class Feld { Referenz, Beschreibung, Menge, Einheit, Einzelpreis, Satz, Netto };
+    // Where a layout sets the body of its pages, and what it paints around
+    // the body on every page (letterhead, address, foot, page number).
+    struct Blatt {
+        double links = 0;
+        double breite = 0;
+        double oben1 = 0;  // the body's top on the first page
+        double oben = 0;   // on the others
+        double unten = 0;
+        Seitensatz::Rahmen rahmen;
+    };
     struct Spalte {
         QString kopf;
         bool rechts = false;     // amounts: right-aligned, never wrapped
@@ -52,6 +66,40 @@ protected:
         QFont font;
         QColor farbe = Qt::black;
     };
+    // The labels of a layout's VAT breakdown; base and vat take the rate as %1.
+    struct Steuertexte {
+        QString unversteuert, basis, steuer, nettoGesamt, steuerGesamt, brutto;
+    };
+
+    // The sections, in the order print composes them. The amounts are
+    // computed for layout().
+    virtual Belegbetraege::Layout layout() const;
+    // The pages' geometry and frame on paper of size papier (units).
+    virtual Blatt blatt(const QSizeF& papier, const Auftrag& a) const;
+    // The title of the document's kind with its number.
+    virtual QString titel(const Auftrag& a) const;
+    // The line under a credit note's title naming the invoice it corrects:
+    // its number as %1, its date as %2.
+    virtual QString bezugsMuster() const;
+    // What stands between the title and the lines.
+    virtual void einleitung(Seitensatz& satz, const Auftrag& a, const Blatt& b) const;
+    // The table's columns in the layout's order, and each one's header.
+    virtual QList<Feld> felder() const;
+    virtual Spalte spalte(Feld f, bool steuer) const;
+    virtual Steuertexte steuertexte() const;
+    // The notes under the totals after the grounds of untaxed lines; on a
+    // delivery note, which has no totals, the paragraphs under the lines.
+    virtual QList<Vermerk> vermerke(const Auftrag& a, const Belegbetraege& b) const;
+    // The letterhead and the address block of the first page.
+    virtual QList<Vermerk> briefkopf() const;
+    virtual QList<Vermerk> anschrift(const Auftrag& a) const;
+
+    // The sections every layout shares: title and corrected invoice; the
+    // line table (returns its last column's width); totals and notes.
+    void ueberschrift(Seitensatz& satz, const Auftrag& a, const Blatt& b) const;
+    double positionen(Seitensatz& satz, const Auftrag& a, const Belegbetraege& b, const Blatt& bl) const;
+    void schluss(Seitensatz& satz, const Auftrag& a, const Belegbetraege& b, const Blatt& bl,
+                 double spaltenBreite) const;
 
     // A settings text, empty when the key is not set.
     QString wert(Einstellung::Schluessel schluessel) const;
@@ -68,10 +116,6 @@ protected:
     // The last day an offer binds the seller: "Angebot/Gueltigkeit" days after it.
     QDate gueltigBis(const Auftrag& a) const;
 
-    // The labels of a layout's VAT breakdown; base and vat take the rate as %1.
-    struct Steuertexte {
-        QString unversteuert, basis, steuer, nettoGesamt, steuerGesamt, brutto;
-    };
     // The totals under the lines: base and VAT of each rate, one line per
     // ground of what is untaxed, the overall sums when there are several
     // rates, and the gross amount in bold.
@@ -108,10 +152,9 @@ protected:
     QSettings m_settings;
 
 private:
-    static QString titel(const Auftrag& a);
+    // One line's text in column f.
+    static QString zelle(Feld f, const AuftragsLine& l, const Belegbetraege::Zeile& z);
     static QString zahlungsWort(const Auftrag& a);
-    QList<Vermerk> briefkopf() const;
-    QList<Vermerk> anschrift(const Auftrag& a) const;
     QList<Vermerk> fuss(const Auftrag& a) const;
     // Dates and references under the title: supply date, the customer's order.
     QStringList angaben(const Auftrag& a) const;

@@ -29,7 +29,12 @@ const double infoLinks = 125 * mm;
 
 DruckerDE1::DruckerDE1(QObject* parent) : Drucker(parent) {}
 
-QString DruckerDE1::titel(const Auftrag& a)
+Belegbetraege::Layout DruckerDE1::layout() const
+{
+    return Belegbetraege::Layout::De1;
+}
+
+QString DruckerDE1::titel(const Auftrag& a) const
 {
     // In the order of the document kinds.
     return titelNachArt(a, {tr("Rechnung"), tr("Lieferschein"), tr("Rechnungskorrektur"), tr("Angebot")},
@@ -92,7 +97,7 @@ QList<Drucker::Vermerk> DruckerDE1::info(const Auftrag& a) const
     return v;
 }
 
-QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
+QList<QList<Drucker::Vermerk>> DruckerDE1::fussSpalten() const
 {
     const QFont f = Seitensatz::schrift(7);
     auto mit = [this](const char* muster, Einstellung::Schluessel schluessel) {
@@ -119,20 +124,82 @@ QList<QList<Drucker::Vermerk>> DruckerDE1::fuss() const
     return spalten;
 }
 
-bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
+QString DruckerDE1::bezugsMuster() const
 {
-    if (!printer)
-        return false;
-    const Auftrag a = druckfassung(auftrag);
-    const Belegbetraege b(a, Belegbetraege::Layout::De1);
-    const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
-    const double rechts = papier.width() - randRechts;
-    const double breite = rechts - randLinks;
+    return tr("Korrektur zur Rechnung %1 vom %2");
+}
 
+QList<Drucker::Feld> DruckerDE1::felder() const
+{
+    return {Feld::Menge, Feld::Einheit, Feld::Beschreibung, Feld::Einzelpreis, Feld::Satz, Feld::Netto};
+}
+
+Drucker::Spalte DruckerDE1::spalte(Feld f, bool steuer) const
+{
+    switch (f) {
+    case Feld::Menge: return {tr("Menge"), true};
+    case Feld::Einheit: return {tr("Einheit"), false, 20 * mm};
+    case Feld::Einzelpreis: return {steuer ? tr("Einzelpreis netto €") : tr("Einzelpreis €"), true};
+    case Feld::Satz: return {tr("USt."), true};
+    case Feld::Netto: return {steuer ? tr("Netto €") : tr("Preis €"), true};
+    case Feld::Referenz:
+    case Feld::Beschreibung: break;
+    }
+    return {tr("Produkt")};
+}
+
+Drucker::Steuertexte DruckerDE1::steuertexte() const
+{
+    return {tr("Netto ohne USt."), tr("Netto %1 %"), tr("MwSt %1 %"), tr("Netto gesamt"), tr("MwSt gesamt"),
+            tr("Summe")};
+}
+
+void DruckerDE1::einleitung(Seitensatz& satz, const Auftrag& a, const Blatt& b) const
+{
+    // Where the goods go, when not to the billing address in the window.
+    const QString ziel = a.Lieferanschrift.trimmed();
+    if (!ziel.isEmpty() && ziel != empfaenger(a.Kunde, Steuer::land(true, m_settings)).join("\n")) {
+        absatz(satz, tr("Lieferanschrift:") + "\n" + ziel, Seitensatz::schrift(9), b.links, b.breite);
+        satz.abstand(2 * mm);
+    }
+    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), b.links, b.breite);
+}
+
+QList<Drucker::Vermerk> DruckerDE1::vermerke(const Auftrag& a, const Belegbetraege& b) const
+{
+    const QFont basis = Seitensatz::schrift(10);
+    const QString footer = wert(Einstellung::RechnungFooter);
+    QList<Vermerk> v;
+    if (a.Typ == Auftragsart::Lieferschein)
+        return {Vermerk{footer, Seitensatz::schrift(9)}};
+    if (a.Typ == Auftragsart::Gutschrift) {
+        v << Vermerk{tr("Erstattungs- bzw. Verrechnungsbetrag: %1 €").arg(b.brutto().zahl()),
+                     Seitensatz::schrift(10, true)};
+    } else if (a.Typ == Auftragsart::Angebot) {
+        v << Vermerk{tr("Dieses Angebot gilt bis %1.").arg(gueltigBis(a).toString("dd.MM.yyyy")), basis}
+          << Vermerk{QString(), basis} << Vermerk{tr("Auftrag erteilt (Datum, Name, Unterschrift):"), basis}
+          << Vermerk{QString(), basis} << Vermerk{QString(), basis}
+          << Vermerk{QStringLiteral("______________________________"), basis};
+    } else if (b.bezahlt()) {
+        v << Vermerk{tr("Betrag dankend erhalten."), basis};
+    } else if (b.faelligAm().isValid()) {
+        v << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")), basis};
+    }
+    if (!footer.isEmpty())
+        v << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
+    return v;
+}
+
+Drucker::Blatt DruckerDE1::blatt(const QSizeF& papier, const Auftrag& a) const
+{
+    Blatt b;
+    b.links = randLinks;
+    const double rechts = papier.width() - randRechts;
+    const double breite = b.breite = rechts - randLinks;
     const QList<Vermerk> kopf = briefkopf();
     const QList<Vermerk> adresse = anschrift(a);
     const QList<Vermerk> infos = info(a);
-    const QList<QList<Vermerk>> unten = fuss();
+    const QList<QList<Vermerk>> unten = fussSpalten();
     const double spalte = breite / qMax(1, int(unten.size()));
     double fussHoehe = 0;
     for (const auto& s : unten)
@@ -141,100 +208,13 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
     const double seitenZeile = QFontMetricsF(klein).height();
     const double fussOben = papier.height() - 10 * mm - fussHoehe;
     const QString t = titel(a);
-    const QFont titelFont = Seitensatz::schrift(12, true);
-    const double oben = 20 * mm + Seitensatz::hoehe(t, Seitensatz::schrift(10, true), breite) + 5 * mm;
+    b.oben = 20 * mm + Seitensatz::hoehe(t, Seitensatz::schrift(10, true), breite) + 5 * mm;
     // The body starts below the address field and the information block.
-    const double oben1 = qMax(feldOben + 45 * mm + 8 * mm,
-                              50 * mm + stapel(nullptr, 0, 0, rechts - infoLinks, infos) + 8 * mm);
-    Seitensatz satz(oben1, oben, fussOben - seitenZeile - 4 * mm);
-
-    absatz(satz, t, titelFont, randLinks, breite);
-    if (a.Typ == Auftragsart::Gutschrift && !a.BezugBelegNr.isEmpty())
-        absatz(satz, tr("Korrektur zur Rechnung %1 vom %2")
-                         .arg(a.BezugBelegNr, a.BezugDatum.toString("dd.MM.yyyy")),
-               Seitensatz::schrift(10, true), randLinks, breite);
-    satz.abstand(2 * mm);
-    // Where the goods go, when not to the billing address in the window.
-    const QString ziel = a.Lieferanschrift.trimmed();
-    if (!ziel.isEmpty() && ziel != empfaenger(a.Kunde, Steuer::land(true, m_settings)).join("\n")) {
-        absatz(satz, tr("Lieferanschrift:") + "\n" + ziel, Seitensatz::schrift(9), randLinks, breite);
-        satz.abstand(2 * mm);
-    }
-    absatz(satz, wert(Einstellung::RechnungHead), Seitensatz::schrift(9), randLinks, breite);
-    satz.abstand(5 * mm);
-
-    // Lines show their net and rate; the VAT is computed per rate on the totals.
-    // A delivery note shows what is delivered, no prices.
-    const bool preise = a.Typ != Auftragsart::Lieferschein;
-    const bool steuer = b.mitSteuer();
-    const bool einheiten = mitEinheit(a);
-    QList<QStringList> zeilen;
-    const auto& linien = a.Zeilen;
-    for (int i = 0; i < linien.size(); ++i) {
-        const AuftragsLine& l = linien[i];
-        const Belegbetraege::Zeile& z = b.zeilen()[i];
-        QStringList zeile{mengenText(l.Anzahl)};
-        if (einheiten)
-            zeile << l.Einheit.trimmed();
-        zeile << verbinde({l.Produkt, l.Komentar}, "\n");
-        if (preise) {
-            zeile << Belegbetraege::einzelpreis(z.einzelNetto, l.Anzahl, z.netto);
-            if (steuer)
-                zeile << (z.grund == Belegbetraege::Grund::Keiner
-                              ? tr("%1 %").arg(Belegbetraege::prozentText(z.prozent))
-                              : QStringLiteral("-"));
-            zeile << z.netto.zahl();
-        }
-        zeilen << zeile;
-    }
-    QList<Spalte> spalten{{tr("Menge"), true}};
-    if (einheiten)
-        spalten << Spalte{tr("Einheit"), false, 20 * mm};
-    spalten << Spalte{tr("Produkt")};
-    if (preise) {
-        spalten << Spalte{steuer ? tr("Einzelpreis netto €") : tr("Einzelpreis €"), true};
-        if (steuer)
-            spalten << Spalte{tr("USt."), true};
-        spalten << Spalte{steuer ? tr("Netto €") : tr("Preis €"), true};
-    }
-    spaltenBreiten(spalten, zeilen, breite, preise ? b.brutto().zahl() : QString());
-    tabelle(satz, spalten, zeilen, randLinks);
-    satz.abstand(4 * mm);
-
-    const QFont basis = Seitensatz::schrift(10);
-    QList<Vermerk> vermerke;
-    const QString footer = wert(Einstellung::RechnungFooter);
-    if (!preise) {
-        absatz(satz, footer, Seitensatz::schrift(9), randLinks, breite);
-    } else {
-        const QList<Summenzeile> s =
-            steuerZeilen(b, {tr("Netto ohne USt."), tr("Netto %1 %"), tr("MwSt %1 %"), tr("Netto gesamt"),
-                             tr("MwSt gesamt"), tr("Summe")});
-        for (const QString& g : b.gruende())
-            vermerke << Vermerk{g, basis};
-        if (a.Typ == Auftragsart::Gutschrift) {
-            vermerke << Vermerk{tr("Erstattungs- bzw. Verrechnungsbetrag: %1 €").arg(b.brutto().zahl()),
-                                Seitensatz::schrift(10, true)};
-        } else if (a.Typ == Auftragsart::Angebot) {
-            vermerke << Vermerk{tr("Dieses Angebot gilt bis %1.").arg(gueltigBis(a).toString("dd.MM.yyyy")),
-                                basis}
-                     << Vermerk{QString(), basis}
-                     << Vermerk{tr("Auftrag erteilt (Datum, Name, Unterschrift):"), basis}
-                     << Vermerk{QString(), basis} << Vermerk{QString(), basis}
-                     << Vermerk{QStringLiteral("______________________________"), basis};
-        } else if (b.bezahlt()) {
-            vermerke << Vermerk{tr("Betrag dankend erhalten."), basis};
-        } else if (b.faelligAm().isValid()) {
-            vermerke << Vermerk{tr("Zahlbar ohne Abzug bis %1.").arg(b.faelligAm().toString("dd.MM.yyyy")),
-                                basis};
-        }
-        if (!footer.isEmpty())
-            vermerke << Vermerk{QString(), basis} << Vermerk{footer, Seitensatz::schrift(9)};
-        summen(satz, s, vermerke, randLinks, breite, spalten.last().breite);
-    }
-
+    b.oben1 = qMax(feldOben + 45 * mm + 8 * mm,
+                   50 * mm + stapel(nullptr, 0, 0, rechts - infoLinks, infos) + 8 * mm);
+    b.unten = fussOben - seitenZeile - 4 * mm;
     const QImage logo(":logo.png");
-    return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
+    b.rahmen = [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
             if (!logo.isNull()) {
                 const double h = 25 * mm;
@@ -242,10 +222,8 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
                 p.drawImage(QRectF(rechts - w, 10 * mm, w, h), logo);
             }
             stapel(&p, randLinks, 12 * mm, infoLinks - randLinks - 5 * mm, kopf);
-            stapel(&p, feldLinks + 5 * mm, feldOben + 3 * mm, feldBreite - 5 * mm,
-                   {adresse.first()});
-            stapel(&p, feldLinks + 5 * mm, feldOben + vermerkZone, feldBreite - 5 * mm,
-                   {adresse.last()});
+            stapel(&p, feldLinks + 5 * mm, feldOben + 3 * mm, feldBreite - 5 * mm, {adresse.first()});
+            stapel(&p, feldLinks + 5 * mm, feldOben + vermerkZone, feldBreite - 5 * mm, {adresse.last()});
             stapel(&p, infoLinks, 50 * mm, rechts - infoLinks, infos);
         } else {
             Seitensatz::zeichne(p, randLinks, 20 * mm, breite, t, Seitensatz::schrift(10, true));
@@ -255,5 +233,6 @@ bool DruckerDE1::print(QPrinter* printer, const Auftrag& auftrag) const
         linie(p, randLinks, rechts, fussOben);
         for (int i = 0; i < unten.size(); ++i)
             stapel(&p, randLinks + i * spalte, fussOben + 1.5 * mm, spalte - 2 * mm, unten[i]);
-    });
+    };
+    return b;
 }

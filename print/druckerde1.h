@@ -13,14 +13,25 @@ class DruckerDE1 : public Drucker
 public:
     explicit DruckerDE1(QObject* parent = nullptr);
 
-    bool print(QPrinter* printer, const Auftrag& a) const override;
+protected:
+    Belegbetraege::Layout layout() const override;
+    Blatt blatt(const QSizeF& papier, const Auftrag& a) const override;
+    QString titel(const Auftrag& a) const override;
+    QString bezugsMuster() const override;
+    void einleitung(Seitensatz& satz, const Auftrag& a, const Blatt& b) const override;
+    QList<Feld> felder() const override;
+    Spalte spalte(Feld f, bool steuer) const override;
+    Steuertexte steuertexte() const override;
+    QList<Vermerk> vermerke(const Auftrag& a, const Belegbetraege& b) const override;
+    QList<Vermerk> briefkopf() const override;
+    // The return address above the window, then the recipient.
+    QList<Vermerk> anschrift(const Auftrag& a) const override;
 
 private:
-    static QString titel(const Auftrag& a);
-    QList<Vermerk> briefkopf() const;
-    QList<Vermerk> anschrift(const Auftrag& a) const;
+    // The information block right of the address: dates, references, customer.
     QList<Vermerk> info(const Auftrag& a) const;
-    QList<QList<Vermerk>> fuss() const;
+    // The foot's columns: company, tax numbers, bank.
+    QList<QList<Vermerk>> fussSpalten() const;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "platform/einstellung.h"
 #include "print/laendercodes.h"
+#include "records/steuerkategorie.h"
 
 #include <QSettings>
 
@@ -98,8 +99,8 @@ QList<Steuer::Wahl> Steuer::auswahl(bool deutschesLayout)
             saetze << p;
     QList<Wahl> w;
     for (double p : saetze)
-        w << Wahl{QStringLiteral("S"), p, tr("S %1 %").arg(QString::number(p, 'g', 6))};
-    w << Wahl{QStringLiteral("Z"), 0.0, tr("Z 0 % (Nullsatz)")}
-      << Wahl{QStringLiteral("E"), 0.0, tr("E steuerfrei (Schulung)")};
+        w << Wahl{Steuerkategorien::code(Steuerkategorie::Normalsatz), p, tr("S %1 %").arg(QString::number(p, 'g', 6))};
+    w << Wahl{Steuerkategorien::code(Steuerkategorie::Nullsatz), 0.0, tr("Z 0 % (Nullsatz)")}
+      << Wahl{Steuerkategorien::code(Steuerkategorie::Befreit), 0.0, tr("E steuerfrei (Schulung)")};
     return w;
 }

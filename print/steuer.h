@@ -46,7 +46,7 @@ public:
     // The VAT a product or a line can carry under the seller's law: the
     // country's rates (else rates A and B), zero-rated, exempt training.
     struct Wahl {
-        QString kategorie;
+        QString kategorie;  // the code of a Steuerkategorie, as lines store it
         double satz = 0.0;
         QString text;  // "S 20 %", "E: steuerfreie Schulung"
     };

@@ -16,8 +16,8 @@ public:
     QString ProduktNr;
     QString Komentar;
     double Preis = 0.0;
-    // EN 16931 VAT category ("S", "Z", "E", "AE", "K", "G", "O"); empty for
-    // lines stored before lines had one: they read as the tax settings say.
+    // The code of the line's Steuerkategorie ("S", "AE"); empty for lines
+    // stored before lines had one: they read as the tax settings say.
     // Initialised, so lists of the first five fields stay complete initialisers.
     QString Kategorie = QString();
     double Satz = 0.0;  // the rate in percent (20, 5.5)
