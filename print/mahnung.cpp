@@ -130,7 +130,7 @@ Mahnung::Rahmen Mahnung::rahmen(bool deutsch, const Auftrag& a, double papierBre
         const DruckerDE1 d;
         const QList<Vermerk> anschrift = d.anschrift(a);
         return Rahmen{25 * mm, papierBreite - 20 * mm, 12 * mm, 95 * mm, d.briefkopf(), 80 * mm,
-                      25 * mm, 48 * mm, {anschrift.first()}, 62.7 * mm, {anschrift.last()}, d.fuss()};
+                      25 * mm, 48 * mm, {anschrift.first()}, 62.7 * mm, {anschrift.last()}, d.fussSpalten()};
     }
     const Drucker d;
     const double rechts = papierBreite - 15 * mm;
