@@ -2,6 +2,7 @@
 #define MAINWINDOW_H
 
 #include "records/auftrag.h"
+#include "records/auftragsbefehl.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -93,6 +94,9 @@ protected:
 
 private:
     void baueMenues();
+    void baueProgrammMenue();
+    // Carries out order command b that a list or dialog reports for a.
+    void befehl(AuftragsBefehl b, Auftrag a);
     // Hands url to the mail program; says so when there is none.
     void oeffneMail(const QUrl& url);
     QAction* eintrag(QMenu* menu, const QString& text, void (MainWindow::*slot)(),
