@@ -190,13 +190,12 @@ private slots:
         MenuAuswahl wahl({});
         emit e.tabelle()->customContextMenuRequested(zeileVon(e.tabelle(), nr));
         QVERIFY2(wahl.gezeigt, "no context menu");
-        QStringList alle{"Anzeigen", "Kunden anzeigen", "Druckvorschau", "Drucken", "als PDF speichern",
-                         "XML speichern", "als Email senden", "Rechnung aus Angebot erstellen",
-                         "Gutschrift aus Rechnung erstellen", "Kundendaten anzeigen", "Zahlungen…",
-                         "Status setzen"};
+        QStringList alle;  // every command, in menu order
+        for (int b = 0; b <= int(AuftragsBefehl::Zahlungen); ++b)
+            alle << e.aktionen()->aktion(AuftragsBefehl(b))->text();
         for (const QString& t : aus)
             alle.removeOne(t);
-        QCOMPARE(wahl.aktiv, alle);
+        QCOMPARE(wahl.aktiv, alle + QStringList{"Status setzen"});
 
         // The view may have made the row current on focus already.
         e.tabelle()->setCurrentIndex(QModelIndex());
@@ -205,7 +204,6 @@ private slots:
         for (int b = 0; b <= int(AuftragsBefehl::Zahlungen); ++b)
             if (e.aktionen()->aktion(AuftragsBefehl(b))->isEnabled())
                 gefolgt << e.aktionen()->aktion(AuftragsBefehl(b))->text();
-        alle.removeLast();
         QCOMPARE(gefolgt, alle);
     }
 

@@ -230,13 +230,17 @@ private slots:
         QTest::addColumn<int>("danach");
         QTest::addColumn<QString>("produkt");
         QTest::addColumn<QString>("warnung");  // what is said of characters no font shows
+        QTest::addColumn<int>("typ");
+        const int rechnung = Auftragsart::Rechnung;
         QTest::newRow("saved, cancelled") << 1 << QVariant(false) << int(AuftragsStatus::Gespeichert) << "Câble"
-                                          << "";
-        QTest::newRow("paid") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt) << "Câble" << "";
+                                          << "" << rechnung;
+        QTest::newRow("paid") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt) << "Câble" << "" << rechnung;
+        QTest::newRow("paid offer") << 3 << QVariant(true) << int(AuftragsStatus::Bezahlt) << "Câble" << ""
+                                    << int(Auftragsart::Angebot);
         // Issuing stops when the user does not go on.
         QTest::newRow("character no font shows")
             << 1 << QVariant(true) << int(AuftragsStatus::Gespeichert) << QString::fromUcs4(U"Câble \U0010FFFD")
-            << "Zeile 1: U+10FFFD";
+            << "Zeile 1: U+10FFFD" << rechnung;
     }
 
     void printingChangesOnlySavedOrders()
@@ -246,7 +250,8 @@ private slots:
         QFETCH(int, danach);
         QFETCH(QString, produkt);
         QFETCH(QString, warnung);
-        Auftrag a = gespeichert(Auftragsart::Rechnung, status, {}, produkt);
+        QFETCH(int, typ);
+        Auftrag a = gespeichert(typ, status, {}, produkt);
         dialoge->antworte(antwort.toBool() ? QVariant(env->pfad("druck.pdf")) : antwort);
         if (!warnung.isEmpty())
             dialoge->antworte(int(QMessageBox::No));
