@@ -120,18 +120,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     m_auftraege = auftraege;
     auftraege->setStore(auftragsStore());
     connect(auftraege, &AuftragsEditor::auftragClicked, this, &MainWindow::zeigeAuftrag);
-    connect(auftraege, &AuftragsEditor::auftragVorschau, this, &MainWindow::vorschau);
-    connect(auftraege, &AuftragsEditor::auftragDrucken, this, &MainWindow::drucken);
-    connect(auftraege, &AuftragsEditor::auftragEmail, this, &MainWindow::sendAuftragsEmail);
-    connect(auftraege, &AuftragsEditor::auftragPDF, this, &MainWindow::PDFspeichern);
-    connect(auftraege, &AuftragsEditor::auftragXML, this, &MainWindow::XMLspeichern);
-    connect(auftraege, &AuftragsEditor::auftragZahlungen, this, &MainWindow::zeigeZahlungen);
-    connect(auftraege, &AuftragsEditor::auftragMahnen, this, &MainWindow::mahnen);
-    connect(auftraege, &AuftragsEditor::rechnungFromAngebot, this, &MainWindow::rechnungFromAngebot);
-    connect(auftraege, &AuftragsEditor::gutschriftFromRechnung, this,
-            &MainWindow::gutschriftFromRechnung);
-    connect(auftraege, &AuftragsEditor::kundeClicked, this, qOverload<int>(&MainWindow::zeigeKunde));
-    connect(auftraege, &AuftragsEditor::auftragKunde, this, qOverload<Kunde&>(&MainWindow::zeigeKunde));
+    connect(auftraege, &AuftragsEditor::befohlen, this, &MainWindow::befehl);
     m_tabs->addTab(auftraege, tr("Aufträge"));
     baueMenues();
 
@@ -179,31 +168,7 @@ void MainWindow::uebertrageDaten()
 
 void MainWindow::baueMenues()
 {
-    QMenu* programm = menuBar()->addMenu(tr("&Belegwerk"));
-    QMenu* vendora = programm->addMenu(tr("&Vendora"));
-    eintrag(vendora, tr("&Produkte importieren"), &MainWindow::importProdukteVDA);
-    eintrag(vendora, tr("&Kunden importieren"), &MainWindow::importKundenVDA);
-    QMenu* exportieren = programm->addMenu(tr("&Exportieren"));
-    eintrag(exportieren, tr("&Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent);
-    eintrag(exportieren, tr("&Produkte exportieren"), &MainWindow::exportProdukte);
-    eintrag(exportieren, tr("&Einstellungen exportieren"), &MainWindow::exportConfig);
-    eintrag(exportieren, tr("Auf&tragsdaten exportieren"), &MainWindow::exportAuftragsData);
-    eintrag(exportieren, tr("&Kundedaten exportieren"), &MainWindow::exportKundenData);
-    QMenu* importieren = programm->addMenu(tr("&Importieren"));
-    eintrag(importieren, tr("&Einstellungen importieren"), &MainWindow::importConfig);
-    eintrag(importieren, tr("&Produkte importieren"), &MainWindow::importProdukte);
-    eintrag(importieren, tr("&Auftragsdaten importieren"), &MainWindow::importAuftragsData);
-    eintrag(importieren, tr("&Kundendaten importieren"), &MainWindow::importKundenData);
-    programm->addSeparator();
-    eintrag(programm, tr("Daten&sicherung erstellen"), &MainWindow::sichereDaten);
-    eintrag(programm, tr("Datensicherung &wiederherstellen"), &MainWindow::stelleDatenWiederHer);
-    eintrag(programm, tr("Daten &übertragen"), &MainWindow::uebertrageDaten);
-    programm->addSeparator();
-    auto* beenden = new QAction(tr("&Beenden"), this);
-    beenden->setShortcut(QKeySequence::Quit);
-    connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
-    programm->addAction(beenden);
-
+    baueProgrammMenue();
     // The commands of the lists are the same actions as in their context
     // menus, so both share one enable rule and one shortcut.
     QMenu* kunde = menuBar()->addMenu(tr("&Kunde"));
@@ -257,6 +222,69 @@ void MainWindow::baueMenues()
     leiste->addAction(aktionen->aktion(AuftragsBefehl::Drucken));
     leiste->addSeparator();
     leiste->addAction(hilfeAktion);
+}
+
+void MainWindow::baueProgrammMenue()
+{
+    using Eintraege = QList<std::pair<QString, void (MainWindow::*)()>>;
+    const auto fuelle = [this](QMenu* menu, const Eintraege& eintraege) {
+        for (const auto& [text, slot] : eintraege)
+            eintrag(menu, text, slot);
+    };
+    QMenu* programm = menuBar()->addMenu(tr("&Belegwerk"));
+    fuelle(programm->addMenu(tr("&Vendora")),
+           {{tr("&Produkte importieren"), &MainWindow::importProdukteVDA},
+            {tr("&Kunden importieren"), &MainWindow::importKundenVDA}});
+    fuelle(programm->addMenu(tr("&Exportieren")),
+           {{tr("&Aktuelle Ansicht exportieren"), &MainWindow::exportCurrent},
+            {tr("&Produkte exportieren"), &MainWindow::exportProdukte},
+            {tr("&Einstellungen exportieren"), &MainWindow::exportConfig},
+            {tr("Auf&tragsdaten exportieren"), &MainWindow::exportAuftragsData},
+            {tr("&Kundedaten exportieren"), &MainWindow::exportKundenData}});
+    fuelle(programm->addMenu(tr("&Importieren")),
+           {{tr("&Einstellungen importieren"), &MainWindow::importConfig},
+            {tr("&Produkte importieren"), &MainWindow::importProdukte},
+            {tr("&Auftragsdaten importieren"), &MainWindow::importAuftragsData},
+            {tr("&Kundendaten importieren"), &MainWindow::importKundenData}});
+    programm->addSeparator();
+    fuelle(programm, {{tr("Daten&sicherung erstellen"), &MainWindow::sichereDaten},
+                      {tr("Datensicherung &wiederherstellen"), &MainWindow::stelleDatenWiederHer},
+                      {tr("Daten &übertragen"), &MainWindow::uebertrageDaten}});
+    programm->addSeparator();
+    auto* beenden = new QAction(tr("&Beenden"), this);
+    beenden->setShortcut(QKeySequence::Quit);
+    connect(beenden, &QAction::triggered, qApp, &QApplication::quit);
+    programm->addAction(beenden);
+}
+
+void MainWindow::befehl(AuftragsBefehl b, Auftrag a)
+{
+    switch (b) {
+    case AuftragsBefehl::Anzeigen:
+        return zeigeAuftrag(a.Nr);
+    case AuftragsBefehl::KundeAnzeigen:
+        return zeigeKunde(a.Kunde.Nr);
+    case AuftragsBefehl::Vorschau:
+        return vorschau(a);
+    case AuftragsBefehl::Drucken:
+        return drucken(a);
+    case AuftragsBefehl::Pdf:
+        return PDFspeichern(a);
+    case AuftragsBefehl::Xml:
+        return XMLspeichern(a);
+    case AuftragsBefehl::Email:
+        return sendAuftragsEmail(a);
+    case AuftragsBefehl::RechnungAusAngebot:
+        return rechnungFromAngebot(a);
+    case AuftragsBefehl::GutschriftAusRechnung:
+        return gutschriftFromRechnung(a);
+    case AuftragsBefehl::Kundendaten:
+        return zeigeKunde(a.Kunde);
+    case AuftragsBefehl::Zahlungen:
+        return zeigeZahlungen(a);
+    case AuftragsBefehl::Mahnung:
+        return mahnen(a);
+    }
 }
 
 void MainWindow::zeigeFirmendaten()
@@ -591,10 +619,7 @@ void MainWindow::listAuftraege(Kunde k)
     d.setKunde(k);
     d.setStore(auftragsStore());
     connect(&d, &KundenAuftragsDialog::auftragClicked, this, &MainWindow::zeigeAuftrag);
-    connect(&d, &KundenAuftragsDialog::auftragDrucken, this, &MainWindow::drucken);
-    connect(&d, &KundenAuftragsDialog::auftragVorschau, this, &MainWindow::vorschau);
-    connect(&d, &KundenAuftragsDialog::auftragEmail, this, &MainWindow::sendAuftragsEmail);
-    connect(&d, &KundenAuftragsDialog::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(&d, &KundenAuftragsDialog::befohlen, this, &MainWindow::befehl);
     connect(&d, &KundenAuftragsDialog::neuerAuftrag, this, qOverload<int>(&MainWindow::neuerAuftrag));
     d.exec();
 }

@@ -4,6 +4,7 @@
 #include "print/mahnung.h"
 #include "records/auftrag.h"
 #include "windows/mahndialog.h"
+#include "records/auftragsbefehl.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -99,6 +100,9 @@ protected:
 
 private:
     void baueMenues();
+    void baueProgrammMenue();
+    // Carries out order command b that a list or dialog reports for a.
+    void befehl(AuftragsBefehl b, Auftrag a);
     // Hands url to the mail program; says so when there is none.
     bool oeffneMail(const QUrl& url);
     // A mail to the stored customer kundenNr with the file schreibe writes

@@ -10,8 +10,3 @@ QString FormatedDateTimeDelegate::text(const QVariant& value) const
     return dt.isValid() ? dt.toString(m_format) : tr("Date not set");
 }
 
-void FormatedDateTimeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                     const QModelIndex& index) const
-{
-    paintText(painter, option, index, text(index.data(Qt::DisplayRole)));
-}

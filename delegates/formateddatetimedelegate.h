@@ -11,9 +11,7 @@ class FormatedDateTimeDelegate : public TextItemDelegate
 public:
     explicit FormatedDateTimeDelegate(const QString& format);
 
-    QString text(const QVariant& value) const;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
+    QString text(const QVariant& value) const override;
 
 private:
     QString m_format;

@@ -19,12 +19,6 @@ QString FormatedDoubleDelegate::text(const QVariant& value) const
     return m_pattern.arg(value.toDouble(), 0, 'f', m_decimals);
 }
 
-void FormatedDoubleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                                   const QModelIndex& index) const
-{
-    paintText(painter, option, index, text(index.data(Qt::DisplayRole)));
-}
-
 QWidget* FormatedDoubleDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                               const QModelIndex&) const
 {

@@ -14,9 +14,7 @@ class FormatedDoubleDelegate : public TextItemDelegate
 public:
     FormatedDoubleDelegate(const QString& pattern, int decimals);
 
-    QString text(const QVariant& value) const;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
+    QString text(const QVariant& value) const override;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;

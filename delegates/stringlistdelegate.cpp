@@ -2,18 +2,6 @@
 
 #include <QComboBox>
 
-namespace {
-
-// The combo box edits the code by position. Since Qt 5 its user property is
-// currentText, so asking for "no user property" would store the name instead
-// of the code; the currentIndex property alone decides.
-bool editsByIndex(const QWidget* editor)
-{
-    return editor->property("currentIndex").isValid();
-}
-
-}  // namespace
-
 StringListDelegate::StringListDelegate(const QStringList& names, QObject* parent)
     : TextItemDelegate(parent), m_names(names)
 {
@@ -28,10 +16,9 @@ QString StringListDelegate::text(const QVariant& value) const
 void StringListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const
 {
-    const int n = index.data(Qt::DisplayRole).toInt();
-    if (n < 0 || n >= m_names.size())
-        return;  // no background, no highlight, no focus: the cell stays blank
-    paintText(painter, option, index, m_names.at(n));
+    // A code outside the list: no background, no highlight, no focus; the cell stays blank.
+    if (!text(index.data(Qt::DisplayRole)).isNull())
+        TextItemDelegate::paint(painter, option, index);
 }
 
 QWidget* StringListDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -42,22 +29,19 @@ QWidget* StringListDelegate::createEditor(QWidget* parent, const QStyleOptionVie
     return combo;
 }
 
+// The combo box edits the code by position. Its user property is currentText,
+// which the base class would store: the name instead of the code.
 void StringListDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    if (editsByIndex(editor))
-        editor->setProperty("currentIndex", index.data(Qt::DisplayRole).toInt());
-    else
-        QItemDelegate::setEditorData(editor, index);
+    if (auto* combo = qobject_cast<QComboBox*>(editor))
+        combo->setCurrentIndex(index.data(Qt::DisplayRole).toInt());
 }
 
 void StringListDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                       const QModelIndex& index) const
 {
-    if (editsByIndex(editor)) {
-        // -1 means nothing chosen (an empty list): keep the stored code.
-        const int code = editor->property("currentIndex").toInt();
-        if (code >= 0)
-            model->setData(index, code, Qt::EditRole);
-    } else
-        QItemDelegate::setModelData(editor, model, index);
+    auto* combo = qobject_cast<QComboBox*>(editor);
+    // -1 means nothing chosen (an empty list): keep the stored code.
+    if (combo && combo->currentIndex() >= 0)
+        model->setData(index, combo->currentIndex(), Qt::EditRole);
 }

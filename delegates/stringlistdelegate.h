@@ -15,7 +15,7 @@ public:
     StringListDelegate(const QStringList& names, QObject* parent);
 
     // The name of the code held by value; a null string when out of range.
-    QString text(const QVariant& value) const;
+    QString text(const QVariant& value) const override;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -7,6 +7,12 @@
 
 TextItemDelegate::TextItemDelegate(QObject* parent) : QItemDelegate(parent) {}
 
+void TextItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
+{
+    paintText(painter, option, index, text(index.data(Qt::DisplayRole)));
+}
+
 void TextItemDelegate::paintText(QPainter* painter, const QStyleOptionViewItem& option,
                                  const QModelIndex& index, const QString& text) const
 {

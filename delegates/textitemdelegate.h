@@ -13,6 +13,11 @@ class TextItemDelegate : public QItemDelegate
 public:
     explicit TextItemDelegate(QObject* parent = nullptr);
 
+    // What the cell of value shows.
+    virtual QString text(const QVariant& value) const = 0;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
 protected:
     void paintText(QPainter* painter, const QStyleOptionViewItem& option,
                    const QModelIndex& index, const QString& text) const;

@@ -34,6 +34,68 @@ QString einstellungsDatei()
         .absoluteFilePath("belegwerk.ini");
 }
 
+// What a settings file would change: the known keys whose value differs, the
+// offsets refused (with the reason) and the keys the program does not know.
+struct Vergleich {
+    QMap<QString, QVariant> neu;
+    QStringList abgelehnt, unbekannt;
+};
+
+Vergleich vergleiche(const QSettings& ini, const QSettings& settings)
+{
+    // An offset the numbering would refuse is not taken over.
+    const QStringList offsets{Einstellung::name(Einstellung::RechnungOffset1),
+                              Einstellung::name(Einstellung::RechnungOffset2)};
+    const QString passwortKey = Einstellung::name(Einstellung::DatenbankPasswort);
+    Vergleich v;
+    const QStringList keys = ini.allKeys();
+    for (const QString& key : keys) {
+        if (!bekannt(key)) {
+            v.unbekannt << key;
+            continue;
+        }
+        const QString grund =
+            offsets.contains(key) ? Datenbank::pruefeOffset(key, ini.value(key)) : QString();
+        const QVariant alt = settings.value(key), wert = ini.value(key);
+        if (!grund.isEmpty())
+            v.abgelehnt << grund;
+        else if (key != passwortKey && !(alt == wert || (alt.isValid() && alt.toString() == wert.toString())))
+            v.neu.insert(key, wert);
+    }
+    return v;
+}
+
+// The stored password belongs to the server it was given for: a file that
+// points elsewhere without a password of its own drops it.
+struct PasswortWechsel {
+    PasswortWechsel(const QSettings& ini, QSettings& settings, const QMap<QString, QVariant>& neuWerte)
+        : passwort(Einstellung::text(Einstellung::DatenbankPasswort, ini))
+    {
+        bool anderesZiel = false;
+        for (auto k : {Einstellung::DatenbankTreiber, Einstellung::DatenbankHost, Einstellung::DatenbankPort,
+                       Einstellung::DatenbankUser, Einstellung::DatenbankName})
+            anderesZiel = anderesZiel || neuWerte.contains(Einstellung::name(k));
+        const QString gespeichert = Passwortablage::lies(settings);
+        neu = !passwort.isEmpty() && passwort != gespeichert;
+        weg = passwort.isEmpty() && anderesZiel && !gespeichert.isEmpty();
+    }
+    QString passwort;  // the file's
+    bool neu = false;  // the file brings another password
+    bool weg = false;  // the stored one is dropped
+};
+
+// Lists what changes and what is left out; true when the user takes it over.
+bool bestaetigt(QWidget* parent, const QString& titel, const QStringList& liste,
+                const QStringList& unbekannt)
+{
+    QString frage = EinstellungsDatei::tr("Diese Einstellungen werden geändert:") + "\n" + liste.join('\n');
+    if (!unbekannt.isEmpty())
+        frage += "\n\n" + EinstellungsDatei::tr("Unbekannt, nicht übernommen:") + "\n" + unbekannt.join('\n');
+    return Interaktion::instance()->question(parent, titel, frage + "\n\n" + EinstellungsDatei::tr("Übernehmen?"),
+                                             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+           == QMessageBox::Ok;
+}
+
 }  // namespace
 
 void EinstellungsDatei::exportiere(QWidget* parent)
@@ -88,29 +150,10 @@ void EinstellungsDatei::importiere(QWidget* parent)
             tr("Die Datei %1 konnte nicht gelesen werden.").arg(QDir::toNativeSeparators(datei)));
         return;
     }
-    // An offset the numbering would refuse is not taken over.
-    const QStringList offsets{Einstellung::name(Einstellung::RechnungOffset1),
-        Einstellung::name(Einstellung::RechnungOffset2)};
-    const QString passwortKey = Einstellung::name(Einstellung::DatenbankPasswort);
-    QStringList abgelehnt, unbekannt;
-    QMap<QString, QVariant> neu;  // the keys whose value the file changes
-    const QStringList keys = ini.allKeys();
-    for (const QString& key : keys) {
-        if (!bekannt(key)) {
-            unbekannt << key;
-            continue;
-        }
-        const QString grund =
-            offsets.contains(key) ? Datenbank::pruefeOffset(key, ini.value(key)) : QString();
-        const QVariant alt = settings.value(key), wert = ini.value(key);
-        if (!grund.isEmpty())
-            abgelehnt << grund;
-        else if (key != passwortKey && !(alt == wert || (alt.isValid() && alt.toString() == wert.toString())))
-            neu.insert(key, wert);
-    }
+    const Vergleich v = vergleiche(ini, settings);
     // The database is checked as it would be opened at the next start.
     const auto kuenftig = [&](Einstellung::Schluessel k) {
-        return neu.value(Einstellung::name(k), Einstellung::wert(k, settings)).toString();
+        return v.neu.value(Einstellung::name(k), Einstellung::wert(k, settings)).toString();
     };
     const QString verboten = Verbindung::pruefe(kuenftig(Einstellung::DatenbankTreiber),
                                                 kuenftig(Einstellung::DatenbankName));
@@ -119,42 +162,28 @@ void EinstellungsDatei::importiere(QWidget* parent)
                                          verboten + '\n' + tr("Es wurde nichts übernommen."));
         return;
     }
-    // The stored password belongs to the server it was given for: a file that
-    // points elsewhere without a password of its own drops it.
-    const QString passwort = Einstellung::text(Einstellung::DatenbankPasswort, ini);
-    bool anderesZiel = false;
-    for (auto k : {Einstellung::DatenbankTreiber, Einstellung::DatenbankHost, Einstellung::DatenbankPort,
-                   Einstellung::DatenbankUser, Einstellung::DatenbankName})
-        anderesZiel = anderesZiel || neu.contains(Einstellung::name(k));
-    const QString gespeichert = Passwortablage::lies(settings);
-    const bool passwortNeu = !passwort.isEmpty() && passwort != gespeichert;
-    const bool passwortWeg = passwort.isEmpty() && anderesZiel && !gespeichert.isEmpty();
-
-    QStringList liste = neu.keys();
-    if (passwortNeu)
-        liste << passwortKey;
-    if (passwortWeg)
-        liste << passwortKey + ' ' + tr("(wird gelöscht und beim nächsten Start erfragt)");
+    const PasswortWechsel pw(ini, settings, v.neu);
+    QStringList liste = v.neu.keys();
+    if (pw.neu)
+        liste << Einstellung::name(Einstellung::DatenbankPasswort);
+    if (pw.weg)
+        liste << Einstellung::name(Einstellung::DatenbankPasswort) + ' '
+                     + tr("(wird gelöscht und beim nächsten Start erfragt)");
     if (liste.isEmpty()) {
         Interaktion::instance()->information(
             parent, titel,
-            (abgelehnt.isEmpty() ? QString() : abgelehnt.join('\n') + '\n')
+            (v.abgelehnt.isEmpty() ? QString() : v.abgelehnt.join('\n') + '\n')
                 + tr("Die Datei ändert keine Einstellung."));
         return;
     }
-    QString frage = tr("Diese Einstellungen werden geändert:") + "\n" + liste.join('\n');
-    if (!unbekannt.isEmpty())
-        frage += "\n\n" + tr("Unbekannt, nicht übernommen:") + "\n" + unbekannt.join('\n');
-    if (Interaktion::instance()->question(parent, titel, frage + "\n\n" + tr("Übernehmen?"),
-                                          QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
-        != QMessageBox::Ok)
+    if (!bestaetigt(parent, titel, liste, v.unbekannt))
         return;
-    for (auto it = neu.cbegin(); it != neu.cend(); ++it)
+    for (auto it = v.neu.cbegin(); it != v.neu.cend(); ++it)
         settings.setValue(it.key(), it.value());
     // A password from the file moves into the secret store where one runs.
-    if (passwortNeu || passwortWeg)
-        Passwortablage::speichere(settings, passwort);
-    if (!abgelehnt.isEmpty())
+    if (pw.neu || pw.weg)
+        Passwortablage::speichere(settings, pw.passwort);
+    if (!v.abgelehnt.isEmpty())
         Interaktion::instance()->warning(
-            parent, titel, abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
+            parent, titel, v.abgelehnt.join('\n') + '\n' + tr("Dieser Wert wurde nicht übernommen."));
 }

@@ -81,7 +81,8 @@ RechnungsEditor::RechnungsEditor(QWidget* parent)
     m_layout->addItems({tr("de"), tr("fr_1")});
     m_zahlungsziel->setSuffix(tr(" Tage"));
     m_gueltigkeit->setSuffix(tr(" Tage"));
-    m_offsetHinweis->setObjectName("Rechnung/OffsetHinweis");
+    // A label, not a stored key: the settings table does not list it.
+    m_offsetHinweis->setObjectName(QStringLiteral("offsetHinweis"));
     m_offsetHinweis->setWordWrap(true);
     m_offsetHinweis->setStyleSheet("color: #b00000");
     m_offsetHinweis->hide();
@@ -150,10 +151,11 @@ QGroupBox* RechnungsEditor::mahnGruppe()
 
 void RechnungsEditor::load()
 {
-    m_kopf->setPlainText(Einstellung::text(Einstellung::RechnungHead, m_settings));
-    m_fussSchulung->setPlainText(Einstellung::text(Einstellung::RechnungFoot, m_settings));
-    m_fussProdukte->setPlainText(Einstellung::text(Einstellung::RechnungFoot2, m_settings));
-    m_logoText->setPlainText(Einstellung::text(Einstellung::RechnungLogoText, m_settings));
+    for (const auto& [feld, key] : textFelder())
+        feld->setPlainText(Einstellung::text(key, m_settings));
+    // The defaults the invoice prints while the keys are unset.
+    for (const auto& [feld, key] : zahlFelder())
+        feld->setValue(Einstellung::zahl(key, m_settings));
     m_drucker->setCurrentIndex(
         m_druckerNamen.indexOf(Einstellung::text(Einstellung::RechnungDruckerName, m_settings)));
     m_zeigeDialog->setChecked(Einstellung::schalter(Einstellung::RechnungZeigeDialog, m_settings));
@@ -172,14 +174,8 @@ void RechnungsEditor::load()
                              + tr("Mit diesem Versatz wird keine Rechnung gespeichert; "
                                   "\"OK\" speichert den angezeigten Wert."));
     m_offsetHinweis->setVisible(!ungueltig.isEmpty());
-    m_kopien->setValue(Einstellung::zahl(Einstellung::RechnungCopies, m_settings));
     // Printing also understands the layout's name; either form shows its entry.
     m_layout->setCurrentIndex(Layouts::deutsch() ? 0 : 1);
-    // The defaults the invoice prints while the keys are unset.
-    m_zahlungsziel->setValue(Einstellung::zahl(Einstellung::RechnungZahlungsziel, m_settings));
-    m_gueltigkeit->setValue(Einstellung::zahl(Einstellung::AngebotGueltigkeit, m_settings));
-    m_mahntext->setPlainText(
-        Einstellung::text(Einstellung::RechnungMahntext, m_settings));
     for (int i = 0; i < m_praefixe.size(); ++i)
         m_praefixe[i]->setText(Einstellung::text(praefixSchluessel[i], m_settings));
     // The rates in force: those set, else the defaults of the country's rule.
@@ -196,22 +192,32 @@ void RechnungsEditor::load()
 
 void RechnungsEditor::save()
 {
-    Einstellung::setze(Einstellung::RechnungHead, m_kopf->toPlainText(), m_settings);
-    Einstellung::setze(Einstellung::RechnungFoot, m_fussSchulung->toPlainText(), m_settings);
-    Einstellung::setze(Einstellung::RechnungFoot2, m_fussProdukte->toPlainText(), m_settings);
-    Einstellung::setze(Einstellung::RechnungLogoText, m_logoText->toPlainText(), m_settings);
+    for (const auto& [feld, key] : textFelder())
+        Einstellung::setze(key, feld->toPlainText(), m_settings);
+    for (const auto& [feld, key] : zahlFelder())
+        Einstellung::setze(key, feld->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungDruckerName, m_drucker->currentText(), m_settings);
     Einstellung::setze(Einstellung::RechnungZeigeDialog, m_zeigeDialog->isChecked(), m_settings);
-    Einstellung::setze(Einstellung::RechnungCopies, m_kopien->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungOffset1, m_offsetProdukte->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungOffset2, m_offsetSchulung->value(), m_settings);
     Einstellung::setze(Einstellung::RechnungLayout, m_layout->currentIndex(), m_settings);
-    Einstellung::setze(Einstellung::RechnungZahlungsziel, m_zahlungsziel->value(), m_settings);
-    Einstellung::setze(Einstellung::AngebotGueltigkeit, m_gueltigkeit->value(), m_settings);
-    Einstellung::setze(Einstellung::RechnungMahntext, m_mahntext->toPlainText(), m_settings);
     for (int i = 0; i < m_praefixe.size(); ++i)
         Einstellung::setze(praefixSchluessel[i], m_praefixe[i]->text().trimmed(), m_settings);
     Einstellung::setze(Einstellung::MahnungRegel, m_mahnRegel->currentData(), m_settings);
     for (int i = 0; i < m_mahnWerte.size(); ++i)
         Einstellung::setze(mahnSchluessel[i], m_mahnWerte[i]->value(), m_settings);
+}
+
+QList<std::pair<QPlainTextEdit*, Einstellung::Schluessel>> RechnungsEditor::textFelder() const
+{
+    return {{m_kopf, Einstellung::RechnungHead},         {m_fussSchulung, Einstellung::RechnungFoot},
+            {m_fussProdukte, Einstellung::RechnungFoot2}, {m_logoText, Einstellung::RechnungLogoText},
+            {m_mahntext, Einstellung::RechnungMahntext}};
+}
+
+QList<std::pair<QSpinBox*, Einstellung::Schluessel>> RechnungsEditor::zahlFelder() const
+{
+    return {{m_kopien, Einstellung::RechnungCopies},
+            {m_zahlungsziel, Einstellung::RechnungZahlungsziel},
+            {m_gueltigkeit, Einstellung::AngebotGueltigkeit}};
 }

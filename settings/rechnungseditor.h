@@ -1,6 +1,9 @@
 #ifndef RECHNUNGSEDITOR_H
 #define RECHNUNGSEDITOR_H
 
+#include "platform/einstellung.h"
+
+#include <QList>
 #include <QSettings>
 #include <QStringList>
 #include <QWidget>
@@ -28,6 +31,10 @@ public slots:
     void save();
 
 private:
+    // The fields read and written as they are, with their keys.
+    QList<std::pair<QPlainTextEdit*, Einstellung::Schluessel>> textFelder() const;
+    QList<std::pair<QSpinBox*, Einstellung::Schluessel>> zahlFelder() const;
+
     QStringList m_druckerNamen;  // the installed printers, in the combo's order
     QPlainTextEdit* m_kopf;
     QPlainTextEdit* m_fussSchulung;

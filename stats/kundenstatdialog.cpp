@@ -22,13 +22,16 @@ struct Posten
     const AuftragsKennzahlen* letzter = nullptr;  // the last order met
 };
 
+// The columns the statistics fills, in the order of its titles.
+enum Spalte { KundenNrSpalte, FirmaSpalte, NameSpalte, OrtSpalte, PlzSpalte, AnzahlSpalte, SummenSpalte };
+
 // Beyond this many customers one read of the whole file beats one query each.
 const int einzelnLesenBis = 200;
 
 }  // namespace
 
 KundenStatDialog::KundenStatDialog(QWidget* parent)
-    : StatistikDialog(QStringLiteral("KundenStatDialog"), 6, parent),
+    : StatistikDialog(QStringLiteral("KundenStatDialog"), SummenSpalte, parent),
       m_typ(new QComboBox(this)),
       m_filter(new QLineEdit(this))
 {
@@ -56,7 +59,7 @@ KundenStatDialog::KundenStatDialog(QWidget* parent)
 
 void KundenStatDialog::selected(QModelIndex index)
 {
-    emit kundeClicked(index.sibling(index.row(), 0).data().toInt());
+    emit kundeClicked(index.siblingAtColumn(KundenNrSpalte).data().toInt());
 }
 
 void KundenStatDialog::view_context(QPoint p)
@@ -64,7 +67,7 @@ void KundenStatDialog::view_context(QPoint p)
     const QModelIndex index = tabelle()->indexAt(p);
     if (!index.isValid() || !m_kundenStore)
         return;
-    const int nr = index.sibling(index.row(), 0).data().toInt();
+    const int nr = index.siblingAtColumn(KundenNrSpalte).data().toInt();
     if (nr <= 0)
         return;
     const Kunde k = m_kundenStore->getKunde(nr);

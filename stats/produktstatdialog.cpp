@@ -26,10 +26,13 @@ QStandardItem* mengeItem(qint64 tausendstel)
     return item;
 }
 
+// The money column of ProduktNr, Produkt, Anzahl, Summe.
+const int summenSpalte = 3;
+
 }  // namespace
 
 ProduktStatDialog::ProduktStatDialog(QWidget* parent)
-    : StatistikDialog(QStringLiteral("ProduktStatDialog"), 3, parent)
+    : StatistikDialog(QStringLiteral("ProduktStatDialog"), summenSpalte, parent)
 {
     setWindowTitle(tr("Produktstatistik"));
     connect(m_berechnen, &QPushButton::pressed, this, &ProduktStatDialog::updateModel);

@@ -77,12 +77,11 @@ private slots:
     {
         QFETCH(int, typ);
         QFETCH(QString, text);
-        QFETCH(QStringList, erwartet);
         KundenEditor e;
         e.setStore(store);
         typWahl(e)->setCurrentIndex(typ);
         QTest::keyClicks(filterFeld(e), text);
-        QCOMPARE(namen(e), erwartet);
+        QTEST(namen(e), "erwartet");
         QTest::mouseClick(knopf(&e, "Alle"), Qt::LeftButton);
         QCOMPARE(namen(e).size(), 4);
     }

@@ -27,7 +27,7 @@ AsCompleter::AsCompleter(bool writeBack, QObject* parent)
     : QObject(parent), m_proxy(new QSortFilterProxyModel(this)), m_writeBack(writeBack)
 {
     m_proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
-    m_proxy->setFilterKeyColumn(0);
+    m_proxy->setFilterKeyColumn(0);  // until the owner names its column
 
     QWidget* w = qobject_cast<QWidget*>(parent);
     m_table = new QTableView(w);

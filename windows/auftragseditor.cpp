@@ -19,6 +19,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlTableModel>
@@ -95,7 +96,7 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &AuftragsEditor::view_context);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &AuftragsEditor::befehl);
+    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &AuftragsEditor::befohlen);
 }
 
 AuftragsEditor::~AuftragsEditor()
@@ -124,17 +125,13 @@ void AuftragsEditor::setStore(AuftragsStore* store)
     if (!store)
         return;
     zeigeModel(m_admin ? store->filterModel(m_von->dateTime(), m_bis->dateTime()) : store->listenModel(auswahl()));
-    m_view->setSortingEnabled(true);
-    if (!m_admin)
+    AuftragsListe::richteEin(m_view, this);
+    // Only the administrator edits in place; the list opens an order on a double click.
+    if (!m_admin) {
         m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setAlternatingRowColors(true);
-
-    AuftragsListe::setzeDelegaten(m_view, this, CodeTabellen::zahlungsarten(),
-                                  CodeTabellen::auftragsStatus());
-    if (!m_admin)
         connect(m_view, &QAbstractItemView::doubleClicked, this, &AuftragsEditor::selected,
                 Qt::UniqueConnection);
+    }
     resizeTable();
 }
 
@@ -204,9 +201,8 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
                     m_aktionen->waehle(nr > 0 && m_store ? m_store->getAuftrag(nr) : Auftrag());
                 });
     // A new model brings all columns back.
-    for (int spalte : {0, 7, 8, 11, 17, 18, AuftragsListe::spalte(m_view, "Bezug"),
-                       AuftragsListe::spalte(m_view, "Netto")})
-        m_view->hideColumn(spalte);
+    for (const char* name : {"Nr", "Ort", "Bemerkung", "Lieferung", "Komentar", "Version", "Bezug", "Netto"})
+        m_view->hideColumn(AuftragsListe::spalte(m_view, name));
     // The sums follow the list, also when the store reads it again after a write.
     if (model && !m_admin) {
         connect(model, &QAbstractItemModel::modelReset, this, &AuftragsEditor::zeigeSummen);
@@ -222,67 +218,14 @@ void AuftragsEditor::resizeTable()
 
 void AuftragsEditor::view_context(QPoint p)
 {
-    const int nr = AuftragsListe::nrUnter(m_view, p);
-    if (nr <= 0 || !m_store)
-        return;
-    Auftrag a = m_store->getAuftrag(nr);
-    m_aktionen->waehle(a);
-
-    QMenu menu(this);
-    m_aktionen->fuelle(&menu, {AuftragsBefehl::Anzeigen, AuftragsBefehl::KundeAnzeigen,
-                               AuftragsBefehl::Vorschau, AuftragsBefehl::Drucken,
-                               AuftragsBefehl::Pdf, AuftragsBefehl::Xml, AuftragsBefehl::Email,
-                               AuftragsBefehl::RechnungAusAngebot,
-                               AuftragsBefehl::GutschriftAusRechnung,
-                               AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen,
-                               AuftragsBefehl::Mahnung});
-    QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Storniert);
-    // The order commands answer through their actions while the menu runs.
-    QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
-    if (gewaehlt && status->actions().contains(gewaehlt))
-        AuftragsListe::setzeStatus(m_store, a, gewaehlt->data().toInt(), this);
-}
-
-void AuftragsEditor::befehl(AuftragsBefehl b, Auftrag a)
-{
-    switch (b) {
-    case AuftragsBefehl::Anzeigen:
-        emit auftragClicked(a.Nr);
-        break;
-    case AuftragsBefehl::KundeAnzeigen:
-        emit kundeClicked(a.Kunde.Nr);
-        break;
-    case AuftragsBefehl::Vorschau:
-        emit auftragVorschau(a);
-        break;
-    case AuftragsBefehl::Drucken:
-        emit auftragDrucken(a);
-        break;
-    case AuftragsBefehl::Pdf:
-        emit auftragPDF(a);
-        break;
-    case AuftragsBefehl::Xml:
-        emit auftragXML(a);
-        break;
-    case AuftragsBefehl::Email:
-        emit auftragEmail(a);
-        break;
-    case AuftragsBefehl::RechnungAusAngebot:
-        emit rechnungFromAngebot(a);
-        break;
-    case AuftragsBefehl::GutschriftAusRechnung:
-        emit gutschriftFromRechnung(a);
-        break;
-    case AuftragsBefehl::Kundendaten:
-        emit auftragKunde(a.Kunde);
-        break;
-    case AuftragsBefehl::Zahlungen:
-        emit auftragZahlungen(a);
-        break;
-    case AuftragsBefehl::Mahnung:
-        emit auftragMahnen(a);
-        break;
-    }
+    AuftragsListe::kontextMenu(m_view, p, m_store, m_aktionen,
+                               {AuftragsBefehl::Anzeigen, AuftragsBefehl::KundeAnzeigen,
+                                AuftragsBefehl::Vorschau, AuftragsBefehl::Drucken, AuftragsBefehl::Pdf,
+                                AuftragsBefehl::Xml, AuftragsBefehl::Email,
+                                AuftragsBefehl::RechnungAusAngebot, AuftragsBefehl::GutschriftAusRechnung,
+                                AuftragsBefehl::Kundendaten, AuftragsBefehl::Zahlungen,
+                                 AuftragsBefehl::Mahnung},
+                               AuftragsStatus::Storniert);
 }
 
 void AuftragsEditor::view_admin_context(QPoint p)
@@ -320,34 +263,20 @@ void AuftragsEditor::save()
         for (int rolle : {int(Qt::DisplayRole), TabellenQuelle::SpaltenName})
             kopie->setHeaderData(c, Qt::Horizontal, m_model->headerData(c, Qt::Horizontal, rolle), rolle);
 
-    const QStringList status = CodeTabellen::auftragsStatus();
-    const QStringList typen = CodeTabellen::auftragsarten();
-    const QStringList zahlungen = CodeTabellen::zahlungsarten();
-    const QStringList dienste = CodeTabellen::dienstTypen();
+    // The coded columns are written as their names.
+    const QMap<int, QStringList> codes{{AuftragsListe::Status, CodeTabellen::auftragsStatus()},
+                                       {AuftragsListe::Typ, CodeTabellen::auftragsarten()},
+                                       {AuftragsListe::Zahlung, CodeTabellen::zahlungsarten()},
+                                       {AuftragsListe::Dienst, CodeTabellen::dienstTypen()}};
     for (int r = 0; r < zeilen; ++r) {
         for (int c = 0; c < spalten; ++c) {
             const QVariant wert = m_model->index(r, c).data();
-            QString text;
-            switch (c) {
-            case AuftragsListe::Status:
-                text = CodeTabellen::name(status, wert.toInt());
-                break;
-            case AuftragsListe::Typ:
-                text = CodeTabellen::name(typen, wert.toInt());
-                break;
-            case AuftragsListe::Zahlung:
-                text = CodeTabellen::name(zahlungen, wert.toInt());
-                break;
-            case AuftragsListe::Dienst:
-                text = CodeTabellen::name(dienste, wert.toInt());
-                break;
-            default:
-                auto* item = new QStandardItem;
+            auto* item = new QStandardItem;
+            if (codes.contains(c))
+                item->setText(CodeTabellen::name(codes[c], wert.toInt()));
+            else
                 item->setData(wert, Qt::DisplayRole);
-                kopie->setItem(r, c, item);
-                continue;
-            }
-            kopie->setItem(r, c, new QStandardItem(text));
+            kopie->setItem(r, c, item);
         }
     }
     exportTabelle(this, tr("Aufträge exportieren"), kopie.get());

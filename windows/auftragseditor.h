@@ -58,17 +58,8 @@ public:
 
 signals:
     void auftragClicked(int Nr);
-    void auftragDrucken(Auftrag& a);
-    void auftragVorschau(Auftrag a);
-    void auftragEmail(Auftrag a);
-    void auftragPDF(Auftrag a);
-    void auftragXML(Auftrag a);
-    void auftragKunde(Kunde& k);
-    void kundeClicked(int Nr);
-    void rechnungFromAngebot(Auftrag a);
-    void gutschriftFromRechnung(Auftrag a);
-    void auftragZahlungen(Auftrag a);
-    void auftragMahnen(Auftrag a);
+    // An order command chosen from a menu; the main window carries it out.
+    void befohlen(AuftragsBefehl b, const Auftrag& a);
 
 public slots:
     void save();
@@ -83,8 +74,6 @@ protected slots:
 private:
     void zeigeModel(QSqlTableModel* model);
     void zeigeSummen();
-    // Reports command b for order a by the matching signal.
-    void befehl(AuftragsBefehl b, Auftrag a);
 
     QTableView* m_view;
     QDateEdit* m_von;

@@ -6,6 +6,7 @@
 #include "delegates/stringlistdelegate.h"
 #include "records/codetabellen.h"
 #include "store/auftragsstore.h"
+#include "windows/auftragsaktionen.h"
 #include "windows/spaltentitel.h"
 
 #include <QCoreApplication>
@@ -24,9 +25,11 @@ int AuftragsListe::spalte(QTableView* view, const char* name)
     return model ? model->fieldIndex(QString::fromLatin1(name)) : -1;
 }
 
-void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
-                                   const QStringList& zahlungen, const QStringList& status)
+void AuftragsListe::richteEin(QTableView* view, QWidget* parent)
 {
+    view->setSortingEnabled(true);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setAlternatingRowColors(true);
     auto* summe = new FormatedDoubleDelegate(QCoreApplication::translate("AuftragsListe", "%1 €"), 2);
     summe->setParent(parent);
     auto* eingang = new FormatedDateTimeDelegate("dd.MM.yyyy hh:mm:ss");
@@ -50,10 +53,10 @@ void AuftragsListe::setzeDelegaten(QTableView* view, QWidget* parent,
         ausgestellt->setParent(parent);
         view->setItemDelegateForColumn(spalte(view, "Ausgestellt"), ausgestellt);
     }
-    view->setItemDelegateForColumn(Status, new StringListDelegate(status, parent));
+    view->setItemDelegateForColumn(Status, new StringListDelegate(CodeTabellen::auftragsStatus(), parent));
     view->setItemDelegateForColumn(Typ,
                                    new StringListDelegate(CodeTabellen::auftragsarten(), parent));
-    view->setItemDelegateForColumn(Zahlung, new StringListDelegate(zahlungen, parent));
+    view->setItemDelegateForColumn(Zahlung, new StringListDelegate(CodeTabellen::zahlungsarten(), parent));
     view->setItemDelegateForColumn(Dienst,
                                    new StringListDelegate(CodeTabellen::dienstTypen(), parent));
 }
@@ -115,4 +118,22 @@ void AuftragsListe::setzeStatus(AuftragsStore* store, Auftrag a, int status, QWi
             parent, QCoreApplication::translate("AuftragsListe", "Status setzen"),
             QCoreApplication::translate("AuftragsListe",
                                         "Der Status des Auftrags konnte nicht gespeichert werden."));
+}
+
+void AuftragsListe::kontextMenu(QTableView* view, const QPoint& p, AuftragsStore* store,
+                                AuftragsAktionen* aktionen, const QList<AuftragsBefehl>& befehle,
+                                int letzterStatus)
+{
+    const int nr = nrUnter(view, p);
+    if (nr <= 0 || !store)
+        return;
+    const Auftrag a = store->getAuftrag(nr);
+    aktionen->waehle(a);
+    QMenu menu(view);
+    aktionen->fuelle(&menu, befehle);
+    QMenu* status = statusMenu(&menu, letzterStatus);
+    // The order commands answer through their actions while the menu runs.
+    QAction* gewaehlt = menu.exec(view->viewport()->mapToGlobal(p));
+    if (gewaehlt && status->actions().contains(gewaehlt))
+        setzeStatus(store, a, gewaehlt->data().toInt(), view);
 }

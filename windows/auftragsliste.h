@@ -2,9 +2,11 @@
 #define AUFTRAGSLISTE_H
 
 #include "records/auftrag.h"
+#include "records/auftragsbefehl.h"
 
 #include <QStringList>
 
+class AuftragsAktionen;
 class AuftragsStore;
 class QMenu;
 class QPoint;
@@ -23,10 +25,10 @@ public:
 
     // The column of that name in view's model; -1 where there is none.
     static int spalte(QTableView* view, const char* name);
-    // Installs the column delegates, created with parent as their parent; the
-    // issue date shows which documents are issued and final.
-    static void setzeDelegaten(QTableView* view, QWidget* parent, const QStringList& zahlungen,
-                               const QStringList& status);
+    // Sorting, whole rows, alternating colours and the column delegates,
+    // created with parent as their parent; the issue date shows which
+    // documents are issued and final.
+    static void richteEin(QTableView* view, QWidget* parent);
     // The fixed widths, then the header state stored under key, if any.
     static void setzeSpalten(QTableView* view, QSettings& settings, const QString& key);
     // Puts model on view and deletes the model and selection it showed before.
@@ -37,6 +39,10 @@ public:
     static QMenu* statusMenu(QMenu* menu, int letzter);
     // Sets the status of the fetched order a and writes it; warns when that failed.
     static void setzeStatus(AuftragsStore* store, Auftrag a, int status, QWidget* parent);
+    // The context menu of the order under p: its commands from aktionen, then
+    // the statuses up to letzterStatus, one chosen written at once. None below the rows.
+    static void kontextMenu(QTableView* view, const QPoint& p, AuftragsStore* store, AuftragsAktionen* aktionen,
+                            const QList<AuftragsBefehl>& befehle, int letzterStatus);
 };
 
 #endif

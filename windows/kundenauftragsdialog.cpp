@@ -37,7 +37,7 @@ KundenAuftragsDialog::KundenAuftragsDialog(QWidget* parent)
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this,
             &KundenAuftragsDialog::view_context);
-    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &KundenAuftragsDialog::befehl);
+    connect(m_aktionen, &AuftragsAktionen::befohlen, this, &KundenAuftragsDialog::befohlen);
     const QString groesse = Einstellung::fenster(staticMetaObject, Einstellung::Groesse);
     resize(m_settings.value(groesse, QSize(610, 300)).toSize());
 }
@@ -72,12 +72,8 @@ void KundenAuftragsDialog::setStore(AuftragsStore* store)
     for (const char* name : {"Nr", "KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
                              "Lieferung", "BestellNr", "Dienst", "Komentar", "Version", "Faellig", "Bezug"})
         m_view->hideColumn(AuftragsListe::spalte(m_view, name));
-    m_view->setSortingEnabled(true);
+    AuftragsListe::richteEin(m_view, this);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setAlternatingRowColors(true);
-    AuftragsListe::setzeDelegaten(m_view, this, CodeTabellen::zahlungsarten(),
-                                  CodeTabellen::auftragsStatus());
     connect(m_view, &QAbstractItemView::doubleClicked, this, &KundenAuftragsDialog::selected,
             Qt::UniqueConnection);
     resizeTable();
@@ -96,44 +92,10 @@ void KundenAuftragsDialog::resizeTable()
 
 void KundenAuftragsDialog::view_context(QPoint p)
 {
-    const int nr = AuftragsListe::nrUnter(m_view, p);
-    if (nr <= 0 || !m_store)
-        return;
-    Auftrag a = m_store->getAuftrag(nr);
-    m_aktionen->waehle(a);
-
-    QMenu menu(this);
-    m_aktionen->fuelle(&menu, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
-                               AuftragsBefehl::Drucken, AuftragsBefehl::Pdf,
-                               AuftragsBefehl::Email});
-    QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Bezahlt);
-    // The order commands answer through their actions while the menu runs.
-    QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
-    if (gewaehlt && status->actions().contains(gewaehlt))
-        AuftragsListe::setzeStatus(m_store, a, gewaehlt->data().toInt(), this);
-}
-
-void KundenAuftragsDialog::befehl(AuftragsBefehl b, Auftrag a)
-{
-    switch (b) {
-    case AuftragsBefehl::Anzeigen:
-        emit auftragClicked(a.Nr);
-        break;
-    case AuftragsBefehl::Vorschau:
-        emit auftragVorschau(a);
-        break;
-    case AuftragsBefehl::Drucken:
-        emit auftragDrucken(a);
-        break;
-    case AuftragsBefehl::Pdf:
-        emit auftragPDF(a);
-        break;
-    case AuftragsBefehl::Email:
-        emit auftragEmail(a);
-        break;
-    default:  // not offered here
-        break;
-    }
+    AuftragsListe::kontextMenu(m_view, p, m_store, m_aktionen,
+                               {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau, AuftragsBefehl::Drucken,
+                                AuftragsBefehl::Pdf, AuftragsBefehl::Email},
+                               AuftragsStatus::Bezahlt);
 }
 
 void KundenAuftragsDialog::neuPressed()

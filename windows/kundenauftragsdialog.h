@@ -35,10 +35,8 @@ public:
 
 signals:
     void auftragClicked(int Nr);
-    void auftragDrucken(Auftrag& a);
-    void auftragVorschau(Auftrag a);
-    void auftragEmail(Auftrag a);
-    void auftragPDF(Auftrag a);
+    // An order command chosen from the context menu; the main window carries it out.
+    void befohlen(AuftragsBefehl b, const Auftrag& a);
     void neuerAuftrag(int kunde);
 
 protected slots:
@@ -48,9 +46,6 @@ protected slots:
     void neuPressed();
 
 private:
-    // Reports command b for order a by the matching signal.
-    void befehl(AuftragsBefehl b, Auftrag a);
-
     QTableView* m_view;
     QPushButton* m_neu;
     AuftragsAktionen* m_aktionen;

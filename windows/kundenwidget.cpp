@@ -48,7 +48,14 @@ bool fuenfstelligePlz(const QString& land)
 KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::Panel | QFrame::Raised);
+    baueFelder();
+    baueFormular();
+    verbinde();
+    clear();
+}
 
+void KundenWidget::baueFelder()
+{
     m_kundenNr = neuesFeld("KundenNr");
     // Never negative: a typed number becomes the record key.
     m_kundenNr->setValidator(new ZahlValidator(999999, m_kundenNr));
@@ -92,7 +99,10 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     m_hinweis = new QLabel(this);
     m_hinweis->setObjectName("Hinweis");
     m_hinweis->setWordWrap(true);
+}
 
+void KundenWidget::baueFormular()
+{
     auto* plzOrt = new QHBoxLayout;
     plzOrt->addWidget(m_plz, 0);
     plzOrt->addWidget(m_ort, 5);
@@ -118,17 +128,18 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     form->addRow(tr("Leitweg-ID"), m_leitwegId);
     form->addRow(tr("Lieferanschrift"), m_lieferanschrift);
     form->addRow(tr("Bemerkung"), m_bemerkung);
+}
 
-    const QList<std::pair<QLineEdit*, void (KundenWidget::*)()>> kette = {
-        {m_kundenNr, &KundenWidget::KundenNr_entered}, {m_firma, &KundenWidget::Firma_entered},
-        {m_name, &KundenWidget::Name_entered},         {m_strasse, &KundenWidget::Strasse_entered},
-        {m_plz, &KundenWidget::PLZ_entered},           {m_ort, &KundenWidget::Ort_entered},
-        {m_tel, &KundenWidget::Tel_entered},           {m_tel2, &KundenWidget::Tel2_entered},
-        {m_fax, &KundenWidget::Tel3_entered},          {m_email, &KundenWidget::Email_entered},
-        {m_iban, &KundenWidget::IBAN_entered},         {m_bic, &KundenWidget::BIC_entered},
-        {m_steuerNr, &KundenWidget::SteuerNr_entered}};
-    for (const auto& [feld, slot] : kette)
-        connect(feld, &QLineEdit::returnPressed, this, slot);
+void KundenWidget::verbinde()
+{
+    // Return moves on along the fields typed most, ending in the remark.
+    const QList<QLineEdit*> kette = {m_kundenNr, m_firma, m_name, m_strasse, m_plz, m_ort, m_tel,
+                                     m_tel2,     m_fax,   m_email, m_iban,   m_bic, m_steuerNr};
+    for (qsizetype i = 0; i < kette.size(); ++i) {
+        QWidget* naechstes = i + 1 < kette.size() ? static_cast<QWidget*>(kette.at(i + 1)) : m_bemerkung;
+        connect(kette.at(i), &QLineEdit::returnPressed, naechstes,
+                [naechstes] { naechstes->setFocus(Qt::OtherFocusReason); });
+    }
 
     for (QLineEdit* feld : {m_firma, m_name, m_strasse, m_plz, m_ort, m_land, m_tel, m_tel2, m_fax,
                             m_iban, m_bic, m_email, m_steuerNr, m_siren, m_eAdresse, m_leitwegId})
@@ -136,8 +147,6 @@ KundenWidget::KundenWidget(QWidget* parent) : QFrame(parent)
     connect(m_typ, &QComboBox::currentIndexChanged, this, &KundenWidget::data_changed);
     connect(m_bemerkung, &QTextEdit::textChanged, this, &KundenWidget::data_changed);
     connect(m_lieferanschrift, &QPlainTextEdit::textChanged, this, &KundenWidget::data_changed);
-
-    clear();
 }
 
 QLineEdit* KundenWidget::neuesFeld(const QString& name)
@@ -146,20 +155,6 @@ QLineEdit* KundenWidget::neuesFeld(const QString& name)
     feld->setObjectName(name);
     return feld;
 }
-
-void KundenWidget::KundenNr_entered() { m_firma->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Firma_entered() { m_name->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Name_entered() { m_strasse->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Strasse_entered() { m_plz->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::PLZ_entered() { m_ort->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Ort_entered() { m_tel->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Tel_entered() { m_tel2->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Tel2_entered() { m_fax->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Tel3_entered() { m_email->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::Email_entered() { m_iban->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::IBAN_entered() { m_bic->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::BIC_entered() { m_steuerNr->setFocus(Qt::OtherFocusReason); }
-void KundenWidget::SteuerNr_entered() { m_bemerkung->setFocus(Qt::OtherFocusReason); }
 
 void KundenWidget::data_changed()
 {
@@ -189,8 +184,9 @@ void KundenWidget::data_changed()
 
 void KundenWidget::clear()
 {
-    for (QLineEdit* feld : {m_kundenNr, m_firma, m_name, m_strasse, m_ort, m_tel, m_tel2, m_fax,
-                            m_email, m_plz, m_iban, m_bic, m_steuerNr, m_siren})
+    // Every field, so a new customer takes nothing over from the one shown before.
+    for (QLineEdit* feld : {m_kundenNr, m_firma, m_name, m_strasse, m_ort, m_tel, m_tel2, m_fax, m_email,
+                            m_plz, m_iban, m_bic, m_steuerNr, m_siren, m_eAdresse, m_leitwegId})
         feld->clear();
     m_bemerkung->clear();
     m_lieferanschrift->clear();
@@ -212,8 +208,7 @@ void KundenWidget::setKunde(const Kunde& k)
     m_plz->setText(k.PLZ);
     m_ort->setText(k.Ort);
     // Customers stored before the country was kept have none; show the default then.
-    if (!k.Land.isEmpty())
-        m_land->setText(k.Land);
+    m_land->setText(k.Land.isEmpty() ? tr("Frankreich") : k.Land);
     m_tel->setText(k.Tel);
     m_tel2->setText(k.Tel2);
     m_fax->setText(k.Fax);

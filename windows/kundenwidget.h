@@ -34,23 +34,13 @@ public slots:
     void clear();
 
 protected slots:
-    virtual void KundenNr_entered();
-    virtual void Firma_entered();
-    virtual void Name_entered();
-    virtual void Strasse_entered();
-    virtual void PLZ_entered();
-    virtual void Ort_entered();
-    virtual void Tel_entered();
-    virtual void Tel2_entered();
-    virtual void Tel3_entered();
-    virtual void Email_entered();
-    virtual void IBAN_entered();
-    virtual void BIC_entered();
-    virtual void SteuerNr_entered();
     virtual void data_changed();
 
 private:
     QLineEdit* neuesFeld(const QString& name);
+    void baueFelder();
+    void baueFormular();
+    void verbinde();
 
     int m_nr = 0;
     bool m_neu = true;

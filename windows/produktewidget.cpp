@@ -85,22 +85,19 @@ ProdukteWidget::ProdukteWidget(QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
     m_view->setModel(m_model);
-    const int breiten[] = {50, 80, 380, 70, 70};
-    for (int i = 0; i < 5; ++i)
+    const int breiten[ProduktLineModel::Spalten] = {50, 80, 380, 70, 70};
+    for (int i = 0; i < ProduktLineModel::Spalten; ++i)
         m_view->setColumnWidth(i, breiten[i]);
     m_view->setAlternatingRowColors(true);
     m_view->setShowGrid(false);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     auto* geld = new FormatedDoubleDelegate(tr("%1 €"), 2);
     geld->setParent(this);
-    m_view->setItemDelegateForColumn(3, geld);
-    m_view->setItemDelegateForColumn(4, geld);
+    m_view->setItemDelegateForColumn(ProduktLineModel::Netto, geld);
+    m_view->setItemDelegateForColumn(ProduktLineModel::Brutto, geld);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
 
     m_completer->setLineEdit(m_eingabe);
-    m_completer->setDisplayColumn(1);
-    m_completer->setCompletionColumn(0);
-    m_completer->setFilterKeyColumn(1);
 
     connect(m_eingabe, &QLineEdit::returnPressed, this, qOverload<>(&ProdukteWidget::eingabe));
     connect(m_menge, &QSpinBox::editingFinished, m_eingabe, qOverload<>(&QWidget::setFocus));
@@ -121,7 +118,15 @@ ProdukteWidget::~ProdukteWidget()
 void ProdukteWidget::setProduktStore(ProduktStore* store)
 {
     m_store = store;
-    m_completer->setSourceModel(store ? store->model() : nullptr);
+    QSqlTableModel* produkte = store ? store->model() : nullptr;
+    m_completer->setSourceModel(produkte);
+    if (!produkte)
+        return;
+    // Typed and listed: the name; entered: the product number. The filtered
+    // models the store hands out have the same columns.
+    m_completer->setDisplayColumn(produkte->fieldIndex("Name"));
+    m_completer->setCompletionColumn(produkte->fieldIndex("Nr"));
+    m_completer->setFilterKeyColumn(produkte->fieldIndex("Name"));
 }
 
 double ProdukteWidget::summe() const
@@ -249,67 +254,86 @@ void ProdukteWidget::prozente()
 void ProdukteWidget::view_item_context(QPoint pos)
 {
     const QModelIndex index = m_view->indexAt(pos);
+    using Aendern = void (ProdukteWidget::*)(const QModelIndex&);
+    const std::pair<QString, Aendern> befehle[] = {
+        {tr("entfernen"), &ProdukteWidget::entfernen},
+        {tr("Preis ändern"), &ProdukteWidget::preisAendern},
+        {tr("Menge ändern"), &ProdukteWidget::mengeAendern},
+        {tr("Komentar ändern"), &ProdukteWidget::komentarAendern},
+        {tr("MwSt ändern"), &ProdukteWidget::mwstAendern},
+        {tr("Einheit ändern"), &ProdukteWidget::einheitAendern}};
     QMenu menu(this);
-    QAction* entfernen = menu.addAction(tr("entfernen"));
-    QAction* preis = menu.addAction(tr("Preis ändern"));
-    QAction* menge = menu.addAction(tr("Menge ändern"));
-    QAction* komentar = menu.addAction(tr("Komentar ändern"));
-    QAction* mwst = menu.addAction(tr("MwSt ändern"));
-    QAction* einheit = menu.addAction(tr("Einheit ändern"));
+    for (const auto& befehl : befehle)
+        menu.addAction(befehl.first);
     QAction* a = menu.exec(m_view->mapToGlobal(pos));
     if (!a || !index.isValid())
         return;
+    (this->*befehle[menu.actions().indexOf(a)].second)(index);
+    updateSumme();
+}
 
-    Interaktion* ia = Interaktion::instance();
+void ProdukteWidget::entfernen(const QModelIndex& index)
+{
+    m_model->removeLine(index);
+}
+
+void ProdukteWidget::preisAendern(const QModelIndex& index)
+{
+    AuftragsLine l = m_model->line(index);
+    if (const std::optional<Betrag> p = frageBetrag(this, tr("Preis ändern"),
+                                                    tr("Bitte geben sie den neuen Preis an."),
+                                                    Betrag::ausEuro(l.Preis))) {
+        l.Preis = p->euro();
+        m_model->setLine(index, l);
+    }
+}
+
+void ProdukteWidget::einheitAendern(const QModelIndex& index)
+{
+    AuftragsLine l = m_model->line(index);
+    QStringList einheiten = standardEinheiten();
+    if (!l.Einheit.isEmpty() && !einheiten.contains(l.Einheit))
+        einheiten.prepend(l.Einheit);
+    bool ok = false;
+    const QString neu = Interaktion::instance()->getItem(this, tr("Einheit ändern"), tr("Einheit"), einheiten,
+                                                         qMax(0, int(einheiten.indexOf(l.Einheit))), &ok);
+    if (ok) {
+        l.Einheit = neu.trimmed();
+        m_model->setLine(index, l);
+    }
+}
+
+void ProdukteWidget::komentarAendern(const QModelIndex& index)
+{
     AuftragsLine l = m_model->line(index);
     bool ok = false;
-    if (a == entfernen) {
-        m_model->removeLine(index);
-    } else if (a == preis) {
-        if (const std::optional<Betrag> p = frageBetrag(this, tr("Preis ändern"),
-                                                        tr("Bitte geben sie den neuen Preis an."),
-                                                        Betrag::ausEuro(l.Preis))) {
-            l.Preis = p->euro();
-            m_model->setLine(index, l);
-        }
-    } else if (a == menge) {
-        mengeAendern(index);
-    } else if (a == einheit) {
-        QStringList einheiten = standardEinheiten();
-        if (!l.Einheit.isEmpty() && !einheiten.contains(l.Einheit))
-            einheiten.prepend(l.Einheit);
-        const QString neu = ia->getItem(this, tr("Einheit ändern"), tr("Einheit"), einheiten,
-                                        qMax(0, int(einheiten.indexOf(l.Einheit))), &ok);
-        if (ok) {
-            l.Einheit = neu.trimmed();
-            m_model->setLine(index, l);
-        }
-    } else if (a == komentar) {
-        const QString text = ia->getText(this, tr("Komentar ändern"),
-                                         tr("Bitte geben sie den neuen Komentar ein."), l.Komentar,
-                                         &ok);
-        if (ok) {
-            l.Komentar = text;
-            m_model->setLine(index, l);
-        }
-    } else if (a == mwst) {
-        const QList<Steuer::Wahl> wahl = Steuer::auswahl(Layouts::deutsch());
-        QStringList texte;
-        int jetzt = 0;
-        for (const Steuer::Wahl& w : wahl) {
-            if (w.kategorie == l.Kategorie && w.satz == l.Satz)
-                jetzt = texte.size();
-            texte << w.text;
-        }
-        const QString gewaehlt =
-            ia->getItem(this, tr("MwSt ändern"), tr("Umsatzsteuer der Zeile:"), texte, jetzt, &ok);
-        if (ok && texte.contains(gewaehlt)) {
-            const Steuer::Wahl& w = wahl.at(texte.indexOf(gewaehlt));
-            std::tie(l.Kategorie, l.Satz) = std::make_tuple(w.kategorie, w.satz);
-            m_model->setLine(index, l);
-        }
+    const QString text = Interaktion::instance()->getText(
+        this, tr("Komentar ändern"), tr("Bitte geben sie den neuen Komentar ein."), l.Komentar, &ok);
+    if (ok) {
+        l.Komentar = text;
+        m_model->setLine(index, l);
     }
-    updateSumme();
+}
+
+void ProdukteWidget::mwstAendern(const QModelIndex& index)
+{
+    AuftragsLine l = m_model->line(index);
+    const QList<Steuer::Wahl> wahl = Steuer::auswahl(Layouts::deutsch());
+    QStringList texte;
+    int jetzt = 0;
+    for (const Steuer::Wahl& w : wahl) {
+        if (w.kategorie == l.Kategorie && w.satz == l.Satz)
+            jetzt = texte.size();
+        texte << w.text;
+    }
+    bool ok = false;
+    const QString gewaehlt = Interaktion::instance()->getItem(this, tr("MwSt ändern"),
+                                                              tr("Umsatzsteuer der Zeile:"), texte, jetzt, &ok);
+    if (ok && texte.contains(gewaehlt)) {
+        const Steuer::Wahl& w = wahl.at(texte.indexOf(gewaehlt));
+        std::tie(l.Kategorie, l.Satz) = std::make_tuple(w.kategorie, w.satz);
+        m_model->setLine(index, l);
+    }
 }
 
 void ProdukteWidget::mengeAendern(const QModelIndex& index)

@@ -53,7 +53,13 @@ public slots:
 
 private:
     void filtereProdukte(int typ);
+    // The commands of a line's context menu.
+    void entfernen(const QModelIndex& index);
+    void preisAendern(const QModelIndex& index);
     void mengeAendern(const QModelIndex& index);
+    void einheitAendern(const QModelIndex& index);
+    void komentarAendern(const QModelIndex& index);
+    void mwstAendern(const QModelIndex& index);
 
     QSpinBox* m_menge;
     QLineEdit* m_eingabe;

@@ -12,7 +12,7 @@ int ProduktLineModel::rowCount(const QModelIndex& parent) const
 
 int ProduktLineModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 5;
+    return parent.isValid() ? 0 : Spalten;
 }
 
 QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
@@ -21,26 +21,26 @@ QVariant ProduktLineModel::data(const QModelIndex& index, int role) const
         || index.row() >= rowCount() || index.column() >= columnCount())
         return QVariant();
     if (role == Qt::TextAlignmentRole)
-        return index.column() == 3 ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
+        return index.column() == Netto ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QVariant();
     if (role != Qt::DisplayRole)
         return QVariant();
 
     const AuftragsLine& l = m_lines.at(index.row());
     switch (index.column()) {
-    case 0:
+    case Menge:
         // The unit beside the quantity it counts ("1.5 Stunde").
         return l.Einheit.isEmpty() ? QVariant(l.Anzahl) : QVariant(mengenText(l.Anzahl) + " " + l.Einheit);
-    case 1:
+    case ProduktNr:
         return l.ProduktNr;
-    case 2:
+    case Produkt:
         return l.Produkt;
-    case 3:
-    case 4: {
+    case Netto:
+    case Brutto: {
         // The line alone: its net as printed, and its gross at its own rate.
         Auftrag a = m_rahmen;
         a.Zeilen = {l};
         const Belegbetraege b(a);
-        return (index.column() == 3 ? b.netto() : b.brutto()).euro();
+        return (index.column() == Netto ? b.netto() : b.brutto()).euro();
     }
     }
     return QVariant();
@@ -51,7 +51,7 @@ void ProduktLineModel::setRahmen(const Auftrag& a)
     m_rahmen = a;
     m_rahmen.Zeilen.clear();
     if (!m_lines.isEmpty())
-        emit dataChanged(index(0, 3), index(m_lines.size() - 1, 4));
+        emit dataChanged(index(0, Netto), index(m_lines.size() - 1, Brutto));
 }
 
 Belegbetraege ProduktLineModel::betraege() const
@@ -66,7 +66,7 @@ QVariant ProduktLineModel::headerData(int section, Qt::Orientation orientation, 
     static const char* const namen[] = {QT_TR_NOOP("Menge"), QT_TR_NOOP("Produktnr."),
                                         QT_TR_NOOP("Produkt"), QT_TR_NOOP("Netto"),
                                         QT_TR_NOOP("Brutto")};
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 4)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= Spalten)
         return QVariant();
     return tr(namen[section]);
 }
@@ -115,7 +115,7 @@ void ProduktLineModel::setLine(const QModelIndex& index, const AuftragsLine& lin
     if (!index.isValid() || index.row() >= m_lines.size())
         return;
     m_lines[index.row()] = line;
-    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), 4));
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), Spalten - 1));
 }
 
 QModelIndex ProduktLineModel::appendLine(const AuftragsLine& line)

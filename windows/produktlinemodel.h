@@ -17,6 +17,8 @@ class ProduktLineModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    enum Spalte { Menge, ProduktNr, Produkt, Netto, Brutto, Spalten };
+
     explicit ProduktLineModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;

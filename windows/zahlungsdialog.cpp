@@ -16,12 +16,19 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+
+// The columns of the payments table, in the order of its titles.
+enum Spalte { DatumSpalte, BetragSpalte, ArtSpalte, ReferenzSpalte, Spalten };
+
+}  // namespace
+
 ZahlungsDialog::ZahlungsDialog(AuftragsStore* store, int auftrag, QWidget* parent)
     : QDialog(parent),
       m_store(store),
       m_auftrag(auftrag),
       m_offen(new QLabel(this)),
-      m_tabelle(new QTableWidget(0, 4, this)),
+      m_tabelle(new QTableWidget(0, Spalten, this)),
       m_datum(new QDateEdit(QDate::currentDate(), this)),
       m_betrag(new QLineEdit(this)),
       m_art(new QComboBox(this)),
@@ -92,12 +99,12 @@ void ZahlungsDialog::zeige()
         m_tabelle->insertRow(r);
         auto* datum = new QTableWidgetItem(z.Datum.toString("dd.MM.yyyy"));
         datum->setData(Qt::UserRole, z.Nr);
-        m_tabelle->setItem(r, 0, datum);
+        m_tabelle->setItem(r, DatumSpalte, datum);
         auto* betrag = new QTableWidgetItem(z.Betrag.text());
         betrag->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_tabelle->setItem(r, 1, betrag);
-        m_tabelle->setItem(r, 2, new QTableWidgetItem(CodeTabellen::name(arten, z.Art)));
-        m_tabelle->setItem(r, 3, new QTableWidgetItem(z.Referenz));
+        m_tabelle->setItem(r, BetragSpalte, betrag);
+        m_tabelle->setItem(r, ArtSpalte, new QTableWidgetItem(CodeTabellen::name(arten, z.Art)));
+        m_tabelle->setItem(r, ReferenzSpalte, new QTableWidgetItem(z.Referenz));
     }
 }
 
@@ -134,13 +141,7 @@ bool ZahlungsDialog::erfasse(const QString& text, const QDate& datum, int art, c
     z.Betrag = *betrag;
     z.Art = art;
     z.Referenz = referenz;
-    if (!m_store->addZahlung(z)) {
-        Interaktion::instance()->warning(this, titel, tr("Die Zahlung konnte nicht gespeichert werden.") + "\n"
-                                                          + m_store->letzterFehler().text);
-        return false;
-    }
-    zeige();
-    return true;
+    return geschrieben(m_store->addZahlung(z), titel, tr("Die Zahlung konnte nicht gespeichert werden."));
 }
 
 bool ZahlungsDialog::entferne(int nr)
@@ -153,13 +154,16 @@ bool ZahlungsDialog::entferne(int nr)
                                           QMessageBox::Question)
         != QMessageBox::Yes)
         return false;
-    if (!m_store->delZahlung(nr)) {
-        Interaktion::instance()->warning(this, titel, tr("Die Zahlung konnte nicht entfernt werden.") + "\n"
-                                                          + m_store->letzterFehler().text);
-        return false;
-    }
-    zeige();
-    return true;
+    return geschrieben(m_store->delZahlung(nr), titel, tr("Die Zahlung konnte nicht entfernt werden."));
+}
+
+bool ZahlungsDialog::geschrieben(bool ok, const QString& titel, const QString& fehler)
+{
+    if (!ok)
+        Interaktion::instance()->warning(this, titel, fehler + "\n" + m_store->letzterFehler().text);
+    else
+        zeige();
+    return ok;
 }
 
 void ZahlungsDialog::erfassePressed()
@@ -172,5 +176,5 @@ void ZahlungsDialog::entfernePressed()
 {
     const int zeile = m_tabelle->currentRow();
     if (zeile >= 0)
-        entferne(m_tabelle->item(zeile, 0)->data(Qt::UserRole).toInt());
+        entferne(m_tabelle->item(zeile, DatumSpalte)->data(Qt::UserRole).toInt());
 }

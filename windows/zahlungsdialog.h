@@ -37,6 +37,9 @@ private:
     void zeige();
     void erfassePressed();
     void entfernePressed();
+    // After a store write: the list anew when it worked, else the warning
+    // fehler with the store's reason. Returns ok.
+    bool geschrieben(bool ok, const QString& titel, const QString& fehler);
 
     QPointer<AuftragsStore> m_store;
     int m_auftrag;
