@@ -584,6 +584,7 @@ void MainWindow::listAuftraege(Kunde k)
     connect(&d, &KundenAuftragsDialog::auftragVorschau, this, &MainWindow::vorschau);
     connect(&d, &KundenAuftragsDialog::auftragEmail, this, &MainWindow::sendAuftragsEmail);
     connect(&d, &KundenAuftragsDialog::auftragPDF, this, &MainWindow::PDFspeichern);
+    connect(&d, &KundenAuftragsDialog::auftragZahlungen, this, &MainWindow::zeigeZahlungen);
     connect(&d, &KundenAuftragsDialog::neuerAuftrag, this, qOverload<int>(&MainWindow::neuerAuftrag));
     d.exec();
 }

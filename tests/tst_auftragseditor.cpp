@@ -334,6 +334,12 @@ private slots:
                     texte << codes->text(d.tabelle()->model()->index(r, spalte).data());
         }
         QCOMPARE(texte, QStringList({"Storniert", "Scheck"}));
+        // Payments are recorded from here as from the order list.
+        int gezahlt = 0;
+        connect(&d, &KundenAuftragsDialog::auftragZahlungen, this, [&gezahlt](const Auftrag& x) { gezahlt = x.Nr; });
+        MenuAuswahl wahl({"Zahlungen…"});
+        emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), a));
+        QCOMPARE(gezahlt, a);
     }
 
     void felderUndSammlung_data()

@@ -105,7 +105,7 @@ void KundenAuftragsDialog::view_context(QPoint p)
     QMenu menu(this);
     m_aktionen->fuelle(&menu, {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau,
                                AuftragsBefehl::Drucken, AuftragsBefehl::Pdf,
-                               AuftragsBefehl::Email});
+                               AuftragsBefehl::Email, AuftragsBefehl::Zahlungen});
     QMenu* status = AuftragsListe::statusMenu(&menu, AuftragsStatus::Bezahlt);
     // The order commands answer through their actions while the menu runs.
     QAction* gewaehlt = menu.exec(m_view->viewport()->mapToGlobal(p));
@@ -130,6 +130,9 @@ void KundenAuftragsDialog::befehl(AuftragsBefehl b, Auftrag a)
         break;
     case AuftragsBefehl::Email:
         emit auftragEmail(a);
+        break;
+    case AuftragsBefehl::Zahlungen:
+        emit auftragZahlungen(a);
         break;
     default:  // not offered here
         break;

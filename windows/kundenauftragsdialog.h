@@ -39,6 +39,7 @@ signals:
     void auftragVorschau(Auftrag a);
     void auftragEmail(Auftrag a);
     void auftragPDF(Auftrag a);
+    void auftragZahlungen(Auftrag a);
     void neuerAuftrag(int kunde);
 
 protected slots:
