@@ -29,6 +29,7 @@ struct Auftragssummen
     Betrag netto;
     Betrag brutto;
     Betrag offen;
+    Betrag ueberfaellig;  // of offen, what is due before the selection's today
 };
 
 #endif

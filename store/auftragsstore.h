@@ -48,7 +48,8 @@ public:
     // Issues the stored order a (prepared by Ausstellung::vorbereiten): writes
     // it with its issue time, due date and status and archives datei, the
     // exact file issued, in one transaction. A credit note's invoice becomes
-    // "Storniert". Refused for an order issued already.
+    // "Storniert" once the issued credit notes cover its gross; a part credited
+    // lowers what is open. Refused for an order issued already.
     [[nodiscard]] virtual bool stelleAus(Auftrag& a, const QByteArray& datei) = 0;
     // The archived file of order nr; empty when it was never issued.
     virtual QByteArray archivierterBeleg(int nr) = 0;
@@ -100,7 +101,7 @@ public:
     // Every payment, by invoice and date.
     virtual QList<Zahlung> getAlleZahlungen() = 0;
     virtual Offenposten offenposten(int auftrag) = 0;
-    // The order list for w, with the computed column "Offen"; the caller owns it.
+    // The order list for w, read as the view scrolls; the caller owns it.
     virtual QSqlTableModel* listenModel(const Auftragsauswahl& w) = 0;
     // The sums of the rows listenModel(w) shows.
     virtual Auftragssummen summen(const Auftragsauswahl& w) = 0;

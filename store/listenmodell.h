@@ -22,7 +22,7 @@ public:
 signals:
     void abgelehnt(const QString& grund);
 
-private:
+protected:
     void liesSpaltenNeu();  // the table's columns, keeping the filter
 };
 

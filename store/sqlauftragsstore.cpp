@@ -95,19 +95,24 @@ Auftrag auftragFromQuery(const QSqlQuery& q)
     return a;
 }
 
-AuftragsLine lineFromQuery(const QSqlQuery& q)
+// The columns of a line as zeileAus() reads them; the comment, which the
+// statistics do not need, follows where asked for.
+const char* const ZeilenSpalten =
+    "l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],l.[Preis],l.[Kategorie],l.[Satz],l.[Einheit]";
+
+AuftragsLine zeileAus(const QSqlQuery& l, bool mitKommentar)
 {
-    const QSqlRecord r = q.record();
-    AuftragsLine l;
-    l.Anzahl = r.value("Anzahl").toDouble();
-    l.ProduktNr = r.value("ProduktNr").toString();
-    l.Produkt = r.value("Produkt").toString();
-    l.Komentar = r.value("Komentar").toString();
-    l.Preis = r.value("Preis").toDouble();
-    l.Kategorie = r.value("Kategorie").toString();
-    l.Satz = r.value("Satz").toDouble();
-    l.Einheit = r.value("Einheit").toString();
-    return l;
+    AuftragsLine zeile;
+    zeile.Anzahl = l.value(1).toDouble();
+    zeile.ProduktNr = l.value(2).toString();
+    zeile.Produkt = l.value(3).toString();
+    zeile.Preis = l.value(4).toDouble();
+    zeile.Kategorie = l.value(5).toString();
+    zeile.Satz = l.value(6).toDouble();
+    zeile.Einheit = l.value(7).toString();
+    if (mitKommentar)
+        zeile.Komentar = l.value(8).toString();
+    return zeile;
 }
 
 // The type PostgreSQL reports for a column ("integer", "double precision").
@@ -155,6 +160,15 @@ QString insertLinesStatement(int zeilen, const QString& nr)
     return zeile.left(werte) + " values " + tupel.join(',').replace("$nr", nr);
 }
 
+// The snapshot and the lines of an order rewritten: the snapshot anew, the old lines deleted.
+const char* const KundeAendern =
+    "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
+    "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
+    "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,[Land]=:land ,"
+    "[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift "
+    "where [AuftragsNr]=:nr";
+const char* const ZeilenLoeschen = "delete from auftragslines where [Auftrag]=:nr";
+
 // Within the server's limit of placeholders.
 constexpr qsizetype ZeilenJeAnweisung = 1000;
 
@@ -201,6 +215,55 @@ bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
             return false;
     }
     return true;
+}
+
+// The amount still owed on the invoice of the row being written (auftrag.[Nr]),
+// which its column "Offen" keeps for the list's filters and sums: gross less
+// payments less issued credit notes; 0 for an invoice cancelled without a
+// credit note, null for every other kind of document.
+const char* const OffenAusdruck =
+    "case when [Typ]<>0 then null when [Status] in (6,-1) and not exists (select 1 from auftrag c "
+    "where c.[Bezug]=auftrag.[Nr] and c.[Typ]=2 and c.[Ausgestellt] is not null) then 0 else "
+    "coalesce([Brutto],[Summe]) "
+    "- coalesce((select sum(z.[Betrag]) from zahlungen z where z.[Auftrag]=auftrag.[Nr]),0) "
+    "- coalesce((select sum(coalesce(g.[Brutto],g.[Summe])) from auftrag g where g.[Bezug]=auftrag.[Nr] "
+    "and g.[Typ]=2 and g.[Ausgestellt] is not null),0) end";
+
+// OffenAusdruck for a new order of gross brutto: no credit note refers to it yet.
+QVariant offenNeu(const Auftrag& a, const Betrag& brutto)
+{
+    if (a.Typ != Auftragsart::Rechnung)
+        return QVariant();
+    if (a.Status == AuftragsStatus::Storniert || a.Status < 0)
+        return 0.0;
+    Betrag offen = brutto;
+    for (const Zahlung& z : a.Zahlungen)
+        offen -= z.Betrag;
+    return offen.euro();
+}
+
+// The fields storing a new order writes back, to undo a write that fails.
+struct Nummerierung
+{
+    int nr, auftragsNr, status;
+    QString belegNr;
+};
+
+QList<Nummerierung> nummerierung(const QList<Auftrag>& liste)
+{
+    QList<Nummerierung> n;
+    n.reserve(liste.size());
+    for (const Auftrag& a : liste)
+        n.append({a.Nr, a.AuftragsNr, a.Status, a.BelegNr});
+    return n;
+}
+
+void setzeNummerierung(Auftrag& a, const Nummerierung& n)
+{
+    a.Nr = n.nr;
+    a.AuftragsNr = n.auftragsNr;
+    a.Status = n.status;
+    a.BelegNr = n.belegNr;
 }
 
 bool istVergeben(QSqlQuery& q, const Auftrag& a)
@@ -263,9 +326,10 @@ private:
         return QString(
             "insert into auftrag ([KundenNr],[Firma],[Name],[Strasse],[PLZ],[Ort],[Bemerkung],[Summe],"
             "[Eingang],[Lieferung],[Status],[Typ],[Zahlung],[BestellNr],[Dienst],[AuftragsNr],[Komentar],"
-            "[BelegNr],[Bezug],[Lieferanschrift],[Netto],[Brutto])"
+            "[BelegNr],[Bezug],[Lieferanschrift],[Netto],[Brutto],[Offen])"
             " values (:knr,:firma,:name,:strasse,:plz,:ort,:bemerkung,:summe,:eingang,:lieferung,:status,"
-            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift,:netto,:brutto)%1")
+            ":typ,:zahl,:bestell,:dienst,:auftragsnr,:komentar,:belegnr,:bezug,:lieferanschrift,:netto,:brutto,"
+            ":offen)%1")
             .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "");
     }
     static constexpr const char* kundeText =
@@ -307,39 +371,44 @@ SqlAuftragsStore::~SqlAuftragsStore()
     delete m_model;
 }
 
-void SqlAuftragsStore::createTables()
+namespace {
+
+// The three tables of the first program version, with the columns added since.
+void erzeugeJournal(QSqlDatabase& db)
 {
-    if (!Datenbank::sperrgrund(m_db).isEmpty())
-        return;
-    Datenbank::erzeugeTabelle(m_db, "auftrag",
+    Datenbank::erzeugeTabelle(db, "auftrag",
         "[Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
         "[Ort] varchar(255),[Bemerkung] varchar(255),[Summe] double,[Eingang] DateTime,"
         "[Lieferung] DateTime,[Status] int,[Typ] int,[Zahlung] int,[BestellNr] varchar(255), [Dienst] int");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Komentar", "text");
-    Datenbank::erzeugeTabelle(m_db, "auftragslines",
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Komentar", "text");
+    Datenbank::erzeugeTabelle(db, "auftragslines",
         "[Nr] integer primary key,[Auftrag] int,[Anzahl] double,"
         "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text");
-    Datenbank::erzeugeTabelle(m_db, "auftragskunden",
+    Datenbank::erzeugeTabelle(db, "auftragskunden",
         "[AuftragsNr] integer primary key,[Nr] int,"
         "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[Ort] varchar(255),"
         "[Email] varchar(255),[Tel] varchar(255),[Tel2] varchar(255),[Fax] varchar(255),"
         "[PLZ] varchar(10),[Bemerkung] varchar(255),[Typ] integer,[IBAN] varchar(80),"
         "[BIC] varchar(80),[Steuernummer] varchar(80),[Seit] Date");
     // Added later.
-    Datenbank::ergaenzeSpalte(m_db, "auftragskunden", "Land", "varchar(255)");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Version", "int default 0");
-    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Kategorie", "varchar(2)");
-    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Satz", "double");
+    Datenbank::ergaenzeSpalte(db, "auftragskunden", "Land", "varchar(255)");
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Version", "int default 0");
+    Datenbank::ergaenzeSpalte(db, "auftragslines", "Kategorie", "varchar(2)");
+    Datenbank::ergaenzeSpalte(db, "auftragslines", "Satz", "double");
     // Quantities with decimals: SQLite keeps them in an int column as they are.
-    Datenbank::ergaenzeSpalte(m_db, "auftragslines", "Einheit", "varchar(40)");
-    if (Datenbank::istPostgres(m_db) && spaltenTyp(m_db, "auftragslines", "Anzahl") == "integer")
-        Datenbank::aendereSchema(m_db, Datenbank::sql(m_db, "alter table auftragslines alter column "
-                                                            "[Anzahl] type double"));
+    Datenbank::ergaenzeSpalte(db, "auftragslines", "Einheit", "varchar(40)");
+    if (Datenbank::istPostgres(db) && spaltenTyp(db, "auftragslines", "Anzahl") == "integer")
+        Datenbank::aendereSchema(db, Datenbank::sql(db, "alter table auftragslines alter column "
+                                                        "[Anzahl] type double"));
     // The order reference was a number; SQLite's integer column keeps text as it is.
-    if (Datenbank::istPostgres(m_db) && spaltenTyp(m_db, "auftrag", "BestellNr") == "integer")
-        Datenbank::aendereSchema(m_db, Datenbank::sql(m_db, "alter table auftrag alter column "
-                                                            "[BestellNr] type varchar(255)"));
+    if (Datenbank::istPostgres(db) && spaltenTyp(db, "auftrag", "BestellNr") == "integer")
+        Datenbank::aendereSchema(db, Datenbank::sql(db, "alter table auftrag alter column "
+                                                        "[BestellNr] type varchar(255)"));
+}
+
+void erzeugeIndexe(QSqlDatabase& db)
+{
     const char* const indexe[][2] = {
         {"auftragslines_auftrag", "create index auftragslines_auftrag on auftragslines([Auftrag])"},
         {"auftrag_eingang", "create index auftrag_eingang on auftrag([Eingang])"},
@@ -357,31 +426,50 @@ void SqlAuftragsStore::createTables()
          "create unique index auftrag_rechnung_eindeutig on auftrag([Dienst], [AuftragsNr]) where [Typ]=0"},
     };
     for (const auto& i : indexe)
-        Datenbank::erzeuge(m_db, i[0], Datenbank::sql(m_db, i[1]));
-    // Issued documents: the number as printed, the issue, the due date, the
-    // invoice a credit note corrects, and the exact files issued.
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "BelegNr", "varchar(255)");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Ausgestellt", "DateTime");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Faellig", "Date");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Bezug", "int default 0");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Lieferanschrift", "text");
+        Datenbank::erzeuge(db, i[0], Datenbank::sql(db, i[1]));
+}
+
+// Issued documents: the number as printed, the issue, the due date, the
+// invoice a credit note corrects, and the exact files issued; payments and
+// the amounts the order list filters and sums without computing them.
+void erzeugeBelegteile(QSqlDatabase& db)
+{
+    Datenbank::ergaenzeSpalte(db, "auftrag", "BelegNr", "varchar(255)");
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Ausgestellt", "DateTime");
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Faellig", "Date");
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Bezug", "int default 0");
+    Datenbank::ergaenzeSpalte(db, "auftrag", "Lieferanschrift", "text");
     for (const char* spalte : {"Siren", "EAdresse", "LeitwegId"})
-        Datenbank::ergaenzeSpalte(m_db, "auftragskunden", spalte, "varchar(255)");
-    Datenbank::ergaenzeSpalte(m_db, "auftragskunden", "Lieferanschrift", "text");
-    // Payments, and the amounts the order list sums without computing them.
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Netto", "double");
-    Datenbank::ergaenzeSpalte(m_db, "auftrag", "Brutto", "double");
-    Datenbank::erzeugeTabelle(m_db, "zahlungen",
+        Datenbank::ergaenzeSpalte(db, "auftragskunden", spalte, "varchar(255)");
+    Datenbank::ergaenzeSpalte(db, "auftragskunden", "Lieferanschrift", "text");
+    for (const char* spalte : {"Netto", "Brutto", "Offen"})
+        Datenbank::ergaenzeSpalte(db, "auftrag", spalte, "double");
+    Datenbank::erzeugeTabelle(db, "zahlungen",
                               "[Nr] integer primary key,[Auftrag] int,[Datum] Date,[Betrag] double,"
                               "[Art] int,[Referenz] varchar(255)");
-    Datenbank::erzeuge(m_db, "zahlungen_auftrag",
-                       Datenbank::sql(m_db, "create index zahlungen_auftrag on zahlungen([Auftrag])"));
+    Datenbank::erzeuge(db, "zahlungen_auftrag",
+                       Datenbank::sql(db, "create index zahlungen_auftrag on zahlungen([Auftrag])"));
     // With the kind, or SQLite walks every credit note for each invoice's credits.
-    Datenbank::erzeuge(m_db, "auftrag_bezug",
-                       Datenbank::sql(m_db, "create index auftrag_bezug on auftrag([Bezug],[Typ])"));
-    Datenbank::erzeugeTabelle(m_db, "belegarchiv",
+    Datenbank::erzeuge(db, "auftrag_bezug",
+                       Datenbank::sql(db, "create index auftrag_bezug on auftrag([Bezug],[Typ])"));
+    // The open and overdue invoices, a small part of the journal, with what their sums need.
+    Datenbank::erzeuge(db, "auftrag_offen",
+                       Datenbank::sql(db, "create index auftrag_offen on auftrag([Faellig],[Offen],[Netto],"
+                                          "[Brutto],[Summe],[Status],[Typ]) where [Offen]>0.005"));
+    Datenbank::erzeugeTabelle(db, "belegarchiv",
                               QString("[Auftrag] int primary key,[Zeit] varchar(32),[Sha256] varchar(64),[Datei] %1")
-                                  .arg(Datenbank::istPostgres(m_db) ? "bytea" : "blob"));
+                                  .arg(Datenbank::istPostgres(db) ? "bytea" : "blob"));
+}
+
+}  // namespace
+
+void SqlAuftragsStore::createTables()
+{
+    if (!Datenbank::sperrgrund(m_db).isEmpty())
+        return;
+    erzeugeJournal(m_db);
+    erzeugeIndexe(m_db);
+    erzeugeBelegteile(m_db);
     vergibBelegNrAlter();
     // Printed numbers are unique across the company (fails, and is tried again,
     // where equal prefixes gave doubles already).
@@ -394,11 +482,46 @@ void SqlAuftragsStore::createTables()
     // Postcodes of every country; the journal of an older program held five characters.
     for (const char* tabelle : {"auftrag", "auftragskunden"})
         Datenbank::erweitereSpalte(m_db, tabelle, "PLZ", 10);
+    ergaenzeBetraege();
     if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
         m_model->setTable("auftrag");
         if (m_modelGezeigt)
             m_model->select();
     }
+}
+
+void SqlAuftragsStore::ergaenzeBetraege()
+{
+    // Orders stored before these columns were kept, by an older program, or
+    // restored from such a backup. Net and gross only as the documents show
+    // them: a store without its calculator leaves them to the next start.
+    QSqlQuery q(m_db);
+    if (!q.exec(Datenbank::sql(m_db, QString("select 1 from auftrag where ([Typ]=0 and [Offen] is null)%1 limit 1")
+                                         .arg(m_rechner ? " or [Brutto] is null" : "")))
+        || !q.next())
+        return;
+    q.finish();
+    const QList<Auftrag> ohne = m_rechner ? auftraegeWhere("[Brutto] is null", {}) : QList<Auftrag>();
+    Speicherfehler f;
+    Datenbank::schreibe(m_db, f, "error completing Auftrag amounts", [&] {
+        QSqlQuery u(m_db);
+        u.prepare(Datenbank::sql(m_db, "update auftrag set [Netto]=:netto ,[Brutto]=:brutto where [Nr]=:nr"));
+        for (const Auftrag& a : ohne) {
+            bindBetraege(u, a);
+            u.bindValue(":nr", a.Nr);
+            if (!u.exec()) {
+                qWarning() << "error completing Auftrag amounts" << u.lastError().text() << a.Nr;
+                return false;
+            }
+        }
+        // Every invoice: a gross added changes what its credit notes took off.
+        QSqlQuery o(m_db);
+        if (!o.exec(Datenbank::sql(m_db, QString("update auftrag set [Offen]=%1 where [Typ]=0").arg(OffenAusdruck)))) {
+            qWarning() << "error completing Auftrag amounts" << o.lastError().text();
+            return false;
+        }
+        return true;
+    });
 }
 
 bool SqlAuftragsStore::misslungen(const QSqlQuery& q)
@@ -532,47 +655,11 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     }
     if (a.Status == AuftragsStatus::Neu)
         a.Status = AuftragsStatus::Gespeichert;
-
-    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung) {
-        QSqlError fehler;
-        QSqlQuery* z = e.zusammen(int(a.Zeilen.size()), fehler);
-        if (z) {
-            bindAuftragsZeile(*z, a);
-            z->bindValue(":auftragsnr", a.AuftragsNr);
-            z->bindValue(":belegnr", a.BelegNr);
-            z->bindValue(":bezug", a.Bezug);
-            bindBetraege(*z, a);
-            z->bindValue(":nr", a.Kunde.Nr);
-            SqlKundenStore::bindKunde(*z, a.Kunde, ":fax");
-            z->bindValue(":typ", a.Typ);
-            z->bindValue(":ktyp", a.Kunde.Typ);
-            for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
-                bindLine(*z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
-            if (z->exec() && z->next()) {
-                a.Nr = z->value(0).toInt();
-                z->finish();
-                return insertZahlungen(a, e);
-            }
-            fehler = z->lastError();
-        }
-        // Logged as the separate statements were, by the table the server names.
-        const QString text = fehler.text();
-        if (text.contains(QLatin1String("auftragslines")))
-            qWarning() << "error inserting Auftragline" << text << a;
-        else if (text.contains(QLatin1String("auftragskunden")))
-            qWarning() << "DB auftragskunden" << text << a.Kunde;
-        else
-            qWarning() << "error inserting Auftrag" << text << a;
-        m_fehler = Datenbank::fehler(fehler);
-        return false;
-    }
+    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung)
+        return insertZusammen(a, e);
 
     QSqlQuery& q = e.auftrag();
-    bindAuftragsZeile(q, a);
-    q.bindValue(":auftragsnr", a.AuftragsNr);
-    q.bindValue(":belegnr", a.BelegNr);
-    q.bindValue(":bezug", a.Bezug);
-    bindBetraege(q, a);
+    bindNeu(q, a);
     if (!q.exec()) {
         qWarning() << "error inserting Auftrag" << q.lastError().text() << q.lastQuery() << a;
         return misslungen(q);
@@ -591,6 +678,46 @@ bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
     if (!a.Zeilen.isEmpty() && !insertLines(a, e.zeile()))
         return false;
     return insertZahlungen(a, e);
+}
+
+void SqlAuftragsStore::bindNeu(QSqlQuery& q, const Auftrag& a) const
+{
+    bindAuftragsZeile(q, a);
+    q.bindValue(":auftragsnr", a.AuftragsNr);
+    q.bindValue(":belegnr", a.BelegNr);
+    q.bindValue(":bezug", a.Bezug);
+    q.bindValue(":offen", offenNeu(a, bindBetraege(q, a).brutto));
+}
+
+bool SqlAuftragsStore::insertZusammen(Auftrag& a, Einfuegen& e)
+{
+    QSqlError fehler;
+    QSqlQuery* z = e.zusammen(int(a.Zeilen.size()), fehler);
+    if (z) {
+        bindNeu(*z, a);
+        z->bindValue(":nr", a.Kunde.Nr);
+        SqlKundenStore::bindKunde(*z, a.Kunde, ":fax");
+        z->bindValue(":typ", a.Typ);
+        z->bindValue(":ktyp", a.Kunde.Typ);
+        for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
+            bindLine(*z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
+        if (z->exec() && z->next()) {
+            a.Nr = z->value(0).toInt();
+            z->finish();
+            return insertZahlungen(a, e);
+        }
+        fehler = z->lastError();
+    }
+    // Logged as the separate statements were, by the table the server names.
+    const QString text = fehler.text();
+    if (text.contains(QLatin1String("auftragslines")))
+        qWarning() << "error inserting Auftragline" << text << a;
+    else if (text.contains(QLatin1String("auftragskunden")))
+        qWarning() << "DB auftragskunden" << text << a.Kunde;
+    else
+        qWarning() << "error inserting Auftrag" << text << a;
+    m_fehler = Datenbank::fehler(fehler);
+    return false;
 }
 
 bool SqlAuftragsStore::insertZahlungen(const Auftrag& a, Einfuegen& e)
@@ -612,10 +739,7 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
         return false;
     // A failed insert must not leave the caller with a numbered, saved order
     // that the database does not hold.
-    const int nr = a.Nr;
-    const int auftragsNr = a.AuftragsNr;
-    const int status = a.Status;
-    const QString belegNr = a.BelegNr;
+    const Nummerierung vorher = nummerierung({a}).first();
     if (!Datenbank::schreibe(m_db, m_fehler, "error inserting Auftrag", [&] {
             Einfuegen e(m_db);
             if (!insertAuftrag(a, e))
@@ -630,10 +754,7 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
             q.bindValue(":nr", a.Nr);
             return q.exec() && q.next();
         })) {
-        a.Nr = nr;
-        a.AuftragsNr = auftragsNr;
-        a.Status = status;
-        a.BelegNr = belegNr;
+        setzeNummerierung(a, vorher);
         return false;
     }
     m_versionen.insert(a.Nr, 0);
@@ -641,18 +762,27 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
     return true;
 }
 
+bool SqlAuftragsStore::insertAusListe(Auftrag& a, Einfuegen& e, QHash<int, QSqlQuery>& vergeben, Verbleib& v)
+{
+    auto frage = vergeben.find(a.Typ);
+    if (a.AuftragsNr > 0 && frage == vergeben.end()) {
+        frage = vergeben.insert(a.Typ, QSqlQuery(m_db));
+        frage->prepare(vergebenStatement(m_db, a.Typ));
+    }
+    if (a.AuftragsNr > 0 && istVergeben(*frage, a)) {
+        v.art = Verbleib::NummerVergeben;
+    } else if (!pruefeWerte(a)) {
+        v = {Verbleib::Abgelehnt, m_fehler.text};
+        m_fehler = {};
+    } else if (!insertAuftrag(a, e)) {
+        return false;
+    }
+    return true;
+}
+
 bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verbleib, const Meldung& meldung)
 {
-    // The fields insertAuftrag writes back, of every order, to undo a run that fails.
-    struct Vorher
-    {
-        int nr, auftragsNr, status;
-        QString belegNr;
-    };
-    QList<Vorher> vorher;
-    vorher.reserve(liste.size());
-    for (const Auftrag& a : std::as_const(liste))
-        vorher.append({a.Nr, a.AuftragsNr, a.Status, a.BelegNr});
+    const QList<Nummerierung> vorher = nummerierung(liste);
     QList<Verbleib> ergebnis;
     ergebnis.reserve(liste.size());
     const qint64 gesamt = liste.size();
@@ -666,21 +796,9 @@ bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verb
                 abgebrochen = true;
                 return false;
             }
-            Auftrag& a = liste[i];
             Verbleib v;
-            auto frage = vergeben.find(a.Typ);
-            if (a.AuftragsNr > 0 && frage == vergeben.end()) {
-                frage = vergeben.insert(a.Typ, QSqlQuery(m_db));
-                frage->prepare(vergebenStatement(m_db, a.Typ));
-            }
-            if (a.AuftragsNr > 0 && istVergeben(*frage, a)) {
-                v.art = Verbleib::NummerVergeben;
-            } else if (!pruefeWerte(a)) {
-                v = {Verbleib::Abgelehnt, m_fehler.text};
-                m_fehler = {};
-            } else if (!insertAuftrag(a, e)) {
+            if (!insertAusListe(liste[i], e, vergeben, v))
                 return false;
-            }
             ergebnis.append(v);
         }
         if (meldung && !meldung(gesamt, gesamt)) {
@@ -691,12 +809,8 @@ bool SqlAuftragsStore::addAuftraege(QList<Auftrag>& liste, QList<Verbleib>& verb
         return true;
     });
     if (!ok) {
-        for (qsizetype i = 0; i < liste.size(); ++i) {
-            liste[i].Nr = vorher[i].nr;
-            liste[i].AuftragsNr = vorher[i].auftragsNr;
-            liste[i].Status = vorher[i].status;
-            liste[i].BelegNr = vorher[i].belegNr;
-        }
+        for (qsizetype i = 0; i < liste.size(); ++i)
+            setzeNummerierung(liste[i], vorher[i]);
         if (abgebrochen)
             m_fehler = {};
         return false;
@@ -727,46 +841,14 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
             bindAuftragsZeile(q, a);
             bindBetraege(q, a);
         });
-    if (!ok)
+    if (!ok || !rechneOffen(a.Nr))
         return false;
 
-    const QString kunde =
-        "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
-        "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
-        "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-        "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift where [AuftragsNr]=:nr";
-    const QString loesche = "delete from auftragslines where [Auftrag]=:nr";
-    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung) {
-        // Snapshot, old lines and new lines in one statement: the deletion
-        // sees the lines as they were before it.
-        QSqlQuery z(m_db);
-        const bool bereit = z.prepare(Datenbank::sql(m_db, "with k as (" + kunde + "), d as (" + loesche + ") "
-            + (a.Zeilen.isEmpty() ? QString("select 1") : insertLinesStatement(int(a.Zeilen.size()), ":nr"))));
-        if (bereit) {
-            z.bindValue(":knr", a.Kunde.Nr);
-            SqlKundenStore::bindKunde(z, a.Kunde, ":Fax");
-            z.bindValue(":nr", a.Nr);
-            for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
-                bindLine(z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
-            if (z.exec()) {
-                Datenbank::melde(m_db, "auftrag");
-                return true;
-            }
-        }
-        // Logged as the separate statements were: a table the server does not
-        // find stopped the deletion, the first of them to use the lines.
-        const QString text = z.lastError().text();
-        if (text.contains(QLatin1String("auftragskunden")))
-            qWarning() << "DB auftragskunden" << text << a.Kunde;
-        else if (!bereit)
-            qWarning() << "error deleting Auftragslines" << text << a;
-        else
-            qWarning() << "error inserting Auftragline" << text << a;
-        return misslungen(z);
-    }
+    if (Datenbank::istPostgres(m_db) && a.Zeilen.size() <= ZeilenJeAnweisung)
+        return updateTeileZusammen(a);
 
     QSqlQuery k(m_db);
-    k.prepare(Datenbank::sql(m_db, kunde));
+    k.prepare(Datenbank::sql(m_db, KundeAendern));
     k.bindValue(":knr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
@@ -776,7 +858,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     }
 
     QSqlQuery d(m_db);
-    d.prepare(Datenbank::sql(m_db, loesche));
+    d.prepare(Datenbank::sql(m_db, ZeilenLoeschen));
     d.bindValue(":nr", a.Nr);
     if (!d.exec()) {
         qWarning() << "error deleting Auftragslines" << d.lastError().text() << a;
@@ -790,11 +872,43 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     return true;
 }
 
+bool SqlAuftragsStore::updateTeileZusammen(const Auftrag& a)
+{
+    // Snapshot, old lines and new lines in one statement: the deletion
+    // sees the lines as they were before it.
+    QSqlQuery z(m_db);
+    const bool bereit = z.prepare(Datenbank::sql(m_db, QString("with k as (") + KundeAendern + "), d as ("
+        + ZeilenLoeschen + ") "
+        + (a.Zeilen.isEmpty() ? QString("select 1") : insertLinesStatement(int(a.Zeilen.size()), ":nr"))));
+    if (bereit) {
+        z.bindValue(":knr", a.Kunde.Nr);
+        SqlKundenStore::bindKunde(z, a.Kunde, ":Fax");
+        z.bindValue(":nr", a.Nr);
+        for (qsizetype i = 0; i < a.Zeilen.size(); ++i)
+            bindLine(z, a, a.Zeilen.at(i), QStringLiteral("_%1").arg(i));
+        if (z.exec()) {
+            Datenbank::melde(m_db, "auftrag");
+            return true;
+        }
+    }
+    // Logged as the separate statements were: a table the server does not
+    // find stopped the deletion, the first of them to use the lines.
+    const QString text = z.lastError().text();
+    if (text.contains(QLatin1String("auftragskunden")))
+        qWarning() << "DB auftragskunden" << text << a.Kunde;
+    else if (!bereit)
+        qWarning() << "error deleting Auftragslines" << text << a;
+    else
+        qWarning() << "error inserting Auftragline" << text << a;
+    return misslungen(z);
+}
+
 bool SqlAuftragsStore::updateStatus(const Auftrag& a)
 {
     QSqlQuery q(m_db);
     if (!aktualisiere(q, a, "[Status]=:status",
-                      [&a](QSqlQuery& q) { q.bindValue(":status", a.Status); }))
+                      [&a](QSqlQuery& q) { q.bindValue(":status", a.Status); })
+        || !rechneOffen(a.Nr))
         return false;
     Datenbank::melde(m_db, "auftrag");
     return true;
@@ -905,15 +1019,8 @@ bool SqlAuftragsStore::stelleAus(Auftrag& a, const QByteArray& datei)
             qWarning() << "error issuing Auftrag: archive" << archiv.lastError().text();
             return misslungen(archiv);
         }
-        if (a.Typ == Auftragsart::Gutschrift && a.Bezug > 0) {
-            QSqlQuery s(m_db);
-            s.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=:status ,"
-                                           "[Version]=coalesce([Version],0)+1 where [Nr]=:nr and [Typ]=0"));
-            s.bindValue(":status", int(AuftragsStatus::Storniert));
-            s.bindValue(":nr", a.Bezug);
-            if (!s.exec())
-                return misslungen(s);
-        }
+        if (a.Typ == Auftragsart::Gutschrift && a.Bezug > 0 && !folgeGutschrift(a.Bezug))
+            return false;
         Datenbank::melde(m_db, "auftrag");
         return true;
     });
@@ -960,12 +1067,42 @@ bool SqlAuftragsStore::storniereAuftrag(int nr)
         q.bindValue(":nr", nr);
         if (!q.exec())
             return misslungen(q);
+        if (!rechneOffen(nr))
+            return false;
         Datenbank::melde(m_db, "auftrag");
         return true;
     });
     emit storeChanged();
     return ok;
 }
+
+namespace {
+
+// Reads the parts of orders (lines, customer snapshots) by the statement text
+// (for the driver already) bound to werte: teil(q, i) gets each row whose column schluessel holds the record
+// number of the order at index i of position.
+bool liesTeile(QSqlDatabase& db, const QString& text, const QVariantMap& werte, const QString& schluessel,
+               const QHash<int, int>& position, const std::function<void(const QSqlQuery&, int)>& teil,
+               QSqlError& fehler)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(Datenbank::vorwaerts(db));
+    q.prepare(text);
+    bindAll(q, werte);
+    if (!Datenbank::lies(db, q)) {
+        fehler = q.lastError();
+        return false;
+    }
+    const int spalte = q.record().indexOf(schluessel);
+    while (q.next()) {
+        const auto it = position.constFind(q.value(spalte).toInt());
+        if (it != position.cend())
+            teil(q, it.value());
+    }
+    return true;
+}
+
+}  // namespace
 
 QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVariantMap& werte)
 {
@@ -992,63 +1129,50 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
 
     // Lines and snapshots of all these orders in one query each, instead of
     // two queries per order; the result is the same as reading order by order.
-    QSqlQuery l(m_db);
-    l.setForwardOnly(Datenbank::vorwaerts(m_db));
-    l.prepare(Datenbank::sql(m_db, "select * from auftragslines where [Auftrag] in (select [Nr] "
-                                   "from auftrag where %1) order by [Auftrag], [Nr]")
-                  .arg(bedingung));
-    bindAll(l, werte);
     // Orders without their lines or customer would look complete: none then.
-    if (!Datenbank::lies(m_db, l)) {
-        m_fehler = Datenbank::fehler(l.lastError());
+    QSqlError fehler;
+    const bool ok =
+        liesTeile(m_db, Datenbank::sql(m_db, QString("select %1,l.[Komentar] from auftragslines l where l.[Auftrag] "
+                                                     "in (select [Nr] from auftrag where %2) order by l.[Auftrag], l.[Nr]")
+                                                 .arg(ZeilenSpalten))
+                            .arg(bedingung),
+                  werte, "Auftrag", position,
+                  [&liste](const QSqlQuery& l, int i) { liste[i].Zeilen.append(zeileAus(l, true)); }, fehler)
+        && liesTeile(m_db, Datenbank::sql(m_db, "select * from auftragskunden where [AuftragsNr] in (select [Nr] "
+                                                "from auftrag where %1)").arg(bedingung),
+                     werte, "AuftragsNr", position,
+                     [&liste](const QSqlQuery& k, int i) { liste[i].Kunde = SqlKundenStore::kundeFromQuery(k); },
+                     fehler);
+    if (!ok) {
+        m_fehler = Datenbank::fehler(fehler);
         return {};
     }
-    const int auftragSpalte = l.record().indexOf("Auftrag");
-    while (l.next()) {
-        const auto it = position.constFind(l.value(auftragSpalte).toInt());
-        if (it != position.cend())
-            liste[it.value()].Zeilen.append(lineFromQuery(l));
-    }
+    ergaenzeBezuege(liste, bedingung, werte);
+    return liste;
+}
 
-    QSqlQuery k(m_db);
-    k.setForwardOnly(Datenbank::vorwaerts(m_db));
-    k.prepare(Datenbank::sql(m_db, "select * from auftragskunden where [AuftragsNr] in (select [Nr] "
-                                   "from auftrag where %1)")
-                  .arg(bedingung));
-    bindAll(k, werte);
-    if (!Datenbank::lies(m_db, k)) {
-        m_fehler = Datenbank::fehler(k.lastError());
-        return {};
-    }
-    const int nrSpalte = k.record().indexOf("AuftragsNr");
-    while (k.next()) {
-        const auto it = position.constFind(k.value(nrSpalte).toInt());
-        if (it != position.cend())
-            liste[it.value()].Kunde = SqlKundenStore::kundeFromQuery(k);
-    }
-
+void SqlAuftragsStore::ergaenzeBezuege(QList<Auftrag>& liste, const QString& bedingung, const QVariantMap& werte)
+{
     // Number and date of the invoices that credit notes correct.
     QHash<int, QList<int>> bezuege;  // invoice Nr -> positions
     for (int i = 0; i < liste.size(); ++i)
         if (liste.at(i).Bezug > 0)
             bezuege[liste.at(i).Bezug] << i;
-    if (!bezuege.isEmpty()) {
-        QSqlQuery b(m_db);
-        b.prepare(Datenbank::sql(m_db, "select [Nr],[BelegNr],[AuftragsNr],[Eingang] from auftrag where "
-                                       "[Nr] in (select [Bezug] from auftrag where %1)")
-                      .arg(bedingung));
-        bindAll(b, werte);
-        b.exec();
-        while (b.next()) {
-            const QString nummer =
-                b.value(1).isNull() ? QString::number(b.value(2).toInt()) : b.value(1).toString();
-            for (int i : bezuege.value(b.value(0).toInt())) {
-                liste[i].BezugBelegNr = nummer;
-                liste[i].BezugDatum = b.value(3).toDateTime().date();
-            }
+    if (bezuege.isEmpty())
+        return;
+    QSqlQuery b(m_db);
+    b.prepare(Datenbank::sql(m_db, "select [Nr],[BelegNr],[AuftragsNr],[Eingang] from auftrag where "
+                                   "[Nr] in (select [Bezug] from auftrag where %1)")
+                  .arg(bedingung));
+    bindAll(b, werte);
+    b.exec();
+    while (b.next()) {
+        const QString nummer = b.value(1).isNull() ? QString::number(b.value(2).toInt()) : b.value(1).toString();
+        for (int i : bezuege.value(b.value(0).toInt())) {
+            liste[i].BezugBelegNr = nummer;
+            liste[i].BezugDatum = b.value(3).toDateTime().date();
         }
     }
-    return liste;
 }
 
 Auftrag SqlAuftragsStore::getAuftrag(int nr)
@@ -1250,6 +1374,46 @@ void SqlAuftragsStore::updateModel()
         m->select();
 }
 
+namespace {
+
+// The columns the statistics read of an order row, in this order: Nr, Typ,
+// Zahlung, Status, Summe, Eingang, KundenNr, Firma, Name, PLZ, Ort, Dienst, Ausgestellt.
+AuftragsKennzahlen kennzahlenAus(const QSqlQuery& q)
+{
+    AuftragsKennzahlen a;
+    a.Nr = q.value(0).toInt();
+    a.Typ = q.value(1).toInt();
+    a.Zahlung = q.value(2).toInt();
+    a.Status = q.value(3).toInt();
+    a.Summe = q.value(4).toDouble();
+    // The day is the start of the stored ISO text; a date-time in local
+    // time would cost a time-zone look-up per order.
+    a.Eingang = QDate::fromString(q.value(5).toString().left(10), Qt::ISODate);
+    a.KundenNr = q.value(6).toInt();
+    a.Firma = q.value(7).toString();
+    a.Name = q.value(8).toString();
+    a.PLZ = q.value(9).toString();
+    a.Ort = q.value(10).toString();
+    a.Dienst = q.value(11).toInt();
+    a.Ausgestellt = !q.value(12).isNull();
+    return a;
+}
+
+// The snapshot's customer: AuftragsNr, Nr, Firma, Name, PLZ, Ort, Typ, Land, Steuernummer.
+void setzeStatistikKunde(AuftragsKennzahlen& a, const QSqlQuery& k)
+{
+    a.KundenNr = k.value(1).toInt();
+    a.Firma = k.value(2).toString();
+    a.Name = k.value(3).toString();
+    a.PLZ = k.value(4).toString();
+    a.Ort = k.value(5).toString();
+    a.KundenTyp = k.value(6).toInt();
+    a.Land = k.value(7).toString();
+    a.Steuernummer = k.value(8).toString();
+}
+
+}  // namespace
+
 // The same rows, in the same order and with the same range comparison as
 // getAuftraege, but only the columns the statistics need: reading whole
 // orders with every text of every line is what makes long ranges slow.
@@ -1270,86 +1434,32 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     bindAll(q, werte);
     Datenbank::lies(m_db, q);
     while (q.next()) {
-        AuftragsKennzahlen a;
-        a.Nr = q.value(0).toInt();
-        a.Typ = q.value(1).toInt();
-        a.Zahlung = q.value(2).toInt();
-        a.Status = q.value(3).toInt();
-        a.Summe = q.value(4).toDouble();
-        // The day is the start of the stored ISO text; a date-time in local
-        // time would cost a time-zone look-up per order.
-        a.Eingang = QDate::fromString(q.value(5).toString().left(10), Qt::ISODate);
-        a.KundenNr = q.value(6).toInt();
-        a.Firma = q.value(7).toString();
-        a.Name = q.value(8).toString();
-        a.PLZ = q.value(9).toString();
-        a.Ort = q.value(10).toString();
-        a.Dienst = q.value(11).toInt();
-        a.Ausgestellt = !q.value(12).isNull();
-        position.insert(a.Nr, liste.size());
-        liste.append(std::move(a));
+        position.insert(q.value(0).toInt(), liste.size());
+        liste.append(kennzahlenAus(q));
     }
     if (liste.isEmpty())
         return liste;
 
-    if (mitZeilen) {
-        QSqlQuery l(m_db);
-        l.setForwardOnly(Datenbank::vorwaerts(m_db));
-        // A join lets the database walk the range by Eingang and each order's
-        // lines by the line index, instead of testing every line of the journal;
-        // ordered as it walks, so nothing is sorted, each order's lines by Nr.
-        l.prepare(Datenbank::sql(m_db, "select l.[Auftrag],l.[Anzahl],l.[ProduktNr],l.[Produkt],"
-                                       "l.[Preis],l.[Kategorie],l.[Satz],l.[Einheit] from auftrag a join auftragslines l on "
-                                       "l.[Auftrag]=a.[Nr] where ")
-                  + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"));
-        bindAll(l, werte);
-        l.exec();
-        int nr = 0;
-        int stelle = -1;  // of order nr in liste; an order's lines come one after another
-        while (l.next()) {
-            if (l.value(0).toInt() != nr || stelle < 0) {
-                nr = l.value(0).toInt();
-                stelle = position.value(nr, -1);
-                if (stelle < 0)
-                    continue;
-            }
-            AuftragsLine zeile;
-            zeile.Anzahl = l.value(1).toDouble();
-            zeile.ProduktNr = l.value(2).toString();
-            zeile.Produkt = l.value(3).toString();
-            zeile.Preis = l.value(4).toDouble();
-            zeile.Kategorie = l.value(5).toString();
-            zeile.Satz = l.value(6).toDouble();
-            zeile.Einheit = l.value(7).toString();
-            liste[stelle].Zeilen.append(std::move(zeile));
-        }
-    }
-
+    // A join lets the database walk the range by Eingang and each order's
+    // lines by the line index, instead of testing every line of the journal.
     // The snapshot replaces the customer of the order row, as in getAuftraege.
-    QSqlQuery k(m_db);
-    k.setForwardOnly(Datenbank::vorwaerts(m_db));
-    k.prepare(Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],"
-                                   "k.[Ort],k.[Typ],k.[Land],k.[Steuernummer] from auftrag a join auftragskunden k on "
-                                   "k.[AuftragsNr]=a.[Nr] where ")
-              + where);
-    bindAll(k, werte);
-    if (!Datenbank::lies(m_db, k)) {
-        m_fehler = Datenbank::fehler(k.lastError());
+    QSqlError fehler;
+    const bool ok =
+        (!mitZeilen
+         || liesTeile(m_db, Datenbank::sql(m_db, QString("select %1 from auftrag a join auftragslines l on "
+                                                         "l.[Auftrag]=a.[Nr] where ").arg(ZeilenSpalten))
+                                + where + Datenbank::sql(m_db, " order by a.[Eingang], a.[Nr], l.[Nr]"),
+                      werte, "Auftrag", position,
+                      [&liste](const QSqlQuery& l, int i) { liste[i].Zeilen.append(zeileAus(l, false)); }, fehler))
+        && liesTeile(m_db, Datenbank::sql(m_db, "select k.[AuftragsNr],k.[Nr],k.[Firma],k.[Name],k.[PLZ],k.[Ort],"
+                                                "k.[Typ],k.[Land],k.[Steuernummer] from auftrag a join "
+                                                "auftragskunden k on k.[AuftragsNr]=a.[Nr] where ")
+                               + where,
+                     werte, "AuftragsNr", position,
+                     [&liste](const QSqlQuery& k, int i) { setzeStatistikKunde(liste[i], k); }, fehler);
+    if (!ok) {
+        m_fehler = Datenbank::fehler(fehler);
         return {};
-    }
-    while (k.next()) {
-        const auto it = position.constFind(k.value(0).toInt());
-        if (it == position.cend())
-            continue;
-        AuftragsKennzahlen& a = liste[it.value()];
-        a.KundenNr = k.value(1).toInt();
-        a.Firma = k.value(2).toString();
-        a.Name = k.value(3).toString();
-        a.PLZ = k.value(4).toString();
-        a.Ort = k.value(5).toString();
-        a.KundenTyp = k.value(6).toInt();
-        a.Land = k.value(7).toString();
-        a.Steuernummer = k.value(8).toString();
     }
     return liste;
 }
@@ -1392,63 +1502,61 @@ void SqlAuftragsStore::vergibBelegNrAlter()
     });
 }
 
-void SqlAuftragsStore::erzeugeSchutz()
+namespace {
+
+// PostgreSQL: functions and triggers refusing changes to the final columns fest.
+void schuetzePostgres(QSqlDatabase& db, const QStringList& fest, const QString& fehler)
 {
-    // Everything of an issued document but its status (which only moves on)
-    // is final; no program or tool sharing the database can change it.
-    const QStringList fest = {"KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
-                              "Summe", "Eingang", "Lieferung", "Typ", "Zahlung", "BestellNr",
-                              "Dienst", "AuftragsNr", "Komentar", "BelegNr", "Ausgestellt",
-                              "Faellig", "Bezug", "Lieferanschrift"};
-    const QString fehler = QStringLiteral("belegwerk: Ausgestellt - der Beleg ist unveraenderlich");
-    if (Datenbank::istPostgres(m_db)) {
-        QStringList neu, alt;
-        for (const QString& s : fest) {
-            neu << QString("new.\"%1\"").arg(s);
-            alt << QString("old.\"%1\"").arg(s);
-        }
-        // Each function replaced only where its text differs.
-        const QString funktionen[][2] = {
-            {"belegwerk_auftrag_fest",
-             QString(" begin if old.\"Ausgestellt\" is not null and (tg_op = 'DELETE' or new.\"Status\" < 2 "
-                     "or row(%1) is distinct from row(%2)) then raise exception '%3'; end if; "
-                     "if tg_op = 'DELETE' then return old; end if; return new; end ")
-                 .arg(neu.join(','), alt.join(','), fehler)},
-            {"belegwerk_teil_fest",
-             QString(" declare nr int; begin "
-                     "if tg_op <> 'INSERT' then nr := (to_jsonb(old) ->> tg_argv[0])::int; "
-                     "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
-                     "raise exception '%1'; end if; end if; "
-                     "if tg_op <> 'DELETE' then nr := (to_jsonb(new) ->> tg_argv[0])::int; "
-                     "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
-                     "raise exception '%1'; end if; return new; end if; return old; end ")
-                 .arg(fehler)},
-            {"belegwerk_archiv_fest", QString(" begin raise exception '%1'; end ").arg(fehler)},
-        };
-        for (const auto& f : funktionen) {
-            QSqlQuery q(m_db);
-            q.prepare("select prosrc from pg_proc p join pg_namespace s on s.oid=p.pronamespace "
-                      "where s.nspname=current_schema() and p.proname=:name");
-            q.bindValue(":name", f[0]);
-            if (q.exec() && q.next() && q.value(0).toString() == f[1])
-                continue;
-            Datenbank::aendereSchema(m_db, QString("create or replace function %1() returns trigger "
-                                                   "language plpgsql as $$%2$$").arg(f[0], f[1]));
-        }
-        const char* const ausloeser[][2] = {
-            {"auftrag_fest", "create or replace trigger auftrag_fest before update or delete on auftrag "
-                             "for each row execute function belegwerk_auftrag_fest()"},
-            {"auftragslines_fest", "create or replace trigger auftragslines_fest before insert or update or delete "
-                                   "on auftragslines for each row execute function belegwerk_teil_fest('Auftrag')"},
-            {"auftragskunden_fest", "create or replace trigger auftragskunden_fest before insert or update or delete "
-                                    "on auftragskunden for each row execute function belegwerk_teil_fest('AuftragsNr')"},
-            {"belegarchiv_fest", "create or replace trigger belegarchiv_fest before update or delete on belegarchiv "
-                                 "for each row execute function belegwerk_archiv_fest()"},
-        };
-        for (const auto& t : ausloeser)
-            Datenbank::erzeuge(m_db, t[0], t[1]);
-        return;
+    QStringList neu, alt;
+    for (const QString& s : fest) {
+        neu << QString("new.\"%1\"").arg(s);
+        alt << QString("old.\"%1\"").arg(s);
     }
+    // Each function replaced only where its text differs.
+    const QString funktionen[][2] = {
+        {"belegwerk_auftrag_fest",
+         QString(" begin if old.\"Ausgestellt\" is not null and (tg_op = 'DELETE' or new.\"Status\" < 2 "
+                 "or row(%1) is distinct from row(%2)) then raise exception '%3'; end if; "
+                 "if tg_op = 'DELETE' then return old; end if; return new; end ")
+             .arg(neu.join(','), alt.join(','), fehler)},
+        {"belegwerk_teil_fest",
+         QString(" declare nr int; begin "
+                 "if tg_op <> 'INSERT' then nr := (to_jsonb(old) ->> tg_argv[0])::int; "
+                 "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                 "raise exception '%1'; end if; end if; "
+                 "if tg_op <> 'DELETE' then nr := (to_jsonb(new) ->> tg_argv[0])::int; "
+                 "if exists (select 1 from auftrag where \"Nr\"=nr and \"Ausgestellt\" is not null) then "
+                 "raise exception '%1'; end if; return new; end if; return old; end ")
+             .arg(fehler)},
+        {"belegwerk_archiv_fest", QString(" begin raise exception '%1'; end ").arg(fehler)},
+    };
+    for (const auto& f : funktionen) {
+        QSqlQuery q(db);
+        q.prepare("select prosrc from pg_proc p join pg_namespace s on s.oid=p.pronamespace "
+                  "where s.nspname=current_schema() and p.proname=:name");
+        q.bindValue(":name", f[0]);
+        if (q.exec() && q.next() && q.value(0).toString() == f[1])
+            continue;
+        Datenbank::aendereSchema(db, QString("create or replace function %1() returns trigger "
+                                               "language plpgsql as $$%2$$").arg(f[0], f[1]));
+    }
+    const char* const ausloeser[][2] = {
+        {"auftrag_fest", "create or replace trigger auftrag_fest before update or delete on auftrag "
+                         "for each row execute function belegwerk_auftrag_fest()"},
+        {"auftragslines_fest", "create or replace trigger auftragslines_fest before insert or update or delete "
+                               "on auftragslines for each row execute function belegwerk_teil_fest('Auftrag')"},
+        {"auftragskunden_fest", "create or replace trigger auftragskunden_fest before insert or update or delete "
+                                "on auftragskunden for each row execute function belegwerk_teil_fest('AuftragsNr')"},
+        {"belegarchiv_fest", "create or replace trigger belegarchiv_fest before update or delete on belegarchiv "
+                             "for each row execute function belegwerk_archiv_fest()"},
+    };
+    for (const auto& t : ausloeser)
+        Datenbank::erzeuge(db, t[0], t[1]);
+}
+
+// SQLite: triggers refusing changes to the final columns fest.
+void schuetzeSqlite(QSqlDatabase& db, const QStringList& fest, const QString& fehler)
+{
     QStringList geaendert = {"new.[Status] < 2"};
     for (const QString& s : fest)
         geaendert << QString("new.[%1] is not old.[%1]").arg(s);
@@ -1474,13 +1582,30 @@ void SqlAuftragsStore::erzeugeSchutz()
                            .arg(t[0], ausgestellt.arg("old.[" + t[1] + "]"), abbruch);
     }
     // A guard made before a column joined the final ones is made anew.
-    QSqlQuery alt(m_db);
+    QSqlQuery alt(db);
     if (alt.exec("select sql from sqlite_master where type='trigger' and name='auftrag_fest'") && alt.next()
         && !alt.value(0).toString().contains(fest.last()))
-        Datenbank::aendereSchema(m_db, "drop trigger auftrag_fest");
+        Datenbank::aendereSchema(db, "drop trigger auftrag_fest");
     static const QRegularExpression name(QStringLiteral("^create trigger if not exists (\\w+)"));
     for (const QString& a : anweisungen)
-        Datenbank::erzeuge(m_db, name.match(a).captured(1), Datenbank::sql(m_db, a));
+        Datenbank::erzeuge(db, name.match(a).captured(1), Datenbank::sql(db, a));
+}
+
+}  // namespace
+
+void SqlAuftragsStore::erzeugeSchutz()
+{
+    // Everything of an issued document but its status (which only moves on)
+    // is final; no program or tool sharing the database can change it.
+    const QStringList fest = {"KundenNr", "Firma", "Name", "Strasse", "PLZ", "Ort", "Bemerkung",
+                              "Summe", "Eingang", "Lieferung", "Typ", "Zahlung", "BestellNr",
+                              "Dienst", "AuftragsNr", "Komentar", "BelegNr", "Ausgestellt",
+                              "Faellig", "Bezug", "Lieferanschrift"};
+    const QString fehler = QStringLiteral("belegwerk: Ausgestellt - der Beleg ist unveraenderlich");
+    if (Datenbank::istPostgres(m_db))
+        schuetzePostgres(m_db, fest, fehler);
+    else
+        schuetzeSqlite(m_db, fest, fehler);
 }
 
 void SqlAuftragsStore::setBetragsrechner(const std::function<Betraege(const Auftrag&)>& rechner)
@@ -1488,7 +1613,7 @@ void SqlAuftragsStore::setBetragsrechner(const std::function<Betraege(const Auft
     m_rechner = rechner;
 }
 
-void SqlAuftragsStore::bindBetraege(QSqlQuery& q, const Auftrag& a) const
+SqlAuftragsStore::Betraege SqlAuftragsStore::bindBetraege(QSqlQuery& q, const Auftrag& a) const
 {
     Betraege b;
     if (m_rechner) {
@@ -1499,6 +1624,7 @@ void SqlAuftragsStore::bindBetraege(QSqlQuery& q, const Auftrag& a) const
     }
     q.bindValue(QStringLiteral(":netto"), b.netto.euro());
     q.bindValue(QStringLiteral(":brutto"), b.brutto.euro());
+    return b;
 }
 
 namespace {
@@ -1565,10 +1691,36 @@ QList<Zahlung> SqlAuftragsStore::getAlleZahlungen()
     return getZahlungen(0);
 }
 
+bool SqlAuftragsStore::rechneOffen(int nr)
+{
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, QString("update auftrag set [Offen]=%1 where [Nr]=:nr").arg(OffenAusdruck)));
+    q.bindValue(":nr", nr);
+    if (!q.exec()) {
+        qWarning() << "error updateing Auftrag: open amount" << q.lastError().text() << nr;
+        return misslungen(q);
+    }
+    return true;
+}
+
+bool SqlAuftragsStore::folgeGutschrift(int nr)
+{
+    // Only credit notes covering the whole gross cancel the invoice; a part
+    // credited leaves the rest to be paid.
+    const Offenposten o = offenposten(nr);
+    if (m_fehler.art != Speicherfehler::Keiner)
+        return false;
+    if (o.gutgeschrieben < o.brutto)
+        return folgeZahlungen(nr);
+    return setzeStatus(nr, AuftragsStatus::Storniert) && rechneOffen(nr);
+}
+
 bool SqlAuftragsStore::folgeZahlungen(int nr)
 {
+    if (!rechneOffen(nr))
+        return false;
     QSqlQuery s(m_db);
-    s.prepare(Datenbank::sql(m_db, "select [Status],[Ausgestellt] from auftrag where [Nr]=:nr"));
+    s.prepare(Datenbank::sql(m_db, "select [Status],[Ausgestellt],[Offen] from auftrag where [Nr]=:nr and [Typ]=0"));
     s.bindValue(":nr", nr);
     if (!s.exec())
         return misslungen(s);
@@ -1576,20 +1728,21 @@ bool SqlAuftragsStore::folgeZahlungen(int nr)
         return true;
     const int status = s.value(0).toInt();
     const bool ausgestellt = !s.value(1).isNull();
+    const Betrag offen = Betrag::ausEuro(s.value(2).toDouble());
     s.finish();
-    const Betrag offen = offenposten(nr).offen();
-    if (m_fehler.art != Speicherfehler::Keiner)
-        return false;
     int neu = status;
-    if (offen <= Betrag() && status < AuftragsStatus::Bezahlt)
+    if (offen <= Betrag() && status >= 0 && status < AuftragsStatus::Bezahlt)
         neu = AuftragsStatus::Bezahlt;
     else if (offen > Betrag() && status == AuftragsStatus::Bezahlt)
         neu = ausgestellt ? AuftragsStatus::Gedruckt : AuftragsStatus::Gespeichert;
-    if (neu == status)
-        return true;
+    return neu == status || setzeStatus(nr, neu);
+}
+
+bool SqlAuftragsStore::setzeStatus(int nr, int neu)
+{
     QSqlQuery u(m_db);
     u.prepare(Datenbank::sql(m_db, "update auftrag set [Status]=:status ,[Version]=coalesce([Version],0)+1 "
-                                   "where [Nr]=:nr"));
+                                   "where [Nr]=:nr and [Typ]=0"));
     u.bindValue(":status", neu);
     u.bindValue(":nr", nr);
     if (!u.exec()) {
@@ -1617,7 +1770,7 @@ bool SqlAuftragsStore::addZahlung(Zahlung& z)
             return misslungen(tr("Zahlungen werden nur zu Rechnungen erfasst."));
         const int status = p.value(1).toInt();
         p.finish();
-        // A credit note cancels its invoice even where it corrects only part of it.
+        // Older credit notes cancelled their invoice even where they corrected only part of it.
         if (status < 0 || (status == AuftragsStatus::Storniert && offenposten(z.Auftrag).gutgeschrieben == Betrag()))
             return misslungen(tr("Die Rechnung ist storniert."));
         QSqlQuery q(m_db);
@@ -1674,6 +1827,15 @@ bool SqlAuftragsStore::delZahlung(int nr)
     return true;
 }
 
+namespace {
+
+QDate heute(const Auftragsauswahl& w)
+{
+    return w.heute.isValid() ? w.heute : QDate::currentDate();
+}
+
+}  // namespace
+
 QString SqlAuftragsStore::bedingung(const Auftragsauswahl& w) const
 {
     QStringList teile;
@@ -1690,10 +1852,8 @@ QString SqlAuftragsStore::bedingung(const Auftragsauswahl& w) const
     // Half a cent: the sums are of stored euros.
     if (w.offen || w.ueberfaellig)
         teile << Datenbank::sql(m_db, "[Offen]>0.005");
-    if (w.ueberfaellig) {
-        const QDate heute = w.heute.isValid() ? w.heute : QDate::currentDate();
-        teile << Datenbank::sql(m_db, "[Faellig]<'%1'").arg(heute.toString(Qt::ISODate));
-    }
+    if (w.ueberfaellig)
+        teile << Datenbank::sql(m_db, "[Faellig]<'%1'").arg(heute(w).toString(Qt::ISODate));
     const QString text = w.suche.trimmed();
     if (!text.isEmpty()) {
         const auto wert = [this](const QVariant& v) {
@@ -1741,8 +1901,9 @@ Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     q.prepare(Datenbank::sql(m_db, "select count(*), sum(coalesce([Netto],[Summe])), "
-                                   "sum(coalesce([Brutto],[Summe])), sum([Offen]) from (%1) auftrag%2")
-                  .arg(AuftragsListenModell::quelle(m_db), wo.isEmpty() ? QString() : " where " + wo));
+                                   "sum(coalesce([Brutto],[Summe])), sum([Offen]), "
+                                   "sum(case when [Offen]>0.005 and [Faellig]<'%1' then [Offen] end) from auftrag%2")
+                  .arg(heute(w).toString(Qt::ISODate), wo.isEmpty() ? QString() : " where " + wo));
     if (!Datenbank::lies(m_db, q) || !q.next()) {
         m_fehler = Datenbank::fehler(q.lastError());
         return s;
@@ -1752,6 +1913,7 @@ Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
     s.netto = Betrag::ausEuro(q.value(1).toDouble());
     s.brutto = Betrag::ausEuro(q.value(2).toDouble());
     s.offen = Betrag::ausEuro(q.value(3).toDouble());
+    s.ueberfaellig = Betrag::ausEuro(q.value(4).toDouble());
     return s;
 }
 

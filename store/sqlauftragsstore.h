@@ -82,7 +82,15 @@ public slots:
 private:
     struct Einfuegen;
     bool insertAuftrag(Auftrag& a, Einfuegen& e);
+    // One order of addAuftraege: stored, or left out as v tells; false when the database failed.
+    bool insertAusListe(Auftrag& a, Einfuegen& e, QHash<int, QSqlQuery>& vergeben, Verbleib& v);
+    // PostgreSQL: row, snapshot and lines of a in one statement.
+    bool insertZusammen(Auftrag& a, Einfuegen& e);
+    // Binds the columns of the order row of the new order a.
+    void bindNeu(QSqlQuery& q, const Auftrag& a) const;
     bool updateAuftrag(const Auftrag& a);
+    // PostgreSQL: snapshot and lines of a rewritten in one statement.
+    bool updateTeileZusammen(const Auftrag& a);
     bool updateStatus(const Auftrag& a);
     // Updates the named columns of a's row; where this store read the row, only while
     // nobody else changed it since.
@@ -99,12 +107,22 @@ private:
     // Binds line l of a to the line placeholders, their names followed by index.
     static void bindLine(QSqlQuery& q, const Auftrag& a, const AuftragsLine& l, const QString& index);
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
+    // Number and date of the invoices the credit notes of liste correct.
+    void ergaenzeBezuege(QList<Auftrag>& liste, const QString& bedingung, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
-    void bindBetraege(QSqlQuery& q, const Auftrag& a) const;
-    // The condition of w on the rows of AuftragsListenModell::quelle().
+    Betraege bindBetraege(QSqlQuery& q, const Auftrag& a) const;
+    // The condition of w on the rows of auftrag.
     QString bedingung(const Auftragsauswahl& w) const;
+    // Stores the open amount of order nr anew (column "Offen").
+    bool rechneOffen(int nr);
     // Moves invoice nr's status to or from "Bezahlt" as its open amount says.
     bool folgeZahlungen(int nr);
+    // After a credit note on invoice nr was issued: cancelled when the credit
+    // notes cover its gross, otherwise as its payments say.
+    bool folgeGutschrift(int nr);
+    bool setzeStatus(int nr, int neu);  // of invoice nr, as a new version
+    // Adds the open amounts and the net and gross of rows stored without them.
+    void ergaenzeBetraege();
 
     QSqlDatabase m_db;
     QSqlTableModel* m_model;

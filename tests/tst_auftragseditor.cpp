@@ -329,6 +329,14 @@ private slots:
                     texte << codes->text(d.tabelle()->model()->index(r, spalte).data());
         }
         QCOMPARE(texte, QStringList({"Storniert", "Scheck"}));
+        // Payments are recorded from here as from the order list.
+        int gezahlt = 0;
+        connect(&d, &KundenAuftragsDialog::befohlen, this, [&gezahlt](AuftragsBefehl b, const Auftrag& x) {
+            gezahlt = b == AuftragsBefehl::Zahlungen ? x.Nr : -1;
+        });
+        MenuAuswahl wahl({"Zahlungen…"});
+        emit d.tabelle()->customContextMenuRequested(zeileVon(d.tabelle(), a));
+        QCOMPARE(gezahlt, a);
     }
 
     void felderUndSammlung_data()

@@ -126,7 +126,7 @@ private slots:
             indexe << q.value(0).toString();
         QCOMPARE(indexe, (QStringList{"auftrag_art_eindeutig", "auftrag_auftragsnr", "auftrag_belegnr", "auftrag_bezug",
                                       "auftrag_dienst_nummer", "auftrag_eingang", "auftrag_kundennr",
-                                      "auftrag_rechnung_eindeutig", "auftrag_typ_nummer", "auftragslines_auftrag",
+                                      "auftrag_offen", "auftrag_rechnung_eindeutig", "auftrag_typ_nummer", "auftragslines_auftrag",
                                       "zahlungen_auftrag"}));
         Kunde k;
         QVERIFY(kunden.addKunde(k));

@@ -25,6 +25,7 @@
 #include <QSqlTableModel>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <memory>
@@ -42,8 +43,12 @@ AuftragsEditor::AuftragsEditor(QWidget* parent)
       m_suche(new QLineEdit(this)),
       m_summen(new QLabel(this)),
       m_offen(new QLabel(this)),
-      m_aktionen(new AuftragsAktionen(this))
+      m_aktionen(new AuftragsAktionen(this)),
+      m_summenFolgen(new QTimer(this))
 {
+    m_summenFolgen->setSingleShot(true);
+    m_summenFolgen->setInterval(0);
+    connect(m_summenFolgen, &QTimer::timeout, this, &AuftragsEditor::zeigeSummen);
     // Entry i means code i - 1; the first, every code.
     m_art->addItem(tr("Alle Arten"));
     m_art->addItems(CodeTabellen::auftragsarten());
@@ -180,11 +185,9 @@ void AuftragsEditor::zeigeSummen()
                           .arg(s.netto.text(), s.brutto.text(), s.offen.text()));
     Auftragsauswahl offen;
     offen.offen = true;
-    Auftragsauswahl ueberfaellig;
-    ueberfaellig.ueberfaellig = true;
-    ueberfaellig.heute = m_heute;
-    m_offen->setText(tr("Offen %1, überfällig %2")
-                         .arg(m_store->summen(offen).offen.text(), m_store->summen(ueberfaellig).offen.text()));
+    offen.heute = m_heute;
+    const Auftragssummen o = m_store->summen(offen);
+    m_offen->setText(tr("Offen %1, überfällig %2").arg(o.offen.text(), o.ueberfaellig.text()));
 }
 
 void AuftragsEditor::zeigeModel(QSqlTableModel* model)
@@ -203,10 +206,11 @@ void AuftragsEditor::zeigeModel(QSqlTableModel* model)
     // A new model brings all columns back.
     for (const char* name : {"Nr", "Ort", "Bemerkung", "Lieferung", "Komentar", "Version", "Bezug", "Netto"})
         m_view->hideColumn(AuftragsListe::spalte(m_view, name));
-    // The sums follow the list, also when the store reads it again after a write.
+    // The sums follow the list, also when the store reads it again after a write;
+    // once for the resets of one turn of the event loop (a new list, then sorted).
     if (model && !m_admin) {
-        connect(model, &QAbstractItemModel::modelReset, this, &AuftragsEditor::zeigeSummen);
-        zeigeSummen();
+        connect(model, &QAbstractItemModel::modelReset, m_summenFolgen, qOverload<>(&QTimer::start));
+        m_summenFolgen->start();
     }
 }
 

@@ -21,6 +21,7 @@ class QModelIndex;
 class QPushButton;
 class QSqlTableModel;
 class QTableView;
+class QTimer;
 
 // The orders whose entry date lies in a chosen range, with every order command
 // in the context menu; in admin mode edited in place and deleted permanently.
@@ -88,6 +89,7 @@ private:
     QLabel* m_offen;
     QDate m_heute;
     AuftragsAktionen* m_aktionen;
+    QTimer* m_summenFolgen;  // computes the sums when the list was read anew
     QSqlTableModel* m_model = nullptr;
     QPointer<AuftragsStore> m_store;
     QSettings m_settings;

@@ -94,7 +94,8 @@ void KundenAuftragsDialog::view_context(QPoint p)
 {
     AuftragsListe::kontextMenu(m_view, p, m_store, m_aktionen,
                                {AuftragsBefehl::Anzeigen, AuftragsBefehl::Vorschau, AuftragsBefehl::Drucken,
-                                AuftragsBefehl::Pdf, AuftragsBefehl::Email},
+                                AuftragsBefehl::Pdf, AuftragsBefehl::Email, AuftragsBefehl::Zahlungen,
+                                AuftragsBefehl::Mahnung},
                                AuftragsStatus::Bezahlt);
 }
 
