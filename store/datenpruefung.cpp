@@ -52,24 +52,20 @@ void pruefeDatei(const QSqlDatabase& db, Datenpruefung::Befund& b)
 void pruefeNummern(const QSqlDatabase& db, Datenpruefung::Befund& b)
 {
     b.geprueft << Datenpruefung::tr("Belegnummern ohne Doppel");
-    sammle(db,
-           "select [Dienst], [AuftragsNr], count(*) from auftrag where [Typ]=0 "
-           "and [AuftragsNr] is not null and [AuftragsNr]<>0 "
-           "group by [Dienst], [AuftragsNr] having count(*)>1",
-           [](const QSqlQuery& q) {
-               return Datenpruefung::tr("Rechnungsnummer %1 (Dienst %2) ist %3-mal vergeben.")
-                   .arg(q.value(1).toString(), q.value(0).toString(), q.value(2).toString());
-           },
-           b.fehler);
-    sammle(db,
-           "select [Typ], [AuftragsNr], count(*) from auftrag where [Typ]<>0 "
-           "and [AuftragsNr] is not null and [AuftragsNr]<>0 "
-           "group by [Typ], [AuftragsNr] having count(*)>1",
-           [](const QSqlQuery& q) {
-               return Datenpruefung::tr("Belegnummer %1 (Art %2) ist %3-mal vergeben.")
-                   .arg(q.value(1).toString(), q.value(0).toString(), q.value(2).toString());
-           },
-           b.fehler);
+    for (const bool rechnung : {true, false}) {
+        sammle(db,
+               QStringLiteral("select [%1], [AuftragsNr], count(*) from auftrag where [Typ]%2 "
+                              "and [AuftragsNr] is not null and [AuftragsNr]<>0 "
+                              "group by [%1], [AuftragsNr] having count(*)>1")
+                   .arg(rechnung ? QLatin1String("Dienst") : QLatin1String("Typ"),
+                        rechnung ? QLatin1String("=0") : QLatin1String("<>0")),
+               [rechnung](const QSqlQuery& q) {
+                   return (rechnung ? Datenpruefung::tr("Rechnungsnummer %1 (Dienst %2) ist %3-mal vergeben.")
+                                    : Datenpruefung::tr("Belegnummer %1 (Art %2) ist %3-mal vergeben."))
+                       .arg(q.value(1).toString(), q.value(0).toString(), q.value(2).toString());
+               },
+               b.fehler);
+    }
     if (hatSpalte(db, "auftrag", "BelegNr"))
         sammle(db,
                "select [BelegNr], count(*) from auftrag where [BelegNr] is not null "
