@@ -9,11 +9,12 @@
 
 class QSqlDatabase;
 
-// The whole database in one SQLite file: every table the database holds, copied
-// column by column, the settings without the password, and a manifest (program
-// version, date, rows per table, SHA-256 of the content). Either kind of
-// database writes the same format and can take it back. The same copying moves
-// all data into an empty database of the other kind.
+// The whole database in one SQLite file: every table the database holds (an
+// SQLite database as its file's bytes, PostgreSQL's tables column by column),
+// the settings without the password, and a manifest (program version, date,
+// rows per table, SHA-256 of the file). Either kind of database writes the
+// same format and can take it back. Copying column by column also moves all
+// data into an empty database of the other kind.
 class Datensicherung
 {
     Q_DECLARE_TR_FUNCTIONS(Datensicherung)
@@ -23,6 +24,7 @@ public:
     struct Inhalt
     {
         QString fehler;  // why the file is refused; empty for a sound backup
+        QString format;  // of the file's layout and hash
         QString version;
         QDateTime erstellt;
         QString quelle;                // the driver of the database it was taken from
@@ -42,8 +44,10 @@ public:
     static QString sichere(const QSqlDatabase& db, const QString& datei, Inhalt* inhalt = nullptr);
     // Checks a backup file (SQLite integrity, manifest, counts, hash) without changing it.
     static Inhalt pruefe(const QString& datei);
-    // Replaces all data of db by the backup's in one transaction, after
-    // checking the file and saving the replaced data into vorher. Empty on
+    // Replaces all data of db by the backup's in one step, after checking the
+    // file and keeping the replaced data as the backup vorher. An SQLite file
+    // no other program has open is swapped for the backup and db opened again
+    // on it; otherwise the data is replaced in one transaction. Empty on
     // success, else the reason; on failure nothing has changed.
     static QString stelleWiederHer(const QSqlDatabase& db, const QString& datei,
                                    const QString& vorher);
