@@ -47,6 +47,10 @@
         <source>Zahlungen…</source>
         <translation>Payments…</translation>
     </message>
+    <message>
+        <source>Mahnen…</source>
+        <translation>Send reminder…</translation>
+    </message>
 </context>
 <context>
     <name>AuftragsDialog</name>
@@ -210,6 +214,13 @@
     <message>
         <source>Der Status des Auftrags konnte nicht gespeichert werden.</source>
         <translation>The status of the order could not be saved.</translation>
+    </message>
+</context>
+<context>
+    <name>AuftragsListenModell</name>
+    <message>
+        <source>Die Tabelle %1 fehlt.</source>
+        <translation>The table %1 is missing.</translation>
     </message>
 </context>
 <context>
@@ -692,10 +703,6 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>The backup failed: %1</translation>
     </message>
     <message>
-        <source>Die Datei %1 lässt sich nicht schreiben: %2</source>
-        <translation>The file %1 cannot be written: %2</translation>
-    </message>
-    <message>
         <source>Die Datei ist keine Datensicherung von Belegwerk.</source>
         <translation>The file is not a Belegwerk backup.</translation>
     </message>
@@ -732,10 +739,6 @@ Please complete the settings or the customer and save the invoice again.</transl
         <translation>The current data could not be backed up; nothing was changed.</translation>
     </message>
     <message>
-        <source>Die Datensicherung lässt sich nicht lesen: %1</source>
-        <translation>The backup cannot be read: %1</translation>
-    </message>
-    <message>
         <source>Die Wiederherstellung ist misslungen; nichts wurde geändert.</source>
         <translation>The restore failed; nothing was changed.</translation>
     </message>
@@ -750,6 +753,10 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Die Übertragung ist misslungen; die Zieldatenbank ist unverändert.</source>
         <translation>The transfer failed; the target database is unchanged.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank lässt sich nicht wieder öffnen: %1</source>
+        <translation>The database cannot be reopened: %1</translation>
     </message>
 </context>
 <context>
@@ -1088,10 +1095,6 @@ Please complete the settings or the customer and save the invoice again.</transl
     <message>
         <source>Seite %1 von %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
     </message>
     <message>
         <source>USt.</source>
@@ -1751,6 +1754,208 @@ The customer is not saved</translation>
     </message>
 </context>
 <context>
+    <name>MahnDialog</name>
+    <message>
+        <source>nur diese Rechnung</source>
+        <translation>this invoice only</translation>
+    </message>
+    <message>
+        <source>alle überfälligen Rechnungen des Kunden</source>
+        <translation>all of the customer&apos;s overdue invoices</translation>
+    </message>
+    <message>
+        <source>Mahnen</source>
+        <translation>Send reminder</translation>
+    </message>
+    <message>
+        <source>Rechnungen</source>
+        <translation>Invoices</translation>
+    </message>
+    <message>
+        <source>Mahnstufe</source>
+        <translation>Reminder level</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>als PDF speichern</source>
+        <translation>save as PDF</translation>
+    </message>
+    <message>
+        <source>als Email senden</source>
+        <translation>send by e-mail</translation>
+    </message>
+    <message>
+        <source>%1 vom %2: %3 offen, %4 Tage überfällig, Mahnstufe %5</source>
+        <translation>%1 of %2: %3 open, %4 days overdue, level %5</translation>
+    </message>
+    <message>
+        <source>Die Rechnung ist nicht überfällig oder ist bezahlt.</source>
+        <translation>The invoice is not overdue or is paid.</translation>
+    </message>
+</context>
+<context>
+    <name>Mahnung</name>
+    <message>
+        <source>Zahlungserinnerung</source>
+        <translation>Zahlungserinnerung</translation>
+    </message>
+    <message>
+        <source>Mahnung</source>
+        <translation>Mahnung</translation>
+    </message>
+    <message>
+        <source>Relance</source>
+        <translation>Relance</translation>
+    </message>
+    <message>
+        <source>Mise en demeure de payer</source>
+        <translation>Mise en demeure de payer</translation>
+    </message>
+    <message>
+        <source>Sehr geehrte Damen und Herren,
+
+sicher ist Ihrer Aufmerksamkeit entgangen, dass die folgenden Rechnungen noch nicht beglichen sind. Bitte überweisen Sie den Betrag von %1 € bis zum %2.</source>
+        <translation>Sehr geehrte Damen und Herren,
+
+sicher ist Ihrer Aufmerksamkeit entgangen, dass die folgenden Rechnungen noch nicht beglichen sind. Bitte überweisen Sie den Betrag von %1 € bis zum %2.</translation>
+    </message>
+    <message>
+        <source>Sehr geehrte Damen und Herren,
+
+trotz unserer Zahlungserinnerung sind die folgenden Rechnungen noch offen. Bitte überweisen Sie den Gesamtbetrag von %1 € einschließlich Verzugszinsen und Kosten bis spätestens %2.</source>
+        <translation>Sehr geehrte Damen und Herren,
+
+trotz unserer Zahlungserinnerung sind die folgenden Rechnungen noch offen. Bitte überweisen Sie den Gesamtbetrag von %1 € einschließlich Verzugszinsen und Kosten bis spätestens %2.</translation>
+    </message>
+    <message>
+        <source>Madame, Monsieur,
+
+Sauf erreur de notre part, les factures ci-dessous restent impayées à ce jour. Nous vous remercions de bien vouloir nous régler la somme de %1 € avant le %2.</source>
+        <translation>Madame, Monsieur,
+
+Sauf erreur de notre part, les factures ci-dessous restent impayées à ce jour. Nous vous remercions de bien vouloir nous régler la somme de %1 € avant le %2.</translation>
+    </message>
+    <message>
+        <source>Madame, Monsieur,
+
+Malgré notre précédente relance, les factures ci-dessous restent impayées. Par la présente, nous vous mettons en demeure de nous régler la somme de %1 €, pénalités de retard et indemnité de recouvrement comprises, avant le %2.</source>
+        <translation>Madame, Monsieur,
+
+Malgré notre précédente relance, les factures ci-dessous restent impayées. Par la présente, nous vous mettons en demeure de nous régler la somme de %1 €, pénalités de retard et indemnité de recouvrement comprises, avant le %2.</translation>
+    </message>
+    <message>
+        <source>Rechnung</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Fällig</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Offen €</source>
+        <translation>Offen €</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Zinsen €</source>
+        <translation>Zinsen €</translation>
+    </message>
+    <message>
+        <source>Facture</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Échéance</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <source>Montant dû €</source>
+        <translation>Montant dû €</translation>
+    </message>
+    <message>
+        <source>Jours de retard</source>
+        <translation>Jours de retard</translation>
+    </message>
+    <message>
+        <source>Intérêts €</source>
+        <translation>Intérêts €</translation>
+    </message>
+    <message>
+        <source>Offene Beträge</source>
+        <translation>Offene Beträge</translation>
+    </message>
+    <message>
+        <source>Total des factures impayées</source>
+        <translation>Total des factures impayées</translation>
+    </message>
+    <message>
+        <source>Verzugszinsen %1 % p. a.</source>
+        <translation>Verzugszinsen %1 % p. a.</translation>
+    </message>
+    <message>
+        <source>Pénalités de retard %1 % l&apos;an</source>
+        <translation>Pénalités de retard %1 % l&apos;an</translation>
+    </message>
+    <message>
+        <source>Mahnkosten</source>
+        <translation>Mahnkosten</translation>
+    </message>
+    <message>
+        <source>Indemnité forfaitaire pour frais de recouvrement</source>
+        <translation>Indemnité forfaitaire pour frais de recouvrement</translation>
+    </message>
+    <message>
+        <source>Zu zahlen</source>
+        <translation>Zu zahlen</translation>
+    </message>
+    <message>
+        <source>Total à payer</source>
+        <translation>Total à payer</translation>
+    </message>
+    <message>
+        <source>Sollten Sie inzwischen gezahlt haben, betrachten Sie dieses Schreiben bitte als gegenstandslos.</source>
+        <translation>Sollten Sie inzwischen gezahlt haben, betrachten Sie dieses Schreiben bitte als gegenstandslos.</translation>
+    </message>
+    <message>
+        <source>Si votre règlement a été effectué entre-temps, nous vous prions de ne pas tenir compte de ce courrier.</source>
+        <translation>Si votre règlement a été effectué entre-temps, nous vous prions de ne pas tenir compte de ce courrier.</translation>
+    </message>
+    <message>
+        <source>Datum: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kunden</source>
@@ -2107,6 +2312,26 @@ Den Beleg trotzdem ausstellen?</source>
 %1
 
 Issue the document anyway?</translation>
+    </message>
+    <message>
+        <source>Mahnen</source>
+        <translation>Send reminder</translation>
+    </message>
+    <message>
+        <source>Mahnung%1.pdf</source>
+        <translation>Reminder%1.pdf</translation>
+    </message>
+    <message>
+        <source>Die Mahnung konnte nicht gedruckt werden.</source>
+        <translation>The reminder could not be printed.</translation>
+    </message>
+    <message>
+        <source>Mahnung als PDF speichern</source>
+        <translation>Save reminder as PDF</translation>
+    </message>
+    <message>
+        <source>Die Mahnung wurde ausgegeben, aber ihre Stufe konnte nicht gespeichert werden.</source>
+        <translation>The reminder went out, but its level could not be stored.</translation>
     </message>
 </context>
 <context>
@@ -2537,6 +2762,74 @@ Please enter the price.</translation>
         <source>Angebote gültig</source>
         <translation>Offers valid for</translation>
     </message>
+    <message>
+        <source>Mahnungen</source>
+        <translation>Reminders</translation>
+    </message>
+    <message>
+        <source>nach dem Land der Firma</source>
+        <translation>by the company&apos;s country</translation>
+    </message>
+    <message>
+        <source>Deutschland (§ 288 BGB)</source>
+        <translation>Germany (§ 288 BGB)</translation>
+    </message>
+    <message>
+        <source>Frankreich (Code de commerce L441-10)</source>
+        <translation>France (Code de commerce L441-10)</translation>
+    </message>
+    <message>
+        <source>Recht</source>
+        <translation>Law</translation>
+    </message>
+    <message>
+        <source>Basiszins</source>
+        <translation>Base rate</translation>
+    </message>
+    <message>
+        <source>Aufschlag Unternehmen</source>
+        <translation>Surcharge businesses</translation>
+    </message>
+    <message>
+        <source>Aufschlag Verbraucher</source>
+        <translation>Surcharge consumers</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 1</source>
+        <translation>Fee level 1</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 2</source>
+        <translation>Fee level 2</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 3</source>
+        <translation>Fee level 3</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Deutschland: der Basiszinssatz der Bundesbank (1,27 % ab 1. Juli 2025); Frankreich: der gesetzliche Zinssatz für Gläubiger, die beruflich handeln (2,76 % im 2. Halbjahr 2025). Beide ändern sich jedes Halbjahr: bitte aktuell halten.</source>
+        <translation>Germany: the Bundesbank&apos;s base rate (1.27 % from 1 July 2025); France: the legal interest rate for professional creditors (2.76 % in the second half of 2025). Both change every six months: please keep them current.</translation>
+    </message>
+    <message>
+        <source>Deutschland: 9 Prozentpunkte über dem Basiszins; Frankreich: das Dreifache des gesetzlichen Zinssatzes, zuzüglich dieses Aufschlags.</source>
+        <translation>Germany: 9 points above the base rate; France: three times the legal interest rate, plus this surcharge.</translation>
+    </message>
+    <message>
+        <source>Deutschland: 5 Prozentpunkte über dem Basiszins.</source>
+        <translation>Germany: 5 points above the base rate.</translation>
+    </message>
+    <message>
+        <source>Nur Unternehmen: die Pauschale von 40 € (§ 288 Abs. 5 BGB, Code de commerce D441-5).</source>
+        <translation>Businesses only: the flat fee of 40 € (§ 288 (5) BGB, Code de commerce D441-5).</translation>
+    </message>
 </context>
 <context>
     <name>SicherungsBefehle</name>
@@ -2838,6 +3131,14 @@ Please enter the price.</translation>
     <message>
         <source>Die Rechnung ist storniert.</source>
         <translation>The invoice is cancelled.</translation>
+    </message>
+    <message>
+        <source>Eine Mahnung braucht eine Stufe von 1 bis 3 und ein gültiges Datum.</source>
+        <translation>A reminder needs a level from 1 to 3 and a valid date.</translation>
+    </message>
+    <message>
+        <source>Die Rechnung %1 gibt es nicht.</source>
+        <translation>There is no invoice %1.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@
         <source>Zahlungen…</source>
         <translation>Règlements…</translation>
     </message>
+    <message>
+        <source>Mahnen…</source>
+        <translation>Relancer…</translation>
+    </message>
 </context>
 <context>
     <name>AuftragsDialog</name>
@@ -210,6 +214,13 @@
     <message>
         <source>Der Status des Auftrags konnte nicht gespeichert werden.</source>
         <translation>Le statut du document n&apos;a pas pu être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>AuftragsListenModell</name>
+    <message>
+        <source>Die Tabelle %1 fehlt.</source>
+        <translation>La table %1 est absente.</translation>
     </message>
 </context>
 <context>
@@ -692,10 +703,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>La sauvegarde a échoué : %1</translation>
     </message>
     <message>
-        <source>Die Datei %1 lässt sich nicht schreiben: %2</source>
-        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
-    </message>
-    <message>
         <source>Die Datei ist keine Datensicherung von Belegwerk.</source>
         <translation>Le fichier n&apos;est pas une sauvegarde de Belegwerk.</translation>
     </message>
@@ -732,10 +739,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
         <translation>Les données actuelles n&apos;ont pas pu être sauvegardées ; rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Die Datensicherung lässt sich nicht lesen: %1</source>
-        <translation>Impossible de lire la sauvegarde : %1</translation>
-    </message>
-    <message>
         <source>Die Wiederherstellung ist misslungen; nichts wurde geändert.</source>
         <translation>La restauration a échoué ; rien n&apos;a été modifié.</translation>
     </message>
@@ -750,6 +753,10 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>Die Übertragung ist misslungen; die Zieldatenbank ist unverändert.</source>
         <translation>Le transfert a échoué ; la base de données cible est inchangée.</translation>
+    </message>
+    <message>
+        <source>Die Datenbank lässt sich nicht wieder öffnen: %1</source>
+        <translation>Impossible de rouvrir la base de données : %1</translation>
     </message>
 </context>
 <context>
@@ -1088,10 +1095,6 @@ Veuillez compléter les paramètres ou le client et enregistrer à nouveau la fa
     <message>
         <source>Seite %1 von %2</source>
         <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>%1 %</source>
-        <translation>%1 %</translation>
     </message>
     <message>
         <source>USt.</source>
@@ -1751,6 +1754,208 @@ Le client n&apos;est pas enregistré</translation>
     </message>
 </context>
 <context>
+    <name>MahnDialog</name>
+    <message>
+        <source>nur diese Rechnung</source>
+        <translation>cette facture seulement</translation>
+    </message>
+    <message>
+        <source>alle überfälligen Rechnungen des Kunden</source>
+        <translation>toutes les factures échues du client</translation>
+    </message>
+    <message>
+        <source>Mahnen</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Rechnungen</source>
+        <translation>Factures</translation>
+    </message>
+    <message>
+        <source>Mahnstufe</source>
+        <translation>Niveau de relance</translation>
+    </message>
+    <message>
+        <source>Vorschau</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Drucken</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>als PDF speichern</source>
+        <translation>enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>als Email senden</source>
+        <translation>envoyer par e-mail</translation>
+    </message>
+    <message>
+        <source>%1 vom %2: %3 offen, %4 Tage überfällig, Mahnstufe %5</source>
+        <translation>%1 du %2 : %3 dû, %4 jours de retard, niveau %5</translation>
+    </message>
+    <message>
+        <source>Die Rechnung ist nicht überfällig oder ist bezahlt.</source>
+        <translation>La facture n&apos;est pas échue ou est payée.</translation>
+    </message>
+</context>
+<context>
+    <name>Mahnung</name>
+    <message>
+        <source>Zahlungserinnerung</source>
+        <translation>Zahlungserinnerung</translation>
+    </message>
+    <message>
+        <source>Mahnung</source>
+        <translation>Mahnung</translation>
+    </message>
+    <message>
+        <source>Relance</source>
+        <translation>Relance</translation>
+    </message>
+    <message>
+        <source>Mise en demeure de payer</source>
+        <translation>Mise en demeure de payer</translation>
+    </message>
+    <message>
+        <source>Sehr geehrte Damen und Herren,
+
+sicher ist Ihrer Aufmerksamkeit entgangen, dass die folgenden Rechnungen noch nicht beglichen sind. Bitte überweisen Sie den Betrag von %1 € bis zum %2.</source>
+        <translation>Sehr geehrte Damen und Herren,
+
+sicher ist Ihrer Aufmerksamkeit entgangen, dass die folgenden Rechnungen noch nicht beglichen sind. Bitte überweisen Sie den Betrag von %1 € bis zum %2.</translation>
+    </message>
+    <message>
+        <source>Sehr geehrte Damen und Herren,
+
+trotz unserer Zahlungserinnerung sind die folgenden Rechnungen noch offen. Bitte überweisen Sie den Gesamtbetrag von %1 € einschließlich Verzugszinsen und Kosten bis spätestens %2.</source>
+        <translation>Sehr geehrte Damen und Herren,
+
+trotz unserer Zahlungserinnerung sind die folgenden Rechnungen noch offen. Bitte überweisen Sie den Gesamtbetrag von %1 € einschließlich Verzugszinsen und Kosten bis spätestens %2.</translation>
+    </message>
+    <message>
+        <source>Madame, Monsieur,
+
+Sauf erreur de notre part, les factures ci-dessous restent impayées à ce jour. Nous vous remercions de bien vouloir nous régler la somme de %1 € avant le %2.</source>
+        <translation>Madame, Monsieur,
+
+Sauf erreur de notre part, les factures ci-dessous restent impayées à ce jour. Nous vous remercions de bien vouloir nous régler la somme de %1 € avant le %2.</translation>
+    </message>
+    <message>
+        <source>Madame, Monsieur,
+
+Malgré notre précédente relance, les factures ci-dessous restent impayées. Par la présente, nous vous mettons en demeure de nous régler la somme de %1 €, pénalités de retard et indemnité de recouvrement comprises, avant le %2.</source>
+        <translation>Madame, Monsieur,
+
+Malgré notre précédente relance, les factures ci-dessous restent impayées. Par la présente, nous vous mettons en demeure de nous régler la somme de %1 €, pénalités de retard et indemnité de recouvrement comprises, avant le %2.</translation>
+    </message>
+    <message>
+        <source>Rechnung</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Fällig</source>
+        <translation>Fällig</translation>
+    </message>
+    <message>
+        <source>Offen €</source>
+        <translation>Offen €</translation>
+    </message>
+    <message>
+        <source>Tage</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Zinsen €</source>
+        <translation>Zinsen €</translation>
+    </message>
+    <message>
+        <source>Facture</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Échéance</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <source>Montant dû €</source>
+        <translation>Montant dû €</translation>
+    </message>
+    <message>
+        <source>Jours de retard</source>
+        <translation>Jours de retard</translation>
+    </message>
+    <message>
+        <source>Intérêts €</source>
+        <translation>Intérêts €</translation>
+    </message>
+    <message>
+        <source>Offene Beträge</source>
+        <translation>Offene Beträge</translation>
+    </message>
+    <message>
+        <source>Total des factures impayées</source>
+        <translation>Total des factures impayées</translation>
+    </message>
+    <message>
+        <source>Verzugszinsen %1 % p. a.</source>
+        <translation>Verzugszinsen %1 % p. a.</translation>
+    </message>
+    <message>
+        <source>Pénalités de retard %1 % l&apos;an</source>
+        <translation>Pénalités de retard %1 % l&apos;an</translation>
+    </message>
+    <message>
+        <source>Mahnkosten</source>
+        <translation>Mahnkosten</translation>
+    </message>
+    <message>
+        <source>Indemnité forfaitaire pour frais de recouvrement</source>
+        <translation>Indemnité forfaitaire pour frais de recouvrement</translation>
+    </message>
+    <message>
+        <source>Zu zahlen</source>
+        <translation>Zu zahlen</translation>
+    </message>
+    <message>
+        <source>Total à payer</source>
+        <translation>Total à payer</translation>
+    </message>
+    <message>
+        <source>Sollten Sie inzwischen gezahlt haben, betrachten Sie dieses Schreiben bitte als gegenstandslos.</source>
+        <translation>Sollten Sie inzwischen gezahlt haben, betrachten Sie dieses Schreiben bitte als gegenstandslos.</translation>
+    </message>
+    <message>
+        <source>Si votre règlement a été effectué entre-temps, nous vous prions de ne pas tenir compte de ce courrier.</source>
+        <translation>Si votre règlement a été effectué entre-temps, nous vous prions de ne pas tenir compte de ce courrier.</translation>
+    </message>
+    <message>
+        <source>Datum: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Seite %1 von %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Page %1 / %2</source>
+        <translation>Page %1 / %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Kunden</source>
@@ -2107,6 +2312,26 @@ Den Beleg trotzdem ausstellen?</source>
 %1
 
 Émettre le document malgré tout ?</translation>
+    </message>
+    <message>
+        <source>Mahnen</source>
+        <translation>Relancer</translation>
+    </message>
+    <message>
+        <source>Mahnung%1.pdf</source>
+        <translation>Relance%1.pdf</translation>
+    </message>
+    <message>
+        <source>Die Mahnung konnte nicht gedruckt werden.</source>
+        <translation>La relance n&apos;a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>Mahnung als PDF speichern</source>
+        <translation>Enregistrer la relance en PDF</translation>
+    </message>
+    <message>
+        <source>Die Mahnung wurde ausgegeben, aber ihre Stufe konnte nicht gespeichert werden.</source>
+        <translation>La relance a été émise, mais son niveau n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -2537,6 +2762,74 @@ Veuillez indiquer le prix.</translation>
         <source>Angebote gültig</source>
         <translation>Validité des devis</translation>
     </message>
+    <message>
+        <source>Mahnungen</source>
+        <translation>Relances</translation>
+    </message>
+    <message>
+        <source>nach dem Land der Firma</source>
+        <translation>selon le pays de l&apos;entreprise</translation>
+    </message>
+    <message>
+        <source>Deutschland (§ 288 BGB)</source>
+        <translation>Allemagne (§ 288 BGB)</translation>
+    </message>
+    <message>
+        <source>Frankreich (Code de commerce L441-10)</source>
+        <translation>France (Code de commerce L441-10)</translation>
+    </message>
+    <message>
+        <source>Recht</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Basiszins</source>
+        <translation>Taux de base</translation>
+    </message>
+    <message>
+        <source>Aufschlag Unternehmen</source>
+        <translation>Majoration entreprises</translation>
+    </message>
+    <message>
+        <source>Aufschlag Verbraucher</source>
+        <translation>Majoration consommateurs</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 1</source>
+        <translation>Frais niveau 1</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 2</source>
+        <translation>Frais niveau 2</translation>
+    </message>
+    <message>
+        <source>Gebühr Stufe 3</source>
+        <translation>Frais niveau 3</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> €</source>
+        <translation> €</translation>
+    </message>
+    <message>
+        <source>Deutschland: der Basiszinssatz der Bundesbank (1,27 % ab 1. Juli 2025); Frankreich: der gesetzliche Zinssatz für Gläubiger, die beruflich handeln (2,76 % im 2. Halbjahr 2025). Beide ändern sich jedes Halbjahr: bitte aktuell halten.</source>
+        <translation>Allemagne : le taux de base de la Bundesbank (1,27 % depuis le 1er juillet 2025) ; France : le taux de l&apos;intérêt légal pour les créanciers professionnels (2,76 % au second semestre 2025). Les deux changent chaque semestre : veuillez les tenir à jour.</translation>
+    </message>
+    <message>
+        <source>Deutschland: 9 Prozentpunkte über dem Basiszins; Frankreich: das Dreifache des gesetzlichen Zinssatzes, zuzüglich dieses Aufschlags.</source>
+        <translation>Allemagne : 9 points au-dessus du taux de base ; France : trois fois le taux de l&apos;intérêt légal, plus cette majoration.</translation>
+    </message>
+    <message>
+        <source>Deutschland: 5 Prozentpunkte über dem Basiszins.</source>
+        <translation>Allemagne : 5 points au-dessus du taux de base.</translation>
+    </message>
+    <message>
+        <source>Nur Unternehmen: die Pauschale von 40 € (§ 288 Abs. 5 BGB, Code de commerce D441-5).</source>
+        <translation>Entreprises seulement : l&apos;indemnité forfaitaire de 40 € (§ 288 al. 5 BGB, Code de commerce D441-5).</translation>
+    </message>
 </context>
 <context>
     <name>SicherungsBefehle</name>
@@ -2838,6 +3131,14 @@ Veuillez indiquer le prix.</translation>
     <message>
         <source>Die Rechnung ist storniert.</source>
         <translation>La facture est annulée.</translation>
+    </message>
+    <message>
+        <source>Eine Mahnung braucht eine Stufe von 1 bis 3 und ein gültiges Datum.</source>
+        <translation>Une relance demande un niveau de 1 à 3 et une date valide.</translation>
+    </message>
+    <message>
+        <source>Die Rechnung %1 gibt es nicht.</source>
+        <translation>La facture %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
