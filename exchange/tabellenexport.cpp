@@ -62,15 +62,24 @@ bool schreibeTextdatei(const QString& fileName, bool textModus,
     return true;
 }
 
+// The rows of model that rows chooses, written by schreibe into fileName.
+bool schreibeTabelle(QAbstractItemModel* model, const QString& fileName, const QList<int>& rows,
+                     bool verticalHeader, bool textModus,
+                     const std::function<void(QTextStream&, const TabellenQuelle&)>& schreibe)
+{
+    if (!model)
+        return false;
+    const TabellenQuelle quelle(model, rows, verticalHeader);
+    return schreibeTextdatei(fileName, textModus, [&](QTextStream& out) { schreibe(out, quelle); });
+}
+
 }  // namespace
 
 bool exportCSV(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
                bool verticalHeader)
 {
-    if (!model)
-        return false;
-    const TabellenQuelle quelle(model, rows, verticalHeader);
-    return schreibeTextdatei(fileName, true, [&quelle](QTextStream& out) {
+    return schreibeTabelle(model, fileName, rows, verticalHeader, true,
+                           [](QTextStream& out, const TabellenQuelle& quelle) {
         const int w = quelle.spalten();
         for (int k = 0; k < w; ++k)
             out << (k ? ";" : "") << csvFeld(quelle.kopf(k));
@@ -86,10 +95,8 @@ bool exportCSV(QAbstractItemModel* model, const QString& fileName, QList<int> ro
 bool exportXLS(QAbstractItemModel* model, const QString& fileName, QList<int> rows,
                bool verticalHeader)
 {
-    if (!model)
-        return false;
-    const TabellenQuelle quelle(model, rows, verticalHeader);
-    return schreibeTextdatei(fileName, false, [&quelle](QTextStream& out) {
+    return schreibeTabelle(model, fileName, rows, verticalHeader, false,
+                           [](QTextStream& out, const TabellenQuelle& quelle) {
         out << "<?xml version=\"1.0\"?>\n"
                "<?mso-application progid=\"Excel.Sheet\"?>\n"
                "<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\" "

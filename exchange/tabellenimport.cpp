@@ -121,6 +121,20 @@ ImportBericht schreibe(ImportBericht bericht, ProduktStore* store, const QList<P
     return bericht;
 }
 
+// Takes x into liste unless its number nr stands in this file already or,
+// as imStore says, in the store; a number taken counts as skipped.
+template <typename T, typename N, typename F>
+void nimmNeu(QList<T>& liste, QSet<N>& nummern, const T& x, const N& nr, bool mitNummer, F imStore,
+             ImportBericht& bericht)
+{
+    if (mitNummer && (nummern.contains(nr) || imStore())) {
+        ++bericht.uebersprungen;
+        return;
+    }
+    nummern.insert(nr);
+    liste.append(x);
+}
+
 }  // namespace
 
 double TabellenImport::zahl(const QString& text)
@@ -199,12 +213,8 @@ ImportBericht TabellenImport::produkteVDA(QAbstractItemModel* tabelle, ProduktSt
                                    [&](const Zeile& z) {
         const Produkt p(z.text(VdaProdukt::Nr), z.text(VdaProdukt::Name), z.zahl(VdaProdukt::Preis));
         // A product that exists is left as it is; the store would refuse it anyway.
-        if (!p.Nr.isEmpty() && (nummern.contains(p.Nr) || !store->getProdukt(p.Nr).Nr.isEmpty())) {
-            ++bericht.uebersprungen;
-            return;
-        }
-        nummern.insert(p.Nr);
-        produkte.append(p);
+        nimmNeu(produkte, nummern, p, p.Nr, !p.Nr.isEmpty(),
+                [&] { return !store->getProdukt(p.Nr).Nr.isEmpty(); }, bericht);
     });
     if (!gelesen || !bestaetigt(parent, bericht, produkte.size()))
         return abgebrochen(bericht);
@@ -238,12 +248,7 @@ ImportBericht TabellenImport::kundenVDA(QAbstractItemModel* tabelle, KundenStore
         k.Seit = QDate::fromString(z.text(Seit), QStringLiteral("dd.MM.yyyy"));
         k.Bemerkung = z.text(Bemerkung);
         qDebug() << "importKundenVDA" << k.Nr << k.Seit;
-        if (k.Nr > 0 && (nummern.contains(k.Nr) || store->getKunde(k.Nr).Nr == k.Nr)) {
-            ++bericht.uebersprungen;
-            return;
-        }
-        nummern.insert(k.Nr);
-        kunden.append(k);
+        nimmNeu(kunden, nummern, k, k.Nr, k.Nr > 0, [&] { return store->getKunde(k.Nr).Nr == k.Nr; }, bericht);
     });
     if (!gelesen || !bestaetigt(parent, bericht, kunden.size()))
         return abgebrochen(bericht);

@@ -75,6 +75,13 @@ bool Datenbank::istSqlite(const QSqlDatabase& db)
     return db.driver() && db.driver()->dbmsType() == QSqlDriver::SQLite;
 }
 
+bool Datenbank::mitNummer(QSqlQuery& q, const QSqlDatabase& db, const QString& text, qint64 nr)
+{
+    q.prepare(sql(db, text));
+    q.bindValue(QStringLiteral(":nr"), nr);
+    return q.exec();
+}
+
 QString Datenbank::sql(const QSqlDatabase& db, const QString& text)
 {
     // The statements are fixed texts of the stores, so a small cache saves

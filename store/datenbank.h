@@ -31,6 +31,8 @@ public:
     // by the driver (case kept, reserved words allowed); on PostgreSQL "like"
     // compares without case, as SQLite's does, and the column types are mapped.
     static QString sql(const QSqlDatabase& db, const QString& text);
+    // Prepares text for db with :nr bound to nr and runs it into q.
+    static bool mitNummer(QSqlQuery& q, const QSqlDatabase& db, const QString& text, qint64 nr);
     // Whether a query that reads its rows once should be forward-only: on
     // PostgreSQL that fetches row by row, much slower than the whole result.
     static bool vorwaerts(const QSqlDatabase& db) { return !istPostgres(db); }

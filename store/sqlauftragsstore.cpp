@@ -858,9 +858,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
     }
 
     QSqlQuery d(m_db);
-    d.prepare(Datenbank::sql(m_db, ZeilenLoeschen));
-    d.bindValue(":nr", a.Nr);
-    if (!d.exec()) {
+    if (!Datenbank::mitNummer(d, m_db, ZeilenLoeschen, a.Nr)) {
         qWarning() << "error deleting Auftragslines" << d.lastError().text() << a;
         return misslungen(d);
     }
@@ -986,9 +984,7 @@ bool SqlAuftragsStore::stelleAus(Auftrag& a, const QByteArray& datei)
         return false;
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error issuing Auftrag", [&] {
         QSqlQuery f(m_db);
-        f.prepare(Datenbank::sql(m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr"));
-        f.bindValue(":nr", a.Nr);
-        if (!f.exec())
+        if (!Datenbank::mitNummer(f, m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr", a.Nr))
             return misslungen(f);
         if (!f.next()) {
             m_fehler = {Speicherfehler::Geaendert, QString()};
@@ -1036,9 +1032,7 @@ bool SqlAuftragsStore::stelleAus(Auftrag& a, const QByteArray& datei)
 QByteArray SqlAuftragsStore::archivierterBeleg(int nr)
 {
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select [Datei] from belegarchiv where [Auftrag]=:nr"));
-    q.bindValue(":nr", nr);
-    if (!q.exec()) {
+    if (!Datenbank::mitNummer(q, m_db, "select [Datei] from belegarchiv where [Auftrag]=:nr", nr)) {
         m_fehler = Datenbank::fehler(q.lastError());
         return QByteArray();
     }
@@ -1220,7 +1214,11 @@ QSqlTableModel* SqlAuftragsStore::model()
 
 QSqlTableModel* SqlAuftragsStore::registerFilterModel(const QString& filter)
 {
-    auto* m = new ListenModell(nullptr, m_db);
+    return behalte(new ListenModell(nullptr, m_db), filter);
+}
+
+QSqlTableModel* SqlAuftragsStore::behalte(ListenModell* m, const QString& filter)
+{
     m->setTable("auftrag");
     m->setFilter(filter);
     m_fehler = {};
@@ -1694,9 +1692,8 @@ QList<Zahlung> SqlAuftragsStore::getAlleZahlungen()
 bool SqlAuftragsStore::rechneOffen(int nr)
 {
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString("update auftrag set [Offen]=%1 where [Nr]=:nr").arg(OffenAusdruck)));
-    q.bindValue(":nr", nr);
-    if (!q.exec()) {
+    const QString rechne = QString("update auftrag set [Offen]=%1 where [Nr]=:nr").arg(OffenAusdruck);
+    if (!Datenbank::mitNummer(q, m_db, rechne, nr)) {
         qWarning() << "error updateing Auftrag: open amount" << q.lastError().text() << nr;
         return misslungen(q);
     }
@@ -1720,9 +1717,8 @@ bool SqlAuftragsStore::folgeZahlungen(int nr)
     if (!rechneOffen(nr))
         return false;
     QSqlQuery s(m_db);
-    s.prepare(Datenbank::sql(m_db, "select [Status],[Ausgestellt],[Offen] from auftrag where [Nr]=:nr and [Typ]=0"));
-    s.bindValue(":nr", nr);
-    if (!s.exec())
+    if (!Datenbank::mitNummer(s, m_db, "select [Status],[Ausgestellt],[Offen] from auftrag where [Nr]=:nr and [Typ]=0",
+                              nr))
         return misslungen(s);
     if (!s.next())
         return true;
@@ -1762,9 +1758,7 @@ bool SqlAuftragsStore::addZahlung(Zahlung& z)
     const int vorher = z.Nr;
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error inserting Zahlung", [&] {
         QSqlQuery p(m_db);
-        p.prepare(Datenbank::sql(m_db, "select [Typ],[Status] from auftrag where [Nr]=:nr"));
-        p.bindValue(":nr", z.Auftrag);
-        if (!p.exec())
+        if (!Datenbank::mitNummer(p, m_db, "select [Typ],[Status] from auftrag where [Nr]=:nr", z.Auftrag))
             return misslungen(p);
         if (!p.next() || p.value(0).toInt() != Auftragsart::Rechnung)
             return misslungen(tr("Zahlungen werden nur zu Rechnungen erfasst."));
@@ -1801,18 +1795,14 @@ bool SqlAuftragsStore::delZahlung(int nr)
 {
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Zahlung", [&] {
         QSqlQuery p(m_db);
-        p.prepare(Datenbank::sql(m_db, "select [Auftrag] from zahlungen where [Nr]=:nr"));
-        p.bindValue(":nr", nr);
-        if (!p.exec())
+        if (!Datenbank::mitNummer(p, m_db, "select [Auftrag] from zahlungen where [Nr]=:nr", nr))
             return misslungen(p);
         if (!p.next())
             return true;
         const int auftrag = p.value(0).toInt();
         p.finish();
         QSqlQuery q(m_db);
-        q.prepare(Datenbank::sql(m_db, "delete from zahlungen where [Nr]=:nr"));
-        q.bindValue(":nr", nr);
-        if (!q.exec()) {
+        if (!Datenbank::mitNummer(q, m_db, "delete from zahlungen where [Nr]=:nr", nr)) {
             qWarning() << "error on delete Zahlung" << q.lastError().text();
             return misslungen(q);
         }
@@ -1882,16 +1872,7 @@ QString SqlAuftragsStore::bedingung(const Auftragsauswahl& w) const
 
 QSqlTableModel* SqlAuftragsStore::listenModel(const Auftragsauswahl& w)
 {
-    auto* m = new AuftragsListenModell(nullptr, m_db);
-    m->setTable("auftrag");
-    m->setFilter(bedingung(w));
-    m_fehler = {};
-    if (!m->select()) {
-        qWarning() << "Filter error" << m->lastError().text();
-        m_fehler = Datenbank::fehler(m->lastError());
-    }
-    m_filterModels.append(m);
-    return m;
+    return behalte(new AuftragsListenModell(nullptr, m_db), bedingung(w));
 }
 
 Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)

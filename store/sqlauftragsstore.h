@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class ListenModell;
 class QSqlQuery;
 
 // The order store over auftrag, auftragslines and auftragskunden. Numbers new
@@ -110,6 +111,8 @@ private:
     // Number and date of the invoices the credit notes of liste correct.
     void ergaenzeBezuege(QList<Auftrag>& liste, const QString& bedingung, const QVariantMap& werte);
     QSqlTableModel* registerFilterModel(const QString& filter);
+    // Selects the orders filter picks into m and keeps m for the store's refreshes.
+    QSqlTableModel* behalte(ListenModell* m, const QString& filter);
     Betraege bindBetraege(QSqlQuery& q, const Auftrag& a) const;
     // The condition of w on the rows of auftrag.
     QString bedingung(const Auftragsauswahl& w) const;
