@@ -26,8 +26,10 @@ QByteArray BelegPdf::pdf(const std::function<bool(QPrinter*)>& malen, const QStr
 {
     // QPrinter writes only to a named file; the pages go through a private one.
     QTemporaryFile tmp(QDir(QDir::tempPath()).filePath("belegwerk-XXXXXX.pdf"));
-    if (!tmp.open())
+    if (!tmp.open()) {
+        qWarning() << "error writing PDF: no temporary file" << tmp.errorString();
         return QByteArray();
+    }
     tmp.close();
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -36,11 +38,15 @@ QByteArray BelegPdf::pdf(const std::function<bool(QPrinter*)>& malen, const QStr
     printer.setDocName(titel);
     if (pdfA)
         printer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-    if (!malen(&printer))
+    if (!malen(&printer)) {
+        qWarning() << "error writing PDF: the pages could not be drawn" << titel;
         return QByteArray();
+    }
     QFile f(tmp.fileName());
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        qWarning() << "error writing PDF: cannot read back" << f.fileName() << f.errorString();
         return QByteArray();
+    }
     return f.readAll();
 }
 
@@ -104,7 +110,9 @@ bool BelegPdf::speichere(const QString& datei, const QByteArray& inhalt)
     // Written beside the target and moved into place when complete, so a
     // failure never leaves a half-written or stale file under that name.
     SpeicherDatei f(datei);
-    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size())
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size() || !f.commit()) {
+        qWarning() << "cannot save" << datei << f.errorString();
         return false;
-    return f.commit();
+    }
+    return true;
 }
