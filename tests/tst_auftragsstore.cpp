@@ -100,14 +100,9 @@ private slots:
         QTest::addColumn<QStringList>("auftraege");
         QTest::addColumn<QList<int>>("nummern");
         QTest::addColumn<QStringList>("belege");
-        QTest::newRow("invoices and an offer start at 1")
-            << 0 << 0 << QStringList{"0/1", "0/1", "3/1"} << QList<int>{1, 2, 1} << QStringList();
         QTest::newRow("offsets per service") << 1000 << 500 << QStringList{"0/1", "0/0", "0/1", "0/0"}
                                              << QList<int>{1001, 501, 1002, 502} << QStringList();
-        QTest::newRow("credit notes across service kinds")
-            << 0 << 0 << QStringList{"2/1", "2/0", "2/1"} << QList<int>{1, 2, 3} << QStringList();
-        QTest::newRow("invoices count only invoices of their service")
-            << 0 << 0 << QStringList{"1/0", "3/0", "0/0"} << QList<int>{1, 1, 1} << QStringList();
+        // Each series starts at 1: invoices per service, credit notes across both.
         QTest::newRow("each series its own prefix, BT-1 the printed number")
             << 0 << 0 << QStringList{"0/1", "0/0", "2/1", "3/1", "0/1", "3/0", "1/1", "2/0", "0/0"}
             << QList<int>{1, 1, 1, 1, 2, 2, 1, 2, 2}
@@ -233,7 +228,7 @@ private slots:
     }
 
     // An issued invoice keeps its lines, amounts and dates; only its status moves on, and
-    // the file issued is kept with its checksum. Its credit note cancels it when issued.
+    // the file issued is kept with its checksum. Its credit note refers to it.
     void issuedDocumentIsFinal()
     {
         QSettings().setValue("Rechnung/Zahlungsziel", 10);
@@ -272,9 +267,6 @@ private slots:
         QVERIFY(store->addAuftrag(g));
         g = store->getAuftrag(g.Nr);
         QCOMPARE(QVariantList({g.BezugBelegNr, g.BezugDatum}), QVariantList({fest.BelegNr, QDate(2026, 3, 2)}));
-        g = Ausstellung::vorbereiten(g, QDateTime::currentDateTime());
-        QVERIFY(store->stelleAus(g, "gutschrift"));
-        QCOMPARE(store->getAuftrag(a.Nr).Status, int(AuftragsStatus::Storniert));
     }
 
     // An issued invoice of 7.50 gross, paid in steps: "+x" pays x euros ("+x@art" with a
@@ -370,8 +362,6 @@ private slots:
             << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 3, 13)}} << QStringList{"R1"} << "7.50";
         QTest::newRow("due today is not overdue")
             << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 3, 12)}} << QStringList{} << "0.00";
-        QTest::newRow("both overdue")
-            << QVariantMap{{"ueberfaellig", true}, {"heute", QDate(2026, 4, 1)}} << QStringList{"R1", "R2"} << "14.50";
         QTest::newRow("offers in the range") << QVariantMap{{"typ", 3}, {"von", maerz["von"]}, {"bis", maerz["bis"]}}
                                              << QStringList{"A"} << "0.00";
         QTest::newRow("paid in the range")
@@ -439,6 +429,9 @@ private slots:
     {
         env.neueDatenbank();
         QSqlQuery q;
+        const auto fuehreAus = [&q](const char* s) {
+            QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(), s)), qPrintable(q.lastError().text()));
+        };
         for (const char* s :
              {"create table auftrag ([Nr] integer primary key,[AuftragsNr] int,[KundenNr] int,"
               "[Firma] varchar(255),[Name] varchar(255),[Strasse] varchar(255),[PLZ] varchar(10),"
@@ -452,7 +445,7 @@ private slots:
               "[Dienst],[BestellNr]) values (2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0,0)",
               "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis]) values (1,2,'Kabel',10.0),"
               "(1,1,'Stecker',2.5),(2,2,'Kurs',10.0),(2,1,'Skript',2.5)"})
-            QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(), s)), qPrintable(q.lastError().text()));
+            fuehreAus(s);
         store.reset(new SqlAuftragsStore(nullptr));
         store->createTables();
         QStringList summen;
@@ -469,16 +462,12 @@ private slots:
         QCOMPARE(summen, QStringList({"12.50 2.45 14.95", "12.50 2.38 14.88", "12.50 0.00 12.50",
                                       "12.50 2.38 14.88"}));
         // The integer quantity column of such a journal takes decimals, and lines their unit.
-        QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(),
-                                        "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis],[Einheit]) "
-                                        "values (2,1.125,'Kabel',15.0,'m')")),
-                 qPrintable(q.lastError().text()));
+        fuehreAus("insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis],[Einheit]) "
+                  "values (2,1.125,'Kabel',15.0,'m')");
         const AuftragsLine l = store->getAuftrag(2).Zeilen.value(2);
         QCOMPARE(QVariantList({l.Anzahl, l.Einheit}), QVariantList({1.125, "m"}));
         // Its numeric order reference keeps its numbers (0: none) and takes text.
-        QVERIFY2(q.exec(Datenbank::sql(QSqlDatabase::database(),
-                                        "insert into auftrag ([Nr],[BestellNr]) values (3,'PO-4711')")),
-                 qPrintable(q.lastError().text()));
+        fuehreAus("insert into auftrag ([Nr],[BestellNr]) values (3,'PO-4711')");
         QCOMPARE(QStringList({store->getAuftrag(1).BestellNr, store->getAuftrag(2).BestellNr,
                               store->getAuftrag(3).BestellNr}),
                  QStringList({"4711", "", "PO-4711"}));

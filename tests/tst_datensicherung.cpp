@@ -52,19 +52,15 @@ class TestDatensicherung : public QObject
     Q_OBJECT
 
 private:
-    Testumgebung* env = nullptr;
+    std::unique_ptr<Testumgebung> env;
 
 private slots:
     void init()
     {
-        env = new Testumgebung;
+        env = std::make_unique<Testumgebung>();
         env->neueDatenbank();
     }
-    void cleanup()
-    {
-        delete env;
-        env = nullptr;
-    }
+    void cleanup() { env.reset(); }
 
     // A backup taken while another program stores 500 orders holds every
     // order whole, and the last one restores row for row.
@@ -332,7 +328,6 @@ private slots:
         }
         const Datenpruefung::Befund befund = Datenpruefung::pruefe(db());
         QCOMPARE(befund.fehler.size(), fehler);
-        QCOMPARE(befund.geprueft.size(), Testumgebung::postgres() ? 2 : 3);
 
         env->schreibeVerbindung();
         Testumgebung::schliesseDatenbank();

