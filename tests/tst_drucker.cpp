@@ -71,6 +71,8 @@ private slots:
               {"R1 Artikel1 2 50.00 20 % 100.00", "R2 Artikel2 2 100.00 5.5 % 200.00",
                "Base TVA 20% 100.00", "TVA 20% 20.00", "Base TVA 5.5% 200.00", "TVA 5.5% 11.00",
                "Total HT 300.00", "Total TVA 31.00", "Total TTC 331.00"});
+        zeile("French seller: 20 %", false, {{"Firma/Land", "France"}}, {}, {"TVA 20% 60.00"});
+        zeile("German seller: 19 %", false, {{"Firma/Land", "Deutschland"}}, {}, {"TVA 19% 57.00"});
         zeile("de two rates", true, {}, {{"Saetze", QVariantList{19, 7}}},
               {"Netto 19 % 100.00", "MwSt 19 % 19.00", "Netto 7 % 200.00", "MwSt 7 % 14.00",
                "Summe 333.00"});
