@@ -7,8 +7,6 @@
 #include "windows/produktewidget.h"
 
 #include <QPrinter>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -21,13 +19,7 @@ class TestDrucker : public QObject
     Q_OBJECT
 
     Testumgebung env;
-    int m_dateien = 0;
 
-    QString pdf(Drucker& d, const Auftrag& a)
-    {
-        const QString datei = env.pfad(QString("beleg%1.pdf").arg(++m_dateien));
-        return PdfSeiten::schreibe(d, a, datei) ? datei : QString();
-    }
 private slots:
     void init() { env.leereEinstellungen(); }
 
@@ -75,23 +67,15 @@ private slots:
               {"Prix unit. € Total €", "Total HT non soumis à TVA 240.00", "Total TTC 240.00",
                "Exonération de TVA, article 261-4-4° a du CGI"},
               {"EXOTV", "TVA 25%"});
-        zeile("training for an EU business: reverse charge", false, {},
-              {{"Dienst", Auftrag::Schulung}, {"Land", "Deutschland"}, {"UStId", "DE999"}},
-              {"Total TTC 300.00", "Autoliquidation"}, {"Exonération", "Intracommunautaires"});
-        zeile("goods to Switzerland: export", false, {}, {{"Land", "Schweiz"}},
-              {"Total TTC 300.00", "Exonération de TVA, article 262 I du CGI"}, {"TVA 19.6%"});
-        zeile("goods to the USA, German seller: export", true, {{"Firma/Land", "Deutschland"}},
-              {{"Land", "USA"}}, {"Summe 300.00", "Steuerfreie Ausfuhrlieferung (§ 4 Nr. 1a UStG)"},
-              {"MwSt 19"});
         zeile("two rates on one invoice", false, {}, {{"Saetze", QVariantList{20, 5.5}}},
               {"R1 Artikel1 2 50.00 20 % 100.00", "R2 Artikel2 2 100.00 5.5 % 200.00",
                "Base TVA 20% 100.00", "TVA 20% 20.00", "Base TVA 5.5% 200.00", "TVA 5.5% 11.00",
                "Total HT 300.00", "Total TVA 31.00", "Total TTC 331.00"});
+        zeile("French seller: 20 %", false, {{"Firma/Land", "France"}}, {}, {"TVA 20% 60.00"});
+        zeile("German seller: 19 %", false, {{"Firma/Land", "Deutschland"}}, {}, {"TVA 19% 57.00"});
         zeile("de two rates", true, {}, {{"Saetze", QVariantList{19, 7}}},
               {"Netto 19 % 100.00", "MwSt 19 % 19.00", "Netto 7 % 200.00", "MwSt 7 % 14.00",
                "Summe 333.00"});
-        zeile("French seller: 20 %", false, {{"Firma/Land", "France"}}, {}, {"TVA 20% 60.00"});
-        zeile("German seller: 19 %", false, {{"Firma/Land", "Deutschland"}}, {}, {"TVA 19% 57.00"});
         zeile("de standard rates", true, {}, {},
               {"Menge Produkt Einzelpreis netto € USt. Netto €", "2 Artikel1 50.00 19 % 100.00",
                "Netto 19 % 300.00", "MwSt 19 % 57.00", "Summe 357.00"});
@@ -103,8 +87,6 @@ private slots:
               {"Menge Produkt Einzelpreis € Preis €", "2 Artikel1 50.00 100.00", "Summe 300.00",
                "Gemäß § 19 UStG wird keine Umsatzsteuer berechnet."},
               {"MwSt"});
-        zeile("de intra-community", true, {}, rc,
-              {"Summe 300.00", "Steuerfreie innergemeinschaftliche Lieferung (§ 4 Nr. 1b UStG)"}, {"MwSt"});
         // Zero and negative quantities and broken rates print no "inf" or "nan".
         const QVariantMap null{{"Zeilen", QVariantList{QPointF(0, -5), QPointF(-3, 0), QPointF(1, 0)}}};
         for (int i = 0; i < 4; ++i)
@@ -240,11 +222,10 @@ private slots:
         for (auto [name, feld] : {std::pair{"Typ", &a.Typ}, {"Status", &a.Status}, {"Zahlung", &a.Zahlung},
                                   {"Dienst", &a.Dienst}, {"KundenTyp", &a.Kunde.Typ}})
             *feld = beleg.value(name, *feld).toInt();
-        a.Kunde.Steuernummer = beleg.value("UStId").toString();
-        a.Kunde.Land = beleg.value("Land").toString();
-        a.Kunde.Siren = beleg.value("Siren").toString();
-        a.BestellNr = beleg.value("BestellNr").toString();
-        a.Lieferanschrift = beleg.value("Lieferanschrift").toString();
+        for (auto [name, feld] : {std::pair{"UStId", &a.Kunde.Steuernummer}, {"Land", &a.Kunde.Land},
+                                  {"Siren", &a.Kunde.Siren}, {"BestellNr", &a.BestellNr},
+                                  {"Lieferanschrift", &a.Lieferanschrift}})
+            *feld = beleg.value(name).toString();
         if (beleg.contains("Bezug"))
             std::tie(a.BezugBelegNr, a.BezugDatum) = std::make_tuple(beleg.value("Bezug").toString(), QDate(2026, 11, 3));
         if (beleg.contains("Zeilen"))
@@ -261,10 +242,8 @@ private slots:
             std::tie(a.Zeilen[i].Kategorie, a.Zeilen[i].Satz) = std::make_tuple("S", saetze[i].toDouble());
         Drucker fr;
         DruckerDE1 de;
-        const QString datei = pdf(deutsch ? de : fr, a);
-        // For a look at the pages: BELEGWERK_SEITEN names a folder that receives each page.
-        if (const QString ziel = qEnvironmentVariable("BELEGWERK_SEITEN"); !ziel.isEmpty())
-            QFile::copy(datei, ziel + "/" + QTest::currentDataTag() + ".pdf");
+        const QString datei = env.pfad("beleg.pdf");
+        QVERIFY(PdfSeiten::schreibe(deutsch ? static_cast<Drucker&>(de) : fr, a, datei));
         const PdfSeiten seite(datei);
         const QString t = seite.text();
         // The words row by row, left to right, as a table is read.
