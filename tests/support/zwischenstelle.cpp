@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 Zwischenstelle::Zwischenstelle(const QString& socket) : m_socket(socket)
 {
@@ -57,17 +58,25 @@ void Zwischenstelle::verbinde()
             const QByteArray daten = von->readAll();
             if (m_loch)
                 return;
-            if (nach)
-                nach->write(daten);
-            if (!zumServer || !m_nachCommit || !daten.contains("COMMIT"))
-                return;
-            // The server gets the COMMIT; the program never hears its answer.
-            m_nachCommit = false;
-            if (client && server) {
-                client->abort();
-                server->flush();
-                server->disconnectFromServer();
-            }
+            const bool schneiden = zumServer && m_nachCommit && daten.contains("COMMIT");
+            const QPointer<QIODevice> ziel(nach);
+            const auto schreibe = [ziel, daten, schneiden, client, server] {
+                if (ziel)
+                    ziel->write(daten);
+                if (schneiden && client && server) {
+                    // The server gets the COMMIT; the program never hears its answer.
+                    client->abort();
+                    server->flush();
+                    server->disconnectFromServer();
+                }
+            };
+            if (schneiden)
+                m_nachCommit = false;
+            const int ms = m_verzoegerung;
+            if (ms > 0)
+                QTimer::singleShot(ms, Qt::PreciseTimer, m_kontext, schreibe);
+            else
+                schreibe();
         };
         QObject::connect(c, &QTcpSocket::readyRead, m_kontext, [=] { weiter(client, server, true); });
         QObject::connect(s, &QLocalSocket::readyRead, m_kontext, [=] { weiter(server, client, false); });

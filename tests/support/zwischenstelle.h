@@ -11,9 +11,10 @@ class QTcpServer;
 
 // A network between the program and a PostgreSQL server's socket, for faults:
 // a port on 127.0.0.1 that forwards every connection, in a thread of its own
-// (the program waits for the server on its one thread). It swallows
-// everything (a black-holed network), cuts every open connection, or cuts
-// one right after forwarding a COMMIT so that only its answer is lost.
+// (the program waits for the server on its one thread). It delays each
+// direction, swallows everything (a black-holed network), cuts every open
+// connection, or cuts one right after forwarding a COMMIT so that only its
+// answer is lost.
 class Zwischenstelle
 {
 public:
@@ -21,6 +22,7 @@ public:
     ~Zwischenstelle();
 
     int port() const { return m_port; }
+    void verzoegere(int ms) { m_verzoegerung = ms; }  // each direction
     void schwarzesLoch(bool an) { m_loch = an; }
     void trenneAlle();
     void trenneNachCommit() { m_nachCommit = true; }
@@ -33,6 +35,7 @@ private:
     QObject* m_kontext = nullptr;  // lives in m_thread, owns the server and the sockets
     QTcpServer* m_server = nullptr;
     int m_port = 0;
+    std::atomic<int> m_verzoegerung{0};
     std::atomic<bool> m_loch{false};
     std::atomic<bool> m_nachCommit{false};
 };
