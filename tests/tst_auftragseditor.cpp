@@ -48,14 +48,6 @@ class TestAuftragsEditor : public QObject
         return neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
     }
 
-    static QList<int> nummern(QTableView* v)  // of the rows, ascending
-    {
-        QList<int> n;
-        for (int r = 0; r < v->model()->rowCount(); ++r)
-            n << v->model()->index(r, 0).data().toInt();
-        std::sort(n.begin(), n.end());
-        return n;
-    }
     static QPoint zeileVon(QTableView* view, int nr) { return zeileMit(view, 0, QString::number(nr)); }
 
     // The list from 1 to 10 March 2021, shown.
@@ -138,7 +130,7 @@ private slots:
         neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));  // the day after the range
         AuftragsEditor e;
         zeigeMaerz(e);
-        QCOMPARE(nummern(e.tabelle()), QList<int>{nr});
+        QCOMPARE(spalte(e.tabelle(), 0), QStringList{QString::number(nr)});
         QStringList gesendet;  // command, customer, lines
         connect(&e, &AuftragsEditor::befohlen, this, [&](AuftragsBefehl b, const Auftrag& a) {
             gesendet << QString("%1 %2 %3").arg(int(b)).arg(a.Kunde.Nr).arg(a.Zeilen.size());
@@ -219,7 +211,6 @@ private slots:
         const int keine = 0, no = QMessageBox::No, yes = QMessageBox::Yes,
                   gespeichert = AuftragsStatus::Gespeichert;
         QTest::newRow("not a number") << "NaN" << keine << QStringList{"warning"} << "12.50" << gespeichert;
-        QTest::newRow("infinite") << "inf" << keine << QStringList{"warning"} << "12.50" << gespeichert;
         QTest::newRow("zero") << "0,00" << keine << QStringList{"warning"} << "12.50" << gespeichert;
         QTest::newRow("negative") << "-3" << keine << QStringList{"warning"} << "12.50" << gespeichert;
         QTest::newRow("part") << "5,25" << keine << QStringList{} << "7.25" << gespeichert;
@@ -315,7 +306,7 @@ private slots:
         d.setKunde(k);
         d.setStore(store);
         d.show();
-        QCOMPARE(nummern(d.tabelle()), QList<int>({a, b}));  // of every date
+        QCOMPARE(spalte(d.tabelle(), 0), QStringList({QString::number(a), QString::number(b)}));  // of every date
         // Every status and payment is named, a cancelled order paid by cheque's too.
         Auftrag storniert = store->getAuftrag(b);
         std::tie(storniert.Status, storniert.Zahlung) = std::pair(AuftragsStatus::Storniert, Zahlungsart::Scheck);

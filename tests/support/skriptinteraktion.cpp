@@ -4,9 +4,9 @@
 #include <QtTest>
 
 QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, const QString& text,
-                                     const QVariant& sonst, bool* ok, const QString& vorgabe)
+                                     const QVariant& sonst, bool* ok)
 {
-    fragen.append({art, titel, text, vorgabe, {}, {}});
+    fragen.append({art, titel, text, {}});
     const QVariant a = m_antworten.isEmpty() ? QVariant() : m_antworten.takeFirst();
     if (ok)
         *ok = a.isValid();
@@ -41,7 +41,6 @@ QString SkriptInteraktion::getCheckedText(QWidget*, const QString& title, const 
     const bool unlesbar = a.typeId() == QMetaType::QVariantMap;
     const QString getippt = unlesbar ? a.toMap().value("unlesbar").toString() : a.toString();
     const QString hinweis = beantwortet ? pruefe(getippt) : QString();
-    fragen.last().hinweis = hinweis;
     if (beantwortet && unlesbar == hinweis.isEmpty())
         QTest::qFail(qPrintable(QString("\"%1\" in \"%2\" %3").arg(getippt, title,
                                                                    unlesbar ? "was accepted" : "was refused: " + hinweis)),
@@ -61,16 +60,16 @@ QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString
     return items.value(wahl);
 }
 
-QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, const QString& dir,
+QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, const QString&,
                                            const QString& filter)
 {
-    return naechste("getOpenFileName", caption, filter, {}, nullptr, dir).toString();
+    return naechste("getOpenFileName", caption, filter).toString();
 }
 
-QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString& dir,
+QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString&,
                                            const QString& filter, QString* gewaehlterFilter)
 {
-    const QVariant a = naechste("getSaveFileName", caption, filter, {}, nullptr, dir);
+    const QVariant a = naechste("getSaveFileName", caption, filter);
     if (a.typeId() != QMetaType::QStringList)
         return a.toString();
     if (gewaehlterFilter)

@@ -19,9 +19,7 @@ public:
         QString art;  // "question", "information", "warning", "getText", ...
         QString titel;
         QString text;
-        QString vorgabe;  // proposed file name or folder of a file choice
         QStringList auswahl;  // the items offered by getItem()
-        QString hinweis;      // what a checked input said to the text typed
     };
 
     SkriptInteraktion() { Interaktion::install(this); }
@@ -57,11 +55,11 @@ public:
                                          QMessageBox::Icon) override;
     void information(QWidget*, const QString& title, const QString& text) override
     {
-        fragen.append({"information", title, text, {}, {}, {}});
+        fragen.append({"information", title, text, {}});
     }
     void warning(QWidget*, const QString& title, const QString& text) override
     {
-        fragen.append({"warning", title, text, {}, {}, {}});
+        fragen.append({"warning", title, text, {}});
     }
     QString getText(QWidget*, const QString& title, const QString& label, const QString& text,
                     bool* ok) override;
@@ -79,7 +77,7 @@ public:
     bool printDialog(QPrinter* printer, QWidget*) override;
     bool openUrl(const QUrl& url) override
     {
-        fragen.append({"openUrl", QString(), url.toString(), {}, {}, {}});
+        fragen.append({"openUrl", QString(), url.toString(), {}});
         urls.append(url);
         return urlsOeffnen;
     }
@@ -88,7 +86,7 @@ public:
 private:
     // Records the question; the scripted answer, or sonst when there is none (then *ok is false).
     QVariant naechste(const QString& art, const QString& titel, const QString& text,
-                      const QVariant& sonst = {}, bool* ok = nullptr, const QString& vorgabe = {});
+                      const QVariant& sonst = {}, bool* ok = nullptr);
 
     QList<QVariant> m_antworten;
 };
