@@ -27,8 +27,10 @@ log=$build/mutation.log
 : > "$log"
 
 bauen() { cmake --build "$build" -j2 --target belegwerk_core $tests >> "$log" 2>&1; }
+# The reruns of a test program against PostgreSQL or in French are left out: they
+# double the time per mutant, and a mutant they alone would catch counts as survived.
 testen() {
-    (cd "$build" && ctest -j2 --stop-on-failure --timeout "$timeout" >> "$log" 2>&1)
+    (cd "$build" && ctest -j2 --stop-on-failure --timeout "$timeout" -E '_(postgres|fr)$' >> "$log" 2>&1)
 }
 
 backup=""
