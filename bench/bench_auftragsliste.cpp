@@ -3,6 +3,7 @@
 // invoice and credit note is issued, its archived file 25 kB.
 // Usage: bench_auftragsliste [orders] [archiv]
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -49,18 +50,13 @@ int main(int argc, char* argv[])
     QTemporaryDir einstellungen;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen.path());
     BenchDatenbank bank;
-    SqlProduktStore produkte(nullptr);
-    SqlKundenStore kunden(nullptr);
-    SqlAuftragsStore auftraege(nullptr);
-    produkte.createTable();
-    kunden.createTable();
-    auftraege.createTables();
+    BenchStores stores;
 
     BenchDatenbank::Umfang umfang;
     if (argc > 1)
         umfang.auftraege = QString(argv[1]).toInt();
     std::printf("building %d orders ...\n", umfang.auftraege);
-    bank.fuelle(kunden, produkte, auftraege, umfang);
+    bank.fuelle(stores, umfang);
     if (argc > 2 && QByteArray(argv[2]) == "archiv") {
         // As issuing leaves them, written at once: the status, the issue and the file.
         QSqlQuery q;
@@ -81,7 +77,7 @@ int main(int argc, char* argv[])
             AuftragsEditor e;
             e.vonEdit()->setDate(ende.addYears(-jahre).addDays(1));
             e.bisEdit()->setDate(ende);
-            e.setStore(&auftraege);
+            e.setStore(&stores.auftraege);
             e.show();
             QApplication::processEvents();
             zeilen = e.tabelle()->model()->rowCount();
@@ -94,7 +90,7 @@ int main(int argc, char* argv[])
         AuftragsEditor e;
         e.vonEdit()->setDate(umfang.beginn);
         e.bisEdit()->setDate(ende);
-        e.setStore(&auftraege);
+        e.setStore(&stores.auftraege);
         QAbstractItemModel* m = e.tabelle()->model();
         const double ms = millis([&] {
             while (m->canFetchMore(QModelIndex()))
@@ -109,7 +105,7 @@ int main(int argc, char* argv[])
         Kunde k;
         k.Nr = 1;
         d.setKunde(k);
-        d.setStore(&auftraege);
+        d.setStore(&stores.auftraege);
         d.show();
         QApplication::processEvents();
         zeilen = d.tabelle()->model()->rowCount();

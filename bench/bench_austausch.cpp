@@ -5,6 +5,7 @@
 //                                     in a child process
 //   bench_austausch ods <file>        readODS alone (the child)
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "exchange/importbericht.h"
 #include "exchange/odsleser.h"
@@ -249,21 +250,17 @@ int main(int argc, char* argv[])
 
     {
         BenchDatenbank bank;
-        SqlProduktStore produkte(nullptr);
-        SqlKundenStore kunden(nullptr);
-        SqlAuftragsStore auftraege(nullptr);
-        produkte.createTable();
-        kunden.createTable();
-        auftraege.createTables();
+        BenchStores stores;
         std::printf("building %d customers, %d products, %d orders ...\n", umfang.kunden, umfang.produkte,
                     umfang.auftraege);
-        const double fuellen = bank.fuelle(kunden, produkte, auftraege, umfang);
+        const double fuellen = bank.fuelle(stores, umfang);
         std::printf("addAuftrag while building: %.3f ms per order\n", fuellen / umfang.auftraege);
-        XmlAustausch austausch(&kunden, &auftraege);
+        XmlAustausch austausch(&stores.kunden, &stores.auftraege);
         int n = 0;
         const double x = millis([&] { n = austausch.exportAuftraege(xml); });
-        const double c = millis([&] { schreibeCsv(auftraege.getAuftraege(von, QDateTime::currentDateTime()), csv); });
-        const double lesen = millis([&] { auftraege.getAuftraege(von, QDateTime::currentDateTime()); });
+        const auto alle = [&] { return stores.auftraege.getAuftraege(von, QDateTime::currentDateTime()); };
+        const double c = millis([&] { schreibeCsv(alle(), csv); });
+        const double lesen = millis(alle);
         std::printf("%d orders; XML %lld bytes, CSV %lld bytes; reading them from the store alone %.1f ms\n", n,
                     QFileInfo(xml).size(), QFileInfo(csv).size(), lesen);
         zeige("export (store + file)", x, c);

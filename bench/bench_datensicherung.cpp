@@ -2,6 +2,7 @@
 // copying the database file with cp: the backup should take at most twice,
 // the restore at most three times as long.
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "store/datensicherung.h"
 #include "store/sqlauftragsstore.h"
@@ -28,13 +29,8 @@ int main(int argc, char* argv[])
         umfang.auftraege = QString(argv[1]).toInt();
     BenchDatenbank bank;
     {
-        SqlProduktStore produkte(nullptr);
-        SqlKundenStore kunden(nullptr);
-        SqlAuftragsStore auftraege(nullptr);
-        produkte.createTable();
-        kunden.createTable();
-        auftraege.createTables();
-        bank.fuelle(kunden, produkte, auftraege, umfang);
+        BenchStores stores;
+        bank.fuelle(stores, umfang);
     }
     // The durability a user's database has: the benchmark's own is switched off.
     QSqlQuery("PRAGMA journal_mode=DELETE").exec();

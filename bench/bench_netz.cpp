@@ -2,6 +2,7 @@
 // opening the customer list, one filter keystroke, opening and storing an
 // order of 20 lines, opening the order list of one year (median of 5 runs).
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
@@ -62,25 +63,13 @@ int main(int argc, char* argv[])
     umfang.jahre = 2;
     int nr = 0;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
-        db.setHostName(server.host());
-        db.setPort(server.port());
-        db.setUserName(PgServer::benutzer());
-        db.setDatabaseName(name);
-        db.open();
-        BenchDatenbank daten(false);
-        SqlKundenStore kunden(nullptr);
-        SqlProduktStore produkte(nullptr);
-        SqlAuftragsStore auftraege(nullptr);
-        produkte.createTable();
-        kunden.createTable();
-        auftraege.createTables();
-        daten.fuelle(kunden, produkte, auftraege, umfang);
+        BenchDatenbank daten(server, name);
+        BenchStores stores;
+        daten.fuelle(stores, umfang);
         Auftrag a = zwanzigZeilen();
-        if (!auftraege.addAuftrag(a))
+        if (!stores.auftraege.addAuftrag(a))
             qFatal("the sample invoice was not stored");
         nr = a.Nr;
-        db.close();
     }
     QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
 

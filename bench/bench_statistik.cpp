@@ -2,6 +2,7 @@
 // and chart filled, each figure against a bare SQL "group by" of the same
 // figures in the same run.
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
@@ -82,19 +83,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     BenchDatenbank bank;
-    SqlProduktStore produkte(nullptr);
-    SqlKundenStore kunden(nullptr);
-    SqlAuftragsStore auftraege(nullptr);
-    produkte.createTable();
-    kunden.createTable();
-    auftraege.createTables();
+    BenchStores stores;
 
     BenchDatenbank::Umfang umfang;
     if (argc > 1)
         umfang.auftraege = QString(argv[1]).toInt();
     std::printf("building %d customers, %d products, %d orders ...\n", umfang.kunden,
                 umfang.produkte, umfang.auftraege);
-    bank.fuelle(kunden, produkte, auftraege, umfang);
+    bank.fuelle(stores, umfang);
 
     const QDate jahrVon(2020, 1, 1);
     const QDate jahrBis(2020, 12, 31);
@@ -103,19 +99,19 @@ int main(int argc, char* argv[])
 
     // What reading whole orders would cost before any computation.
     const double ganz = millis([&] {
-        auftraege.getAuftraege(QDateTime(alleVon, QTime(0, 0)), QDateTime(alleBis, QTime(23, 59, 59)));
+        stores.auftraege.getAuftraege(QDateTime(alleVon, QTime(0, 0)), QDateTime(alleBis, QTime(23, 59, 59)));
     });
     std::printf("%-34s %8.1f ms\n", "getAuftraege ten years (reading)", ganz);
 
     KundenStatDialog k;
-    k.setKundenStore(&kunden);
-    k.setAuftragsStore(&auftraege);
+    k.setKundenStore(&stores.kunden);
+    k.setAuftragsStore(&stores.auftraege);
     miss(k, [&] { k.updateModel(); }, "customer statistics one year", jahrVon, jahrBis, kundenSql);
     miss(k, [&] { k.updateModel(); }, "customer statistics ten years", alleVon, alleBis, kundenSql);
 
     ProduktStatDialog p;
-    p.setKundenStore(&kunden);
-    p.setAuftragsStore(&auftraege);
+    p.setKundenStore(&stores.kunden);
+    p.setAuftragsStore(&stores.auftraege);
     miss(p, [&] { p.updateModel(); }, "product statistics one year", jahrVon, jahrBis, produktSql);
     miss(p, [&] { p.updateModel(); }, "product statistics ten years", alleVon, alleBis, produktSql);
     return 0;

@@ -2,6 +2,7 @@
 // by side, each figure against the bare SQL that reads the same rows in the
 // same run; then the rate of storing orders with 1, 2 and 4 clients at once.
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "records/codetabellen.h"
 #include "store/sqlauftragsstore.h"
@@ -59,14 +60,9 @@ const char* const joinSql =
 QList<Messung> messe(const BenchDatenbank::Umfang& umfang)
 {
     BenchDatenbank bank(false);
-    SqlProduktStore produkte(nullptr);
-    SqlKundenStore kunden(nullptr);
-    SqlAuftragsStore auftraege(nullptr);
-    produkte.createTable();
-    kunden.createTable();
-    auftraege.createTables();
+    BenchStores stores;
     QList<Messung> m;
-    const double einfuegen = bank.fuelle(kunden, produkte, auftraege, umfang);
+    const double einfuegen = bank.fuelle(stores, umfang);
     m.append({"addAuftrag, ms per order", einfuegen / umfang.auftraege, 0});
 
     const QDateTime von(QDate(2020, 1, 1), QTime(0, 0));
@@ -75,32 +71,32 @@ QList<Messung> messe(const BenchDatenbank::Umfang& umfang)
     const QDateTime alleBis(umfang.beginn.addYears(umfang.jahre + 1), QTime(0, 0));
     const QString bereich = QString(joinSql) + "a.\"Eingang\">=? and a.\"Eingang\"<=?";
     int n = 0;
-    double s = millis([&] { n = auftraege.getAuftraege(von, bis).size(); });
+    double s = millis([&] { n = stores.auftraege.getAuftraege(von, bis).size(); });
     m.append({QString("getAuftraege one year (%1 orders)").arg(n), s, millis([&] {
                   leseAlles(bereich, {von.toString(Qt::ISODate), bis.toString(Qt::ISODate)});
               })});
-    s = millis([&] { n = auftraege.getAuftraege(alleVon, alleBis).size(); });
+    s = millis([&] { n = stores.auftraege.getAuftraege(alleVon, alleBis).size(); });
     m.append({QString("getAuftraege ten years (%1 orders)").arg(n), s, millis([&] {
                   leseAlles(bereich, {alleVon.toString(Qt::ISODate), alleBis.toString(Qt::ISODate)});
               })});
-    s = millis([&] { n = auftraege.getAuftraegeByKunde(1).size(); });
+    s = millis([&] { n = stores.auftraege.getAuftraegeByKunde(1).size(); });
     m.append({QString("getAuftraegeByKunde (%1 orders)").arg(n), s,
               millis([&] { leseAlles(QString(joinSql) + "a.\"KundenNr\"=?", {1}); })});
     s = millis([&] {
-        std::unique_ptr<QSqlTableModel> tage(auftraege.filterModel(von, bis));
+        std::unique_ptr<QSqlTableModel> tage(stores.auftraege.filterModel(von, bis));
         n = tage->rowCount();
     });
     m.append({QString("order list of one year (%1 rows)").arg(n), s, millis([&] {
                   leseAlles("select * from auftrag where \"Eingang\">=? and \"Eingang\"<?",
                             {"2020-01-01T00:00:00", "2021-01-01T00:00:00"});
               })});
-    s = millis([&] { n = kunden.filterModel(0, "M")->rowCount(); });
+    s = millis([&] { n = stores.kunden.filterModel(0, "M")->rowCount(); });
     m.append({QString("customer filter model \"M\" (%1 rows)").arg(n), s, millis([&] {
                   leseAlles("select * from kunden where \"Name\" like 'M%' or \"Firma\" like 'M%'", {});
               })});
     s = millis([&] {
         for (int i = 0; i < 100; ++i)
-            produkte.getProduktByName(QString("Produit %1%").arg(i));
+            stores.produkte.getProduktByName(QString("Produit %1%").arg(i));
     });
     m.append({"product by name prefix (100 look-ups)", s, millis([&] {
                   for (int i = 0; i < 100; ++i)
@@ -189,15 +185,9 @@ int main(int argc, char* argv[])
     QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
     PgServer server;
     if (server.laeuft()) {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
-        db.setHostName(server.host());
-        db.setPort(server.port());
-        db.setUserName(PgServer::benutzer());
-        db.setDatabaseName(server.neueDatenbank());
-        db.open();
+        BenchDatenbank pg(server, server.neueDatenbank());
         postgres = messe(umfang);
         messeGleichzeitig();
-        db.close();
     } else {
         std::printf("PostgreSQL not measured: %s\n", qPrintable(server.fehler()));
     }

@@ -3,6 +3,7 @@
 // change.
 // Usage: bench_zahlungen [--postgres] [orders] [payments]
 #include "bench/support/benchdatenbank.h"
+#include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
 #include "tests/support/pgserver.h"
 #include "store/datenbank.h"
@@ -71,14 +72,9 @@ void miss(SqlAuftragsStore& auftraege, const QDate& heute)
 // Builds the journal on the default connection through the stores, then measures.
 void laufe(BenchDatenbank& bank, const BenchDatenbank::Umfang& umfang, int zahlungen)
 {
-    SqlProduktStore produkte(nullptr);
-    SqlKundenStore kunden(nullptr);
-    SqlAuftragsStore auftraege(nullptr);
-    produkte.createTable();
-    kunden.createTable();
-    auftraege.createTables();
+    BenchStores stores;
     std::printf("building %d orders ...\n", umfang.auftraege);
-    bank.fuelle(kunden, produkte, auftraege, umfang);
+    bank.fuelle(stores, umfang);
     // Every invoice and credit note issued as issuing leaves it, due 30 days later.
     QSqlDatabase db = QSqlDatabase::database();
     QSqlQuery q;
@@ -115,9 +111,9 @@ void laufe(BenchDatenbank& bank, const BenchDatenbank::Umfang& umfang, int zahlu
     // opening a journal of an older program.
     q.exec("update auftrag set \"Offen\"=null");
     zeige("open amounts of every invoice computed on opening",
-          BenchMessung::millis([&] { auftraege.createTables(); }));
+          BenchMessung::millis([&] { stores.auftraege.createTables(); }));
     q.exec("analyze");
-    miss(auftraege, umfang.beginn.addYears(umfang.jahre));
+    miss(stores.auftraege, umfang.beginn.addYears(umfang.jahre));
 }
 
 }  // namespace
@@ -151,13 +147,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
-        db.setHostName(server.host());
-        db.setPort(server.port());
-        db.setUserName(PgServer::benutzer());
-        db.setDatabaseName(server.neueDatenbank());
-        db.open();
-        BenchDatenbank bank(false);
+        BenchDatenbank bank(server, server.neueDatenbank());
         laufe(bank, umfang, zahlungen);
     }
     QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);

@@ -481,46 +481,97 @@ void Drucker::einleitung(Seitensatz& satz, const Auftrag& a, const Blatt& b) con
     }
 }
 
-Drucker::Blatt Drucker::blatt(const QSizeF& papier, const Auftrag& a) const
+QString Drucker::seitenMuster() const
 {
-    Blatt b;
+    return tr("Page %1 / %2");
+}
+
+Drucker::Briefbogen Drucker::briefbogen(const QSizeF& papier, const Auftrag& a) const
+{
+    Briefbogen b;
     const double links = b.links = 20 * mm;
-    const double rechts = papier.width() - 15 * mm;
-    const double breite = b.breite = rechts - links;
+    const double rechts = b.rechts = papier.width() - 15 * mm;
     const QList<Vermerk> kopf = briefkopf();
     const QList<Vermerk> adresse = anschrift(a);
-    const QList<Vermerk> unten = fuss(a);
     const double adresseX = 100 * mm;
     const double adresseY = 40 * mm;
     const double kopfBreite = adresseX - links - 5 * mm;
     const double adresseBreite = rechts - adresseX;
+    b.kopfUnten = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
+                       adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse));
+    b.kopf = [=](QPainter& p) {
+        stapel(&p, links, 15 * mm, kopfBreite, kopf);
+        stapel(&p, adresseX, adresseY, adresseBreite, adresse);
+    };
+    b.fuss = {fuss(a)};
+    return b;
+}
+
+Drucker::Fusszeile Drucker::fusszeile(const Auftrag& a, const Briefbogen& bogen, double hoehe) const
+{
+    const double links = bogen.links;
+    const double rechts = bogen.rechts;
+    const double breite = rechts - links;
+    const QList<Vermerk> unten = fuss(a);
     const QFont klein = Seitensatz::schrift(7);
     const double seitenZeile = QFontMetricsF(klein).height();
-    const double fussOben =
-        papier.height() - 10 * mm - seitenZeile - stapel(nullptr, 0, 0, breite, unten) - 2 * mm;
-    b.oben1 = qMax(15 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
-                   adresseY + stapel(nullptr, 0, 0, adresseBreite, adresse)) +
-              10 * mm;
-    const QString t = titel(a);
+    const double fussOben = hoehe - 10 * mm - seitenZeile - stapel(nullptr, 0, 0, breite, unten) - 2 * mm;
+    const QString muster = seitenMuster();
+    return {fussOben - 4 * mm, [=](QPainter& p, int seite, int seiten) {
+                linie(p, links, rechts, fussOben);
+                const double h = stapel(&p, links, fussOben + 1.5 * mm, breite, unten);
+                Seitensatz::zeichne(p, links, fussOben + 1.5 * mm + h, breite, muster.arg(seite).arg(seiten),
+                                    klein, Qt::AlignRight);
+            }};
+}
+
+Drucker::Fusszeile Drucker::spaltenFuss(const Briefbogen& bogen, double hoehe, const QFont& seitenSchrift) const
+{
+    const double links = bogen.links;
+    const double rechts = bogen.rechts;
+    const double breite = rechts - links;
+    const QList<QList<Vermerk>> spalten = bogen.fuss;
+    const double spalte = breite / qMax(1, int(spalten.size()));
+    double fussHoehe = 0;
+    for (const QList<Vermerk>& s : spalten)
+        fussHoehe = qMax(fussHoehe, stapel(nullptr, 0, 0, spalte - 2 * mm, s));
+    const double seitenZeile = QFontMetricsF(seitenSchrift).height();
+    const double fussOben = hoehe - 10 * mm - fussHoehe;
+    const QString muster = seitenMuster();
+    return {fussOben - seitenZeile - 4 * mm, [=](QPainter& p, int seite, int seiten) {
+                Seitensatz::zeichne(p, links, fussOben - seitenZeile - 1.5 * mm, breite,
+                                    muster.arg(seite).arg(seiten), seitenSchrift, Qt::AlignRight);
+                linie(p, links, rechts, fussOben);
+                for (int i = 0; i < spalten.size(); ++i)
+                    stapel(&p, links + i * spalte, fussOben + 1.5 * mm, spalte - 2 * mm, spalten[i]);
+            }};
+}
+
+Drucker::Blatt Drucker::brief(const Briefbogen& bogen, const Fusszeile& fuss, const QString& titel,
+                              const QString& datum)
+{
+    Blatt b;
+    const double links = b.links = bogen.links;
+    const double breite = b.breite = bogen.rechts - bogen.links;
     const QFont folgeTitel = Seitensatz::schrift(10, true);
-    b.oben = 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm;
-    b.unten = fussOben - 4 * mm;
-    const QString datumText = tr("Date: %1").arg(datum(a.Eingang));
+    b.oben1 = bogen.kopfUnten + 10 * mm;
+    b.oben = 15 * mm + Seitensatz::hoehe(titel, folgeTitel, breite) + 5 * mm;
+    b.unten = fuss.unten;
     b.rahmen = [=](QPainter& p, int seite, int seiten) {
-        if (seite == 1) {
-            stapel(&p, links, 15 * mm, kopfBreite, kopf);
-            stapel(&p, adresseX, adresseY, adresseBreite, adresse);
-        } else {
-            Seitensatz::zeichne(p, links, 15 * mm, breite, t, folgeTitel);
-        }
-        Seitensatz::zeichne(p, links, 15 * mm, breite, datumText, Seitensatz::schrift(8),
-                            Qt::AlignRight);
-        linie(p, links, rechts, fussOben);
-        const double h = stapel(&p, links, fussOben + 1.5 * mm, breite, unten);
-        Seitensatz::zeichne(p, links, fussOben + 1.5 * mm + h, breite,
-                            tr("Page %1 / %2").arg(seite).arg(seiten), klein, Qt::AlignRight);
+        if (seite == 1)
+            bogen.kopf(p);
+        else
+            Seitensatz::zeichne(p, links, 15 * mm, breite, titel, folgeTitel);
+        Seitensatz::zeichne(p, links, 15 * mm, breite, datum, Seitensatz::schrift(8), Qt::AlignRight);
+        fuss.zeichnen(p, seite, seiten);
     };
     return b;
+}
+
+Drucker::Blatt Drucker::blatt(const QSizeF& papier, const Auftrag& a) const
+{
+    const Briefbogen bogen = briefbogen(papier, a);
+    return brief(bogen, fusszeile(a, bogen, papier.height()), titel(a), tr("Date: %1").arg(datum(a.Eingang)));
 }
 
 void Drucker::ueberschrift(Seitensatz& satz, const Auftrag& a, const Blatt& b) const

@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QStringList>
 
+#include <functional>
+
 class QPainter;
 class QPrinter;
 class QSizeF;
@@ -24,8 +26,6 @@ class QSizeF;
 class Drucker : public QObject
 {
     Q_OBJECT
-    // A reminder is a letter on the invoices' letterhead.
-    friend class Mahnung;
 
 public:
     explicit Drucker(QObject* parent = nullptr);
@@ -37,9 +37,8 @@ public:
     // be opened or a page could not be started. Holds no order between calls.
     virtual bool print(QPrinter* printer, const Auftrag& a) const;
 
-protected:
-    // The columns the line table may show; a layout chooses their order.
-    enum class Feld { Referenz, Beschreibung, Menge, Einheit, Einzelpreis, Satz, Netto };
+    // The pieces of the layout's documents that a letter on its paper uses too.
+
     // Where a layout sets the body of its pages, and what it paints around
     // the body on every page (letterhead, address, foot, page number).
     struct Blatt {
@@ -66,6 +65,57 @@ protected:
         QFont font;
         QColor farbe = Qt::black;
     };
+    // The paper as the layout prints on it: the body's margins, letterhead
+    // and address block of the first page, the columns of the foot.
+    struct Briefbogen {
+        double links = 0;
+        double rechts = 0;
+        double kopfUnten = 0;                 // below letterhead and address
+        std::function<void(QPainter&)> kopf;  // paints them
+        QList<QList<Vermerk>> fuss;           // side by side
+    };
+    // A foot at the bottom of every page.
+    struct Fusszeile {
+        double unten = 0;  // where the body must end above it
+        Seitensatz::Rahmen zeichnen;
+    };
+
+    // The paper of a document for order a on paper of size papier (units).
+    virtual Briefbogen briefbogen(const QSizeF& papier, const Auftrag& a) const;
+    // bogen's columns under a rule at the bottom of paper hoehe units high,
+    // the page number in seitenSchrift right-aligned above the rule.
+    Fusszeile spaltenFuss(const Briefbogen& bogen, double hoehe, const QFont& seitenSchrift) const;
+    // The pages of a document on bogen above fuss, as letters and the French
+    // invoices set them: letterhead and address on the first page, titel on
+    // the others, datum at the top right of every page.
+    static Blatt brief(const Briefbogen& bogen, const Fusszeile& fuss, const QString& titel,
+                       const QString& datum);
+
+    // Column widths for the given rows inside gesamt: amounts as wide as the
+    // widest (the last column as the total summe), headers never wrapped, the
+    // rest to the variable column.
+    static void spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
+                               double gesamt, const QString& summe);
+    // The table as header and one unsplit piece per row, starting at x links.
+    static void tabelle(Seitensatz& satz, const QList<Spalte>& spalten,
+                        const QList<QStringList>& zeilen, double links);
+    // The totals rows right-aligned under the last column, then the notes:
+    // one piece that moves to the next page whole.
+    static void summen(Seitensatz& satz, const QList<Summenzeile>& zeilen,
+                       const QList<Vermerk>& vermerke, double links, double breite,
+                       double spaltenBreite);
+    // A paragraph of text as one piece.
+    static void absatz(Seitensatz& satz, const QString& text, const QFont& font, double links,
+                       double breite);
+    // Draws the notes one under the other when p is set; returns their height.
+    static double stapel(QPainter* p, double x, double y, double breite,
+                         const QList<Vermerk>& vermerke);
+    // A thin rule from x1 to x2 at y.
+    static void linie(QPainter& p, double x1, double x2, double y);
+
+protected:
+    // The columns the line table may show; a layout chooses their order.
+    enum class Feld { Referenz, Beschreibung, Menge, Einheit, Einzelpreis, Satz, Netto };
     // The labels of a layout's VAT breakdown; base and vat take the rate as %1.
     struct Steuertexte {
         QString unversteuert, basis, steuer, nettoGesamt, steuerGesamt, brutto;
@@ -93,6 +143,8 @@ protected:
     // The letterhead and the address block of the first page.
     virtual QList<Vermerk> briefkopf() const;
     virtual QList<Vermerk> anschrift(const Auftrag& a) const;
+    // The page number's text: the page as %1, the pages as %2.
+    virtual QString seitenMuster() const;
 
     // The sections every layout shares: title and corrected invoice; the
     // line table (returns its last column's width); totals and notes.
@@ -127,28 +179,6 @@ protected:
     // the country when it is not the seller's (ISO code landIso).
     QStringList empfaenger(const Kunde& k, const QString& landIso) const;
 
-    // Column widths for the given rows inside gesamt: amounts as wide as the
-    // widest (the last column as the total summe), headers never wrapped, the
-    // rest to the variable column.
-    static void spaltenBreiten(QList<Spalte>& spalten, const QList<QStringList>& zeilen,
-                               double gesamt, const QString& summe);
-    // The table as header and one unsplit piece per row, starting at x links.
-    static void tabelle(Seitensatz& satz, const QList<Spalte>& spalten,
-                        const QList<QStringList>& zeilen, double links);
-    // The totals rows right-aligned under the last column, then the notes:
-    // one piece that moves to the next page whole.
-    static void summen(Seitensatz& satz, const QList<Summenzeile>& zeilen,
-                       const QList<Vermerk>& vermerke, double links, double breite,
-                       double spaltenBreite);
-    // A paragraph of text as one piece.
-    static void absatz(Seitensatz& satz, const QString& text, const QFont& font, double links,
-                       double breite);
-    // Draws the notes one under the other when p is set; returns their height.
-    static double stapel(QPainter* p, double x, double y, double breite,
-                         const QList<Vermerk>& vermerke);
-    // A thin rule from x1 to x2 at y.
-    static void linie(QPainter& p, double x1, double x2, double y);
-
     QSettings m_settings;
 
 private:
@@ -156,6 +186,8 @@ private:
     static QString zelle(Feld f, const AuftragsLine& l, const Belegbetraege::Zeile& z);
     static QString zahlungsWort(const Auftrag& a);
     QList<Vermerk> fuss(const Auftrag& a) const;
+    // fuss(a) across bogen with the page number under it.
+    Fusszeile fusszeile(const Auftrag& a, const Briefbogen& bogen, double hoehe) const;
     // Dates and references under the title: supply date, the customer's order.
     QStringList angaben(const Auftrag& a) const;
     // The mentions French law asks for under the lines.

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 const double mm = Seitensatz::mm;
@@ -190,29 +192,50 @@ QList<Drucker::Vermerk> DruckerDE1::vermerke(const Auftrag& a, const Belegbetrae
     return v;
 }
 
+QString DruckerDE1::seitenMuster() const
+{
+    return tr("Seite %1 von %2");
+}
+
+Drucker::Briefbogen DruckerDE1::briefbogen(const QSizeF& papier, const Auftrag& a) const
+{
+    Briefbogen b;
+    b.links = randLinks;
+    b.rechts = papier.width() - randRechts;
+    const QList<Vermerk> kopf = briefkopf();
+    const QList<Vermerk> fenster = anschrift(a);
+    const QList<Vermerk> absender{fenster.first()};
+    const QList<Vermerk> adresse{fenster.last()};
+    const double kopfBreite = infoLinks - randLinks - 5 * mm;
+    const double x = feldLinks + 5 * mm;
+    const double breite = feldBreite - 5 * mm;
+    b.kopfUnten = std::max({12 * mm + stapel(nullptr, 0, 0, kopfBreite, kopf),
+                            feldOben + 3 * mm + stapel(nullptr, 0, 0, breite, absender),
+                            feldOben + vermerkZone + stapel(nullptr, 0, 0, breite, adresse)});
+    b.kopf = [=](QPainter& p) {
+        stapel(&p, randLinks, 12 * mm, kopfBreite, kopf);
+        stapel(&p, x, feldOben + 3 * mm, breite, absender);
+        stapel(&p, x, feldOben + vermerkZone, breite, adresse);
+    };
+    b.fuss = fussSpalten();
+    return b;
+}
+
 Drucker::Blatt DruckerDE1::blatt(const QSizeF& papier, const Auftrag& a) const
 {
+    const Briefbogen bogen = briefbogen(papier, a);
+    const Fusszeile fuss = spaltenFuss(bogen, papier.height(), Seitensatz::schrift(8));
     Blatt b;
     b.links = randLinks;
-    const double rechts = papier.width() - randRechts;
+    const double rechts = bogen.rechts;
     const double breite = b.breite = rechts - randLinks;
-    const QList<Vermerk> kopf = briefkopf();
-    const QList<Vermerk> adresse = anschrift(a);
     const QList<Vermerk> infos = info(a);
-    const QList<QList<Vermerk>> unten = fussSpalten();
-    const double spalte = breite / qMax(1, int(unten.size()));
-    double fussHoehe = 0;
-    for (const auto& s : unten)
-        fussHoehe = qMax(fussHoehe, stapel(nullptr, 0, 0, spalte - 2 * mm, s));
-    const QFont klein = Seitensatz::schrift(8);
-    const double seitenZeile = QFontMetricsF(klein).height();
-    const double fussOben = papier.height() - 10 * mm - fussHoehe;
     const QString t = titel(a);
     b.oben = 20 * mm + Seitensatz::hoehe(t, Seitensatz::schrift(10, true), breite) + 5 * mm;
     // The body starts below the address field and the information block.
     b.oben1 = qMax(feldOben + 45 * mm + 8 * mm,
                    50 * mm + stapel(nullptr, 0, 0, rechts - infoLinks, infos) + 8 * mm);
-    b.unten = fussOben - seitenZeile - 4 * mm;
+    b.unten = fuss.unten;
     const QImage logo(":logo.png");
     b.rahmen = [=](QPainter& p, int seite, int seiten) {
         if (seite == 1) {
@@ -221,18 +244,12 @@ Drucker::Blatt DruckerDE1::blatt(const QSizeF& papier, const Auftrag& a) const
                 const double w = h * logo.width() / qMax(1, logo.height());
                 p.drawImage(QRectF(rechts - w, 10 * mm, w, h), logo);
             }
-            stapel(&p, randLinks, 12 * mm, infoLinks - randLinks - 5 * mm, kopf);
-            stapel(&p, feldLinks + 5 * mm, feldOben + 3 * mm, feldBreite - 5 * mm, {adresse.first()});
-            stapel(&p, feldLinks + 5 * mm, feldOben + vermerkZone, feldBreite - 5 * mm, {adresse.last()});
+            bogen.kopf(p);
             stapel(&p, infoLinks, 50 * mm, rechts - infoLinks, infos);
         } else {
             Seitensatz::zeichne(p, randLinks, 20 * mm, breite, t, Seitensatz::schrift(10, true));
         }
-        Seitensatz::zeichne(p, randLinks, fussOben - seitenZeile - 1.5 * mm, breite,
-                            tr("Seite %1 von %2").arg(seite).arg(seiten), klein, Qt::AlignRight);
-        linie(p, randLinks, rechts, fussOben);
-        for (int i = 0; i < unten.size(); ++i)
-            stapel(&p, randLinks + i * spalte, fussOben + 1.5 * mm, spalte - 2 * mm, unten[i]);
+        fuss.zeichnen(p, seite, seiten);
     };
     return b;
 }

@@ -8,10 +8,12 @@
 class DruckerDE1 : public Drucker
 {
     Q_OBJECT
-    friend class Mahnung;
 
 public:
     explicit DruckerDE1(QObject* parent = nullptr);
+
+    // The return address above the window of the envelope, the recipient in it.
+    Briefbogen briefbogen(const QSizeF& papier, const Auftrag& a) const override;
 
 protected:
     Belegbetraege::Layout layout() const override;
@@ -26,6 +28,7 @@ protected:
     QList<Vermerk> briefkopf() const override;
     // The return address above the window, then the recipient.
     QList<Vermerk> anschrift(const Auftrag& a) const override;
+    QString seitenMuster() const override;
 
 private:
     // The information block right of the address: dates, references, customer.

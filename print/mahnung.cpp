@@ -3,16 +3,15 @@
 #include "platform/einstellung.h"
 #include "print/belegbetraege.h"
 #include "print/belegpdf.h"
-#include "print/druckerde1.h"
+#include "print/drucker.h"
 #include "print/layouts.h"
 #include "print/seitensatz.h"
 #include "print/steuer.h"
 
 #include <QPageLayout>
-#include <QPainter>
 #include <QPrinter>
 
-#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -122,22 +121,6 @@ QString Mahnung::anrede(const Schreiben& s, bool deutsch, Betrag summe)
         .arg(summe.zahl(), bis);
 }
 
-Mahnung::Rahmen Mahnung::rahmen(bool deutsch, const Auftrag& a, double papierBreite)
-{
-    // In the order of Rahmen's members.
-    if (deutsch) {
-        // DIN 5008 as the German invoices: the address in the window of the envelope.
-        const DruckerDE1 d;
-        const QList<Vermerk> anschrift = d.anschrift(a);
-        return Rahmen{25 * mm, papierBreite - 20 * mm, 12 * mm, 95 * mm, d.briefkopf(), 80 * mm,
-                      25 * mm, 48 * mm, {anschrift.first()}, 62.7 * mm, {anschrift.last()}, d.fussSpalten()};
-    }
-    const Drucker d;
-    const double rechts = papierBreite - 15 * mm;
-    return Rahmen{20 * mm, rechts, 15 * mm, 75 * mm, d.briefkopf(), rechts - 100 * mm,
-                  100 * mm, 40 * mm, d.anschrift(a), 0, {}, {d.fuss(a)}};
-}
-
 void Mahnung::inhalt(Seitensatz& satz, const Schreiben& s, bool deutsch, double links, double breite)
 {
     const Kunde& k = s.posten.first().rechnung.Kunde;
@@ -185,7 +168,7 @@ void Mahnung::inhalt(Seitensatz& satz, const Schreiben& s, bool deutsch, double 
                      "gegenstandslos.")
                 : tr("Si votre règlement a été effectué entre-temps, nous vous prions de ne pas tenir "
                      "compte de ce courrier.");
-    Drucker::summen(satz, summen, {Vermerk{schluss, Seitensatz::schrift(10)}}, links, breite,
+    Drucker::summen(satz, summen, {Drucker::Vermerk{schluss, Seitensatz::schrift(10)}}, links, breite,
                     spalten.last().breite);
 }
 
@@ -194,42 +177,16 @@ bool Mahnung::print(QPrinter* printer, const Schreiben& s) const
     if (!printer || s.posten.isEmpty())
         return false;
     const bool deutsch = Layouts::deutsch();
+    const std::unique_ptr<const Drucker> layout(Layouts::fuerLayout(nullptr));
     const QSizeF papier = printer->pageLayout().fullRectPoints().size() * 10.0;
-    const Rahmen r = rahmen(deutsch, s.posten.first().rechnung, papier.width());
-    const double breite = r.rechts - r.links;
-    const double spalte = breite / qMax(1, int(r.fuss.size()));
-    double fussHoehe = 0;
-    for (const QList<Vermerk>& f : r.fuss)
-        fussHoehe = qMax(fussHoehe, Drucker::stapel(nullptr, 0, 0, spalte - 2 * mm, f));
-    const QFont klein = Seitensatz::schrift(7);
-    const double seitenZeile = QFontMetricsF(klein).height();
-    const double fussOben = papier.height() - 10 * mm - fussHoehe;
-    const double oben1 = std::max({r.kopfY + Drucker::stapel(nullptr, 0, 0, r.kopfBreite, r.kopf),
-                               r.absenderY + Drucker::stapel(nullptr, 0, 0, r.adresseBreite, r.absender),
-                               r.adresseY + Drucker::stapel(nullptr, 0, 0, r.adresseBreite, r.adresse)}) +
-                         10 * mm;
-    const QString t = titel(s.stufe, deutsch);
-    const QFont folgeTitel = Seitensatz::schrift(10, true);
-    Seitensatz satz(oben1, 15 * mm + Seitensatz::hoehe(t, folgeTitel, breite) + 5 * mm,
-                    fussOben - seitenZeile - 4 * mm);
-    inhalt(satz, s, deutsch, r.links, breite);
+    const Drucker::Briefbogen bogen = layout->briefbogen(papier, s.posten.first().rechnung);
     const QString datumText = (deutsch ? tr("Datum: %1") : tr("Date : %1")).arg(datum(s.datum));
-    const QString seitenText = deutsch ? tr("Seite %1 von %2") : tr("Page %1 / %2");
-    return satz.drucke(printer, [=](QPainter& p, int seite, int seiten) {
-        if (seite == 1) {
-            Drucker::stapel(&p, r.links, r.kopfY, r.kopfBreite, r.kopf);
-            Drucker::stapel(&p, r.absenderX, r.absenderY, r.adresseBreite, r.absender);
-            Drucker::stapel(&p, r.absenderX, r.adresseY, r.adresseBreite, r.adresse);
-        } else {
-            Seitensatz::zeichne(p, r.links, 15 * mm, breite, t, folgeTitel);
-        }
-        Seitensatz::zeichne(p, r.links, 15 * mm, breite, datumText, Seitensatz::schrift(8), Qt::AlignRight);
-        Seitensatz::zeichne(p, r.links, fussOben - seitenZeile - 1.5 * mm, breite,
-                            seitenText.arg(seite).arg(seiten), klein, Qt::AlignRight);
-        Drucker::linie(p, r.links, r.rechts, fussOben);
-        for (int i = 0; i < r.fuss.size(); ++i)
-            Drucker::stapel(&p, r.links + i * spalte, fussOben + 1.5 * mm, spalte - 2 * mm, r.fuss[i]);
-    });
+    const Drucker::Blatt b =
+        Drucker::brief(bogen, layout->spaltenFuss(bogen, papier.height(), Seitensatz::schrift(7)),
+                       titel(s.stufe, deutsch), datumText);
+    Seitensatz satz(b.oben1, b.oben, b.unten);
+    inhalt(satz, s, deutsch, b.links, b.breite);
+    return satz.drucke(printer, b.rahmen);
 }
 
 QByteArray Mahnung::pdf(const Schreiben& s) const

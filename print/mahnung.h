@@ -1,7 +1,6 @@
 #ifndef MAHNUNG_H
 #define MAHNUNG_H
 
-#include "print/drucker.h"
 #include "records/auftrag.h"
 #include "records/betrag.h"
 
@@ -66,23 +65,6 @@ public:
     QByteArray pdf(const Schreiben& s) const;
 
 private:
-    using Vermerk = Drucker::Vermerk;
-    // What every page shows around the body, after the layout's own invoices.
-    struct Rahmen {
-        double links = 0;
-        double rechts = 0;
-        double kopfY = 0;
-        double kopfBreite = 0;
-        QList<Vermerk> kopf;
-        double adresseBreite = 0;
-        double absenderX = 0;
-        double absenderY = 0;
-        QList<Vermerk> absender;
-        double adresseY = 0;
-        QList<Vermerk> adresse;
-        QList<QList<Vermerk>> fuss;  // columns side by side
-    };
-    static Rahmen rahmen(bool deutsch, const Auftrag& a, double papierBreite);
     static void inhalt(Seitensatz& satz, const Schreiben& s, bool deutsch, double links,
                        double breite);
     static QString anrede(const Schreiben& s, bool deutsch, Betrag summe);

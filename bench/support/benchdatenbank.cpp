@@ -1,9 +1,8 @@
 #include "bench/support/benchdatenbank.h"
 
+#include "bench/support/benchstores.h"
 #include "records/codetabellen.h"
-#include "store/sqlauftragsstore.h"
-#include "store/sqlkundenstore.h"
-#include "store/sqlproduktstore.h"
+#include "tests/support/pgserver.h"
 
 #include <QElapsedTimer>
 #include <QSqlDatabase>
@@ -18,10 +17,22 @@ BenchDatenbank::BenchDatenbank(bool eigeneDatei)
     m_datei = m_dir.filePath("bench.db");
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
     db.setDatabaseName(m_datei);
-    db.open();
+    if (!db.open())
+        qFatal("no database in %s", qPrintable(m_datei));
     QSqlQuery q(db);
     q.exec("PRAGMA synchronous=OFF");
     q.exec("PRAGMA journal_mode=MEMORY");
+}
+
+BenchDatenbank::BenchDatenbank(const PgServer& server, const QString& name)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QPSQL");
+    db.setHostName(server.host());
+    db.setPort(server.port());
+    db.setUserName(PgServer::benutzer());
+    db.setDatabaseName(name);
+    if (!db.open())
+        qFatal("no connection to %s", qPrintable(name));
 }
 
 BenchDatenbank::~BenchDatenbank()
@@ -29,8 +40,7 @@ BenchDatenbank::~BenchDatenbank()
     QSqlDatabase::database().close();
 }
 
-double BenchDatenbank::fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte,
-                              SqlAuftragsStore& auftraege, const Umfang& umfang)
+double BenchDatenbank::fuelle(BenchStores& stores, const Umfang& umfang)
 {
     std::mt19937 zufall(4711);
     auto bis = [&zufall](int n) { return int(zufall() % unsigned(n)); };
@@ -51,7 +61,8 @@ double BenchDatenbank::fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte,
         k.Email = QString("kunde%1@example.fr").arg(i);
         k.Typ = bis(4);
         k.Seit = umfang.beginn.addDays(bis(3650));
-        kunden.addKunde(k);
+        if (!stores.kunden.addKunde(k))
+            qFatal("customer %d was not stored", i);
         alleKunden.append(k);
     }
 
@@ -60,7 +71,8 @@ double BenchDatenbank::fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte,
         Produkt p(QString("P%1").arg(i, 4, 10, QChar('0')), QString("Produit %1").arg(i),
                   5.0 + bis(50000) / 100.0);
         p.Typ = i % 5 == 0 ? ProduktTyp::Dienstleistung : ProduktTyp::Waren;
-        produkte.addProdukt(p);
+        if (!stores.produkte.addProdukt(p))
+            qFatal("product %d was not stored", i);
         alleProdukte.append(p);
     }
 
@@ -89,8 +101,11 @@ double BenchDatenbank::fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte,
             a.Zeilen.append(l);
         }
         uhr.start();
-        auftraege.addAuftrag(a);
+        const bool gespeichert = stores.auftraege.addAuftrag(a);
         ms += uhr.nsecsElapsed() / 1e6;
+        // Figures of a half-filled database would mislead.
+        if (!gespeichert)
+            qFatal("order %d was not stored", i);
     }
     return ms;
 }

@@ -5,9 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-class SqlAuftragsStore;
-class SqlKundenStore;
-class SqlProduktStore;
+class PgServer;
+struct BenchStores;
 
 // A realistic database for the benchmarks, in a temporary file: customers,
 // products and orders of all kinds with 1 to 10 lines, spread over ten years,
@@ -28,11 +27,12 @@ public:
     // for speed: this database is thrown away after the run. With eigeneDatei
     // false the default connection opened by the caller is used instead.
     explicit BenchDatenbank(bool eigeneDatei = true);
+    // Opens the default connection on the database name of server.
+    BenchDatenbank(const PgServer& server, const QString& name);
     ~BenchDatenbank();
 
-    // Fills the database; returns the milliseconds spent in addAuftrag.
-    double fuelle(SqlKundenStore& kunden, SqlProduktStore& produkte, SqlAuftragsStore& auftraege,
-                  const Umfang& umfang);
+    // Fills the database through stores; returns the milliseconds spent in addAuftrag.
+    double fuelle(BenchStores& stores, const Umfang& umfang);
 
     QString datei() const { return m_datei; }
 
