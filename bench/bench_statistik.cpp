@@ -4,6 +4,7 @@
 #include "bench/support/benchdatenbank.h"
 #include "bench/support/benchstores.h"
 #include "bench/support/messung.h"
+#include "records/codetabellen.h"
 #include "stats/kundenstatdialog.h"
 #include "stats/produktstatdialog.h"
 #include "stats/umsatzdiagramm.h"
@@ -91,6 +92,12 @@ int main(int argc, char* argv[])
     std::printf("building %d customers, %d products, %d orders ...\n", umfang.kunden,
                 umfang.produkte, umfang.auftraege);
     bank.fuelle(stores, umfang);
+    // Stored orders are no turnover yet: printed ones are, as in a business's real data.
+    QSqlQuery gedruckt;
+    gedruckt.prepare("update auftrag set Status=?");
+    gedruckt.addBindValue(int(AuftragsStatus::Gedruckt));
+    if (!gedruckt.exec())
+        qFatal("could not mark the orders printed");
 
     const QDate jahrVon(2020, 1, 1);
     const QDate jahrBis(2020, 12, 31);
