@@ -4,6 +4,7 @@
 #include "store/kundenstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/pdfseiten.h"
+#include "tests/support/programmlauf.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -30,17 +31,6 @@ class TestCupsDruck : public QObject
     {
         QFile f(datei);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) == text.toUtf8().size());
-    }
-
-    // The output of programm, empty when it failed; CUPS_SERVER is set before.
-    static QString lauf(const QString& programm, const QStringList& args)
-    {
-        QProcess p;
-        p.setProcessChannelMode(QProcess::MergedChannels);
-        p.start(programm, args);
-        p.waitForFinished(30000);
-        const QString aus = QString::fromUtf8(p.readAll());
-        return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0 ? aus : QString();
     }
 
     // Every PDF cups-pdf wrote for us since the test began.
@@ -91,9 +81,10 @@ private slots:
         QVERIFY2(cupsd.waitForStarted(10000), "cupsd could not be started");
         QTRY_VERIFY2_WITH_TIMEOUT(lauf("lpstat", {"-r"}).contains("is running"),
                                   "cupsd did not come up", 15000);
-        QVERIFY2(!lauf("lpadmin", {"-p", "belegwerktest", "-E", "-v", "cups-pdf:/belegwerktest", "-P",
-                                   "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}).isNull(),
-                 "lpadmin failed");
+        int rc = -1;
+        const QString aus = lauf("lpadmin", {"-p", "belegwerktest", "-E", "-v", "cups-pdf:/belegwerktest", "-P",
+                                             "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}, &rc);
+        QVERIFY2(rc == 0, qPrintable("lpadmin failed: " + aus));
         beginn = QDateTime::currentDateTime().addSecs(-1);
     }
 

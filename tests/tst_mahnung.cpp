@@ -77,11 +77,7 @@ private slots:
         Mahnung::Schreiben s{{posten("FM7", QDate(2026, 12, 3), 112000), posten("FM9", QDate(2026, 12, 28), 20000)},
                              stufe, QDate(2027, 1, 7)};
         s.posten.first().rechnung.Kunde.Firma = firma;
-        const QString datei = env->pfad("mahnung.pdf");
-        QFile f(datei);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(Mahnung().pdf(s)) > 0);
-        f.close();
-        const PdfSeiten pdf(datei);
+        const PdfSeiten pdf("-", Mahnung().pdf(s));
         QVERIFY2(pdf.text().contains(titel), qPrintable(pdf.text()));
         QVERIFY(pdf.text().contains("FM7 03.11.2026 03.12.2026 1120.00 35"));
         QCOMPARE(pdf.betraege(pdf.finde("FM7")), (QList<qint64>{112000, betraege[0]}));

@@ -47,11 +47,20 @@ QStringList felder(const Auftrag& a)
     std::abort();
 }
 
+// The records of bytes read as a file of the kind given, then written and read back.
 template<class T>
-void rundreise(const QList<T>& gelesen, const char* liste,
+void rundreise(const QByteArray& bytes, ImportBericht::Art art, const char* liste,
                QList<T> (*lies)(QXmlStreamReader&, ImportBericht*, const Fortschritt::Meldung&),
                void (*schreibe)(QXmlStreamWriter&, const T&))
 {
+    QBuffer datei;
+    datei.setData(bytes);
+    datei.open(QIODevice::ReadOnly);
+    QXmlStreamReader quelle(&datei);
+    ImportBericht gelesenBericht(art);
+    const QList<T> gelesen = lies(quelle, &gelesenBericht, [](qint64, qint64) { return true; });
+    gelesenBericht.fehlerText();
+
     QByteArray xml;
     QXmlStreamWriter w(&xml);
     w.setAutoFormatting(true);
@@ -80,24 +89,10 @@ void rundreise(const QList<T>& gelesen, const char* liste,
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const Fortschritt::Meldung weiter = [](qint64, qint64) { return true; };
-    {
-        QBuffer datei;
-        datei.setData(bytes);
-        datei.open(QIODevice::ReadOnly);
-        QXmlStreamReader r(&datei);
-        ImportBericht bericht(ImportBericht::Kunden);
-        const QList<Kunde> kunden = XmlAustausch::leseKunden(r, &bericht, weiter);
-        bericht.fehlerText();
-        rundreise<Kunde>(kunden, "Kundenliste", &XmlAustausch::leseKunden, &XmlAustausch::writeKunde);
-    }
-    {
-        QXmlStreamReader r(bytes);
-        ImportBericht bericht(ImportBericht::Auftraege);
-        const QList<Auftrag> auftraege = XmlAustausch::leseAuftraege(r, &bericht, weiter);
-        bericht.fehlerText();
-        rundreise<Auftrag>(auftraege, "Auftragsliste", &XmlAustausch::leseAuftraege, &XmlAustausch::writeAuftrag);
-    }
+    rundreise<Kunde>(bytes, ImportBericht::Kunden, "Kundenliste", &XmlAustausch::leseKunden,
+                     &XmlAustausch::writeKunde);
+    rundreise<Auftrag>(bytes, ImportBericht::Auftraege, "Auftragsliste", &XmlAustausch::leseAuftraege,
+                       &XmlAustausch::writeAuftrag);
     {
         // One record, the reader standing on whatever element comes first.
         QXmlStreamReader r(bytes);

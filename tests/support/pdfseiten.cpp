@@ -11,10 +11,12 @@
 #include <algorithm>
 #include <tuple>
 
-PdfSeiten::PdfSeiten(const QString& datei)
+PdfSeiten::PdfSeiten(const QString& datei, const QByteArray& pdf)
 {
     QProcess p;
     p.start("pdftotext", {"-bbox", datei, "-"});
+    p.write(pdf);
+    p.closeWriteChannel();
     p.waitForFinished(60000);
     QXmlStreamReader xml(p.readAllStandardOutput());
     while (!xml.atEnd()) {

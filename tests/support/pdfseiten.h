@@ -20,7 +20,7 @@ public:
         int seite = 0;
     };
 
-    explicit PdfSeiten(const QString& datei);
+    explicit PdfSeiten(const QString& datei, const QByteArray& pdf = {});  // datei "-": the bytes pdf
     static bool schreibe(const Drucker& d, const Auftrag& a, const QString& datei,
                          QPrinter::PrinterMode modus = QPrinter::ScreenResolution);
     // Invoice 1042 of 02.03.2011 to customer 55 "ACME Dupont" in Lyon; lines
