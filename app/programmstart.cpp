@@ -117,7 +117,7 @@ bool Programmstart::openDatabase()
     // is created in it and every write is refused.
     const QString befund = Datenbank::pruefe(db);
     if (!befund.isEmpty()) {
-        qWarning() << "database damaged" << name << befund;
+        qWarning() << Datenbank::Beschaedigt << name << befund;
         Datenbank::sperre(db, befund);
     }
     return true;

@@ -163,13 +163,13 @@ bool Seitensatz::drucke(QPrinter* printer, const Rahmen& rahmen)
     setze();
     // A page without room for a row below its frame would give one page per piece.
     if (m_unten - qMax(m_oben, m_oben1) < 20 * mm) {
-        qWarning() << "error printing Auftrag: page too small" << printer->pageLayout();
+        qWarning() << Fehler << ZuKlein << printer->pageLayout();
         return false;
     }
     printer->setFullPage(true);
     QPainter p;
     if (!p.begin(printer)) {
-        qWarning() << "error printing Auftrag" << printer->outputFileName();
+        qWarning() << Fehler << printer->outputFileName();
         return false;
     }
     p.scale(printer->logicalDpiX() / 720.0, printer->logicalDpiY() / 720.0);
@@ -177,7 +177,7 @@ bool Seitensatz::drucke(QPrinter* printer, const Rahmen& rahmen)
     for (const Stueck& s : m_stuecke) {
         while (seite < s.seite) {
             if (seite >= 0 && !printer->newPage()) {
-                qWarning() << "error printing Auftrag: no new page" << seite + 1;
+                qWarning() << Fehler << "- no new page" << seite + 1;
                 p.end();
                 return false;
             }

@@ -21,6 +21,10 @@ public:
     using Zeichnen = std::function<void(QPainter&, double y)>;
     using Rahmen = std::function<void(QPainter&, int seite, int seiten)>;
 
+    // What the warnings of a failed print say.
+    static constexpr char Fehler[] = "error printing Auftrag";
+    static constexpr char ZuKlein[] = "page too small";
+
     // Units per millimetre.
     static constexpr double mm = 7200.0 / 254.0;
 

@@ -75,6 +75,12 @@ bool Datenbank::istSqlite(const QSqlDatabase& db)
     return db.driver() && db.driver()->dbmsType() == QSqlDriver::SQLite;
 }
 
+void Datenbank::binde(QSqlQuery& q, const QVariantMap& werte)
+{
+    for (auto it = werte.cbegin(); it != werte.cend(); ++it)
+        q.bindValue(it.key(), it.value());
+}
+
 bool Datenbank::mitNummer(QSqlQuery& q, const QSqlDatabase& db, const QString& text, qint64 nr)
 {
     q.prepare(sql(db, text));
@@ -142,7 +148,7 @@ bool Datenbank::schreibeEinmal(QSqlDatabase& db, Speicherfehler& f, const char* 
 {
     const QString grund = sperrgrund(db);
     if (!grund.isEmpty()) {
-        qWarning() << was << "database damaged, nothing written" << grund;
+        qWarning() << was << Beschaedigt << "- nothing written:" << grund;
         f = {Speicherfehler::Gesperrt, grund};
         return false;
     }
@@ -214,7 +220,7 @@ bool Datenbank::schreibe(QSqlDatabase& db, Speicherfehler& f, const char* was,
         if (Verbindung::oeffneNeu(db) && f.art == Speicherfehler::Ungewiss && gespeichert) {
             warteAufEnde(db, alteSitzung);
             if (gespeichert()) {
-                qWarning() << was << "stored after all: the commit's answer was lost";
+                qWarning() << was << DochGespeichert << "- the commit's answer was lost";
                 f = {};
                 return true;
             }
@@ -266,6 +272,13 @@ bool Datenbank::lies(QSqlDatabase& db, QSqlQuery& q)
     for (int i = 0; i < werte.size(); ++i)
         q.bindValue(i, werte.at(i));
     return q.exec();
+}
+
+bool Datenbank::lies(QSqlDatabase& db, QSqlQuery& q, Speicherfehler& f)
+{
+    const bool ok = lies(db, q);
+    f = ok ? Speicherfehler() : fehler(q.lastError());
+    return ok;
 }
 
 bool Datenbank::stapel(QSqlDatabase& db, Speicherfehler& f, const char* was, qsizetype anzahl,

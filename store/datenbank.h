@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 
@@ -15,7 +16,6 @@ class QSqlDatabase;
 class QObject;
 class QSqlError;
 class QSqlQuery;
-class QVariant;
 
 // What the SQL stores share about their connection: the driver's dialect,
 // write transactions that wait for other programs, the refusal of every write
@@ -31,6 +31,8 @@ public:
     // by the driver (case kept, reserved words allowed); on PostgreSQL "like"
     // compares without case, as SQLite's does, and the column types are mapped.
     static QString sql(const QSqlDatabase& db, const QString& text);
+    // Binds each of werte to the placeholder it is keyed by.
+    static void binde(QSqlQuery& q, const QVariantMap& werte);
     // Prepares text for db with :nr bound to nr and runs it into q.
     static bool mitNummer(QSqlQuery& q, const QSqlDatabase& db, const QString& text, qint64 nr);
     // Whether a query that reads its rows once should be forward-only: on
@@ -60,6 +62,8 @@ public:
     // Executes the read q; when the connection turns out lost (outside a write
     // transaction), opens it again and repeats q once on it. Whether q succeeded.
     static bool lies(QSqlDatabase& db, QSqlQuery& q);
+    // The same; f tells why it failed, none when it succeeded.
+    static bool lies(QSqlDatabase& db, QSqlQuery& q, Speicherfehler& f);
     // Waits, at most the statement bound, until the server session sitzung has ended.
     static void warteAufEnde(QSqlDatabase& db, const QVariant& sitzung);
     // Whether e meant a lost connection, outside a write transaction, that is
@@ -67,6 +71,11 @@ public:
     static bool wiederVerbunden(QSqlDatabase& db, const QSqlError& e);
     // The failure for an error of the driver.
     static Speicherfehler fehler(const QSqlError& e);
+    // What the stores' warnings say of a failure, for whoever reads the log.
+    static constexpr char Beschaedigt[] = "database damaged";
+    static constexpr char DochGespeichert[] = "stored after all";
+    static constexpr char Unmoeglich[] = "impossible value";
+    static constexpr char Geaendert[] = "changed elsewhere";
 
     // PostgreSQL: calls geaendert on the GUI thread whenever another
     // connection wrote tabelle (LISTEN/NOTIFY); nothing on other drivers.

@@ -40,7 +40,7 @@ bool ListenModell::setData(const QModelIndex& index, const QVariant& value, int 
 {
     const QString grund = Datenbank::sperrgrund(database());
     if (role == Qt::EditRole && !grund.isEmpty()) {
-        qWarning() << "database damaged, nothing written" << grund;
+        qWarning() << Datenbank::Beschaedigt << "- nothing written:" << grund;
         emit abgelehnt(grund);
         return false;
     }

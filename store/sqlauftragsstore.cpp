@@ -135,12 +135,6 @@ void bindZahlung(QSqlQuery& q, int auftrag, const Zahlung& z)
     q.bindValue(":referenz", z.Referenz);
 }
 
-void bindAll(QSqlQuery& q, const QVariantMap& werte)
-{
-    for (auto it = werte.cbegin(); it != werte.cend(); ++it)
-        q.bindValue(it.key(), it.value());
-}
-
 const char* const insertLineStatement =
     "insert into auftragslines ([Auftrag],[Anzahl],[ProduktNr],[Produkt],[Preis],[Komentar],"
     "[Kategorie],[Satz],[Einheit]) values (:nr,:menge,:pnr,:produkt,:preis,:komentar,:kat,:satz,:einheit)";
@@ -161,13 +155,14 @@ QString insertLinesStatement(int zeilen, const QString& nr)
 }
 
 // The snapshot and the lines of an order rewritten: the snapshot anew, the old lines deleted.
-const char* const KundeAendern =
-    "update auftragskunden set [Nr]=:knr, [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,"
-    "[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
-    "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,[Land]=:land ,"
-    "[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift "
-    "where [AuftragsNr]=:nr";
+QString kundeAendern()
+{
+    return QString("update auftragskunden set [Nr]=:knr, %1 where [AuftragsNr]=:nr").arg(SqlKundenStore::Zuweisungen);
+}
 const char* const ZeilenLoeschen = "delete from auftragslines where [Auftrag]=:nr";
+
+const char* const ZahlungEinfuegen = "insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],[Referenz]) "
+                                     "values (:auftrag,:datum,:betrag,:art,:referenz)";
 
 // Within the server's limit of placeholders.
 constexpr qsizetype ZeilenJeAnweisung = 1000;
@@ -217,19 +212,30 @@ bool gleicherInhalt(const Auftrag& x, const Auftrag& y)
     return true;
 }
 
-// The amount still owed on the invoice of the row being written (auftrag.[Nr]),
-// which its column "Offen" keeps for the list's filters and sums: gross less
-// payments less issued credit notes; 0 for an invoice cancelled without a
-// credit note, null for every other kind of document.
-const char* const OffenAusdruck =
-    "case when [Typ]<>0 then null when [Status] in (6,-1) and not exists (select 1 from auftrag c "
-    "where c.[Bezug]=auftrag.[Nr] and c.[Typ]=2 and c.[Ausgestellt] is not null) then 0 else "
-    "coalesce([Brutto],[Summe]) "
-    "- coalesce((select sum(z.[Betrag]) from zahlungen z where z.[Auftrag]=auftrag.[Nr]),0) "
-    "- coalesce((select sum(coalesce(g.[Brutto],g.[Summe])) from auftrag g where g.[Bezug]=auftrag.[Nr] "
-    "and g.[Typ]=2 and g.[Ausgestellt] is not null),0) end";
+// The issued credit notes g of the invoice of the row read or written (auftrag.[Nr]).
+const char* const Gutschriften =
+    "from auftrag g where g.[Bezug]=auftrag.[Nr] and g.[Typ]=2 and g.[Ausgestellt] is not null";
 
-// OffenAusdruck for a new order of gross brutto: no credit note refers to it yet.
+// The parts of the amount owed on that invoice, as Offenposten holds them:
+// its gross, its payments and its issued credit notes.
+QStringList offenpostenTeile()
+{
+    return {"coalesce([Brutto],[Summe])",
+            "coalesce((select sum(z.[Betrag]) from zahlungen z where z.[Auftrag]=auftrag.[Nr]),0)",
+            QString("coalesce((select sum(coalesce(g.[Brutto],g.[Summe])) %1),0)").arg(Gutschriften)};
+}
+
+// What its column "Offen" keeps for the list's filters and sums: the first
+// part less the others; 0 for an invoice cancelled without a credit note,
+// null for every other kind of document.
+QString offenAusdruck()
+{
+    return QString("case when [Typ]<>0 then null when [Status] in (6,-1) and not exists (select 1 %1) then 0 "
+                   "else %2 end")
+        .arg(Gutschriften, offenpostenTeile().join(" - "));
+}
+
+// offenAusdruck() for a new order of gross brutto: no credit note refers to it yet.
 QVariant offenNeu(const Auftrag& a, const Betrag& brutto)
 {
     if (a.Typ != Auftragsart::Rechnung)
@@ -316,8 +322,7 @@ struct SqlAuftragsStore::Einfuegen
     }
     QSqlQuery& zahlung()
     {
-        return bereit(m_zahlung, "insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],[Referenz]) "
-                                 "values (:auftrag,:datum,:betrag,:art,:referenz)");
+        return bereit(m_zahlung, ZahlungEinfuegen);
     }
 
 private:
@@ -358,17 +363,10 @@ private:
 };
 
 SqlAuftragsStore::SqlAuftragsStore(QObject* parent, const QString& verbindung)
-    : AuftragsStore(parent), m_db(QSqlDatabase::database(verbindung))
+    : AuftragsStore(parent), m_db(QSqlDatabase::database(verbindung)), m_listen(m_db, "auftrag")
 {
-    m_model = new ListenModell(nullptr, m_db);
-    m_model->setTable("auftrag");
     connect(this, &SqlAuftragsStore::storeChanged, this, &SqlAuftragsStore::updateModel);
     Datenbank::folge(m_db, "auftrag", this, [this] { emit storeChanged(); });
-}
-
-SqlAuftragsStore::~SqlAuftragsStore()
-{
-    delete m_model;
 }
 
 namespace {
@@ -483,11 +481,7 @@ void SqlAuftragsStore::createTables()
     for (const char* tabelle : {"auftrag", "auftragskunden"})
         Datenbank::erweitereSpalte(m_db, tabelle, "PLZ", 10);
     ergaenzeBetraege();
-    if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
-        m_model->setTable("auftrag");
-        if (m_modelGezeigt)
-            m_model->select();
-    }
+    m_listen.spaltenNeu("Version");
 }
 
 void SqlAuftragsStore::ergaenzeBetraege()
@@ -516,7 +510,7 @@ void SqlAuftragsStore::ergaenzeBetraege()
         }
         // Every invoice: a gross added changes what its credit notes took off.
         QSqlQuery o(m_db);
-        if (!o.exec(Datenbank::sql(m_db, QString("update auftrag set [Offen]=%1 where [Typ]=0").arg(OffenAusdruck)))) {
+        if (!o.exec(Datenbank::sql(m_db, "update auftrag set [Offen]=" + offenAusdruck() + " where [Typ]=0"))) {
             qWarning() << "error completing Auftrag amounts" << o.lastError().text();
             return false;
         }
@@ -594,7 +588,7 @@ bool SqlAuftragsStore::pruefeWerte(const Auftrag& a)
             grund = tr("Eine Zahlung hat keinen Betrag über 0, kein Datum oder gehört zu keiner Rechnung.");
     if (grund.isEmpty())
         return true;
-    qWarning() << "error storing Auftrag: impossible value" << a;
+    qWarning() << "error storing Auftrag:" << Datenbank::Unmoeglich << a;
     m_fehler = {Speicherfehler::Ungueltig, grund};
     return false;
 }
@@ -629,7 +623,7 @@ bool SqlAuftragsStore::insertLines(const Auftrag& a, QSqlQuery& q)
 bool SqlAuftragsStore::insertAuftrag(Auftrag& a, Einfuegen& e)
 {
     if (a.AuftragsNr > Datenbank::GroessteNummer) {
-        qWarning() << "error inserting Auftrag: impossible value: number" << a.AuftragsNr;
+        qWarning() << "error inserting Auftrag:" << Datenbank::Unmoeglich << "- number" << a.AuftragsNr;
         m_fehler = {Speicherfehler::Ungueltig, tr("Die Belegnummer %1 liegt nicht zwischen 1 und %2.")
                                                    .arg(a.AuftragsNr)
                                                    .arg(Datenbank::GroessteNummer)};
@@ -750,9 +744,7 @@ bool SqlAuftragsStore::addAuftrag(Auftrag& a)
             // The record number came from the key sequence before the commit:
             // no other order ever gets it, so it tells whether this one arrived.
             QSqlQuery q(m_db);
-            q.prepare(Datenbank::sql(m_db, "select 1 from auftrag where [Nr]=:nr"));
-            q.bindValue(":nr", a.Nr);
-            return q.exec() && q.next();
+            return Datenbank::mitNummer(q, m_db, "select 1 from auftrag where [Nr]=:nr", a.Nr) && q.next();
         })) {
         setzeNummerierung(a, vorher);
         return false;
@@ -848,7 +840,7 @@ bool SqlAuftragsStore::updateAuftrag(const Auftrag& a)
         return updateTeileZusammen(a);
 
     QSqlQuery k(m_db);
-    k.prepare(Datenbank::sql(m_db, KundeAendern));
+    k.prepare(Datenbank::sql(m_db, kundeAendern()));
     k.bindValue(":knr", a.Kunde.Nr);
     SqlKundenStore::bindKunde(k, a.Kunde, ":Fax");
     k.bindValue(":nr", a.Nr);
@@ -875,7 +867,7 @@ bool SqlAuftragsStore::updateTeileZusammen(const Auftrag& a)
     // Snapshot, old lines and new lines in one statement: the deletion
     // sees the lines as they were before it.
     QSqlQuery z(m_db);
-    const bool bereit = z.prepare(Datenbank::sql(m_db, QString("with k as (") + KundeAendern + "), d as ("
+    const bool bereit = z.prepare(Datenbank::sql(m_db, "with k as (" + kundeAendern() + "), d as ("
         + ZeilenLoeschen + ") "
         + (a.Zeilen.isEmpty() ? QString("select 1") : insertLinesStatement(int(a.Zeilen.size()), ":nr"))));
     if (bereit) {
@@ -929,7 +921,7 @@ bool SqlAuftragsStore::aktualisiere(QSqlQuery& q, const Auftrag& a, const QStrin
         return misslungen(q);
     }
     if (geprueft && q.numRowsAffected() == 0) {
-        qWarning() << "error updateing Auftrag: changed elsewhere" << a.Nr;
+        qWarning() << "error updateing Auftrag:" << Datenbank::Geaendert << a.Nr;
         m_fehler = {Speicherfehler::Geaendert, QString()};
         return false;
     }
@@ -949,9 +941,8 @@ bool SqlAuftragsStore::saveAuftrag(const Auftrag& a)
     // An issued document only moves its status on; reading it must not
     // forget which version the caller's copy came from.
     QSqlQuery f(m_db);
-    f.prepare(Datenbank::sql(m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr"));
-    f.bindValue(":nr", a.Nr);
-    const bool fest = f.exec() && f.next() && !f.value(0).isNull();
+    const bool fest = Datenbank::mitNummer(f, m_db, "select [Ausgestellt] from auftrag where [Nr]=:nr", a.Nr)
+                      && f.next() && !f.value(0).isNull();
     f.finish();
     if (fest) {
         const auto version = m_versionen.constFind(a.Nr);
@@ -963,7 +954,7 @@ bool SqlAuftragsStore::saveAuftrag(const Auftrag& a)
         else
             m_versionen.remove(a.Nr);
         if (!gleicherInhalt(a, gespeichert) || a.Status < AuftragsStatus::Gedruckt) {
-            qWarning() << "error updateing Auftrag: issued" << a.Nr;
+            qWarning() << "error updateing Auftrag:" << Ausgestellt << a.Nr;
             return misslungen(Ausstellung::grund(gespeichert));
         }
     }
@@ -1056,10 +1047,8 @@ bool SqlAuftragsStore::storniereAuftrag(int nr)
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error updateing Auftrag", [&] {
         QSqlQuery q(m_db);
         // A new version, so that a copy read before cannot undo the cancellation.
-        q.prepare(Datenbank::sql(
-            m_db, "update auftrag set [Status]=-1 ,[Version]=coalesce([Version],0)+1 where [Nr]=:nr"));
-        q.bindValue(":nr", nr);
-        if (!q.exec())
+        if (!Datenbank::mitNummer(q, m_db, "update auftrag set [Status]=-1 ,[Version]=coalesce([Version],0)+1 "
+                                           "where [Nr]=:nr", nr))
             return misslungen(q);
         if (!rechneOffen(nr))
             return false;
@@ -1082,7 +1071,7 @@ bool liesTeile(QSqlDatabase& db, const QString& text, const QVariantMap& werte, 
     QSqlQuery q(db);
     q.setForwardOnly(Datenbank::vorwaerts(db));
     q.prepare(text);
-    bindAll(q, werte);
+    Datenbank::binde(q, werte);
     if (!Datenbank::lies(db, q)) {
         fehler = q.lastError();
         return false;
@@ -1107,12 +1096,9 @@ QList<Auftrag> SqlAuftragsStore::auftraegeWhere(const QString& where, const QVar
     QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
     q.prepare("select * from auftrag where " + bedingung);
-    bindAll(q, werte);
-    if (!Datenbank::lies(m_db, q)) {
-        m_fehler = Datenbank::fehler(q.lastError());
+    Datenbank::binde(q, werte);
+    if (!Datenbank::lies(m_db, q, m_fehler))
         return liste;
-    }
-    m_fehler = {};
     while (q.next()) {
         liste.append(auftragFromQuery(q));
         position.insert(liste.last().Nr, liste.size() - 1);
@@ -1158,7 +1144,7 @@ void SqlAuftragsStore::ergaenzeBezuege(QList<Auftrag>& liste, const QString& bed
     b.prepare(Datenbank::sql(m_db, "select [Nr],[BelegNr],[AuftragsNr],[Eingang] from auftrag where "
                                    "[Nr] in (select [Bezug] from auftrag where %1)")
                   .arg(bedingung));
-    bindAll(b, werte);
+    Datenbank::binde(b, werte);
     b.exec();
     while (b.next()) {
         const QString nummer = b.value(1).isNull() ? QString::number(b.value(2).toInt()) : b.value(1).toString();
@@ -1203,31 +1189,7 @@ QList<Auftrag> SqlAuftragsStore::getAlleAuftraege()
 
 QSqlTableModel* SqlAuftragsStore::model()
 {
-    // No list shows the whole journal; it is read when first asked for, not
-    // after every write of a program that never shows it.
-    if (!m_modelGezeigt) {
-        m_modelGezeigt = true;
-        m_model->select();
-    }
-    return m_model;
-}
-
-QSqlTableModel* SqlAuftragsStore::registerFilterModel(const QString& filter)
-{
-    return behalte(new ListenModell(nullptr, m_db), filter);
-}
-
-QSqlTableModel* SqlAuftragsStore::behalte(ListenModell* m, const QString& filter)
-{
-    m->setTable("auftrag");
-    m->setFilter(filter);
-    m_fehler = {};
-    if (!m->select()) {
-        qWarning() << "Filter error" << m->lastError().text();
-        m_fehler = Datenbank::fehler(m->lastError());
-    }
-    m_filterModels.append(m);
-    return m;
+    return m_listen.ganz();
 }
 
 QSqlTableModel* SqlAuftragsStore::filterModel(const QDateTime& von, const QDateTime& bis)
@@ -1235,14 +1197,17 @@ QSqlTableModel* SqlAuftragsStore::filterModel(const QDateTime& von, const QDateT
     // Whole calendar days, both included; a range on the column itself, so
     // that both the ISO texts and timestamps compare and the index serves.
     const QString tag("%1T00:00:00");
-    return registerFilterModel(Datenbank::sql(m_db, "[Eingang]>='%1' and [Eingang]<'%2'")
-                                   .arg(tag.arg(von.date().toString(Qt::ISODate)),
-                                        tag.arg(bis.date().addDays(1).toString(Qt::ISODate))));
+    return m_listen.behalte(new ListenModell(nullptr, m_db),
+                            Datenbank::sql(m_db, "[Eingang]>='%1' and [Eingang]<'%2'")
+                                .arg(tag.arg(von.date().toString(Qt::ISODate)),
+                                     tag.arg(bis.date().addDays(1).toString(Qt::ISODate))),
+                            m_fehler);
 }
 
 QSqlTableModel* SqlAuftragsStore::filterModel(int kundenNr)
 {
-    return registerFilterModel(Datenbank::sql(m_db, "[KundenNr]=%1").arg(kundenNr));
+    return m_listen.behalte(new ListenModell(nullptr, m_db), Datenbank::sql(m_db, "[KundenNr]=%1").arg(kundenNr),
+                            m_fehler);
 }
 
 int SqlAuftragsStore::count()
@@ -1267,20 +1232,18 @@ bool SqlAuftragsStore::nummerVergeben(const Auftrag& a)
 bool SqlAuftragsStore::delAuftrag(int nr)
 {
     static const char* const statements[][2] = {
-        {"delete from auftrag where [Nr]=:Nr", "error on delete Auftrag"},
-        {"delete from auftragslines where [Auftrag]=:Nr", "error on delete Auftragslines"},
-        {"delete from auftragskunden where [AuftragsNr]=:Nr", "error on delete Auftragskunden"},
-        {"delete from zahlungen where [Auftrag]=:Nr", "error on delete Zahlungen"},
+        {"delete from auftrag where [Nr]=:nr", "error on delete Auftrag"},
+        {"delete from auftragslines where [Auftrag]=:nr", "error on delete Auftragslines"},
+        {"delete from auftragskunden where [AuftragsNr]=:nr", "error on delete Auftragskunden"},
+        {"delete from zahlungen where [Auftrag]=:nr", "error on delete Zahlungen"},
     };
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on delete Auftrag", [&] {
         // Under the numbering's lock, so that no number is given while the last is checked.
         QSqlQuery p(m_db);
         if (Datenbank::istPostgres(m_db) && !p.exec(NummernSperre))
             return misslungen(p);
-        p.prepare(Datenbank::sql(m_db, "select [Typ],[Dienst],[AuftragsNr],[Ausgestellt],[BelegNr] "
-                                       "from auftrag where [Nr]=:nr"));
-        p.bindValue(":nr", nr);
-        if (!p.exec())
+        if (!Datenbank::mitNummer(p, m_db, "select [Typ],[Dienst],[AuftragsNr],[Ausgestellt],[BelegNr] "
+                                           "from auftrag where [Nr]=:nr", nr))
             return misslungen(p);
         if (p.next()) {
             Auftrag a;
@@ -1289,7 +1252,7 @@ bool SqlAuftragsStore::delAuftrag(int nr)
             a.AuftragsNr = p.value(2).toInt();
             a.BelegNr = p.value(4).toString();
             if (!p.value(3).isNull()) {
-                qWarning() << "error on delete Auftrag: issued" << nr;
+                qWarning() << "error on delete Auftrag:" << Ausgestellt << nr;
                 return misslungen(tr("Der Beleg %1 ist ausgestellt und kann nicht gelöscht werden.")
                                       .arg(a.belegNummer()));
             }
@@ -1308,9 +1271,7 @@ bool SqlAuftragsStore::delAuftrag(int nr)
         }
         for (const auto& s : statements) {
             QSqlQuery q(m_db);
-            q.prepare(Datenbank::sql(m_db, s[0]));
-            q.bindValue(":Nr", nr);
-            if (!q.exec()) {
+            if (!Datenbank::mitNummer(q, m_db, s[0], nr)) {
                 qWarning() << s[1] << q.lastError().text();
                 return misslungen(q);
             }
@@ -1329,18 +1290,15 @@ bool SqlAuftragsStore::deleteAll()
 {
     // A model still reading auftrag holds the table; SQLite would refuse the
     // DROP ("database table is locked"). The models are read again afterwards.
-    m_filterModels.removeAll(QPointer<QSqlTableModel>());
     const int ausgestellt = ausgestellteBelege();
     if (ausgestellt != 0) {
-        qWarning() << "error on drop table: issued documents" << ausgestellt;
+        qWarning() << "error on drop table:" << Ausgestellt << "documents" << ausgestellt;
         if (ausgestellt > 0)
             misslungen(tr("%n ausgestellte Belege müssen aufbewahrt werden; es wurde nichts gelöscht.",
                           "", ausgestellt));
         return false;
     }
-    m_model->query().finish();
-    for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
-        m->query().finish();
+    m_listen.beende();
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "error on drop table", [&] {
         for (const char* table : {"auftrag", "auftragslines", "auftragskunden", "zahlungen"}) {
             QSqlQuery q(m_db);
@@ -1357,19 +1315,15 @@ bool SqlAuftragsStore::deleteAll()
         return false;
     }
     m_versionen.clear();
-    m_model->setTable("");
     createTables();
+    m_listen.spaltenNeu();
     emit storeChanged();
     return true;
 }
 
 void SqlAuftragsStore::updateModel()
 {
-    if (m_modelGezeigt)
-        m_model->select();
-    m_filterModels.removeAll(QPointer<QSqlTableModel>());
-    for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
-        m->select();
+    m_listen.liesNeu();
 }
 
 namespace {
@@ -1429,8 +1383,9 @@ QList<AuftragsKennzahlen> SqlAuftragsStore::getAuftraegeFuerStatistik(const QDat
     q.prepare(Datenbank::sql(m_db, "select [Nr],[Typ],[Zahlung],[Status],[Summe],[Eingang],"
                                    "[KundenNr],[Firma],[Name],[PLZ],[Ort],[Dienst],[Ausgestellt] from auftrag a where ")
               + where);
-    bindAll(q, werte);
-    Datenbank::lies(m_db, q);
+    Datenbank::binde(q, werte);
+    if (!Datenbank::lies(m_db, q, m_fehler))
+        return liste;
     while (q.next()) {
         position.insert(q.value(0).toInt(), liste.size());
         liste.append(kennzahlenAus(q));
@@ -1645,17 +1600,10 @@ Offenposten SqlAuftragsStore::offenposten(int auftrag)
 {
     Offenposten o;
     QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db,
-        "select coalesce(a.[Brutto],a.[Summe]), "
-        "(select sum(z.[Betrag]) from zahlungen z where z.[Auftrag]=a.[Nr]), "
-        "(select sum(coalesce(g.[Brutto],g.[Summe])) from auftrag g where g.[Bezug]=a.[Nr] and g.[Typ]=2 "
-        "and g.[Ausgestellt] is not null) from auftrag a where a.[Nr]=:nr"));
+    q.prepare(Datenbank::sql(m_db, "select " + offenpostenTeile().join(',') + " from auftrag where [Nr]=:nr"));
     q.bindValue(":nr", auftrag);
-    if (!Datenbank::lies(m_db, q)) {
-        m_fehler = Datenbank::fehler(q.lastError());
+    if (!Datenbank::lies(m_db, q, m_fehler))
         return o;
-    }
-    m_fehler = {};
     if (q.next()) {
         o.brutto = Betrag::ausEuro(q.value(0).toDouble());
         o.bezahlt = Betrag::ausEuro(q.value(1).toDouble());
@@ -1674,11 +1622,8 @@ QList<Zahlung> SqlAuftragsStore::getZahlungen(int auftrag)
                                        .arg(auftrag > 0 ? " where [Auftrag]=:nr" : "")));
     if (auftrag > 0)
         q.bindValue(":nr", auftrag);
-    if (!Datenbank::lies(m_db, q)) {
-        m_fehler = Datenbank::fehler(q.lastError());
+    if (!Datenbank::lies(m_db, q, m_fehler))
         return liste;
-    }
-    m_fehler = {};
     while (q.next())
         liste.append(zahlungFromQuery(q));
     return liste;
@@ -1692,7 +1637,7 @@ QList<Zahlung> SqlAuftragsStore::getAlleZahlungen()
 bool SqlAuftragsStore::rechneOffen(int nr)
 {
     QSqlQuery q(m_db);
-    const QString rechne = QString("update auftrag set [Offen]=%1 where [Nr]=:nr").arg(OffenAusdruck);
+    const QString rechne = "update auftrag set [Offen]=" + offenAusdruck() + " where [Nr]=:nr";
     if (!Datenbank::mitNummer(q, m_db, rechne, nr)) {
         qWarning() << "error updateing Auftrag: open amount" << q.lastError().text() << nr;
         return misslungen(q);
@@ -1768,9 +1713,8 @@ bool SqlAuftragsStore::addZahlung(Zahlung& z)
         if (status < 0 || (status == AuftragsStatus::Storniert && offenposten(z.Auftrag).gutgeschrieben == Betrag()))
             return misslungen(tr("Die Rechnung ist storniert."));
         QSqlQuery q(m_db);
-        q.prepare(Datenbank::sql(m_db, QString("insert into zahlungen ([Auftrag],[Datum],[Betrag],[Art],"
-                                               "[Referenz]) values (:auftrag,:datum,:betrag,:art,:referenz)%1")
-                                           .arg(Datenbank::istPostgres(m_db) ? " returning [Nr]" : "")));
+        q.prepare(Datenbank::sql(m_db, QString(ZahlungEinfuegen)
+                                           + (Datenbank::istPostgres(m_db) ? " returning [Nr]" : "")));
         bindZahlung(q, z.Auftrag, z);
         if (!q.exec()) {
             qWarning() << "error inserting Zahlung" << q.lastError().text() << z;
@@ -1872,7 +1816,7 @@ QString SqlAuftragsStore::bedingung(const Auftragsauswahl& w) const
 
 QSqlTableModel* SqlAuftragsStore::listenModel(const Auftragsauswahl& w)
 {
-    return behalte(new AuftragsListenModell(nullptr, m_db), bedingung(w));
+    return m_listen.behalte(new AuftragsListenModell(nullptr, m_db), bedingung(w), m_fehler);
 }
 
 Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
@@ -1885,11 +1829,8 @@ Auftragssummen SqlAuftragsStore::summen(const Auftragsauswahl& w)
                                    "sum(coalesce([Brutto],[Summe])), sum([Offen]), "
                                    "sum(case when [Offen]>0.005 and [Faellig]<'%1' then [Offen] end) from auftrag%2")
                   .arg(heute(w).toString(Qt::ISODate), wo.isEmpty() ? QString() : " where " + wo));
-    if (!Datenbank::lies(m_db, q) || !q.next()) {
-        m_fehler = Datenbank::fehler(q.lastError());
+    if (!Datenbank::lies(m_db, q, m_fehler) || !q.next())
         return s;
-    }
-    m_fehler = {};
     s.anzahl = q.value(0).toInt();
     s.netto = Betrag::ausEuro(q.value(1).toDouble());
     s.brutto = Betrag::ausEuro(q.value(2).toDouble());

@@ -2,10 +2,10 @@
 #define SQLAUFTRAGSSTORE_H
 
 #include "store/auftragsstore.h"
+#include "store/storelisten.h"
 
 #include <QHash>
 #include <QList>
-#include <QPointer>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QVariantMap>
@@ -26,7 +26,6 @@ class SqlAuftragsStore : public AuftragsStore
 public:
     explicit SqlAuftragsStore(QObject* parent,
                               const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
-    ~SqlAuftragsStore() override;
 
     void createTables();
     [[nodiscard]] bool deleteAll();
@@ -74,6 +73,9 @@ public:
     };
     void setBetragsrechner(const std::function<Betraege(const Auftrag&)>& rechner);
 
+    // What the warnings say of a change refused because documents are issued.
+    static constexpr char Ausgestellt[] = "issued";
+
 signals:
     void storeChanged();
 
@@ -110,9 +112,6 @@ private:
     QList<Auftrag> auftraegeWhere(const QString& where, const QVariantMap& werte);
     // Number and date of the invoices the credit notes of liste correct.
     void ergaenzeBezuege(QList<Auftrag>& liste, const QString& bedingung, const QVariantMap& werte);
-    QSqlTableModel* registerFilterModel(const QString& filter);
-    // Selects the orders filter picks into m and keeps m for the store's refreshes.
-    QSqlTableModel* behalte(ListenModell* m, const QString& filter);
     Betraege bindBetraege(QSqlQuery& q, const Auftrag& a) const;
     // The condition of w on the rows of auftrag.
     QString bedingung(const Auftragsauswahl& w) const;
@@ -128,10 +127,8 @@ private:
     void ergaenzeBetraege();
 
     QSqlDatabase m_db;
-    QSqlTableModel* m_model;
-    QList<QPointer<QSqlTableModel>> m_filterModels;
+    StoreListen m_listen;
     QSettings m_settings;
-    bool m_modelGezeigt = false;  // the own model is read once someone asks for it
     QHash<int, int> m_versionen;  // order Nr -> version of the row as last read
     Speicherfehler m_fehler;
     std::function<Betraege(const Auftrag&)> m_rechner;

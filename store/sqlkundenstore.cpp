@@ -27,18 +27,11 @@ const char* const Werte =
 }  // namespace
 
 SqlKundenStore::SqlKundenStore(QObject* parent, const QString& verbindung)
-    : KundenStore(parent), m_db(QSqlDatabase::database(verbindung))
+    : KundenStore(parent), m_db(QSqlDatabase::database(verbindung)), m_listen(m_db, "kunden")
 {
-    m_model = new ListenModell(nullptr, m_db);
-    m_model->setTable("kunden");
     connect(this, &SqlKundenStore::storeChanged, this, &SqlKundenStore::updateModel);
     // Another workstation's change reaches the lists as if made here.
     Datenbank::folge(m_db, "kunden", this, [this] { emit storeChanged(); });
-}
-
-SqlKundenStore::~SqlKundenStore()
-{
-    delete m_model;
 }
 
 void SqlKundenStore::createTable()
@@ -58,11 +51,7 @@ void SqlKundenStore::createTable()
     Datenbank::ergaenzeSpalte(m_db, "kunden", "Lieferanschrift", "text");
     // Postcodes of every country; the file of an older program held five characters.
     Datenbank::erweitereSpalte(m_db, "kunden", "PLZ", 10);
-    if (m_model->columnCount() == 0 || m_model->fieldIndex("Version") < 0) {
-        m_model->setTable("kunden");
-        if (m_modelGezeigt)
-            m_model->select();
-    }
+    m_listen.spaltenNeu("Version");
 }
 
 bool SqlKundenStore::misslungen(const char* was, const QSqlQuery& q, bool mitStatement)
@@ -79,7 +68,7 @@ bool SqlKundenStore::pruefeKunde(const Kunde& k, Speicherfehler& f)
 {
     if (Datenbank::gueltig(k.Seit))
         return true;
-    qWarning() << "DB impossible value" << k;
+    qWarning() << "DB" << Datenbank::Unmoeglich << k;
     f = {Speicherfehler::Ungueltig,
          tr("Das Datum \"Kunde seit\" liegt nicht in den Jahren 1 bis 9999.")};
     return false;
@@ -114,7 +103,7 @@ bool SqlKundenStore::insertKunde(Kunde& k)
     // A number of 0 or below (a new customer, or one imported so) gets the
     // next number; one beyond the range would stop the numbering after it.
     if (k.Nr > Datenbank::GroessteNummer) {
-        qWarning() << "DB impossible value: customer number" << k.Nr;
+        qWarning() << "DB" << Datenbank::Unmoeglich << "- customer number" << k.Nr;
         m_fehler = {Speicherfehler::Ungueltig,
                     tr("Die Kundennummer %1 liegt nicht zwischen 1 und %2.")
                         .arg(k.Nr)
@@ -204,12 +193,8 @@ bool SqlKundenStore::saveKunde(const Kunde& k)
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
         QSqlQuery q(m_db);
         q.prepare(Datenbank::sql(m_db,
-            QString("update kunden set [Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,[Ort]=:ort ,"
-                    "[Email]=:email ,[Tel]=:tel ,[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,"
-                    "[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,[Steuernummer]=:steuernummer ,"
-                    "[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift ,"
-                    "[Version]=coalesce([Version],0)+1 where [Nr]=:nr%1")
-                .arg(geprueft ? " and coalesce([Version],0)=:version" : "")));
+            QString("update kunden set %1 ,[Version]=coalesce([Version],0)+1 where [Nr]=:nr%2")
+                .arg(Zuweisungen, geprueft ? " and coalesce([Version],0)=:version" : "")));
         bindKunde(q, k, ":Fax");
         q.bindValue(":nr", k.Nr);
         if (geprueft)
@@ -217,7 +202,7 @@ bool SqlKundenStore::saveKunde(const Kunde& k)
         if (!q.exec())
             return misslungen("DB", q, true);
         if (geprueft && q.numRowsAffected() == 0) {
-            qWarning() << "DB customer changed elsewhere" << k.Nr;
+            qWarning() << "DB customer" << Datenbank::Geaendert << k.Nr;
             m_fehler = {Speicherfehler::Geaendert, QString()};
             return false;
         }
@@ -236,9 +221,7 @@ bool SqlKundenStore::delKunde(int nr)
 {
     const bool ok = Datenbank::schreibe(m_db, m_fehler, "DB", [&] {
         QSqlQuery q(m_db);
-        q.prepare(Datenbank::sql(m_db, "delete from kunden where [Nr]=:nr"));
-        q.bindValue(":nr", nr);
-        if (!q.exec())
+        if (!Datenbank::mitNummer(q, m_db, "delete from kunden where [Nr]=:nr", nr))
             return misslungen("DB", q);
         Datenbank::melde(m_db, "kunden");
         return true;
@@ -306,21 +289,15 @@ Kunde SqlKundenStore::gelesen(const QSqlQuery& q)
     return k;
 }
 
-Kunde SqlKundenStore::firstKunde(QSqlQuery& q)
+QList<Kunde> SqlKundenStore::kundenWhere(const QString& where, const QVariantMap& werte)
 {
-    const QList<Kunde> liste = alleKunden(q);
-    return liste.isEmpty() ? Kunde() : liste.first();
-}
-
-QList<Kunde> SqlKundenStore::alleKunden(QSqlQuery& q)
-{
+    QSqlQuery q(m_db);
     q.setForwardOnly(Datenbank::vorwaerts(m_db));
+    q.prepare(Datenbank::sql(m_db, "select * from kunden where " + where));
+    Datenbank::binde(q, werte);
     QList<Kunde> kunden;
-    if (!Datenbank::lies(m_db, q)) {
-        m_fehler = Datenbank::fehler(q.lastError());
+    if (!Datenbank::lies(m_db, q, m_fehler))
         return kunden;
-    }
-    m_fehler = {};
     while (q.next())
         kunden.append(gelesen(q));
     return kunden;
@@ -328,73 +305,44 @@ QList<Kunde> SqlKundenStore::alleKunden(QSqlQuery& q)
 
 Kunde SqlKundenStore::getKunde(int nr)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select * from kunden where [Nr]=:nr"));
-    q.bindValue(":nr", nr);
-    return firstKunde(q);
+    return kundenWhere("[Nr]=:nr", {{":nr", nr}}).value(0);
 }
 
 Kunde SqlKundenStore::getKundeByTel(const QString& tel)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(
-        m_db, "select * from kunden where [Tel] like :tel or [Tel2] like :tel2 or [Fax] like :tel3"));
-    q.bindValue(":tel", tel);
-    q.bindValue(":tel2", tel);
-    q.bindValue(":tel3", tel);
-    return firstKunde(q);
-}
-
-QList<Kunde> SqlKundenStore::kundenWhere(const QString& column, const QString& pattern)
-{
-    // column is one of our own names, never user text.
-    const QString placeholder = ":" + column.toLower();
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, QString("select * from kunden where [%1] like %2")
-                                       .arg(column, placeholder)));
-    q.bindValue(placeholder, pattern);
-    return alleKunden(q);
+    return kundenWhere("[Tel] like :tel or [Tel2] like :tel2 or [Fax] like :tel3",
+                       {{":tel", tel}, {":tel2", tel}, {":tel3", tel}})
+        .value(0);
 }
 
 QList<Kunde> SqlKundenStore::getKundenByName(const QString& name)
 {
-    return kundenWhere("Name", name);
+    return kundenWhere("[Name] like :name", {{":name", name}});
 }
 
 QList<Kunde> SqlKundenStore::getKundenByStrasse(const QString& strasse)
 {
-    return kundenWhere("Strasse", strasse);
+    return kundenWhere("[Strasse] like :strasse", {{":strasse", strasse}});
 }
 
 QList<Kunde> SqlKundenStore::getKundenByOrt(const QString& ort)
 {
-    return kundenWhere("Ort", ort);
+    return kundenWhere("[Ort] like :ort", {{":ort", ort}});
 }
 
 QList<Kunde> SqlKundenStore::getKunden()
 {
-    QSqlQuery q(m_db);
-    q.prepare("select * from kunden");
-    return alleKunden(q);
+    return kundenWhere("1=1", {});
 }
 
 Kunde SqlKundenStore::getKundeByEmail(const QString& email)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select * from kunden where [Email] like :email"));
-    q.bindValue(":email", email);
-    return firstKunde(q);
+    return kundenWhere("[Email] like :email", {{":email", email}}).value(0);
 }
 
 QSqlTableModel* SqlKundenStore::model()
 {
-    // The lists show filter models; the whole file is read when first asked
-    // for, not after every write of a program that never shows it.
-    if (!m_modelGezeigt) {
-        m_modelGezeigt = true;
-        m_model->select();
-    }
-    return m_model;
+    return m_listen.ganz();
 }
 
 QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QString& text)
@@ -434,21 +382,11 @@ QString SqlKundenStore::filterText(const QSqlDatabase& db, int typ, const QStrin
 QSqlTableModel* SqlKundenStore::filterModel(int typ, const QString& text, int sortSpalte,
                                             Qt::SortOrder ordnung)
 {
-    auto* m = new ListenModell(this, m_db);
-    m->setTable("kunden");
-    m->setFilter(filterText(m_db, typ, text));
-    if (sortSpalte >= 0)
-        m->setSort(sortSpalte, ordnung);
-    m_fehler = m->select() ? Speicherfehler() : Datenbank::fehler(m->lastError());
-    m_filterModels.append(m);
-    return m;
+    return m_listen.behalte(new ListenModell(this, m_db), filterText(m_db, typ, text), m_fehler, sortSpalte,
+                            ordnung);
 }
 
 void SqlKundenStore::updateModel()
 {
-    if (m_modelGezeigt)
-        m_model->select();
-    m_filterModels.removeAll(QPointer<QSqlTableModel>());
-    for (const QPointer<QSqlTableModel>& m : std::as_const(m_filterModels))
-        m->select();
+    m_listen.liesNeu();
 }

@@ -2,11 +2,12 @@
 #define SQLKUNDENSTORE_H
 
 #include "store/kundenstore.h"
+#include "store/storelisten.h"
 
 #include <QHash>
 #include <QList>
-#include <QPointer>
 #include <QSqlDatabase>
+#include <QVariantMap>
 
 class QSqlQuery;
 
@@ -20,7 +21,6 @@ class SqlKundenStore : public KundenStore
 public:
     explicit SqlKundenStore(QObject* parent,
                             const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
-    ~SqlKundenStore() override;
 
     void createTable();
 
@@ -47,6 +47,12 @@ public:
     // Binds the customer's fields to the placeholders named after them; the
     // statements name the fax placeholder differently.
     static void bindKunde(QSqlQuery& q, const Kunde& k, const QString& faxPlaceholder);
+    // The columns of an update setting the customer's fields to those placeholders (the fax's ":Fax").
+    static constexpr char Zuweisungen[] =
+        "[Firma]=:firma ,[Name]=:name ,[Strasse]=:strasse ,[Ort]=:ort ,[Email]=:email ,[Tel]=:tel ,"
+        "[Tel2]=:tel2 ,[Fax]=:Fax ,[Typ]=:typ ,[PLZ]=:plz ,[Bemerkung]=:bemerkung ,[IBAN]=:iban ,[BIC]=:bic ,"
+        "[Steuernummer]=:steuernummer ,[Land]=:land ,[Siren]=:siren ,[EAdresse]=:eadresse ,"
+        "[LeitwegId]=:leitwegid ,[Lieferanschrift]=:lieferanschrift";
     // A customer from the current row of a query over kunden or auftragskunden.
     static Kunde kundeFromQuery(const QSqlQuery& q);
     // Refuses values the database cannot hold; true when k can be stored.
@@ -64,16 +70,13 @@ private:
     bool insertKunde(Kunde& k);
     // The next free customer number, 0 when none is left or the query failed.
     int naechsteNr();
-    Kunde firstKunde(QSqlQuery& q);
-    QList<Kunde> alleKunden(QSqlQuery& q);
-    QList<Kunde> kundenWhere(const QString& column, const QString& pattern);
+    // The customers where holds for, its placeholders bound to werte.
+    QList<Kunde> kundenWhere(const QString& where, const QVariantMap& werte);
     Kunde gelesen(const QSqlQuery& q);
     bool misslungen(const char* was, const QSqlQuery& q, bool mitStatement = false);
 
     QSqlDatabase m_db;
-    QSqlTableModel* m_model;
-    QList<QPointer<QSqlTableModel>> m_filterModels;
-    bool m_modelGezeigt = false;
+    StoreListen m_listen;
     QHash<int, int> m_versionen;  // customer number -> version of the row as last read
     Speicherfehler m_fehler;
 };

@@ -27,19 +27,11 @@ void bindProdukt(QSqlQuery& q, const Produkt& p)
 }  // namespace
 
 SqlProduktStore::SqlProduktStore(QObject* parent, const QString& verbindung)
-    : ProduktStore(parent), m_db(QSqlDatabase::database(verbindung))
+    : ProduktStore(parent), m_db(QSqlDatabase::database(verbindung)), m_listen(m_db, "produkte")
 {
-    m_model = new ListenModell(nullptr, m_db);
-    m_model->setTable("produkte");
-    m_model->setEditStrategy(QSqlTableModel::OnFieldChange);
-    m_model->select();
+    m_listen.ganz()->setEditStrategy(QSqlTableModel::OnFieldChange);
     connect(this, &SqlProduktStore::storeChanged, this, &SqlProduktStore::updateModel);
     Datenbank::folge(m_db, "produkte", this, [this] { emit storeChanged(); });
-}
-
-SqlProduktStore::~SqlProduktStore()
-{
-    delete m_model;
 }
 
 void SqlProduktStore::createTable()
@@ -52,17 +44,14 @@ void SqlProduktStore::createTable()
     Datenbank::ergaenzeSpalte(m_db, "produkte", "Kategorie", "varchar(2)");
     Datenbank::ergaenzeSpalte(m_db, "produkte", "Satz", "double");
     Datenbank::ergaenzeSpalte(m_db, "produkte", "Einheit", "varchar(40)");
-    if (m_model->columnCount() == 0 || m_model->fieldIndex("Einheit") < 0) {
-        m_model->setTable("produkte");
-        m_model->select();
-    }
+    m_listen.spaltenNeu("Einheit");
 }
 
 bool SqlProduktStore::write(const char* name, const Produkt* p, const QString& statement,
                             const QString& nr)
 {
     if (p && !Datenbank::gueltig(p->Preis)) {
-        qWarning() << name << "impossible value" << p->Preis;
+        qWarning() << name << Datenbank::Unmoeglich << p->Preis;
         m_fehler = {Speicherfehler::Ungueltig, tr("Der Preis ist keine endliche Zahl.")};
         return false;
     }
@@ -90,11 +79,11 @@ bool SqlProduktStore::addProdukt(const Produkt& p)
 {
     // SQLite would store an empty number as NULL, more than once.
     if (p.Nr.isEmpty()) {
-        qWarning() << "addProdukt" << QString("empty product number");
+        qWarning() << Hinzufuegen << "empty product number";
         m_fehler = {Speicherfehler::Ungueltig, tr("Die Produktnummer ist leer.")};
         return false;
     }
-    return write("addProdukt", &p,
+    return write(Hinzufuegen, &p,
                  "insert into produkte ([Nr],[Name],[Preis],[Desc],[Typ],[Kategorie],[Satz],[Einheit]) values "
                  "(:nr,:name,:preis,:desc,:typ,:kat,:satz,:einheit)",
                  QString());
@@ -133,9 +122,12 @@ bool SqlProduktStore::delProdukt(const QString& nr)
     return write("delProdukt", nullptr, "delete from produkte where [Nr]=:nr", nr);
 }
 
-Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
+Produkt SqlProduktStore::firstProdukt(const QString& where, const QString& wert)
 {
-    m_fehler = Datenbank::lies(m_db, q) ? Speicherfehler() : Datenbank::fehler(q.lastError());
+    QSqlQuery q(m_db);
+    q.prepare(Datenbank::sql(m_db, "select * from produkte where " + where));
+    q.bindValue(":wert", wert);
+    Datenbank::lies(m_db, q, m_fehler);
     Produkt p;
     if (q.next()) {
         const QSqlRecord r = q.record();
@@ -153,35 +145,25 @@ Produkt SqlProduktStore::firstProdukt(QSqlQuery& q)
 
 Produkt SqlProduktStore::getProdukt(const QString& nr)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select * from produkte where [Nr]=:nr"));
-    q.bindValue(":nr", nr);
-    return firstProdukt(q);
+    return firstProdukt("[Nr]=:wert", nr);
 }
 
 Produkt SqlProduktStore::getProduktByName(const QString& name)
 {
-    QSqlQuery q(m_db);
-    q.prepare(Datenbank::sql(m_db, "select * from produkte where [Name] like :name"));
-    q.bindValue(":name", name);
-    return firstProdukt(q);
+    return firstProdukt("[Name] like :wert", name);
 }
 
 QSqlTableModel* SqlProduktStore::model()
 {
-    return m_model;
+    return m_listen.ganz();
 }
 
 QSqlTableModel* SqlProduktStore::filterModel(int typ)
 {
-    auto* m = new ListenModell(nullptr, m_db);
-    m->setTable("produkte");
-    m->setFilter(Datenbank::sql(m_db, "[Typ]=%1").arg(typ));
-    m_fehler = m->select() ? Speicherfehler() : Datenbank::fehler(m->lastError());
-    return m;
+    return m_listen.behalte(new ListenModell(nullptr, m_db), Datenbank::sql(m_db, "[Typ]=%1").arg(typ), m_fehler);
 }
 
 void SqlProduktStore::updateModel()
 {
-    m_model->select();
+    m_listen.liesNeu();
 }

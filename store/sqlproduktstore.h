@@ -2,6 +2,7 @@
 #define SQLPRODUKTSTORE_H
 
 #include "store/produktstore.h"
+#include "store/storelisten.h"
 
 #include <QSqlDatabase>
 
@@ -16,7 +17,6 @@ class SqlProduktStore : public ProduktStore
 public:
     explicit SqlProduktStore(QObject* parent,
                              const QString& verbindung = QLatin1String(QSqlDatabase::defaultConnection));
-    ~SqlProduktStore() override;
 
     void createTable();
 
@@ -32,6 +32,9 @@ public:
     QSqlTableModel* filterModel(int typ) override;
     Speicherfehler letzterFehler() const override { return m_fehler; }
 
+    // The operation of adding a product, as its warnings name it.
+    static constexpr char Hinzufuegen[] = "addProdukt";
+
 signals:
     void storeChanged();
 
@@ -40,10 +43,11 @@ public slots:
 
 private:
     bool write(const char* name, const Produkt* p, const QString& statement, const QString& nr);
-    Produkt firstProdukt(QSqlQuery& q);
+    // The first product where holds for, its placeholder :wert bound to wert.
+    Produkt firstProdukt(const QString& where, const QString& wert);
 
     QSqlDatabase m_db;
-    QSqlTableModel* m_model;
+    StoreListen m_listen;
     Speicherfehler m_fehler;
 };
 

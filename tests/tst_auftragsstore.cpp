@@ -251,7 +251,7 @@ private slots:
         Auftrag zurueck = fest;
         zurueck.Status = AuftragsStatus::Gespeichert;
         for (int i = 0; i < 4; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(SqlAuftragsStore::Ausgestellt));
         QVERIFY(!store->saveAuftrag(geaendert) && !store->saveAuftrag(zurueck));
         QVERIFY(store->letzterFehler().text.contains("Korrekturen nur über eine Gutschrift"));
         QVERIFY(!store->delAuftrag(a.Nr) && !store->deleteAll());
@@ -553,6 +553,14 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(speicherMeldung));
         QVERIFY(!store->saveAuftrag(alt));
         QVERIFY(changed.isEmpty() && store->getAuftrag(alt.Nr).Komentar.isEmpty());
+    }
+
+    // The statistics' read that fails says so, rather than finding nothing.
+    void failedReadIsTold()
+    {
+        QVERIFY(QSqlQuery().exec("alter table auftrag rename to anders"));
+        QVERIFY(store->getAuftraegeFuerStatistik(QDateTime(), QDateTime::currentDateTime(), false).isEmpty());
+        QCOMPARE(store->letzterFehler().art, Speicherfehler::Fehlgeschlagen);
     }
 };
 

@@ -342,13 +342,13 @@ private slots:
         DruckerDE1 de;
         for (Drucker* d : {&fr, static_cast<Drucker*>(&de)}) {
             QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("error printing Auftrag"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Seitensatz::Fehler));
             QVERIFY(!PdfSeiten::schreibe(*d, a, env.pfad("fehlt/ordner/beleg.pdf")));
             QVERIFY(!d->print(nullptr, a));
             QPrinter klein(QPrinter::ScreenResolution);
             klein.setOutputFileName(env.pfad("klein.pdf"));
             klein.setPageSize(QPageSize(QSizeF(60, 60), QPageSize::Millimeter));
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("page too small"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Seitensatz::ZuKlein));
             QVERIFY(!d->print(&klein, a));
         }
     }

@@ -1,6 +1,7 @@
 #include "app/programmstart.h"
 #include "records/codetabellen.h"
 #include "store/ausstellung.h"
+#include "store/datenbank.h"
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
@@ -228,7 +229,7 @@ private slots:
             QVERIFY(hier.saveAuftrag(meins = hier.getAuftrag(a.Nr)));  // reloaded: may be saved again
             // A cancellation is a change too: the older copy no longer undoes it.
             QVERIFY(dort.storniereAuftrag(a.Nr));
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("changed elsewhere"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::Geaendert));
             QVERIFY(!hier.saveAuftrag(meins));
             QCOMPARE(hier.getAuftrag(a.Nr).Status, -1);
 
@@ -359,7 +360,7 @@ private slots:
 
         Auftrag a = rechnung(1);
         z.trenneNachCommit();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("stored after all"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::DochGespeichert));
         QVERIFY(auftraege.addAuftrag(a));
         QCOMPARE(auftraege.count(), 1);
         QCOMPARE(auftraege.getAuftrag(a.Nr).Zeilen.size(), 2);
@@ -520,17 +521,17 @@ private slots:
         a.Zeilen[0].Preis = a.Zeilen[1].Preis = preis;
         a.Eingang = QDateTime(eingang, QTime(10, 0));
         a.Kunde.Seit = seit;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::Unmoeglich));
         QVERIFY(!auftraege.addAuftrag(a));
         QVERIFY(auftraege.letzterFehler().art == Speicherfehler::Ungueltig
                 && !auftraege.letzterFehler().text.isEmpty() && auftraege.count() == 0);
         if (!qIsFinite(preis)) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::Unmoeglich));
             QVERIFY(!SqlProduktStore(nullptr).addProdukt(Produkt("K-1", "Kabel", preis)));
         }
         if (seit.year() > 9999) {
             SqlKundenStore kunden(nullptr);
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("impossible value"));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::Unmoeglich));
             QVERIFY(!kunden.addKunde(a.Kunde) && kunden.getKunden().isEmpty());
         }
     }
@@ -566,7 +567,7 @@ private slots:
         f.close();
         QSettings().setValue("Datenbank/Name", datei);
         SkriptInteraktion dialoge;
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^database damaged"));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("^") + Datenbank::Beschaedigt));
         QVERIFY(!Programmstart::verbindeDatenbank());
         QCOMPARE(dialoge.arten(), QStringList{"warning"});
 

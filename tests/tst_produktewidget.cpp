@@ -308,12 +308,12 @@ private slots:
         QCOMPARE(feld(d.get(), "Nr")->text() + feld(d.get(), "Name")->text() + feld(d.get(), "Preis")->text(),
                  QString());
         for (const QString nr : {"", "S-2"}) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("^%1 ").arg(SqlProduktStore::Hinzufuegen)));
             QVERIFY(!store->addProdukt(Produkt(nr, "direkt", 1.0)));
             feld(d.get(), "Nr")->setText(nr);
             feld(d.get(), "Name")->setText("Neu");
             if (!nr.isEmpty())
-                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^addProdukt "));
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QString("^%1 ").arg(SqlProduktStore::Hinzufuegen)));
             QTest::mouseClick(d->findChild<QPushButton*>(), Qt::LeftButton);
             QCOMPARE(feld(d.get(), "Name")->text(), QString("Neu"));
         }
