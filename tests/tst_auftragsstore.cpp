@@ -244,7 +244,6 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("issued"));
         QVERIFY(!store->saveAuftrag(geaendert) && !store->saveAuftrag(zurueck));
-        QVERIFY(store->letzterFehler().text.contains("Korrekturen nur über eine Gutschrift"));
         QVERIFY(!store->delAuftrag(a.Nr) && !store->deleteAll());
         QVERIFY(store->letzterFehler().text.startsWith("1 "));
         QVERIFY(!store->stelleAus(fest, "anders"));
@@ -429,9 +428,8 @@ private slots:
               "create table auftragslines ([Nr] integer primary key,[Auftrag] int,[Anzahl] int,"
               "[ProduktNr] varchar(16),[Produkt] varchar(255),[Preis] double,[Komentar] text)",
               "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
-              "[Dienst],[BestellNr]) values (1,5,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,1,4711)",
-              "insert into auftrag ([Nr],[AuftragsNr],[KundenNr],[Name],[Summe],[Eingang],[Status],[Typ],"
-              "[Dienst],[BestellNr]) values (2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0,0)",
+              "[Dienst],[BestellNr]) values (1,5,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,1,4711),"
+              "(2,6,7,'Meier',12.5,'2011-03-02T09:00:00',2,0,0,0)",
               "insert into auftragslines ([Auftrag],[Anzahl],[Produkt],[Preis]) values (1,2,'Kabel',10.0),"
               "(1,1,'Stecker',2.5),(2,2,'Kurs',10.0),(2,1,'Skript',2.5)"})
             fuehreAus(s);

@@ -199,9 +199,6 @@ private slots:
         fehler = Datensicherung::stelleWiederHer(db(), datei, env->pfad("vorher"));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QCOMPARE(inhalt(db()), original);
-        pg.close();
-        pg = QSqlDatabase();
-        QSqlDatabase::removeDatabase("pg");
     }
 
     // Daily starts over a year and a half leave the newest 7 days, the newest

@@ -33,7 +33,7 @@ Testumgebung::Testumgebung()
 
 Testumgebung::~Testumgebung()
 {
-    schliesseDatenbank();  // before the server ends
+    schliesseDatenbank(true);  // before the server ends
 }
 
 QString Testumgebung::pfad(const QString& name) const
@@ -80,11 +80,13 @@ void Testumgebung::schreibeVerbindung() const
     s.sync();
 }
 
-void Testumgebung::schliesseDatenbank()
+void Testumgebung::schliesseDatenbank(bool alle)
 {
-    if (QSqlDatabase::contains(QSqlDatabase::defaultConnection)) {
-        QSqlDatabase::database(QSqlDatabase::defaultConnection, false).close();
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        if (alle || name == QSqlDatabase::defaultConnection) {
+            QSqlDatabase::database(name, false).close();
+            QSqlDatabase::removeDatabase(name);
+        }
     }
 }
 

@@ -26,7 +26,8 @@ public:
     static bool postgres() { return qgetenv("BELEGWERK_TEST_DB") == "QPSQL"; }
     // Writes the current database into the settings, for openDatabase() in this or another process.
     void schreibeVerbindung() const;
-    static void schliesseDatenbank();  // closes and removes the default connection
+    // Closes and removes the default connection, with alle every other one too.
+    static void schliesseDatenbank(bool alle = false);
     static QStringList abfrage(const QString& sql);  // each row of a query: its values joined by blanks
     void leereEinstellungen();
 
