@@ -22,22 +22,14 @@ using namespace Sicherungsdaten;
 namespace {
 
 // The second program of the concurrency test: stores n orders of 1 to 4 lines.
-int speichereAlsKind(const QString& einstellungen, int n)
+int speichere(SqlAuftragsStore& store, int n)
 {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen);
-    Programmstart::benenneAnwendung();
-    if (!Programmstart::openDatabase())
-        return 100;
-    SqlAuftragsStore store(nullptr);
     int fehler = 0;
     for (int i = 0; i < n; ++i) {
         Auftrag a = auftrag(i % 4 + 1);
-        for (int versuche = 0; !store.addAuftrag(a) && store.letzterFehler().art == Speicherfehler::Belegt
-                               && ++versuche < 50;) {
-        }
-        fehler += store.letzterFehler().art == Speicherfehler::Keiner ? 0 : 1;
+        fehler += Testumgebung::wiederholt(store, [&] { return store.addAuftrag(a); });
     }
-    return std::min(fehler, 99);
+    return fehler;
 }
 
 QSqlDatabase db()
@@ -69,10 +61,8 @@ private slots:
         if (Testumgebung::postgres())
             QSKIP("the online backup of the file database");
         fuelle();
-        env->schreibeVerbindung();
         QProcess kind;
-        kind.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        kind.start(QCoreApplication::applicationFilePath(), {"--speichere", env->pfad("settings"), "500"});
+        env->starteSchreiber(kind, 500);
         QVERIFY(kind.waitForStarted());
         QStringList sicherungen;
         while (kind.state() != QProcess::NotRunning && sicherungen.size() < 200) {
@@ -209,9 +199,6 @@ private slots:
         fehler = Datensicherung::stelleWiederHer(db(), datei, env->pfad("vorher"));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
         QCOMPARE(inhalt(db()), original);
-        pg.close();
-        pg = QSqlDatabase();
-        QSqlDatabase::removeDatabase("pg");
     }
 
     // Daily starts over a year and a half leave the newest 7 days, the newest
@@ -345,16 +332,5 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[])
-{
-    if (argc == 4 && QByteArray(argv[1]) == "--speichere") {
-        QCoreApplication app(argc, argv);
-        return speichereAlsKind(QString::fromLocal8Bit(argv[2]), QString(argv[3]).toInt());
-    }
-    QApplication app(argc, argv);
-    TestDatensicherung test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+BELEGWERK_TEST_MIT_SCHREIBER(TestDatensicherung, speichere)
 #include "tst_datensicherung.moc"

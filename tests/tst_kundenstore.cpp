@@ -38,13 +38,7 @@ private:
 private slots:
     void init()
     {
-        const QString name = env.neueDatenbank();
-        if (Testumgebung::postgres()) {
-            // As with MySQL's default, a backslash escapes in literals.
-            QSqlQuery().exec("alter database " + name + " set standard_conforming_strings = off");
-            QSqlDatabase::database().close();
-            QSqlDatabase::database().open();
-        }
+        env.neueDatenbank();
         store.reset(new SqlKundenStore(nullptr));
         store->createTable();
     }

@@ -36,7 +36,9 @@ PgServer::PgServer(bool ssl) : m_dir(QStringLiteral("/tmp/belegwerk-pg-XXXXXX"))
             return;
         tcp = "127.0.0.1 -c ssl=on -c ssl_cert_file=" + zertifikat() + " -c ssl_key_file=" + schluessel;
     }
-    const QString optionen = QString("-p %1 -k %2 -c fsync=off -c max_connections=40 -c listen_addresses=%3")
+    // As with MySQL's default, a backslash escapes in literals: the program's SQL must not depend on it.
+    const QString optionen = QString("-p %1 -k %2 -c fsync=off -c max_connections=40 -c listen_addresses=%3 "
+                                     "-c standard_conforming_strings=off -c escape_string_warning=off")
                                  .arg(QString::number(port()), m_dir.path(), tcp);
     m_laeuft = starte("initdb", {"-D", daten, "-A", "trust", "-U", benutzer(), "-E", "UTF8", "--no-locale",
                                  "--no-sync"})

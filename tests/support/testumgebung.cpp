@@ -1,11 +1,16 @@
 #include "tests/support/testumgebung.h"
 
 #include "app/programmstart.h"
+#include "store/sqlauftragsstore.h"
 #include "tests/support/pgserver.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -28,7 +33,7 @@ Testumgebung::Testumgebung()
 
 Testumgebung::~Testumgebung()
 {
-    schliesseDatenbank();  // before the server ends
+    schliesseDatenbank(true);  // before the server ends
 }
 
 QString Testumgebung::pfad(const QString& name) const
@@ -75,15 +80,56 @@ void Testumgebung::schreibeVerbindung() const
     s.sync();
 }
 
-void Testumgebung::schliesseDatenbank()
+void Testumgebung::schliesseDatenbank(bool alle)
 {
-    if (QSqlDatabase::contains(QSqlDatabase::defaultConnection)) {
-        QSqlDatabase::database(QSqlDatabase::defaultConnection, false).close();
-        QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);
+    for (const QString& name : QSqlDatabase::connectionNames()) {
+        if (alle || name == QSqlDatabase::defaultConnection) {
+            QSqlDatabase::database(name, false).close();
+            QSqlDatabase::removeDatabase(name);
+        }
     }
+}
+
+QStringList Testumgebung::abfrage(const QString& sql)
+{
+    QStringList zeilen;
+    for (QSqlQuery q(sql); q.next();) {
+        QStringList werte;
+        for (int i = 0; i < q.record().count(); ++i)
+            werte << q.value(i).toString();
+        zeilen << werte.join(' ');
+    }
+    return zeilen;
 }
 
 void Testumgebung::leereEinstellungen()
 {
     QSettings().clear();
+}
+
+void Testumgebung::starteSchreiber(QProcess& p, int n) const
+{
+    schreibeVerbindung();
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.start(QCoreApplication::applicationFilePath(), {"--schreibe", pfad("settings"), QString::number(n)});
+}
+
+int Testumgebung::alsSchreiber(int argc, char* argv[], int (*speichere)(SqlAuftragsStore& store, int n))
+{
+    if (argc != 4 || QByteArray(argv[1]) != "--schreibe")
+        return -1;
+    QCoreApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[2]));
+    Programmstart::benenneAnwendung();
+    if (!Programmstart::openDatabase())
+        return 100;
+    SqlAuftragsStore store(nullptr);
+    return std::min(speichere(store, QByteArray(argv[3]).toInt()), 99);
+}
+
+int Testumgebung::wiederholt(const SqlAuftragsStore& store, const std::function<bool()>& schreibe)
+{
+    for (int versuche = 0; !schreibe() && store.letzterFehler().art == Speicherfehler::Belegt && ++versuche < 50;) {
+    }
+    return store.letzterFehler().art == Speicherfehler::Keiner ? 0 : 1;
 }
