@@ -373,12 +373,13 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<QVariant>("wert");
         QTest::addColumn<QString>("text");
-        // 0: list, 1: double "%1 €" with 2 decimals, 2: date-time
+        // 0: list, 1: double "%1 €" with 2 decimals, 2: date-time, 3: double "%1 %" with 1 decimal
         QTest::newRow("code 6 is the seventh") << 0 << QVariant(6) << "Storniert";
         // A code outside the list leaves the cell blank (no icon), even selected and focused.
         QTest::newRow("code past the list") << 0 << QVariant(7) << "";
         QTest::newRow("negative") << 1 << QVariant(-7.125) << "-7.13 €";
         QTest::newRow("large, no separators") << 1 << QVariant(1234567.891) << "1234567.89 €";
+        QTest::newRow("not money: its own decimals") << 3 << QVariant(19.64) << "19.6 %";
         QTest::newRow("iso text from the database") << 2 << QVariant("2024-03-01T10:30:05") << "01.03.2024 10:30:05";
         QTest::newRow("empty date") << 2 << QVariant(QString()) << "Date not set";
     }
@@ -391,9 +392,10 @@ private slots:
         StringListDelegate liste(statusNamen, nullptr);
         FormatedDoubleDelegate geld("%1 €", 2);
         FormatedDateTimeDelegate datum("dd.MM.yyyy hh:mm:ss");
+        FormatedDoubleDelegate anteil("%1 %", 1);
         // The cell looks exactly as a plain delegate draws the expected text,
         // alignment and icon from the model included.
-        QAbstractItemDelegate* d = QList<QAbstractItemDelegate*>{&liste, &geld, &datum}.value(art);
+        QAbstractItemDelegate* d = QList<QAbstractItemDelegate*>{&liste, &geld, &datum, &anteil}.value(art);
         QStandardItemModel model(2, 1);
         model.setData(model.index(0, 0), wert);
         model.setData(model.index(1, 0), text);
