@@ -33,6 +33,20 @@ private:
     SqlKundenStore* store = nullptr;
     QMap<QString, int> nummern;  // customer name -> Nr
 
+    void neuerKunde(const QString& firma, const QString& name, int typ, const QString& email,
+                    const QString& ort = QString(), const QString& tel = QString())
+    {
+        Kunde k;
+        k.Ort = ort;
+        k.Tel = tel;
+        k.Firma = firma;
+        k.Name = name;
+        k.Typ = typ;
+        k.Email = email;
+        QVERIFY(store->addKunde(k));
+        nummern[name] = k.Nr;
+    }
+
     Kunde gespeicherterKunde()  // Meier, with a whole address
     {
         Kunde k = store->getKunde(nummern["Meier"]);
@@ -58,21 +72,10 @@ private slots:
         store = new SqlKundenStore(nullptr);
         store->createTable();
         dialoge = new SkriptInteraktion;
-        using Zeile = std::tuple<QString, QString, int, QString, QString, QString>;
-        for (const auto& [firma, name, typ, email, ort, tel] :
-             {Zeile{"ACME", "Meier", 0, "m@acme.fr", "Lyon", ""}, Zeile{"", "O'Brien", 1, "", "", ""},
-              Zeile{"Obelix SARL", "Martin", 3, "martin@obelix.fr", "Lyon", ""},
-              Zeile{"", "Oberle", 3, "", "Paris", "04 78 12 55"}}) {
-            Kunde k;
-            k.Firma = firma;
-            k.Name = name;
-            k.Typ = typ;
-            k.Email = email;
-            k.Ort = ort;
-            k.Tel = tel;
-            QVERIFY(store->addKunde(k));
-            nummern[name] = k.Nr;
-        }
+        neuerKunde("ACME", "Meier", 0, "m@acme.fr", "Lyon");
+        neuerKunde("", "O'Brien", 1, "");
+        neuerKunde("Obelix SARL", "Martin", 3, "martin@obelix.fr", "Lyon");
+        neuerKunde("", "Oberle", 3, "", "Paris", "04 78 12 55");
     }
     void cleanup()
     {
