@@ -46,18 +46,7 @@ private:
         QVERIFY(store->addKunde(k));
         nummern[name] = k.Nr;
     }
-    static QLineEdit* filterFeld(KundenEditor& e) { return e.findChild<QLineEdit*>(); }
-    static QComboBox* typWahl(KundenEditor& e) { return e.findChild<QComboBox*>(); }
-    static QStringList namen(KundenEditor& e) { return spalte(e.view(), 2); }
-    static QPoint zeilenMitte(KundenEditor& e, const QString& name) { return zeileMit(e.view(), 2, name); }
 
-    static void fuelleAdresse(QWidget* w)
-    {
-        tippe(w, "Firma", "Atelier Roux");
-        tippe(w, "Strasse", "1 rue Haute");
-        tippe(w, "PLZ", "01000");
-        tippe(w, "Ort", "Bourg");
-    }
     Kunde gespeicherterKunde()  // Meier, with a whole address
     {
         Kunde k = store->getKunde(nummern["Meier"]);
@@ -187,8 +176,9 @@ private slots:
         QSignalSpy rechnung(&d, qOverload<Kunde>(&KundenDialog::neueRechnung));
         oeffne(d, neu ? Kunde() : store->getKunde(k.Nr), kaputt ? &kaputterStore : store);
         if (antwort.isValid()) {
-            fuelleAdresse(&d);
-            tippe(&d, "Name", "Dupont");
+            for (const auto& [name, text] : {std::pair{"Firma", "Atelier Roux"}, {"Strasse", "1 rue Haute"},
+                                             {"PLZ", "01000"}, {"Ort", "Bourg"}, {"Name", "Dupont"}})
+                tippe(&d, name, text);
         }
         if (neu)
             tippe(&d, "KundenNr", vergeben ? QString::number(k.Nr) : "-7a7");
@@ -268,11 +258,11 @@ private slots:
         QFETCH(QString, text);
         KundenEditor e;
         e.setStore(store);
-        typWahl(e)->setCurrentIndex(typ);
-        QTest::keyClicks(filterFeld(e), text);
-        QTEST(namen(e), "erwartet");
+        e.findChild<QComboBox*>()->setCurrentIndex(typ);
+        QTest::keyClicks(e.findChild<QLineEdit*>(), text);
+        QTEST(spalte(e.view(), 2), "erwartet");
         QTest::mouseClick(knopf(&e, "Alle"), Qt::LeftButton);
-        QCOMPARE(namen(e).size(), 4);
+        QCOMPARE(spalte(e.view(), 2).size(), 4);
     }
 
     // The double click and each menu entry hand on the customer of their row.
@@ -281,18 +271,17 @@ private slots:
         KundenEditor e;
         e.setStore(store);
         e.resize(800, 400);
-        e.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&e));
+        QVERIFY(zeige(&e));
         QSignalSpy geklickt(&e, &KundenEditor::kundeClicked);
         QSignalSpy liste(&e, &KundenEditor::listRechnungen);
         QSignalSpy rechnung(&e, &KundenEditor::neueRechnung);
         QSignalSpy email(&e, &KundenEditor::email);
-        const QPoint zeile = zeilenMitte(e, "Oberle");
+        const QPoint zeile = zeileMit(e.view(), 2, "Oberle");
         // The view takes a double click only on the row it saw pressed.
         QTest::mouseClick(e.view()->viewport(), Qt::LeftButton, {}, zeile);
         QTest::mouseDClick(e.view()->viewport(), Qt::LeftButton, {}, zeile);
         for (int i = 0; i < 4; ++i)
-            std::unique_ptr<QMenu>(e.kontextMenu(zeilenMitte(e, "Meier")))->actions().at(i)->trigger();
+            std::unique_ptr<QMenu>(e.kontextMenu(zeileMit(e.view(), 2, "Meier")))->actions().at(i)->trigger();
         const auto nr = [](const QSignalSpy& s, int i) { return s.value(i).value(0).value<Kunde>().Nr; };
         QCOMPARE(QVariantList({geklickt.value(0).value(0), geklickt.value(1).value(0), nr(liste, 0),
                                nr(rechnung, 0), nr(email, 0), geklickt.size() + liste.size()
@@ -300,7 +289,7 @@ private slots:
                  QVariantList({nummern["Oberle"], nummern["Meier"], nummern["Meier"], nummern["Meier"],
                                nummern["Meier"], 5}));
         // "Email schreiben" only with an address; no menu below the last row.
-        std::unique_ptr<QMenu> menu(e.kontextMenu(zeilenMitte(e, "O'Brien")));
+        std::unique_ptr<QMenu> menu(e.kontextMenu(zeileMit(e.view(), 2, "O'Brien")));
         QVERIFY(!menu->actions().at(3)->isEnabled());
         QVERIFY(!e.kontextMenu(QPoint(10, e.view()->viewport()->height() - 2)));
     }
@@ -316,7 +305,7 @@ private slots:
             v->setColumnHidden(3, true);
             v->sortByColumn(2, Qt::DescendingOrder);
             // A new model per keystroke keeps what the user arranged.
-            QTest::keyClicks(filterFeld(e), "O");
+            QTest::keyClicks(e.findChild<QLineEdit*>(), "O");
             QCOMPARE(v->columnWidth(2), 231);
             QVERIFY(v->isColumnHidden(3) && v->isColumnHidden(6));
             QCOMPARE(v->model()->index(0, 2).data().toString(), QString("Oberle"));

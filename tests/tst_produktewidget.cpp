@@ -41,12 +41,12 @@ class TestProdukte : public QObject
 
     AuftragsLine zeile(int row) const { return w->lines().value(row); }
 
-    void menu(int row, const QStringList& pfad)
+    // The entry pfad of row's menu, with the answer to the question it asks.
+    void menu(int row, const QStringList& pfad, const QVariant& antwort = {})
     {
-        const QRect r = w->tabelle()->visualRect(w->tabelle()->model()->index(row, 2));
-        MenuAuswahl wahl(pfad);
-        emit w->tabelle()->customContextMenuRequested(r.center());
-        QVERIFY(wahl.gezeigt);
+        if (antwort.isValid())
+            dialoge.antworte(antwort);
+        imMenu(w->tabelle(), w->tabelle()->visualRect(w->tabelle()->model()->index(row, 2)).center(), pfad);
     }
 
     QModelIndex zelle(const QString& nr, int spalte)
@@ -61,15 +61,15 @@ class TestProdukte : public QObject
             n << q.value(0).toString();
         return n;
     }
-    // Right-click on the first of the selected rows nr and choose "entfernen".
-    void entferne(const QStringList& nr)
+    // Right-click on the first of the selected rows nr, choose "entfernen" and give the answer.
+    void entferne(const QStringList& nr, const QVariant& antwort = {})
     {
+        if (antwort.isValid())
+            dialoge.antworte(antwort);
         d->tabelle()->clearSelection();
         for (const QString& n : nr)
             d->tabelle()->selectionModel()->select(zelle(n, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        MenuAuswahl menu({"entfernen"});
-        const QPoint p = d->tabelle()->visualRect(zelle(nr.first(), 1)).center();
-        RUFE(d.get(), "view_context", Q_ARG(QPoint, p));
+        imMenu(d->tabelle(), d->tabelle()->visualRect(zelle(nr.first(), 1)).center(), {"entfernen"});
     }
     void oeffne()
     {
@@ -102,22 +102,6 @@ class TestProdukte : public QObject
         return bild;
     }
 
-    // Edits a cell holding alt through the delegate's editor, choosing gewaehlt.
-    static QVariant editiere(const QStringList& namen, int alt, int gewaehlt)
-    {
-        QStandardItemModel model(1, 1);
-        model.setData(model.index(0, 0), alt);
-        StringListDelegate d(namen, nullptr);
-        QWidget eltern;
-        auto* combo = qobject_cast<QComboBox*>(d.createEditor(&eltern, QStyleOptionViewItem(), model.index(0, 0)));
-        d.setEditorData(combo, model.index(0, 0));
-        if (combo->currentIndex() != (namen.isEmpty() ? -1 : alt))
-            return QVariant();
-        combo->setCurrentIndex(gewaehlt);
-        d.setModelData(combo, &model, model.index(0, 0));
-        return model.data(model.index(0, 0), Qt::EditRole);
-    }
-
 private slots:
     void init()
     {
@@ -135,8 +119,7 @@ private slots:
         QVERIFY(store->addProdukt(Produkt("KS-3", "Kabelschuh", 0.25)));
         w.reset(new ProdukteWidget);
         w->setProduktStore(store.get());
-        w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QVERIFY(zeige(w.get()));
     }
 
     void cleanup()
@@ -230,18 +213,14 @@ private slots:
         QCOMPARE(w->lines().size(), 4);
         menu(3, {"entfernen"});
 
-        dialoge.antworte("45.50");
-        menu(1, {"Preis ändern"});
-        dialoge.antworte(QString("mit Schirmung"));
-        menu(0, {"Komentar ändern"});
+        menu(1, {"Preis ändern"}, "45.50");
+        menu(0, {"Komentar ändern"}, "mit Schirmung");
         menu(0, {"Preis ändern"});  // cancelled: unchanged
         QCOMPARE(QVariantList({zeile(0).Komentar, zeile(0).Preis, zeile(1).Preis}),
                  QVariantList({"mit Schirmung", 200.0, 45.5}));
         // A quantity scales the line's own price; from 0 the product's price applies, never NaN.
-        for (const auto& [row, menge] : QList<std::pair<int, int>>{{1, 20}, {0, 0}, {0, 3}, {2, 0}, {2, 4}}) {
-            dialoge.antworte(menge);
-            menu(row, {"Menge ändern"});
-        }
+        for (const auto& [row, menge] : QList<std::pair<int, int>>{{1, 20}, {0, 0}, {0, 3}, {2, 0}, {2, 4}})
+            menu(row, {"Menge ändern"}, menge);
         QCOMPARE(QVariantList({zeile(0).Preis, zeile(1).Preis, zeile(2).Preis, zeile(2).Anzahl}),
                  QVariantList({60.0, 91.0, 0.0, 4}));
         menu(0, {"entfernen"});
@@ -249,16 +228,12 @@ private slots:
                  QVariantList({2, "S-2", 91.0}));
         // The line takes the product's VAT and changes it through the menu.
         QCOMPARE(QVariantList({zeile(0).Kategorie, zeile(0).Satz, zeile(1).Kategorie}), QVariantList({"S", 5.5, ""}));
-        dialoge.antworte(int(Steuer::auswahl(false).size() - 1));  // the last: exempt training
-        menu(0, {"MwSt ändern"});
+        menu(0, {"MwSt ändern"}, int(Steuer::auswahl(false).size() - 1));  // the last: exempt training
         QCOMPARE(QVariantList({zeile(0).Kategorie, zeile(0).Satz}), QVariantList({"E", 0.0}));
         // Decimal quantities to the third decimal; the line total rounded to cents; the unit from the list.
-        for (const char* menge : {"1,5", "0.333"}) {
-            dialoge.antworte(QString(menge));
-            menu(0, {"Menge ändern"});
-        }
-        dialoge.antworte(3);  // Stück, Stunde, Tag, kg
-        menu(0, {"Einheit ändern"});
+        for (const char* menge : {"1,5", "0.333"})
+            menu(0, {"Menge ändern"}, QString(menge));
+        menu(0, {"Einheit ändern"}, 3);  // Stück, Stunde, Tag, kg
         // 91.00 for 20: 4.55 each, kept through 1.5 (6.83) to 0.333 (1.52).
         QCOMPARE(QVariantList({zeile(0).Anzahl, zeile(0).Preis, zeile(0).Einheit}),
                  QVariantList({0.333, 1.52, "kg"}));
@@ -332,10 +307,8 @@ private slots:
         oeffne();
         entferne({"K-1", "KS-3"});  // unanswered: the default, Cancel
         QCOMPARE(nummern(), (QStringList{"K-1", "KS-3", "S-2"}));
-        dialoge.antworte(QMessageBox::Ok);
-        entferne({"K-1", "KS-3"});
-        dialoge.antworte(QMessageBox::Ok);
-        entferne({"S-2"});
+        entferne({"K-1", "KS-3"}, QMessageBox::Ok);
+        entferne({"S-2"}, QMessageBox::Ok);
         QVERIFY(nummern().isEmpty());
         QStringList titel;  // plural, then singular
         for (const auto& frage : dialoge.fragen)
@@ -353,8 +326,7 @@ private slots:
             QVERIFY(q.exec(s));
         QVERIFY(!store->model()->setData(zelle("S-2", 2), 7.25));
         QTRY_COMPARE(dialoge.anzahl("warning"), 1);
-        dialoge.antworte(QMessageBox::Ok);
-        entferne({"S-2"});
+        entferne({"S-2"}, QMessageBox::Ok);
         QCOMPARE(QVariantList({zelle("S-2", 2).data(), dialoge.anzahl("warning"), nummern().size()}),
                  QVariantList({5.5, 2, 3}));
         QVERIFY(dialoge.fragen.last().text.contains("gesperrt"));
@@ -388,8 +360,6 @@ private slots:
         }
         QLocale::setDefault(QLocale::c());
         QCOMPARE(gesehen, (QStringList{"5.50", "45.5", "45.50", "24.9", "24.90", "hint", "24.9"}));
-        auto* geld = qobject_cast<FormatedDoubleDelegate*>(d->tabelle()->itemDelegateForColumn(2));
-        QCOMPARE(geld->text(zelle("S-2", 2).data()), QString("24.90 €"));
 
         d->resize(720, 450);
         d->tabelle()->horizontalHeader()->resizeSection(1, 123);
@@ -403,12 +373,13 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<QVariant>("wert");
         QTest::addColumn<QString>("text");
-        // 0: list, 1: double "%1 €" with 2 decimals, 2: date-time
+        // 0: list, 1: double "%1 €" with 2 decimals, 2: date-time, 3: double "%1 %" with 1 decimal
         QTest::newRow("code 6 is the seventh") << 0 << QVariant(6) << "Storniert";
         // A code outside the list leaves the cell blank (no icon), even selected and focused.
         QTest::newRow("code past the list") << 0 << QVariant(7) << "";
         QTest::newRow("negative") << 1 << QVariant(-7.125) << "-7.13 €";
         QTest::newRow("large, no separators") << 1 << QVariant(1234567.891) << "1234567.89 €";
+        QTest::newRow("not money: its own decimals") << 3 << QVariant(19.64) << "19.6 %";
         QTest::newRow("iso text from the database") << 2 << QVariant("2024-03-01T10:30:05") << "01.03.2024 10:30:05";
         QTest::newRow("empty date") << 2 << QVariant(QString()) << "Date not set";
     }
@@ -421,10 +392,10 @@ private slots:
         StringListDelegate liste(statusNamen, nullptr);
         FormatedDoubleDelegate geld("%1 €", 2);
         FormatedDateTimeDelegate datum("dd.MM.yyyy hh:mm:ss");
+        FormatedDoubleDelegate anteil("%1 %", 1);
         // The cell looks exactly as a plain delegate draws the expected text,
         // alignment and icon from the model included.
-        QAbstractItemDelegate* d = art == 0 ? static_cast<QAbstractItemDelegate*>(&liste)
-                                   : art == 1 ? static_cast<QAbstractItemDelegate*>(&geld) : &datum;
+        QAbstractItemDelegate* d = QList<QAbstractItemDelegate*>{&liste, &geld, &datum, &anteil}.value(art);
         QStandardItemModel model(2, 1);
         model.setData(model.index(0, 0), wert);
         model.setData(model.index(1, 0), text);
@@ -487,12 +458,25 @@ private slots:
                                  "1234.50 €", "0.25", "-0.07"}));
     }
 
+    // The editor opens on the cell's code and writes the chosen code back, not the name; an empty list
+    // keeps the old code.
     void comboSchreibtCode()
     {
-        // The code goes back into the cell, not the name; an empty list keeps the old code.
-        const QStringList codes{editiere(statusNamen, 3, 5).toString(), editiere(statusNamen, 6, 0).toString(),
-                                editiere({}, 2, -1).toString()};
-        QCOMPARE(codes, (QStringList{"5", "0", "2"}));
+        QStringList codes;
+        for (const auto& [namen, alt, gewaehlt] :
+             QList<std::tuple<QStringList, int, int>>{{statusNamen, 3, 5}, {statusNamen, 6, 0}, {{}, 2, -1}}) {
+            QStandardItemModel model(1, 1);
+            model.setData(model.index(0, 0), alt);
+            StringListDelegate d(namen, nullptr);
+            QWidget eltern;
+            auto* combo = qobject_cast<QComboBox*>(d.createEditor(&eltern, {}, model.index(0, 0)));
+            d.setEditorData(combo, model.index(0, 0));
+            codes << QString::number(combo->currentIndex());
+            combo->setCurrentIndex(gewaehlt);
+            d.setModelData(combo, &model, model.index(0, 0));
+            codes << model.data(model.index(0, 0), Qt::EditRole).toString();
+        }
+        QCOMPARE(codes, (QStringList{"3", "5", "6", "0", "-1", "2"}));
     }
 };
 

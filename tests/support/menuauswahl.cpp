@@ -1,5 +1,6 @@
 #include "tests/support/menuauswahl.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -63,4 +64,13 @@ void MenuAuswahl::versuche()
         return;
     }
     gibAuf(QString("no menu entry %1").arg(text));
+}
+
+QStringList imMenu(QAbstractItemView* v, const QPoint& p, const QStringList& pfad)
+{
+    MenuAuswahl wahl(pfad);
+    emit v->customContextMenuRequested(p);
+    if (!wahl.gezeigt)
+        QTest::qFail("no context menu opened", __FILE__, __LINE__);
+    return wahl.aktiv;
 }

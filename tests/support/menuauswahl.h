@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QTimer>
 
+class QAbstractItemView;
+class QPoint;
+
 // Picks an entry of the next context menu the program runs with exec() by its texts ({"Status setzen",
 // "Bezahlt"} for a submenu entry) and records the enabled entries. An empty path closes it unchosen.
 // A missing or disabled entry, or no menu within seconds, fails the test; from then on every menu and
@@ -26,5 +29,8 @@ private:
     QElapsedTimer m_seit;
     bool m_aufgegeben = false;
 };
+
+// Right-click on the view at p: chooses pfad in its menu and returns the enabled entries. No menu fails the test.
+QStringList imMenu(QAbstractItemView* v, const QPoint& p, const QStringList& pfad = {});
 
 #endif

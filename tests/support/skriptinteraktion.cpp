@@ -13,26 +13,6 @@ QVariant SkriptInteraktion::naechste(const QString& art, const QString& titel, c
     return a.isValid() ? a : sonst;
 }
 
-QMessageBox::StandardButton SkriptInteraktion::question(QWidget*, const QString& title, const QString& text,
-                                                        QMessageBox::StandardButtons,
-                                                        QMessageBox::StandardButton defaultButton,
-                                                        QMessageBox::Icon)
-{
-    return QMessageBox::StandardButton(naechste("question", title, text, int(defaultButton)).toInt());
-}
-
-QString SkriptInteraktion::getText(QWidget*, const QString& title, const QString& label, const QString& text,
-                                   bool* ok)
-{
-    return naechste("getText", title, label, text, ok).toString();
-}
-
-int SkriptInteraktion::getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
-                              bool* ok)
-{
-    return naechste("getInt", title, label, value, ok).toInt();
-}
-
 QString SkriptInteraktion::getCheckedText(QWidget*, const QString& title, const QString& label,
                                          const QString& text, const Pruefung& pruefe, bool* ok)
 {
@@ -58,12 +38,6 @@ QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString
     const int wahl = naechste("getItem", title, label, current, ok).toInt();
     fragen.last().auswahl = items;
     return items.value(wahl);
-}
-
-QString SkriptInteraktion::getOpenFileName(QWidget*, const QString& caption, const QString&,
-                                           const QString& filter)
-{
-    return naechste("getOpenFileName", caption, filter).toString();
 }
 
 QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString&,

@@ -51,8 +51,11 @@ public:
     }
 
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
-                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                         QMessageBox::Icon) override;
+                                         QMessageBox::StandardButtons, QMessageBox::StandardButton standard,
+                                         QMessageBox::Icon) override
+    {
+        return QMessageBox::StandardButton(naechste("question", title, text, int(standard)).toInt());
+    }
     void information(QWidget*, const QString& title, const QString& text) override
     {
         fragen.append({"information", title, text, {}});
@@ -61,16 +64,22 @@ public:
     {
         fragen.append({"warning", title, text, {}});
     }
-    QString getText(QWidget*, const QString& title, const QString& label, const QString& text,
-                    bool* ok) override;
-    int getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int,
-               bool* ok) override;
+    QString getText(QWidget*, const QString& title, const QString& label, const QString& text, bool* ok) override
+    {
+        return naechste("getText", title, label, text, ok).toString();
+    }
+    int getInt(QWidget*, const QString& title, const QString& label, int value, int, int, int, bool* ok) override
+    {
+        return naechste("getInt", title, label, value, ok).toInt();
+    }
     QString getCheckedText(QWidget*, const QString& title, const QString& label, const QString& text,
                            const Pruefung& pruefe, bool* ok) override;
     QString getItem(QWidget*, const QString& title, const QString& label, const QStringList& items,
                     int current, bool* ok) override;
-    QString getOpenFileName(QWidget*, const QString& caption, const QString& dir,
-                            const QString& filter) override;
+    QString getOpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) override
+    {
+        return naechste("getOpenFileName", caption, filter).toString();
+    }
     QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
                             const QString& filter,
                             QString* gewaehlterFilter) override;
