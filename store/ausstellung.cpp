@@ -1,9 +1,8 @@
 #include "store/ausstellung.h"
 
 #include "platform/einstellung.h"
+#include "platform/pruefsumme.h"
 #include "records/codetabellen.h"
-
-#include <QCryptographicHash>
 
 bool Ausstellung::wirdAusgestellt(const Auftrag& a)
 {
@@ -26,7 +25,7 @@ Auftrag Ausstellung::vorbereiten(Auftrag a, const QDateTime& jetzt, const QSetti
 
 QString Ausstellung::pruefsumme(const QByteArray& datei)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(datei, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(Pruefsumme::hex(datei));
 }
 
 QString Ausstellung::grund(const Auftrag& a)

@@ -1,8 +1,8 @@
 #include "store/datenpruefung.h"
 
+#include "platform/pruefsumme.h"
 #include "store/datenbank.h"
 
-#include <QCryptographicHash>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -85,8 +85,7 @@ void vergleicheHashes(const QSqlDatabase& db, QStringList& fehler)
     if (!q.exec(Datenbank::sql(db, "select [Auftrag], [Sha256], [Datei] from belegarchiv order by [Auftrag]")))
         fehler << q.lastError().text();
     while (q.next()) {
-        const QByteArray sha =
-            QCryptographicHash::hash(q.value(2).toByteArray(), QCryptographicHash::Sha256).toHex();
+        const QByteArray sha = Pruefsumme::hex(q.value(2).toByteArray());
         if (q.value(1).toString().compare(QString::fromLatin1(sha), Qt::CaseInsensitive) != 0)
             fehler << Datenpruefung::tr("Der archivierte Beleg des Auftrags %1 stimmt nicht mit seiner "
                                         "Prüfsumme überein.").arg(q.value(0).toString());

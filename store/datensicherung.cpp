@@ -1,6 +1,7 @@
 #include "store/datensicherung.h"
 
 #include "platform/einstellung.h"
+#include "platform/pruefsumme.h"
 #include "store/datenbank.h"
 
 #include <QAtomicInt>
@@ -22,10 +23,10 @@
 #include <QVariant>
 #include <QtEndian>
 
-#include <openssl/evp.h>
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -378,28 +379,6 @@ private:
     QStringList m_zurueck;
 };
 
-// SHA-256 of OpenSSL: six times as fast as QCryptographicHash's, which
-// otherwise takes most of a backup's time.
-class Sha256
-{
-public:
-    Sha256() : m_ctx(EVP_MD_CTX_new()) { EVP_DigestInit_ex(m_ctx, EVP_sha256(), nullptr); }
-    ~Sha256() { EVP_MD_CTX_free(m_ctx); }
-    Sha256(const Sha256&) = delete;
-    Sha256& operator=(const Sha256&) = delete;
-    void addData(QByteArrayView daten) { EVP_DigestUpdate(m_ctx, daten.data(), size_t(daten.size())); }
-    QByteArray hex()
-    {
-        unsigned char wert[EVP_MAX_MD_SIZE];
-        unsigned int laenge = 0;
-        EVP_DigestFinal_ex(m_ctx, wert, &laenge);
-        return QByteArray(reinterpret_cast<const char*>(wert), int(laenge)).toHex();
-    }
-
-private:
-    EVP_MD_CTX* m_ctx;
-};
-
 // The SQLite handle of a connection; null for other drivers.
 sqlite3* griff(const QSqlDatabase& db)
 {
@@ -447,7 +426,7 @@ void wertFeld(QByteArray& zeile, sqlite3_stmt* stmt, int i)
 // Adds the table's name, its columns' names and its rows in the order of their
 // rowid to h; n counts the rows. Empty when read completely. Read through
 // SQLite's own interface: a QVariant for every value made it twenty times slower.
-QString hasheTabelle(sqlite3* handle, const QString& tabelle, Sha256& h, qint64& n)
+QString hasheTabelle(sqlite3* handle, const QString& tabelle, Pruefsumme& h, qint64& n)
 {
     const QByteArray sql = QStringLiteral("select * from \"%1\" order by rowid")
                               .arg(QString(tabelle).replace('"', QStringLiteral("\"\"")))
@@ -484,7 +463,7 @@ QString hashe(const QSqlDatabase& db, const QStringList& tabellen, QMap<QString,
               QString& sha256)
 {
     sqlite3* handle = griff(db);
-    Sha256 h;
+    Pruefsumme h;
     for (const QString& t : tabellen) {
         qint64 n = 0;
         const QString fehler = hasheTabelle(handle, t, h, n);
@@ -499,7 +478,7 @@ QString hashe(const QSqlDatabase& db, const QStringList& tabellen, QMap<QString,
 // SHA-256 over bytes, the place of the hash itself counted as zeros.
 QByteArray dateiHash(QByteArrayView bytes, qsizetype stelle)
 {
-    Sha256 h;
+    Pruefsumme h;
     h.addData(bytes.first(stelle));
     h.addData(QByteArray(HashLaenge, '0'));
     h.addData(bytes.sliced(stelle + HashLaenge));
@@ -637,6 +616,53 @@ bool liesDatei(sqlite3_file* datei, char* ziel, qint64 laenge)
     }
     return true;
 }
+
+// The bytes of SQLite's file of a connection: SQLite's own mapping of the
+// file where it can map it (nothing copied), else the bytes read into memory.
+// Empty where they cannot be read.
+class Dateiinhalt
+{
+public:
+    Dateiinhalt(sqlite3_file* datei, qint64 laenge) : m_datei(datei)
+    {
+        if (laenge <= 0)
+            return;
+        void* p = nullptr;
+        m_abgebildet = laenge <= INT_MAX && datei->pMethods->iVersion >= 3
+                       && datei->pMethods->xFetch(datei, 0, int(laenge), &p) == SQLITE_OK && p;
+        if (!m_abgebildet) {
+            m_kopie.resize(laenge);
+            p = liesDatei(datei, m_kopie.data(), laenge) ? m_kopie.data() : nullptr;
+        }
+        if (p)
+            m_bytes = QByteArrayView(static_cast<const char*>(p), laenge);
+    }
+    ~Dateiinhalt()
+    {
+        if (m_abgebildet)
+            m_datei->pMethods->xUnfetch(m_datei, 0, const_cast<char*>(m_bytes.data()));
+    }
+    Dateiinhalt(const Dateiinhalt&) = delete;
+    Dateiinhalt& operator=(const Dateiinhalt&) = delete;
+    QByteArrayView bytes() const { return m_bytes; }
+    // Overwrites the file's bytes at stelle through SQLite's handle and puts them on the disk.
+    bool schreibe(QByteArrayView neu, qint64 stelle)
+    {
+        if (m_datei->pMethods->xWrite(m_datei, neu.data(), int(neu.size()), stelle) != SQLITE_OK
+            || m_datei->pMethods->xSync(m_datei, SQLITE_SYNC_NORMAL) != SQLITE_OK)
+            return false;
+        // A mapping shows the file as it is now; a copy is brought up to date.
+        if (!m_abgebildet)
+            std::memcpy(m_kopie.data() + stelle, neu.data(), size_t(neu.size()));
+        return true;
+    }
+
+private:
+    sqlite3_file* m_datei;
+    QByteArray m_kopie;
+    QByteArrayView m_bytes;
+    bool m_abgebildet = false;
+};
 
 // In a read transaction: SQLite's shared lock keeps every writer out of the
 // file in rollback-journal mode, and taking it rolls back the hot journal of
@@ -850,22 +876,27 @@ private:
 
 // Writes the backup's bytes into the file with the hash in place of the
 // placeholder: SHA-256 over the bytes with its own place counted as zeros.
-// The disk writes while the hash is computed.
+// The hash is computed on a second thread while the bytes are written (both
+// only read them) and the disk writes them.
 QString versiegle(char* bytes, qint64 laenge, const QByteArray& platzhalter, Teildatei& datei,
                   QString& sha256)
 {
-    const qsizetype stelle = einmal(QByteArrayView(bytes, laenge), platzhalter);
+    const QByteArrayView alle(bytes, laenge);
+    const qsizetype stelle = einmal(alle, platzhalter);
     if (stelle < 0)
         return QStringLiteral("manifest not found");
     std::memset(bytes + stelle, '0', HashLaenge);
     // The page copy of a database in WAL mode says so in its header; a backup is a single file.
     if (laenge > 19 && bytes[18] == 2)
         bytes[18] = bytes[19] = 1;
-    if (!datei.schreibe(QByteArrayView(bytes, laenge)))
+    QByteArray hex;
+    std::thread rechner([&] { hex = Pruefsumme::hex(alle); });
+    const bool geschrieben = datei.schreibe(alle);
+    rechner.join();
+    if (!geschrieben)
         return datei.fehler();
-    Sha256 h;
-    h.addData(QByteArrayView(bytes, laenge));
-    const QByteArray hex = h.hex();
+    if (hex.size() != HashLaenge)
+        return QStringLiteral("the checksum cannot be computed");
     std::memcpy(bytes + stelle, hex.constData(), HashLaenge);
     if (!datei.schreibe(hex, stelle))
         return datei.fehler();
@@ -1138,27 +1169,33 @@ QString behalte(const QString& pfad, const QString& vorher)
     if (!fehler.isEmpty())
         return fehler;
     QSqlQuery q(alt.db);
+    // Read through SQLite's mapping of the file, not copied into memory.
+    q.exec(QStringLiteral("PRAGMA main.mmap_size=%1").arg(QFileInfo(pfad).size()));
     const qint64 laenge = sperreZumLesen(q);
     sqlite3_file* datei = dateiVon(griff(alt.db));
-    QByteArray bytes(qMax<qint64>(laenge, 0), Qt::Uninitialized);
-    const qsizetype stelle = datei && laenge > 0 && liesDatei(datei, bytes.data(), laenge)
-                                 ? einmal(bytes, zeichen)
-                                 : -1;
-    if (stelle < 0)
+    if (!datei)
         return QStringLiteral("the database file cannot be read");
-    const QByteArray hex = dateiHash(bytes, stelle);
-    std::memcpy(bytes.data() + stelle, hex.constData(), HashLaenge);
-    if (datei->pMethods->xWrite(datei, hex.constData(), HashLaenge, stelle) != SQLITE_OK
-        || datei->pMethods->xSync(datei, SQLITE_SYNC_NORMAL) != SQLITE_OK)
-        return QString::fromUtf8(sqlite3_errmsg(griff(alt.db)));
-    q.exec(QStringLiteral("commit"));
-    if (::link(QFile::encodeName(pfad).constData(), QFile::encodeName(vorher).constData()) == 0) {
-        Teildatei::synchronisiereOrdner(vorher);
-        return QString();
+    {
+        Dateiinhalt inhalt(datei, laenge);
+        const qsizetype stelle = inhalt.bytes().isEmpty() ? -1 : einmal(inhalt.bytes(), zeichen);
+        if (stelle < 0)
+            return QStringLiteral("the database file cannot be read");
+        const QByteArray hex = dateiHash(inhalt.bytes(), stelle);
+        if (hex.size() != HashLaenge)
+            return QStringLiteral("the checksum cannot be computed");
+        if (!inhalt.schreibe(hex, stelle))
+            return QString::fromUtf8(sqlite3_errmsg(griff(alt.db)));
+        // Under the read lock still, so that a copy holds the sealed bytes.
+        if (::link(QFile::encodeName(pfad).constData(), QFile::encodeName(vorher).constData()) == 0) {
+            Teildatei::synchronisiereOrdner(vorher);
+        } else {
+            Teildatei kopie(vorher);
+            kopie.schreibe(inhalt.bytes());
+            fehler = kopie.setzeEin();
+        }
     }
-    Teildatei kopie(vorher);
-    kopie.schreibe(bytes);
-    return kopie.setzeEin();
+    q.exec(QStringLiteral("commit"));
+    return fehler;
 }
 
 // Whether the backup can become the database file itself: a page copy of an
