@@ -1946,14 +1946,6 @@ Malgré notre précédente relance, les factures ci-dessous restent impayées. P
         <source>Date : %1</source>
         <translation>Date : %1</translation>
     </message>
-    <message>
-        <source>Seite %1 von %2</source>
-        <translation>Seite %1 von %2</translation>
-    </message>
-    <message>
-        <source>Page %1 / %2</source>
-        <translation>Page %1 / %2</translation>
-    </message>
 </context>
 <context>
     <name>MainWindow</name>
