@@ -3213,6 +3213,12 @@ Please enter the price.</translation>
         <source>S&amp;tatus</source>
         <translation>S&amp;tatus</translation>
     </message>
+    <message>
+        <source>Die Aufträge konnten nicht gelesen werden:
+%1</source>
+        <translation>The orders could not be read:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Steuer</name>

@@ -3213,6 +3213,12 @@ Veuillez indiquer le prix.</translation>
         <source>S&amp;tatus</source>
         <translation>S&amp;tatut</translation>
     </message>
+    <message>
+        <source>Die Aufträge konnten nicht gelesen werden:
+%1</source>
+        <translation>Les commandes n&apos;ont pas pu être lues :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>Steuer</name>

@@ -3,6 +3,7 @@
 #include "delegates/formateddoubledelegate.h"
 #include "exchange/tabellenexport.h"
 #include "platform/einstellung.h"
+#include "platform/interaktion.h"
 #include "records/codetabellen.h"
 #include "stats/umsatzdiagramm.h"
 #include "stats/umsatzregel.h"
@@ -209,6 +210,11 @@ QList<AuftragsKennzahlen> StatistikDialog::gefilterteAuftraege(bool mitZeilen)
     const int zahlung = m_zahlung->currentIndex();
     const int status = m_status->currentIndex();
     QList<AuftragsKennzahlen> liste = m_auftragsStore->getAuftraegeFuerStatistik(von, bis, mitZeilen);
+    // An empty table must not pass for a period without turnover.
+    if (m_auftragsStore->letzterFehler().art != Speicherfehler::Keiner)
+        Interaktion::instance()->warning(this, windowTitle(),
+                                         tr("Die Aufträge konnten nicht gelesen werden:\n%1")
+                                             .arg(m_auftragsStore->letzterFehler().text));
     liste.erase(std::remove_if(liste.begin(), liste.end(),
                                [=](const AuftragsKennzahlen& a) {
                                    return Umsatzregel::gewicht(a, art) == 0 || !passt(zahlung, a.Zahlung)

@@ -7,6 +7,7 @@
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
+#include <QSqlQuery>
 #include <QtCharts>
 #include <QtTest>
 #include <QtWidgets>
@@ -162,6 +163,16 @@ private slots:
         dialoge.antworte(env.pfad(QTest::currentDataTag()));
         QVERIFY(d->diagramm()->speichereBild());
         QVERIFY(QImage(env.pfad(QTest::currentDataTag() + QString(".png"))).width() > 100);
+    }
+
+    // A failed read is told, not shown as a period without turnover.
+    void leseFehler()
+    {
+        QVERIFY(QSqlQuery().exec("alter table auftrag rename to weg"));
+        dialoge.vergiss();
+        const auto d = rechne(false);
+        QVERIFY(QSqlQuery().exec("alter table weg rename to auftrag"));
+        QVERIFY(dialoge.arten().contains("warning"));
     }
 
     // The export writes the table with counts and sums as numbers, not as their texts.
