@@ -21,9 +21,19 @@ using namespace Sicherungsdaten;
 
 namespace {
 
-// The second program of the concurrency test: stores n orders of 1 to 4 lines.
+// The second program of the concurrency tests: stores n orders of 1 to 4 lines;
+// with n 0 it says when it has the database open and stores one order on a line of input.
 int speichere(SqlAuftragsStore& store, int n)
 {
+    if (n == 0) {
+        std::puts("offen");
+        std::fflush(stdout);
+        QFile eingabe;
+        if (!eingabe.open(stdin, QIODevice::ReadOnly) || eingabe.readLine().isEmpty())
+            return 1;
+        Auftrag a = auftrag(1);
+        return store.addAuftrag(a) ? 0 : 1;
+    }
     int fehler = 0;
     for (int i = 0; i < n; ++i) {
         Auftrag a = auftrag(i % 4 + 1);
@@ -329,6 +339,29 @@ private slots:
         // A folder that is not there: no backup, and the exit says so.
         QCOMPARE(Programmstart::kommandozeile({"belegwerk", "--backup", env->pfad("fehlt/x")}, aus), 1);
         QVERIFY(!QFile::exists(env->pfad("fehlt/x")));
+    }
+
+    // Another program with the database open goes on writing into the restored
+    // data, not into a file swapped away under it.
+    void wiederherstellenWaehrendAndereOffenHaben()
+    {
+        if (Testumgebung::postgres())
+            QSKIP("the file database");
+        fuelle();
+        const QString datei = env->pfad("sicherung");
+        QVERIFY(Datensicherung::sichere(db(), datei).isEmpty());
+        const auto gesichert = inhalt(db());
+        QVERIFY(QSqlQuery(db()).exec("delete from kunden where [Nr]=3"));
+        QProcess kind;
+        env->starteSchreiber(kind, 0);
+        QVERIFY(kind.waitForReadyRead(30000));
+        const QString fehler = Datensicherung::stelleWiederHer(db(), datei, env->pfad("vorher"));
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
+        QCOMPARE(inhalt(db()), gesichert);
+        kind.write("weiter\n");
+        QVERIFY(kind.waitForFinished(30000));
+        QCOMPARE(kind.exitCode(), 0);
+        QCOMPARE(inhalt(db()).value("auftrag").size(), gesichert.value("auftrag").size() + 1);
     }
 };
 
