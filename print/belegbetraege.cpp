@@ -120,12 +120,11 @@ Belegbetraege::Zeile zeileIn(const AuftragsLine& line, const Lage& l)
 
 }  // namespace
 
-Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout) : m_layout(layout)
+Belegbetraege::Belegbetraege(const Auftrag& a, Layout layout, const QSettings& s) : m_layout(layout)
 {
     if (m_layout == Layout::Gewaehlt)
-        m_layout = Layouts::deutsch() ? Layout::De1 : Layout::Fr1;
+        m_layout = Layouts::deutsch(s) ? Layout::De1 : Layout::Fr1;
     const bool de = m_layout == Layout::De1;
-    const QSettings s;
     m_modus = Steuer::modus(s);
     m_land = Steuer::land(de, s);
     const Lage l = lage(a, de, s, m_modus, m_land);

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QList>
+#include <QSettings>
 #include <QString>
 
 // The amounts of one document as the law computes them: each line's VAT
@@ -50,8 +51,9 @@ public:
         Betrag steuer;
     };
 
-    // Computes the amounts of a for the layout (Gewaehlt: "Rechnung/Layout").
-    explicit Belegbetraege(const Auftrag& a, Layout layout = Layout::Gewaehlt);
+    // Computes the amounts of a for the layout (Gewaehlt: "Rechnung/Layout")
+    // under the settings s; one computation over many documents reads them once.
+    explicit Belegbetraege(const Auftrag& a, Layout layout = Layout::Gewaehlt, const QSettings& s = QSettings());
 
     // The layout the amounts were computed for (never Gewaehlt).
     Layout layout() const { return m_layout; }

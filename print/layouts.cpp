@@ -7,9 +7,9 @@
 
 namespace Layouts {
 
-bool deutsch()
+bool deutsch(const QSettings& s)
 {
-    const QString name = Einstellung::text(Einstellung::RechnungLayout);
+    const QString name = Einstellung::text(Einstellung::RechnungLayout, s);
     bool zahl = false;
     const int index = name.toInt(&zahl);
     return name == "de" || name == "de_1" || (zahl && index == 0);

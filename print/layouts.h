@@ -1,6 +1,8 @@
 #ifndef LAYOUTS_H
 #define LAYOUTS_H
 
+#include <QSettings>
+
 class Drucker;
 class QObject;
 
@@ -9,7 +11,7 @@ namespace Layouts {
 
 // True when "Rechnung/Layout" chooses the German layout: "de_1", "de" or the
 // settings page's index 0.
-bool deutsch();
+bool deutsch(const QSettings& s = QSettings());
 // The renderer for the chosen layout, owned by parent.
 Drucker* fuerLayout(QObject* parent);
 

@@ -105,11 +105,12 @@ void KundenStatDialog::updateModel()
 
     QMap<int, Posten> proKunde;  // ascending customer numbers
     const QList<AuftragsKennzahlen> auftraege = gefilterteAuftraege(true);
+    const QSettings einstellungen;
     for (const AuftragsKennzahlen& a : auftraege) {
         Posten& p = proKunde[a.KundenNr];
         ++p.anzahl;
         // The net the document prints.
-        const Betrag netto = Belegbetraege(a.auftrag()).netto();
+        const Betrag netto = Belegbetraege(a.auftrag(), Belegbetraege::Layout::Gewaehlt, einstellungen).netto();
         // A credit note takes back its amount, whichever sign its lines were typed with.
         const Betrag summe = gewicht(a) < 0 && netto > Betrag() ? -netto : netto;
         p.summe += summe;

@@ -53,10 +53,11 @@ void ProduktStatDialog::updateModel()
 
     QHash<QString, Menge> mengen;  // per product number
     QMap<QDate, Betrag> proMonat;
+    const QSettings einstellungen;
     for (const AuftragsKennzahlen& a : gefilterteAuftraege(true)) {
         Betrag summe;
         // Each line's net as the document prints it.
-        const Belegbetraege b(a.auftrag());
+        const Belegbetraege b(a.auftrag(), Belegbetraege::Layout::Gewaehlt, einstellungen);
         // A credit note takes back what it credits, whichever sign its lines were typed with.
         const bool zurueck = gewicht(a) < 0 && b.netto() > Betrag();
         for (int i = 0; i < a.Zeilen.size(); ++i) {
