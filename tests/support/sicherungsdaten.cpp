@@ -50,26 +50,17 @@ QString zeilenHash(sqlite3* db, const QStringList& tabellen)
             feld('c', sqlite3_column_name(s, i), int(qstrlen(sqlite3_column_name(s, i))));
         while (sqlite3_step(s) == SQLITE_ROW) {
             for (int i = 0; i < sqlite3_column_count(s); ++i) {
-                switch (sqlite3_column_type(s, i)) {
-                case SQLITE_NULL:
+                const int typ = sqlite3_column_type(s, i);
+                if (typ == SQLITE_NULL) {
                     feld('n', nullptr, 0);
-                    break;
-                case SQLITE_INTEGER: {
+                } else if (typ == SQLITE_INTEGER) {
                     const qint64 z = qToBigEndian(qint64(sqlite3_column_int64(s, i)));
                     feld('i', &z, 8);
-                    break;
-                }
-                case SQLITE_FLOAT: {
-                    const double d = sqlite3_column_double(s, i);
-                    quint64 bits = 0;
-                    std::memcpy(&bits, &d, 8);
-                    bits = qToBigEndian(bits);
-                    feld('f', &bits, 8);
-                    break;
-                }
-                default:
-                    feld(sqlite3_column_type(s, i) == SQLITE_BLOB ? 'b' : 's', sqlite3_column_blob(s, i),
-                         sqlite3_column_bytes(s, i));
+                } else if (typ == SQLITE_FLOAT) {
+                    const double d = qToBigEndian(sqlite3_column_double(s, i));
+                    feld('f', &d, 8);
+                } else {
+                    feld(typ == SQLITE_BLOB ? 'b' : 's', sqlite3_column_blob(s, i), sqlite3_column_bytes(s, i));
                 }
             }
         }
@@ -158,15 +149,6 @@ QMap<QString, QList<QStringList>> Sicherungsdaten::inhalt(const QSqlDatabase& db
         }
     }
     return alles;
-}
-
-int Sicherungsdaten::unvollstaendige(const QSqlDatabase& db)
-{
-    QSqlQuery q(db);
-    q.exec(Datenbank::sql(db, "select count(*) from auftrag a where a.[BestellNr] <> "
-                              "(select count(*) from auftragslines l where l.[Auftrag]=a.[Nr]) "
-                              "or not exists (select 1 from auftragskunden k where k.[AuftragsNr]=a.[Nr])"));
-    return q.next() ? q.value(0).toInt() : -1;
 }
 
 void Sicherungsdaten::beschaedige(const QString& datei, const QString& art)

@@ -90,10 +90,10 @@ void Testumgebung::schliesseDatenbank(bool alle)
     }
 }
 
-QStringList Testumgebung::abfrage(const QString& sql)
+QStringList Testumgebung::abfrage(const QString& sql, const QSqlDatabase& db)
 {
     QStringList zeilen;
-    for (QSqlQuery q(sql); q.next();) {
+    for (QSqlQuery q(sql, db); q.next();) {
         QStringList werte;
         for (int i = 0; i < q.record().count(); ++i)
             werte << q.value(i).toString();

@@ -1,6 +1,7 @@
 #ifndef TESTUMGEBUNG_H
 #define TESTUMGEBUNG_H
 
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,7 +29,8 @@ public:
     void schreibeVerbindung() const;
     // Closes and removes the default connection, with alle every other one too.
     static void schliesseDatenbank(bool alle = false);
-    static QStringList abfrage(const QString& sql);  // each row of a query: its values joined by blanks
+    // Each row of a query: its values joined by blanks.
+    static QStringList abfrage(const QString& sql, const QSqlDatabase& db = QSqlDatabase::database());
     void leereEinstellungen();
 
     // Writers at once: the test program started again as a second program that stores n
