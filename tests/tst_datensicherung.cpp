@@ -171,7 +171,7 @@ private slots:
 
         QCOMPARE(Datensicherung::uebertrage(db(), pg), QString());
         QCOMPARE(inhalt(pg), original);
-        QCOMPARE(Testumgebung::abfrage("select nextval(pg_get_serial_sequence('auftrag', 'Nr'))", pg), QStringList{"13"});
+        QCOMPARE(Testumgebung::abfrage("select nextval(pg_get_serial_sequence('auftrag','Nr'))", pg), QStringList{"13"});
 
         // Back into a new file, once directly (the program made its tables, with
         // their guards) and once through a backup of the shared database.

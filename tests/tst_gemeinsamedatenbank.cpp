@@ -313,7 +313,8 @@ private slots:
         const QByteArray vorher = hba.readAll();
         QVERIFY(hba.seek(0) && hba.write("local " + db.databaseName().toUtf8() + " all scram-sha-256\n" + vorher) > 0);
         hba.close();
-        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'") && QSqlQuery().exec("select pg_reload_conf()"));
+        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'"));
+        QVERIFY(QSqlQuery().exec("select pg_reload_conf()"));
         int probe = 0;  // connections without a password until the server wants one
         QTRY_VERIFY(!QSqlDatabase::cloneDatabase(db, QString("probe%1").arg(++probe)).open());
         env.schreibeVerbindung();
@@ -469,10 +470,9 @@ private slots:
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(laenge < 0 ? f.resize(ab) : f.seek(ab));
-        QByteArray muell(int(std::max<qint64>(0, std::min(laenge, f.size() - ab))), 0);
-        for (char& c : muell)
-            c = char(QRandomGenerator::global()->bounded(256));
-        f.write(muell);
+        QList<quint32> muell(std::max<qint64>(0, std::min(laenge, f.size() - ab)) / 4);
+        QRandomGenerator::global()->fillRange(muell.data(), muell.size());
+        f.write(reinterpret_cast<const char*>(muell.constData()), muell.size() * 4);
         QVERIFY(f.seek(0));
         const QByteArray vorher = f.readAll();
         f.close();

@@ -22,11 +22,9 @@ namespace {
 void archiviere(QSqlDatabase db, int nr, const QByteArray& pdf)
 {
     QSqlQuery q(db);
-    q.prepare(Datenbank::sql(db, "insert into belegarchiv ([Auftrag],[Zeit],[Sha256],[Datei]) values (?,?,?,?)"));
-    q.addBindValue(nr);
-    q.addBindValue("2024-05-06T10:00:00");
-    q.addBindValue(QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex()));
-    q.addBindValue(pdf);
+    q.prepare(Datenbank::sql(db, "insert into belegarchiv ([Auftrag],[Zeit],[Sha256],[Datei]) values (:n,:z,:s,:d)"));
+    Datenbank::binde(q, {{":n", nr}, {":z", "2024-05-06T10:00:00"}, {":d", pdf},
+                         {":s", QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex())}});
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     QVERIFY(q.exec(Datenbank::sql(db, QString("update auftrag set [Ausgestellt]='2024-05-06T10:00:00', "
                                               "[BelegNr]='RE-%1' where [Nr]=%1").arg(nr))));
@@ -72,23 +70,22 @@ QString zeilenHash(sqlite3* db, const QStringList& tabellen)
 // Changes the backup through SQLite with the statements the art asks for.
 void aendere(const QString& datei, const QString& art)
 {
-    QSqlDatabase s = QSqlDatabase::addDatabase("QSQLITE", "schaden");
-    s.setDatabaseName(datei);
-    QVERIFY(s.open());
-    QSqlQuery q(s);
-    if (art == "format1") {
-        sqlite3* h = *static_cast<sqlite3* const*>(s.driver()->handle().constData());
-        const QString sha = zeilenHash(h, Datensicherung::tabellen(s) << "belegwerk_einstellungen");
-        QVERIFY(q.exec("update belegwerk_manifest set Wert='1' where Schluessel='Format'"));
-        QVERIFY(q.exec("update belegwerk_manifest set Wert='" + sha + "' where Schluessel='Sha256'"));
-    } else {
-        QVERIFY(q.exec(art == "fremd" ? "drop table belegwerk_manifest"
-                                      : "update auftragslines set Preis=Preis+1 where Nr=11"));
+    {
+        QSqlDatabase s = QSqlDatabase::addDatabase("QSQLITE", "schaden");
+        s.setDatabaseName(datei);
+        QVERIFY(s.open());
+        QSqlQuery q(s);
+        if (art == "format1") {
+            sqlite3* h = *static_cast<sqlite3* const*>(s.driver()->handle().constData());
+            const QString sha = zeilenHash(h, Datensicherung::tabellen(s) << "belegwerk_einstellungen");
+            QVERIFY(q.exec("update belegwerk_manifest set Wert='1' where Schluessel='Format'"));
+            QVERIFY(q.exec("update belegwerk_manifest set Wert='" + sha + "' where Schluessel='Sha256'"));
+        } else {
+            QVERIFY(q.exec(art == "fremd" ? "drop table belegwerk_manifest"
+                                          : "update auftragslines set Preis=Preis+1 where Nr=11"));
+        }
     }
-    q.finish();
-    s.close();
-    s = QSqlDatabase();
-    QSqlDatabase::removeDatabase("schaden");
+    QSqlDatabase::removeDatabase("schaden");  // closes it
 }
 
 }  // namespace
@@ -154,13 +151,10 @@ QMap<QString, QList<QStringList>> Sicherungsdaten::inhalt(const QSqlDatabase& db
 void Sicherungsdaten::beschaedige(const QString& datei, const QString& art)
 {
     QFile f(datei);
-    if (art == "kippen") {
+    if (art == "kippen") {  // a byte 2 inside the second document becomes 0x22
         QVERIFY(f.open(QIODevice::ReadWrite));
-        QByteArray bytes = f.readAll();
-        const qsizetype stelle = bytes.indexOf(QByteArray(2000, char(2))) + 1000;
-        QVERIFY(stelle > 1000);
-        bytes[stelle] = char(bytes.at(stelle) ^ 0x20);
-        QVERIFY(f.seek(0) && f.write(bytes) == bytes.size());
+        const qsizetype stelle = f.readAll().indexOf(QByteArray(2000, char(2))) + 1000;
+        QVERIFY(stelle > 1000 && f.seek(stelle) && f.write("\x22", 1) == 1);
     } else if (art == "abschneiden") {
         QVERIFY(f.resize(f.size() / 2));
     } else if (art == "text") {
