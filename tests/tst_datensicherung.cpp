@@ -51,8 +51,8 @@ private slots:
     }
     void cleanup() { env.reset(); }
 
-    // A backup taken while another program stores 500 orders holds every
-    // order whole, and the last one restores row for row.
+    // A backup taken while another program stores 500 orders holds every order
+    // whole (with its lines and customer snapshot), and the last one restores row for row.
     void sichernWaehrendAndereSchreiben()
     {
         if (Testumgebung::postgres())
@@ -78,7 +78,6 @@ private slots:
             QVERIFY2(i.fehler.isEmpty(), qPrintable(i.fehler));
             env->neueDatenbank();
             QCOMPARE(Datensicherung::stelleWiederHer(db(), datei, datei + ".vorher"), QString());
-            // No order without its lines or its customer snapshot.
             QCOMPARE(Testumgebung::abfrage("select count(*) from auftrag a where a.BestellNr <> (select count(*) from "
                                            "auftragslines l where l.Auftrag=a.Nr) or not exists (select 1 from "
                                            "auftragskunden k where k.AuftragsNr=a.Nr)"),
@@ -228,8 +227,7 @@ private slots:
         QCOMPARE(QDir(ordner).entryList(QDir::Files).size(), 1);
 
         // A folder that cannot be made: reported at start, the last success kept.
-        QFile blockiert(env->pfad("blockiert"));
-        QVERIFY(blockiert.open(QIODevice::WriteOnly));
+        QVERIFY(QFile(env->pfad("blockiert")).open(QIODevice::WriteOnly));
         Einstellung::setze(Einstellung::SicherungOrdner, env->pfad("blockiert/auto"));
         SkriptInteraktion skript;
         Programmstart::sichereTaeglich(morgens.addDays(1));

@@ -3,9 +3,7 @@
 
 #include "records/auftrag.h"
 
-#include <QList>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 
 class QSqlDatabase;

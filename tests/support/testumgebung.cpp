@@ -5,7 +5,6 @@
 #include "tests/support/pgserver.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -34,11 +33,6 @@ Testumgebung::Testumgebung()
 Testumgebung::~Testumgebung()
 {
     schliesseDatenbank(true);  // before the server ends
-}
-
-QString Testumgebung::pfad(const QString& name) const
-{
-    return QDir(m_dir.path()).absoluteFilePath(name);
 }
 
 QString Testumgebung::neueDatenbank()
@@ -100,11 +94,6 @@ QStringList Testumgebung::abfrage(const QString& sql, const QSqlDatabase& db)
         zeilen << werte.join(' ');
     }
     return zeilen;
-}
-
-void Testumgebung::leereEinstellungen()
-{
-    QSettings().clear();
 }
 
 void Testumgebung::starteSchreiber(QProcess& p, int n) const

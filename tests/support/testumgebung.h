@@ -1,6 +1,7 @@
 #ifndef TESTUMGEBUNG_H
 #define TESTUMGEBUNG_H
 
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -21,7 +22,7 @@ public:
     Testumgebung();
     ~Testumgebung();
 
-    QString pfad(const QString& name) const;  // a path inside the temporary folder
+    QString pfad(const QString& name) const { return m_dir.filePath(name); }  // inside the temporary folder
     // Replaces the default connection by a new, empty database; returns its name (SQLite: the path).
     QString neueDatenbank();
     static bool postgres() { return qgetenv("BELEGWERK_TEST_DB") == "QPSQL"; }
@@ -31,7 +32,7 @@ public:
     static void schliesseDatenbank(bool alle = false);
     // Each row of a query: its values joined by blanks.
     static QStringList abfrage(const QString& sql, const QSqlDatabase& db = QSqlDatabase::database());
-    void leereEinstellungen();
+    void leereEinstellungen() { QSettings().clear(); }
 
     // Writers at once: the test program started again as a second program that stores n
     // documents into the database of schreibeVerbindung() and exits with the number of failures.
