@@ -80,7 +80,7 @@ void Zwischenstelle::verbinde()
         };
         QObject::connect(c, &QTcpSocket::readyRead, m_kontext, [=] { weiter(client, server, true); });
         QObject::connect(s, &QLocalSocket::readyRead, m_kontext, [=] { weiter(server, client, false); });
-        // Either end closing closes the other; a receiver already gone takes its connection along.
+        // Either end closing closes the other; Qt drops a connection whose receiver is gone.
         QObject::connect(c, &QTcpSocket::disconnected, s, &QLocalSocket::disconnectFromServer);
         QObject::connect(c, &QTcpSocket::disconnected, c, &QObject::deleteLater);
         QObject::connect(s, &QLocalSocket::disconnected, c, &QTcpSocket::disconnectFromHost);
