@@ -56,13 +56,13 @@ private:
         return f;
     }
 
-    // Stores a and issues it at zeit; the issued order, or one without a number when either failed.
-    Auftrag ausgestellt(Auftrag a, const QDateTime& zeit)
+    // Stores a and issues it at zeit as datei; the issued order, or one without a number when either failed.
+    Auftrag ausgestellt(Auftrag a, const QDateTime& zeit, const QByteArray& datei = "beleg")
     {
         if (!store->addAuftrag(a))
             return Auftrag();
         a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), zeit);
-        return store->stelleAus(a, "beleg") ? a : Auftrag();
+        return store->stelleAus(a, datei) ? a : Auftrag();
     }
 
     // A new credit note on invoice r with the given lines.
@@ -89,59 +89,53 @@ private slots:
     }
 
     // Orders "typ/dienst[=number]" stored in turn ("xk" deletes that of step k: 0 done, -1
-    // refused; "key=value" sets a prefix), the numbers given, and the printed numbers of
+    // refused; "Key/name=value" sets a setting), the numbers given, and the printed numbers of
     // all orders after the next start (empty: not checked).
     void numbering_data()
     {
-        QTest::addColumn<int>("offset1");
-        QTest::addColumn<int>("offset2");
         QTest::addColumn<QStringList>("auftraege");
         QTest::addColumn<QList<int>>("nummern");
         QTest::addColumn<QStringList>("belege");
-        QTest::newRow("offsets per service") << 1000 << 500 << QStringList{"0/1", "0/0", "0/1", "0/0"}
-                                             << QList<int>{1001, 501, 1002, 502} << QStringList();
+        QTest::newRow("offsets per service")
+            << QStringList{"Rechnung/Offset1=1000", "Rechnung/Offset2=500", "0/1", "0/0", "0/1", "0/0"}
+            << QList<int>{0, 0, 1001, 501, 1002, 502} << QStringList();
         // Each series starts at 1: invoices per service, credit notes across both.
         QTest::newRow("each series its own prefix")
-            << 0 << 0 << QStringList{"0/1", "0/0", "2/1", "3/1", "0/1", "3/0", "1/1", "2/0", "0/0"}
+            << QStringList{"0/1", "0/0", "2/1", "3/1", "0/1", "3/0", "1/1", "2/0", "0/0"}
             << QList<int>{1, 1, 1, 1, 2, 2, 1, 2, 2}
             << QStringList{"FM1", "FS1", "AV1", "DE1", "FM2", "DE2", "BL1", "AV2", "FS2"};
         QTest::newRow("prefix from the settings, the year in it")
-            << 0 << 0 << QStringList{"Nummern/Rechnung1=FM-2026-", "0/1", "0/1"} << QList<int>{0, 1, 2}
+            << QStringList{"Nummern/Rechnung1=FM-2026-", "0/1", "0/1"} << QList<int>{0, 1, 2}
             << QStringList{"FM-2026-1", "FM-2026-2"};
         QTest::newRow("equal prefixes: refused, never a number twice")
-            << 0 << 0 << QStringList{"Nummern/Angebot=FM", "0/1", "3/1"} << QList<int>{0, 1, 0}
-            << QStringList{"FM1"};
+            << QStringList{"Nummern/Angebot=FM", "0/1", "3/1"} << QList<int>{0, 1, 0} << QStringList{"FM1"};
         QTest::newRow("older orders keep their number with the prefix of their series")
-            << 0 << 0 << QStringList{"s0/1=7", "s3/1=7", "s2/0=7", "0/1"} << QList<int>{0, 0, 0, 8}
+            << QStringList{"s0/1=7", "s3/1=7", "s2/0=7", "0/1"} << QList<int>{0, 0, 0, 8}
             << QStringList{"FM7", "DE7", "AV7", "FM8"};
         QTest::newRow("given numbers kept, a negative one replaced")
-            << 0 << 0 << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1} << QStringList();
+            << QStringList{"0/1=42", "0/1", "0/1=5", "0/0=-3"} << QList<int>{42, 43, 5, 1} << QStringList();
         QTest::newRow("a number twice in its numbering is refused")
-            << 0 << 0 << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0} << QStringList();
+            << QStringList{"0/1=5", "0/1=5", "3/1=5", "3/0=5"} << QList<int>{5, 0, 5, 0} << QStringList();
         QTest::newRow("an offset beyond the numbers is refused")
-            << 2147483647 << -5 << QStringList{"0/1", "0/0", "3/1"} << QList<int>{0, 0, 1} << QStringList();
+            << QStringList{"Rechnung/Offset1=2147483647", "Rechnung/Offset2=-5", "0/1", "0/0", "3/1"}
+            << QList<int>{0, 0, 0, 0, 1} << QStringList();
         // "s": stored by an older program, as it is.
         QTest::newRow("numbers beyond the range refused, the next one counted within")
-            << 0 << 0 << QStringList{"s0/1=2147483647", "s3/1=-7", "0/1", "3/1", "0/0=999999999", "0/0",
-                                     "2/1=1000000000"}
+            << QStringList{"s0/1=2147483647", "s3/1=-7", "0/1", "3/1", "0/0=999999999", "0/0", "2/1=1000000000"}
             << QList<int>{0, 0, 1, 1, 999999999, 0, 0} << QStringList();
         QTest::newRow("only the last of a series is deleted, its number used again")
-            << 0 << 0 << QStringList{"0/1", "0/1", "3/1", "x1", "x2", "0/1", "x3"}
-            << QList<int>{1, 2, 1, -1, 0, 2, 0} << QStringList{"FM1", "FM2"};
+            << QStringList{"0/1", "0/1", "3/1", "x1", "x2", "0/1", "x3"} << QList<int>{1, 2, 1, -1, 0, 2, 0}
+            << QStringList{"FM1", "FM2"};
     }
 
     void numbering()
     {
-        QFETCH(int, offset1);
-        QFETCH(int, offset2);
         QFETCH(QStringList, auftraege);
-        QSettings().setValue("Rechnung/Offset1", offset1);
-        QSettings().setValue("Rechnung/Offset2", offset2);
         QList<int> vergeben, nrs;
         for (const QString& art : auftraege) {
             const QStringList teile = art.mid(art.startsWith('s') ? 1 : 0).split(QRegularExpression("[/=]"));
-            if (art.contains("Nummern/") || art.startsWith('x') || art.startsWith('s')) {
-                if (art.contains("Nummern/"))
+            if (art.at(0).isUpper() || art.startsWith('x') || art.startsWith('s')) {
+                if (art.at(0).isUpper())
                     QSettings().setValue(art.section('=', 0, 0), art.section('=', 1));
                 else if (art.startsWith('s'))
                     QVERIFY(QSqlQuery().exec(QString("insert into auftrag (\"Typ\", \"Dienst\", \"AuftragsNr\") "
@@ -209,15 +203,6 @@ private slots:
         QCOMPARE(QList<int>({store->getAuftrag(a.Nr).Nr, anzahl("auftrag"), anzahl("auftragslines"),
                              anzahl("auftragskunden")}),
                  QList<int>({0, 1, 1, 1}));
-
-        // An order without its customer snapshot shows and keeps the customer of its own row.
-        QVERIFY(QSqlQuery().exec("delete from auftragskunden"));
-        const Kunde r = store->getAuftrag(gedruckt.Nr).Kunde;
-        QCOMPARE(QStringList({r.Name, r.Firma, r.Email}), QStringList({"Meier-Huber", "ACME", ""}));
-        gedruckt.Kunde.Name = "Neu";
-        QVERIFY(store->saveAuftrag(gedruckt));
-        QCOMPARE(QVariantList({anzahl("auftragskunden"), store->getAuftrag(gedruckt.Nr).Kunde.Name}),
-                 QVariantList({0, "Neu"}));
     }
 
     // An issued invoice keeps its lines, amounts and dates; only its status moves on, and
@@ -225,11 +210,9 @@ private slots:
     void issuedDocumentIsFinal()
     {
         QSettings().setValue("Rechnung/Zahlungsziel", 10);
-        Auftrag a = auftrag(0, 1);
-        QVERIFY(store->addAuftrag(a));
-        a = Ausstellung::vorbereiten(store->getAuftrag(a.Nr), QDateTime(QDate(2026, 3, 2), QTime(9, 30)));
         const QByteArray datei("%PDF-1.7 die ausgestellte Datei");
-        QVERIFY(store->stelleAus(a, datei));
+        const Auftrag a = ausgestellt(auftrag(0, 1), QDateTime(QDate(2026, 3, 2), QTime(9, 30)), datei);
+        QVERIFY(a.Nr > 0);
         Auftrag fest = store->getAuftrag(a.Nr);
         QCOMPARE(QVariantList({fest.Status, fest.Ausgestellt, fest.Eingang, fest.Faellig}),
                  QVariantList({int(AuftragsStatus::Gedruckt), a.Ausgestellt, a.Ausgestellt, QDate(2026, 3, 12)}));
@@ -241,11 +224,9 @@ private slots:
         geaendert.Zeilen << zeile(1, "Kabel", 9.0);
         Auftrag zurueck = fest;
         zurueck.Status = AuftragsStatus::Gespeichert;
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 2; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(SqlAuftragsStore::Ausgestellt));
         QVERIFY(!store->saveAuftrag(geaendert) && !store->saveAuftrag(zurueck));
-        QVERIFY(!store->delAuftrag(a.Nr) && !store->deleteAll());
-        QVERIFY(store->letzterFehler().text.startsWith("1 "));
         QVERIFY(!store->stelleAus(fest, "anders"));
         fest.Status = AuftragsStatus::Bezahlt;
         QVERIFY(store->saveAuftrag(fest));
@@ -269,12 +250,10 @@ private slots:
         QTest::addColumn<QList<int>>("status");
         const int gedruckt = AuftragsStatus::Gedruckt, bezahlt = AuftragsStatus::Bezahlt,
                   storniert = AuftragsStatus::Storniert;
-        QTest::newRow("two parts pay it") << QStringList{"+2.51", "+4.99@2"} << QStringList{"4.99", "0.00"}
-                                          << QList<int>{gedruckt, bezahlt};
         QTest::newRow("removing a payment opens it again")
             << QStringList{"+7.50", "-0"} << QStringList{"0.00", "7.50"} << QList<int>{bezahlt, gedruckt};
         QTest::newRow("a part credited, the rest paid")
-            << QStringList{"+2.50", "g3", "+2"} << QStringList{"5.00", "2.00", "0.00"}
+            << QStringList{"+2.51", "g3", "+1.99@2"} << QStringList{"4.99", "1.99", "0.00"}
             << QList<int>{gedruckt, gedruckt, bezahlt};
         QTest::newRow("paid in part, the rest credited")
             << QStringList{"+5", "g2.5"} << QStringList{"2.50", "0.00"} << QList<int>{gedruckt, bezahlt};
@@ -374,9 +353,7 @@ private slots:
             if (zahlung.isEmpty())
                 return;
             Zahlung z;
-            z.Auftrag = a.Nr;
-            z.Datum = tag;
-            z.Betrag = *Betrag::lies(zahlung);
+            std::tie(z.Auftrag, z.Datum, z.Betrag) = std::make_tuple(a.Nr, tag, *Betrag::lies(zahlung));
             QVERIFY(store->addZahlung(z));
         };
         rechnung("R1", QDate(2026, 3, 2), 0, "");
@@ -458,15 +435,19 @@ private slots:
         QCOMPARE(QStringList({store->getAuftrag(1).BestellNr, store->getAuftrag(2).BestellNr,
                               store->getAuftrag(3).BestellNr}),
                  QStringList({"4711", "", "PO-4711"}));
+        // Without a customer snapshot it shows, and keeps, the customer of its own row.
+        Auftrag alt = store->getAuftrag(1);
+        QCOMPARE(alt.Kunde.Name, QString("Meier"));
+        alt.Kunde.Name = "Neu";
+        QVERIFY(store->saveAuftrag(alt));
+        QCOMPARE(QVariantList({anzahl("auftragskunden"), store->getAuftrag(1).Kunde.Name}), QVariantList({0, "Neu"}));
     }
 
     void readingByKeys()
     {
         const QDateTime tag1(QDate(2011, 3, 1), QTime(0, 0)), tag2 = tag1.addDays(1);
         Auftrag a = auftrag(0, 1, tag1);
-        a.BestellNr = "PO-4711";
         Auftrag b = auftrag(3, 1, tag2);
-        b.BestellNr = "PO-4711";
         b.Zeilen = {zeile(1, "Kurs", 100.0)};
         Auftrag c = auftrag(0, 1, tag2.addSecs(1));
         for (Auftrag* x : {&a, &b, &c}) {
@@ -481,7 +462,6 @@ private slots:
             return n;
         };
         const QStringList ab = nrs({a, b});
-        QCOMPARE(nrs(store->getAuftraegeByBestellNr("PO-4711")), ab);
         // Invoice 1 and offer 1 share their document number.
         QCOMPARE(nrs(store->getAuftraegeByAuftragsNr(1)), ab);
         // Both ends of the range are included, to the second.
@@ -540,14 +520,6 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(speicherMeldung));
         QVERIFY(!store->saveAuftrag(alt));
         QVERIFY(changed.isEmpty() && store->getAuftrag(alt.Nr).Komentar.isEmpty());
-    }
-
-    // The statistics' read that fails says so, rather than finding nothing.
-    void failedReadIsTold()
-    {
-        QVERIFY(QSqlQuery().exec("alter table auftrag rename to anders"));
-        QVERIFY(store->getAuftraegeFuerStatistik(QDateTime(), QDateTime::currentDateTime(), false).isEmpty());
-        QCOMPARE(store->letzterFehler().art, Speicherfehler::Fehlgeschlagen);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "store/sqlproduktstore.h"
 #include "platform/einstellung.h"
 #include "tests/support/pgserver.h"
+#include "tests/support/sicherungsdaten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 #include "tests/support/zwischenstelle.h"
@@ -18,18 +19,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
-namespace {
+using Sicherungsdaten::auftrag;
 
-Auftrag rechnung(int dienst)
-{
-    Auftrag a;
-    a.Dienst = dienst;
-    a.Eingang = QDateTime(QDate(2024, 5, 6), QTime(10, 0));
-    a.Kunde.Nr = 1;
-    a.Kunde.Name = "Roux";
-    a.Zeilen = {AuftragsLine{0, "Kabel", {}, {}, 2.5}, AuftragsLine{0, "Kabel", {}, {}, 2.5}};
-    return a;
-}
+namespace {
 
 // One program of the concurrency test: stores n documents with an order list open, as the
 // main window has, in turn invoices of both services, credit notes and offers, and issues
@@ -41,8 +33,9 @@ int speichere(SqlAuftragsStore& store, int n)
         store.filterModel(QDateTime(QDate(2000, 1, 1), QTime()), QDateTime(QDate(2100, 1, 1), QTime())));
     int fehler = 0;
     for (int i = 0; i < n; ++i) {
-        Auftrag a = rechnung(i % 2);
+        Auftrag a = auftrag(2);
         a.Typ = i % 4 == 2 ? Auftragsart::Gutschrift : i % 4 == 3 ? Auftragsart::Angebot : Auftragsart::Rechnung;
+        a.Dienst = i % 2;
         fehler += Testumgebung::wiederholt(store, [&] { return store.addAuftrag(a); });
         if (Ausstellung::wirdAusgestellt(a)) {
             Auftrag b = Ausstellung::vorbereiten(a, QDateTime::currentDateTime());
@@ -114,7 +107,7 @@ private slots:
             for (const char* t : {"kunden", "auftrag", "auftragskunden"})
                 QVERIFY(QSqlQuery().exec(QString("alter table %1 alter column \"PLZ\" type varchar(5)").arg(t)));
         erzeugeTabellen();
-        Auftrag a = rechnung(1);
+        Auftrag a = auftrag(2);
         a.Kunde.PLZ = "SW1A 1AA";  // the server refuses what is too long, it never cuts it
         QVERIFY(kunden.addKunde(a.Kunde) && SqlAuftragsStore(nullptr).addAuftrag(a));
         QCOMPARE(kunden.model()->rowCount(), 1);
@@ -151,7 +144,7 @@ private slots:
         SqlAuftragsStore hier(nullptr), dort(nullptr, "zweite");
         SqlKundenStore kundenHier(nullptr), kundenDort(nullptr, "zweite");
         std::unique_ptr<QSqlTableModel> liste(kundenHier.filterModel(0, ""));
-        Auftrag a = rechnung(1);
+        Auftrag a = auftrag(2);
         QVERIFY(hier.addAuftrag(a));
         Kunde k = a.Kunde;
         k.Nr = 0;
@@ -174,7 +167,7 @@ private slots:
         QCOMPARE(hier.getAuftrag(a.Nr).Status, -1);
 
         // An issued invoice is final for every connection; only its status moves on.
-        Auftrag b = rechnung(1);
+        Auftrag b = auftrag(2);
         QVERIFY(hier.addAuftrag(b));
         Auftrag fest = Ausstellung::vorbereiten(hier.getAuftrag(b.Nr), QDateTime::currentDateTime());
         QVERIFY(hier.stelleAus(fest, "%PDF"));
@@ -188,7 +181,7 @@ private slots:
         QVERIFY(QSqlQuery(zweite).exec("update auftrag set \"Status\"=3"));
         QCOMPARE(QVariantList({hier.getAuftrag(b.Nr).Summe, int(hier.getAuftrag(b.Nr).Zeilen.size()),
                                hier.archivierterBeleg(b.Nr)}),
-                 QVariantList({5.0, 2, QByteArray("%PDF")}));
+                 QVariantList({6.0, 2, QByteArray("%PDF")}));
         QVERIFY(!dort.storniereAuftrag(b.Nr));
 
         // The customer dialog offers to reload a customer changed elsewhere.
@@ -300,7 +293,7 @@ private slots:
         QVERIFY(kunden.model()->select());
         QCOMPARE(kunden.model()->rowCount(), 2);
 
-        Auftrag a = rechnung(1);
+        Auftrag a = auftrag(2);
         z.trenneNachCommit();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(Datenbank::DochGespeichert));
         QVERIFY(auftraege.addAuftrag(a));
@@ -314,21 +307,14 @@ private slots:
         if (!Testumgebung::postgres())
             QSKIP("a server's password");
         QSqlDatabase db = QSqlDatabase::database();
+        // Only the database of this test wants it: the tests after it need nothing undone.
         QFile hba(db.hostName() + "/data/pg_hba.conf");
-        QVERIFY(hba.open(QIODevice::ReadOnly));
+        QVERIFY(hba.open(QIODevice::ReadWrite));
         const QByteArray vorher = hba.readAll();
+        QVERIFY(hba.seek(0) && hba.write("local " + db.databaseName().toUtf8() + " all scram-sha-256\n" + vorher) > 0);
         hba.close();
-        const auto lade = [] { return QSqlQuery().exec("select pg_reload_conf()"); };
-        const auto zurueck = qScopeGuard([&] {
-            if (hba.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                hba.write(vorher);
-            hba.close();
-            lade();
-        });
-        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'") && hba.open(QIODevice::WriteOnly));
-        hba.write("local all all scram-sha-256\n" + vorher);
-        hba.close();
-        QVERIFY(lade());
+        QVERIFY(QSqlQuery().exec("alter role belegwerk password 'geheim'"));
+        QVERIFY(QSqlQuery().exec("select pg_reload_conf()"));
         int probe = 0;  // connections without a password until the server wants one
         QTRY_VERIFY(!QSqlDatabase::cloneDatabase(db, QString("probe%1").arg(++probe)).open());
         env.schreibeVerbindung();
@@ -415,12 +401,12 @@ private slots:
         SqlAuftragsStore store(nullptr);
         Auftrag a;
         for (int i = 0; i < 300; ++i)
-            QVERIFY(store.addAuftrag(a = rechnung(1)));
+            QVERIFY(store.addAuftrag(a = auftrag(2)));
         std::unique_ptr<QSqlTableModel> liste(store.filterModel(1));
         QCOMPARE(liste->rowCount(), 300);
         QVERIFY(store.deleteAll());
         QCOMPARE(QList<int>({store.count(), liste->rowCount()}), QList<int>({0, 0}));
-        QVERIFY(store.addAuftrag(a = rechnung(1)));
+        QVERIFY(store.addAuftrag(a = auftrag(2)));
         QCOMPARE(QList<int>({a.AuftragsNr, liste->rowCount()}), QList<int>({1, 1}));
     }
 
@@ -443,7 +429,7 @@ private slots:
         QFETCH(QDate, eingang);
         QFETCH(QDate, seit);
         SqlAuftragsStore auftraege(nullptr);
-        Auftrag a = rechnung(1);
+        Auftrag a = auftrag(2);
         a.Zeilen[0].Preis = a.Zeilen[1].Preis = preis;
         a.Eingang = QDateTime(eingang, QTime(10, 0));
         a.Kunde.Seit = seit;
@@ -484,10 +470,9 @@ private slots:
         QFile f(datei);
         QVERIFY(f.open(QIODevice::ReadWrite));
         QVERIFY(laenge < 0 ? f.resize(ab) : f.seek(ab));
-        QByteArray muell(int(std::max<qint64>(0, std::min(laenge, f.size() - ab))), 0);
-        for (char& c : muell)
-            c = char(QRandomGenerator::global()->bounded(256));
-        f.write(muell);
+        QList<quint32> muell(std::max<qint64>(0, std::min(laenge, f.size() - ab)) / 4);
+        QRandomGenerator::global()->fillRange(muell.data(), muell.size());
+        f.write(reinterpret_cast<const char*>(muell.constData()), muell.size() * 4);
         QVERIFY(f.seek(0));
         const QByteArray vorher = f.readAll();
         f.close();

@@ -147,13 +147,9 @@ private slots:
     {
         QFETCH(int, typ);
         QFETCH(QString, muster);
-        const struct { const char* name; const char* firma; int typ; } daten[] = {
-            {"Meier", "", 0}, {"Merz", "", 1}, {"O'Brien", "", 0}, {"Schulz", "", 3},
-            {"Weber", "Schuhhaus Weber", 1}, {"1%_\\x", "", 0}};
-        for (const auto& d : daten) {
-            Kunde k = neuerKunde(d.name, d.firma, d.typ);
+        for (Kunde k : {neuerKunde("Meier"), neuerKunde("Merz", {}, 1), neuerKunde("O'Brien"),
+                        neuerKunde("Schulz", {}, 3), neuerKunde("Weber", "Schuhhaus Weber", 1), neuerKunde("1%_\\x")})
             QVERIFY(store->addKunde(k));
-        }
         std::unique_ptr<QSqlTableModel> m(store->filterModel(typ, muster));
         QStringList namen;
         for (int row = 0; row < m->rowCount(); ++row)

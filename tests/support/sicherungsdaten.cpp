@@ -22,11 +22,9 @@ namespace {
 void archiviere(QSqlDatabase db, int nr, const QByteArray& pdf)
 {
     QSqlQuery q(db);
-    q.prepare(Datenbank::sql(db, "insert into belegarchiv ([Auftrag],[Zeit],[Sha256],[Datei]) values (?,?,?,?)"));
-    q.addBindValue(nr);
-    q.addBindValue("2024-05-06T10:00:00");
-    q.addBindValue(QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex()));
-    q.addBindValue(pdf);
+    q.prepare(Datenbank::sql(db, "insert into belegarchiv ([Auftrag],[Zeit],[Sha256],[Datei]) values (:n,:z,:s,:d)"));
+    Datenbank::binde(q, {{":n", nr}, {":z", "2024-05-06T10:00:00"}, {":d", pdf},
+                         {":s", QString::fromLatin1(QCryptographicHash::hash(pdf, QCryptographicHash::Sha256).toHex())}});
     QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
     QVERIFY(q.exec(Datenbank::sql(db, QString("update auftrag set [Ausgestellt]='2024-05-06T10:00:00', "
                                               "[BelegNr]='RE-%1' where [Nr]=%1").arg(nr))));
@@ -50,26 +48,17 @@ QString zeilenHash(sqlite3* db, const QStringList& tabellen)
             feld('c', sqlite3_column_name(s, i), int(qstrlen(sqlite3_column_name(s, i))));
         while (sqlite3_step(s) == SQLITE_ROW) {
             for (int i = 0; i < sqlite3_column_count(s); ++i) {
-                switch (sqlite3_column_type(s, i)) {
-                case SQLITE_NULL:
+                const int typ = sqlite3_column_type(s, i);
+                if (typ == SQLITE_NULL) {
                     feld('n', nullptr, 0);
-                    break;
-                case SQLITE_INTEGER: {
+                } else if (typ == SQLITE_INTEGER) {
                     const qint64 z = qToBigEndian(qint64(sqlite3_column_int64(s, i)));
                     feld('i', &z, 8);
-                    break;
-                }
-                case SQLITE_FLOAT: {
-                    const double d = sqlite3_column_double(s, i);
-                    quint64 bits = 0;
-                    std::memcpy(&bits, &d, 8);
-                    bits = qToBigEndian(bits);
-                    feld('f', &bits, 8);
-                    break;
-                }
-                default:
-                    feld(sqlite3_column_type(s, i) == SQLITE_BLOB ? 'b' : 's', sqlite3_column_blob(s, i),
-                         sqlite3_column_bytes(s, i));
+                } else if (typ == SQLITE_FLOAT) {
+                    const double d = qToBigEndian(sqlite3_column_double(s, i));
+                    feld('f', &d, 8);
+                } else {
+                    feld(typ == SQLITE_BLOB ? 'b' : 's', sqlite3_column_blob(s, i), sqlite3_column_bytes(s, i));
                 }
             }
         }
@@ -81,23 +70,22 @@ QString zeilenHash(sqlite3* db, const QStringList& tabellen)
 // Changes the backup through SQLite with the statements the art asks for.
 void aendere(const QString& datei, const QString& art)
 {
-    QSqlDatabase s = QSqlDatabase::addDatabase("QSQLITE", "schaden");
-    s.setDatabaseName(datei);
-    QVERIFY(s.open());
-    QSqlQuery q(s);
-    if (art == "format1") {
-        sqlite3* h = *static_cast<sqlite3* const*>(s.driver()->handle().constData());
-        const QString sha = zeilenHash(h, Datensicherung::tabellen(s) << "belegwerk_einstellungen");
-        QVERIFY(q.exec("update belegwerk_manifest set Wert='1' where Schluessel='Format'"));
-        QVERIFY(q.exec("update belegwerk_manifest set Wert='" + sha + "' where Schluessel='Sha256'"));
-    } else {
-        QVERIFY(q.exec(art == "fremd" ? "drop table belegwerk_manifest"
-                                      : "update auftragslines set Preis=Preis+1 where Nr=11"));
+    {
+        QSqlDatabase s = QSqlDatabase::addDatabase("QSQLITE", "schaden");
+        s.setDatabaseName(datei);
+        QVERIFY(s.open());
+        QSqlQuery q(s);
+        if (art == "format1") {
+            sqlite3* h = *static_cast<sqlite3* const*>(s.driver()->handle().constData());
+            const QString sha = zeilenHash(h, Datensicherung::tabellen(s) << "belegwerk_einstellungen");
+            QVERIFY(q.exec("update belegwerk_manifest set Wert='1' where Schluessel='Format'"));
+            QVERIFY(q.exec("update belegwerk_manifest set Wert='" + sha + "' where Schluessel='Sha256'"));
+        } else {
+            QVERIFY(q.exec(art == "fremd" ? "drop table belegwerk_manifest"
+                                          : "update auftragslines set Preis=Preis+1 where Nr=11"));
+        }
     }
-    q.finish();
-    s.close();
-    s = QSqlDatabase();
-    QSqlDatabase::removeDatabase("schaden");
+    QSqlDatabase::removeDatabase("schaden");  // closes it
 }
 
 }  // namespace
@@ -160,25 +148,13 @@ QMap<QString, QList<QStringList>> Sicherungsdaten::inhalt(const QSqlDatabase& db
     return alles;
 }
 
-int Sicherungsdaten::unvollstaendige(const QSqlDatabase& db)
-{
-    QSqlQuery q(db);
-    q.exec(Datenbank::sql(db, "select count(*) from auftrag a where a.[BestellNr] <> "
-                              "(select count(*) from auftragslines l where l.[Auftrag]=a.[Nr]) "
-                              "or not exists (select 1 from auftragskunden k where k.[AuftragsNr]=a.[Nr])"));
-    return q.next() ? q.value(0).toInt() : -1;
-}
-
 void Sicherungsdaten::beschaedige(const QString& datei, const QString& art)
 {
     QFile f(datei);
-    if (art == "kippen") {
+    if (art == "kippen") {  // a byte 2 inside the second document becomes 0x22
         QVERIFY(f.open(QIODevice::ReadWrite));
-        QByteArray bytes = f.readAll();
-        const qsizetype stelle = bytes.indexOf(QByteArray(2000, char(2))) + 1000;
-        QVERIFY(stelle > 1000);
-        bytes[stelle] = char(bytes.at(stelle) ^ 0x20);
-        QVERIFY(f.seek(0) && f.write(bytes) == bytes.size());
+        const qsizetype stelle = f.readAll().indexOf(QByteArray(2000, char(2))) + 1000;
+        QVERIFY(stelle > 1000 && f.seek(stelle) && f.write("\x22", 1) == 1);
     } else if (art == "abschneiden") {
         QVERIFY(f.resize(f.size() / 2));
     } else if (art == "text") {

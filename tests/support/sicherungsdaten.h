@@ -3,15 +3,13 @@
 
 #include "records/auftrag.h"
 
-#include <QList>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 
 class QSqlDatabase;
 
-// Data for the tests of backup, restore and transfer: a database of every
-// kind of record, its rows for comparing, and backup files damaged on purpose.
+// Data for the tests of the database and of its backup, restore and transfer: a database of
+// every kind of record, its rows for comparing, and backup files damaged on purpose.
 namespace Sicherungsdaten {
 
 // An order of typ with zeilen lines; its BestellNr tells how many lines belong to it.
@@ -20,8 +18,6 @@ Auftrag auftrag(int zeilen, int typ = 0);
 void fuelle();
 // Every row of every table, in key order, as text (bytes as hex).
 QMap<QString, QList<QStringList>> inhalt(const QSqlDatabase& db);
-// Orders without their lines or their customer snapshot.
-int unvollstaendige(const QSqlDatabase& db);
 // Damages the backup file: "kippen" flips a byte of an archived document,
 // "abschneiden" cuts it in half, "aendern" changes a value through SQLite,
 // "fremd" drops the manifest, "text" writes a text file, "fehlt" removes it,

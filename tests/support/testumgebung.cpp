@@ -5,7 +5,6 @@
 #include "tests/support/pgserver.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
@@ -34,11 +33,6 @@ Testumgebung::Testumgebung()
 Testumgebung::~Testumgebung()
 {
     schliesseDatenbank(true);  // before the server ends
-}
-
-QString Testumgebung::pfad(const QString& name) const
-{
-    return QDir(m_dir.path()).absoluteFilePath(name);
 }
 
 QString Testumgebung::neueDatenbank()
@@ -90,21 +84,16 @@ void Testumgebung::schliesseDatenbank(bool alle)
     }
 }
 
-QStringList Testumgebung::abfrage(const QString& sql)
+QStringList Testumgebung::abfrage(const QString& sql, const QSqlDatabase& db)
 {
     QStringList zeilen;
-    for (QSqlQuery q(sql); q.next();) {
+    for (QSqlQuery q(sql, db); q.next();) {
         QStringList werte;
         for (int i = 0; i < q.record().count(); ++i)
             werte << q.value(i).toString();
         zeilen << werte.join(' ');
     }
     return zeilen;
-}
-
-void Testumgebung::leereEinstellungen()
-{
-    QSettings().clear();
 }
 
 void Testumgebung::starteSchreiber(QProcess& p, int n) const

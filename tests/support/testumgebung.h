@@ -1,6 +1,8 @@
 #ifndef TESTUMGEBUNG_H
 #define TESTUMGEBUNG_H
 
+#include <QSettings>
+#include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -20,7 +22,7 @@ public:
     Testumgebung();
     ~Testumgebung();
 
-    QString pfad(const QString& name) const;  // a path inside the temporary folder
+    QString pfad(const QString& name) const { return m_dir.filePath(name); }  // inside the temporary folder
     // Replaces the default connection by a new, empty database; returns its name (SQLite: the path).
     QString neueDatenbank();
     static bool postgres() { return qgetenv("BELEGWERK_TEST_DB") == "QPSQL"; }
@@ -28,8 +30,9 @@ public:
     void schreibeVerbindung() const;
     // Closes and removes the default connection, with alle every other one too.
     static void schliesseDatenbank(bool alle = false);
-    static QStringList abfrage(const QString& sql);  // each row of a query: its values joined by blanks
-    void leereEinstellungen();
+    // Each row of a query: its values joined by blanks.
+    static QStringList abfrage(const QString& sql, const QSqlDatabase& db = QSqlDatabase::database());
+    void leereEinstellungen() { QSettings().clear(); }
 
     // Writers at once: the test program started again as a second program that stores n
     // documents into the database of schreibeVerbindung() and exits with the number of failures.

@@ -80,15 +80,10 @@ void Zwischenstelle::verbinde()
         };
         QObject::connect(c, &QTcpSocket::readyRead, m_kontext, [=] { weiter(client, server, true); });
         QObject::connect(s, &QLocalSocket::readyRead, m_kontext, [=] { weiter(server, client, false); });
-        QObject::connect(c, &QTcpSocket::disconnected, m_kontext, [=] {
-            if (server)
-                server->disconnectFromServer();
-            c->deleteLater();
-        });
-        QObject::connect(s, &QLocalSocket::disconnected, m_kontext, [=] {
-            if (client)
-                client->disconnectFromHost();
-            s->deleteLater();
-        });
+        // Either end closing closes the other; Qt drops a connection whose receiver is gone.
+        QObject::connect(c, &QTcpSocket::disconnected, s, &QLocalSocket::disconnectFromServer);
+        QObject::connect(c, &QTcpSocket::disconnected, c, &QObject::deleteLater);
+        QObject::connect(s, &QLocalSocket::disconnected, c, &QTcpSocket::disconnectFromHost);
+        QObject::connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
     }
 }

@@ -6,7 +6,6 @@
 
 #include <atomic>
 
-class QObject;
 class QTcpServer;
 
 // A network between the program and a PostgreSQL server's socket, for faults:
