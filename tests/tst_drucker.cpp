@@ -382,8 +382,7 @@ private slots:
             }
             const int m = pdf.seiten();
             for (int s = 1; s <= m; ++s) {
-                const QString nummer = deutsch ? QString("Seite %1 von %2").arg(s).arg(m)
-                                               : QString("Page %1 / %2").arg(s).arg(m);
+                const QString nummer = QString(deutsch ? "Seite %1 von %2" : "Page %1 / %2").arg(s).arg(m);
                 const QString titel = s > 1 ? (deutsch ? "Rechnung Nr. 1042" : "Nº 1042") : "";
                 QVERIFY2(pdf.text(s).contains(nummer) && pdf.text(s).contains(titel),
                          qPrintable(fall + nummer));
