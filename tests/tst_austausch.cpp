@@ -16,7 +16,6 @@
 #include "tests/support/tabellenmodell.h"
 #include "tests/support/testumgebung.h"
 
-#include <QtGui>
 #include <QtSql>
 #include <QtTest>
 #include <QtWidgets>
@@ -153,14 +152,12 @@ private slots:
                "m@example.org", datum,
                "<table:table-cell><text:p>Zeile eins</text:p><text:p>Zeile zwei</text:p></table:table-cell>"},
               {"Ohne Nummer", "", "", "", "Weg 2", "Hof", "", "", "", "", "", "", "", "", "", "", "7.3.2009"}});
-        QList<QStringList> vda{QStringList(21)};
-        vda[0][0] = "Nr";
-        vda[0][19] = "Preis";
-        for (const QString nr : {"V1", "V2", "V3", "V3"}) {  // LibreOffice writes the last two as one row, repeated
+        QList<QStringList> vda;
+        for (const QString nr : {"Nr", "V1", "V2", "V3", "V3"}) {  // LibreOffice writes the last two as one row
             vda << QStringList(21);
             vda.last()[0] = nr;
-            vda.last()[2] = "Ware " + nr;
-            vda.last()[19] = nr == "V2" ? "ab" : "=12.5|12.50";
+            vda.last()[2] = nr == "Nr" ? QString() : "Ware " + nr;
+            vda.last()[19] = nr == "Nr" ? "Preis" : nr == "V2" ? "ab" : "=12.5|12.50";
         }
         fods("vda_produkte", vda);
         fods("produkte", {{"Nr", "Name", "Preis", "Desc", "Typ"}, {"P1", "Neu", "=12.5|12.50", "Zwei  Wörter", "=0|0"},
@@ -212,7 +209,8 @@ private slots:
              {std::pair{"in/text", "CSV:59,34,76,1,1/2/2/2/3/2/4/2/5/2/6/2/7/2/8/2/9/2"},
               {"in/formel", "CSV:59,34,76,1,,0,false,false,false,false,false,0,true"}, {"in/xml", ""}})
             QVERIFY(libreOffice(env.pfad("lo-profil"), env.pfad(ordner), "csv:Text - txt - csv (StarCalc):44,34,76,1",
-                                env.pfad("out"), *filter ? QStringList{QString("--infilter=") + filter} : QStringList()));
+                                env.pfad("out"), *filter ? QStringList{QString("--infilter=") + filter}
+                                                         : QStringList()));
         // openpyxl reads the XLSX workbook's cells as kind:value, dates rounded to the second.
         QProcess p;
         p.start("/usr/bin/python3", {"-c",

@@ -97,11 +97,9 @@ private slots:
 
         // With the customer's VAT number; no letterhead texts made up when nothing is set.
         const auto beleg = [](int typ, int status, int zahlung = Zahlungsart::Ueberweisung) {
-            return QVariantMap{{"Typ", typ}, {"Status", status}, {"Zahlung", zahlung},
-                               {"UStId", "FR999"}};
+            return QVariantMap{{"Typ", typ}, {"Status", status}, {"Zahlung", zahlung}, {"UStId", "FR999"}};
         };
-        const int r = Auftragsart::Rechnung, offen = AuftragsStatus::Gedruckt,
-                  bezahlt = AuftragsStatus::Bezahlt;
+        const int r = Auftragsart::Rechnung, offen = AuftragsStatus::Gedruckt, bezahlt = AuftragsStatus::Bezahlt;
         const QStringList unsinn{"FR00000000000", "LogoText", "Kopf", "Fuß", "Atelier", "Ust.Id"};
         zeile("open invoice", false, {}, beleg(r, offen),
               {"Facture Nº 1042", "A payer par virement", "Date d'échéance: 01.04.2011",
@@ -257,10 +255,9 @@ private slots:
                 ++n;
             std::stable_sort(wl.begin() + i, wl.begin() + n, [](const auto& x, const auto& y) { return x.x1 < y.x1; });
         }
-        QStringList woerter;
+        QString zeilen;
         for (const PdfSeiten::Wort& x : wl)
-            woerter << x.text;
-        const QString zeilen = woerter.join(' ');
+            zeilen += ' ' + x.text;
         QFETCH(QStringList, erwartet);
         for (const QString& e : erwartet)
             QVERIFY2(t.contains(e) || zeilen.contains(e), qPrintable(QString("missing \"%1\" in:\n%2").arg(e, zeilen)));

@@ -29,11 +29,8 @@ class TestMahnung : public QObject
     static Mahnung::Posten posten(const QString& nr, const QDate& faellig, qint64 cent)
     {
         Auftrag a;
-        a.Nr = 1;
-        a.BelegNr = nr;
+        std::tie(a.Nr, a.BelegNr, a.Faellig, a.Kunde.Name) = std::make_tuple(1, nr, faellig, "Dupont");
         a.Eingang = QDateTime(faellig.addDays(-30), QTime(9, 0));
-        a.Faellig = faellig;
-        a.Kunde.Name = "Dupont";
         return {a, Betrag::ausCent(cent)};
     }
 
