@@ -279,9 +279,8 @@ Hof 2</Strasse>
         const QString kopf = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--Created by Belegwerk-->\n";
         QVERIFY(schreibeDatei(env.pfad("ein.xml"), kopf + text));
         QVERIFY(befehl("Importieren", befehle[0], env.pfad("ein.xml")).endsWith("importiert, 0 übersprungen"));
-        const QString aus = env.pfad("aus.xml");
-        QVERIFY(befehl("Exportieren", befehle[1], aus).endsWith("exportiert"));
-        QCOMPARE(liesDatei(aus), kopf + text);
+        QVERIFY(befehl("Exportieren", befehle[1], env.pfad("aus.xml")).endsWith("exportiert"));
+        QCOMPARE(liesDatei(env.pfad("aus.xml")), kopf + text);
     }
 
     // Files of older versions and of other writers: short sums, no Komentar, lines without
@@ -308,8 +307,7 @@ Hof 2</Strasse>
         for (int i = 0; i < 300; ++i) {
             Kunde k;
             k.Nr = 101 + i;  // apart from the orders' customers, whose snapshots go out while they are missing
-            k.Name = QString("Kunde %1").arg(i);
-            k.Seit = QDate(2010, 1, 1).addDays(i);
+            std::tie(k.Name, k.Seit) = std::make_tuple(QString("Kunde %1").arg(i), QDate(2010, 1, 1).addDays(i));
             k.Siren = i % 2 ? QString::number(732829320 + i) : QString();
             k.EAdresse = i % 3 ? QString() : QString("0225:%1").arg(i);
             k.LeitwegId = i % 5 ? QString() : QString("991-0%1-66").arg(i);
@@ -323,8 +321,8 @@ Hof 2</Strasse>
             Auftrag a;
             std::tie(a.Kunde.Nr, a.Kunde.Typ, a.Typ, a.Status, a.Zahlung) =
                 std::make_tuple(i % 20 + 1, i % 4, i % 4, i % 7, i % 6 - 1);
-            a.Kunde.Name = QString("Kunde %1 & <Söhne>").arg(i % 20);
-            a.Kunde.Strasse = QString("Straße %1\nHof").arg(i);
+            std::tie(a.Kunde.Name, a.Kunde.Strasse) =
+                std::make_tuple(QString("Kunde %1 & <Söhne>").arg(i % 20), QString("Straße %1\nHof").arg(i));
             a.Kunde.Email = i % 3 ? QString("k%1@example.org").arg(i) : QString();
             a.Dienst = i % 3 ? Auftrag::Produkte : Auftrag::Schulung;
             a.BestellNr = i % 5 ? QString("PO-%1").arg(i) : QString();

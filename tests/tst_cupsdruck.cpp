@@ -95,8 +95,7 @@ private slots:
         Testumgebung env;
         env.neueDatenbank();
         SkriptInteraktion dialoge;
-        QSettings().setValue("Rechnung/ZeigeDialog", false);
-        QSettings().setValue("Rechnung/DruckerName", "belegwerktest");
+        PdfSeiten::setze({{"Rechnung/ZeigeDialog", false}, {"Rechnung/DruckerName", "belegwerktest"}});
         MainWindow w;
 
         Auftrag a = PdfSeiten::beispiel(1);

@@ -106,10 +106,8 @@ private slots:
                "En cas de retard", "Page 1 / 1", "Date de livraison ou d'exécution : 02.03.2011",
                "Opération : livraison de biens"},
               QStringList{"Payé", "débits", "Adresse de livraison", "SIREN", "commande", "FRANCE"} + unsinn);
-        zeile("own terms", false,
-              {{"Rechnung/Zahlungsziel", 10}, {"Rechnung/Mahntext", "Pénalités 10 %"}},
-              beleg(r, offen), {"Date d'échéance: 12.03.2011", "Pénalités 10 %"},
-              {"En cas de retard"});
+        zeile("own terms", false, {{"Rechnung/Zahlungsziel", 10}, {"Rechnung/Mahntext", "Pénalités 10 %"}},
+              beleg(r, offen), {"Date d'échéance: 12.03.2011", "Pénalités 10 %"}, {"En cas de retard"});
         const QStringList paye{"Payé par virement - 02-03-2011 Payé"}, zahlen{"A payer par virement"},
             offenNicht{"A payer", "échéance"}, payeNicht{"Payé"};
         for (int s = 0; s < CodeTabellen::auftragsStatus().size(); ++s)  // "Payé" exactly when paid
@@ -264,8 +262,7 @@ private slots:
         QFETCH(QStringList, fehlt);
         for (const QString& f : fehlt)
             QVERIFY2(!t.contains(f), qPrintable(f + " in " + t));
-        QVERIFY2(!t.contains(QRegularExpression("\\b(inf|nan)\\b",
-                                                QRegularExpression::CaseInsensitiveOption)),
+        QVERIFY2(!t.contains(QRegularExpression("\\b(inf|nan)\\b", QRegularExpression::CaseInsensitiveOption)),
                  qPrintable(t));
 
         // No amounts on a delivery note; a credit note prints the amount refunded, positive.

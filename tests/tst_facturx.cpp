@@ -157,9 +157,8 @@ private slots:
     // Their files are checked by the rules with those of eRechnung, below.
     void facturxGueltig()
     {
-        const QList<Fall> liste = faelle();
         QStringList abweichungen;
-        for (const Fall& f : liste) {
+        for (const Fall& f : faelle()) {
             PdfSeiten::setze(f.einstellungen);
             const QString pdf = env.pfad(f.name + ".pdf");
             QCOMPARE(alsPdf(f.a, pdf), QString());
@@ -171,8 +170,7 @@ private slots:
             // The totals the customer reads are the totals the accounting reads.
             const PdfSeiten text(pdf);
             const auto vergleiche = [&](const char* label, const char* tag) {
-                const qint64 g = gedruckt(text, label);
-                const qint64 x = xmlBetrag(inhalt, tag);
+                const qint64 g = gedruckt(text, label), x = xmlBetrag(inhalt, tag);
                 if (g != x && g != -x)
                     abweichungen << QString("%1 %2: printed %3, XML %4").arg(f.name, label).arg(g).arg(x);
             };
@@ -247,9 +245,9 @@ private slots:
         const double normal = fr ? 20 : 19, ermaessigt = fr ? 5.5 : 7;
         for (int i = 0; i <= kategorien.count(' '); ++i) {
             AuftragsLine l;
-            std::tie(l.Anzahl, l.ProduktNr, l.Produkt) = std::make_tuple(2, QString("P%1").arg(i), "Artikel");
+            std::tie(l.Anzahl, l.ProduktNr, l.Produkt, l.Kategorie) =
+                std::make_tuple(2, QString("P%1").arg(i), "Artikel", "S");
             l.Preis = zeilen == "300 lines" ? 0.10 : 100.0 / (i + 1) + 0.37;
-            l.Kategorie = "S";
             l.Satz = zeilen == "300 lines" || (zeilen == "mixed rates" && i == 1) ? ermaessigt : normal;
             a.Zeilen << l;
         }
@@ -331,11 +329,10 @@ private slots:
                               {"Firma/SteuerNr", fr ? "" : "27/123/45678"},
                               {"Firma/SIREN", fr ? "123456789" : ""}, {"Firma/Tel", "+33 4 78 00 00 00"},
                               {"Firma/Email", "factures@example.org"}, {"Firma/Kontakt", "Claire Martin"},
-                              {"Firma/GlaeubigerId", "DE98ZZZ09999999999"},
+                              {"Firma/GlaeubigerId", "DE98ZZZ09999999999"}, {"Rechnung/Layout", fr ? 1 : 0},
                               {"Firma/IBAN", fr ? "FR76 3000 6000 0112 3456 7890 189" : "DE89370400440532013000"},
                               {"Firma/BIC", "AGRIFRPP"}, {"Steuer/Debits", nr % 3 == 0},
-                              {"Steuer/Franchise", !fr && nurSteuerNr && kunde == "business at home"},
-                              {"Rechnung/Layout", fr ? 1 : 0}});
+                              {"Steuer/Franchise", !fr && nurSteuerNr && kunde == "business at home"}});
         const bool xr = kunde == "XRechnung buyer";
         Auftrag a = rechnungAn(fr, xr ? "private" : kunde);
         a.Zahlung = zahlung;
@@ -477,11 +474,10 @@ private slots:
         QFETCH(QString, fehlt);
         QFETCH(QString, leitweg);
         Fall f = faelle().first();
-        f.a.Kunde.LeitwegId = leitweg;
         PdfSeiten::setze(f.einstellungen);
         PdfSeiten::setze(schluessel);
-        std::tie(f.a.Typ, f.a.Kunde.Land) = std::make_tuple(typ, land);
-        f.a.Kunde.Steuernummer.clear();
+        std::tie(f.a.Typ, f.a.Kunde.Land, f.a.Kunde.LeitwegId, f.a.Kunde.Steuernummer) =
+            std::make_tuple(typ, land, leitweg, QString());
         SkriptInteraktion dialoge;
         MainWindow w;
         f.a.Nr = f.a.AuftragsNr = 0;  // an invoice is issued from the store

@@ -79,8 +79,7 @@ private slots:
         QVERIFY(pdf.text().contains("FM7 03.11.2026 03.12.2026 1120.00 35"));
         QCOMPARE(pdf.betraege(pdf.finde("FM7")), (QList<qint64>{112000, betraege[0]}));
         QCOMPARE(pdf.betraege(pdf.finde("FM9")), (QList<qint64>{20000, betraege[1]}));
-        const QString gebuehr = Betrag::ausCent(betraege[2]).zahl();
-        QCOMPARE(pdf.finde(gebuehr) >= 0, betraege[2] > 0);
+        QCOMPARE(pdf.finde(Betrag::ausCent(betraege[2]).zahl()) >= 0, betraege[2] > 0);
         QCOMPARE(pdf.betraege(pdf.finde(Betrag::ausCent(betraege[3]).zahl(), true)), QList<qint64>{betraege[3]});
     }
 
@@ -131,16 +130,14 @@ private slots:
             QVERIFY(w.auftragsStore()->stelleAus(neu, "%PDF"));
             nummern << a.Nr;
         }
-        const auto mahne = [&](bool alle) {
+        for (bool alle : {false, true}) {
             dialoge.antworte(env->pfad("mahnung.pdf"));
             mitDialog([&] { RUFE(&w, "mahnen", Q_ARG(Auftrag, w.auftragsStore()->getAuftrag(nummern[0]))); },
                       [&](QDialog* d) {
                           d->findChildren<QRadioButton*>().value(alle ? 1 : 0)->setChecked(true);
                           knopf(d, "als PDF speichern")->click();
                       });
-        };
-        mahne(false);
-        mahne(true);
+        }
         for (int nr : nummern) {
             const Auftrag a = w.auftragsStore()->getAuftrag(nr);
             QCOMPARE(QVariantList({a.Gemahnt, a.Mahnstufe}), QVariantList({QDate::currentDate(), 2}));
