@@ -530,8 +530,7 @@ Hof 2</Strasse>
         QFETCH(QVariantList, produkt);
         ProduktStore* s = w->produktStore();
         Produkt alt("P1", "Alt", 5);
-        alt.Desc = "Alt";
-        alt.Typ = 2;
+        std::tie(alt.Desc, alt.Typ) = std::make_tuple("Alt", 2);
         QVERIFY(s->getProdukt("P1").Nr.isEmpty() ? s->addProdukt(alt) : s->saveProdukt(alt));
         const QLocale vorher;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

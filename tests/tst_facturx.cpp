@@ -109,8 +109,7 @@ class TestFacturX : public QObject
             const double vz = a.Typ == Auftragsart::Gutschrift && i % 4 == 2 ? -1.0 : 1.0;
             for (int z = 0; z < zeilen; ++z) {
                 AuftragsLine l;
-                l.Anzahl = 1 + z % 4;
-                l.ProduktNr = QString("P%1").arg(z);
+                std::tie(l.Anzahl, l.ProduktNr) = std::make_tuple(1 + z % 4, QString("P%1").arg(z));
                 l.Produkt = z % 5 ? QString("Article <%1>").arg(z) : QString("Formation & conseil");
                 l.Komentar = z % 7 == 0 ? QString("Kommentar %1").arg(z) : QString();
                 l.Preis = vz * (l.Anzahl * 12.34 + z * 0.333);
@@ -335,12 +334,11 @@ private slots:
                               {"Steuer/Franchise", !fr && nurSteuerNr && kunde == "business at home"}});
         const bool xr = kunde == "XRechnung buyer";
         Auftrag a = rechnungAn(fr, xr ? "private" : kunde);
-        a.Zahlung = zahlung;
+        std::tie(a.Zahlung, a.Status) = std::make_tuple(zahlung, int(AuftragsStatus::Gedruckt));
         a.BelegNr = gutschrift ? "AV-2026-0007" : "FA-2026-0042";
         a.Typ = gutschrift ? Auftragsart::Gutschrift : Auftragsart::Rechnung;
         if (gutschrift)
             std::tie(a.Bezug, a.BezugBelegNr, a.BezugDatum) = std::make_tuple(3, "FA-2026-0040", QDate(2026, 2, 27));
-        a.Status = AuftragsStatus::Gedruckt;
         Kunde& k = a.Kunde;
         if (xr)
             std::tie(k.Land, k.Firma, k.LeitwegId, k.IBAN) = std::make_tuple(
