@@ -27,12 +27,6 @@ class TestCupsDruck : public QObject
 
     QString pfad(const QString& name) const { return cupsDir.filePath(name); }
 
-    static void schreibe(const QString& datei, const QString& text)
-    {
-        QFile f(datei);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) == text.toUtf8().size());
-    }
-
     // Every PDF cups-pdf wrote for us since the test began.
     QStringList neuePdfs() const
     {
@@ -60,18 +54,17 @@ private slots:
         for (const char* d : {"etc/ppd", "spool/tmp", "cache", "state", "log"})
             QVERIFY(QDir().mkpath(pfad(d)));
         socket = pfad("cups.sock");
-        schreibe(pfad("etc/cupsd.conf"),
-                 QString("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing Off\n"
-                         "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                         "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                         "</Policy>\n")
-                     .arg(socket));
-        schreibe(pfad("etc/cups-files.conf"),
-                 QString("ServerRoot %1\nRequestRoot %2\nTempDir %3\nCacheDir %4\nStateDir %5\n"
-                         "ErrorLog %6/error_log\nAccessLog %6/access_log\nPageLog %6/page_log\n"
-                         "SystemGroup root\nUser lp\nGroup lp\n")
-                     .arg(pfad("etc"), pfad("spool"), pfad("spool/tmp"), pfad("cache"), pfad("state"),
-                          pfad("log")));
+        QVERIFY(schreibeDatei(pfad("etc/cupsd.conf"),
+                              QString("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing Off\n"
+                                      "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
+                                      "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                                      "</Policy>\n").arg(socket)));
+        QVERIFY(schreibeDatei(pfad("etc/cups-files.conf"),
+                              QString("ServerRoot %1\nRequestRoot %2\nTempDir %3\nCacheDir %4\nStateDir %5\n"
+                                      "ErrorLog %6/error_log\nAccessLog %6/access_log\nPageLog %6/page_log\n"
+                                      "SystemGroup root\nUser lp\nGroup lp\n")
+                                  .arg(pfad("etc"), pfad("spool"), pfad("spool/tmp"), pfad("cache"), pfad("state"),
+                                       pfad("log"))));
         for (const char* f : {"raw.convs", "raw.types"})
             QFile::copy(QString("/etc/cups/") + f, pfad(QString("etc/") + f));
 
@@ -102,8 +95,7 @@ private slots:
         Testumgebung env;
         env.neueDatenbank();
         SkriptInteraktion dialoge;
-        QSettings().setValue("Rechnung/ZeigeDialog", false);
-        QSettings().setValue("Rechnung/DruckerName", "belegwerktest");
+        PdfSeiten::setze({{"Rechnung/ZeigeDialog", false}, {"Rechnung/DruckerName", "belegwerktest"}});
         MainWindow w;
 
         Auftrag a = PdfSeiten::beispiel(1);

@@ -28,10 +28,9 @@ QStringList felder(const Kunde& k)
 QStringList felder(const Auftrag& a)
 {
     QStringList f{QString::number(a.Nr > 0 ? a.Nr : 0), QString::number(a.AuftragsNr > 0 ? a.AuftragsNr : 0),
-                  a.BestellNr, QString::number(a.Dienst),
-                  TabellenZelle::zahlText(a.Summe), QString::number(a.Status), QString::number(a.Zahlung),
-                  QString::number(a.Typ), a.Eingang.toString(Qt::ISODate), a.Lieferung.toString(Qt::ISODate),
-                  a.Druck.toString(Qt::ISODate), a.Komentar};
+                  a.BestellNr, QString::number(a.Dienst), TabellenZelle::zahlText(a.Summe), QString::number(a.Status),
+                  QString::number(a.Zahlung), QString::number(a.Typ), a.Eingang.toString(Qt::ISODate),
+                  a.Lieferung.toString(Qt::ISODate), a.Druck.toString(Qt::ISODate), a.Komentar};
     f += felder(a.Kunde);
     for (const AuftragsLine& l : a.Zeilen)
         f << QString::number(l.Anzahl) << l.ProduktNr << l.Produkt << TabellenZelle::zahlText(l.Preis)

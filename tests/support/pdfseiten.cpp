@@ -43,11 +43,8 @@ bool PdfSeiten::schreibe(const Drucker& d, const Auftrag& a, const QString& date
 Auftrag PdfSeiten::beispiel(int zeilen)
 {
     Auftrag a;
-    a.Nr = 7;
-    a.AuftragsNr = 1042;
-    a.Zahlung = Zahlungsart::Ueberweisung;
+    std::tie(a.Nr, a.AuftragsNr, a.Kunde.Nr, a.Zahlung) = std::make_tuple(7, 1042, 55, int(Zahlungsart::Ueberweisung));
     a.Eingang = QDateTime(QDate(2011, 3, 2), QTime(10, 0));
-    a.Kunde.Nr = 55;
     std::tie(a.Kunde.Firma, a.Kunde.Name, a.Kunde.Strasse, a.Kunde.PLZ, a.Kunde.Ort) =
         std::make_tuple("ACME", "Dupont", "3 rue Neuve", "69002", "Lyon");
     for (int i = 1; i <= zeilen; ++i) {

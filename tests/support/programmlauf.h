@@ -2,9 +2,9 @@
 #define PROGRAMMLAUF_H
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QString>
 #include <QStringList>
 #include <QUrl>
 
@@ -19,6 +19,13 @@ inline QString lauf(const QString& programm, const QStringList& args, int* rc = 
     if (rc)
         *rc = fertig ? p.exitCode() : -1;
     return QString::fromUtf8(p.readAll());
+}
+
+// Writes text as the file datei, for an outside program or an import to read; false when it could not.
+inline bool schreibeDatei(const QString& datei, const QString& text)
+{
+    QFile f(datei);
+    return f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) == text.toUtf8().size();
 }
 
 // LibreOffice without a window converting every file of ordner to the format ziel ("--convert-to") in
