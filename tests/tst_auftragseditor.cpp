@@ -35,10 +35,8 @@ class TestAuftragsEditor : public QObject
     int neu(const QDateTime& eingang, int typ = Auftragsart::Rechnung, int kundenNr = 1)
     {
         Auftrag a;
-        a.Typ = typ;
+        std::tie(a.Typ, a.Eingang, a.Kunde.Nr) = std::tie(typ, eingang, kundenNr);
         a.Zahlung = Zahlungsart::Bar;
-        a.Eingang = eingang;
-        a.Kunde.Nr = kundenNr;
         a.Zeilen = {{1, {}, {}, {}, 12.5}};
         [&] { QVERIFY(store->addAuftrag(a)); }();
         return a.Nr;

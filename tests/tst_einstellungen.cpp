@@ -18,7 +18,6 @@ class TestEinstellungen : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung env;
     SkriptInteraktion dialoge;
 

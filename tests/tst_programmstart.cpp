@@ -29,7 +29,6 @@ class TestProgrammstart : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung* env = nullptr;
 
     struct Stores {

@@ -18,7 +18,6 @@ class TestStatistik : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung env;
     SkriptInteraktion dialoge;
     std::unique_ptr<SqlKundenStore> kunden;

@@ -28,10 +28,8 @@ void MenuAuswahl::gibAuf(const QString& grund)
 void MenuAuswahl::versuche()
 {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (m_aufgegeben) {
-        gibAuf({});
-        return;
-    }
+    if (m_aufgegeben)
+        return gibAuf({});
     if (!menu) {
         if (m_seit.elapsed() > 5000)
             gibAuf("no context menu opened");

@@ -29,9 +29,6 @@ public:
     // input, a file name (or a list of name and chosen filter), a bool for printDialog() or a QString: print into that PDF file. Null cancels.
     // A text typed into a checked input must be accepted by its check, or the test fails.
     void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
-    // Text typed into the next checked input that its check must refuse (the test fails when it
-    // does not); the user then cancels.
-    void antworteUnlesbar(const QString& text) { m_antworten.append(QVariantMap{{"unlesbar", text}}); }
 
     QList<Frage> fragen;
     QList<QUrl> urls;
