@@ -48,7 +48,6 @@ class TestAuftragsEditor : public QObject
 
     static QPoint zeileVon(QTableView* view, int nr) { return zeileMit(view, 0, QString::number(nr)); }
 
-    // The list from 1 to 10 March 2021, shown.
     void zeigeMaerz(AuftragsEditor& e, bool admin = false)
     {
         e.vonEdit()->setDate(QDate(2021, 3, 1));

@@ -3,7 +3,6 @@
 #include "platform/einstellung.h"
 #include "settings/databaseeditor.h"
 #include "settings/einstellungen.h"
-#include "store/auftragsstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menubefehl.h"
 #include "tests/support/skriptinteraktion.h"
