@@ -5,6 +5,7 @@
 #include "settings/einstellungen.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menubefehl.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -208,10 +209,8 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, gesagt);
         QFETCH(QVariantMap, danach);
-        QSettings s;
-        for (const auto& [key, wert] : {std::pair{"Datenbank/Treiber", "QPSQL"}, {"Datenbank/Host", "db.example"},
-                                        {"Datenbank/Passwort", "geheim"}})
-            s.setValue(key, wert);
+        PdfSeiten::setze(
+            {{"Datenbank/Treiber", "QPSQL"}, {"Datenbank/Host", "db.example"}, {"Datenbank/Passwort", "geheim"}});
         const QString db = env.pfad("fremd.db");
         if (QString(QTest::currentDataTag()).startsWith("file")) {
             QVERIFY(QFile(db).open(QIODevice::WriteOnly));
@@ -232,7 +231,7 @@ private slots:
         QCOMPARE(dialoge.fragen.size(), 2);
         QVERIFY2(dialoge.fragen.last().text.contains(gesagt), qPrintable(dialoge.fragen.last().text));
         for (const auto& [key, wert] : danach.asKeyValueRange())
-            QCOMPARE(s.value(key), wert);
+            QCOMPARE(QSettings().value(key), wert);
     }
 
     // Every key of the table: one name each, its default of its type, and a

@@ -5,6 +5,7 @@
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -181,14 +182,11 @@ private slots:
     {
         QFETCH(QString, treiber);
         QFETCH(QString, grund);
-        QSettings s;
-        s.setValue("Datenbank/Treiber", treiber);
-        s.setValue("Datenbank/Host", "127.0.0.1");
-        s.setValue("Datenbank/Port", 1);
         // A file the customers' data must not go into stays as it is.
         const QString datei = env->pfad("fremd.db");
         QVERIFY(QFile(datei).open(QIODevice::WriteOnly));
-        s.setValue("Datenbank/Name", datei);
+        PdfSeiten::setze({{"Datenbank/Treiber", treiber}, {"Datenbank/Host", "127.0.0.1"}, {"Datenbank/Port", 1},
+                          {"Datenbank/Name", datei}});
         if (grund == "beschreibbar")
             QVERIFY(QFile::setPermissions(datei, QFileDevice::Permissions(0x6666)));
         else if (grund == "anderen Benutzer" && ::geteuid() != 0)
