@@ -239,8 +239,7 @@ private slots:
     void keyTable()
     {
         QSet<QString> namen;
-        QTemporaryDir ordner;
-        QSettings ini(ordner.filePath("belegwerk.ini"), QSettings::IniFormat);
+        QSettings ini(env.pfad("belegwerk.ini"), QSettings::IniFormat);
         for (int i = 0; i < Einstellung::Anzahl; ++i) {
             const auto k = Einstellung::Schluessel(i);
             const QString name = Einstellung::name(k);

@@ -79,7 +79,6 @@ private slots:
         env.reset();
     }
 
-    // The customer dialog's own typing and saving is walked in its own test.
     void invoiceFromCustomerToPaper()
     {
         // "Neue Rechnung" from the customer list's context menu, two lines, "Drucken".
