@@ -159,11 +159,10 @@ private slots:
         KundenDialog d;
         QSignalSpy rechnung(&d, qOverload<Kunde>(&KundenDialog::neueRechnung));
         oeffne(d, neu ? Kunde() : store->getKunde(k.Nr));
-        if (antwort.isValid()) {
+        if (antwort.isValid())
             for (const auto& [name, text] : {std::pair{"Firma", "Atelier Roux"}, {"Strasse", "1 rue Haute"},
                                              {"PLZ", "01000"}, {"Ort", "Bourg"}, {"Name", "Dupont"}})
                 tippe(&d, name, text);
-        }
         if (neu)
             tippe(&d, "KundenNr", vergeben ? QString::number(k.Nr) : "-7a7");
         dialoge->antworte(antwort);
