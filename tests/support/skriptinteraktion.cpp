@@ -29,25 +29,6 @@ QString SkriptInteraktion::getCheckedText(QWidget*, const QString& title, const 
     return angenommen ? getippt : text;
 }
 
-QString SkriptInteraktion::getItem(QWidget*, const QString& title, const QString& label,
-                                   const QStringList& items, int current, bool* ok)
-{
-    const int wahl = naechste("getItem", title, label, current, ok).toInt();
-    fragen.last().auswahl = items;
-    return items.value(wahl);
-}
-
-QString SkriptInteraktion::getSaveFileName(QWidget*, const QString& caption, const QString&,
-                                           const QString& filter, QString* gewaehlterFilter)
-{
-    const QVariant a = naechste("getSaveFileName", caption, filter);
-    if (a.typeId() != QMetaType::QStringList)
-        return a.toString();
-    if (gewaehlterFilter)
-        *gewaehlterFilter = a.toStringList().value(1);
-    return a.toStringList().value(0);
-}
-
 bool SkriptInteraktion::printDialog(QPrinter* printer, QWidget*)
 {
     const QVariant a = naechste("printDialog", printer->printerName(), QString());
