@@ -130,8 +130,8 @@ private slots:
         QCOMPARE(QVariantList({gesendet, keine.gezeigt}),
                  QVariantList({QStringList{"1 7 1", "7 7 1"}, false}));
         const Auftrag a = store->getAuftrag(nr);
-        QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, 12).data().toInt(),
-                             int(a.Zeilen.size())}),
+        const int status = AuftragsListe::spalte(e.tabelle(), "Status");
+        QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, status).data().toInt(), int(a.Zeilen.size())}),
                  QList<int>({AuftragsStatus::Storniert, AuftragsStatus::Storniert, 1}));
     }
 
@@ -167,8 +167,7 @@ private slots:
         // The view may have made the row current on focus already.
         e.tabelle()->setCurrentIndex(QModelIndex());
         e.tabelle()->setCurrentIndex(e.tabelle()->model()->index(0, 1));
-        QStringList alle;  // every command but those disabled, in menu order
-        QStringList gefolgt;
+        QStringList alle, gefolgt;  // every command but those disabled in menu order; those enabled
         for (int b = 0; b <= int(AuftragsBefehl::Zahlungen); ++b) {
             const QAction* aktion = e.aktionen()->aktion(AuftragsBefehl(b));
             if (!aus.contains(aktion->text()))
@@ -369,10 +368,9 @@ private slots:
         oeffne(d, beispiel());
         d.zahlungBox()->setCurrentIndex(Zahlungsart::Bar);
         d.komentarEdit()->setPlainText("wichtig");
-        QSqlQuery q;
-        QVERIFY(q.exec("alter table auftragslines rename to weg"));
+        QVERIFY(QSqlQuery().exec("alter table auftragslines rename to weg"));
         QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
-        QVERIFY(q.exec("alter table weg rename to auftragslines"));
+        QVERIFY(QSqlQuery().exec("alter table weg rename to auftragslines"));
 
         QCOMPARE(QVariantList({dialoge.arten(), d.isVisible(), gedruckt.size(),
                                d.komentarEdit()->toPlainText(), d.produkte()->lines().size(), d.auftrag().Nr,

@@ -253,10 +253,9 @@ private slots:
         }
         ini.sync();
         QSettings gelesen(ini.fileName(), QSettings::IniFormat);
-        for (int i = 0; i < Einstellung::Anzahl; ++i) {
-            const auto k = Einstellung::Schluessel(i);
-            QCOMPARE(Einstellung::wert(k, gelesen).toString(), Einstellung::wert(k).toString());
-        }
+        for (int i = 0; i < Einstellung::Anzahl; ++i)
+            QCOMPARE(Einstellung::wert(Einstellung::Schluessel(i), gelesen).toString(),
+                     Einstellung::wert(Einstellung::Schluessel(i)).toString());
     }
 };
 

@@ -47,7 +47,7 @@ class TestMainWindow : public QObject
         a.Kunde = w->kundenStore()->getKunde(1);
         a.Eingang = QDateTime::currentDateTime();
         a.Zeilen = {{2, produkt, "K-1", {}, 20.0}};
-        w->auftragsStore()->addAuftrag(a);
+        [&] { QVERIFY(w->auftragsStore()->addAuftrag(a)); }();
         return a;
     }
 
@@ -149,8 +149,7 @@ private slots:
         // The choice's second line is the offer; the third number is cancelled.
         for (const QVariant& antwort : {QVariant(42), QVariant(55), QVariant(1), QVariant(), QVariant(42)})
             dialoge->antworte(antwort);
-        int gezeigt = 0;
-        int angeboten = 0;
+        int gezeigt = 0, angeboten = 0;
         const QStringList geoeffnet = mitDialog([&] {
             RUFE(w.get(), "zeigeAuftragByNr");
             RUFE(w.get(), "zeigeAuftragByBestellNr");
@@ -350,8 +349,7 @@ private slots:
         RUFE(w.get(), "sendEmail", Q_ARG(Kunde, k));
         for (int i = 0; i < 2; ++i)
             RUFE(w.get(), "sendAuftragsEmail", Q_ARG(Auftrag, a));
-        QStringList teile;
-        QStringList pdfs;
+        QStringList teile, pdfs;
         for (const QUrl& gesendet : dialoge->urls) {
             // What the mail program gets is the encoded text.
             const QUrl url(QString::fromLatin1(gesendet.toEncoded()));

@@ -8,9 +8,8 @@
 
 MenuAuswahl::MenuAuswahl(const QStringList& pfad) : m_pfad(pfad)
 {
-    m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { versuche(); });
-    m_timer.start();
+    m_timer.start(5);
     m_seit.start();
 }
 
