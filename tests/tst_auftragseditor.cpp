@@ -32,25 +32,20 @@ class TestAuftragsEditor : public QObject
     SqlProduktStore* produkte = nullptr;
     QList<Auftrag> gedruckt;
 
-    int neu(const QDateTime& eingang, int typ = Auftragsart::Rechnung, int kundenNr = 1)
+    // A new order, of 5 March 2021 unless said otherwise.
+    int neu(int typ = Auftragsart::Rechnung, int kundenNr = 1,
+            const QDateTime& eingang = QDateTime(QDate(2021, 3, 5), QTime(10, 0)))
     {
         Auftrag a;
-        a.Typ = typ;
+        std::tie(a.Typ, a.Eingang, a.Kunde.Nr) = std::tie(typ, eingang, kundenNr);
         a.Zahlung = Zahlungsart::Bar;
-        a.Eingang = eingang;
-        a.Kunde.Nr = kundenNr;
         a.Zeilen = {{1, {}, {}, {}, 12.5}};
         [&] { QVERIFY(store->addAuftrag(a)); }();
         return a.Nr;
     }
-    int neuImMaerz(int typ = Auftragsart::Rechnung, int kundenNr = 1)
-    {
-        return neu(QDateTime(QDate(2021, 3, 5), QTime(10, 0)), typ, kundenNr);
-    }
 
     static QPoint zeileVon(QTableView* view, int nr) { return zeileMit(view, 0, QString::number(nr)); }
 
-    // The list from 1 to 10 March 2021, shown.
     void zeigeMaerz(AuftragsEditor& e, bool admin = false)
     {
         e.vonEdit()->setDate(QDate(2021, 3, 1));
@@ -72,7 +67,7 @@ class TestAuftragsEditor : public QObject
     // A stored order with the given status, as the main window hands it on.
     Auftrag gespeichert(int status)
     {
-        Auftrag a = store->getAuftrag(neu(QDateTime(QDate(2020, 5, 4), QTime(9, 30))));
+        Auftrag a = store->getAuftrag(neu(Auftragsart::Rechnung, 1, QDateTime(QDate(2020, 5, 4), QTime(9, 30))));
         a.Status = status;
         [&] { QVERIFY(store->saveAuftrag(a)); }();
         return store->getAuftrag(a.Nr);
@@ -118,8 +113,8 @@ private slots:
     // The entries hand on the row's customer and the whole order; a status is written with the lines kept.
     void befehle()
     {
-        const int nr = neuImMaerz(Auftragsart::Angebot, 7);
-        neu(QDateTime(QDate(2021, 3, 11), QTime(0, 0)));  // the day after the range
+        const int nr = neu(Auftragsart::Angebot, 7);
+        neu(Auftragsart::Rechnung, 1, QDateTime(QDate(2021, 3, 11), QTime(0, 0)));  // the day after the range
         AuftragsEditor e;
         zeigeMaerz(e);
         QCOMPARE(spalte(e.tabelle(), 0), QStringList{QString::number(nr)});
@@ -135,8 +130,8 @@ private slots:
         QCOMPARE(QVariantList({gesendet, keine.gezeigt}),
                  QVariantList({QStringList{"1 7 1", "7 7 1"}, false}));
         const Auftrag a = store->getAuftrag(nr);
-        QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, 12).data().toInt(),
-                             int(a.Zeilen.size())}),
+        const int status = AuftragsListe::spalte(e.tabelle(), "Status");
+        QCOMPARE(QList<int>({a.Status, e.tabelle()->model()->index(0, status).data().toInt(), int(a.Zeilen.size())}),
                  QList<int>({AuftragsStatus::Storniert, AuftragsStatus::Storniert, 1}));
     }
 
@@ -165,15 +160,14 @@ private slots:
         QFETCH(int, typ);
         QFETCH(int, kundenNr);
         QFETCH(QStringList, aus);
-        const int nr = neuImMaerz(typ, kundenNr);
+        const int nr = neu(typ, kundenNr);
         AuftragsEditor e;
         zeigeMaerz(e);
         const QStringList aktiv = imMenu(e.tabelle(), zeileVon(e.tabelle(), nr));
         // The view may have made the row current on focus already.
         e.tabelle()->setCurrentIndex(QModelIndex());
         e.tabelle()->setCurrentIndex(e.tabelle()->model()->index(0, 1));
-        QStringList alle;  // every command but those disabled, in menu order
-        QStringList gefolgt;
+        QStringList alle, gefolgt;  // every command but those disabled in menu order; those enabled
         for (int b = 0; b <= int(AuftragsBefehl::Zahlungen); ++b) {
             const QAction* aktion = e.aktionen()->aktion(AuftragsBefehl(b));
             if (!aus.contains(aktion->text()))
@@ -209,7 +203,7 @@ private slots:
     {
         QFETCH(QString, betrag);
         QFETCH(int, antwort);
-        const int nr = neuImMaerz();
+        const int nr = neu();
         ZahlungsDialog d(store, nr, nullptr);
         if (antwort)
             dialoge.antworte(antwort);
@@ -244,7 +238,7 @@ private slots:
         QFETCH(QVariant, antwort);
         QFETCH(bool, geloescht);
         QFETCH(bool, ausgestellt);
-        const int nr = neuImMaerz();
+        const int nr = neu();
         Auftrag a = Ausstellung::vorbereiten(store->getAuftrag(nr), QDateTime(QDate(2021, 3, 5), QTime(11, 0)));
         QVERIFY(!ausgestellt || store->stelleAus(a, "%PDF"));
         AuftragsEditor e;
@@ -266,7 +260,7 @@ private slots:
 
     void export_()
     {
-        neuImMaerz(Auftragsart::Angebot);
+        neu(Auftragsart::Angebot);
         AuftragsEditor e;
         zeigeMaerz(e);
         dialoge.antworte(env.pfad("auftraege.csv"));
@@ -281,9 +275,9 @@ private slots:
 
     void kundenAuftraege()
     {
-        const int a = neuImMaerz(0, 5);
-        const int b = neu(QDateTime(QDate(2015, 1, 1), QTime(8, 0)), 3, 5);
-        neuImMaerz(0, 6);
+        const int a = neu(0, 5);
+        const int b = neu(3, 5, QDateTime(QDate(2015, 1, 1), QTime(8, 0)));
+        neu(0, 6);
         KundenAuftragsDialog d;
         Kunde k;
         k.Nr = 5, k.Name = "Meier", k.Firma = "ACME";
@@ -374,10 +368,9 @@ private slots:
         oeffne(d, beispiel());
         d.zahlungBox()->setCurrentIndex(Zahlungsart::Bar);
         d.komentarEdit()->setPlainText("wichtig");
-        QSqlQuery q;
-        QVERIFY(q.exec("alter table auftragslines rename to weg"));
+        QVERIFY(QSqlQuery().exec("alter table auftragslines rename to weg"));
         QTest::mouseClick(d.druckenKnopf(), Qt::LeftButton);
-        QVERIFY(q.exec("alter table weg rename to auftragslines"));
+        QVERIFY(QSqlQuery().exec("alter table weg rename to auftragslines"));
 
         QCOMPARE(QVariantList({dialoge.arten(), d.isVisible(), gedruckt.size(),
                                d.komentarEdit()->toPlainText(), d.produkte()->lines().size(), d.auftrag().Nr,

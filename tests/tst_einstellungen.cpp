@@ -3,9 +3,9 @@
 #include "platform/einstellung.h"
 #include "settings/databaseeditor.h"
 #include "settings/einstellungen.h"
-#include "store/auftragsstore.h"
 #include "tests/support/bedienung.h"
 #include "tests/support/menubefehl.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -18,7 +18,6 @@ class TestEinstellungen : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung env;
     SkriptInteraktion dialoge;
 
@@ -104,16 +103,13 @@ private slots:
     void saetzeNachLand()
     {
         QSettings().setValue("Firma/Land", "Deutschland");
-        {
-            Einstellungen d;
-            QCOMPARE(QVariantList({wert(&d, "Steuer/Satz A"), wert(&d, "Steuer/Satz B")}),
-                     QVariantList({19.0, 7.0}));
-            setze(&d, "Firma/Land", "France");
-            ok(&d);
-        }
-        QVERIFY(!QSettings().contains("Steuer/Satz A") && !QSettings().contains("Steuer/Satz B"));
         Einstellungen d;
-        QCOMPARE(QVariantList({wert(&d, "Steuer/Satz A"), wert(&d, "Steuer/Satz B")}), QVariantList({20.0, 10.0}));
+        QCOMPARE(QVariantList({wert(&d, "Steuer/Satz A"), wert(&d, "Steuer/Satz B")}), QVariantList({19.0, 7.0}));
+        setze(&d, "Firma/Land", "France");
+        ok(&d);
+        QVERIFY(!QSettings().contains("Steuer/Satz A") && !QSettings().contains("Steuer/Satz B"));
+        Einstellungen neu;
+        QCOMPARE(QVariantList({wert(&neu, "Steuer/Satz A"), wert(&neu, "Steuer/Satz B")}), QVariantList({20.0, 10.0}));
     }
 
     // The file button follows the driver, stored or chosen; Cancel stores nothing.
@@ -210,10 +206,8 @@ private slots:
         QFETCH(bool, ok);
         QFETCH(QString, gesagt);
         QFETCH(QVariantMap, danach);
-        QSettings s;
-        for (const auto& [key, wert] : {std::pair{"Datenbank/Treiber", "QPSQL"}, {"Datenbank/Host", "db.example"},
-                                        {"Datenbank/Passwort", "geheim"}})
-            s.setValue(key, wert);
+        PdfSeiten::setze(
+            {{"Datenbank/Treiber", "QPSQL"}, {"Datenbank/Host", "db.example"}, {"Datenbank/Passwort", "geheim"}});
         const QString db = env.pfad("fremd.db");
         if (QString(QTest::currentDataTag()).startsWith("file")) {
             QVERIFY(QFile(db).open(QIODevice::WriteOnly));
@@ -234,7 +228,7 @@ private slots:
         QCOMPARE(dialoge.fragen.size(), 2);
         QVERIFY2(dialoge.fragen.last().text.contains(gesagt), qPrintable(dialoge.fragen.last().text));
         for (const auto& [key, wert] : danach.asKeyValueRange())
-            QCOMPARE(s.value(key), wert);
+            QCOMPARE(QSettings().value(key), wert);
     }
 
     // Every key of the table: one name each, its default of its type, and a
@@ -242,8 +236,7 @@ private slots:
     void keyTable()
     {
         QSet<QString> namen;
-        QTemporaryDir ordner;
-        QSettings ini(ordner.filePath("belegwerk.ini"), QSettings::IniFormat);
+        QSettings ini(env.pfad("belegwerk.ini"), QSettings::IniFormat);
         for (int i = 0; i < Einstellung::Anzahl; ++i) {
             const auto k = Einstellung::Schluessel(i);
             const QString name = Einstellung::name(k);
@@ -260,10 +253,9 @@ private slots:
         }
         ini.sync();
         QSettings gelesen(ini.fileName(), QSettings::IniFormat);
-        for (int i = 0; i < Einstellung::Anzahl; ++i) {
-            const auto k = Einstellung::Schluessel(i);
-            QCOMPARE(Einstellung::wert(k, gelesen).toString(), Einstellung::wert(k).toString());
-        }
+        for (int i = 0; i < Einstellung::Anzahl; ++i)
+            QCOMPARE(Einstellung::wert(Einstellung::Schluessel(i), gelesen).toString(),
+                     Einstellung::wert(Einstellung::Schluessel(i)).toString());
     }
 };
 

@@ -54,13 +54,7 @@ class TestProdukte : public QObject
         QSqlTableModel* m = store->model();
         return m->match(m->index(0, 0), Qt::DisplayRole, nr).value(0).siblingAtColumn(spalte);
     }
-    static QStringList nummern()
-    {
-        QStringList n;
-        for (QSqlQuery q("select Nr from produkte order by Nr"); q.next();)
-            n << q.value(0).toString();
-        return n;
-    }
+    static QStringList nummern() { return Testumgebung::abfrage("select Nr from produkte order by Nr"); }
     // Right-click on the first of the selected rows nr, choose "entfernen" and give the answer.
     void entferne(const QStringList& nr, const QVariant& antwort = {})
     {
@@ -82,17 +76,11 @@ class TestProdukte : public QObject
 
     const QStringList statusNamen{"Neu", "Gespeichert", "Gedruckt", "Bezahlt", "Versendet", "Erledigt", "Storniert"};
 
-    static QImage weiss()
-    {
-        QImage bild(120, 24, QImage::Format_ARGB32);
-        bild.fill(Qt::white);
-        return bild;
-    }
-
     // Paints index into a white image with the given state; the image shows what was drawn.
     static QImage male(QAbstractItemDelegate& d, const QModelIndex& index, QStyle::State state)
     {
-        QImage bild = weiss();
+        QImage bild(120, 24, QImage::Format_ARGB32);
+        bild.fill(Qt::white);
         QStyleOptionViewItem opt;
         opt.rect = bild.rect();
         opt.state = state | QStyle::State_Enabled;
@@ -143,9 +131,6 @@ private slots:
         QTest::newRow("unbekannt, abgebrochen") << "Montage vor Ort" << 2 << QVariant() << QVariantList();
         QTest::newRow("unbekannt, Preis 45.50") << "Montage vor Ort" << 2 << QVariant("45.50")
                                                 << QVariantList{"", 2, 91.0, "", "Montage vor Ort"};
-        // Refused by the box: OK stays disabled, so the user can only cancel.
-        QTest::newRow("unbekannt, 1.234,56") << "Montage vor Ort" << 1 << QVariant(QStringList{"1.234,56"})
-                                             << QVariantList();
     }
 
     void eingabe()
@@ -154,9 +139,7 @@ private slots:
         QFETCH(QVariantList, zeile);
         QFETCH(QVariant, antwort);
         const bool unbekannt = text.contains(' ');
-        if (antwort.typeId() == QMetaType::QStringList)
-            dialoge.antworteUnlesbar(antwort.toStringList().value(0));
-        else if (unbekannt)
+        if (unbekannt)
             dialoge.antworte(antwort);
         QFETCH(int, menge);
         tippe(text, menge);
@@ -407,7 +390,8 @@ private slots:
         }
         QItemDelegate schlicht;
         if (text.isEmpty())
-            QCOMPARE(male(*d, model.index(0, 0), QStyle::State_Selected | QStyle::State_HasFocus), weiss());
+            QCOMPARE(male(*d, model.index(0, 0), QStyle::State_Selected | QStyle::State_HasFocus),
+                     male(schlicht, {}, {}));  // what a plain delegate draws for no cell: nothing
         else
             QCOMPARE(male(*d, model.index(0, 0), {}), male(schlicht, model.index(1, 0), {}));
     }

@@ -5,6 +5,7 @@
 #include "store/sqlkundenstore.h"
 #include "store/sqlproduktstore.h"
 #include "tests/support/bedienung.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -29,7 +30,6 @@ class TestProgrammstart : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung* env = nullptr;
 
     struct Stores {
@@ -182,14 +182,11 @@ private slots:
     {
         QFETCH(QString, treiber);
         QFETCH(QString, grund);
-        QSettings s;
-        s.setValue("Datenbank/Treiber", treiber);
-        s.setValue("Datenbank/Host", "127.0.0.1");
-        s.setValue("Datenbank/Port", 1);
         // A file the customers' data must not go into stays as it is.
         const QString datei = env->pfad("fremd.db");
         QVERIFY(QFile(datei).open(QIODevice::WriteOnly));
-        s.setValue("Datenbank/Name", datei);
+        PdfSeiten::setze({{"Datenbank/Treiber", treiber}, {"Datenbank/Host", "127.0.0.1"}, {"Datenbank/Port", 1},
+                          {"Datenbank/Name", datei}});
         if (grund == "beschreibbar")
             QVERIFY(QFile::setPermissions(datei, QFileDevice::Permissions(0x6666)));
         else if (grund == "anderen Benutzer" && ::geteuid() != 0)
@@ -221,12 +218,10 @@ private slots:
         QVERIFY(Programmstart::openDatabase());
         ::umask(alt);
         QCOMPARE(QSqlDatabase::database().databaseName(), dataDir + "/belegwerk.db");
-        auto modus = [](const QString& pfad) {
-            struct stat st;
-            return ::stat(QFile::encodeName(pfad).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
-        };
-        QCOMPARE(QList<int>({modus(dataDir), modus(QSqlDatabase::database().databaseName()),
-                             modus(QSettings().fileName())}), QList<int>({0700, 0600, 0600}));
+        QList<int> modi;  // owner, group, others (Qt's user bits repeat the owner's)
+        for (const QString& pfad : {dataDir, QSqlDatabase::database().databaseName(), QSettings().fileName()})
+            modi << int(QFile::permissions(pfad) & 0x7077);
+        QCOMPARE(modi, QList<int>({0x7000, 0x6000, 0x6000}));
     }
 };
 

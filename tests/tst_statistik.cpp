@@ -4,6 +4,7 @@
 #include "store/sqlauftragsstore.h"
 #include "store/sqlkundenstore.h"
 #include "tests/support/bedienung.h"
+#include "tests/support/pdfseiten.h"
 #include "tests/support/skriptinteraktion.h"
 #include "tests/support/testumgebung.h"
 
@@ -18,7 +19,6 @@ class TestStatistik : public QObject
 {
     Q_OBJECT
 
-private:
     Testumgebung env;
     SkriptInteraktion dialoge;
     std::unique_ptr<SqlKundenStore> kunden;
@@ -126,8 +126,7 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, text);
         QFETCH(QVariantMap, einstellungen);
-        for (auto it = einstellungen.cbegin(); it != einstellungen.cend(); ++it)
-            QSettings().setValue(it.key(), it.value());
+        PdfSeiten::setze(einstellungen);
         const auto d = rechne(produkte, text, filter);
         const QStandardItemModel* m = d->ergebnis();
         QTEST(zeilen(m, produkte ? QList<int>{0, 1, 2, 3} : QList<int>{0, 5, 6}), "erwartet");

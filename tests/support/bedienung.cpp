@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -61,7 +60,6 @@ QStringList mitDialog(const std::function<void()>& befehl,
     QTimer timer;
     QElapsedTimer offen;
     QDialog* zuletzt = nullptr;
-    timer.setInterval(20);
     QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (d != zuletzt)
@@ -88,7 +86,7 @@ QStringList mitDialog(const std::function<void()>& befehl,
                 d->reject();
         });
     });
-    timer.start();
+    timer.start(20);
     befehl();
     return geoeffnet;
 }

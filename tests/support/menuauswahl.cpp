@@ -8,9 +8,8 @@
 
 MenuAuswahl::MenuAuswahl(const QStringList& pfad) : m_pfad(pfad)
 {
-    m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { versuche(); });
-    m_timer.start();
+    m_timer.start(5);
     m_seit.start();
 }
 
@@ -28,10 +27,8 @@ void MenuAuswahl::gibAuf(const QString& grund)
 void MenuAuswahl::versuche()
 {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (m_aufgegeben) {
-        gibAuf({});
-        return;
-    }
+    if (m_aufgegeben)
+        return gibAuf({});
     if (!menu) {
         if (m_seit.elapsed() > 5000)
             gibAuf("no context menu opened");

@@ -29,9 +29,6 @@ public:
     // input, a file name (or a list of name and chosen filter), a bool for printDialog() or a QString: print into that PDF file. Null cancels.
     // A text typed into a checked input must be accepted by its check, or the test fails.
     void antworte(const QVariant& antwort) { m_antworten.append(antwort); }
-    // Text typed into the next checked input that its check must refuse (the test fails when it
-    // does not); the user then cancels.
-    void antworteUnlesbar(const QString& text) { m_antworten.append(QVariantMap{{"unlesbar", text}}); }
 
     QList<Frage> fragen;
     QList<QUrl> urls;
@@ -75,14 +72,26 @@ public:
     QString getCheckedText(QWidget*, const QString& title, const QString& label, const QString& text,
                            const Pruefung& pruefe, bool* ok) override;
     QString getItem(QWidget*, const QString& title, const QString& label, const QStringList& items,
-                    int current, bool* ok) override;
+                    int current, bool* ok) override
+    {
+        const int wahl = naechste("getItem", title, label, current, ok).toInt();
+        fragen.last().auswahl = items;
+        return items.value(wahl);
+    }
     QString getOpenFileName(QWidget*, const QString& caption, const QString&, const QString& filter) override
     {
         return naechste("getOpenFileName", caption, filter).toString();
     }
-    QString getSaveFileName(QWidget*, const QString& caption, const QString& dir,
-                            const QString& filter,
-                            QString* gewaehlterFilter) override;
+    QString getSaveFileName(QWidget*, const QString& caption, const QString&, const QString& filter,
+                            QString* gewaehlterFilter) override
+    {
+        const QVariant a = naechste("getSaveFileName", caption, filter);
+        if (a.typeId() != QMetaType::QStringList)
+            return a.toString();
+        if (gewaehlterFilter)
+            *gewaehlterFilter = a.toStringList().value(1);
+        return a.toStringList().value(0);
+    }
     bool printDialog(QPrinter* printer, QWidget*) override;
     bool openUrl(const QUrl& url) override
     {
