@@ -41,10 +41,11 @@ public:
         return a;
     }
     int anzahl(const QString& art) const { return arten().count(art); }
-    void vergiss()  // clears the records
+    void vergiss()  // clears the records and the answers nobody asked for
     {
         fragen.clear();
         urls.clear();
+        m_antworten.clear();
     }
 
     QMessageBox::StandardButton question(QWidget*, const QString& title, const QString& text,
