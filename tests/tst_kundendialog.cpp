@@ -16,8 +16,8 @@ class TestKunden : public QObject
     Q_OBJECT
 
     Testumgebung env;
-    SkriptInteraktion* dialoge = nullptr;
-    SqlKundenStore* store = nullptr;
+    SkriptInteraktion dialoge;
+    std::unique_ptr<SqlKundenStore> store;
     QMap<QString, int> nummern;  // customer name -> Nr
 
     void neuerKunde(const QString& firma, const QString& name, int typ, const QString& email,
@@ -25,21 +25,15 @@ class TestKunden : public QObject
     {
         Kunde k;
         std::tie(k.Firma, k.Name, k.Typ, k.Email, k.Ort, k.Tel) = std::tie(firma, name, typ, email, ort, tel);
+        k.Strasse = "Hauptstr. 1";  // a whole address but for the country
+        k.PLZ = "69001";
         QVERIFY(store->addKunde(k));
         nummern[name] = k.Nr;
     }
 
-    Kunde gespeicherterKunde()  // Meier, with a whole address
-    {
-        Kunde k = store->getKunde(nummern["Meier"]);
-        k.Strasse = "Hauptstr. 1";
-        k.PLZ = "69001";
-        [&] { QVERIFY(store->saveKunde(k)); }();
-        return k;
-    }
     void oeffne(KundenDialog& d, const Kunde& k = Kunde())
     {
-        d.setStore(store);
+        d.setStore(store.get());
         if (k.Nr)
             d.setKunde(k);
         QVERIFY(zeige(&d));
@@ -50,19 +44,15 @@ private slots:
     {
         env.neueDatenbank();
         env.leereEinstellungen();
-        store = new SqlKundenStore(nullptr);
+        dialoge.vergiss();
+        store.reset(new SqlKundenStore(nullptr));
         store->createTable();
-        dialoge = new SkriptInteraktion;
         neuerKunde("ACME", "Meier", 0, "m@acme.fr", "Lyon");
         neuerKunde("", "O'Brien", 1, "");
         neuerKunde("Obelix SARL", "Martin", 3, "martin@obelix.fr", "Lyon");
         neuerKunde("", "Oberle", 3, "", "Paris", "04 78 12 55");
     }
-    void cleanup()
-    {
-        delete dialoge;
-        delete store;
-    }
+    void cleanup() { store.reset(); }  // before the next test's database replaces its connection
 
     void okayFolgtVollstaendigkeit_data()
     {
@@ -150,7 +140,7 @@ private slots:
         QFETCH(QVariant, antwort);
         QFETCH(QString, knopfText);
         QFETCH(QString, gespeichert);
-        const Kunde k = gespeicherterKunde();
+        const Kunde k = store->getKunde(nummern["Meier"]);
         if (kaputt)  // the database refuses every write, as a locked or full one would
             for (const char* schreiben : {"insert", "update"})
                 QVERIFY(QSqlQuery().exec(QString("create trigger nein_%1 before %1 on kunden begin "
@@ -164,11 +154,11 @@ private slots:
                 tippe(&d, name, text);
         if (neu)
             tippe(&d, "KundenNr", vergeben ? QString::number(k.Nr) : "-7a7");
-        dialoge->antworte(antwort);
+        dialoge.antworte(antwort);
         QTest::mouseClick(knopf(&d, knopfText), Qt::LeftButton);
         const bool offen = kaputt || vergeben;
         const bool weiter = knopfText != "Okay" && !offen;
-        QCOMPARE(QVariantList({dialoge->anzahl("question"), dialoge->anzahl("warning"), d.isVisible(),
+        QCOMPARE(QVariantList({dialoge.anzahl("question"), dialoge.anzahl("warning"), d.isVisible(),
                                d.result() == QDialog::Accepted, d.form()->isNew(),
                                feld(&d, "KundenNr")->isReadOnly(), store->getKunde(k.Nr).Name,
                                store->getKunde(77).PLZ, rechnung.value(0).value(0).value<Kunde>().Nr}),
@@ -196,12 +186,12 @@ private slots:
         QFETCH(QVariant, antwort);
         QFETCH(bool, offen);
         KundenDialog d;
-        oeffne(d, gespeicherterKunde());
+        oeffne(d, store->getKunde(nummern["Meier"]));
         if (getippt)
             tippe(&d, "Name", "Dupont");
-        dialoge->antworte(antwort);  // unused when nothing asks
+        dialoge.antworte(antwort);  // unused when nothing asks
         QTest::keyClick(&d, Qt::Key_Escape);
-        QCOMPARE(QVariantList({dialoge->fragen.size(), d.isVisible()}), QVariantList({int(getippt), offen}));
+        QCOMPARE(QVariantList({dialoge.fragen.size(), d.isVisible()}), QVariantList({int(getippt), offen}));
     }
 
     void nurLesen()
@@ -209,10 +199,10 @@ private slots:
         KundenDialog d;
         QSignalSpy mail(&d, &KundenDialog::email);
         d.setReadOnly();  // before the customer: loading it must not enable the commands
-        oeffne(d, gespeicherterKunde());
+        oeffne(d, store->getKunde(nummern["Meier"]));
         QVERIFY(!knopf(&d, "Okay")->isEnabled());
         QTest::mouseClick(knopf(&d, "Email"), Qt::LeftButton);
-        QCOMPARE(QVariantList({mail.value(0).value(0).value<Kunde>().Email, dialoge->fragen.size()}),
+        QCOMPARE(QVariantList({mail.value(0).value(0).value<Kunde>().Email, dialoge.fragen.size()}),
                  QVariantList({"m@acme.fr", 0}));
     }
 
@@ -237,7 +227,7 @@ private slots:
         QFETCH(int, typ);
         QFETCH(QString, text);
         KundenEditor e;
-        e.setStore(store);
+        e.setStore(store.get());
         e.findChild<QComboBox*>()->setCurrentIndex(typ);
         QTest::keyClicks(e.findChild<QLineEdit*>(), text);
         QTEST(spalte(e.view(), 2), "erwartet");
@@ -249,7 +239,7 @@ private slots:
     void zeilenBefehle()
     {
         KundenEditor e;
-        e.setStore(store);
+        e.setStore(store.get());
         e.resize(800, 400);
         QVERIFY(zeige(&e));
         QSignalSpy geklickt(&e, &KundenEditor::kundeClicked);
@@ -278,7 +268,7 @@ private slots:
     {
         {
             KundenEditor e;
-            e.setStore(store);
+            e.setStore(store.get());
             QTableView* v = e.view();
             QVERIFY(v->isColumnHidden(6));
             v->setColumnWidth(2, 231);
@@ -291,7 +281,7 @@ private slots:
             QCOMPARE(v->model()->index(0, 2).data().toString(), QString("Oberle"));
         }
         KundenEditor e;
-        e.setStore(store);
+        e.setStore(store.get());
         QCOMPARE(e.view()->columnWidth(2), 231);
         QVERIFY(e.view()->isColumnHidden(3));
     }
