@@ -31,12 +31,9 @@ private:
         a.Dienst = dienst;
         a.Eingang = eingang.isValid() ? eingang : QDateTime(QDate(2011, 3, 2), QTime(9, 0));
         a.Lieferung = a.Eingang.addDays(2);
-        a.Kunde.Nr = 7;
-        a.Kunde.Name = "Meier";
-        a.Kunde.Firma = "ACME";
-        a.Kunde.Email = "meier@example.fr";
-        a.Kunde.Land = "Belgique";
-        a.Kunde.IBAN = "FR76";
+        Kunde& k = a.Kunde;
+        std::tie(k.Nr, k.Name, k.Firma, k.Email, k.Land, k.IBAN) =
+            std::make_tuple(7, "Meier", "ACME", "meier@example.fr", "Belgique", "FR76");
         a.Zeilen = {zeile(2, "Kabel", 5.0), zeile(1, "Stecker", 2.5)};
         return a;
     }

@@ -42,9 +42,10 @@ class TestFacturX : public QObject
         return liesDatei(xml);
     }
 
-    // The seller of the VAT cases, French or German; mehr adds or overrides keys.
-    static void verkaeufer(bool fr, const QVariantMap& mehr)
+    // The seller of the VAT cases, French or German, alone in the settings; mehr adds or overrides keys.
+    void verkaeufer(bool fr, const QVariantMap& mehr)
     {
+        env.leereEinstellungen();
         PdfSeiten::setze({{"Firma/Firma", fr ? "Atelier Lumière SARL" : "Werkstatt Licht GmbH"},
                           {"Firma/Strasse", fr ? "12 rue des Lilas" : "Lindenweg 3"},
                           {"Firma/PLZ", fr ? "69003" : "10115"}, {"Firma/Ort", fr ? "Lyon" : "Berlin"},
@@ -234,7 +235,6 @@ private slots:
         QFETCH(QString, zeilen);
         QFETCH(bool, franchise);
         QFETCH(QString, kategorien);
-        env.leereEinstellungen();
         const bool fr = verkaeufer == "FR";
         this->verkaeufer(fr, {{"Firma/SIREN", fr ? "123456789" : "HRB 12345"}, {"Steuer/Franchise", franchise},
                               {"Steuer/Schulung", zeilen == "training"}});
@@ -320,7 +320,6 @@ private slots:
         QFETCH(int, art);
         QFETCH(bool, gutschrift);
         QFETCH(int, nr);
-        env.leereEinstellungen();
         const bool fr = verkaeufer == "FR";
         // A German seller may have a tax number only; in France the franchise on some.
         const bool nurSteuerNr = !fr && nr % 2 && !kunde.contains("EU");

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 
 class TestKundenStore : public QObject
 {
@@ -17,10 +18,7 @@ private:
     static Kunde neuerKunde(const QString& name, const QString& firma = {}, int typ = 0)
     {
         Kunde k;
-        k.Name = name;
-        k.Firma = firma;
-        k.Typ = typ;
-        k.PLZ = "69001";
+        std::tie(k.Name, k.Firma, k.Typ, k.PLZ) = std::make_tuple(name, firma, typ, "69001");
         int i = 0;
         for (QString* f : {&k.Strasse, &k.Ort, &k.Tel, &k.Tel2, &k.Fax, &k.Email, &k.Land, &k.Bemerkung,
                            &k.IBAN, &k.BIC, &k.Steuernummer})
